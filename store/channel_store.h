@@ -1,0 +1,209 @@
+// The editor's whole channel database in memory: satellites, transponders, terrestrial MUXes,
+// network names and the four service lists with the index arrays the grids show.
+#pragma once
+
+#include "records.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Results of AddTransponder / AppendTransponder.
+enum : BYTE { TP_REFUSED = 0, TP_MERGED = 1, TP_APPENDED = 2 };
+// Results of AddSatService / AddTerrService.
+enum : BYTE { SVC_STORED = 0, SVC_REFUSED = 1, SVC_MERGED = 2 };
+// Modes of AddSatService / AddTerrService: 1 and 3 append only; others insert in order.
+enum : BYTE { ADD_ORDERED = 0, ADD_APPEND = 1, ADD_APPEND_IMAGE = 3 };
+// Results of ParseFileHeader.
+enum : int { HEADER_PLAIN = 0, HEADER_NO_TERMINATOR = 1, HEADER_SHIFTED = 2 };
+
+inline constexpr UINT kImageBufferSize = 214016; // 0x34400: the whole image in a data file
+inline constexpr UINT kTransferImageSize = 0x33000; // 51 blocks: the part that travels
+inline constexpr UINT kBlockSize = 4096;
+
+class CChannelStore {
+  public:
+    CChannelStore();
+    virtual ~CChannelStore();
+    CChannelStore(const CChannelStore&) = delete;
+    CChannelStore& operator=(const CChannelStore&) = delete;
+
+    BYTE m_bValid = FALSE;
+
+    // ---- clearing -------------------------------------------------------------------------
+    void ClearSatellites();
+    void ClearTransponders();
+    void ClearNetworks();
+    void ClearMuxes();
+    void ClearServices();
+
+    // ---- satellites -----------------------------------------------------------------------
+    // Returns the new satellite count, or 0 when refused (same position: rec.bIndex is set to
+    // the stored satellite's index; or the table is full). On success rec.bIndex is the new
+    // satellite's index.
+    WORD AppendSatellite(SSAT_INFO& rec);
+    void DeleteSatellite(BYTE nSat);
+    BOOL SetSatellite(BYTE nSat, const SSAT_INFO& rec);
+    SSAT_INFO* GetSatellite(BYTE nSat);
+    const SSAT_INFO* GetSatellite(BYTE nSat) const;
+    // The satellite's name; empty for an invalid index.
+    std::string_view GetSatelliteName(BYTE nSat) const;
+    bool IsValidSatellite(BYTE nSat) const;
+
+    // ---- transponders and MUXes -------------------------------------------------------------
+    // The store keeps its own copy; on merge and append rec.tpid is set as the caller expects.
+    BYTE AddTransponder(STP_INFO& rec, BYTE bMerge);
+    BYTE AppendTransponder(BYTE nSat, BYTE* pnTp, WORD wFreq, WORD wSymbolRate, BYTE bHorizontal,
+                           BYTE nFec);
+    void DeleteTransponder(BYTE nSat, BYTE nTp);
+    STP_INFO* GetTransponder(BYTE nSat, BYTE nTp);
+    const STP_INFO* GetTransponder(BYTE nSat, BYTE nTp) const;
+    WORD GetTransponderCountOf(BYTE nSat) const;
+    BOOL AddMux(const STP_INFO& rec);
+    STP_INFO* GetMux(BYTE nMux);
+    const STP_INFO* GetMux(BYTE nMux) const;
+
+    // ---- services -------------------------------------------------------------------------
+    // The store keeps its own copy of an accepted record.
+    BYTE AddSatService(BYTE nMode, const SSVC_INFO& rec);
+    BYTE AddTerrService(BYTE nMode, const SSVC_INFO& rec);
+    SSVC_INFO* GetService(WORD nPos, BYTE nList);
+    const SSVC_INFO* GetService(WORD nPos, BYTE nList) const;
+    void SetServiceName(WORD nPos, BYTE nList, const char* s, UINT nLen);
+    void SetServiceVideoPid(WORD nPos, BYTE nList, WORD w);
+    void SetServiceAudioPid(WORD nPos, BYTE nList, WORD w);
+    void SetServicePcrPid(WORD nPos, BYTE nList, WORD w);
+    void SetServiceNetwork(WORD nPos, BYTE nList, WORD w);
+    void SetServiceMark(WORD nPos, BYTE nList, BYTE bMark);
+    BYTE GetServiceMark(WORD nPos, BYTE nList) const;
+    void SetServiceFlag(WORD nPos, BYTE nList, WORD nWhich, BYTE bOn);
+    void DeleteMarkedServices(BYTE nList);
+    void MoveMarkedServices(WORD nTargetPos, BYTE nList);
+
+    // ---- networks -------------------------------------------------------------------------
+    // Appends a network record to the table; FALSE when it is full.
+    BOOL AddNetwork(const SNET_INFO& rec);
+    SNET_INFO* FindNetwork(WORD nNetwork);
+    const SNET_INFO* FindNetwork(WORD nNetwork) const;
+    const SNET_INFO* GetNetworkAt(WORD nPos) const;
+    // The network's name and attribute; "Unknown" and 0 when there is no such network.
+    std::string_view GetNetworkName(WORD nNetwork, BYTE* pbAttr = nullptr) const;
+
+    // ---- sorting and numbering ----------------------------------------------------------------
+    void SortByNumber(BYTE nList);
+    void SortByName(BYTE nList, BOOL bDescending);
+    void SortByCa(BYTE nList, BOOL bReverse);
+    void SortByLock(BYTE nList, BOOL bReverse);
+    void SortByFavourite(BYTE nList, int nFav, BOOL bReverse);
+    void SortBySatellite(BYTE nList, BOOL bDescending);
+    void SortByNetwork(BYTE nList, BOOL bDescending);
+    void SortSatListsByTransponder();
+    void SortSatListsByNumber();
+    void Renumber(BYTE nList);
+    void Rebuild();
+
+    // ---- counts -------------------------------------------------------------------------------
+    WORD GetSatelliteCount() const { return m_nSatCount; }
+    WORD GetTransponderCount() const { return m_nTpTotal; }
+    WORD GetNetworkCount() const { return m_nNetCount; }
+    WORD GetMuxCount() const { return m_nMuxCount; }
+    WORD GetSatTvCount() const { return m_lists[LIST_SAT_TV].nCount; }
+    WORD GetSatRadioCount() const { return m_lists[LIST_SAT_RADIO].nCount; }
+    WORD GetTerrTvCount() const { return m_lists[LIST_TERR_TV].nCount; }
+    WORD GetTerrRadioCount() const { return m_lists[LIST_TERR_RADIO].nCount; }
+    // Service count of list nList (0 for an invalid selector).
+    WORD GetServiceCount(BYTE nList) const;
+    // Rows in list nList's index array.
+    WORD GetRowCount(BYTE nList) const;
+    WORD GetHighestKey(BYTE nList) const;
+
+    // ---- satellite order and extra ------------------------------------------------------------
+    WORD GetSatOrderCount() const { return m_nSatOrderCount; }
+    const BYTE* GetSatOrder() const { return m_satOrder.data(); }
+    const BYTE* GetSatExtra() const { return m_satExtra.data(); }
+    void SetSatExtra(const BYTE* p);
+
+    // Read access for the firmware table export.
+    const SSAT_INFO* GetSatelliteTable() const { return m_satellites.data(); }
+    const TP_LIST* GetTransponderLists() const { return m_tpLists.data(); }
+
+    // ---- channel image --------------------------------------------------------------------
+    // Builds the image and copies its first 0x33000 bytes to pDest; returns 0x33000, or 0.
+    UINT BuildImage(BYTE* pDest);
+    UINT GetImageSize() const { return kTransferImageSize; }
+    BOOL SetImage(const BYTE* p, UINT n);
+    BOOL FreeImage();
+    BOOL ParseImage(BOOL bShifted);
+    void BuildSatelliteSection();
+    void BuildNetworkSection();
+    void BuildTransponderSection();
+    void BuildServiceSection();
+    // Builds the four sections into a fresh zero-filled 214016-byte image (the data file's).
+    std::vector<BYTE> BuildFullImage();
+    void WriteBlock(UINT offset, BYTE* block);
+    void WriteEmptyBlock(UINT offset, BYTE* block);
+    BOOL VerifyBlock(UINT offset, BYTE* block) const;
+
+    // ---- data file ----------------------------------------------------------------------------
+    int ParseFileHeader(const BYTE* pFile, UINT nFileLength);
+    BOOL ReadDataFile();
+    // Loads a whole data file already in memory (what ReadDataFile does after reading).
+    BOOL ReadDataBytes(const BYTE* pFile, UINT nFileLength);
+    BOOL WriteDataFile();
+    std::string GetPathName() const { return m_strPath; }
+    void SetPathName(const std::string& path) { m_strPath = path; }
+    const BYTE* GetHeader() const { return m_header.data(); }
+    WORD GetHeaderLength() const { return m_nHeaderLength; }
+    // Why the last ReadDataFile / WriteDataFile failed, for tools that print it.
+    const std::string& GetLastFileError() const { return m_strLastFileError; }
+
+  private:
+    struct ServiceList {
+        CRecordList<SSVC_INFO> list;
+        std::vector<SSVC_INDEX> index; // capacity rows; the first nRows are in use
+        WORD nCount = 0;
+        WORD nRows = 0;
+        WORD nHighestKey = 0;
+    };
+
+    static bool IsSatList(BYTE nList) { return nList == LIST_SAT_TV || nList == LIST_SAT_RADIO; }
+    static int WalkLimit(BYTE nList) { return IsSatList(nList) ? kMaxSatServices : kMaxTerrServices; }
+    ServiceList* List(BYTE nList);
+    const ServiceList* List(BYTE nList) const;
+    SSVC_INDEX* Row(WORD nPos, BYTE nList);
+    const SSVC_INDEX* Row(WORD nPos, BYTE nList) const;
+    BYTE AddService(BYTE nList, BYTE nMode, const SSVC_INFO& rec);
+    template <class Less> void SortRows(BYTE nList, Less less);
+    void RebuildList(BYTE nList, std::array<bool, kMaxNetworks + 1>& usedNetworks,
+                     std::array<WORD, kMaxSatellites + 2>& firstAppearance);
+    void RebuildSatOrder(const std::array<WORD, kMaxSatellites + 2>& tvAppearance,
+                         const std::array<WORD, kMaxSatellites + 2>& radioAppearance);
+    void RebuildNetworks(const std::array<bool, kMaxNetworks + 1>& usedNetworks);
+    BYTE* Image() { return m_pImage.get(); }
+
+    std::array<BYTE, kHeaderBufferSize> m_header{};
+    std::array<SSAT_INFO, kMaxSatellites> m_satellites{};
+    std::array<BYTE, kSatOrderSize> m_satOrder{};
+    std::array<SNET_INFO, kMaxNetworks> m_networks{};
+    std::array<BYTE, kSatExtraSize> m_satExtra{};
+    std::array<TP_LIST, kMaxSatellites> m_tpLists;
+    std::array<STP_INFO, kMaxMuxes> m_muxes{};
+    std::array<ServiceList, kListCount> m_lists;
+    WORD m_nHeaderLength = kDefaultHeaderLength;
+    WORD m_nSatCount = 0;
+    WORD m_nSatOrderCount = 0;
+    WORD m_nNetCount = 0;
+    WORD m_nTpTotal = 0;
+    WORD m_nMuxCount = 0;
+    std::string m_strPath;
+    std::string m_strLastFileError;
+    std::unique_ptr<BYTE[]> m_pImage; // the image while a build, parse, read or write runs
+    UINT m_nImageSize = 0;
+};
+
+// Image codec: run-length chunks of 1024 input bytes with scrambled payloads.
+int EncodeImage(const BYTE* pSrc, int nSrc, BYTE* pDest, int nDestCapacity);
+int DecodeImage(BYTE* pSrc, int nSrc, BYTE* pDest);
+inline constexpr int kEncodeWorstCase = 2 * kImageBufferSize; // output buffer the writer provides
