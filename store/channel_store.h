@@ -203,6 +203,10 @@ class CChannelStore {
     UINT m_nImageSize = 0;
 };
 
+// Fills a header buffer of kHeaderBufferSize bytes with a new data file's header: 43 bytes in
+// use (see kDefaultHeaderLength), the rest zero. The constructor starts every store with it.
+void FillDefaultHeader(BYTE* pHeader);
+
 // Image codec: run-length chunks of 1024 input bytes with scrambled payloads.
 int EncodeImage(const BYTE* pSrc, int nSrc, BYTE* pDest, int nDestCapacity);
 int DecodeImage(BYTE* pSrc, int nSrc, BYTE* pDest);
