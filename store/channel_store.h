@@ -19,7 +19,7 @@ enum : BYTE { ADD_ORDERED = 0, ADD_APPEND = 1, ADD_APPEND_IMAGE = 3 };
 // Results of ParseFileHeader.
 enum : int { HEADER_PLAIN = 0, HEADER_NO_TERMINATOR = 1, HEADER_SHIFTED = 2 };
 
-inline constexpr UINT kImageBufferSize = 214016; // 0x34400: the whole image in a data file
+inline constexpr UINT kImageBufferSize = 214016;    // 0x34400: the whole image in a data file
 inline constexpr UINT kTransferImageSize = 0x33000; // 51 blocks: the part that travels
 inline constexpr UINT kBlockSize = 4096;
 
@@ -169,7 +169,9 @@ class CChannelStore {
     };
 
     static bool IsSatList(BYTE nList) { return nList == LIST_SAT_TV || nList == LIST_SAT_RADIO; }
-    static int WalkLimit(BYTE nList) { return IsSatList(nList) ? kMaxSatServices : kMaxTerrServices; }
+    static int WalkLimit(BYTE nList) {
+        return IsSatList(nList) ? kMaxSatServices : kMaxTerrServices;
+    }
     ServiceList* List(BYTE nList);
     const ServiceList* List(BYTE nList) const;
     SSVC_INDEX* Row(WORD nPos, BYTE nList);
@@ -181,7 +183,12 @@ class CChannelStore {
     void RebuildSatOrder(const std::array<WORD, kMaxSatellites + 2>& tvAppearance,
                          const std::array<WORD, kMaxSatellites + 2>& radioAppearance);
     void RebuildNetworks(const std::array<bool, kMaxNetworks + 1>& usedNetworks);
-    BYTE* Image() { return m_pImage.get(); }
+    // Section parsers; `shift` is 4096 for an image whose blocks start one block later.
+    void ParseSatellites(const BYTE* block, int records);
+    void ParseNetworks(UINT shift);
+    void ParseTransponders(UINT shift);
+    void ParseServices(UINT shift);
+    void AllocateImage();
 
     std::array<BYTE, kHeaderBufferSize> m_header{};
     std::array<SSAT_INFO, kMaxSatellites> m_satellites{};
@@ -203,9 +210,8 @@ class CChannelStore {
     UINT m_nImageSize = 0;
 };
 
-// Fills a header buffer of kHeaderBufferSize bytes with a new data file's header: 43 bytes in
-// use (see kDefaultHeaderLength), the rest zero. The constructor starts every store with it.
-void FillDefaultHeader(BYTE* pHeader);
+// Writes the 43-byte header of a new data file into buf (at least 43 bytes).
+void FillDefaultHeader(BYTE* buf);
 
 // Image codec: run-length chunks of 1024 input bytes with scrambled payloads.
 int EncodeImage(const BYTE* pSrc, int nSrc, BYTE* pDest, int nDestCapacity);

@@ -29,15 +29,6 @@ std::string ErrorText(const QFileDevice& file) {
 
 } // namespace
 
-void FillDefaultHeader(BYTE* pHeader) {
-    std::memset(pHeader, 0, kHeaderBufferSize);
-    std::memcpy(pHeader, kMagic, sizeof kMagic);
-    std::memset(pHeader + 4, '0', 25);
-    std::memcpy(pHeader + 29, "144d", 4);
-    pHeader[41] = '0';
-    pHeader[42] = kTerminator;
-}
-
 // A header without its terminator leaves the store's header as it was: a header length of 0
 // would make the next save write a file that nothing can read back.
 int CChannelStore::ParseFileHeader(const BYTE* pFile, UINT nFileLength) {

@@ -8,9 +8,11 @@
 #include <cstring>
 #include <memory>
 #include <string_view>
+#include <utility>
 
-static_assert(std::endian::native == std::endian::little,
-              "records are stored little-endian byte for byte; a big-endian host needs conversions");
+static_assert(
+    std::endian::native == std::endian::little,
+    "records are stored little-endian byte for byte; a big-endian host needs conversions");
 
 using BYTE = std::uint8_t;
 using WORD = std::uint16_t;
@@ -21,20 +23,20 @@ inline constexpr BOOL TRUE = 1;
 inline constexpr BOOL FALSE = 0;
 
 // ---- capacities ---------------------------------------------------------------------------
-inline constexpr int kMaxSatellites = 120;       // satellite table slots
-inline constexpr int kImageSatellites = 119;     // satellites the image holds besides TERRESTRIAL
-inline constexpr int kMaxTransponders = 1360;    // all satellites together
+inline constexpr int kMaxSatellites = 120;    // satellite table slots
+inline constexpr int kImageSatellites = 119;  // satellites the image holds besides TERRESTRIAL
+inline constexpr int kMaxTransponders = 1360; // all satellites together
 inline constexpr int kMaxTranspondersPerSat = 255;
 inline constexpr int kTransponderWalkLimit = 256; // nodes walked in one satellite's list
 inline constexpr int kMaxMuxes = 100;
 inline constexpr int kMaxNetworks = 408;
-inline constexpr int kMaxSatServices = 4048;     // per satellite list index
-inline constexpr int kMaxTerrServices = 1000;    // per terrestrial list index
+inline constexpr int kMaxSatServices = 4048;  // per satellite list index
+inline constexpr int kMaxTerrServices = 1000; // per terrestrial list index
 inline constexpr int kSatOrderSize = 120;
-inline constexpr int kSatExtraSize = 20;         // satellite-section extra carried from block 0
+inline constexpr int kSatExtraSize = 20; // satellite-section extra carried from block 0
 inline constexpr int kHeaderBufferSize = 100;
 inline constexpr int kDefaultHeaderLength = 43;
-inline constexpr int kNameSize = 17;             // name fields: 16 characters and a NUL
+inline constexpr int kNameSize = 17; // name fields: 16 characters and a NUL
 
 // ---- indexes --------------------------------------------------------------------------------
 inline constexpr BYTE kTerrestrialSatIndex = 1; // the fixed pseudo-satellite
@@ -52,7 +54,7 @@ inline constexpr WORD FLAG_FAV4 = 0x0008;
 inline constexpr WORD FLAG_LOCK = 0x0010;
 inline constexpr WORD FLAG_CA = 0x0020;
 inline constexpr WORD FLAG_DELETED = 0x0080;
-inline constexpr WORD FLAG_NEW_TV = 0x0400;    // set alone on a TV service the channel dialog creates
+inline constexpr WORD FLAG_NEW_TV = 0x0400; // set alone on a TV service the channel dialog creates
 inline constexpr WORD FLAG_RADIO = 0x0800;
 inline constexpr WORD FLAG_NAME_FIXED = 0x1000; // the stored name wins over a merged copy
 inline constexpr WORD FLAG_MERGE_KEEP = 0x11DF; // old flags kept across a merge
@@ -66,13 +68,22 @@ inline constexpr BYTE SW_22KHZ = 0x04;
 inline constexpr BYTE SW_TONEBURST_SHIFT = 4; // bits 4-5: 0 off, 1 Sat A, 2 Sat B
 
 // Value lists behind the satellite and transponder bytes, in the panel's order.
-inline constexpr const char* kLnbTypeNames[] = {
-    "Univ.LNB1(9750, 10600)", "Univ.LNB2(9750, 10750)", "C Single Solution(5150,5750)",
-    "C Normal LNB(5150)", "5750", "9750", "10000", "10050", "10600", "10750", "11200", "11300",
-    "11475"};
+inline constexpr const char* kLnbTypeNames[] = {"Univ.LNB1(9750, 10600)",
+                                                "Univ.LNB2(9750, 10750)",
+                                                "C Single Solution(5150,5750)",
+                                                "C Normal LNB(5150)",
+                                                "5750",
+                                                "9750",
+                                                "10000",
+                                                "10050",
+                                                "10600",
+                                                "10750",
+                                                "11200",
+                                                "11300",
+                                                "11475"};
 inline constexpr int kLnbTypeUser = 13; // LNB type 13 and above: user frequency
 inline constexpr const char* kCLnbNames[] = {"C Single Solution(5150,5750)", "C Normal LNB(5150)",
-                                            "5750"};
+                                             "5750"};
 inline constexpr int kCLnbUser = 5; // C-LNB selection 5: user frequency
 inline constexpr const char* kFecNames[] = {"Auto", "1/2", "2/3", "3/4", "5/6", "7/8"};
 
@@ -80,17 +91,17 @@ inline constexpr const char* kFecNames[] = {"Auto", "1/2", "2/3", "3/4", "5/6", 
 
 // Satellite, 32 bytes.
 struct SSAT_INFO {
-    WORD wCLnbFreq;   // C-band LNB frequency (MHz), used when bCLnb is 5
-    WORD wLnbFreq;    // LNB frequency (MHz) for single-LO types and user values
-    WORD wPosition;   // tenths of a degree, 0..3599; 1800 and above are West
-    WORD wReserved;   // carried
-    BYTE bSwitch;     // SW_* bits; ToneBurst in bits 4-5
-    BYTE bCLnb;       // C-LNB selection: 2, 3, 4 list entries, 5 user; 0 and 1 act as 2
-    BYTE bLnbType;    // 0..12 list entries, 13 and above user value
-    BYTE bCkuSwitch;  // 0 none, 1 by 0V/12V, other (written 3) by ToneBurst
-    BYTE bDiseqc;     // 0 none, 1..4 ports A..D, 5 and 6 carried
-    BYTE bReserved;   // carried
-    BYTE bIndex;      // satellite index
+    WORD wCLnbFreq;  // C-band LNB frequency (MHz), used when bCLnb is 5
+    WORD wLnbFreq;   // LNB frequency (MHz) for single-LO types and user values
+    WORD wPosition;  // tenths of a degree, 0..3599; 1800 and above are West
+    WORD wReserved;  // carried
+    BYTE bSwitch;    // SW_* bits; ToneBurst in bits 4-5
+    BYTE bCLnb;      // C-LNB selection: 2, 3, 4 list entries, 5 user; 0 and 1 act as 2
+    BYTE bLnbType;   // 0..12 list entries, 13 and above user value
+    BYTE bCkuSwitch; // 0 none, 1 by 0V/12V, other (written 3) by ToneBurst
+    BYTE bDiseqc;    // 0 none, 1..4 ports A..D, 5 and 6 carried
+    BYTE bReserved;  // carried
+    BYTE bIndex;     // satellite index
     char szName[kNameSize];
 };
 
@@ -201,6 +212,15 @@ template <class T> class CRecordList : public LIST_HEAD<T> {
     CRecordList& operator=(const CRecordList&) = delete;
     ~CRecordList() { Free(); }
 
+    std::size_t Size() const { return m_nNodes; }
+
+    // Exchanges the whole contents with another list (moving a satellite's list to a new slot).
+    void Swap(CRecordList& other) {
+        std::swap(this->pFirst, other.pFirst);
+        std::swap(this->pLast, other.pLast);
+        std::swap(m_nNodes, other.m_nNodes);
+    }
+
     // Inserts a copy of `rec` before `before` (null: at the tail); returns the new node.
     LIST_NODE<T>* InsertBefore(LIST_NODE<T>* before, const T& rec) {
         auto node = std::make_unique<LIST_NODE<T>>();
@@ -222,6 +242,7 @@ template <class T> class CRecordList : public LIST_HEAD<T> {
                 this->pFirst = n;
             before->pPrev = n;
         }
+        ++m_nNodes;
         return n;
     }
     LIST_NODE<T>* Append(const T& rec) { return InsertBefore(nullptr, rec); }
@@ -233,6 +254,7 @@ template <class T> class CRecordList : public LIST_HEAD<T> {
         (next != nullptr ? next->pPrev : this->pLast) = node->pPrev;
         std::unique_ptr<T> rec(node->pData);
         std::unique_ptr<LIST_NODE<T>> owned(node);
+        --m_nNodes;
         return next;
     }
 
@@ -240,6 +262,9 @@ template <class T> class CRecordList : public LIST_HEAD<T> {
         while (this->pFirst != nullptr)
             Remove(this->pFirst);
     }
+
+  private:
+    std::size_t m_nNodes = 0;
 };
 
 // One satellite's transponder list.
@@ -250,6 +275,6 @@ struct TP_LIST : CRecordList<STP_INFO> {
 // One row of a service list's index (display order).
 struct SSVC_INDEX {
     SSVC_INFO* pService = nullptr;
-    WORD wKey = 0; // number key
+    WORD wKey = 0;  // number key
     BYTE bMark = 0; // 1 = marked by Cut
 };
