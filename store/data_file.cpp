@@ -134,8 +134,10 @@ BOOL CChannelStore::WriteDataFile() {
     if (nEncoded == 0)
         return fail("the channel data could not be encoded");
 
+    // Unbuffered, so a short write shows in write()'s count: through the buffer, a write cut
+    // short (by a file-size limit, say) can go unnoticed until after the rename.
     QSaveFile file(QString::fromStdString(m_strPath));
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail("cannot create the file: " + ErrorText(file));
     const qint64 nHeader = std::min<qint64>(m_nHeaderLength, kHeaderBufferSize);
     const bool bWritten =
