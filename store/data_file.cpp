@@ -17,7 +17,8 @@ constexpr char kMagic[4] = {'A', 'B', 'C', 'D'};
 constexpr char kShiftedMagic[4] = {'Z', 'E', 'P', 'H'};
 // Far above anything an encoder produces for one image (about 643 KB at worst); a bigger file
 // is not a channel database, and reading it whole would only waste memory.
-constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+constexpr UINT kMaxFileSize = 16 * 1024 * 1024;
+constexpr const char* kTooLarge = "the file is too large to be a channel data file";
 
 std::unique_ptr<BYTE[]> AllocateZeroed(size_t n) {
     return std::unique_ptr<BYTE[]>(new (std::nothrow) BYTE[n]());
@@ -54,6 +55,10 @@ int CChannelStore::ParseFileHeader(const BYTE* pFile, UINT nFileLength) {
 BOOL CChannelStore::ReadDataBytes(const BYTE* pFile, UINT nFileLength) {
     if (pFile == nullptr || nFileLength == 0) {
         m_strLastFileError = "the file is empty";
+        return FALSE;
+    }
+    if (nFileLength > kMaxFileSize) {
+        m_strLastFileError = kTooLarge;
         return FALSE;
     }
     const auto savedHeader = m_header;
@@ -101,7 +106,7 @@ BOOL CChannelStore::ReadDataFile() {
     }
     const qint64 nSize = file.size();
     if (nSize > kMaxFileSize) {
-        m_strLastFileError = "the file is too large to be a channel data file";
+        m_strLastFileError = kTooLarge;
         return FALSE;
     }
     const QByteArray data = file.readAll();

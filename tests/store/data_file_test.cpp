@@ -156,6 +156,7 @@ TEST(ReadDataBytes, Rejections) {
         {"no terminator", Bytes(200, 'A')},
         {"header only", kDefaultHeader},
         {"chunk without its zero bytes", badChunk},
+        {"larger than any data file", Concat(kDefaultHeader, Bytes(16 * 1024 * 1024, 0))},
     };
     for (const Case& c : cases) {
         CChannelStore store;
