@@ -26,15 +26,6 @@ int CompareKeys(WORD a, WORD b) {
     return a < b ? -1 : (a > b ? 1 : 0);
 }
 
-// Orders two rows by a flag: the row that has it first (last when reversed), then by key.
-bool FlagLess(const SSVC_INDEX& a, const SSVC_INDEX& b, WORD mask, BOOL bReverse) {
-    const bool fa = (a.pService->wFlags & mask) != 0;
-    const bool fb = (b.pService->wFlags & mask) != 0;
-    if (fa != fb)
-        return bReverse ? fb : fa;
-    return a.wKey < b.wKey;
-}
-
 } // namespace
 
 void FillDefaultHeader(BYTE* buf) {
@@ -550,16 +541,22 @@ void CChannelStore::SortByName(BYTE nList, BOOL bDescending) {
     });
 }
 
-void CChannelStore::SortByCa(BYTE nList, BOOL bReverse) {
-    SortRows(nList, [bReverse](const SSVC_INDEX& a, const SSVC_INDEX& b) {
-        return FlagLess(a, b, FLAG_CA, bReverse);
+void CChannelStore::SortByFlag(BYTE nList, WORD mask, BOOL bReverse) {
+    SortRows(nList, [mask, bReverse](const SSVC_INDEX& a, const SSVC_INDEX& b) {
+        const bool fa = (a.pService->wFlags & mask) != 0;
+        const bool fb = (b.pService->wFlags & mask) != 0;
+        if (fa != fb)
+            return bReverse ? fb : fa;
+        return a.wKey < b.wKey;
     });
 }
 
+void CChannelStore::SortByCa(BYTE nList, BOOL bReverse) {
+    SortByFlag(nList, FLAG_CA, bReverse);
+}
+
 void CChannelStore::SortByLock(BYTE nList, BOOL bReverse) {
-    SortRows(nList, [bReverse](const SSVC_INDEX& a, const SSVC_INDEX& b) {
-        return FlagLess(a, b, FLAG_LOCK, bReverse);
-    });
+    SortByFlag(nList, FLAG_LOCK, bReverse);
 }
 
 void CChannelStore::SortByFavourite(BYTE nList, int nFav, BOOL bReverse) {
@@ -567,10 +564,7 @@ void CChannelStore::SortByFavourite(BYTE nList, int nFav, BOOL bReverse) {
         SortByNumber(nList);
         return;
     }
-    const WORD mask = static_cast<WORD>(1u << (nFav - 1));
-    SortRows(nList, [mask, bReverse](const SSVC_INDEX& a, const SSVC_INDEX& b) {
-        return FlagLess(a, b, mask, bReverse);
-    });
+    SortByFlag(nList, static_cast<WORD>(1u << (nFav - 1)), bReverse);
 }
 
 void CChannelStore::SortBySatellite(BYTE nList, BOOL bDescending) {
