@@ -394,24 +394,25 @@ void CChannelStore::SetServiceName(WORD nPos, BYTE nList, const char* s, UINT nL
     svc->szName[n] = '\0';
 }
 
-void CChannelStore::SetServiceVideoPid(WORD nPos, BYTE nList, WORD w) {
+void CChannelStore::SetServiceWord(WORD nPos, BYTE nList, WORD SSVC_INFO::*field, WORD w) {
     if (SSVC_INFO* svc = GetService(nPos, nList))
-        svc->wVideoPid = w;
+        svc->*field = w;
+}
+
+void CChannelStore::SetServiceVideoPid(WORD nPos, BYTE nList, WORD w) {
+    SetServiceWord(nPos, nList, &SSVC_INFO::wVideoPid, w);
 }
 
 void CChannelStore::SetServiceAudioPid(WORD nPos, BYTE nList, WORD w) {
-    if (SSVC_INFO* svc = GetService(nPos, nList))
-        svc->wAudioPid = w;
+    SetServiceWord(nPos, nList, &SSVC_INFO::wAudioPid, w);
 }
 
 void CChannelStore::SetServicePcrPid(WORD nPos, BYTE nList, WORD w) {
-    if (SSVC_INFO* svc = GetService(nPos, nList))
-        svc->wPcrPid = w;
+    SetServiceWord(nPos, nList, &SSVC_INFO::wPcrPid, w);
 }
 
 void CChannelStore::SetServiceNetwork(WORD nPos, BYTE nList, WORD w) {
-    if (SSVC_INFO* svc = GetService(nPos, nList))
-        svc->wNetwork = w;
+    SetServiceWord(nPos, nList, &SSVC_INFO::wNetwork, w);
 }
 
 void CChannelStore::SetServiceMark(WORD nPos, BYTE nList, BYTE bMark) {
