@@ -231,11 +231,6 @@ std::string SatelliteName(const CChannelStore& store, BYTE nSat) {
     return nSat == kTerrestrialSatIndex ? "TERRESTRIAL" : Name(store.GetSatelliteName(nSat));
 }
 
-// Record fields are packed: pass them on by value, never by reference.
-QJsonValue Num(int value) {
-    return QJsonValue(value);
-}
-
 } // namespace
 
 std::string FormatPosition(WORD wPosition) {
@@ -358,46 +353,46 @@ void WriteDumpJson(std::ostream& out, const CChannelStore& store) {
     for (int s = 0; s < store.GetSatelliteCount(); ++s) {
         const SSAT_INFO& sat = *store.GetSatellite(static_cast<BYTE>(kFirstSatIndex + s));
         satellites.append(QJsonObject{
-            {"index", Num(sat.bIndex)},
+            {"index", sat.bIndex},
             {"name", NameText(NameOf(sat.szName))},
-            {"position", Num(sat.wPosition)},
+            {"position", sat.wPosition},
             {"position_text", QString::fromStdString(FormatPosition(sat.wPosition))},
-            {"lnb_type", Num(sat.bLnbType)},
+            {"lnb_type", sat.bLnbType},
             {"lnb", QString::fromStdString(LnbText(sat))},
-            {"lnb_freq", Num(sat.wLnbFreq)},
-            {"c_lnb", Num(sat.bCLnb)},
-            {"c_lnb_freq", Num(sat.wCLnbFreq)},
+            {"lnb_freq", sat.wLnbFreq},
+            {"c_lnb", sat.bCLnb},
+            {"c_lnb_freq", sat.wCLnbFreq},
             {"lnb_power", bool(sat.bSwitch & SW_LNB_POWER)},
             {"v12", bool(sat.bSwitch & SW_12V)},
             {"khz22", bool(sat.bSwitch & SW_22KHZ)},
-            {"toneburst", Num((sat.bSwitch >> SW_TONEBURST_SHIFT) & 3)},
-            {"diseqc", Num(sat.bDiseqc)},
-            {"cku_switch", Num(sat.bCkuSwitch)},
+            {"toneburst", (sat.bSwitch >> SW_TONEBURST_SHIFT) & 3},
+            {"diseqc", sat.bDiseqc},
+            {"cku_switch", sat.bCkuSwitch},
         });
     }
     QJsonArray transponders;
     ForEachTransponder(store, [&](const STP_INFO& tp) {
         transponders.append(QJsonObject{
-            {"sat", Num(tp.satid)},
-            {"tpid", Num(tp.tpid)},
-            {"frequency", Num(tp.frequency)},
-            {"symbolrate", Num(tp.symbolrate)},
+            {"sat", tp.satid},
+            {"tpid", tp.tpid},
+            {"frequency", tp.frequency},
+            {"symbolrate", tp.symbolrate},
             {"polarisation", QString(QChar::fromLatin1(Polarisation(tp)))},
-            {"fec", Num(tp.attribute >> 4)},
-            {"tsid", Num(tp.tsid)},
+            {"fec", tp.attribute >> 4},
+            {"tsid", tp.tsid},
         });
     });
     QJsonArray muxes;
     ForEachMux(store, [&](const STP_INFO& mux) {
-        muxes.append(QJsonObject{{"mux", Num(mux.tpid)},
-                                 {"frequency", Num(mux.frequency)},
-                                 {"symbolrate", Num(mux.symbolrate)},
-                                 {"tsid", Num(mux.tsid)}});
+        muxes.append(QJsonObject{{"mux", mux.tpid},
+                                 {"frequency", mux.frequency},
+                                 {"symbolrate", mux.symbolrate},
+                                 {"tsid", mux.tsid}});
     });
     QJsonArray networks;
     for (int i = 0; i < store.GetNetworkCount(); ++i) {
         const SNET_INFO& net = *store.GetNetworkAt(static_cast<WORD>(i));
-        networks.append(QJsonObject{{"id", Num(net.id)}, {"name", NameText(NameOf(net.name))}});
+        networks.append(QJsonObject{{"id", net.id}, {"name", NameText(NameOf(net.name))}});
     }
     QJsonObject services;
     for (BYTE list = 0; list < kListCount; ++list) {
@@ -407,16 +402,16 @@ void WriteDumpJson(std::ostream& out, const CChannelStore& store) {
             for (const std::string& f : FlagNames(svc.wFlags))
                 flags.append(QString::fromStdString(f));
             rows.append(QJsonObject{
-                {"number", Num(svc.wNumber)},
+                {"number", svc.wNumber},
                 {"name", NameText(NameOf(svc.szName))},
-                {"sat", Num(svc.bSatIndex)},
-                {"tpid", Num(svc.bTpIndex)},
-                {"network", Num(svc.wNetwork)},
-                {"service_id", Num(svc.wServiceId)},
-                {"video_pid", Num(svc.wVideoPid)},
-                {"audio_pid", Num(svc.wAudioPid & AUDIO_PID_MASK)},
+                {"sat", svc.bSatIndex},
+                {"tpid", svc.bTpIndex},
+                {"network", svc.wNetwork},
+                {"service_id", svc.wServiceId},
+                {"video_pid", svc.wVideoPid},
+                {"audio_pid", svc.wAudioPid & AUDIO_PID_MASK},
                 {"dolby", bool(svc.wAudioPid & AUDIO_DOLBY)},
-                {"pcr_pid", Num(svc.wPcrPid)},
+                {"pcr_pid", svc.wPcrPid},
                 {"flags", flags},
             });
         });
