@@ -32,7 +32,7 @@ for t in "${targets[@]}"; do
     "$dir/fuzz/fuzz_$t" -max_total_time="$seconds" -max_len=262144 -timeout=10 \
         -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$dir/$t-" "$work/$t" \
         >"$log" 2>&1 || rc=$?
-    grep -E "^(#[0-9]+ +DONE|stat::number_of_executed_units)" "$log" || true
+    grep -E "^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units)" "$log" || true
     if [ "$rc" -ne 0 ]; then
         tail -n 60 "$log"
         echo "fuzz_$t failed (exit $rc); the input is saved under $dir/$t-*"
