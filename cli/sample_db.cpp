@@ -19,7 +19,7 @@ class SampleRandom {
     std::uint64_t m_state = 0x0DF5A11E;
 };
 
-struct SatelliteSpec {
+struct SampleSatellite {
     const char* name;
     WORD wPosition; // tenths of a degree; 1800 and above West
     BYTE bLnbType;
@@ -34,7 +34,7 @@ constexpr BYTE kToneBurstB = 2 << SW_TONEBURST_SHIFT;
 
 // Universal LNBs on a four-port DiSEqC switch for the main positions, the rest on ToneBurst or
 // a single-LO LNB with 22 kHz, as a typical dish farm is wired.
-constexpr std::array<SatelliteSpec, 9> kSatellites = {{
+constexpr std::array<SampleSatellite, 9> kSatellites = {{
     {"Helion 19.2E", 192, 0, 9750, SW_LNB_POWER, 1, 1},
     {"Corvina 13.0E", 130, 0, 9750, SW_LNB_POWER, 2, 2},
     {"Meridia 28.2E", 282, 1, 9750, SW_LNB_POWER, 3, 3},
@@ -65,15 +65,15 @@ constexpr WORD kSymbolRates[] = {22000, 27500, 29900, 30000};
 constexpr BYTE kFecs[] = {2, 3, 4, 5}; // 2/3, 3/4, 5/6, 7/8
 
 void AddSatellites(CChannelStore& store) {
-    for (const SatelliteSpec& spec : kSatellites) {
+    for (const SampleSatellite& entry : kSatellites) {
         SSAT_INFO sat{};
-        sat.wPosition = spec.wPosition;
-        sat.bLnbType = spec.bLnbType;
-        sat.wLnbFreq = spec.wLnbFreq;
+        sat.wPosition = entry.wPosition;
+        sat.bLnbType = entry.bLnbType;
+        sat.wLnbFreq = entry.wLnbFreq;
         sat.bCLnb = 2;
-        sat.bSwitch = spec.bSwitch;
-        sat.bDiseqc = spec.bDiseqc;
-        SetName(sat.szName, spec.name);
+        sat.bSwitch = entry.bSwitch;
+        sat.bDiseqc = entry.bDiseqc;
+        SetName(sat.szName, entry.name);
         store.AppendSatellite(sat);
     }
 }
