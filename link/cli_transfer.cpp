@@ -30,6 +30,8 @@ class CPortTransfer : public ISerialOwner, public ITransferView {
     }
 
     ETransferOutcome Run() {
+        if (m_request.pImage == nullptr)
+            return ETransferOutcome::BadImage;
         m_engine.SetDirection(m_request.nDirection);
         if (m_request.nDirection == DIRECTION_PC_TO_STB &&
             !m_engine.SetImageData(m_request.pImage->data(),

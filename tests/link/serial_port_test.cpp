@@ -278,6 +278,10 @@ TEST(PtyTransfer, NoImageNoPortAndCancelEndWithoutData) {
     std::vector<BYTE> data;
     EXPECT_EQ(t.Run(DIRECTION_STB_TO_PC, data, "/nonexistent/tty"), ETransferOutcome::NoPort);
 
+    STransferRequest noBuffer;
+    noBuffer.strPort = t.box->DevicePath();
+    EXPECT_EQ(RunTransfer(noBuffer, t.settings), ETransferOutcome::BadImage);
+
     std::atomic<bool> cancel{true};
     STransferRequest request;
     request.strPort = t.box->DevicePath();
