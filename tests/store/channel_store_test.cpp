@@ -152,7 +152,12 @@ INSTANTIATE_TEST_SUITE_P(
                       MergeCase{5000, 3, 0, 0, TP_MERGED},     // 3 MHz below 6000 kS/s
                       MergeCase{5000, 4, 0, 0, TP_APPENDED},   //
                       MergeCase{6000, 3, 0, 0, TP_MERGED},     // 6000 / 2000 = 3
-                      MergeCase{6000, 4, 0, 0, TP_APPENDED}));
+                      MergeCase{6000, 4, 0, 0, TP_APPENDED}),
+    [](const auto& info) {
+        const MergeCase& c = info.param;
+        return "Rate" + std::to_string(c.rate) + "Freq" + std::to_string(c.freqDelta + 100) + "Sr" +
+               std::to_string(c.rateDelta) + (c.horizontal ? "H" : "V");
+    });
 
 TEST(Transponders, MergeRaisesValuesToOneThousandAndRefusesZero) {
     CChannelStore store;
@@ -414,7 +419,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, ServiceFlags,
                          ::testing::Values(FlagCase{0, FLAG_LOCK}, FlagCase{1, FLAG_FAV1},
                                            FlagCase{2, FLAG_FAV2}, FlagCase{3, FLAG_FAV3},
                                            FlagCase{4, FLAG_FAV4}, FlagCase{5, 0},
-                                           FlagCase{0xFFFF, 0}));
+                                           FlagCase{0xFFFF, 0}),
+                         [](const auto& info) {
+                             return "Which" + std::to_string(info.param.which);
+                         });
 
 TEST(Services, FlagBeyondTheListChangesNothing) {
     CChannelStore store;
@@ -463,7 +471,13 @@ INSTANTIATE_TEST_SUITE_P(
         PasteCase{{5}, 0, {"S6", "S1", "S2", "S3", "S4", "S5"}},    // last to the top
         PasteCase{{0}, 5, {"S2", "S3", "S4", "S5", "S1", "S6"}},    // first above the last
         PasteCase{{1, 2}, 6, {"S1", "S2", "S3", "S4", "S5", "S6"}}, // target past the end
-        PasteCase{{1, 2}, 60000, {"S1", "S2", "S3", "S4", "S5", "S6"}}));
+        PasteCase{{1, 2}, 60000, {"S1", "S2", "S3", "S4", "S5", "S6"}}),
+    [](const auto& info) {
+        std::string name = "Marked";
+        for (int row : info.param.marked)
+            name += std::to_string(row);
+        return name + "At" + std::to_string(info.param.target);
+    });
 
 TEST(Paste, TerrestrialListKeepsItsOrderAcrossRebuild) {
     CChannelStore store;
