@@ -154,6 +154,13 @@ TEST_F(SerialPort, CtsComesFirstThenOneCallPerByteInOrder) {
     EXPECT_THAT(owner.events, ElementsAre("CTS2", "a", "b", "\r", std::string(1, '\0'), "\xff"));
 }
 
+TEST_F(SerialPort, OnlyTheEventsOfTheMaskAreSent) {
+    ASSERT_TRUE(port.OpenDevice(&owner, pty.Path(), 1, 115200, 'N', 8, 1, EV_RXCHAR));
+    pty.Send("ok");
+    ASSERT_TRUE(SpinUntil([&] { return owner.events.size() >= 2; }));
+    EXPECT_THAT(owner.events, ElementsAre("o", "k"));
+}
+
 TEST_F(SerialPort, WritesLeaveInOrderWithoutTerminatorsAndEmptyOnesQueueNothing) {
     ASSERT_TRUE(port.OpenDevice(&owner, pty.Path(), 1));
     port.Write(reinterpret_cast<const BYTE*>(""), 0);

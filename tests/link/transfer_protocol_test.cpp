@@ -170,6 +170,13 @@ TEST_F(Engine, CrLfActsOnceButPrintableBytesRepeatTheMatchedLine) {
     EXPECT_EQ(engine.GetBlockIndex(), 4u);
 }
 
+TEST_F(Engine, ReceiveLinesRepeatUntilTheNextControlByte) {
+    Start(DIRECTION_STB_TO_PC, "V107");
+    const size_t nFrom = link.Writes().size();
+    Feed(engine, "REQDATA_START_BLOCK\r\nREQDATA_BLOCK\rXY\n");
+    EXPECT_THAT(WritesAfter(nFrom), ElementsAre("0004", "0204", "0204", "0204"));
+}
+
 TEST_F(Engine, SendImageAnswersTheBoxCommands) {
     Start(DIRECTION_PC_TO_STB);
     const std::vector<BYTE> image = RandomImage(2);
