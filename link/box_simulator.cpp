@@ -34,11 +34,6 @@ CBoxSimulator::CBoxSimulator(SBoxOptions options) : m_options(std::move(options)
     m_options.flashInfo.resize(kFlashInfoSize, 0);
 }
 
-void CBoxSimulator::Restart() {
-    m_state = State::Idle;
-    m_input.clear();
-}
-
 std::vector<BYTE> CBoxSimulator::TakeOutput() {
     std::vector<BYTE> output;
     output.swap(m_output);

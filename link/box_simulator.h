@@ -43,13 +43,10 @@ class CBoxSimulator {
     void Receive(const BYTE* pData, size_t nLength);
     // Bytes the box has sent since the last call.
     std::vector<BYTE> TakeOutput();
-    bool HasOutput() const { return !m_output.empty(); }
 
     // The box has finished a transfer (flashed the image, or sent its last block and heard the
     // PC's closing lines); it then ignores everything.
     bool IsFinished() const { return m_state == State::Finished; }
-    // Back to waiting for a poll, as after a power cycle; the NO_ACKNOWLEDGE step is not repeated.
-    void Restart();
     // The image the box received from the PC, block count x 1024 bytes once it is complete.
     const std::vector<BYTE>& ReceivedImage() const { return m_received; }
     // Departures from the protocol the box noticed, as text; empty for a clean exchange.

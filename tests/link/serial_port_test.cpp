@@ -277,6 +277,21 @@ TEST(PtyTransfer, StbToPcThroughComThreeWithARetriedBlock) {
     EXPECT_THAT(t.log, testing::Contains("100 Block receive Error ----- Retry"));
 }
 
+TEST(PtyTransfer, BoxServesAgainOnceThePcHasBeenQuiet) {
+    PtyTransfer t;
+    int nFinished = 0;
+    t.box->SetFinishedHandler([&] { ++nFinished; });
+    t.box->SetRestartAfterQuiet(50);
+    std::vector<BYTE> data;
+    ASSERT_EQ(t.Run(DIRECTION_STB_TO_PC, data, t.box->DevicePath()), ETransferOutcome::Complete);
+    EXPECT_EQ(data, t.image);
+    ASSERT_TRUE(SpinUntil([&] { return !t.box->Box().IsFinished(); }));
+    std::vector<BYTE> sent = RandomImage(12);
+    ASSERT_EQ(t.Run(DIRECTION_PC_TO_STB, sent, t.box->DevicePath()), ETransferOutcome::Complete);
+    EXPECT_EQ(t.box->Box().ReceivedImage(), sent);
+    EXPECT_EQ(nFinished, 2);
+}
+
 TEST(PtyTransfer, NoImageNoPortAndCancelEndWithoutData) {
     PtyTransfer t;
     std::vector<BYTE> shortImage(100);
