@@ -5,6 +5,7 @@
 #pragma once
 
 #include "channel_store.h"
+#include "controls.h"
 #include "flexgrid.h"
 
 #include <QDialog>
@@ -15,7 +16,6 @@
 #include <memory>
 
 class CPrompt;
-class CTabCtrl;
 class QAction;
 class QMenu;
 class QMenuBar;
