@@ -103,6 +103,33 @@ class SectionWriter {
     bool m_bTwoCounts = false;
 };
 
+enum class SectionEnd { Complete, BadBlock, Overflow };
+
+int SingleCount(const BYTE* block) {
+    return ReadBigEndian(block + 4092);
+}
+
+// Hands the records of one section to `handle`, block by block. A block that fails its
+// checksum ends the section quietly; a count larger than a block holds ends it as Overflow.
+template <class Rec, class CountOf, class Handle>
+SectionEnd ReadSection(const CChannelStore& store, UINT shift, int firstBlock, int blocks,
+                       int perBlock, CountOf countOf, Handle handle) {
+    Block block{};
+    for (int b = firstBlock; b < firstBlock + blocks; ++b) {
+        if (!store.VerifyBlock(shift + BlockOffset(b), block.data()))
+            return SectionEnd::BadBlock;
+        const int count = countOf(block.data());
+        if (count > perBlock)
+            return SectionEnd::Overflow;
+        for (int i = 0; i < count; ++i) {
+            Rec rec;
+            std::memcpy(&rec, block.data() + i * sizeof(Rec), sizeof rec);
+            handle(rec);
+        }
+    }
+    return SectionEnd::Complete;
+}
+
 } // namespace
 
 // ---- blocks -------------------------------------------------------------------------------------
@@ -289,59 +316,34 @@ void CChannelStore::ParseSatellites(const BYTE* block, int records) {
 }
 
 void CChannelStore::ParseNetworks(UINT shift) {
-    Block block{};
-    for (int b = 0; b < 2; ++b) {
-        if (!VerifyBlock(shift + BlockOffset(kFirstNetworkBlock + b), block.data()))
-            return;
-        const int count = ReadBigEndian(&block[4092]);
-        if (count > kNetworksPerBlock) {
-            ClearNetworks();
-            return;
-        }
-        for (int i = 0; i < count; ++i) {
-            SNET_INFO net;
-            std::memcpy(&net, block.data() + i * sizeof(SNET_INFO), sizeof net);
-            AddNetwork(net);
-        }
-    }
+    const auto add = [this](const SNET_INFO& net) { AddNetwork(net); };
+    if (ReadSection<SNET_INFO>(*this, shift, kFirstNetworkBlock, 2, kNetworksPerBlock, SingleCount,
+                               add) == SectionEnd::Overflow)
+        ClearNetworks();
 }
 
 void CChannelStore::ParseTransponders(UINT shift) {
-    Block block{};
-    for (int b = 0; b < kTpBlocks; ++b) {
-        if (!VerifyBlock(shift + BlockOffset(kFirstTpBlock + b), block.data()))
-            return;
-        const int count = ReadBigEndian(&block[4092]);
-        if (count > kTpPerBlock) {
-            ClearTransponders();
-            return;
-        }
-        for (int i = 0; i < count; ++i) {
-            STP_INFO tp;
-            std::memcpy(&tp, block.data() + i * sizeof(STP_INFO), sizeof tp);
-            if (tp.satid == kTerrestrialSatIndex)
-                AddMux(tp);
-            else
-                AddTransponder(tp, 0);
-        }
-    }
+    const auto add = [this](STP_INFO tp) {
+        if (tp.satid == kTerrestrialSatIndex)
+            AddMux(tp);
+        else
+            AddTransponder(tp, 0);
+    };
+    if (ReadSection<STP_INFO>(*this, shift, kFirstTpBlock, kTpBlocks, kTpPerBlock, SingleCount,
+                              add) == SectionEnd::Overflow)
+        ClearTransponders();
 }
 
 void CChannelStore::ParseServices(UINT shift) {
-    Block block{};
-    for (int b = 0; b < kServiceBlocks; ++b) {
-        if (!VerifyBlock(shift + BlockOffset(kFirstServiceBlock + b), block.data()))
-            return;
-        const int count = ReadBigEndian(&block[4090]) + ReadBigEndian(&block[4092]);
-        if (count > kServicesPerBlock)
-            return;
-        for (int i = 0; i < count; ++i) {
-            SSVC_INFO svc;
-            std::memcpy(&svc, block.data() + i * sizeof(SSVC_INFO), sizeof svc);
-            if (svc.bSatIndex == kTerrestrialSatIndex)
-                AddTerrService(ADD_APPEND_IMAGE, svc);
-            else if (svc.wNumber <= kMaxSatServices)
-                AddSatService(ADD_APPEND, svc);
-        }
-    }
+    const auto add = [this](const SSVC_INFO& svc) {
+        if (svc.bSatIndex == kTerrestrialSatIndex)
+            AddTerrService(ADD_APPEND_IMAGE, svc);
+        else if (svc.wNumber <= kMaxSatServices)
+            AddSatService(ADD_APPEND, svc);
+    };
+    const auto tvPlusRadio = [](const BYTE* block) {
+        return ReadBigEndian(block + 4090) + ReadBigEndian(block + 4092);
+    };
+    ReadSection<SSVC_INFO>(*this, shift, kFirstServiceBlock, kServiceBlocks, kServicesPerBlock,
+                           tvPlusRadio, add);
 }

@@ -26,15 +26,6 @@ int CompareKeys(WORD a, WORD b) {
     return a < b ? -1 : (a > b ? 1 : 0);
 }
 
-// Orders two rows by a flag: the row that has it first (last when reversed), then by key.
-bool FlagLess(const SSVC_INDEX& a, const SSVC_INDEX& b, WORD mask, BOOL bReverse) {
-    const bool fa = (a.pService->wFlags & mask) != 0;
-    const bool fb = (b.pService->wFlags & mask) != 0;
-    if (fa != fb)
-        return bReverse ? fb : fa;
-    return a.wKey < b.wKey;
-}
-
 } // namespace
 
 void FillDefaultHeader(BYTE* buf) {
@@ -403,24 +394,25 @@ void CChannelStore::SetServiceName(WORD nPos, BYTE nList, const char* s, UINT nL
     svc->szName[n] = '\0';
 }
 
-void CChannelStore::SetServiceVideoPid(WORD nPos, BYTE nList, WORD w) {
+void CChannelStore::SetServiceWord(WORD nPos, BYTE nList, WORD SSVC_INFO::*field, WORD w) {
     if (SSVC_INFO* svc = GetService(nPos, nList))
-        svc->wVideoPid = w;
+        svc->*field = w;
+}
+
+void CChannelStore::SetServiceVideoPid(WORD nPos, BYTE nList, WORD w) {
+    SetServiceWord(nPos, nList, &SSVC_INFO::wVideoPid, w);
 }
 
 void CChannelStore::SetServiceAudioPid(WORD nPos, BYTE nList, WORD w) {
-    if (SSVC_INFO* svc = GetService(nPos, nList))
-        svc->wAudioPid = w;
+    SetServiceWord(nPos, nList, &SSVC_INFO::wAudioPid, w);
 }
 
 void CChannelStore::SetServicePcrPid(WORD nPos, BYTE nList, WORD w) {
-    if (SSVC_INFO* svc = GetService(nPos, nList))
-        svc->wPcrPid = w;
+    SetServiceWord(nPos, nList, &SSVC_INFO::wPcrPid, w);
 }
 
 void CChannelStore::SetServiceNetwork(WORD nPos, BYTE nList, WORD w) {
-    if (SSVC_INFO* svc = GetService(nPos, nList))
-        svc->wNetwork = w;
+    SetServiceWord(nPos, nList, &SSVC_INFO::wNetwork, w);
 }
 
 void CChannelStore::SetServiceMark(WORD nPos, BYTE nList, BYTE bMark) {
@@ -550,16 +542,22 @@ void CChannelStore::SortByName(BYTE nList, BOOL bDescending) {
     });
 }
 
-void CChannelStore::SortByCa(BYTE nList, BOOL bReverse) {
-    SortRows(nList, [bReverse](const SSVC_INDEX& a, const SSVC_INDEX& b) {
-        return FlagLess(a, b, FLAG_CA, bReverse);
+void CChannelStore::SortByFlag(BYTE nList, WORD mask, BOOL bReverse) {
+    SortRows(nList, [mask, bReverse](const SSVC_INDEX& a, const SSVC_INDEX& b) {
+        const bool fa = (a.pService->wFlags & mask) != 0;
+        const bool fb = (b.pService->wFlags & mask) != 0;
+        if (fa != fb)
+            return bReverse ? fb : fa;
+        return a.wKey < b.wKey;
     });
 }
 
+void CChannelStore::SortByCa(BYTE nList, BOOL bReverse) {
+    SortByFlag(nList, FLAG_CA, bReverse);
+}
+
 void CChannelStore::SortByLock(BYTE nList, BOOL bReverse) {
-    SortRows(nList, [bReverse](const SSVC_INDEX& a, const SSVC_INDEX& b) {
-        return FlagLess(a, b, FLAG_LOCK, bReverse);
-    });
+    SortByFlag(nList, FLAG_LOCK, bReverse);
 }
 
 void CChannelStore::SortByFavourite(BYTE nList, int nFav, BOOL bReverse) {
@@ -567,10 +565,7 @@ void CChannelStore::SortByFavourite(BYTE nList, int nFav, BOOL bReverse) {
         SortByNumber(nList);
         return;
     }
-    const WORD mask = static_cast<WORD>(1u << (nFav - 1));
-    SortRows(nList, [mask, bReverse](const SSVC_INDEX& a, const SSVC_INDEX& b) {
-        return FlagLess(a, b, mask, bReverse);
-    });
+    SortByFlag(nList, static_cast<WORD>(1u << (nFav - 1)), bReverse);
 }
 
 void CChannelStore::SortBySatellite(BYTE nList, BOOL bDescending) {

@@ -177,7 +177,10 @@ class CChannelStore {
     SSVC_INDEX* Row(WORD nPos, BYTE nList);
     const SSVC_INDEX* Row(WORD nPos, BYTE nList) const;
     BYTE AddService(BYTE nList, BYTE nMode, const SSVC_INFO& rec);
+    void SetServiceWord(WORD nPos, BYTE nList, WORD SSVC_INFO::*field, WORD w);
     template <class Less> void SortRows(BYTE nList, Less less);
+    // Rows with the flag first (last when reversed), ties by number key ascending.
+    void SortByFlag(BYTE nList, WORD mask, BOOL bReverse);
     void RebuildList(BYTE nList, std::array<bool, kMaxNetworks + 1>& usedNetworks,
                      std::array<WORD, kMaxSatellites + 2>& firstAppearance);
     void RebuildSatOrder(const std::array<WORD, kMaxSatellites + 2>& tvAppearance,

@@ -87,10 +87,12 @@ inline constexpr const char* kCLnbNames[] = {"C Single Solution(5150,5750)", "C 
 inline constexpr int kCLnbUser = 5; // C-LNB selection 5: user frequency
 inline constexpr const char* kFecNames[] = {"Auto", "1/2", "2/3", "3/4", "5/6", "7/8"};
 
+// Packed so the field offsets are the box's; aligned as a whole so that every multi-byte field
+// sits on its natural boundary in memory (all of them lie at even offsets, the DWORD at 0).
 #pragma pack(push, 1)
 
 // Satellite, 32 bytes.
-struct SSAT_INFO {
+struct alignas(2) SSAT_INFO {
     WORD wCLnbFreq;  // C-band LNB frequency (MHz), used when bCLnb is 5
     WORD wLnbFreq;   // LNB frequency (MHz) for single-LO types and user values
     WORD wPosition;  // tenths of a degree, 0..3599; 1800 and above are West
@@ -106,7 +108,7 @@ struct SSAT_INFO {
 };
 
 // Transponder or terrestrial MUX, 12 bytes. Field names are those the firmware table prints.
-struct STP_INFO {
+struct alignas(2) STP_INFO {
     WORD frequency;  // MHz
     WORD symbolrate; // kS/s
     WORD tsid;
@@ -118,7 +120,7 @@ struct STP_INFO {
 };
 
 // Service, 44 bytes.
-struct SSVC_INFO {
+struct alignas(4) SSVC_INFO {
     DWORD dwReserved;
     WORD wNumber;   // channel number shown in the NUM column
     WORD wOrderKey; // order the list is rebuilt by
@@ -136,7 +138,7 @@ struct SSVC_INFO {
 };
 
 // Network name, 20 bytes.
-struct SNET_INFO {
+struct alignas(2) SNET_INFO {
     WORD id; // 1..408; 0 = empty entry
     char name[kNameSize];
     BYTE attribute;
@@ -144,7 +146,7 @@ struct SNET_INFO {
 
 #pragma pack(pop)
 
-static_assert(sizeof(SSAT_INFO) == 32);
+static_assert(sizeof(SSAT_INFO) == 32 && alignof(SSAT_INFO) == 2);
 static_assert(offsetof(SSAT_INFO, wCLnbFreq) == 0 && offsetof(SSAT_INFO, wLnbFreq) == 2);
 static_assert(offsetof(SSAT_INFO, wPosition) == 4 && offsetof(SSAT_INFO, wReserved) == 6);
 static_assert(offsetof(SSAT_INFO, bSwitch) == 8 && offsetof(SSAT_INFO, bCLnb) == 9);
@@ -152,13 +154,13 @@ static_assert(offsetof(SSAT_INFO, bLnbType) == 10 && offsetof(SSAT_INFO, bCkuSwi
 static_assert(offsetof(SSAT_INFO, bDiseqc) == 12 && offsetof(SSAT_INFO, bReserved) == 13);
 static_assert(offsetof(SSAT_INFO, bIndex) == 14 && offsetof(SSAT_INFO, szName) == 15);
 
-static_assert(sizeof(STP_INFO) == 12);
+static_assert(sizeof(STP_INFO) == 12 && alignof(STP_INFO) == 2);
 static_assert(offsetof(STP_INFO, frequency) == 0 && offsetof(STP_INFO, symbolrate) == 2);
 static_assert(offsetof(STP_INFO, tsid) == 4 && offsetof(STP_INFO, drift) == 6);
 static_assert(offsetof(STP_INFO, attribute) == 8 && offsetof(STP_INFO, signal) == 9);
 static_assert(offsetof(STP_INFO, satid) == 10 && offsetof(STP_INFO, tpid) == 11);
 
-static_assert(sizeof(SSVC_INFO) == 44);
+static_assert(sizeof(SSVC_INFO) == 44 && alignof(SSVC_INFO) == 4);
 static_assert(offsetof(SSVC_INFO, dwReserved) == 0 && offsetof(SSVC_INFO, wNumber) == 4);
 static_assert(offsetof(SSVC_INFO, wOrderKey) == 6 && offsetof(SSVC_INFO, bSatIndex) == 8);
 static_assert(offsetof(SSVC_INFO, bTpIndex) == 9 && offsetof(SSVC_INFO, wNetwork) == 10);
@@ -167,7 +169,7 @@ static_assert(offsetof(SSVC_INFO, wAudioPid) == 16 && offsetof(SSVC_INFO, wPcrPi
 static_assert(offsetof(SSVC_INFO, wFlags) == 20 && offsetof(SSVC_INFO, abReserved) == 22);
 static_assert(offsetof(SSVC_INFO, szName) == 26 && offsetof(SSVC_INFO, bNameAttr) == 43);
 
-static_assert(sizeof(SNET_INFO) == 20);
+static_assert(sizeof(SNET_INFO) == 20 && alignof(SNET_INFO) == 2);
 static_assert(offsetof(SNET_INFO, id) == 0 && offsetof(SNET_INFO, name) == 2);
 static_assert(offsetof(SNET_INFO, attribute) == 19);
 
