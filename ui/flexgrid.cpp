@@ -131,6 +131,8 @@ class CFlexGridModel final : public QAbstractTableModel {
             return Cell(index.row() + 1, index.column() + 1);
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(AlignmentOf(Alignment(index.column() + 1)));
+        if (role == Qt::BackgroundRole)
+            return m_cellBrush;
         return {};
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
@@ -150,6 +152,8 @@ class CFlexGridModel final : public QAbstractTableModel {
 
     // Called once when the fixed corner cell must be repainted after a refresh.
     std::function<void()> m_onRefreshed;
+    // The cells' own background, set apart from the empty area around them.
+    QBrush m_cellBrush;
 
   private:
     // Text changes come in bursts (a refill writes tens of thousands of cells): the views hear
@@ -187,6 +191,11 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent), m_pModel(new CFl
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     setFont(GridFont());
+    // As in a spreadsheet, the area beyond the last row and column is grey, the cells white.
+    QPalette colours = palette();
+    m_pModel->m_cellBrush = colours.base();
+    colours.setBrush(QPalette::Base, colours.window());
+    setPalette(colours);
 
     const int nRowHeight = fontMetrics().height() + 4;
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {

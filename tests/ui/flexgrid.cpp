@@ -232,6 +232,31 @@ class FlexGridTest : public QObject {
         QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 4 * 5);
     }
 
+    void draggingOverTheNumColumnSelectsRows() {
+        auto grid = MakeGrid();
+        const SGridPoint from = GridCellPoint(*grid, 7, 0), to = GridCellPoint(*grid, 4, 0);
+        QTest::mousePress(from.pTarget, Qt::LeftButton, {}, from.pos);
+        QTest::mouseMove(to.pTarget, to.pos);
+        QTest::mouseRelease(to.pTarget, Qt::LeftButton, {}, to.pos);
+        QCOMPARE(grid->GetRow(), 7L);
+        QCOMPARE(grid->GetRowSel(), 4L);
+        QCOMPARE(std::min(grid->GetCol(), grid->GetColSel()), 1L);
+        QCOMPARE(std::max(grid->GetCol(), grid->GetColSel()), grid->GetCols() - 1);
+    }
+
+    void draggingOverCellsSelectsARectangle() {
+        auto grid = MakeGrid();
+        const SGridPoint from = GridCellPoint(*grid, 3, 4), to = GridCellPoint(*grid, 6, 2);
+        QTest::mousePress(from.pTarget, Qt::LeftButton, {}, from.pos);
+        QTest::mouseMove(to.pTarget, to.pos);
+        QTest::mouseRelease(to.pTarget, Qt::LeftButton, {}, to.pos);
+        QCOMPARE(grid->GetRow(), 3L);
+        QCOMPARE(grid->GetCol(), 4L);
+        QCOMPARE(grid->GetRowSel(), 6L);
+        QCOMPARE(grid->GetColSel(), 2L);
+        QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 4 * 3);
+    }
+
     void removedRowsTakeTheCurrentCellWithThem() {
         auto grid = MakeGrid();
         ClickGridCell(*grid, 15, 2);
