@@ -16,6 +16,15 @@
 #include <QScreen>
 #include <QTreeWidget>
 
+namespace {
+
+// Below these the window is too small to lay out (outer right and bottom edges, in client
+// coordinates).
+constexpr int kMinLayoutRight = 604;
+constexpr int kMinLayoutBottom = 435;
+
+} // namespace
+
 QWidget* CEditorDlg::CreateControl(const SDlgItem& item) {
     const QString text = QString::fromLatin1(item.pszText);
     switch (item.kind) {
@@ -153,8 +162,8 @@ void CEditorDlg::OnSize(UINT nType, int cx, int cy) {
     // layout.
     const QRect outer = frameGeometry();
     const QPoint clientOrigin = geometry().topLeft() + m_pClient->pos();
-    if (outer.x() + outer.width() - clientOrigin.x() < 604 ||
-        outer.y() + outer.height() - clientOrigin.y() < 435)
+    if (outer.x() + outer.width() - clientOrigin.x() < kMinLayoutRight ||
+        outer.y() + outer.height() - clientOrigin.y() < kMinLayoutBottom)
         return;
 
     for (const SDlgItem& item : main_dialog::kItems) {

@@ -179,7 +179,7 @@ class CFlexGridModel final : public QAbstractTableModel {
 
     long m_nRows = 1;
     long m_nCols = 1;
-    std::vector<QString> m_cells{1};
+    std::vector<QString> m_cells = std::vector<QString>(1);
     std::vector<short> m_alignments{flexAlignGeneral};
     bool m_bRefreshPending = false;
 };

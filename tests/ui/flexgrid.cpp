@@ -34,6 +34,7 @@ class FlexGridTest : public QObject {
         CMSFlexGrid grid;
         QCOMPARE(grid.GetRows(), 1L);
         QCOMPARE(grid.GetCols(), 1L);
+        QCOMPARE(grid.GetTextMatrix(0, 0), QString());
         QCOMPARE(grid.model()->rowCount(), 0);
     }
 
