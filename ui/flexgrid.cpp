@@ -372,9 +372,15 @@ bool CMSFlexGrid::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
-    case QEvent::MouseMove:
-        TrackMouse(watched, static_cast<QMouseEvent*>(event)->position().toPoint());
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        TrackMouse(watched, mouse->position().toPoint());
+        // Only the left button selects; a right-click leaves the selection for the context
+        // menu to look at.
+        if (mouse->button() == Qt::RightButton)
+            return true;
         break;
+    }
     case QEvent::MouseButtonDblClick:
         // The grid's double-click is its own event; the view does nothing more with it.
         TrackMouse(watched, static_cast<QMouseEvent*>(event)->position().toPoint());

@@ -258,6 +258,23 @@ class FlexGridTest : public QObject {
         QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 4 * 3);
     }
 
+    void rightClicksLeaveTheSelection() {
+        auto grid = MakeGrid();
+        ClickGridCell(*grid, 2, 1);
+        ClickGridCell(*grid, 4, 3, Qt::ShiftModifier);
+        for (const auto& [row, col] : {std::pair{9L, 2L}, {0L, 4L}, {6L, 0L}, {3L, 2L}}) {
+            const SGridPoint p = GridCellPoint(*grid, row, col);
+            QTest::mouseClick(p.pTarget, Qt::RightButton, {}, p.pos);
+            QCOMPARE(grid->GetMouseRow(), row);
+            QCOMPARE(grid->GetMouseCol(), col);
+            QCOMPARE(grid->GetRow(), 2L);
+            QCOMPARE(grid->GetCol(), 1L);
+            QCOMPARE(grid->GetRowSel(), 4L);
+            QCOMPARE(grid->GetColSel(), 3L);
+            QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 9);
+        }
+    }
+
     void removedRowsTakeTheCurrentCellWithThem() {
         auto grid = MakeGrid();
         ClickGridCell(*grid, 15, 2);
