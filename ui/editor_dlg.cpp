@@ -33,8 +33,9 @@ static void InitResources() {
 CEditorDlg::CEditorDlg(CPrompt& prompt, QWidget* parent) : QDialog(parent), m_prompt(prompt) {
     InitResources();
     m_hIcon = QIcon(QStringLiteral(":/icons/orvane.png"));
-    // A sizing border, a system menu and a minimise box, but no maximise box.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // The program's main window: a sizing border, a system menu and a minimise box, but no
+    // maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromLatin1(kMainDialogCaption));
