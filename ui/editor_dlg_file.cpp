@@ -65,4 +65,6 @@ BOOL CEditorDlg::WriteWithWaitCursor() {
     return m_pStore->WriteDataFile();
 }
 
-QString CEditorDlg::PathName() const { return QString::fromStdString(m_pStore->GetPathName()); }
+QString CEditorDlg::PathName() const {
+    return QString::fromStdString(m_pStore->GetPathName());
+}

@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr int kPositionLimit = 3600;   // tenths of a degree
-constexpr int kFrequencyLimit = 30000; // MHz
+constexpr int kPositionLimit = 3600;    // tenths of a degree
+constexpr int kFrequencyLimit = 30000;  // MHz
 constexpr int kSymbolRateLimit = 60000; // kS/s
 constexpr int kNumberChars = 5;
 
@@ -42,8 +42,8 @@ template <std::size_t N> constexpr SOptionRow Row(const int (&ids)[N]) {
     return {ids, static_cast<int>(N)};
 }
 
-constexpr SOptionRow kOptionRows[] = {Row(kCkuRow),       Row(kLnbPowerRow),  Row(k22KhzRow),
-                                      Row(k12VRow),       Row(kToneBurstRow), Row(kDiseqcRow),
+constexpr SOptionRow kOptionRows[] = {Row(kCkuRow),         Row(kLnbPowerRow),  Row(k22KhzRow),
+                                      Row(k12VRow),         Row(kToneBurstRow), Row(kDiseqcRow),
                                       Row(kPolarizationRow)};
 
 const SOptionRow* RowOf(int nId) {
@@ -61,6 +61,8 @@ int ButtonFor(const SOptionRow& row, int value) {
 
 // Text whose digits sit where they did: after a reformat the caret stays behind the same number
 // of digits (and behind a point the user had just passed), so typing goes on naturally.
+// The program's own writes are not typing: they do not run the change checks, which would read
+// the other controls back before they are written.
 void SetTextKeepingCaret(QLineEdit& edit, const QString& text) {
     if (edit.text() == text)
         return;
@@ -70,6 +72,7 @@ void SetTextKeepingCaret(QLineEdit& edit, const QString& text) {
     for (int i = 0; i < caret && i < old.size(); ++i)
         digits += old[i].isDigit() ? 1 : 0;
     const bool afterPoint = caret > 0 && caret <= old.size() && old[caret - 1] == u'.';
+    const QSignalBlocker block(edit);
     edit.setText(text);
     int pos = 0;
     for (int seen = 0; pos < text.size() && seen < digits; ++pos)
@@ -130,10 +133,18 @@ void CEditorDlg::WriteComboText(QComboBox& combo, const QString& text) {
     SelectListEntry(combo, text, -1);
 }
 
-QLineEdit& CEditorDlg::Edit(int nId) const { return *GetDlgItem<QLineEdit>(nId); }
-QComboBox& CEditorDlg::Combo(int nId) const { return *GetDlgItem<QComboBox>(nId); }
-CSpinButtonCtrl& CEditorDlg::Spin(int nId) const { return *GetDlgItem<CSpinButtonCtrl>(nId); }
-bool CEditorDlg::IsChecked(int nId) const { return GetDlgItem<QRadioButton>(nId)->isChecked(); }
+QLineEdit& CEditorDlg::Edit(int nId) const {
+    return *GetDlgItem<QLineEdit>(nId);
+}
+QComboBox& CEditorDlg::Combo(int nId) const {
+    return *GetDlgItem<QComboBox>(nId);
+}
+CSpinButtonCtrl& CEditorDlg::Spin(int nId) const {
+    return *GetDlgItem<CSpinButtonCtrl>(nId);
+}
+bool CEditorDlg::IsChecked(int nId) const {
+    return GetDlgItem<QRadioButton>(nId)->isChecked();
+}
 
 // ---- set-up -------------------------------------------------------------------------------------
 
@@ -221,7 +232,8 @@ void CEditorDlg::OnRadioMotorUsals() {
 void CEditorDlg::CheckNumberEdit(QString& member, int nSpinId, int limit, bool tenths) {
     const QString accepted = member;
     ReadControls();
-    const int value = tenths ? ParseTenths(member, kNumberChars) : ParseDecimal(member, kNumberChars);
+    const int value =
+        tenths ? ParseTenths(member, kNumberChars) : ParseDecimal(member, kNumberChars);
     if (value < 0 || value > limit) {
         member = accepted;
         WriteControls();

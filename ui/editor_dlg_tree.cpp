@@ -43,8 +43,8 @@ void CEditorDlg::BuildTree() {
         QTreeWidgetItem* satItem = AddItem(*m_pTree, nullptr, SatelliteLabel(nSat - 1, *sat));
         const WORD nCount = m_pStore->GetTransponderCountOf(static_cast<BYTE>(nSat));
         for (int nTp = 1; nTp <= nCount; ++nTp) {
-            if (const STP_INFO* tp = m_pStore->GetTransponder(static_cast<BYTE>(nSat),
-                                                              static_cast<BYTE>(nTp)))
+            if (const STP_INFO* tp =
+                    m_pStore->GetTransponder(static_cast<BYTE>(nSat), static_cast<BYTE>(nTp)))
                 AddItem(*m_pTree, satItem, TransponderLabel(*tp));
         }
         AddItem(*m_pTree, satItem, QString::fromLatin1(kNewTransponder));

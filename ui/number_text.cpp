@@ -2,7 +2,9 @@
 
 namespace {
 
-bool IsSkipped(QChar c) { return c == u'.' || c == u',' || c == u' '; }
+bool IsSkipped(QChar c) {
+    return c == u'.' || c == u',' || c == u' ';
+}
 
 // Characters of `text` a reader looks at: at most maxChars, all when maxChars is 0.
 qsizetype ScanLength(const QString& text, int maxChars) {
