@@ -64,8 +64,9 @@ void CEditorDlg::OnInitDialog() {
     connect(m_pTab, &QTabBar::currentChanged, this, &CEditorDlg::OnSelchangeTab);
 
     EnableDataMenus(FALSE);
-    for (BYTE nList = 0; nList < kListCount; ++nList)
-        SetupGridColumns(nList);
+    ResetControls();
+    ConnectPanel();
+    connect(m_pTree, &QTreeWidget::currentItemChanged, this, &CEditorDlg::OnSelchangedTree);
     ShowTabView(1);
 }
 
@@ -120,6 +121,9 @@ BOOL CEditorDlg::OnCommand(UINT nId) {
         void (CEditorDlg::*pHandler)();
     };
     static constexpr SCommand kCommands[] = {
+        {ID_FILE_OPEN, &CEditorDlg::OnFileOpen},
+        {ID_FILE_SAVE, &CEditorDlg::OnFileSave},
+        {ID_FILE_SAVE_AS, &CEditorDlg::OnFileSaveAs},
         {ID_EXIT, &CEditorDlg::OnExit},
         {ID_CONV_DEFAULT_CHANNEL, &CEditorDlg::OnDoNothing},
     };

@@ -1,7 +1,9 @@
 // CEditorDlg: the editor's one window. It owns the channel store, the satellite/transponder
 // tree and panel, the four service grids and the menu commands. Its operations live in several
 // files by subject: editor_dlg.cpp (start-up, menus, tabs, closing), editor_dlg_layout.cpp
-// (controls and resizing), editor_dlg_grid.cpp (the service grids).
+// (controls and resizing), editor_dlg_grid.cpp (the service grids), editor_dlg_tree.cpp (the
+// satellite / transponder tree), editor_dlg_panel.cpp (the panel beside it), editor_dlg_file.cpp
+// (the File menu).
 #pragma once
 
 #include "channel_store.h"
@@ -16,6 +18,9 @@
 #include <memory>
 
 class CPrompt;
+class QComboBox;
+class QLineEdit;
+class QTreeWidgetItem;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -61,6 +66,50 @@ class CEditorDlg : public QDialog {
     // The list kind of the grid on the current tab, or -1 on the tree's tab.
     int GetCurrentList() const;
 
+    // ---- satellite / transponder tree (editor_dlg_tree.cpp) ------------------------------------
+    // Inserts every item into the empty tree.
+    void BuildTree();
+    void OnSelchangedTree();
+    // The tree, then the four grids, from the store.
+    void RefreshAllViews();
+    // Empties the store and every view before a new data set is loaded.
+    void ClearAllViews();
+
+    // ---- panel (editor_dlg_panel.cpp) ----------------------------------------------------------
+    void InitPanelControls();
+    // The panel lists and texts, then the four grids' columns.
+    void ResetControls();
+    // nSat 0 shows the defaults of a new satellite.
+    void FillSatellitePanel(BYTE nSat);
+    // nTp 0 shows the defaults of a new transponder; nSat 0 does nothing.
+    void FillTransponderPanel(BYTE nSat, BYTE nTp);
+    void OnClickOption(int nId);
+    void OnRadioMotorUsals();
+    void OnChangeSatPosition();
+    void OnChangeFrequency();
+    void OnChangeSymbolRate();
+    void OnDeltaposSatPosition(int nPos);
+    void OnDeltaposFrequency(int nPos);
+    void OnDeltaposSymbolRate(int nPos);
+    // Data exchange between the bound members below and the controls.
+    void ReadControls();
+    void WriteControls();
+
+    // ---- File menu (editor_dlg_file.cpp) -------------------------------------------------------
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    // Opens `path` as Open does once a file is chosen.
+    void OpenDataFile(const QString& path);
+
+    // The panel's bound texts.
+    QString m_strSatName;
+    QString m_strSatPosition;
+    QString m_strLnbFreq;
+    QString m_strCLnbFreq;
+    QString m_strFrequency;
+    QString m_strSymbolRate;
+
     // ---- access -------------------------------------------------------------------------------
     CChannelStore* GetStore() const { return m_pStore.get(); }
     CMSFlexGrid& Grid(BYTE nList) const { return *m_grids.at(nList); }
@@ -101,6 +150,20 @@ class CEditorDlg : public QDialog {
     void FitToDesktop();
     UINT SizeType() const;
     void SortGrid(BYTE nList, long nCol);
+    void ConnectPanel();
+    static BYTE SatelliteIndexOf(const QTreeWidgetItem& item);
+    void WriteComboText(QComboBox& combo, const QString& text);
+    void CheckNumberEdit(QString& member, int nSpinId, int limit, bool tenths);
+    void EnableRecordButtons(bool bNewRecord);
+    void SelectPanelEntry(int nComboId, int nIndex);
+    void SearchPanelEntry(int nComboId, const QString& text, int nStart);
+    void ShowTransponderValues(int nFreq, int nSymbolRate, int nHorizontal, int nFec);
+    QLineEdit& Edit(int nId) const;
+    QComboBox& Combo(int nId) const;
+    CSpinButtonCtrl& Spin(int nId) const;
+    bool IsChecked(int nId) const;
+    BOOL WriteWithWaitCursor();
+    QString PathName() const;
 
     CPrompt& m_prompt;
     std::unique_ptr<CChannelStore> m_pStore;
