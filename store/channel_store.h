@@ -219,4 +219,6 @@ void FillDefaultHeader(BYTE* buf);
 // Image codec: run-length chunks of 1024 input bytes with scrambled payloads.
 int EncodeImage(const BYTE* pSrc, int nSrc, BYTE* pDest, int nDestCapacity);
 int DecodeImage(BYTE* pSrc, int nSrc, BYTE* pDest);
-inline constexpr int kEncodeWorstCase = 2 * kImageBufferSize; // output buffer the writer provides
+// Output buffer the writer provides: the worst case is pairs of equal bytes, each pair a 6-byte
+// run token, so 3 bytes per input byte plus a 5-byte header per 1024-byte chunk.
+inline constexpr int kEncodeWorstCase = kImageBufferSize / 1024 * (5 + 3 * 1024);

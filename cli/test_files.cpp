@@ -1,0 +1,105 @@
+#include "test_files.h"
+
+#include "sample_db.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+using Bytes = std::vector<BYTE>;
+
+Bytes DefaultHeader() {
+    Bytes header(kHeaderBufferSize);
+    FillDefaultHeader(header.data());
+    header.resize(kDefaultHeaderLength);
+    return header;
+}
+
+Bytes WithMagic(Bytes header, const char* magic) {
+    std::memcpy(header.data(), magic, 4);
+    return header;
+}
+
+Bytes SampleImage() {
+    CChannelStore store;
+    FillSampleStore(store);
+    return store.BuildFullImage();
+}
+
+Bytes Encode(const Bytes& image) {
+    Bytes out(kEncodeWorstCase);
+    out.resize(
+        EncodeImage(image.data(), static_cast<int>(image.size()), out.data(), kEncodeWorstCase));
+    return out;
+}
+
+// The same blocks one block further on, as files with the "ZEPH" magic carry them.
+Bytes Shifted(const Bytes& image) {
+    Bytes shifted(kImageBufferSize, 0);
+    for (UINT i = 0; i < kBlockSize; ++i)
+        shifted[i] = static_cast<BYTE>(0xA5 ^ i);
+    std::copy_n(image.begin(), kTransferImageSize, shifted.begin() + kBlockSize);
+    return shifted;
+}
+
+Bytes WithBadBlock(Bytes image, int nBlock) {
+    image[nBlock * kBlockSize + 10] ^= 0x40; // the stored checksum no longer matches
+    return image;
+}
+
+Bytes Prefix(const Bytes& bytes, size_t n) {
+    return Bytes(bytes.begin(), bytes.begin() + std::min(n, bytes.size()));
+}
+
+} // namespace
+
+Bytes MakeDataFile(const Bytes& header, const Bytes& image) {
+    Bytes file = header;
+    const Bytes encoded = Encode(image);
+    file.insert(file.end(), encoded.begin(), encoded.end());
+    return file;
+}
+
+std::vector<NamedFile> MakeTestDataFiles() {
+    const Bytes image = SampleImage();
+    const Bytes sample = MakeDataFile(DefaultHeader(), image);
+    Bytes noTerminator(kHeaderBufferSize, '0');
+    std::memcpy(noTerminator.data(), "ABCD", 4);
+    Bytes badChunk = sample;
+    badChunk[kDefaultHeaderLength + 2] = 0x01;
+    Bytes foreignHeader(60, '7');
+    std::memcpy(foreignHeader.data(), "QZ01", 4);
+    foreignHeader.back() = 'x';
+    return {
+        {"empty.zdf", {}},
+        {"no_terminator.zdf", MakeDataFile(noTerminator, image)},
+        {"bad_chunk.zdf", badChunk},
+        {"bad_block0.zdf", MakeDataFile(DefaultHeader(), WithBadBlock(image, 0))},
+        {"bad_service_block.zdf", MakeDataFile(DefaultHeader(), WithBadBlock(image, 8))},
+        {"truncated.zdf", Prefix(sample, sample.size() / 2)},
+        {"shifted_zeph.zdf", MakeDataFile(WithMagic(DefaultHeader(), "ZEPH"), Shifted(image))},
+        {"foreign_header.zdf", MakeDataFile(foreignHeader, image)},
+    };
+}
+
+std::vector<NamedFile> MakeFuzzCorpus(const std::string& target) {
+    const Bytes image = SampleImage();
+    if (target == "store_parse") {
+        return {{"sample.img", Prefix(image, kTransferImageSize)},
+                {"shifted.img", Prefix(Shifted(image), kTransferImageSize + kBlockSize)},
+                {"blocks0-7.img", Prefix(image, 8 * kBlockSize)}};
+    }
+    std::vector<NamedFile> files = MakeTestDataFiles();
+    files.push_back({"sample.zdf", MakeDataFile(DefaultHeader(), image)});
+    if (target == "store_datafile")
+        return files;
+    // store_decode takes the encoded part alone.
+    for (NamedFile& f : files) {
+        const size_t nHeader = f.name == "foreign_header.zdf" ? 60 : kDefaultHeaderLength;
+        f.bytes.erase(f.bytes.begin(), f.bytes.begin() + std::min(nHeader, f.bytes.size()));
+        f.name.replace(f.name.size() - 4, 4, ".enc");
+    }
+    std::erase_if(files, [](const NamedFile& f) { return f.bytes.empty(); });
+    return files;
+}

@@ -1,0 +1,36 @@
+// What zdftool knows about one data file: the loaded store, and the state of each image block.
+#pragma once
+
+#include "channel_store.h"
+
+#include <array>
+#include <ostream>
+#include <string>
+
+inline constexpr int kImageBlocks = 51;
+
+enum class BlockState { Ok, Empty, Bad, Unread, Missing };
+
+struct FileReport {
+    std::string strMagic; // the header's first four bytes as the file has them
+    WORD nHeaderLength = 0;
+    bool bShifted = false; // "ZEPH": the blocks start one block further on
+    int nDecodedBytes = 0; // image bytes the encoded part gave
+    bool bSatBlockAccepted = false;
+    std::array<BlockState, kImageBlocks> blocks{};
+};
+
+// Reads the file into `store` and inspects its image. False with `error` set when the file
+// cannot be read at all (missing, empty, not a data file, damaged encoding).
+bool LoadDataFile(const std::string& path, CChannelStore& store, FileReport& report,
+                  std::string& error);
+
+// Empty when the file is sound; otherwise one line saying what is wrong with it.
+std::string CheckProblem(const FileReport& report);
+
+// Orbital position as the panel writes it: "19.2E", "5.0W".
+std::string FormatPosition(WORD wPosition);
+
+void WriteInfo(std::ostream& out, const CChannelStore& store, const FileReport& report);
+void WriteDumpText(std::ostream& out, const CChannelStore& store);
+void WriteDumpJson(std::ostream& out, const CChannelStore& store);

@@ -1,0 +1,176 @@
+#include "zdftool.h"
+
+#include "channel_store.h"
+#include "zdf_report.h"
+
+#include <algorithm>
+#include <iomanip>
+#include <span>
+
+namespace {
+
+using Args = std::span<const std::string>;
+using CommandFn = int (*)(Args args, std::ostream& out, std::ostream& err);
+
+struct Command {
+    const char* name;
+    const char* usage; // arguments after the command name
+    const char* summary;
+    const char* help; // what --help adds under the usage line
+    CommandFn run;
+};
+
+int RunInfo(Args args, std::ostream& out, std::ostream& err);
+int RunDump(Args args, std::ostream& out, std::ostream& err);
+int RunCheck(Args args, std::ostream& out, std::ostream& err);
+
+// One row per command; a new command is one more row and its Run function.
+constexpr Command kCommands[] = {
+    {"info", "FILE", "header, record counts and image blocks of a data file",
+     "Shows the header magic and length, the number of satellites, transponders, MUXes,\n"
+     "networks and services in each list, and the state of each image block.\n",
+     RunInfo},
+    {"dump", "FILE [--json]", "every record of a data file, as text or JSON",
+     "Lists satellites, transponders, MUXes, networks and the four service lists.\n"
+     "  --json   write one JSON document instead (names read as Latin-1)\n",
+     RunDump},
+    {"check", "FILE", "exit 0 when the file reads and every block in use verifies",
+     "Exits with 0 when the file reads and every image block in use verifies; otherwise\n"
+     "prints one line saying why and exits with 1.\n",
+     RunCheck},
+};
+
+const Command* FindCommand(const std::string& name) {
+    const auto it = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                 [&](const Command& c) { return name == c.name; });
+    return it == std::end(kCommands) ? nullptr : &*it;
+}
+
+void WriteUsage(std::ostream& out) {
+    out << "usage: zdftool COMMAND [ARGS...]\n\ncommands:\n";
+    for (const Command& c : kCommands)
+        out << "  " << std::left << std::setw(22) << (std::string(c.name) + " " + c.usage)
+            << c.summary << "\n";
+    out << "\n'zdftool COMMAND --help' describes one command.\n";
+}
+
+void WriteCommandHelp(std::ostream& out, const Command& c) {
+    out << "usage: zdftool " << c.name << " " << c.usage << "\n\n" << c.help;
+}
+
+bool IsHelp(const std::string& arg) {
+    return arg == "--help" || arg == "-h";
+}
+
+// Splits a command's arguments into files and options; false after a usage error.
+bool SplitArgs(const Command& c, Args args, std::vector<std::string>& files,
+               std::vector<std::string>& options, std::ostream& err) {
+    for (const std::string& a : args)
+        (a.size() > 1 && a[0] == '-' ? options : files).push_back(a);
+    if (files.size() == 1)
+        return true;
+    err << "zdftool " << c.name << ": " << (files.empty() ? "no file given" : "one file only")
+        << "\n";
+    WriteCommandHelp(err, c);
+    return false;
+}
+
+bool Load(const std::string& path, CChannelStore& store, FileReport& report, std::ostream& err) {
+    std::string error;
+    if (LoadDataFile(path, store, report, error))
+        return true;
+    err << "zdftool: " << path << ": " << error << "\n";
+    return false;
+}
+
+int RunFileCommand(const char* name, Args args, std::ostream& out, std::ostream& err,
+                   const std::vector<std::string>& allowedOptions,
+                   int (*body)(const std::string& path, const std::vector<std::string>& options,
+                               std::ostream& out, std::ostream& err)) {
+    const Command& c = *FindCommand(name);
+    std::vector<std::string> files, options;
+    if (!SplitArgs(c, args, files, options, err))
+        return ZDF_USAGE;
+    for (const std::string& o : options) {
+        if (std::find(allowedOptions.begin(), allowedOptions.end(), o) == allowedOptions.end()) {
+            err << "zdftool " << c.name << ": unknown option " << o << "\n";
+            WriteCommandHelp(err, c);
+            return ZDF_USAGE;
+        }
+    }
+    return body(files[0], options, out, err);
+}
+
+int RunInfo(Args args, std::ostream& out, std::ostream& err) {
+    return RunFileCommand("info", args, out, err, {},
+                          [](const std::string& path, const std::vector<std::string>&,
+                             std::ostream& out, std::ostream& err) {
+                              CChannelStore store;
+                              FileReport report;
+                              if (!Load(path, store, report, err))
+                                  return int(ZDF_FAILED);
+                              out << "File:              " << path << "\n";
+                              WriteInfo(out, store, report);
+                              return int(ZDF_OK);
+                          });
+}
+
+int RunDump(Args args, std::ostream& out, std::ostream& err) {
+    return RunFileCommand("dump", args, out, err, {"--json"},
+                          [](const std::string& path, const std::vector<std::string>& options,
+                             std::ostream& out, std::ostream& err) {
+                              CChannelStore store;
+                              FileReport report;
+                              if (!Load(path, store, report, err))
+                                  return int(ZDF_FAILED);
+                              if (options.empty())
+                                  WriteDumpText(out, store);
+                              else
+                                  WriteDumpJson(out, store);
+                              return int(ZDF_OK);
+                          });
+}
+
+int RunCheck(Args args, std::ostream& out, std::ostream& err) {
+    return RunFileCommand("check", args, out, err, {},
+                          [](const std::string& path, const std::vector<std::string>&,
+                             std::ostream& out, std::ostream& err) {
+                              CChannelStore store;
+                              FileReport report;
+                              if (!Load(path, store, report, err))
+                                  return int(ZDF_FAILED);
+                              const std::string problem = CheckProblem(report);
+                              if (!problem.empty()) {
+                                  err << path << ": " << problem << "\n";
+                                  return int(ZDF_FAILED);
+                              }
+                              out << path << ": ok\n";
+                              return int(ZDF_OK);
+                          });
+}
+
+} // namespace
+
+int RunZdfTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        WriteUsage(err);
+        return ZDF_USAGE;
+    }
+    if (IsHelp(args[0]) || args[0] == "help") {
+        const Command* c = args.size() > 1 ? FindCommand(args[1]) : nullptr;
+        c != nullptr ? WriteCommandHelp(out, *c) : WriteUsage(out);
+        return ZDF_OK;
+    }
+    const Command* c = FindCommand(args[0]);
+    if (c == nullptr) {
+        err << "zdftool: unknown command '" << args[0] << "'\n\n";
+        WriteUsage(err);
+        return ZDF_USAGE;
+    }
+    const Args rest(args.begin() + 1, args.end());
+    if (std::any_of(rest.begin(), rest.end(), IsHelp)) {
+        WriteCommandHelp(out, *c);
+        return ZDF_OK;
+    }
+    return c->run(rest, out, err);
+}

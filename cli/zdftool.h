@@ -1,0 +1,11 @@
+// zdftool: looks into channel data files from the command line.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+enum ZdfExit : int { ZDF_OK = 0, ZDF_FAILED = 1, ZDF_USAGE = 2 };
+
+// Runs one command line (without the program name); returns the exit status.
+int RunZdfTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -1,0 +1,160 @@
+// The data file: a short header ended by "x", then the encoded 214016-byte image.
+#include "channel_store.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace {
+
+constexpr UINT kTerminatorSearchStart = 34;
+constexpr BYTE kTerminator = 'x';
+constexpr char kMagic[4] = {'A', 'B', 'C', 'D'};
+// Files from elsewhere carry this magic and keep their channel blocks one block further on.
+constexpr char kShiftedMagic[4] = {'Z', 'E', 'P', 'H'};
+// Far above anything an encoder produces for one image (about 643 KB at worst); a bigger file
+// is not a channel database, and reading it whole would only waste memory.
+constexpr UINT kMaxFileSize = 16 * 1024 * 1024;
+constexpr const char* kTooLarge = "the file is too large to be a channel data file";
+
+std::unique_ptr<BYTE[]> AllocateZeroed(size_t n) {
+    return std::unique_ptr<BYTE[]>(new (std::nothrow) BYTE[n]());
+}
+
+std::string ErrorText(const QFileDevice& file) {
+    return file.errorString().toStdString();
+}
+
+} // namespace
+
+// A header without its terminator leaves the store's header as it was: a header length of 0
+// would make the next save write a file that nothing can read back.
+int CChannelStore::ParseFileHeader(const BYTE* pFile, UINT nFileLength) {
+    if (pFile == nullptr)
+        return HEADER_NO_TERMINATOR;
+    const UINT nEnd = std::min<UINT>(nFileLength, kHeaderBufferSize);
+    UINT nTerminator = kTerminatorSearchStart;
+    while (nTerminator < nEnd && pFile[nTerminator] != kTerminator)
+        ++nTerminator;
+    if (nTerminator >= nEnd)
+        return HEADER_NO_TERMINATOR;
+
+    m_header.fill(0);
+    m_nHeaderLength = static_cast<WORD>(nTerminator + 1);
+    std::copy_n(pFile, m_nHeaderLength, m_header.begin());
+    if (std::memcmp(m_header.data(), kShiftedMagic, sizeof kShiftedMagic) == 0) {
+        std::memcpy(m_header.data(), kMagic, sizeof kMagic);
+        return HEADER_SHIFTED;
+    }
+    return HEADER_PLAIN;
+}
+
+BOOL CChannelStore::ReadDataBytes(const BYTE* pFile, UINT nFileLength) {
+    if (pFile == nullptr || nFileLength == 0) {
+        m_strLastFileError = "the file is empty";
+        return FALSE;
+    }
+    if (nFileLength > kMaxFileSize) {
+        m_strLastFileError = kTooLarge;
+        return FALSE;
+    }
+    const auto savedHeader = m_header;
+    const WORD nSavedHeaderLength = m_nHeaderLength;
+    auto fail = [&](std::string reason) {
+        m_header = savedHeader;
+        m_nHeaderLength = nSavedHeaderLength;
+        m_strLastFileError = std::move(reason);
+        return FALSE;
+    };
+
+    const int nHeaderKind = ParseFileHeader(pFile, nFileLength);
+    if (nHeaderKind == HEADER_NO_TERMINATOR)
+        return fail("not a channel data file: no header end mark \"x\" at bytes 34 to 99");
+
+    // The decoder unscrambles in place, so it works on a copy of the encoded part.
+    const UINT nEncoded = nFileLength - m_nHeaderLength;
+    auto encoded = AllocateZeroed(nEncoded);
+    auto image = AllocateZeroed(kImageBufferSize);
+    if ((nEncoded > 0 && encoded == nullptr) || image == nullptr)
+        return fail("not enough memory to read the file");
+    std::copy_n(pFile + m_nHeaderLength, nEncoded, encoded.get());
+    if (DecodeImage(encoded.get(), static_cast<int>(nEncoded), image.get()) == 0)
+        return fail("the channel data is damaged or missing");
+
+    // A shifted image is read up to 0x34000 bytes in; the whole buffer covers that.
+    m_pImage = std::move(image);
+    m_nImageSize = kImageBufferSize;
+    ParseImage(nHeaderKind ==
+               HEADER_SHIFTED); // an image that does not parse leaves the store empty
+    FreeImage();
+    m_strLastFileError.clear();
+    return TRUE;
+}
+
+BOOL CChannelStore::ReadDataFile() {
+    if (m_strPath.empty()) {
+        m_strLastFileError = "no file name";
+        return FALSE;
+    }
+    QFile file(QString::fromStdString(m_strPath));
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_strLastFileError = "cannot open the file: " + ErrorText(file);
+        return FALSE;
+    }
+    const qint64 nSize = file.size();
+    if (nSize > kMaxFileSize) {
+        m_strLastFileError = kTooLarge;
+        return FALSE;
+    }
+    const QByteArray data = file.readAll();
+    if (data.size() != nSize || file.error() != QFileDevice::NoError) {
+        m_strLastFileError = "cannot read the file: " + ErrorText(file);
+        return FALSE;
+    }
+    return ReadDataBytes(reinterpret_cast<const BYTE*>(data.constData()),
+                         static_cast<UINT>(data.size()));
+}
+
+// The file is written beside the target, flushed to disk and renamed over it, so a failed or
+// interrupted save leaves the old file exactly as it was.
+BOOL CChannelStore::WriteDataFile() {
+    auto fail = [this](std::string reason) {
+        m_strLastFileError = std::move(reason);
+        return FALSE;
+    };
+    if (m_strPath.empty())
+        return fail("no file name");
+
+    const std::vector<BYTE> image = BuildFullImage();
+    if (image.size() != kImageBufferSize)
+        return fail("not enough memory to build the channel data");
+    auto encoded = AllocateZeroed(kEncodeWorstCase);
+    if (encoded == nullptr)
+        return fail("not enough memory to encode the channel data");
+    const int nEncoded =
+        EncodeImage(image.data(), static_cast<int>(image.size()), encoded.get(), kEncodeWorstCase);
+    if (nEncoded == 0)
+        return fail("the channel data could not be encoded");
+
+    // Unbuffered, so a short write shows in write()'s count: through the buffer, a write cut
+    // short (by a file-size limit, say) can go unnoticed until after the rename.
+    QSaveFile file(QString::fromStdString(m_strPath));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail("cannot create the file: " + ErrorText(file));
+    const qint64 nHeader = std::min<qint64>(m_nHeaderLength, kHeaderBufferSize);
+    const bool bWritten =
+        file.write(reinterpret_cast<const char*>(m_header.data()), nHeader) == nHeader &&
+        file.write(reinterpret_cast<const char*>(encoded.get()), nEncoded) == nEncoded;
+    if (!bWritten) {
+        const std::string reason = "cannot write the file: " + ErrorText(file);
+        file.cancelWriting();
+        return fail(reason);
+    }
+    if (!file.commit())
+        return fail("cannot write the file: " + ErrorText(file));
+    m_strLastFileError.clear();
+    return TRUE;
+}
