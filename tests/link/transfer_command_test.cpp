@@ -3,6 +3,7 @@
 #include "image_files.h"
 #include "link_test_util.h"
 #include "pty_box.h"
+#include "store_fill.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -77,6 +78,40 @@ TEST_F(TransferCommand, ReceiveWritesTheWholeImage) {
     EXPECT_THAT(err.str(),
                 HasSubstr("Upload      [########################################] 204/204"));
     EXPECT_THAT(err.str(), HasSubstr("Start data transfer\n"));
+}
+
+TEST_F(TransferCommand, DataFilesTravelAsTheirChannels) {
+    CChannelStore original;
+    FillStore(original);
+    original.SetPathName(Path("mine.zdf"));
+    ASSERT_TRUE(original.WriteDataFile());
+    ASSERT_EQ(
+        RunTransferCommand(DIRECTION_PC_TO_STB, box->DevicePath(), Path("mine.zdf"), out, err), 0)
+        << err.str();
+    std::vector<BYTE> expected;
+    std::string strError;
+    ASSERT_TRUE(LoadTransferImage(Path("mine.zdf"), expected, strError));
+    EXPECT_EQ(box->Box().ReceivedImage(), expected);
+
+    SBoxOptions options;
+    options.image = BuiltImage(original);
+    box = std::make_unique<CPtyBox>(options);
+    ASSERT_TRUE(box->Open(strError)) << strError;
+    ASSERT_EQ(RunTransferCommand(DIRECTION_STB_TO_PC, box->DevicePath(), Path("got.zdf"), out, err),
+              0)
+        << err.str();
+    CChannelStore copy;
+    copy.SetPathName(Path("got.zdf"));
+    ASSERT_TRUE(copy.ReadDataFile());
+    ExpectSameChannels(original, copy);
+}
+
+TEST_F(TransferCommand, ReceivedImageWithoutChannelsLeavesNoDataFile) {
+    // The box's random image is no channel database.
+    EXPECT_EQ(
+        RunTransferCommand(DIRECTION_STB_TO_PC, box->DevicePath(), Path("noise.zdf"), out, err), 1);
+    EXPECT_THAT(err.str(), HasSubstr("holds no channel database"));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("noise.zdf"))));
 }
 
 TEST_F(TransferCommand, FailuresWriteNothingAndExitNonZero) {
