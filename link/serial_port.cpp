@@ -3,10 +3,12 @@
 #include <QSerialPort>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <sys/ioctl.h>
+#include <termios.h>
 
 namespace {
 constexpr UINT kPortCount = 4;
@@ -161,6 +163,7 @@ void CSerialPort::OnReadyRead() {
     const QByteArray bytes = m_pPort->readAll();
     if (bytes.isEmpty())
         return;
+    m_bReadFailing = false;
     const UINT nPort = m_nPort;
     if (m_dwEvents & EV_CTS)
         m_pOwner->OnSerialCts(nPort);
@@ -175,21 +178,32 @@ void CSerialPort::OnPortError(int nError) {
     CDeliveryGuard guard(m_nDelivering);
     switch (nError) {
     case QSerialPort::ReadError:
-        ReportError("ReadFile()");
+    case QSerialPort::ResourceError:
+        // A device that went away (an adapter unplugged, the far end of a pseudo-terminal
+        // closed) fails every read from then on: one report, and the port is closed.
+        if (!DeviceAnswers()) {
+            ReportError("ReadFile()", std::strerror(errno));
+            Close();
+            return;
+        }
+        // Otherwise one report for a run of failures; a byte read ends the run.
+        if (!m_bReadFailing)
+            ReportError("ReadFile()");
+        m_bReadFailing = true;
         break;
     case QSerialPort::WriteError:
         ReportError("WriteFile()");
         break;
-    case QSerialPort::ResourceError:
-        // The device went away (an adapter unplugged, the other end of a pseudo-terminal closed).
-        ReportError("ReadFile()");
-        Close();
-        return;
     default:
         return;
     }
     if (m_pPort)
         m_pPort->clearError();
+}
+
+bool CSerialPort::DeviceAnswers() const {
+    termios settings{};
+    return ::tcgetattr(static_cast<int>(m_pPort->handle()), &settings) == 0;
 }
 
 // ---- writing --------------------------------------------------------------------------------
@@ -276,8 +290,9 @@ void CSerialPort::OnBytesWritten() {
 
 // ---- errors ---------------------------------------------------------------------------------
 
-void CSerialPort::ReportError(const char* pszOperation) {
-    const std::string strSystem = m_pPort ? m_pPort->errorString().toStdString() : std::string();
+void CSerialPort::ReportError(const char* pszOperation, std::string strSystem) {
+    if (strSystem.empty() && m_pPort)
+        strSystem = m_pPort->errorString().toStdString();
     const int nPort = static_cast<int>(m_nPort);
     const int nLength =
         std::snprintf(nullptr, 0, kErrorFormat, pszOperation, strSystem.c_str(), nPort);

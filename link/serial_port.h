@@ -65,9 +65,11 @@ class CSerialPort : public ISerialWriter {
     void OnReadyRead();
     void OnBytesWritten();
     void OnPortError(int nError);
+    bool DeviceAnswers() const;
     void ScheduleWriteStep();
     void WriteStep();
-    void ReportError(const char* pszOperation);
+    // The system's text of the failure: given, or the port's last error.
+    void ReportError(const char* pszOperation, std::string strSystem = {});
     void ReleasePort();
 
     std::unique_ptr<QObject> m_pContext; // receives the queued write steps; dies with the object
@@ -82,5 +84,6 @@ class CSerialPort : public ISerialWriter {
     std::deque<std::vector<BYTE>> m_queue;
     bool m_bWriting = false; // an item is on its way to the device
     bool m_bWriteScheduled = false;
-    int m_nDelivering = 0; // notifications in progress: the port must outlive them
+    bool m_bReadFailing = false; // a read failure was reported and no byte came since
+    int m_nDelivering = 0;       // notifications in progress: the port must outlive them
 };

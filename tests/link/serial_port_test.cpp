@@ -31,11 +31,11 @@ void EnsureApplication() {
         new QCoreApplication(argc, argv); // lives for the whole test program
 }
 
-// Runs the event loop until the condition holds or two seconds passed.
-template <class Condition> bool SpinUntil(Condition done) {
+// Runs the event loop until the condition holds or the time passed.
+template <class Condition> bool SpinUntil(Condition done, int nMilliseconds = 2000) {
     QElapsedTimer clock;
     clock.start();
-    while (!done() && clock.elapsed() < 2000)
+    while (!done() && clock.elapsed() < nMilliseconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     return done();
 }
@@ -219,6 +219,24 @@ TEST_F(SerialPort, UnusableSettingsAreReportedAndThePortStaysOpen) {
                 StartsWith("WARNING:  BuildCommDCB() Failed with the following error: \n"));
     EXPECT_THAT(owner.errors[0].first, testing::EndsWith("\nPort: 3\n"));
     EXPECT_EQ(owner.errors[0].second, "Application Error");
+}
+
+TEST_F(SerialPort, DeviceThatGoesAwayIsReportedOnceAndClosed) {
+    // A terminal whose far end closes with nobody else holding it: every read fails from then on.
+    const int nMaster = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(nMaster, 0);
+    ::grantpt(nMaster);
+    ::unlockpt(nMaster);
+    ASSERT_TRUE(port.OpenDevice(&owner, ::ptsname(nMaster), 4));
+    ::close(nMaster);
+    ASSERT_TRUE(SpinUntil([&] { return !port.IsOpen(); }));
+    SpinUntil([] { return false; }, 100); // time for any further failure to show up
+    ASSERT_EQ(owner.errors.size(), 1u);
+    EXPECT_THAT(owner.errors[0].first,
+                StartsWith("WARNING:  ReadFile() Failed with the following error: \n"));
+    EXPECT_THAT(owner.errors[0].first, testing::EndsWith("\nInput/output error\nPort: 4\n"));
+    port.WriteString("dropped");
+    EXPECT_FALSE(port.HasPendingWrites());
 }
 
 // ---- whole transfers --------------------------------------------------------------------------
