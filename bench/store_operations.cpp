@@ -196,3 +196,27 @@ void BM_MoveMarkedBlockOf500(benchmark::State& state) {
 BENCHMARK(BM_MoveMarkedBlockOf500)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+namespace {
+
+void BM_BuildFullImage(benchmark::State& state) {
+    CChannelStore& store = FullStore();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.BuildFullImage());
+}
+BENCHMARK(BM_BuildFullImage)->Unit(benchmark::kMicrosecond);
+
+void BM_ParseFullImage(benchmark::State& state) {
+    const std::vector<BYTE> image = FullStore().BuildFullImage();
+    CChannelStore store;
+    for (auto _ : state) {
+        store.SetImage(image.data(), static_cast<UINT>(image.size()));
+        store.ParseImage(FALSE);
+        store.FreeImage();
+    }
+    state.counters["services"] = store.GetSatTvCount() + store.GetSatRadioCount() +
+                                 store.GetTerrTvCount() + store.GetTerrRadioCount();
+}
+BENCHMARK(BM_ParseFullImage)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -155,8 +155,11 @@ INSTANTIATE_TEST_SUITE_P(
                       MergeCase{6000, 4, 0, 0, TP_APPENDED}),
     [](const auto& info) {
         const MergeCase& c = info.param;
-        return "Rate" + std::to_string(c.rate) + "Freq" + std::to_string(c.freqDelta + 100) + "Sr" +
-               std::to_string(c.rateDelta) + (c.horizontal ? "H" : "V");
+        const auto signedName = [](const char* what, int delta) {
+            return what + std::string(delta < 0 ? "Down" : "Up") + std::to_string(std::abs(delta));
+        };
+        return "Rate" + std::to_string(c.rate) + signedName("Freq", c.freqDelta) +
+               signedName("Rate", c.rateDelta) + (c.horizontal ? "H" : "V");
     });
 
 TEST(Transponders, MergeRaisesValuesToOneThousandAndRefusesZero) {

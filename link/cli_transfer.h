@@ -1,0 +1,52 @@
+// A whole transfer through a real serial port without a window: the protocol engine driven by
+// CSerialPort, with Qt timers for polling, in an event loop of its own. Used by zdftool and by
+// the tests and benchmarks that run against stb-sim's pseudo-terminal.
+#pragma once
+
+#include "transfer_protocol.h"
+
+#include <atomic>
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+struct STransferCallbacks {
+    std::function<void(const std::string&)> onLog; // the engine's log lines
+    std::function<void(ETransferBar, UINT nPos, UINT nUpper)> onProgress;
+    std::function<void(const std::string& strText, const std::string& strCaption)> onPortError;
+};
+
+enum class ETransferOutcome {
+    Complete,  // every block went across (and, to the box, was flashed)
+    NoPort,    // the port could not be opened
+    BadImage,  // no image buffer, or the image to send is not block count x 1024 bytes
+    PortLost,  // the device went away during the transfer
+    Cancelled, // the cancel flag was raised
+    TimedOut,  // the time limit passed first
+};
+
+struct STransferRequest {
+    std::string strPort; // "COM1" ... "COM4", or a device path
+    UINT nDirection = DIRECTION_STB_TO_PC;
+    std::vector<BYTE>* pImage =
+        nullptr; // in: the 0x33000-byte image to send; out: the image received
+    STransferCallbacks callbacks;
+    const std::atomic<bool>* pCancel = nullptr;
+    int nTimeoutMs = 0; // 0: wait for the box as long as it takes, as the editor does
+};
+
+// Runs one transfer to its end. The received image is stored only when it is complete. Creates
+// a QCoreApplication when the program has none.
+ETransferOutcome RunTransfer(const STransferRequest& request,
+                             STransferSettings& settings = TransferSettings());
+
+// The port number of "COM1" ... "COM4" (any case), else 0.
+UINT ComPortNumber(const std::string& strName);
+
+// zdftool's "send PORT FILE" (PC to STB) and "receive PORT FILE" (STB to PC). FILE is a data
+// file when it ends in ".zdf", otherwise the bare 0x33000-byte transfer image. Progress goes to
+// err as a bar, the result to out. Ctrl-C cancels. A receive writes nothing unless the whole
+// image arrived. Returns the process exit code: 0 on success.
+int RunTransferCommand(UINT nDirection, const std::string& strPort, const std::string& strFile,
+                       std::ostream& out, std::ostream& err);

@@ -1,0 +1,110 @@
+#include "image_files.h"
+
+#include "channel_store.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cctype>
+
+bool IsDataFilePath(const std::string& strPath) {
+    static constexpr std::string_view kExtension = ".zdf";
+    if (strPath.size() < kExtension.size())
+        return false;
+    return std::equal(
+        kExtension.begin(), kExtension.end(), strPath.end() - kExtension.size(),
+        [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
+namespace {
+
+std::string FileError(const CChannelStore& store) {
+    return store.GetLastFileError().empty() ? std::string() : ": " + store.GetLastFileError();
+}
+
+// A data file's channels built into the image the box takes, as PC->STB does it: the satellite
+// lists in transfer order, and nothing to send without channels.
+bool BuildFromDataFile(const std::string& strPath, std::vector<BYTE>& image,
+                       std::string& strError) {
+    CChannelStore store;
+    store.SetPathName(strPath);
+    if (!store.ReadDataFile()) {
+        strError = "cannot read the data file " + strPath + FileError(store);
+        return false;
+    }
+    const bool bHasServices = store.GetSatTvCount() > 0 || store.GetSatRadioCount() > 0 ||
+                              store.GetTerrTvCount() > 0 || store.GetTerrRadioCount() > 0;
+    if (store.GetSatelliteCount() == 0 || store.GetTransponderCount() == 0 ||
+        store.GetNetworkCount() == 0 || !bHasServices) {
+        strError = strPath + " holds no channel list to send";
+        return false;
+    }
+    store.SortSatListsByTransponder();
+    std::vector<BYTE> built(store.GetImageSize());
+    if (store.BuildImage(built.data()) != built.size()) {
+        strError = "cannot build the image of " + strPath;
+        return false;
+    }
+    image = std::move(built);
+    return true;
+}
+
+// A received image parsed into a store and saved as a data file; nothing is written unless the
+// image holds a channel database.
+bool SaveAsDataFile(const std::string& strPath, const std::vector<BYTE>& image,
+                    std::string& strError) {
+    CChannelStore store;
+    if (!store.SetImage(image.data(), static_cast<UINT>(image.size()))) {
+        strError = "no memory for the image";
+        return false;
+    }
+    const BOOL bParsed = store.ParseImage(FALSE);
+    store.FreeImage();
+    if (!bParsed) {
+        strError = "the image holds no channel database; " + strPath + " not written";
+        return false;
+    }
+    store.SetPathName(strPath);
+    if (!store.WriteDataFile()) {
+        strError = "cannot write " + strPath + FileError(store);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool LoadTransferImage(const std::string& strPath, std::vector<BYTE>& image,
+                       std::string& strError) {
+    if (IsDataFilePath(strPath))
+        return BuildFromDataFile(strPath, image, strError);
+    QFile file(QString::fromStdString(strPath));
+    if (!file.open(QIODevice::ReadOnly)) {
+        strError = "cannot read " + strPath + ": " + file.errorString().toStdString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() != static_cast<qsizetype>(kTransferImageSize)) {
+        strError = strPath + " is not a transfer image: " + std::to_string(bytes.size()) +
+                   " bytes instead of " + std::to_string(kTransferImageSize);
+        return false;
+    }
+    image.assign(bytes.begin(), bytes.end());
+    return true;
+}
+
+bool SaveTransferImage(const std::string& strPath, const std::vector<BYTE>& image,
+                       std::string& strError) {
+    if (IsDataFilePath(strPath))
+        return SaveAsDataFile(strPath, image, strError);
+    QSaveFile file(QString::fromStdString(strPath));
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(reinterpret_cast<const char*>(image.data()),
+                   static_cast<qint64>(image.size())) != static_cast<qint64>(image.size()) ||
+        !file.commit()) {
+        strError = "cannot write " + strPath + ": " + file.errorString().toStdString();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,89 @@
+// One serial port (COM1 to COM4) for a transfer. Every received byte reaches the owner one call
+// per byte, on the owner's thread, in arrival order; writes leave in the order they were queued,
+// one item at a time, each after the input that had not been read yet was discarded.
+#pragma once
+
+#include "transfer_protocol.h"
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QObject;
+class QSerialPort;
+
+// Port events an owner can ask for (the mask given to Open).
+inline constexpr DWORD EV_RXCHAR = 0x0001;
+inline constexpr DWORD EV_CTS = 0x0008;
+
+// Receives the port's notifications and shows its error reports.
+class ISerialOwner {
+  public:
+    virtual ~ISerialOwner() = default;
+    // Input arrived; sent before the bytes that came with it.
+    virtual void OnSerialCts(UINT nPort) = 0;
+    virtual void OnSerialByte(BYTE bValue, UINT nPort) = 0;
+    // A port operation failed; the owner shows the text in a message box with this caption.
+    virtual void OnSerialError(const std::string& strText, const std::string& strCaption) = 0;
+};
+
+// The device behind "COM1" ... "COM4": the path in ORVANE_COM1 ... ORVANE_COM4 when set, else
+// /dev/ttyS0 ... /dev/ttyS3. Empty for any other port number.
+std::string ResolveSerialDevice(UINT nPort);
+
+class CSerialPort : public ISerialWriter {
+  public:
+    CSerialPort();
+    virtual ~CSerialPort();
+    CSerialPort(const CSerialPort&) = delete;
+    CSerialPort& operator=(const CSerialPort&) = delete;
+
+    // Opens "COM<nPort>" (0: the first of COM1 to COM4 that opens). A port above 4 or no owner
+    // is refused and changes nothing; otherwise a port that is open is closed first. A setting
+    // the device refuses is reported to the owner, and the port stays open.
+    BOOL Open(ISerialOwner* pOwner, UINT nPort, UINT nBaud = 115200, char cParity = 'N',
+              UINT nDataBits = 8, UINT nStopBits = 1, DWORD dwEvents = EV_RXCHAR | EV_CTS);
+    // Opens a device by its path; its notifications carry nPort (1 to 4).
+    BOOL OpenDevice(ISerialOwner* pOwner, const std::string& strDevice, UINT nPort,
+                    UINT nBaud = 115200, char cParity = 'N', UINT nDataBits = 8, UINT nStopBits = 1,
+                    DWORD dwEvents = EV_RXCHAR | EV_CTS);
+    BOOL Close();
+    BOOL IsOpen() const { return m_pPort != nullptr; }
+    UINT GetPortNumber() const { return m_nPort; }
+    // Writes still queued or on their way to the device.
+    bool HasPendingWrites() const { return m_bWriting || !m_queue.empty(); }
+
+    // Length 0: pData is a NUL-terminated text. Nothing is queued while the port is closed.
+    void Write(const BYTE* pData, UINT nLength) override;
+    void WriteString(const char* pszText) override;
+    void WriteString(const std::string& strText);
+    void WriteByte(BYTE bValue) override;
+
+  private:
+    bool ApplySettings();
+    void OnReadyRead();
+    void OnBytesWritten();
+    void OnPortError(int nError);
+    bool DeviceAnswers() const;
+    void ScheduleWriteStep();
+    void WriteStep();
+    // The system's text of the failure: given, or the port's last error.
+    void ReportError(const char* pszOperation, std::string strSystem = {});
+    void ReleasePort();
+
+    std::unique_ptr<QObject> m_pContext; // receives the queued write steps; dies with the object
+    std::unique_ptr<QSerialPort> m_pPort;
+    ISerialOwner* m_pOwner = nullptr;
+    UINT m_nPort = 0;
+    UINT m_nBaud = 0;
+    char m_cParity = 'N';
+    UINT m_nDataBits = 0;
+    UINT m_nStopBits = 0;
+    DWORD m_dwEvents = 0;
+    std::deque<std::vector<BYTE>> m_queue;
+    bool m_bWriting = false; // an item is on its way to the device
+    bool m_bWriteScheduled = false;
+    bool m_bReadFailing = false; // a read failure was reported and no byte came since
+    int m_nDelivering = 0;       // notifications in progress: the port must outlive them
+};

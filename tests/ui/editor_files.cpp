@@ -1,0 +1,229 @@
+// The File menu: Open of good and broken files, Save's question, Save As naming, write errors,
+// and a whole open / save as / read back of the sample database through the window.
+#include "editor_dlg.h"
+#include "prompt.h"
+#include "resource.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+const QString kData = QStringLiteral(ORVANE_TEST_DATA);
+const QString kSample = kData + QStringLiteral("/../../res/sample.zdf");
+const QString kDataFilter = QStringLiteral("Data Files (*.zdf)|*.zdf|All Files (*.*)|*.*||");
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The bytes a store writes: a fair stand-in for "the same database".
+std::vector<BYTE> ImageOf(const QString& path) {
+    CChannelStore store;
+    store.SetPathName(path.toStdString());
+    if (!store.ReadDataFile())
+        return {};
+    return store.BuildFullImage();
+}
+
+} // namespace
+
+class EditorFilesTest : public QObject {
+    Q_OBJECT
+
+    static bool DataMenusEnabled(CEditorDlg& dlg) {
+        return dlg.GetMenuAction(ID_FILE_SAVE)->isEnabled() &&
+               dlg.GetMenuAction(ID_FILE_SAVE_AS)->isEnabled() &&
+               dlg.GetMenuAction(ID_TRANSFER_PC_TO_STB)->isEnabled();
+    }
+    static bool DataMenusDisabled(CEditorDlg& dlg) {
+        return !dlg.GetMenuAction(ID_FILE_SAVE)->isEnabled() &&
+               !dlg.GetMenuAction(ID_FILE_SAVE_AS)->isEnabled() &&
+               !dlg.GetMenuAction(ID_TRANSFER_PC_TO_STB)->isEnabled();
+    }
+    static QString ReadError(const QString& path) {
+        return QStringLiteral("[Error] Can't read the data file \"%1\"").arg(path);
+    }
+
+  private slots:
+    void openGoodFileFillsEveryView() {
+        CScriptedPrompt prompt;
+        CEditorDlg dlg(prompt);
+        prompt.m_paths.push_back(kSample);
+        QVERIFY(dlg.OnCommand(ID_FILE_OPEN));
+        QCOMPARE(prompt.m_shown.size(), std::size_t(1));
+        QCOMPARE(prompt.m_shown[0].kind, CScriptedPrompt::EKind::OpenFile);
+        QCOMPARE(prompt.m_shown[0].caption, kDataFilter);
+        QVERIFY(prompt.m_shown[0].text.isEmpty()); // no path yet
+        QVERIFY(DataMenusEnabled(dlg));
+        const CChannelStore& store = *dlg.GetStore();
+        QVERIFY(store.GetSatelliteCount() > 0);
+        QCOMPARE(dlg.Tree().topLevelItemCount(), store.GetSatelliteCount() + 1);
+        QCOMPARE(dlg.Grid(LIST_SAT_TV).GetRows(), long(store.GetSatTvCount()) + 1);
+        QCOMPARE(dlg.Grid(LIST_TERR_RADIO).GetRows(), long(store.GetTerrRadioCount()) + 1);
+        QCOMPARE(QString::fromStdString(store.GetPathName()), kSample);
+
+        // The next Open offers the current path.
+        prompt.m_paths.push_back(QString());
+        dlg.OnCommand(ID_FILE_OPEN);
+        QCOMPARE(prompt.m_shown.back().text, kSample);
+        QCOMPARE(store.GetSatelliteCount() > 0, true); // cancel changed nothing
+    }
+
+    void brokenFilesGiveTheReadError_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("empty") << "empty.zdf" << false;
+        QTest::newRow("no header end") << "no_terminator.zdf" << false;
+        QTest::newRow("bad chunk") << "bad_chunk.zdf" << false;
+        QTest::newRow("missing") << "does_not_exist.zdf" << false;
+        QTest::newRow("bad block 0 checksum") << "bad_block0.zdf" << true;
+        QTest::newRow("shifted ZEPH") << "shifted_zeph.zdf" << true;
+        QTest::newRow("foreign magic") << "foreign_header.zdf" << true;
+    }
+    void brokenFilesGiveTheReadError() {
+        QFETCH(QString, file);
+        QFETCH(bool, readable);
+        CScriptedPrompt prompt;
+        CEditorDlg dlg(prompt);
+        const QString path = kData + u'/' + file;
+        prompt.m_paths.push_back(path);
+        dlg.OnCommand(ID_FILE_OPEN);
+        if (readable) {
+            QCOMPARE(prompt.MessageTexts().size(), std::size_t(0));
+            QVERIFY(DataMenusEnabled(dlg));
+            QCOMPARE(QString::fromStdString(dlg.GetStore()->GetPathName()), path);
+            return;
+        }
+        QCOMPARE(prompt.MessageTexts(), std::vector<QString>{ReadError(path)});
+        QCOMPARE(prompt.m_shown.back().caption, CPrompt::ApplicationName());
+        QCOMPARE(prompt.m_shown.back().nType & MB_TYPEMASK, unsigned(MB_OK));
+        QVERIFY(DataMenusDisabled(dlg));
+        QVERIFY(dlg.GetStore()->GetPathName().empty());
+        QCOMPARE(dlg.GetStore()->GetSatelliteCount(), WORD(0));
+    }
+
+    void badBlockZeroOpensEmpty() {
+        CScriptedPrompt prompt;
+        CEditorDlg dlg(prompt);
+        dlg.OpenDataFile(kSample);
+        dlg.OpenDataFile(kData + QStringLiteral("/bad_block0.zdf"));
+        QVERIFY(prompt.m_shown.empty());
+        QCOMPARE(dlg.GetStore()->GetSatelliteCount(), WORD(0));
+        QCOMPARE(dlg.GetStore()->GetSatTvCount(), WORD(0));
+        QCOMPARE(dlg.Grid(LIST_SAT_TV).GetRows(), 1L);
+        QCOMPARE(dlg.Tree().topLevelItemCount(), 1); // just the new-satellite placeholder
+        QVERIFY(DataMenusEnabled(dlg));
+    }
+
+    void failedOpenLeavesSaveActingAsSaveAs() {
+        QTemporaryDir dir;
+        CScriptedPrompt prompt;
+        CEditorDlg dlg(prompt);
+        dlg.OpenDataFile(kSample);
+        dlg.OpenDataFile(kData + QStringLiteral("/empty.zdf"));
+        prompt.m_shown.clear();
+        prompt.m_paths.push_back(QString()); // the save dialog is cancelled
+        dlg.OnCommand(ID_FILE_SAVE);
+        QCOMPARE(prompt.m_shown.size(), std::size_t(1));
+        QCOMPARE(prompt.m_shown[0].kind, CScriptedPrompt::EKind::SaveFile);
+        QCOMPARE(prompt.m_shown[0].caption, kDataFilter);
+    }
+
+    void saveAsksFirstAndCancelWritesNothing() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("copy.zdf"));
+        QVERIFY(QFile::copy(kSample, path));
+        const QByteArray before = ReadAll(path);
+        CScriptedPrompt prompt;
+        CEditorDlg dlg(prompt);
+        dlg.OpenDataFile(path);
+        dlg.GetStore()->SetServiceFlag(0, LIST_SAT_TV, 0, 1); // an edit worth saving
+
+        prompt.m_boxAnswers.push_back(IDCANCEL);
+        dlg.OnCommand(ID_FILE_SAVE);
+        QCOMPARE(prompt.MessageTexts(),
+                 std::vector<QString>{QStringLiteral("Write to existing file ?\n\n")});
+        QCOMPARE(prompt.m_shown[0].caption, QStringLiteral("File Save"));
+        QCOMPARE(prompt.m_shown[0].nType & MB_TYPEMASK, unsigned(MB_OKCANCEL));
+        QCOMPARE(ReadAll(path), before);
+
+        prompt.m_boxAnswers.push_back(IDOK);
+        dlg.OnCommand(ID_FILE_SAVE);
+        QCOMPARE(prompt.MessageTexts().size(), std::size_t(2)); // the question, no error
+        QVERIFY(ReadAll(path) != before);
+        CChannelStore back;
+        back.SetPathName(path.toStdString());
+        QVERIFY(back.ReadDataFile());
+        QVERIFY(back.GetService(0, LIST_SAT_TV)->wFlags & FLAG_LOCK);
+    }
+
+    void saveAsAddsTheExtensionOnlyWithoutADot_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("plain name") << "mine"
+                                    << "mine.zdf";
+        QTest::newRow("own extension") << "mine.bak"
+                                       << "mine.bak";
+        QTest::newRow("dot in a folder name") << "v1.2/mine"
+                                              << "v1.2/mine";
+    }
+    void saveAsAddsTheExtensionOnlyWithoutADot() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("v1.2")));
+        CScriptedPrompt prompt;
+        CEditorDlg dlg(prompt);
+        dlg.OpenDataFile(kSample);
+        prompt.m_paths.push_back(dir.filePath(chosen));
+        dlg.OnCommand(ID_FILE_SAVE_AS);
+        QVERIFY(prompt.MessageTexts().empty());
+        QCOMPARE(prompt.m_shown[0].text, kSample); // offered the current path
+        QCOMPARE(QString::fromStdString(dlg.GetStore()->GetPathName()), dir.filePath(written));
+        QVERIFY(QFile::exists(dir.filePath(written)));
+    }
+
+    void writeFailuresAreReported() {
+        CScriptedPrompt prompt;
+        CEditorDlg dlg(prompt);
+        dlg.OpenDataFile(kSample);
+        const QString bad = QStringLiteral("/nonexistent-folder/x.zdf");
+        prompt.m_paths.push_back(bad);
+        dlg.OnCommand(ID_FILE_SAVE_AS);
+        QCOMPARE(prompt.MessageTexts(),
+                 std::vector<QString>{"[Error] Can't write the data file \n\"" + bad + "\"\n\n"});
+        QCOMPARE(prompt.m_shown.back().caption, CPrompt::ApplicationName());
+        // The new path stays; Save now asks, then fails with its own wording.
+        QCOMPARE(QString::fromStdString(dlg.GetStore()->GetPathName()), bad);
+        prompt.m_boxAnswers.push_back(IDOK);
+        dlg.OnCommand(ID_FILE_SAVE);
+        QCOMPARE(prompt.MessageTexts().back(),
+                 "[Error] Can't write the data file\n \"" + bad + "\"\n\n");
+    }
+
+    void openSaveAsAndReadBackGiveTheSameDatabase() {
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(QStringLiteral("renamed"));
+        CScriptedPrompt prompt;
+        CEditorDlg dlg(prompt);
+        dlg.show();
+        prompt.m_paths.push_back(kSample);
+        dlg.OnCommand(ID_FILE_OPEN);
+        prompt.m_paths.push_back(copy);
+        dlg.OnCommand(ID_FILE_SAVE_AS);
+        QVERIFY(prompt.MessageTexts().empty());
+        const std::vector<BYTE> original = ImageOf(kSample);
+        QVERIFY(!original.empty());
+        QCOMPARE(ImageOf(copy + QStringLiteral(".zdf")), original);
+        // The header travels unchanged too.
+        QCOMPARE(ReadAll(copy + QStringLiteral(".zdf")).left(43), ReadAll(kSample).left(43));
+    }
+};
+
+QTEST_MAIN(EditorFilesTest)
+#include "editor_files.moc"

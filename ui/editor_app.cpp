@@ -1,0 +1,18 @@
+#include "editor_app.h"
+
+#include "editor_dlg.h"
+#include "prompt.h"
+
+#include <QTimer>
+
+BOOL CEditorApp::InitInstance() {
+    CQtPrompt prompt;
+    CEditorDlg dlg(prompt);
+    prompt.SetOwner(&dlg);
+    if (!m_strStartupFile.isEmpty()) {
+        // Once the window is shown, so that a read error appears over it.
+        QTimer::singleShot(0, &dlg, [&dlg, path = m_strStartupFile] { dlg.OpenDataFile(path); });
+    }
+    prompt.RunModal(dlg);
+    return FALSE;
+}

@@ -1,0 +1,227 @@
+#include "editor_dlg.h"
+
+#include "controls.h"
+#include "main_dialog.h"
+#include "prompt.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr const char* kTitleName = "Orvane ";
+constexpr const char* kTitleVersion = " v3.0.1";
+
+// The five tabs; tab n > 0 shows the grid of list n - 1.
+constexpr const char* kTabLabels[] = {
+    "  Satellite / Transponder List  ", "  Satellite TV List  ",      "  Satellite RADIO List  ",
+    "  Terrestrial TV List  ",          "  Terrestrial RADIO List  ",
+};
+
+} // namespace
+
+// The icon and other resources are compiled into the ui library.
+static void InitResources() {
+    Q_INIT_RESOURCE(orvane);
+}
+
+CEditorDlg::CEditorDlg(CPrompt& prompt, QWidget* parent) : QDialog(parent), m_prompt(prompt) {
+    InitResources();
+    m_hIcon = QIcon(QStringLiteral(":/icons/orvane.png"));
+    // The program's main window: a sizing border, a system menu and a minimise box, but no
+    // maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromLatin1(kMainDialogCaption));
+    setFont(QFont(QString::fromLatin1(kMainDialogFontFamily), kMainDialogFontPoints));
+    CreateMenu();
+    CreateControls();
+    OnInitDialog();
+}
+
+CEditorDlg::~CEditorDlg() = default;
+
+void CEditorDlg::OnInitDialog() {
+    m_pStore = std::make_unique<CChannelStore>();
+    setWindowIcon(m_hIcon);
+    setWindowTitle(QString::asprintf("%s%s", kTitleName, kTitleVersion));
+    FitToDesktop();
+    raise();
+    RemoveConversionCommands();
+
+    m_gridSort = {};
+    m_nPanelMode = 1;
+
+    for (const char* label : kTabLabels)
+        m_pTab->addTab(QString::fromLatin1(label));
+    m_pTab->setCurrentIndex(1);
+    connect(m_pTab, &QTabBar::currentChanged, this, &CEditorDlg::OnSelchangeTab);
+
+    EnableDataMenus(FALSE);
+    ResetControls();
+    ConnectPanel();
+    connect(m_pTree, &QTreeWidget::currentItemChanged, this, &CEditorDlg::OnSelchangedTree);
+    ShowTabView(1);
+}
+
+// ---- menus ----------------------------------------------------------------------------------
+
+void CEditorDlg::CreateMenu() {
+    m_pMenuBar = new QMenuBar(this);
+    m_pMenuBar->setNativeMenuBar(false);
+    for (const SMenuPopup& popup : kMainMenu) {
+        QMenu* menu = m_pMenuBar->addMenu(QString::fromLatin1(popup.pszTitle));
+        for (std::size_t i = 0; i < popup.nItems; ++i) {
+            const SMenuItem& item = popup.pItems[i];
+            if (item.nId == 0) {
+                menu->addSeparator();
+                continue;
+            }
+            // The dialog owns the actions, so a command taken off its menu keeps its id.
+            auto* action = new QAction(QString::fromLatin1(item.pszText), this);
+            action->setData(item.nId);
+            action->setObjectName(QString::number(item.nId));
+            connect(action, &QAction::triggered, this, [this, id = item.nId] { OnCommand(id); });
+            menu->addAction(action);
+            m_actions[item.nId] = action;
+        }
+        if (popup.pItems == kTransferMenuItems)
+            m_pTransferMenu = menu;
+    }
+}
+
+// The conversion commands are not for users: their menu entries go, their ids stay.
+void CEditorDlg::RemoveConversionCommands() {
+    const QList<QAction*> items = m_pTransferMenu->actions();
+    if (items.size() > 2)
+        m_pTransferMenu->removeAction(items[2]);
+    for (UINT nId : {ID_CONV_DEFAULT_CHANNEL, ID_CONV_TP_LIST})
+        m_pTransferMenu->removeAction(GetMenuAction(nId));
+}
+
+QAction* CEditorDlg::GetMenuAction(UINT nId) const {
+    const auto it = m_actions.find(nId);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CEditorDlg::EnableDataMenus(BOOL bEnable) {
+    for (UINT nId : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_TRANSFER_PC_TO_STB})
+        m_actions.at(nId)->setEnabled(bEnable != FALSE);
+}
+
+BOOL CEditorDlg::OnCommand(UINT nId) {
+    struct SCommand {
+        UINT nId;
+        void (CEditorDlg::*pHandler)();
+    };
+    static constexpr SCommand kCommands[] = {
+        {ID_FILE_OPEN, &CEditorDlg::OnFileOpen},
+        {ID_FILE_SAVE, &CEditorDlg::OnFileSave},
+        {ID_FILE_SAVE_AS, &CEditorDlg::OnFileSaveAs},
+        {ID_EXIT, &CEditorDlg::OnExit},
+        {ID_CONV_DEFAULT_CHANNEL, &CEditorDlg::OnDoNothing},
+    };
+    for (const SCommand& command : kCommands) {
+        if (command.nId == nId) {
+            (this->*command.pHandler)();
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+void CEditorDlg::OnDoNothing() {}
+
+// ---- tabs -----------------------------------------------------------------------------------
+
+void CEditorDlg::OnSelchangeTab() {
+    ShowTabView(m_pTab->currentIndex());
+    m_gridSort = {};
+}
+
+int CEditorDlg::GetCurrentList() const {
+    const int nTab = m_pTab->currentIndex();
+    return nTab >= 1 && nTab <= kListCount ? nTab - 1 : -1;
+}
+
+void CEditorDlg::ShowTabView(int nTab) {
+    if (nTab < 0 || nTab > kListCount)
+        return;
+    const bool bTree = nTab == 0;
+    for (int nList = 0; nList < kListCount; ++nList)
+        m_grids[nList]->setVisible(nTab == nList + 1);
+    m_pTree->setVisible(bTree);
+    GetDlgItem(IDC_PANEL_FRAME)->setVisible(bTree);
+    GetDlgItem(IDC_BUTTON_UPDATE)->setVisible(bTree);
+    GetDlgItem(IDC_BUTTON_DELETE)->setVisible(bTree);
+    GetDlgItem(IDC_BUTTON_DETAIL_INFO)->setVisible(!bTree);
+    GetDlgItem(IDC_BUTTON_APPEND)->setVisible(true);
+    if (bTree) {
+        // Nothing is chosen in the tree yet: every button waits for a selection.
+        for (int nId : {IDC_BUTTON_APPEND, IDC_BUTTON_DELETE, IDC_BUTTON_UPDATE})
+            GetDlgItem(nId)->setEnabled(false);
+        ShowSatellitePanel(m_nPanelMode == 1);
+        ShowTransponderPanel(m_nPanelMode != 1);
+        return;
+    }
+    ShowSatellitePanel(FALSE);
+    ShowTransponderPanel(FALSE);
+    const bool bHasServices =
+        m_pStore != nullptr && m_pStore->GetServiceCount(static_cast<BYTE>(nTab - 1)) > 0;
+    GetDlgItem(IDC_BUTTON_APPEND)->setEnabled(bHasServices);
+    GetDlgItem(IDC_BUTTON_DETAIL_INFO)->setEnabled(bHasServices);
+}
+
+void CEditorDlg::ShowSatellitePanel(BOOL bShow) {
+    for (int nId : main_dialog::kSatellitePanelIds)
+        GetDlgItem(nId)->setVisible(bShow != FALSE);
+    if (bShow)
+        m_nPanelMode = 1;
+}
+
+void CEditorDlg::ShowTransponderPanel(BOOL bShow) {
+    for (int nId : main_dialog::kTransponderPanelIds)
+        GetDlgItem(nId)->setVisible(bShow != FALSE);
+    if (bShow)
+        m_nPanelMode = 0;
+}
+
+// ---- closing --------------------------------------------------------------------------------
+
+void CEditorDlg::OnExit() {
+    m_pStore.reset();
+    QDialog::reject();
+}
+
+void CEditorDlg::OnSysCommand(UINT nId) {
+    if ((nId & 0xFFF0) == SC_CLOSE) {
+        m_bCloseRequest = 1;
+        OnCancel();
+    }
+}
+
+void CEditorDlg::OnCancel() {
+    if (!m_bCloseRequest)
+        return;
+    m_pStore.reset();
+    QDialog::reject();
+}
+
+void CEditorDlg::accept() {
+    OnDoNothing();
+}
+
+void CEditorDlg::reject() {
+    OnCancel();
+}
+
+void CEditorDlg::closeEvent(QCloseEvent* event) {
+    OnSysCommand(SC_CLOSE);
+    event->setAccepted(!isVisible());
+}

@@ -1,0 +1,191 @@
+// CEditorDlg: the editor's one window. It owns the channel store, the satellite/transponder
+// tree and panel, the four service grids and the menu commands. Its operations live in several
+// files by subject: editor_dlg.cpp (start-up, menus, tabs, closing), editor_dlg_layout.cpp
+// (controls and resizing), editor_dlg_grid.cpp (the service grids), editor_dlg_tree.cpp (the
+// satellite / transponder tree), editor_dlg_panel.cpp (the panel beside it), editor_dlg_file.cpp
+// (the File menu).
+#pragma once
+
+#include "channel_store.h"
+#include "controls.h"
+#include "flexgrid.h"
+
+#include <QDialog>
+#include <QIcon>
+
+#include <array>
+#include <map>
+#include <memory>
+
+class CPrompt;
+class QComboBox;
+class QLineEdit;
+class QTreeWidgetItem;
+class QAction;
+class QMenu;
+class QMenuBar;
+class QTreeWidget;
+struct SDlgItem;
+
+// Size message kinds.
+enum : UINT { SIZE_RESTORED = 0, SIZE_MINIMIZED = 1, SIZE_MAXIMIZED = 2 };
+// System commands.
+enum : UINT { SC_CLOSE = 0xF060 };
+
+class CEditorDlg : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit CEditorDlg(CPrompt& prompt, QWidget* parent = nullptr);
+    ~CEditorDlg() override;
+
+    // ---- window, menus and tabs (editor_dlg.cpp) ----------------------------------------------
+    // Greys or enables Save, Save As and PC->STB: nothing can be saved or sent without data.
+    void EnableDataMenus(BOOL bEnable);
+    // Shows the views of tab nTab (0 tree and panel, 1..4 one grid); other values do nothing.
+    void ShowTabView(int nTab);
+    void ShowSatellitePanel(BOOL bShow);
+    void ShowTransponderPanel(BOOL bShow);
+    // Runs the handler of a menu command; FALSE when the window has none for nId.
+    BOOL OnCommand(UINT nId);
+    void OnSelchangeTab();
+    void OnSysCommand(UINT nId);
+    void OnExit();
+
+    // ---- layout (editor_dlg_layout.cpp) --------------------------------------------------------
+    void OnSize(UINT nType, int cx, int cy);
+
+    // ---- service grids (editor_dlg_grid.cpp) ---------------------------------------------------
+    // Each takes the grid's service list kind (LIST_SAT_TV .. LIST_TERR_RADIO).
+    void SetupGridColumns(BYTE nList);
+    void FillGrid(BYTE nList);
+    // Clear, SetupGridColumns, FillGrid: the grid shows the store's list as it is now.
+    void RefillGrid(BYTE nList);
+    void SetFlagCell(BYTE nList, long nRow, long nCol, BOOL bOn);
+    void OnDblClickGrid(BYTE nList);
+    // The list kind of the grid on the current tab, or -1 on the tree's tab.
+    int GetCurrentList() const;
+
+    // ---- satellite / transponder tree (editor_dlg_tree.cpp) ------------------------------------
+    // Inserts every item into the empty tree.
+    void BuildTree();
+    void OnSelchangedTree();
+    // The tree, then the four grids, from the store.
+    void RefreshAllViews();
+    // Empties the store and every view before a new data set is loaded.
+    void ClearAllViews();
+
+    // ---- panel (editor_dlg_panel.cpp) ----------------------------------------------------------
+    void InitPanelControls();
+    // The panel lists and texts, then the four grids' columns.
+    void ResetControls();
+    // nSat 0 shows the defaults of a new satellite.
+    void FillSatellitePanel(BYTE nSat);
+    // nTp 0 shows the defaults of a new transponder; nSat 0 does nothing.
+    void FillTransponderPanel(BYTE nSat, BYTE nTp);
+    void OnClickOption(int nId);
+    void OnRadioMotorUsals();
+    void OnChangeSatPosition();
+    void OnChangeFrequency();
+    void OnChangeSymbolRate();
+    void OnDeltaposSatPosition(int nPos);
+    void OnDeltaposFrequency(int nPos);
+    void OnDeltaposSymbolRate(int nPos);
+    // Data exchange between the bound members below and the controls.
+    void ReadControls();
+    void WriteControls();
+
+    // ---- File menu (editor_dlg_file.cpp) -------------------------------------------------------
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    // Opens `path` as Open does once a file is chosen.
+    void OpenDataFile(const QString& path);
+
+    // The panel's bound texts.
+    QString m_strSatName;
+    QString m_strSatPosition;
+    QString m_strLnbFreq;
+    QString m_strCLnbFreq;
+    QString m_strFrequency;
+    QString m_strSymbolRate;
+
+    // ---- access -------------------------------------------------------------------------------
+    CChannelStore* GetStore() const { return m_pStore.get(); }
+    CMSFlexGrid& Grid(BYTE nList) const { return *m_grids.at(nList); }
+    CTabCtrl& TabCtrl() const { return *m_pTab; }
+    QTreeWidget& Tree() const { return *m_pTree; }
+    QMenuBar& MenuBar() const { return *m_pMenuBar; }
+    // The area under the menu bar that the controls are laid out in.
+    QWidget& ClientArea() const { return *m_pClient; }
+    // A control by its id, null when there is none.
+    QWidget* GetDlgItem(int nId) const;
+    template <class T> T* GetDlgItem(int nId) const { return qobject_cast<T*>(GetDlgItem(nId)); }
+    // The action of a menu command, also after it was taken off its menu; null when unknown.
+    QAction* GetMenuAction(UINT nId) const;
+
+  public slots:
+    // Enter does nothing; Esc closes the window only after the close box asked for it.
+    void accept() override;
+    void reject() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    struct SGridSort {
+        BYTE nColumn = 0;     // the column last sorted on
+        BYTE bDescending = 0; // its direction
+    };
+
+    void OnInitDialog();
+    void OnDoNothing();
+    void OnCancel();
+    void CreateMenu();
+    void RemoveConversionCommands();
+    void CreateControls();
+    QWidget* CreateControl(const SDlgItem& item);
+    void FitToDesktop();
+    UINT SizeType() const;
+    void SortGrid(BYTE nList, long nCol);
+    void ConnectPanel();
+    static BYTE SatelliteIndexOf(const QTreeWidgetItem& item);
+    void WriteComboText(QComboBox& combo, const QString& text);
+    void CheckNumberEdit(QString& member, int nSpinId, int limit, bool tenths);
+    void EnableRecordButtons(bool bNewRecord);
+    void SelectPanelEntry(int nComboId, int nIndex);
+    void SearchPanelEntry(int nComboId, const QString& text, int nStart);
+    void ShowTransponderValues(int nFreq, int nSymbolRate, int nHorizontal, int nFec);
+    QLineEdit& Edit(int nId) const;
+    QComboBox& Combo(int nId) const;
+    CSpinButtonCtrl& Spin(int nId) const;
+    bool IsChecked(int nId) const;
+    BOOL WriteWithWaitCursor();
+    QString PathName() const;
+
+    CPrompt& m_prompt;
+    std::unique_ptr<CChannelStore> m_pStore;
+    QIcon m_hIcon;
+
+    QMenuBar* m_pMenuBar = nullptr;
+    QWidget* m_pClient = nullptr;
+    CTabCtrl* m_pTab = nullptr;
+    QTreeWidget* m_pTree = nullptr;
+    std::array<CMSFlexGrid*, kListCount> m_grids{};
+    std::map<int, QWidget*> m_controls;
+    std::map<UINT, QAction*> m_actions;
+    QMenu* m_pTransferMenu = nullptr;
+
+    BYTE m_nPanelMode = 1; // 1 satellite panel, 0 transponder panel
+    std::array<SGridSort, kListCount> m_gridSort{};
+    BYTE m_bCloseRequest = 0;
+
+    // Resize state: the first size message only records the size; later ones move the
+    // controls by the change since the last layout.
+    DWORD m_bFirstSize = 1;
+    int m_nPrevCx = 0;
+    int m_nPrevCy = 0;
+    bool m_bShownOnce = false;
+};

@@ -1,0 +1,371 @@
+// The satellite and transponder panel: the controls right of the tree that show one record,
+// or the defaults of a new one, for Append and Update to read.
+#include "editor_dlg.h"
+
+#include "controls.h"
+#include "number_text.h"
+#include "resource.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+constexpr int kPositionLimit = 3600;    // tenths of a degree
+constexpr int kFrequencyLimit = 30000;  // MHz
+constexpr int kSymbolRateLimit = 60000; // kS/s
+constexpr int kNumberChars = 5;
+
+// The option rows; the index of a button in its row is the value it stands for (C/KU's
+// ToneBurst is stored as 3, see CkuSwitchValue).
+constexpr int kCkuRow[] = {IDC_RADIO_CKU_NONE, IDC_RADIO_CKU_0V12V, IDC_RADIO_CKU_TONEBURST};
+constexpr int kLnbPowerRow[] = {IDC_RADIO_LNB_POWER_OFF, IDC_RADIO_LNB_POWER_ON};
+constexpr int k22KhzRow[] = {IDC_RADIO_22KHZ_OFF, IDC_RADIO_22KHZ_ON};
+constexpr int k12VRow[] = {IDC_RADIO_0V, IDC_RADIO_12V};
+constexpr int kToneBurstRow[] = {IDC_RADIO_TONEBURST_OFF, IDC_RADIO_TONEBURST_A,
+                                 IDC_RADIO_TONEBURST_B};
+constexpr int kDiseqcRow[] = {IDC_RADIO_DISEQC_NONE, IDC_RADIO_DISEQC_A, IDC_RADIO_DISEQC_B,
+                              IDC_RADIO_DISEQC_C, IDC_RADIO_DISEQC_D};
+constexpr int kPolarizationRow[] = {IDC_RADIO_VERTICAL, IDC_RADIO_HORIZONTAL};
+
+struct SOptionRow {
+    const int* pIds;
+    int nCount;
+};
+
+template <std::size_t N> constexpr SOptionRow Row(const int (&ids)[N]) {
+    return {ids, static_cast<int>(N)};
+}
+
+constexpr SOptionRow kOptionRows[] = {Row(kCkuRow),         Row(kLnbPowerRow),  Row(k22KhzRow),
+                                      Row(k12VRow),         Row(kToneBurstRow), Row(kDiseqcRow),
+                                      Row(kPolarizationRow)};
+
+const SOptionRow* RowOf(int nId) {
+    for (const SOptionRow& row : kOptionRows) {
+        if (std::find(row.pIds, row.pIds + row.nCount, nId) != row.pIds + row.nCount)
+            return &row;
+    }
+    return nullptr;
+}
+
+// The button a stored value shows: values past the row's end show its last button.
+int ButtonFor(const SOptionRow& row, int value) {
+    return row.pIds[std::clamp(value, 0, row.nCount - 1)];
+}
+
+// Text whose digits sit where they did: after a reformat the caret stays behind the same number
+// of digits (and behind a point the user had just passed), so typing goes on naturally.
+// The program's own writes are not typing: they do not run the change checks, which would read
+// the other controls back before they are written.
+void SetTextKeepingCaret(QLineEdit& edit, const QString& text) {
+    if (edit.text() == text)
+        return;
+    const QString old = edit.text();
+    const int caret = edit.cursorPosition();
+    int digits = 0;
+    for (int i = 0; i < caret && i < old.size(); ++i)
+        digits += old[i].isDigit() ? 1 : 0;
+    const bool afterPoint = caret > 0 && caret <= old.size() && old[caret - 1] == u'.';
+    const QSignalBlocker block(edit);
+    edit.setText(text);
+    int pos = 0;
+    for (int seen = 0; pos < text.size() && seen < digits; ++pos)
+        seen += text[pos].isDigit() ? 1 : 0;
+    if (afterPoint && pos < text.size() && text[pos] == u'.')
+        ++pos;
+    edit.setCursorPosition(pos);
+}
+
+// Selects the first entry that begins with `text` (case-insensitive), searching from the entry
+// after `start` to the end and then from the top; without one the text goes into the edit field.
+void SelectListEntry(QComboBox& combo, const QString& text, int start) {
+    const int n = combo.count();
+    for (int k = 1; k <= n; ++k) {
+        const int i = (start + k) % n;
+        if (combo.itemText(i).startsWith(text, Qt::CaseInsensitive)) {
+            combo.setCurrentIndex(i);
+            return;
+        }
+    }
+    combo.setCurrentIndex(-1);
+    combo.setEditText(text);
+}
+
+void FillList(QComboBox& combo, const char* const* texts, std::size_t n) {
+    const QSignalBlocker block(combo);
+    combo.clear();
+    for (std::size_t i = 0; i < n; ++i)
+        combo.insertItem(static_cast<int>(i), QString::fromLatin1(texts[i]));
+}
+
+} // namespace
+
+// ---- data exchange ------------------------------------------------------------------------------
+
+void CEditorDlg::ReadControls() {
+    m_strSatName = Edit(IDC_EDIT_SAT_NAME).text();
+    m_strSatPosition = Edit(IDC_EDIT_SAT_POSITION).text();
+    m_strFrequency = Edit(IDC_EDIT_FREQUENCY).text();
+    m_strSymbolRate = Edit(IDC_EDIT_SYMBOL_RATE).text();
+    m_strLnbFreq = Combo(IDC_COMBO_LNB_FREQ).currentText();
+    m_strCLnbFreq = Combo(IDC_COMBO_CLNB_FREQ).currentText();
+}
+
+void CEditorDlg::WriteControls() {
+    SetTextKeepingCaret(Edit(IDC_EDIT_SAT_NAME), m_strSatName);
+    SetTextKeepingCaret(Edit(IDC_EDIT_SAT_POSITION), m_strSatPosition);
+    SetTextKeepingCaret(Edit(IDC_EDIT_FREQUENCY), m_strFrequency);
+    SetTextKeepingCaret(Edit(IDC_EDIT_SYMBOL_RATE), m_strSymbolRate);
+    WriteComboText(Combo(IDC_COMBO_LNB_FREQ), m_strLnbFreq);
+    WriteComboText(Combo(IDC_COMBO_CLNB_FREQ), m_strCLnbFreq);
+}
+
+// A bound combo takes its text as the first entry that begins with it, else as typed text.
+void CEditorDlg::WriteComboText(QComboBox& combo, const QString& text) {
+    if (combo.currentText() == text)
+        return;
+    SelectListEntry(combo, text, -1);
+}
+
+QLineEdit& CEditorDlg::Edit(int nId) const {
+    return *GetDlgItem<QLineEdit>(nId);
+}
+QComboBox& CEditorDlg::Combo(int nId) const {
+    return *GetDlgItem<QComboBox>(nId);
+}
+CSpinButtonCtrl& CEditorDlg::Spin(int nId) const {
+    return *GetDlgItem<CSpinButtonCtrl>(nId);
+}
+bool CEditorDlg::IsChecked(int nId) const {
+    return GetDlgItem<QRadioButton>(nId)->isChecked();
+}
+
+// ---- set-up -------------------------------------------------------------------------------------
+
+void CEditorDlg::InitPanelControls() {
+    FillList(Combo(IDC_COMBO_LNB_FREQ), kLnbTypeNames, std::size(kLnbTypeNames));
+    FillList(Combo(IDC_COMBO_CLNB_FREQ), kCLnbNames, std::size(kCLnbNames));
+    FillList(Combo(IDC_COMBO_FEC), kFecNames, std::size(kFecNames));
+    Edit(IDC_EDIT_SAT_NAME).setMaxLength(kNameSize - 1);
+    m_strSatPosition = QStringLiteral("0.0");
+    m_strFrequency = m_strSymbolRate = QStringLiteral("1000");
+    WriteControls();
+    const struct {
+        int nId;
+        int nUpper;
+    } spins[] = {{IDC_SPIN_SAT_POSITION, 359},
+                 {IDC_SPIN_FREQUENCY, kFrequencyLimit},
+                 {IDC_SPIN_SYMBOL_RATE, kSymbolRateLimit}};
+    for (const auto& spin : spins) {
+        Spin(spin.nId).SetRange(0, spin.nUpper);
+        Spin(spin.nId).SetBase(10);
+        Spin(spin.nId).SetPos(0);
+    }
+}
+
+void CEditorDlg::ResetControls() {
+    InitPanelControls();
+    for (BYTE nList = 0; nList < kListCount; ++nList)
+        SetupGridColumns(nList);
+}
+
+void CEditorDlg::ConnectPanel() {
+    for (const SOptionRow& row : kOptionRows) {
+        for (int i = 0; i < row.nCount; ++i) {
+            const int nId = row.pIds[i];
+            connect(GetDlgItem<QRadioButton>(nId), &QRadioButton::clicked, this,
+                    [this, nId] { OnClickOption(nId); });
+        }
+    }
+    for (int nId : {IDC_RADIO_MOTOR, IDC_RADIO_USALS})
+        connect(GetDlgItem<QRadioButton>(nId), &QRadioButton::clicked, this,
+                &CEditorDlg::OnRadioMotorUsals);
+    connect(&Edit(IDC_EDIT_SAT_POSITION), &QLineEdit::textChanged, this,
+            &CEditorDlg::OnChangeSatPosition);
+    connect(&Edit(IDC_EDIT_FREQUENCY), &QLineEdit::textChanged, this,
+            &CEditorDlg::OnChangeFrequency);
+    connect(&Edit(IDC_EDIT_SYMBOL_RATE), &QLineEdit::textChanged, this,
+            &CEditorDlg::OnChangeSymbolRate);
+    connect(&Spin(IDC_SPIN_SAT_POSITION), &CSpinButtonCtrl::Stepped, this,
+            &CEditorDlg::OnDeltaposSatPosition);
+    connect(&Spin(IDC_SPIN_FREQUENCY), &CSpinButtonCtrl::Stepped, this,
+            &CEditorDlg::OnDeltaposFrequency);
+    connect(&Spin(IDC_SPIN_SYMBOL_RATE), &CSpinButtonCtrl::Stepped, this,
+            &CEditorDlg::OnDeltaposSymbolRate);
+}
+
+// ---- option rows --------------------------------------------------------------------------------
+
+// A click checks its button and unchecks the rest of its row; the C/KU row also decides
+// whether the C-LNB list can be used.
+void CEditorDlg::OnClickOption(int nId) {
+    const SOptionRow* row = RowOf(nId);
+    if (row == nullptr)
+        return;
+    ReadControls();
+    for (int i = 0; i < row->nCount; ++i)
+        GetDlgItem<QRadioButton>(row->pIds[i])->setChecked(row->pIds[i] == nId);
+    if (row->pIds == kCkuRow)
+        Combo(IDC_COMBO_CLNB_FREQ).setEnabled(nId != IDC_RADIO_CKU_NONE);
+    WriteControls();
+}
+
+// DiSEqC values 5 and 6 (the hidden Motor and USALS choices) show no port.
+void CEditorDlg::OnRadioMotorUsals() {
+    ReadControls();
+    for (int nId : kDiseqcRow)
+        GetDlgItem<QRadioButton>(nId)->setChecked(false);
+    WriteControls();
+}
+
+// ---- typed numbers ------------------------------------------------------------------------------
+
+// Every change of a number edit is checked at once: a value past the limit puts the last
+// accepted text back (the keystroke is undone); a good one is shown in its normal form and moves
+// the spin.
+void CEditorDlg::CheckNumberEdit(QString& member, int nSpinId, int limit, bool tenths) {
+    const QString accepted = member;
+    ReadControls();
+    const int value =
+        tenths ? ParseTenths(member, kNumberChars) : ParseDecimal(member, kNumberChars);
+    if (value < 0 || value > limit) {
+        member = accepted;
+        WriteControls();
+        return;
+    }
+    member = tenths ? QString::asprintf("%d.%d", value / 10, value % 10)
+                    : QString::asprintf("%d", value);
+    WriteControls();
+    Spin(nSpinId).SetPos(tenths ? value / 10 : value);
+    ReadControls();
+}
+
+void CEditorDlg::OnChangeSatPosition() {
+    CheckNumberEdit(m_strSatPosition, IDC_SPIN_SAT_POSITION, kPositionLimit, true);
+}
+
+void CEditorDlg::OnChangeFrequency() {
+    CheckNumberEdit(m_strFrequency, IDC_SPIN_FREQUENCY, kFrequencyLimit, false);
+}
+
+void CEditorDlg::OnChangeSymbolRate() {
+    CheckNumberEdit(m_strSymbolRate, IDC_SPIN_SYMBOL_RATE, kSymbolRateLimit, false);
+}
+
+// A spin step writes its new position; the position keeps the tenths digit it had.
+void CEditorDlg::OnDeltaposSatPosition(int nPos) {
+    const int tenths = ParseDecimal(m_strSatPosition, kNumberChars) % 10;
+    m_strSatPosition = QString::asprintf("%d.%d", nPos, tenths);
+    WriteControls();
+}
+
+void CEditorDlg::OnDeltaposFrequency(int nPos) {
+    m_strFrequency = QString::asprintf("%d", nPos);
+    WriteControls();
+}
+
+void CEditorDlg::OnDeltaposSymbolRate(int nPos) {
+    m_strSymbolRate = QString::asprintf("%d", nPos);
+    WriteControls();
+}
+
+// ---- fills --------------------------------------------------------------------------------------
+
+void CEditorDlg::EnableRecordButtons(bool bNewRecord) {
+    GetDlgItem(IDC_BUTTON_APPEND)->setEnabled(bNewRecord);
+    GetDlgItem(IDC_BUTTON_UPDATE)->setEnabled(!bNewRecord);
+    GetDlgItem(IDC_BUTTON_DELETE)->setEnabled(!bNewRecord);
+}
+
+// Selects a list entry as the panel itself does, then reads the controls back so the bound
+// text is the entry's and a later write keeps that entry.
+void CEditorDlg::SelectPanelEntry(int nComboId, int nIndex) {
+    Combo(nComboId).setCurrentIndex(nIndex);
+    ReadControls();
+}
+
+void CEditorDlg::SearchPanelEntry(int nComboId, const QString& text, int nStart) {
+    SelectListEntry(Combo(nComboId), text, nStart);
+    ReadControls();
+}
+
+void CEditorDlg::FillSatellitePanel(BYTE nSat) {
+    if (nSat == 0) {
+        EnableRecordButtons(true);
+        m_strSatName.clear();
+        m_strSatPosition = QStringLiteral("0.0");
+        WriteControls();
+        Spin(IDC_SPIN_SAT_POSITION).SetPos(0);
+        OnClickOption(IDC_RADIO_CKU_NONE);
+        SelectPanelEntry(IDC_COMBO_LNB_FREQ, 0);
+        SelectPanelEntry(IDC_COMBO_CLNB_FREQ, 0);
+        OnClickOption(IDC_RADIO_LNB_POWER_ON);
+        OnClickOption(IDC_RADIO_22KHZ_OFF);
+        OnClickOption(IDC_RADIO_0V);
+        OnClickOption(IDC_RADIO_TONEBURST_OFF);
+        OnClickOption(IDC_RADIO_DISEQC_NONE);
+        return;
+    }
+    EnableRecordButtons(false);
+    const SSAT_INFO* sat = m_pStore->GetSatellite(nSat);
+    if (sat == nullptr)
+        return;
+    const std::string_view name = NameOf(sat->szName);
+    m_strSatName = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    m_strSatPosition = QString::asprintf("%d.%d", sat->wPosition / 10, sat->wPosition % 10);
+    WriteControls();
+    Spin(IDC_SPIN_SAT_POSITION).SetPos(sat->wPosition / 10);
+
+    OnClickOption(ButtonFor(Row(kCkuRow), sat->bCkuSwitch));
+    if (sat->bLnbType < kLnbTypeUser)
+        SelectPanelEntry(IDC_COMBO_LNB_FREQ, sat->bLnbType);
+    else
+        SearchPanelEntry(IDC_COMBO_LNB_FREQ, QString::number(sat->wLnbFreq), 4);
+    if (sat->bCLnb >= 2 && sat->bCLnb <= 4)
+        SelectPanelEntry(IDC_COMBO_CLNB_FREQ, sat->bCLnb - 2);
+    else if (sat->bCLnb == kCLnbUser)
+        SearchPanelEntry(IDC_COMBO_CLNB_FREQ, QString::number(sat->wCLnbFreq), 2);
+    else
+        SelectPanelEntry(IDC_COMBO_CLNB_FREQ, 0);
+    OnClickOption(ButtonFor(Row(kLnbPowerRow), (sat->bSwitch & SW_LNB_POWER) ? 1 : 0));
+    OnClickOption(ButtonFor(Row(k22KhzRow), (sat->bSwitch & SW_22KHZ) ? 1 : 0));
+    OnClickOption(ButtonFor(Row(k12VRow), (sat->bSwitch & SW_12V) ? 1 : 0));
+    OnClickOption(ButtonFor(Row(kToneBurstRow), (sat->bSwitch >> SW_TONEBURST_SHIFT) & 3));
+    if (sat->bDiseqc < std::size(kDiseqcRow))
+        OnClickOption(kDiseqcRow[sat->bDiseqc]);
+    else
+        OnRadioMotorUsals();
+}
+
+void CEditorDlg::FillTransponderPanel(BYTE nSat, BYTE nTp) {
+    if (nSat == 0)
+        return;
+    if (nTp == 0) {
+        EnableRecordButtons(true);
+        ShowTransponderValues(1000, 1000, 0, 0);
+        return;
+    }
+    EnableRecordButtons(false);
+    const STP_INFO* tp = m_pStore->GetTransponder(nSat, nTp);
+    if (tp == nullptr)
+        return;
+    const int fec = tp->attribute >> 4;
+    ShowTransponderValues(tp->frequency, tp->symbolrate, tp->attribute & 1,
+                          fec < static_cast<int>(std::size(kFecNames)) ? fec : 0);
+}
+
+void CEditorDlg::ShowTransponderValues(int nFreq, int nSymbolRate, int nHorizontal, int nFec) {
+    m_strFrequency = QString::number(nFreq);
+    m_strSymbolRate = QString::number(nSymbolRate);
+    WriteControls();
+    Spin(IDC_SPIN_FREQUENCY).SetPos(nFreq);
+    Spin(IDC_SPIN_SYMBOL_RATE).SetPos(nSymbolRate);
+    OnClickOption(ButtonFor(Row(kPolarizationRow), nHorizontal));
+    SelectPanelEntry(IDC_COMBO_FEC, nFec);
+}

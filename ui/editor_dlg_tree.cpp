@@ -1,0 +1,95 @@
+// The satellite / transponder tree: satellites as root items, their transponders as children,
+// and a "New" placeholder at each level. A selected item is known by its label's number alone.
+#include "editor_dlg.h"
+
+#include "number_text.h"
+
+#include <QTreeWidget>
+
+namespace {
+
+const char* const kNewSatellite = "00. New Satellite ";
+const char* const kNewTransponder = "000. New Transponder ";
+
+QTreeWidgetItem* AddItem(QTreeWidget& tree, QTreeWidgetItem* parent, const QString& label) {
+    auto* item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(&tree);
+    item->setText(0, label);
+    return item;
+}
+
+QString SatelliteLabel(int nNumber, const SSAT_INFO& sat) {
+    const std::string name(NameOf(sat.szName));
+    return QString::asprintf("%2d. %s (%3d.%01d) ", nNumber, name.c_str(), sat.wPosition / 10,
+                             sat.wPosition % 10);
+}
+
+QString TransponderLabel(const STP_INFO& tp) {
+    return QString::asprintf("%3d. %5d - %5d - %c ", tp.tpid, tp.frequency, tp.symbolrate,
+                             (tp.attribute & 1) ? 'H' : 'V');
+}
+
+// The leading number of a label: the characters before its first '.'.
+int LabelNumber(const QString& label) {
+    return ParseDecimal(label.left(label.indexOf(u'.')), 0);
+}
+
+} // namespace
+
+void CEditorDlg::BuildTree() {
+    for (int nSat = kFirstSatIndex; nSat <= m_pStore->GetSatelliteCount() + 1; ++nSat) {
+        const SSAT_INFO* sat = m_pStore->GetSatellite(static_cast<BYTE>(nSat));
+        if (sat == nullptr)
+            continue;
+        QTreeWidgetItem* satItem = AddItem(*m_pTree, nullptr, SatelliteLabel(nSat - 1, *sat));
+        const WORD nCount = m_pStore->GetTransponderCountOf(static_cast<BYTE>(nSat));
+        for (int nTp = 1; nTp <= nCount; ++nTp) {
+            if (const STP_INFO* tp =
+                    m_pStore->GetTransponder(static_cast<BYTE>(nSat), static_cast<BYTE>(nTp)))
+                AddItem(*m_pTree, satItem, TransponderLabel(*tp));
+        }
+        AddItem(*m_pTree, satItem, QString::fromLatin1(kNewTransponder));
+    }
+    AddItem(*m_pTree, nullptr, QString::fromLatin1(kNewSatellite));
+}
+
+// The satellite index of a root item: its number + 1, the placeholder's 0 staying 0.
+BYTE CEditorDlg::SatelliteIndexOf(const QTreeWidgetItem& item) {
+    const int nNumber = LabelNumber(item.text(0));
+    return static_cast<BYTE>(nNumber == 0 ? 0 : nNumber + 1);
+}
+
+void CEditorDlg::OnSelchangedTree() {
+    const QTreeWidgetItem* item = m_pTree->currentItem();
+    if (item == nullptr)
+        return;
+    if (const QTreeWidgetItem* parent = item->parent()) {
+        FillTransponderPanel(SatelliteIndexOf(*parent),
+                             static_cast<BYTE>(LabelNumber(item->text(0))));
+        ShowSatellitePanel(FALSE);
+        ShowTransponderPanel(TRUE);
+        return;
+    }
+    FillSatellitePanel(SatelliteIndexOf(*item));
+    ShowSatellitePanel(TRUE);
+    ShowTransponderPanel(FALSE);
+}
+
+void CEditorDlg::RefreshAllViews() {
+    BuildTree();
+    for (BYTE nList = 0; nList < kListCount; ++nList)
+        FillGrid(nList);
+}
+
+void CEditorDlg::ClearAllViews() {
+    m_pStore->ClearServices();
+    m_pStore->ClearNetworks();
+    m_pStore->ClearTransponders();
+    m_pStore->ClearSatellites();
+    m_pStore->ClearMuxes();
+    m_pTree->clear();
+    for (BYTE nList = 0; nList < kListCount; ++nList)
+        Grid(nList).Clear();
+    ResetControls();
+    FillSatellitePanel(0);
+    FillTransponderPanel(0, 0);
+}

@@ -1,0 +1,397 @@
+#include "flexgrid.h"
+
+#include <QAbstractButton>
+#include <QAbstractTableModel>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QStyleOptionHeader>
+#include <QStylePainter>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+
+Qt::Alignment AlignmentOf(short nAlignment) {
+    if (nAlignment < flexAlignLeftTop || nAlignment > flexAlignRightBottom)
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    static constexpr Qt::AlignmentFlag kHorizontal[] = {Qt::AlignLeft, Qt::AlignHCenter,
+                                                        Qt::AlignRight};
+    static constexpr Qt::AlignmentFlag kVertical[] = {Qt::AlignTop, Qt::AlignVCenter,
+                                                      Qt::AlignBottom};
+    return kHorizontal[nAlignment / 3] | kVertical[nAlignment % 3];
+}
+
+// The grid's narrow face: Arial Narrow, else its metric twin, else a condensed sans.
+QFont GridFont() {
+    for (const char* family : {"Arial Narrow", "Liberation Sans Narrow", "DejaVu Sans Condensed"})
+        if (QFontDatabase::hasFamily(QString::fromLatin1(family)))
+            return QFont(QString::fromLatin1(family), 9);
+    QFont font;
+    font.setStretch(QFont::Condensed);
+    return font;
+}
+
+// Orders the two ends of a selection range along one axis so that `end` stays where the user
+// (or the keyboard) moved it and `anchor` is the other side; an end strictly inside the range
+// (a whole-row selection made from the header) spans it from first to last.
+void SplitRange(long first, long last, long& anchor, long& end) {
+    if (end == first)
+        anchor = last;
+    else if (end == last)
+        anchor = first;
+    else {
+        anchor = first;
+        end = last;
+    }
+}
+
+} // namespace
+
+// The cells of the whole grid, fixed ones included, row by row. The view sees the data cells
+// as its items and the fixed row and column as its headers' texts.
+class CFlexGridModel final : public QAbstractTableModel {
+  public:
+    explicit CFlexGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+    long Rows() const { return m_nRows; }
+    long Cols() const { return m_nCols; }
+    bool Contains(long nRow, long nCol) const {
+        return nRow >= 0 && nRow < m_nRows && nCol >= 0 && nCol < m_nCols;
+    }
+    const QString& Cell(long nRow, long nCol) const {
+        return m_cells[static_cast<std::size_t>(nRow * m_nCols + nCol)];
+    }
+    short Alignment(long nCol) const { return m_alignments[static_cast<std::size_t>(nCol)]; }
+
+    void SetCell(long nRow, long nCol, const QString& text) {
+        m_cells[static_cast<std::size_t>(nRow * m_nCols + nCol)] = text;
+        ScheduleRefresh();
+    }
+    void SetAlignment(long nCol, short nAlignment) {
+        m_alignments[static_cast<std::size_t>(nCol)] = nAlignment;
+        ScheduleRefresh();
+    }
+    void ClearCells() {
+        std::fill(m_cells.begin(), m_cells.end(), QString());
+        ScheduleRefresh();
+    }
+
+    void SetRows(long nRows) {
+        if (nRows > m_nRows) {
+            beginInsertRows(QModelIndex(), int(m_nRows - 1), int(nRows - 2));
+            m_nRows = nRows;
+            m_cells.resize(static_cast<std::size_t>(m_nRows * m_nCols));
+            endInsertRows();
+        } else if (nRows < m_nRows) {
+            beginRemoveRows(QModelIndex(), int(nRows - 1), int(m_nRows - 2));
+            m_nRows = nRows;
+            m_cells.resize(static_cast<std::size_t>(m_nRows * m_nCols));
+            endRemoveRows();
+        }
+    }
+
+    void SetCols(long nCols) {
+        if (nCols == m_nCols)
+            return;
+        const bool bGrow = nCols > m_nCols;
+        if (bGrow)
+            beginInsertColumns(QModelIndex(), int(m_nCols - 1), int(nCols - 2));
+        else
+            beginRemoveColumns(QModelIndex(), int(nCols - 1), int(m_nCols - 2));
+        std::vector<QString> cells(static_cast<std::size_t>(m_nRows * nCols));
+        const long nKeep = std::min(nCols, m_nCols);
+        for (long r = 0; r < m_nRows; ++r)
+            for (long c = 0; c < nKeep; ++c)
+                cells[static_cast<std::size_t>(r * nCols + c)] =
+                    std::move(m_cells[static_cast<std::size_t>(r * m_nCols + c)]);
+        m_cells = std::move(cells);
+        m_alignments.resize(static_cast<std::size_t>(nCols), flexAlignGeneral);
+        m_nCols = nCols;
+        if (bGrow)
+            endInsertColumns();
+        else
+            endRemoveColumns();
+    }
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : int(m_nRows - 1);
+    }
+    int columnCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : int(m_nCols - 1);
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid())
+            return {};
+        if (role == Qt::DisplayRole)
+            return Cell(index.row() + 1, index.column() + 1);
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(AlignmentOf(Alignment(index.column() + 1)));
+        if (role == Qt::BackgroundRole)
+            return m_cellBrush;
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        const long nRow = orientation == Qt::Horizontal ? 0 : section + 1;
+        const long nCol = orientation == Qt::Horizontal ? section + 1 : 0;
+        if (!Contains(nRow, nCol))
+            return {};
+        if (role == Qt::DisplayRole)
+            return Cell(nRow, nCol);
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(AlignmentOf(Alignment(nCol)));
+        return {};
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    }
+
+    // Called once when the fixed corner cell must be repainted after a refresh.
+    std::function<void()> m_onRefreshed;
+    // The cells' own background, set apart from the empty area around them.
+    QBrush m_cellBrush;
+
+  private:
+    // Text changes come in bursts (a refill writes tens of thousands of cells): the views hear
+    // of them once, when control returns to the event loop.
+    void ScheduleRefresh() {
+        if (m_bRefreshPending)
+            return;
+        m_bRefreshPending = true;
+        QMetaObject::invokeMethod(
+            this, [this] { Refresh(); }, Qt::QueuedConnection);
+    }
+    void Refresh() {
+        m_bRefreshPending = false;
+        if (m_nRows > 1 && m_nCols > 1)
+            emit dataChanged(index(0, 0), index(int(m_nRows - 2), int(m_nCols - 2)));
+        if (m_nCols > 1)
+            emit headerDataChanged(Qt::Horizontal, 0, int(m_nCols - 2));
+        if (m_nRows > 1)
+            emit headerDataChanged(Qt::Vertical, 0, int(m_nRows - 2));
+        if (m_onRefreshed)
+            m_onRefreshed();
+    }
+
+    long m_nRows = 1;
+    long m_nCols = 1;
+    std::vector<QString> m_cells = std::vector<QString>(1);
+    std::vector<short> m_alignments{flexAlignGeneral};
+    bool m_bRefreshPending = false;
+};
+
+CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent), m_pModel(new CFlexGridModel(this)) {
+    setModel(m_pModel);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setFont(GridFont());
+    // As in a spreadsheet, the area beyond the last row and column is grey, the cells white.
+    QPalette colours = palette();
+    m_pModel->m_cellBrush = colours.base();
+    colours.setBrush(QPalette::Base, colours.window());
+    setPalette(colours);
+
+    const int nRowHeight = fontMetrics().height() + 4;
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setHighlightSections(false);
+        header->setMinimumSectionSize(1);
+        header->viewport()->setMouseTracking(true);
+        header->viewport()->installEventFilter(this);
+    }
+    verticalHeader()->setDefaultSectionSize(nRowHeight);
+    horizontalHeader()->setFixedHeight(nRowHeight + 2);
+    viewport()->setMouseTracking(true);
+    viewport()->installEventFilter(this);
+
+    // The corner is the fixed cell (0, 0): it shows its text like the other header cells.
+    m_pCorner = findChild<QAbstractButton*>();
+    if (m_pCorner != nullptr) {
+        m_pCorner->installEventFilter(this);
+        m_pModel->m_onRefreshed = [this] { m_pCorner->update(); };
+    }
+
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CMSFlexGrid::SyncSelectionFromView);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &CMSFlexGrid::SyncSelectionFromView);
+}
+
+CMSFlexGrid::~CMSFlexGrid() = default;
+
+long CMSFlexGrid::GetRows() const {
+    return m_pModel->Rows();
+}
+long CMSFlexGrid::GetCols() const {
+    return m_pModel->Cols();
+}
+
+void CMSFlexGrid::SetRows(long nRows) {
+    m_pModel->SetRows(std::max(1L, nRows));
+    ClampSelection();
+}
+
+void CMSFlexGrid::SetCols(long nCols) {
+    m_pModel->SetCols(std::max(1L, nCols));
+    ClampSelection();
+}
+
+void CMSFlexGrid::SetRow(long nRow) {
+    if (nRow < 0 || nRow >= GetRows())
+        return;
+    m_nRow = m_nRowSel = nRow;
+    m_nColSel = m_nCol;
+    ApplySelection();
+}
+
+void CMSFlexGrid::SetCol(long nCol) {
+    if (nCol < 0 || nCol >= GetCols())
+        return;
+    m_nCol = m_nColSel = nCol;
+    m_nRowSel = m_nRow;
+    ApplySelection();
+}
+
+void CMSFlexGrid::SetColAlignment(long nCol, short nAlignment) {
+    if (nCol >= 0 && nCol < GetCols())
+        m_pModel->SetAlignment(nCol, nAlignment);
+}
+
+void CMSFlexGrid::SetColWidth(long nCol, long nTwips) {
+    if (nCol < 0 || nCol >= GetCols() || nTwips < 0)
+        return;
+    const int nPixels = int((nTwips * logicalDpiX() + kTwipsPerInch / 2) / kTwipsPerInch);
+    if (nCol == 0)
+        verticalHeader()->setFixedWidth(nPixels);
+    else
+        setColumnWidth(int(nCol - 1), nPixels);
+}
+
+QString CMSFlexGrid::GetTextMatrix(long nRow, long nCol) const {
+    return m_pModel->Contains(nRow, nCol) ? m_pModel->Cell(nRow, nCol) : QString();
+}
+
+void CMSFlexGrid::SetTextMatrix(long nRow, long nCol, const QString& text) {
+    if (m_pModel->Contains(nRow, nCol))
+        m_pModel->SetCell(nRow, nCol, text);
+}
+
+void CMSFlexGrid::Clear() {
+    m_pModel->ClearCells();
+}
+
+// After rows or columns went away the selection stays on the last ones left.
+void CMSFlexGrid::ClampSelection() {
+    const long nLastRow = GetRows() - 1, nLastCol = GetCols() - 1;
+    if (m_nRow <= nLastRow && m_nRowSel <= nLastRow && m_nCol <= nLastCol && m_nColSel <= nLastCol)
+        return;
+    m_nRow = std::min(m_nRow, nLastRow);
+    m_nRowSel = std::min(m_nRowSel, nLastRow);
+    m_nCol = std::min(m_nCol, nLastCol);
+    m_nColSel = std::min(m_nColSel, nLastCol);
+    ApplySelection();
+}
+
+// Shows Row/Col .. RowSel/ColSel in the view, the end RowSel/ColSel being its current cell.
+void CMSFlexGrid::ApplySelection() {
+    m_bApplyingSelection = true;
+    QItemSelectionModel* selection = selectionModel();
+    if (m_nRow >= 1 && m_nCol >= 1 && m_nRowSel >= 1 && m_nColSel >= 1) {
+        const QModelIndex anchor = m_pModel->index(int(m_nRow - 1), int(m_nCol - 1));
+        const QModelIndex end = m_pModel->index(int(m_nRowSel - 1), int(m_nColSel - 1));
+        selection->setCurrentIndex(end, QItemSelectionModel::NoUpdate);
+        selection->select(QItemSelection(anchor, end), QItemSelectionModel::ClearAndSelect);
+    } else {
+        selection->clearSelection();
+        selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+    m_bApplyingSelection = false;
+}
+
+// The user changed the selection: the view's current cell is the end that moved, the range
+// around it gives the anchor.
+void CMSFlexGrid::SyncSelectionFromView() {
+    if (m_bApplyingSelection)
+        return;
+    const QModelIndex current = selectionModel()->currentIndex();
+    if (!current.isValid())
+        return;
+    long nEndRow = current.row() + 1, nEndCol = current.column() + 1;
+    long nAnchorRow = nEndRow, nAnchorCol = nEndCol;
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        if (!range.contains(current))
+            continue;
+        SplitRange(range.top() + 1, range.bottom() + 1, nAnchorRow, nEndRow);
+        SplitRange(range.left() + 1, range.right() + 1, nAnchorCol, nEndCol);
+        break;
+    }
+    m_nRow = nAnchorRow;
+    m_nCol = nAnchorCol;
+    m_nRowSel = nEndRow;
+    m_nColSel = nEndCol;
+}
+
+void CMSFlexGrid::TrackMouse(QObject* watched, const QPoint& pos) {
+    const auto gridIndex = [](int viewIndex) { return viewIndex < 0 ? -1L : viewIndex + 1L; };
+    if (watched == viewport()) {
+        m_nMouseRow = gridIndex(rowAt(pos.y()));
+        m_nMouseCol = gridIndex(columnAt(pos.x()));
+    } else if (watched == horizontalHeader()->viewport()) {
+        m_nMouseRow = 0;
+        m_nMouseCol = gridIndex(horizontalHeader()->logicalIndexAt(pos.x()));
+    } else if (watched == verticalHeader()->viewport()) {
+        m_nMouseRow = gridIndex(verticalHeader()->logicalIndexAt(pos.y()));
+        m_nMouseCol = 0;
+    } else if (watched == m_pCorner) {
+        m_nMouseRow = 0;
+        m_nMouseCol = 0;
+    }
+}
+
+bool CMSFlexGrid::PaintCorner() {
+    QStylePainter painter(m_pCorner);
+    QStyleOptionHeader option;
+    option.initFrom(m_pCorner);
+    option.state |= QStyle::State_Raised;
+    option.rect = m_pCorner->rect();
+    option.position = QStyleOptionHeader::OnlyOneSection;
+    option.orientation = Qt::Horizontal;
+    option.text = GetTextMatrix(0, 0);
+    option.textAlignment = AlignmentOf(m_pModel->Alignment(0));
+    painter.drawControl(QStyle::CE_Header, option);
+    return true;
+}
+
+bool CMSFlexGrid::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        TrackMouse(watched, mouse->position().toPoint());
+        // Only the left button selects; a right-click leaves the selection for the context
+        // menu to look at.
+        if (mouse->button() == Qt::RightButton)
+            return true;
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        // The grid's double-click is its own event; the view does nothing more with it.
+        TrackMouse(watched, static_cast<QMouseEvent*>(event)->position().toPoint());
+        emit DblClick();
+        return true;
+    case QEvent::Paint:
+        if (watched == m_pCorner)
+            return PaintCorner();
+        break;
+    default:
+        break;
+    }
+    return QTableView::eventFilter(watched, event);
+}
