@@ -1,6 +1,7 @@
 #include "zdftool.h"
 
 #include "channel_store.h"
+#include "cli_transfer.h"
 #include "zdf_report.h"
 
 #include <algorithm>
@@ -23,6 +24,8 @@ struct Command {
 int RunInfo(Args args, std::ostream& out, std::ostream& err);
 int RunDump(Args args, std::ostream& out, std::ostream& err);
 int RunCheck(Args args, std::ostream& out, std::ostream& err);
+int RunSend(Args args, std::ostream& out, std::ostream& err);
+int RunReceive(Args args, std::ostream& out, std::ostream& err);
 
 // One row per command; a new command is one more row and its Run function.
 constexpr Command kCommands[] = {
@@ -38,6 +41,15 @@ constexpr Command kCommands[] = {
      "Exits with 0 when the file reads and every image block in use verifies; otherwise\n"
      "prints one line saying why and exits with 1.\n",
      RunCheck},
+    {"send", "PORT FILE", "send a database to the box over a serial port",
+     "Sends FILE to the box: a data file (.zdf) or a bare 208896-byte image. PORT is COM1\n"
+     "to COM4 (ORVANE_COM1 ... ORVANE_COM4 name other devices) or a device path. Waits for\n"
+     "the box, then shows the transfer and the box's flash writing; Ctrl-C gives up.\n",
+     RunSend},
+    {"receive", "PORT FILE", "fetch the box's database over a serial port into FILE",
+     "Fetches the box's database into FILE: a data file when FILE ends in .zdf, else the bare\n"
+     "image. Nothing is written unless every block arrived. Ctrl-C gives up.\n",
+     RunReceive},
 };
 
 const Command* FindCommand(const std::string& name) {
@@ -147,6 +159,25 @@ int RunCheck(Args args, std::ostream& out, std::ostream& err) {
                               out << path << ": ok\n";
                               return int(ZDF_OK);
                           });
+}
+
+int RunTransferArgs(const char* name, UINT nDirection, Args args, std::ostream& out,
+                    std::ostream& err) {
+    const Command& c = *FindCommand(name);
+    if (args.size() != 2) {
+        err << "zdftool " << c.name << ": a port and a file are needed\n";
+        WriteCommandHelp(err, c);
+        return ZDF_USAGE;
+    }
+    return RunTransferCommand(nDirection, args[0], args[1], out, err);
+}
+
+int RunSend(Args args, std::ostream& out, std::ostream& err) {
+    return RunTransferArgs("send", DIRECTION_PC_TO_STB, args, out, err);
+}
+
+int RunReceive(Args args, std::ostream& out, std::ostream& err) {
+    return RunTransferArgs("receive", DIRECTION_STB_TO_PC, args, out, err);
 }
 
 } // namespace

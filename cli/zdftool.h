@@ -1,4 +1,5 @@
-// zdftool: looks into channel data files from the command line.
+// zdftool: looks into channel data files and moves them to and from the box, from the
+// command line.
 #pragma once
 
 #include <ostream>

@@ -1,4 +1,5 @@
 // zdftool: command line handling, the check verdict on good and broken files, info, dump.
+#include "pty_box.h"
 #include "sample_db.h"
 #include "test_files.h"
 #include "zdf_report.h"
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -66,6 +68,10 @@ TEST(ZdfToolArgs, UsageAndHelp) {
         {{"dump", "a.zdf", "--xml"}, ZDF_USAGE, "", "unknown option --xml"},
         {{"info", "--help"}, ZDF_OK, "usage: zdftool info FILE", ""},
         {{"check", "missing.zdf", "-h"}, ZDF_OK, "usage: zdftool check FILE", ""},
+        {{"send"}, ZDF_USAGE, "", "a port and a file are needed"},
+        {{"receive", "COM1"}, ZDF_USAGE, "", "usage: zdftool receive PORT FILE"},
+        {{"send", "COM1", "a.zdf", "b.zdf"}, ZDF_USAGE, "", "a port and a file are needed"},
+        {{"receive", "--help"}, ZDF_OK, "Nothing is written unless every block arrived", ""},
     };
     for (const Case& c : cases) {
         const Result r = RunTool(c.args);
@@ -192,3 +198,34 @@ TEST_F(ZdfTool, JsonDumpMatchesTheStore) {
 }
 
 } // namespace
+
+TEST_F(ZdfTool, ReceiveThenSendThroughTheBoxOnAPseudoTerminal) {
+    static int argc = 1;
+    static char szName[] = "cli_tests";
+    static char* argv[] = {szName, nullptr};
+    if (QCoreApplication::instance() == nullptr)
+        new QCoreApplication(argc, argv); // lives for the whole test program
+    CChannelStore sample;
+    sample.SetPathName(kSample);
+    ASSERT_TRUE(sample.ReadDataFile());
+    SBoxOptions options;
+    options.image.resize(kTransferImageSize);
+    ASSERT_EQ(sample.BuildImage(options.image.data()), kTransferImageSize);
+    CPtyBox box(options);
+    std::string strError;
+    ASSERT_TRUE(box.Open(strError)) << strError;
+    box.SetRestartAfterQuiet(50);
+
+    const std::string fetched = Path("fetched.zdf");
+    const Result received = RunTool({"receive", box.DevicePath(), fetched});
+    ASSERT_EQ(received.nExit, ZDF_OK) << received.err;
+    EXPECT_EQ(RunTool({"check", fetched}).nExit, ZDF_OK);
+    CChannelStore back;
+    back.SetPathName(fetched);
+    ASSERT_TRUE(back.ReadDataFile());
+    EXPECT_EQ(back.BuildFullImage(), sample.BuildFullImage());
+
+    const Result sent = RunTool({"send", box.DevicePath(), fetched});
+    ASSERT_EQ(sent.nExit, ZDF_OK) << sent.err;
+    EXPECT_EQ(box.Box().ReceivedImage(), options.image);
+}
