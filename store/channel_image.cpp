@@ -235,8 +235,11 @@ void CChannelStore::BuildNetworkSection() {
 
 void CChannelStore::BuildTransponderSection() {
     SectionWriter writer(*this, kFirstTpBlock, kTpBlocks, kTpPerBlock, sizeof(STP_INFO));
-    for (int i = 0; i < m_nMuxCount; ++i)
-        writer.Add(m_muxes[i]);
+    // Every stored MUX, whatever its slot: MUX indexes need not run without gaps.
+    for (const STP_INFO& mux : m_muxes) {
+        if (mux.tpid != 0)
+            writer.Add(mux);
+    }
     for (int s = 0; s < m_nSatCount && !writer.Full(); ++s) {
         int walked = 0;
         for (auto* node = m_tpLists[s].pFirst; node != nullptr && walked < kTransponderWalkLimit;

@@ -300,9 +300,10 @@ WORD CChannelStore::GetTransponderCountOf(BYTE nSat) const {
 BOOL CChannelStore::AddMux(const STP_INFO& rec) {
     if (rec.tpid == 0 || rec.tpid > kMaxMuxes)
         return FALSE;
-    m_muxes[rec.tpid - 1] = rec;
-    if (m_nMuxCount < kMaxMuxes)
+    // The count is of MUXes, not of calls: a MUX stored again replaces the old one.
+    if (m_muxes[rec.tpid - 1].tpid == 0)
         ++m_nMuxCount;
+    m_muxes[rec.tpid - 1] = rec;
     return TRUE;
 }
 

@@ -136,6 +136,22 @@ TEST(Build, MuxesComeBeforeTransponders) {
     EXPECT_EQ(rec.satid, sat);
 }
 
+TEST(Build, MuxesInSparseSlotsSurviveARoundTrip) {
+    CChannelStore store;
+    store.AddMux(MakeMux(5, 474));
+    store.AddMux(MakeMux(100, 858));
+    FillSatTv(store, {"A"});
+    const Image image = store.BuildFullImage();
+    EXPECT_EQ(Count(image, 3, 4092), 3);
+    CChannelStore back;
+    ASSERT_TRUE(Parse(back, image));
+    EXPECT_EQ(back.GetMuxCount(), 2);
+    ASSERT_NE(back.GetMux(5), nullptr);
+    EXPECT_EQ(back.GetMux(5)->frequency, 474);
+    EXPECT_EQ(back.GetMux(100)->frequency, 858);
+    EXPECT_EQ(back.GetMux(1), nullptr);
+}
+
 TEST(Build, HundredTvAndTwentyRadioServices) {
     CChannelStore store;
     const BYTE sat = AppendSat(store, 192);

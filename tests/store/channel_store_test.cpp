@@ -273,11 +273,16 @@ TEST(Muxes, SlotsOneToOneHundred) {
     EXPECT_EQ(store.GetMux(255), nullptr);
 }
 
-TEST(Muxes, CountNeverPassesTheTable) {
+TEST(Muxes, CountsMuxesNotCalls) {
     CChannelStore store;
     for (int i = 0; i < 150; ++i)
-        store.AddMux(MakeMux(static_cast<BYTE>(1 + i % 100), 474));
+        store.AddMux(MakeMux(static_cast<BYTE>(1 + i % 100), static_cast<WORD>(474 + i)));
     EXPECT_EQ(store.GetMuxCount(), kMaxMuxes);
+    EXPECT_EQ(store.GetMux(1)->frequency, 474 + 100); // the later one replaced the first
+    CChannelStore again;
+    again.AddMux(MakeMux(7, 474));
+    again.AddMux(MakeMux(7, 482));
+    EXPECT_EQ(again.GetMuxCount(), 1);
 }
 
 // ---- services ---------------------------------------------------------------------------------
