@@ -73,6 +73,6 @@ int main(int argc, char** argv) {
     });
     std::cout << box.DevicePath() << std::endl;
     std::cerr << "stb-sim: box " << options.box.strVersion << " waiting on " << box.DevicePath()
-              << "; try ORVANE_COM1=" << box.DevicePath() << " orvane" << std::endl;
+              << "; try: zdftool receive " << box.DevicePath() << " fetched.zdf" << std::endl;
     return app.exec();
 }
