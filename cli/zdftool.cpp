@@ -95,10 +95,13 @@ bool Load(const std::string& path, CChannelStore& store, FileReport& report, std
     return false;
 }
 
+// A command on one data file: checks the arguments, reads the file, then runs `body` on it.
+using FileCommandBody = int (*)(const std::string& path, const std::vector<std::string>& options,
+                                const CChannelStore& store, const FileReport& report,
+                                std::ostream& out, std::ostream& err);
+
 int RunFileCommand(const char* name, Args args, std::ostream& out, std::ostream& err,
-                   const std::vector<std::string>& allowedOptions,
-                   int (*body)(const std::string& path, const std::vector<std::string>& options,
-                               std::ostream& out, std::ostream& err)) {
+                   const std::vector<std::string>& allowedOptions, FileCommandBody body) {
     const Command& c = *FindCommand(name);
     std::vector<std::string> files, options;
     if (!SplitArgs(c, args, files, options, err))
@@ -110,17 +113,18 @@ int RunFileCommand(const char* name, Args args, std::ostream& out, std::ostream&
             return ZDF_USAGE;
         }
     }
-    return body(files[0], options, out, err);
+    CChannelStore store;
+    FileReport report;
+    if (!Load(files[0], store, report, err))
+        return ZDF_FAILED;
+    return body(files[0], options, store, report, out, err);
 }
 
 int RunInfo(Args args, std::ostream& out, std::ostream& err) {
     return RunFileCommand("info", args, out, err, {},
                           [](const std::string& path, const std::vector<std::string>&,
-                             std::ostream& out, std::ostream& err) {
-                              CChannelStore store;
-                              FileReport report;
-                              if (!Load(path, store, report, err))
-                                  return int(ZDF_FAILED);
+                             const CChannelStore& store, const FileReport& report,
+                             std::ostream& out, std::ostream&) {
                               out << "File:              " << path << "\n";
                               WriteInfo(out, store, report);
                               return int(ZDF_OK);
@@ -129,12 +133,9 @@ int RunInfo(Args args, std::ostream& out, std::ostream& err) {
 
 int RunDump(Args args, std::ostream& out, std::ostream& err) {
     return RunFileCommand("dump", args, out, err, {"--json"},
-                          [](const std::string& path, const std::vector<std::string>& options,
-                             std::ostream& out, std::ostream& err) {
-                              CChannelStore store;
-                              FileReport report;
-                              if (!Load(path, store, report, err))
-                                  return int(ZDF_FAILED);
+                          [](const std::string&, const std::vector<std::string>& options,
+                             const CChannelStore& store, const FileReport&, std::ostream& out,
+                             std::ostream&) {
                               if (options.empty())
                                   WriteDumpText(out, store);
                               else
@@ -146,11 +147,8 @@ int RunDump(Args args, std::ostream& out, std::ostream& err) {
 int RunCheck(Args args, std::ostream& out, std::ostream& err) {
     return RunFileCommand("check", args, out, err, {},
                           [](const std::string& path, const std::vector<std::string>&,
-                             std::ostream& out, std::ostream& err) {
-                              CChannelStore store;
-                              FileReport report;
-                              if (!Load(path, store, report, err))
-                                  return int(ZDF_FAILED);
+                             const CChannelStore&, const FileReport& report, std::ostream& out,
+                             std::ostream& err) {
                               const std::string problem = CheckProblem(report);
                               if (!problem.empty()) {
                                   err << path << ": " << problem << "\n";
