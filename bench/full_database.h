@@ -1,16 +1,13 @@
-// A store filled to the image's capacities, for the codec and file benchmarks.
+// Stores filled to the capacities, for the benchmarks.
 #pragma once
 
 #include "channel_store.h"
 
 #include <string>
 
-inline void FillFullDatabase(CChannelStore& store) {
-    unsigned state = 12345;
-    const auto next = [&state](unsigned n) {
-        state = state * 1103515245u + 12345u;
-        return (state >> 8) % n;
-    };
+// 119 satellites, 100 MUXes, 408 networks and nTransponders transponders spread evenly over
+// the satellites.
+inline void FillFullStructure(CChannelStore& store, int nTransponders) {
     for (int s = 0; s < kImageSatellites; ++s) {
         SSAT_INFO sat{};
         sat.wPosition = static_cast<WORD>(10 + s * 30);
@@ -28,7 +25,7 @@ inline void FillFullDatabase(CChannelStore& store) {
         mux.tpid = static_cast<BYTE>(m);
         store.AddMux(mux);
     }
-    for (int t = 0; t < kMaxTransponders - kMaxMuxes; ++t) {
+    for (int t = 0; t < nTransponders; ++t) {
         BYTE nTp = 0;
         store.AppendTransponder(static_cast<BYTE>(kFirstSatIndex + t % kImageSatellites), &nTp,
                                 static_cast<WORD>(10700 + 20 * (t / kImageSatellites)), 27500,
@@ -40,6 +37,16 @@ inline void FillFullDatabase(CChannelStore& store) {
         SetName(net.name, "Network " + std::to_string(n));
         store.AddNetwork(net);
     }
+}
+
+// The image's capacities: 1360 transponder records with the MUXes, 4048 services.
+inline void FillFullDatabase(CChannelStore& store) {
+    unsigned state = 12345;
+    const auto next = [&state](unsigned n) {
+        state = state * 1103515245u + 12345u;
+        return (state >> 8) % n;
+    };
+    FillFullStructure(store, kMaxTransponders - kMaxMuxes);
     // 4048 services: the service section full.
     const int counts[kListCount] = {2500, 548, 700, 300};
     for (BYTE list = 0; list < kListCount; ++list) {

@@ -1,6 +1,7 @@
 // Store operations on a full database: 119 satellites, 1360 transponders, 4048 satellite
 // services (TV and radio), 1000 + 1000 terrestrial services, 408 networks.
 #include "channel_store.h"
+#include "full_database.h"
 
 #include <algorithm>
 #include <memory>
@@ -19,35 +20,6 @@ struct Plan {
     std::vector<SSVC_INFO> satServices;
     std::vector<SSVC_INFO> terrServices;
 };
-
-void FillStructure(CChannelStore& store) {
-    int tps = 0;
-    for (int s = 0; s < kImageSatellites; ++s) {
-        SSAT_INFO sat{};
-        sat.wPosition = static_cast<WORD>(10 + s * 30);
-        SetName(sat.szName, "SAT " + std::to_string(s));
-        store.AppendSatellite(sat);
-        const int here = s < 80 ? 12 : 11; // 80 x 12 + 39 x 11 = 1389; stops at 1360
-        for (int t = 0; t < here && tps < kMaxTransponders; ++t, ++tps) {
-            BYTE tp = 0;
-            store.AppendTransponder(sat.bIndex, &tp, static_cast<WORD>(10700 + t * 100), 27500,
-                                    t & 1, 3);
-        }
-    }
-    for (int m = 1; m <= kMaxMuxes; ++m) {
-        STP_INFO mux{};
-        mux.satid = kTerrestrialSatIndex;
-        mux.tpid = static_cast<BYTE>(m);
-        mux.frequency = static_cast<WORD>(474 + m * 8);
-        store.AddMux(mux);
-    }
-    for (int n = 1; n <= kMaxNetworks; ++n) {
-        SNET_INFO net{};
-        net.id = static_cast<WORD>(n);
-        SetName(net.name, "NETWORK " + std::to_string((n * 7919) % 1000));
-        store.AddNetwork(net);
-    }
-}
 
 Plan MakePlan() {
     std::mt19937 random(1234);
@@ -90,7 +62,7 @@ void InsertAll(CChannelStore& store, const Plan& plan) {
 CChannelStore& FullStore() {
     static CChannelStore store;
     static const bool filled = [] {
-        FillStructure(store);
+        FillFullStructure(store, kMaxTransponders);
         InsertAll(store, SharedPlan());
         store.Rebuild();
         return true;
@@ -103,7 +75,7 @@ void BM_OrderedInsertSatellite(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto store = std::make_unique<CChannelStore>();
-        FillStructure(*store);
+        FillFullStructure(*store, kMaxTransponders);
         state.ResumeTiming();
         for (const SSVC_INFO& svc : SharedPlan().satServices)
             store->AddSatService(ADD_ORDERED, svc);
@@ -150,21 +122,27 @@ void BM_SortByCa(benchmark::State& state) {
 void BM_SortByFavourite(benchmark::State& state) {
     RunSort(state, [](CChannelStore& s, BOOL d) { s.SortByFavourite(LIST_SAT_TV, 2, d); });
 }
+// Measures `sort` alone on a list that `unsort` has just shuffled (outside the timing).
+template <class Unsort, class Sort>
+void RunSortFrom(benchmark::State& state, Unsort unsort, Sort sort) {
+    CChannelStore& store = FullStore();
+    for (auto _ : state) {
+        state.PauseTiming();
+        unsort(store);
+        state.ResumeTiming();
+        sort(store);
+    }
+}
+
 void BM_SortByNumber(benchmark::State& state) {
-    RunSort(state, [](CChannelStore& s, BOOL d) {
-        if (d)
-            s.SortByName(LIST_SAT_TV, FALSE); // unsorted input every other round
-        else
-            s.SortByNumber(LIST_SAT_TV);
-    });
+    RunSortFrom(
+        state, [](CChannelStore& s) { s.SortByName(LIST_SAT_TV, FALSE); },
+        [](CChannelStore& s) { s.SortByNumber(LIST_SAT_TV); });
 }
 void BM_SortSatListsByTransponder(benchmark::State& state) {
-    RunSort(state, [](CChannelStore& s, BOOL d) {
-        if (d)
-            s.SortSatListsByNumber();
-        else
-            s.SortSatListsByTransponder();
-    });
+    RunSortFrom(
+        state, [](CChannelStore& s) { s.SortSatListsByNumber(); },
+        [](CChannelStore& s) { s.SortSatListsByTransponder(); });
 }
 void BM_Renumber(benchmark::State& state) {
     RunSort(state, [](CChannelStore& s, BOOL) { s.Renumber(LIST_SAT_TV); });
