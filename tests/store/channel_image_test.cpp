@@ -1,5 +1,6 @@
 #include "channel_store.h"
 #include "store_builders.h"
+#include "store_snapshot.h"
 
 #include <numeric>
 
@@ -252,34 +253,8 @@ void FillVaried(CChannelStore& store) {
     store.Rebuild();
 }
 
-template <class T> bool SameBytes(const T* a, const T* b) {
-    return a != nullptr && b != nullptr && std::memcmp(a, b, sizeof(T)) == 0;
-}
-
 void ExpectSameStore(const CChannelStore& a, const CChannelStore& b) {
-    ASSERT_EQ(a.GetSatelliteCount(), b.GetSatelliteCount());
-    for (BYTE s = 2; s <= a.GetSatelliteCount() + 1; ++s) {
-        EXPECT_TRUE(SameBytes(a.GetSatellite(s), b.GetSatellite(s))) << int(s);
-        ASSERT_EQ(a.GetTransponderCountOf(s), b.GetTransponderCountOf(s));
-        for (BYTE t = 1; t <= a.GetTransponderCountOf(s); ++t)
-            EXPECT_TRUE(SameBytes(a.GetTransponder(s, t), b.GetTransponder(s, t)));
-    }
-    EXPECT_EQ(a.GetTransponderCount(), b.GetTransponderCount());
-    ASSERT_EQ(a.GetMuxCount(), b.GetMuxCount());
-    for (BYTE m = 1; m <= kMaxMuxes; ++m)
-        EXPECT_EQ(a.GetMux(m) == nullptr, b.GetMux(m) == nullptr);
-    ASSERT_EQ(a.GetNetworkCount(), b.GetNetworkCount());
-    for (WORD n = 0; n < a.GetNetworkCount(); ++n)
-        EXPECT_TRUE(SameBytes(a.GetNetworkAt(n), b.GetNetworkAt(n)));
-    for (BYTE list = 0; list < kListCount; ++list) {
-        ASSERT_EQ(a.GetRowCount(list), b.GetRowCount(list));
-        for (WORD i = 0; i < a.GetRowCount(list); ++i)
-            EXPECT_TRUE(SameBytes(a.GetService(i, list), b.GetService(i, list)))
-                << int(list) << " row " << i;
-    }
-    EXPECT_EQ(0, std::memcmp(a.GetSatExtra(), b.GetSatExtra(), kSatExtraSize));
-    EXPECT_EQ(a.GetSatOrderCount(), b.GetSatOrderCount());
-    EXPECT_EQ(0, std::memcmp(a.GetSatOrder(), b.GetSatOrder(), kSatOrderSize));
+    store_test::ExpectSame(store_test::Take(a), store_test::Take(b));
 }
 
 TEST(RoundTrip, BuiltImageParsesBackToTheSameStore) {
