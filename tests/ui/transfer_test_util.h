@@ -1,0 +1,113 @@
+// Shared by the transfer dialog's tests: COM ports pointed at boxes on pseudo-terminals or at
+// devices that do not exist, and the user's part in the dialog.
+#pragma once
+
+#include "pty_box.h"
+#include "transfer_dialog.h"
+#include "transfer_dlg.h"
+
+#include <QComboBox>
+#include <QEventLoop>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+
+// COM1 to COM4 for one test: each is a box on a pseudo-terminal or a device that cannot be
+// opened, never a real serial port of the machine. Undone by the destructor.
+class CTestPorts {
+  public:
+    CTestPorts() {
+        for (UINT nPort = 1; nPort <= 4; ++nPort)
+            SetMissing(nPort);
+    }
+    ~CTestPorts() {
+        for (UINT nPort = 1; nPort <= 4; ++nPort)
+            qunsetenv(Variable(nPort));
+    }
+    CTestPorts(const CTestPorts&) = delete;
+    CTestPorts& operator=(const CTestPorts&) = delete;
+
+    // Puts a box behind COM<nPort>; null (and a failed test) when no pseudo-terminal is free.
+    CPtyBox* AddBox(UINT nPort, SBoxOptions options = {}) {
+        auto pBox = std::make_unique<CPtyBox>(std::move(options));
+        std::string strError;
+        if (!pBox->Open(strError)) {
+            QTest::qFail(strError.c_str(), __FILE__, __LINE__);
+            return nullptr;
+        }
+        qputenv(Variable(nPort), QByteArray::fromStdString(pBox->DevicePath()));
+        m_boxes[nPort - 1] = std::move(pBox);
+        return m_boxes[nPort - 1].get();
+    }
+    void SetMissing(UINT nPort) {
+        qputenv(Variable(nPort), QByteArray("/nonexistent/ttyCOM") + QByteArray::number(nPort));
+    }
+
+  private:
+    static const char* Variable(UINT nPort) {
+        static const char* const kNames[] = {"ORVANE_COM1", "ORVANE_COM2", "ORVANE_COM3",
+                                             "ORVANE_COM4"};
+        return kNames[nPort - 1];
+    }
+    std::unique_ptr<CPtyBox> m_boxes[4];
+};
+
+inline QStringList LogLines(const CTransferDlg& dlg) {
+    const QListWidget* pLog = dlg.GetDlgItem<QListWidget>(IDC_LIST_LOG);
+    QStringList lines;
+    for (int i = 0; i < pLog->count(); ++i)
+        lines << pLog->item(i)->text();
+    return lines;
+}
+
+inline QComboBox& PortList(const CTransferDlg& dlg) {
+    return *dlg.GetDlgItem<QComboBox>(IDC_COMBO_PORT);
+}
+
+// The user picks COM<nIndex + 1> from the list.
+inline void ChoosePort(CTransferDlg& dlg, int nIndex) {
+    QComboBox& combo = PortList(dlg);
+    combo.setCurrentIndex(nIndex);
+    emit combo.activated(nIndex);
+}
+
+// Which lamp is lit: true green, false red; the other one must be dark.
+inline bool GreenLampLit(const CTransferDlg& dlg) {
+    return !dlg.GetDlgItem(IDC_LAMP_GREEN)->isHidden() && dlg.GetDlgItem(IDC_LAMP_RED)->isHidden();
+}
+inline bool RedLampLit(const CTransferDlg& dlg) {
+    return dlg.GetDlgItem(IDC_LAMP_GREEN)->isHidden() && !dlg.GetDlgItem(IDC_LAMP_RED)->isHidden();
+}
+
+inline int BarValue(const CTransferDlg& dlg, int nId) {
+    return dlg.GetDlgItem<QProgressBar>(nId)->value();
+}
+
+// A whole transfer takes well under this; a box that stops answering fails the test instead of
+// hanging it.
+inline constexpr int kTransferWaitMs = 20000;
+
+// Runs the event loop until `done` holds or the time is up; returns `done()`. Unlike
+// QTest::qWaitFor it never sleeps between events, so the many round trips of a transfer are not
+// each held up by a pause.
+template <class Predicate> bool WaitUntil(Predicate done, int nTimeoutMs = kTransferWaitMs) {
+    QEventLoop loop;
+    QTimer check, deadline;
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    check.start(1);
+    deadline.setSingleShot(true);
+    deadline.start(nTimeoutMs);
+    if (!done())
+        loop.exec();
+    return done();
+}
