@@ -125,6 +125,8 @@ BOOL CEditorDlg::OnCommand(UINT nId) {
         {ID_FILE_SAVE, &CEditorDlg::OnFileSave},
         {ID_FILE_SAVE_AS, &CEditorDlg::OnFileSaveAs},
         {ID_EXIT, &CEditorDlg::OnExit},
+        {ID_TRANSFER_STB_TO_PC, &CEditorDlg::OnTransferStbToPc},
+        {ID_TRANSFER_PC_TO_STB, &CEditorDlg::OnTransferPcToStb},
         {ID_CONV_DEFAULT_CHANNEL, &CEditorDlg::OnDoNothing},
     };
     for (const SCommand& command : kCommands) {

@@ -3,7 +3,7 @@
 // files by subject: editor_dlg.cpp (start-up, menus, tabs, closing), editor_dlg_layout.cpp
 // (controls and resizing), editor_dlg_grid.cpp (the service grids), editor_dlg_tree.cpp (the
 // satellite / transponder tree), editor_dlg_panel.cpp (the panel beside it), editor_dlg_file.cpp
-// (the File menu).
+// (the File menu), editor_dlg_transfer.cpp (the Transfer menu).
 #pragma once
 
 #include "channel_store.h"
@@ -16,8 +16,11 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <vector>
 
 class CPrompt;
+class CTransferDlg;
+class CWaitCursor;
 class QComboBox;
 class QLineEdit;
 class QTreeWidgetItem;
@@ -102,6 +105,10 @@ class CEditorDlg : public QDialog {
     // Opens `path` as Open does once a file is chosen.
     void OpenDataFile(const QString& path);
 
+    // ---- Transfer menu (editor_dlg_transfer.cpp) -----------------------------------------------
+    void OnTransferStbToPc();
+    void OnTransferPcToStb();
+
     // The panel's bound texts.
     QString m_strSatName;
     QString m_strSatPosition;
@@ -164,6 +171,9 @@ class CEditorDlg : public QDialog {
     bool IsChecked(int nId) const;
     BOOL WriteWithWaitCursor();
     QString PathName() const;
+    void LoadReceivedImage(const std::vector<BYTE>& image, CWaitCursor& wait);
+    bool HasTransferableData() const;
+    void RunTransferDialog(CTransferDlg& dlg);
 
     CPrompt& m_prompt;
     std::unique_ptr<CChannelStore> m_pStore;
@@ -188,4 +198,6 @@ class CEditorDlg : public QDialog {
     int m_nPrevCx = 0;
     int m_nPrevCy = 0;
     bool m_bShownOnce = false;
+
+    BYTE m_nTransferPort = 0; // the COM port of the last transfer, 0 for COM1
 };
