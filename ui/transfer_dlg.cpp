@@ -97,8 +97,12 @@ QWidget* CTransferDlg::CreateControl(const STransferItem& item) {
         bar->setValue(0);
         return bar;
     }
-    case ETransferItemKind::Label:
-        return new QLabel(text, this);
+    case ETransferItemKind::Label: {
+        // Static text starts at the top of its place, level with the control beside it.
+        auto* label = new QLabel(text, this);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
     case ETransferItemKind::PortList: {
         auto* combo = new QComboBox(this);
         combo->setEditable(true);
@@ -193,8 +197,10 @@ void CTransferDlg::accept() {}
 
 // ---- choosing the port ------------------------------------------------------------------------
 
+// The previous port is the one last connected: a port that failed to open is neither
+// "disconnected" nor tried again.
 void CTransferDlg::OnSelchangePort() {
-    const UINT nPrevious = m_port.GetPortNumber();
+    const UINT nPrevious = m_nConnectedPort;
     const UINT nChosen = static_cast<UINT>(m_pPortList->currentIndex()) + 1;
     if (!CanChangePort())
         return;
@@ -220,6 +226,7 @@ void CTransferDlg::OnSelchangePort() {
     if (m_port.IsOpen()) {
         const UINT nOpen = m_port.GetPortNumber();
         AddLog(Format("Connection COM%d", nOpen).toStdString());
+        m_nConnectedPort = nOpen;
         m_nPortIndex = static_cast<BYTE>(nOpen - 1);
         ShowLamp(true);
         m_protocol.SetState(ETransferState::Ready);
@@ -256,6 +263,12 @@ void CTransferDlg::OnSerialByte(BYTE bValue, UINT nPort) {
 void CTransferDlg::OnSerialError(const std::string& strText, const std::string& strCaption) {
     m_prompt.MessageBox(QString::fromStdString(strText), QString::fromStdString(strCaption),
                         MB_OK | MB_ICONSTOP);
+    // A device that went away is closed by the port once its report is shown; the lamp then
+    // must not stay green.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_port.IsOpen())
+            ShowLamp(false);
+    });
 }
 
 void CTransferDlg::OnTimer(UINT nId) {

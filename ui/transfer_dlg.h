@@ -99,6 +99,7 @@ class CTransferDlg : public QDialog, public ISerialOwner, public ITransferView {
     QListWidget* m_pLog = nullptr;
     UINT m_nLogLines = 0;
     BYTE m_nPortIndex = 0;
+    UINT m_nConnectedPort = 0; // the port last connected, 0 before the first connection
     CSerialPort m_port;
     CTransferProtocol m_protocol;
     QTimer m_pollTimer;

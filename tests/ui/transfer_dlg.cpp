@@ -126,6 +126,11 @@ class TransferDlgTest : public QObject {
                                                  "Data Transfer mode : STB ==> PC"}));
             QVERIFY(RedLampLit(dlg));
             QVERIFY(!dlg.IsTimerActive(kPollTimerId));
+            // COM1 never opened: there is nothing to fall back on.
+            ChoosePort(dlg, 2);
+            QCOMPARE(LogLines(dlg), QStringList({"Connection Error!!!, Check the serial port."}));
+            QVERIFY(RedLampLit(dlg));
+            QCOMPARE(dlg.GetPortIndex(), BYTE(0));
         });
         QCOMPARE(prompt.MessageTexts().size(), std::size_t(0)); // the log tells, no box
     }
@@ -168,6 +173,25 @@ class TransferDlgTest : public QObject {
             QCOMPARE(dlg.GetPortIndex(), BYTE(3));
             QVERIFY(GreenLampLit(dlg));
         });
+    }
+
+    void aPortThatGoesAwayIsReportedInABox() {
+        CTestPorts ports;
+        ports.AddBox(3);
+        CScriptedPrompt prompt = RunDialog(DIRECTION_STB_TO_PC, 2, [&](CTransferDlg& dlg) {
+            QVERIFY(GreenLampLit(dlg));
+            ports.RemoveBox(3);
+            QVERIFY(WaitUntil([&] { return RedLampLit(dlg); }, 2000));
+            QVERIFY(!dlg.Port().IsOpen());
+        });
+        QCOMPARE(prompt.m_shown.size(), std::size_t(2)); // the dialog, then the report
+        const CScriptedPrompt::SShown& report = prompt.m_shown[1];
+        QCOMPARE(report.kind, CScriptedPrompt::EKind::MessageBox);
+        QCOMPARE(report.caption, QStringLiteral("Application Error"));
+        QCOMPARE(report.nType, unsigned(MB_OK | MB_ICONSTOP));
+        QVERIFY(report.text.startsWith(
+            QStringLiteral("WARNING:  ReadFile() Failed with the following error: \n")));
+        QVERIFY(report.text.endsWith(QStringLiteral("\nPort: 3\n")));
     }
 
     void typingIntoThePortListIsUndone() {

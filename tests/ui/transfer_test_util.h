@@ -45,6 +45,8 @@ class CTestPorts {
         m_boxes[nPort - 1] = std::move(pBox);
         return m_boxes[nPort - 1].get();
     }
+    // The box goes away: its terminal closes under the PC's open port.
+    void RemoveBox(UINT nPort) { m_boxes[nPort - 1].reset(); }
     void SetMissing(UINT nPort) {
         qputenv(Variable(nPort), QByteArray("/nonexistent/ttyCOM") + QByteArray::number(nPort));
     }
