@@ -10,7 +10,6 @@
 #include <QTreeWidget>
 
 #include <functional>
-#include <random>
 #include <vector>
 
 namespace {
@@ -40,14 +39,6 @@ std::vector<BYTE> SampleAsTheBoxHoldsIt(bool bNumberedByName = false) {
         NumberByName(store);
     store.SortSatListsByTransponder();
     return TransferImageOf(store);
-}
-
-std::vector<BYTE> Noise() {
-    std::mt19937 generator(5);
-    std::vector<BYTE> image(kTransferImageSize);
-    for (BYTE& b : image)
-        b = static_cast<BYTE>(generator());
-    return image;
 }
 
 // Plays the user's part in the next transfer dialog.
@@ -137,7 +128,7 @@ class EditorTransferTest : public QObject {
     void stbToPcWithNoChannelListKeepsTheChannels() {
         CTestPorts ports;
         SBoxOptions options;
-        options.image = Noise();
+        options.image = RandomImage(5);
         ports.AddBox(1, options);
         CScriptedPrompt prompt;
         CEditorDlg dlg(prompt);

@@ -8,19 +8,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <random>
 #include <vector>
 
 namespace {
-
-std::vector<BYTE> RandomImage(unsigned nState) {
-    std::mt19937 generator(nState);
-    std::uniform_int_distribution<int> byte(0, 255);
-    std::vector<BYTE> image(kTransferBlockSize * kDefaultBlockCount);
-    for (BYTE& b : image)
-        b = static_cast<BYTE>(byte(generator));
-    return image;
-}
 
 // Runs the dialog with `script` as the user's part; returns what the prompt recorded.
 template <class Script>
@@ -221,20 +211,6 @@ class TransferDlgTest : public QObject {
         dlg.show();
         dlg.GetDlgItem<QPushButton>(IDC_TRANSFER_CLOSE)->click();
         QVERIFY(!dlg.isVisible());
-    }
-
-    void wrongImageLengthIsNotTaken() {
-        CScriptedPrompt prompt;
-        CTransferDlg dlg(prompt);
-        dlg.SetDirection(DIRECTION_PC_TO_STB);
-        const std::vector<BYTE> image = RandomImage(2);
-        QVERIFY(dlg.SetImageData(image.data(), UINT(image.size())));
-        QCOMPARE(dlg.GetImageLength(), UINT(image.size()));
-        QVERIFY(!dlg.SetImageData(image.data(), UINT(image.size()) - 1));
-        QCOMPARE(dlg.GetImageLength(), UINT(0));
-        std::vector<BYTE> out(image.size(), 0xAA);
-        QCOMPARE(dlg.GetImageData(out.data()), UINT(0));
-        QCOMPARE(out[0], BYTE(0xAA));
     }
 
     // The box sends its image; the port list is locked from the first block on, and stays

@@ -16,7 +16,9 @@
 #include <QTimer>
 
 #include <memory>
+#include <random>
 #include <string>
+#include <vector>
 
 // COM1 to COM4 for one test: each is a box on a pseudo-terminal or a device that cannot be
 // opened, never a real serial port of the machine. Undone by the destructor.
@@ -59,6 +61,16 @@ class CTestPorts {
     }
     std::unique_ptr<CPtyBox> m_boxes[4];
 };
+
+// A transfer image of random bytes: no channel list, but every block intact.
+inline std::vector<BYTE> RandomImage(unsigned nState) {
+    std::mt19937 generator(nState);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::vector<BYTE> image(kTransferBlockSize * kDefaultBlockCount);
+    for (BYTE& b : image)
+        b = static_cast<BYTE>(byte(generator));
+    return image;
+}
 
 inline QStringList LogLines(const CTransferDlg& dlg) {
     const QListWidget* pLog = dlg.GetDlgItem<QListWidget>(IDC_LIST_LOG);
