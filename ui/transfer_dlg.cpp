@@ -202,8 +202,12 @@ void CTransferDlg::accept() {}
 void CTransferDlg::OnSelchangePort() {
     const UINT nPrevious = m_nConnectedPort;
     const UINT nChosen = static_cast<UINT>(m_pPortList->currentIndex()) + 1;
-    if (!CanChangePort())
+    if (!CanChangePort()) {
+        // The transfer goes on where it is; the list must not claim another port.
+        if (IsPortNumber(nPrevious))
+            m_pPortList->setCurrentIndex(static_cast<int>(nPrevious) - 1);
         return;
+    }
 
     ShowLamp(false);
     SetBarPos(ETransferBar::Transfer, 0);

@@ -232,7 +232,7 @@ class TransferDlgTest : public QObject {
                 ChoosePort(dlg, 1); // mid-transfer: nothing at all happens
                 QCOMPARE(LogLines(dlg), before);
                 QCOMPARE(dlg.Port().GetPortNumber(), UINT(1));
-                QCOMPARE(PortList(dlg).currentIndex(), 1); // the user's pick stays shown
+                QCOMPARE(PortList(dlg).currentIndex(), 0); // the list shows the port in use
                 QVERIFY(WaitUntil([&] { return dlg.IsComplete(); }));
                 QVERIFY(RedLampLit(dlg));
                 QVERIFY(dlg.IsTimerActive(kCloseTimerId));
@@ -242,6 +242,7 @@ class TransferDlgTest : public QObject {
                 QCOMPARE(done.back(), QStringLiteral("Ready data transfer"));
                 ChoosePort(dlg, 1); // a received image is never thrown away by a reconnect
                 QCOMPARE(LogLines(dlg), done);
+                QCOMPARE(PortList(dlg).currentIndex(), 0);
                 // The close timer shuts the port.
                 dlg.OnTimer(kCloseTimerId);
                 QVERIFY(!dlg.Port().IsOpen());
