@@ -83,7 +83,8 @@ void CEditorDlg::OnContextMenu(QWidget* pWnd, const QPoint& point) {
         TrackGridPopup(kGridFlagPopup, point);
 }
 
-// The chosen command reaches the window as a menu command does.
+// Paste, in the popup that has it, waits for a Cut. The chosen command reaches the window as a
+// menu command does.
 void CEditorDlg::TrackGridPopup(std::size_t nPopup, const QPoint& point) {
     QMenu menu(this);
     LoadPopup(menu, kGridMenu[nPopup]);
