@@ -1,6 +1,7 @@
 #include "editor_dlg.h"
 
 #include "controls.h"
+#include "grid_menu.h"
 #include "main_dialog.h"
 #include "prompt.h"
 
@@ -127,7 +128,13 @@ BOOL CEditorDlg::OnCommand(UINT nId) {
         {ID_EXIT, &CEditorDlg::OnExit},
         {ID_TRANSFER_STB_TO_PC, &CEditorDlg::OnTransferStbToPc},
         {ID_TRANSFER_PC_TO_STB, &CEditorDlg::OnTransferPcToStb},
+        {ID_CONV_TP_LIST, &CEditorDlg::OnConvTpList},
         {ID_CONV_DEFAULT_CHANNEL, &CEditorDlg::OnDoNothing},
+        {ID_EDIT_CUT, &CEditorDlg::OnCut},
+        {ID_EDIT_PASTE, &CEditorDlg::OnPaste},
+        {ID_EDIT_DELETE, &CEditorDlg::OnDelete},
+        {ID_FLAGS_ENABLE, &CEditorDlg::OnEnableFlags},
+        {ID_FLAGS_DISABLE, &CEditorDlg::OnDisableFlags},
     };
     for (const SCommand& command : kCommands) {
         if (command.nId == nId) {
@@ -145,6 +152,7 @@ void CEditorDlg::OnDoNothing() {}
 void CEditorDlg::OnSelchangeTab() {
     ShowTabView(m_pTab->currentIndex());
     m_gridSort = {};
+    m_nMarkFrom = m_nMarkTo = 0;
 }
 
 int CEditorDlg::GetCurrentList() const {

@@ -3,7 +3,8 @@
 // files by subject: editor_dlg.cpp (start-up, menus, tabs, closing), editor_dlg_layout.cpp
 // (controls and resizing), editor_dlg_grid.cpp (the service grids), editor_dlg_tree.cpp (the
 // satellite / transponder tree), editor_dlg_panel.cpp (the panel beside it), editor_dlg_file.cpp
-// (the File menu), editor_dlg_transfer.cpp (the Transfer menu).
+// (the File menu), editor_dlg_transfer.cpp (the Transfer menu), editor_dlg_edit.cpp (the grids'
+// popup menu: cut, paste, delete, flags), editor_dlg_export.cpp (the firmware table export).
 #pragma once
 
 #include "channel_store.h"
@@ -68,6 +69,22 @@ class CEditorDlg : public QDialog {
     void OnDblClickGrid(BYTE nList);
     // The list kind of the grid on the current tab, or -1 on the tree's tab.
     int GetCurrentList() const;
+    // The first of the flag columns Lock, Fav1 .. Fav4; a column's flag index is its distance
+    // from it.
+    static long FirstFlagColumn(BYTE nList);
+
+    // ---- channel list editing (editor_dlg_edit.cpp) -------------------------------------------
+    // A right-click at screen point `point` over `pWnd` (any widget): over a grid it shows the
+    // row menu or the flag menu when the grid's selection allows one.
+    void OnContextMenu(QWidget* pWnd, const QPoint& point);
+    void OnCut();
+    void OnPaste();
+    void OnDelete();
+    void OnEnableFlags();
+    void OnDisableFlags();
+
+    // ---- firmware table export (editor_dlg_export.cpp) ----------------------------------------
+    void OnConvTpList();
 
     // ---- satellite / transponder tree (editor_dlg_tree.cpp) ------------------------------------
     // Inserts every item into the empty tree.
@@ -138,6 +155,7 @@ class CEditorDlg : public QDialog {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -174,6 +192,9 @@ class CEditorDlg : public QDialog {
     void LoadReceivedImage(const std::vector<BYTE>& image, CWaitCursor& wait);
     bool HasTransferableData() const;
     void RunTransferDialog(CTransferDlg& dlg);
+    int GridListOf(const QWidget* pWnd) const;
+    void TrackGridPopup(std::size_t nPopup, const QPoint& point);
+    void SetFlagsInSelection(BOOL bOn);
 
     CPrompt& m_prompt;
     std::unique_ptr<CChannelStore> m_pStore;
@@ -191,6 +212,12 @@ class CEditorDlg : public QDialog {
     BYTE m_nPanelMode = 1; // 1 satellite panel, 0 transponder panel
     std::array<SGridSort, kListCount> m_gridSort{};
     BYTE m_bCloseRequest = 0;
+
+    // Grid editing: a Cut waits for its Paste; the rows of the last whole-row selection that a
+    // menu opened on (grid rows, either order).
+    BYTE m_bCutPending = 0;
+    int m_nMarkFrom = 0;
+    int m_nMarkTo = 0;
 
     // Resize state: the first size message only records the size; later ones move the
     // controls by the change since the last layout.

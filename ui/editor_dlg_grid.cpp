@@ -85,12 +85,6 @@ std::span<const SGridColumn> ColumnsOf(BYTE nList) {
     return kTerrestrialColumns;
 }
 
-// The flag columns run Lock, Fav1 .. Fav4 from here; a column's flag index (0 Lock, 1..4 Fav)
-// is its distance from it.
-long FirstFlagColumn(BYTE nList) {
-    return IsSatelliteList(nList) ? 8 : 5;
-}
-
 QString Latin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -173,6 +167,10 @@ void SortList(CChannelStore& store, BYTE nList, ESortKey key, BOOL bDescending) 
 }
 
 } // namespace
+
+long CEditorDlg::FirstFlagColumn(BYTE nList) {
+    return IsSatelliteList(nList) ? 8 : 5;
+}
 
 void CEditorDlg::SetupGridColumns(BYTE nList) {
     CMSFlexGrid& grid = Grid(nList);

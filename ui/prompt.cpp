@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -96,6 +97,11 @@ int CQtPrompt::RunModal(QDialog& dlg) {
     return dlg.exec();
 }
 
+unsigned CQtPrompt::TrackPopupMenu(QMenu& menu, const QPoint& screenPos) {
+    const QAction* chosen = menu.exec(screenPos);
+    return chosen != nullptr ? chosen->data().toUInt() : 0;
+}
+
 // ---- CScriptedPrompt ------------------------------------------------------------------------
 
 int CScriptedPrompt::ShowMessageBox(const QString& text, const QString& caption, unsigned nType) {
@@ -132,6 +138,23 @@ int CScriptedPrompt::RunModal(QDialog& dlg) {
     const std::function<int(QDialog&)> script = std::move(m_modalScripts.front());
     m_modalScripts.pop_front();
     return script(dlg);
+}
+
+unsigned CScriptedPrompt::TrackPopupMenu(QMenu& menu, const QPoint& /*screenPos*/) {
+    SMenuShown shown{menu.title(), {}};
+    for (const QAction* action : menu.actions())
+        shown.items.push_back({action->text(), action->isSeparator() ? 0u : action->data().toUInt(),
+                               action->isEnabled()});
+    m_menus.push_back(shown);
+    m_shown.push_back({EKind::PopupMenu, menu.title(), QString(), 0, !m_menuAnswers.empty()});
+    if (m_menuAnswers.empty())
+        return 0;
+    const unsigned nAnswer = m_menuAnswers.front();
+    m_menuAnswers.pop_front();
+    for (const SMenuItemShown& item : shown.items)
+        if (item.nId == nAnswer && item.bEnabled)
+            return nAnswer;
+    return 0;
 }
 
 std::vector<QString> CScriptedPrompt::MessageTexts() const {

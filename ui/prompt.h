@@ -11,6 +11,8 @@
 #include <vector>
 
 class QDialog;
+class QMenu;
+class QPoint;
 class QWidget;
 
 // Message box styles and answers, with the values the box's buttons always had.
@@ -40,6 +42,9 @@ class CPrompt {
     virtual QString GetSaveFileName(const QString& initialPath, const QString& filter) = 0;
     // Runs `dlg` modally; returns its result (QDialog::Accepted or Rejected).
     virtual int RunModal(QDialog& dlg) = 0;
+    // Shows a popup menu at a screen point until the user chooses; returns the command id (the
+    // action's data) of the item chosen, or 0 when none was.
+    virtual unsigned TrackPopupMenu(QMenu& menu, const QPoint& screenPos) = 0;
 
     // The caption of a message box given none: the executable's base name.
     static QString ApplicationName();
@@ -57,6 +62,7 @@ class CQtPrompt : public CPrompt {
     QString GetOpenFileName(const QString& initialPath, const QString& filter) override;
     QString GetSaveFileName(const QString& initialPath, const QString& filter) override;
     int RunModal(QDialog& dlg) override;
+    unsigned TrackPopupMenu(QMenu& menu, const QPoint& screenPos) override;
 
     // "Data Files (*.zdf)|*.zdf|All Files (*.*)|*.*||" -> "Data Files (*.zdf);;All Files (*)".
     static QString ToQtFilter(const QString& filter);
@@ -72,7 +78,7 @@ class CQtPrompt : public CPrompt {
 // empty) is recorded too and answered as cancelled, so a test can see it and never blocks.
 class CScriptedPrompt : public CPrompt {
   public:
-    enum class EKind { MessageBox, OpenFile, SaveFile, Modal };
+    enum class EKind { MessageBox, OpenFile, SaveFile, Modal, PopupMenu };
     struct SShown {
         EKind kind;
         QString text;    // message text, or the initial path of a file dialog
@@ -86,11 +92,25 @@ class CScriptedPrompt : public CPrompt {
     // Each plays the user's part in one modal dialog (fills its fields...) and returns the
     // dialog's result.
     std::deque<std::function<int(QDialog&)>> m_modalScripts;
+    // Each popup menu shown: its title and items. The answer queue holds the command to choose;
+    // a greyed or missing item cannot be chosen, so it answers 0 as a dismissed menu does.
+    struct SMenuItemShown {
+        QString text;
+        unsigned nId = 0; // 0: separator
+        bool bEnabled = true;
+    };
+    struct SMenuShown {
+        QString title;
+        std::vector<SMenuItemShown> items;
+    };
+    std::deque<unsigned> m_menuAnswers;
+    std::vector<SMenuShown> m_menus;
     std::vector<SShown> m_shown;
 
     QString GetOpenFileName(const QString& initialPath, const QString& filter) override;
     QString GetSaveFileName(const QString& initialPath, const QString& filter) override;
     int RunModal(QDialog& dlg) override;
+    unsigned TrackPopupMenu(QMenu& menu, const QPoint& screenPos) override;
 
     // Texts of the message boxes shown, in order.
     std::vector<QString> MessageTexts() const;

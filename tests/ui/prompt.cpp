@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -93,6 +94,60 @@ class PromptTest : public QObject {
         QCOMPARE(prompt.RunModal(dlg), int(QDialog::Rejected));
         QCOMPARE(prompt.m_shown[0].text, QStringLiteral("Channel Information"));
         QCOMPARE(prompt.UnansweredCount(), 1);
+    }
+
+    // Cut (1), a greyed Paste (2), a separator and Delete (3).
+    static void FillMenu(QMenu& menu) {
+        menu.setTitle(QStringLiteral("1"));
+        menu.addAction(QStringLiteral("&Cut"))->setData(1u);
+        QAction* paste = menu.addAction(QStringLiteral("&Paste"));
+        paste->setData(2u);
+        paste->setEnabled(false);
+        menu.addSeparator();
+        menu.addAction(QStringLiteral("&Delete"))->setData(3u);
+    }
+
+    void scriptedMenusRecordTheirItems() {
+        CScriptedPrompt prompt;
+        QMenu menu;
+        FillMenu(menu);
+        prompt.m_menuAnswers = {3u, 2u, 9u};
+        QCOMPARE(prompt.TrackPopupMenu(menu, QPoint(5, 5)), 3u);
+        // A greyed or missing item cannot be chosen; an empty queue dismisses the menu.
+        QCOMPARE(prompt.TrackPopupMenu(menu, QPoint(5, 5)), 0u);
+        QCOMPARE(prompt.TrackPopupMenu(menu, QPoint(5, 5)), 0u);
+        QCOMPARE(prompt.TrackPopupMenu(menu, QPoint(5, 5)), 0u);
+        QCOMPARE(prompt.UnansweredCount(), 1);
+        QCOMPARE(prompt.m_menus.size(), std::size_t(4));
+        const auto& shown = prompt.m_menus[0];
+        QCOMPARE(shown.title, QStringLiteral("1"));
+        QCOMPARE(shown.items.size(), std::size_t(4));
+        QCOMPARE(shown.items[1].text, QStringLiteral("&Paste"));
+        QVERIFY(!shown.items[1].bEnabled);
+        QCOMPARE(shown.items[2].nId, 0u);
+        QCOMPARE(shown.items[3].nId, 3u);
+    }
+
+    void realMenusReturnTheChosenCommand_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<unsigned>("command");
+        QTest::newRow("first") << QList<int>{Qt::Key_Down, Qt::Key_Return} << 1u;
+        // The greyed item and the separator are stepped over.
+        QTest::newRow("past the greyed one")
+            << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Return} << 3u;
+        QTest::newRow("dismissed") << QList<int>{Qt::Key_Escape} << 0u;
+    }
+    void realMenusReturnTheChosenCommand() {
+        QFETCH(QList<int>, keys);
+        QFETCH(unsigned, command);
+        CQtPrompt prompt;
+        QMenu menu;
+        FillMenu(menu);
+        QTimer::singleShot(0, [&] {
+            for (int key : keys)
+                QTest::keyClick(&menu, Qt::Key(key));
+        });
+        QCOMPARE(prompt.TrackPopupMenu(menu, QPoint(20, 20)), command);
     }
 
     void filtersBecomeQtFilters() {

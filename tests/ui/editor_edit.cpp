@@ -1,0 +1,422 @@
+// The grids' popup menu: which menu a right-click shows, cut and paste of row blocks, delete,
+// and setting or clearing flags over a rectangle.
+#include "editor_dlg.h"
+#include "grid_clicks.h"
+#include "grid_menu.h"
+#include "prompt.h"
+#include "store_builder.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+using L = QStringList;
+
+// A right-click as the user makes it: the press and release move the mouse cell but leave the
+// selection alone, then the platform sends the context-menu event to the widget under the mouse.
+void RightClick(QWidget* pTarget, const QPoint& pos) {
+    QTest::mouseClick(pTarget, Qt::RightButton, {}, pos);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, pTarget->mapToGlobal(pos));
+    QApplication::sendEvent(pTarget, &event);
+}
+
+void RightClickGridCell(CMSFlexGrid& grid, long nRow, long nCol) {
+    const SGridPoint p = GridCellPoint(grid, nRow, nCol);
+    RightClick(p.pTarget, p.pos);
+}
+
+// Selects from one cell to another as a click and a shift-click do.
+void SelectCells(CMSFlexGrid& grid, long nRow, long nCol, long nRowSel, long nColSel) {
+    ClickGridCell(grid, nRow, nCol);
+    ClickGridCell(grid, nRowSel, nColSel, Qt::ShiftModifier);
+}
+
+// Whole rows, selected in the NUM column.
+void SelectRows(CMSFlexGrid& grid, long nRow, long nRowSel) {
+    SelectCells(grid, nRow, 0, nRowSel, 0);
+}
+
+long NameColumn(BYTE nList) {
+    return nList == LIST_SAT_TV || nList == LIST_SAT_RADIO ? 6 : 3;
+}
+
+} // namespace
+
+class EditorEditTest : public QObject {
+    Q_OBJECT
+
+    CScriptedPrompt m_prompt;
+
+    // A shown window whose list nList holds S1 .. S6 (numbered 1 to 6), the data file path set
+    // unless bNoPath.
+    std::unique_ptr<CEditorDlg> Window(BYTE nList = LIST_SAT_TV, bool bNoPath = false) {
+        auto dlg = std::make_unique<CEditorDlg>(m_prompt);
+        CChannelStore& store = *dlg->GetStore();
+        CStoreBuilder build(store);
+        const BYTE nSat = build.Satellite("SAT-A", 192);
+        build.Transponder(nSat, 11000, 27500, true);
+        build.Mux(3, 0x0300);
+        build.Network(1, "NET");
+        for (WORD n = 1; n <= 6; ++n) {
+            const QByteArray name = "S" + QByteArray::number(n);
+            if (nList == LIST_SAT_TV)
+                build.SatService(nSat, 1, n, 1, name.constData());
+            else
+                build.TerrService(3, n, 1, name.constData());
+        }
+        store.Rebuild();
+        if (!bNoPath)
+            store.SetPathName("/tmp/channels.zdf");
+        dlg->TabCtrl().setCurrentIndex(nList + 1);
+        dlg->RefillGrid(nList);
+        dlg->show();
+        return dlg;
+    }
+
+    static L Names(const CEditorDlg& dlg, BYTE nList = LIST_SAT_TV) {
+        L names;
+        const CMSFlexGrid& grid = dlg.Grid(nList);
+        for (long r = 1; r < grid.GetRows(); ++r)
+            names << grid.GetTextMatrix(r, NameColumn(nList));
+        return names;
+    }
+
+    static L StoreNames(CEditorDlg& dlg, BYTE nList = LIST_SAT_TV) {
+        L names;
+        CChannelStore& store = *dlg.GetStore();
+        for (WORD i = 0; i < store.GetServiceCount(nList); ++i)
+            names << QString::fromLatin1(NameOf(store.GetService(i, nList)->szName).data());
+        return names;
+    }
+
+    // Selects rows and chooses a command from the menu a right-click on nMouseRow shows.
+    void RowCommand(CEditorDlg& dlg, long nRow, long nRowSel, long nMouseRow, unsigned nId,
+                    BYTE nList = LIST_SAT_TV) {
+        CMSFlexGrid& grid = dlg.Grid(nList);
+        SelectRows(grid, nRow, nRowSel);
+        m_prompt.m_menuAnswers.push_back(nId);
+        RightClickGridCell(grid, nMouseRow, 2);
+    }
+
+    bool PasteEnabledInLastMenu() const {
+        for (const auto& item : m_prompt.m_menus.back().items)
+            if (item.nId == ID_EDIT_PASTE)
+                return item.bEnabled;
+        return false;
+    }
+
+  private slots:
+    void init() { m_prompt = CScriptedPrompt(); }
+
+    void theTwoPopups() {
+        auto dlg = Window();
+        CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
+        SelectRows(grid, 2, 3);
+        RightClickGridCell(grid, 2, 4);
+        SelectCells(grid, 1, 8, 2, 12);
+        RightClickGridCell(grid, 2, 12);
+        QCOMPARE(m_prompt.m_menus.size(), std::size_t(2));
+        const auto& rows = m_prompt.m_menus[0];
+        QCOMPARE(rows.title, QStringLiteral("1"));
+        QCOMPARE(rows.items.size(), std::size_t(4));
+        const std::pair<const char*, unsigned> kRowItems[] = {
+            {"&Cut", 32782}, {"&Paste", 32783}, {"", 0}, {"&Delete", 32784}};
+        for (std::size_t i = 0; i < 4; ++i) {
+            QCOMPARE(rows.items[i].text, QString::fromLatin1(kRowItems[i].first));
+            QCOMPARE(rows.items[i].nId, kRowItems[i].second);
+        }
+        QVERIFY(rows.items[0].bEnabled && rows.items[3].bEnabled);
+        QVERIFY(!rows.items[1].bEnabled); // nothing cut yet
+        const auto& flags = m_prompt.m_menus[1];
+        QCOMPARE(flags.title, QStringLiteral("2"));
+        QCOMPARE(flags.items.size(), std::size_t(2));
+        QCOMPARE(flags.items[0].text, QStringLiteral("&Enable"));
+        QCOMPARE(flags.items[0].nId, 32804u);
+        QCOMPARE(flags.items[1].text, QStringLiteral("&Disable"));
+        QCOMPARE(flags.items[1].nId, 32805u);
+        // Dismissed menus do nothing.
+        QCOMPARE(Names(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
+    }
+
+    void cutAndPasteMoveABlock_data() {
+        QTest::addColumn<int>("list");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("target");
+        QTest::addColumn<L>("expected");
+        const int sat = LIST_SAT_TV, terr = LIST_TERR_TV;
+        QTest::newRow("down") << sat << 3 << 4 << 6 << L{"S1", "S2", "S5", "S3", "S4", "S6"};
+        QTest::newRow("up") << sat << 4 << 5 << 2 << L{"S1", "S4", "S5", "S2", "S3", "S6"};
+        QTest::newRow("selected bottom up")
+            << sat << 5 << 4 << 2 << L{"S1", "S4", "S5", "S2", "S3", "S6"};
+        QTest::newRow("onto itself") << sat << 3 << 4 << 4 << L{"S1", "S2", "S3", "S4", "S5", "S6"};
+        QTest::newRow("onto its first row")
+            << sat << 3 << 4 << 3 << L{"S1", "S2", "S3", "S4", "S5", "S6"};
+        QTest::newRow("to the top") << sat << 5 << 6 << 1 << L{"S5", "S6", "S1", "S2", "S3", "S4"};
+        QTest::newRow("terrestrial")
+            << terr << 1 << 2 << 5 << L{"S3", "S4", "S1", "S2", "S5", "S6"};
+    }
+    void cutAndPasteMoveABlock() {
+        QFETCH(int, list);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, target);
+        QFETCH(L, expected);
+        const BYTE nList = static_cast<BYTE>(list);
+        auto dlg = Window(nList);
+        CMSFlexGrid& grid = dlg->Grid(nList);
+
+        RowCommand(*dlg, from, to, from, ID_EDIT_CUT, nList);
+        // Cut only marks: the rows stay where they are, the current row is the block's end.
+        QCOMPARE(Names(*dlg, nList), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
+        QCOMPARE(grid.GetRow(), long(std::max(from, to)));
+        QCOMPARE(grid.GetCol(), 1L);
+        for (WORD i = 0; i < 6; ++i)
+            QCOMPARE(dlg->GetStore()->GetServiceMark(i, nList),
+                     BYTE(i + 1 >= std::min(from, to) && i + 1 <= std::max(from, to)));
+
+        RowCommand(*dlg, target, target, target, ID_EDIT_PASTE, nList);
+        QVERIFY(PasteEnabledInLastMenu());
+        QCOMPARE(Names(*dlg, nList), expected);
+        QCOMPARE(StoreNames(*dlg, nList), expected);
+        QCOMPARE(grid.GetRow(), long(target));
+        for (WORD i = 0; i < 6; ++i) {
+            QCOMPARE(dlg->GetStore()->GetService(i, nList)->wNumber, WORD(i + 1));
+            QCOMPARE(dlg->GetStore()->GetServiceMark(i, nList), BYTE(0));
+        }
+        // The paste used up the cut.
+        SelectRows(grid, target, target);
+        RightClickGridCell(grid, target, 1);
+        QCOMPARE(m_prompt.m_menus.size(), std::size_t(3));
+        QVERIFY(!PasteEnabledInLastMenu());
+    }
+
+    void pasteIsGreyedUntilACut() {
+        auto dlg = Window();
+        CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
+        // Choosing the greyed Paste does nothing.
+        RowCommand(*dlg, 2, 2, 2, ID_EDIT_PASTE);
+        QVERIFY(!PasteEnabledInLastMenu());
+        QCOMPARE(Names(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
+        RowCommand(*dlg, 1, 1, 1, ID_EDIT_CUT);
+        SelectRows(grid, 4, 4);
+        RightClickGridCell(grid, 4, 3);
+        QVERIFY(PasteEnabledInLastMenu());
+        // A Delete also ends the pending cut.
+        RowCommand(*dlg, 6, 6, 6, ID_EDIT_DELETE);
+        SelectRows(grid, 5, 5);
+        RightClickGridCell(grid, 5, 3);
+        QCOMPARE(m_prompt.m_menus.size(), std::size_t(5));
+        QVERIFY(!PasteEnabledInLastMenu());
+    }
+
+    void whichRightClicksShowAMenu_data() {
+        QTest::addColumn<int>("list");
+        QTest::addColumn<QList<int>>("selection"); // row, col, rowSel, colSel
+        QTest::addColumn<QList<int>>("mouse");     // row, col
+        QTest::addColumn<QString>("menu");         // popup title, empty for none
+        const int sat = LIST_SAT_TV, terr = LIST_TERR_TV;
+        using I = QList<int>;
+        QTest::newRow("rows: inside") << sat << I{2, 1, 4, 12} << I{3, 5} << "1";
+        QTest::newRow("rows: NUM cell") << sat << I{2, 1, 4, 12} << I{4, 0} << "1";
+        QTest::newRow("rows: CA cell") << sat << I{2, 1, 4, 12} << I{2, 7} << "1";
+        QTest::newRow("rows: Fav4 cell") << sat << I{4, 12, 2, 1} << I{2, 12} << "1";
+        QTest::newRow("rows: below") << sat << I{2, 1, 4, 12} << I{5, 3} << "";
+        QTest::newRow("rows: above") << sat << I{2, 1, 4, 12} << I{1, 7} << "";
+        QTest::newRow("rows: header") << sat << I{2, 1, 4, 12} << I{0, 3} << "";
+        QTest::newRow("terr rows: CA cell") << terr << I{1, 9, 3, 1} << I{3, 4} << "1";
+        QTest::newRow("flags: inside") << sat << I{2, 8, 4, 12} << I{3, 10} << "2";
+        QTest::newRow("flags: reversed") << sat << I{4, 12, 2, 8} << I{2, 8} << "2";
+        QTest::newRow("flags: one cell") << sat << I{5, 9, 5, 9} << I{5, 9} << "2";
+        QTest::newRow("flags: right of it") << sat << I{2, 8, 4, 10} << I{3, 11} << "";
+        QTest::newRow("flags: below it") << sat << I{2, 8, 4, 10} << I{5, 9} << "";
+        QTest::newRow("flags: on CA") << sat << I{2, 8, 4, 10} << I{3, 7} << "";
+        QTest::newRow("CA only") << sat << I{2, 7, 4, 7} << I{3, 7} << "";
+        QTest::newRow("CA and Lock") << sat << I{2, 7, 4, 8} << I{3, 8} << "";
+        QTest::newRow("name and flags") << sat << I{2, 6, 4, 12} << I{3, 9} << "";
+        QTest::newRow("other cells") << sat << I{2, 2, 4, 5} << I{3, 3} << "";
+        QTest::newRow("terr flags") << terr << I{1, 5, 6, 9} << I{6, 5} << "2";
+        QTest::newRow("terr CA only") << terr << I{1, 4, 2, 4} << I{1, 4} << "";
+        QTest::newRow("terr CA and Lock") << terr << I{1, 4, 2, 5} << I{1, 5} << "";
+    }
+    void whichRightClicksShowAMenu() {
+        QFETCH(int, list);
+        QFETCH(QList<int>, selection);
+        QFETCH(QList<int>, mouse);
+        QFETCH(QString, menu);
+        const BYTE nList = static_cast<BYTE>(list);
+        auto dlg = Window(nList);
+        CMSFlexGrid& grid = dlg->Grid(nList);
+        SelectCells(grid, selection[0], selection[1], selection[2], selection[3]);
+        RightClickGridCell(grid, mouse[0], mouse[1]);
+        if (menu.isEmpty()) {
+            QVERIFY(m_prompt.m_menus.empty());
+            return;
+        }
+        QCOMPARE(m_prompt.m_menus.size(), std::size_t(1));
+        QCOMPARE(m_prompt.m_menus[0].title, menu);
+    }
+
+    void rightClicksElsewhereShowNothing() {
+        auto dlg = Window();
+        SelectRows(dlg->Grid(LIST_SAT_TV), 1, 6);
+        RightClick(dlg->GetDlgItem(IDC_BUTTON_APPEND), QPoint(3, 3));
+        RightClick(&dlg->TabCtrl(), QPoint(3, 3));
+        // Beyond the last row there is no row.
+        CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
+        RightClick(grid.viewport(), QPoint(5, grid.viewport()->height() - 2));
+        QVERIFY(m_prompt.m_menus.empty());
+    }
+
+    void deleteKeepsTheCurrentRow_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<L>("expected");
+        QTest::addColumn<int>("row");
+        QTest::newRow("middle") << 2 << 3 << L{"S1", "S4", "S5", "S6"} << 3;
+        QTest::newRow("first") << 1 << 1 << L{"S2", "S3", "S4", "S5", "S6"} << 1;
+        QTest::newRow("last rows") << 6 << 5 << L{"S1", "S2", "S3", "S4"} << 4;
+        QTest::newRow("last row") << 6 << 6 << L{"S1", "S2", "S3", "S4", "S5"} << 5;
+    }
+    void deleteKeepsTheCurrentRow() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(L, expected);
+        QFETCH(int, row);
+        auto dlg = Window();
+        RowCommand(*dlg, from, to, from, ID_EDIT_DELETE);
+        QCOMPARE(Names(*dlg), expected);
+        QCOMPARE(StoreNames(*dlg), expected);
+        QCOMPARE(dlg->Grid(LIST_SAT_TV).GetRows(), long(expected.size()) + 1);
+        QCOMPARE(dlg->Grid(LIST_SAT_TV).GetRow(), long(row));
+        QCOMPARE(dlg->Grid(LIST_SAT_TV).GetTextMatrix(long(expected.size()), 0),
+                 QStringLiteral("   %1").arg(expected.size()));
+        QVERIFY(m_prompt.MessageTexts().empty()); // no confirmation
+    }
+
+    // The emptied list's current row is the header row: the grid shows no selection, and
+    // later commands find no row to work on and leave the headers alone.
+    void deletingEveryRowLeavesTheHeader() {
+        auto dlg = Window();
+        CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
+        const L headers = [&] {
+            L cells;
+            for (long c = 0; c < grid.GetCols(); ++c)
+                cells << grid.GetTextMatrix(0, c);
+            return cells;
+        }();
+        RowCommand(*dlg, 1, 6, 3, ID_EDIT_DELETE);
+        QCOMPARE(dlg->GetStore()->GetServiceCount(LIST_SAT_TV), WORD(0));
+        QCOMPARE(grid.GetRows(), 1L);
+        QCOMPARE(grid.GetRow(), 0L);
+        QVERIFY(grid.selectionModel()->selectedIndexes().isEmpty());
+        for (unsigned nId : {ID_EDIT_PASTE, ID_FLAGS_ENABLE, ID_FLAGS_DISABLE, ID_EDIT_DELETE})
+            QVERIFY(dlg->OnCommand(nId));
+        QCOMPARE(grid.GetRows(), 1L);
+        for (long c = 0; c < grid.GetCols(); ++c)
+            QCOMPARE(grid.GetTextMatrix(0, c), headers[c]);
+    }
+
+    void flagsOverARectangle_data() {
+        QTest::addColumn<int>("list");
+        QTest::addColumn<int>("firstCol");
+        QTest::addColumn<int>("mask"); // the flags of columns firstCol .. firstCol + 2
+        QTest::newRow("satellite")
+            << int(LIST_SAT_TV) << 9 << int(FLAG_FAV1 | FLAG_FAV2 | FLAG_FAV3);
+        QTest::newRow("terrestrial")
+            << int(LIST_TERR_TV) << 5 << int(FLAG_LOCK | FLAG_FAV1 | FLAG_FAV2);
+    }
+    void flagsOverARectangle() {
+        QFETCH(int, list);
+        QFETCH(int, firstCol);
+        QFETCH(int, mask);
+        const BYTE nList = static_cast<BYTE>(list);
+        // Enable and Disable need no data file.
+        auto dlg = Window(nList, true);
+        CMSFlexGrid& grid = dlg->Grid(nList);
+        CChannelStore& store = *dlg->GetStore();
+        store.SetServiceFlag(0, nList, 4, 1); // Fav4 of S1, outside the rectangle
+        dlg->RefillGrid(nList);
+
+        for (unsigned nId : {ID_FLAGS_ENABLE, ID_FLAGS_DISABLE}) {
+            const bool bOn = nId == ID_FLAGS_ENABLE;
+            // Made from the bottom right to the top left: rows 2..4.
+            SelectCells(grid, 4, firstCol + 2, 2, firstCol);
+            m_prompt.m_menuAnswers.push_back(nId);
+            RightClickGridCell(grid, 3, firstCol + 1);
+            for (WORD i = 0; i < 6; ++i) {
+                const bool bInside = i >= 1 && i <= 3;
+                const WORD wFlags = store.GetService(i, nList)->wFlags;
+                QCOMPARE((wFlags & mask) == mask, bInside && bOn);
+                QCOMPARE((wFlags & mask) == 0, !bInside || !bOn);
+                QCOMPARE((wFlags & FLAG_FAV4) != 0, i == 0);
+                for (long c = firstCol; c <= firstCol + 2; ++c)
+                    QCOMPARE(grid.GetTextMatrix(i + 1, c),
+                             bInside && bOn ? QStringLiteral("*") : QString());
+            }
+        }
+        QCOMPARE(grid.GetTextMatrix(1, firstCol + 3 + (nList == LIST_SAT_TV ? 0 : 1)),
+                 QStringLiteral("*"));
+        QCOMPARE(m_prompt.m_menus.size(), std::size_t(2));
+    }
+
+    void withoutADataFileNothingIsCutOrDeleted() {
+        auto dlg = Window(LIST_SAT_TV, true);
+        RowCommand(*dlg, 2, 3, 2, ID_EDIT_CUT);
+        for (WORD i = 0; i < 6; ++i)
+            QCOMPARE(dlg->GetStore()->GetServiceMark(i, LIST_SAT_TV), BYTE(0));
+        RowCommand(*dlg, 5, 5, 5, ID_EDIT_DELETE);
+        QCOMPARE(m_prompt.m_menus.size(), std::size_t(2));
+        QVERIFY(!PasteEnabledInLastMenu()); // the cut did not count
+        QCOMPARE(StoreNames(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
+        QCOMPARE(Names(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
+    }
+
+    void withoutADataFilePasteMovesNothing() {
+        auto dlg = Window();
+        RowCommand(*dlg, 1, 2, 1, ID_EDIT_CUT);
+        dlg->GetStore()->SetPathName(std::string());
+        RowCommand(*dlg, 5, 5, 5, ID_EDIT_PASTE);
+        QCOMPARE(StoreNames(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
+        // The cut is still pending.
+        SelectRows(dlg->Grid(LIST_SAT_TV), 5, 5);
+        RightClickGridCell(dlg->Grid(LIST_SAT_TV), 5, 2);
+        QCOMPARE(m_prompt.m_menus.size(), std::size_t(3));
+        QVERIFY(PasteEnabledInLastMenu());
+    }
+
+    void changingTabsForgetsTheSavedRows() {
+        auto dlg = Window();
+        SelectRows(dlg->Grid(LIST_SAT_TV), 2, 3);
+        RightClickGridCell(dlg->Grid(LIST_SAT_TV), 2, 2); // menu dismissed: rows 2..3 saved
+        dlg->TabCtrl().setCurrentIndex(2);
+        dlg->TabCtrl().setCurrentIndex(1);
+        QVERIFY(dlg->OnCommand(ID_EDIT_CUT));
+        for (WORD i = 0; i < 6; ++i)
+            QCOMPARE(dlg->GetStore()->GetServiceMark(i, LIST_SAT_TV), BYTE(0));
+    }
+
+    // A cut on one list and a paste on another: the other list has no marks, so nothing moves,
+    // and the cut rows of the first list are released.
+    void pasteOnAnotherListMovesNothing() {
+        auto dlg = Window();
+        CStoreBuilder build(*dlg->GetStore());
+        build.SatService(2, 1, 50, 1, "R1", FLAG_RADIO);
+        build.SatService(2, 1, 51, 1, "R2", FLAG_RADIO);
+        dlg->GetStore()->Rebuild();
+        dlg->RefillGrid(LIST_SAT_RADIO);
+        RowCommand(*dlg, 1, 2, 1, ID_EDIT_CUT);
+        dlg->TabCtrl().setCurrentIndex(LIST_SAT_RADIO + 1);
+        RowCommand(*dlg, 2, 2, 2, ID_EDIT_PASTE, LIST_SAT_RADIO);
+        QCOMPARE(Names(*dlg, LIST_SAT_RADIO), (L{"R1", "R2"}));
+        QCOMPARE(StoreNames(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
+        for (WORD i = 0; i < 6; ++i)
+            QCOMPARE(dlg->GetStore()->GetServiceMark(i, LIST_SAT_TV), BYTE(0));
+    }
+};
+
+QTEST_MAIN(EditorEditTest)
+#include "editor_edit.moc"

@@ -1,0 +1,175 @@
+// Editing a service list from the grid's popup menu: Cut marks a block of whole rows, Paste
+// moves the marked block in front of the current row, Delete removes the selected rows, Enable
+// and Disable set or clear a rectangle of Lock / favourite cells.
+#include "editor_dlg.h"
+
+#include "grid_menu.h"
+#include "prompt.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+bool Between(long n, long nEnd1, long nEnd2) {
+    return n >= std::min(nEnd1, nEnd2) && n <= std::max(nEnd1, nEnd2);
+}
+
+// The grid's selection spans whole rows when it runs from the first to the last non-fixed
+// column, in either direction (a click or drag in the NUM column makes one).
+bool IsRowSelection(const CMSFlexGrid& grid) {
+    const long nLast = grid.GetCols() - 1, nCol = grid.GetCol(), nColSel = grid.GetColSel();
+    return (nCol == 1 && nColSel == nLast) || (nCol == nLast && nColSel == 1);
+}
+
+void LoadPopup(QMenu& menu, const SMenuPopup& popup) {
+    menu.setTitle(QString::fromLatin1(popup.pszTitle));
+    for (std::size_t i = 0; i < popup.nItems; ++i) {
+        const SMenuItem& item = popup.pItems[i];
+        if (item.nId == 0)
+            menu.addSeparator();
+        else
+            menu.addAction(QString::fromLatin1(item.pszText))->setData(item.nId);
+    }
+}
+
+void EnableMenuItem(QMenu& menu, unsigned nId, bool bEnable) {
+    for (QAction* action : menu.actions())
+        if (!action->isSeparator() && action->data().toUInt() == nId)
+            action->setEnabled(bEnable);
+}
+
+} // namespace
+
+// The event reaches the window from whichever child was under the pointer (or had the focus);
+// the widget at its point says which grid, if any, it was meant for.
+void CEditorDlg::contextMenuEvent(QContextMenuEvent* event) {
+    OnContextMenu(childAt(mapFromGlobal(event->globalPos())), event->globalPos());
+}
+
+int CEditorDlg::GridListOf(const QWidget* pWnd) const {
+    for (int nList = 0; nList < kListCount; ++nList)
+        if (pWnd != nullptr && (pWnd == m_grids[nList] || m_grids[nList]->isAncestorOf(pWnd)))
+            return nList;
+    return -1;
+}
+
+void CEditorDlg::OnContextMenu(QWidget* pWnd, const QPoint& point) {
+    const int nList = GridListOf(pWnd);
+    if (nList < 0)
+        return;
+    const CMSFlexGrid& grid = Grid(static_cast<BYTE>(nList));
+    const long nMouseRow = grid.GetMouseRow(), nMouseCol = grid.GetMouseCol();
+    if (nMouseRow < 1)
+        return;
+    const long nRow = grid.GetRow(), nRowSel = grid.GetRowSel();
+    const long nCol = grid.GetCol(), nColSel = grid.GetColSel();
+    const bool bMouseInRows = Between(nMouseRow, nRow, nRowSel);
+    if (IsRowSelection(grid)) {
+        if (!bMouseInRows || !Between(nMouseCol, 0, grid.GetCols()))
+            return;
+        m_nMarkFrom = int(nRow);
+        m_nMarkTo = int(nRowSel);
+        TrackGridPopup(kGridRowPopup, point);
+        return;
+    }
+    // The CA column lies just before the flag columns, so it is never part of a flag selection.
+    const long nFirstFlag = FirstFlagColumn(static_cast<BYTE>(nList));
+    if (std::min({nMouseCol, nCol, nColSel}) >= nFirstFlag && bMouseInRows &&
+        Between(nMouseCol, nCol, nColSel))
+        TrackGridPopup(kGridFlagPopup, point);
+}
+
+// Paste, in the popup that has it, waits for a Cut. The chosen command reaches the window as a
+// menu command does.
+void CEditorDlg::TrackGridPopup(std::size_t nPopup, const QPoint& point) {
+    QMenu menu(this);
+    LoadPopup(menu, kGridMenu[nPopup]);
+    EnableMenuItem(menu, ID_EDIT_PASTE, m_bCutPending == 1);
+    if (const unsigned nId = m_prompt.TrackPopupMenu(menu, point))
+        OnCommand(nId);
+}
+
+void CEditorDlg::OnCut() {
+    if (m_nMarkTo < m_nMarkFrom)
+        std::swap(m_nMarkFrom, m_nMarkTo);
+    if (m_pStore == nullptr || m_pStore->GetPathName().empty()) {
+        m_nMarkFrom = m_nMarkTo = 0;
+        return;
+    }
+    if (const int nList = GetCurrentList(); nList >= 0) {
+        CMSFlexGrid& grid = Grid(static_cast<BYTE>(nList));
+        for (long i = 0; i <= grid.GetRows() - 2; ++i)
+            m_pStore->SetServiceMark(static_cast<WORD>(i), static_cast<BYTE>(nList),
+                                     Between(i, m_nMarkFrom - 1, m_nMarkTo - 1) ? 1 : 0);
+        grid.SetCol(1);
+        grid.SetRow(m_nMarkTo);
+    }
+    m_bCutPending = 1;
+}
+
+void CEditorDlg::OnPaste() {
+    if (m_pStore == nullptr || m_pStore->GetPathName().empty()) {
+        m_nMarkFrom = m_nMarkTo = 0;
+        return;
+    }
+    if (const int nList = GetCurrentList(); nList >= 0) {
+        CMSFlexGrid& grid = Grid(static_cast<BYTE>(nList));
+        const long nRow = grid.GetRow();
+        // On the header row there is no target; the store leaves the list as it is.
+        if (nRow >= 1)
+            m_pStore->MoveMarkedServices(static_cast<WORD>(nRow - 1), static_cast<BYTE>(nList));
+        RefillGrid(static_cast<BYTE>(nList));
+        grid.SetRow(nRow);
+    }
+    m_bCutPending = 0;
+}
+
+// Deletes the rows of the last row selection at once, without asking. The current row stays
+// where it was, or goes to the new last row; an emptied list leaves it on the header row, which
+// the grid shows as no selection at all.
+void CEditorDlg::OnDelete() {
+    OnCut();
+    if (m_pStore == nullptr || m_pStore->GetPathName().empty()) {
+        m_nMarkFrom = m_nMarkTo = 0;
+        return;
+    }
+    if (const int nList = GetCurrentList(); nList >= 0) {
+        CMSFlexGrid& grid = Grid(static_cast<BYTE>(nList));
+        const long nRow = grid.GetRow();
+        m_pStore->DeleteMarkedServices(static_cast<BYTE>(nList));
+        RefillGrid(static_cast<BYTE>(nList));
+        grid.SetRow(nRow != 0 && nRow < grid.GetRows() ? nRow : grid.GetRows() - 1);
+    }
+    m_bCutPending = 0;
+}
+
+void CEditorDlg::OnEnableFlags() {
+    SetFlagsInSelection(TRUE);
+}
+
+void CEditorDlg::OnDisableFlags() {
+    SetFlagsInSelection(FALSE);
+}
+
+// Column by column over the selected rectangle. Only data rows and flag columns are written,
+// so that a command arriving with the current cell on the header or on other columns (after a
+// list was emptied, say) cannot overwrite headers or names.
+void CEditorDlg::SetFlagsInSelection(BOOL bOn) {
+    const int nList = GetCurrentList();
+    if (nList < 0)
+        return;
+    const BYTE nKind = static_cast<BYTE>(nList);
+    const CMSFlexGrid& grid = Grid(nKind);
+    const long nFirstRow = std::max(1L, std::min(grid.GetRow(), grid.GetRowSel()));
+    const long nLastRow = std::max(grid.GetRow(), grid.GetRowSel());
+    const long nFirstCol =
+        std::max(FirstFlagColumn(nKind), std::min(grid.GetCol(), grid.GetColSel()));
+    const long nLastCol = std::max(grid.GetCol(), grid.GetColSel());
+    for (long nCol = nFirstCol; nCol <= nLastCol; ++nCol)
+        for (long nRow = nFirstRow; nRow <= nLastRow; ++nRow)
+            SetFlagCell(nKind, nRow, nCol, bOn);
+}
