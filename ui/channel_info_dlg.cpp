@@ -18,8 +18,6 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -29,17 +27,12 @@ constexpr int kNumberChars = 5;
 constexpr int kNetworkIdChars = 4;
 constexpr int kEntryData = Qt::UserRole; // the store index behind a list entry
 
-QString Latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString MuxLabel(const STP_INFO& mux) {
     return QString::asprintf("%3d. MUX %X", mux.tpid, mux.drift >> 8);
 }
 
 QString NetworkLabel(const SNET_INFO& net) {
-    const std::string name(NameOf(net.name));
-    return QString::asprintf("%4d. %s ", net.id, name.c_str());
+    return QString::asprintf("%4d. ", net.id) + NameText(net.name) + u' ';
 }
 
 // Selects the entry that stands for store index nIndex; none when the list has no such entry.
@@ -248,7 +241,7 @@ void CChannelInfoDlg::OnInitDialog() {
 
 void CChannelInfoDlg::ShowService(const SSVC_INFO& service) {
     m_strServiceId = QString::number(service.wServiceId);
-    m_strName = Latin1(NameOf(service.szName));
+    m_strName = NameText(service.szName);
     m_strVideoPid = QString::number(service.wVideoPid);
     m_strAudioPid = QString::number(service.wAudioPid & AUDIO_PID_MASK);
     m_bDolby = (service.wAudioPid & AUDIO_DOLBY) ? TRUE : FALSE;

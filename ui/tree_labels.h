@@ -7,15 +7,18 @@
 
 #include <QString>
 
-#include <string>
-
 inline constexpr const char* kNewSatelliteLabel = "00. New Satellite ";
 inline constexpr const char* kNewTransponderLabel = "000. New Transponder ";
 
+// A record's name as the box keeps it: 8-bit characters, one byte each.
+inline QString NameText(const char (&name)[kNameSize]) {
+    const std::string_view text = NameOf(name);
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 inline QString SatelliteLabel(int nNumber, const SSAT_INFO& sat) {
-    const std::string name(NameOf(sat.szName));
-    return QString::asprintf("%2d. %s (%3d.%01d) ", nNumber, name.c_str(), sat.wPosition / 10,
-                             sat.wPosition % 10);
+    return QString::asprintf("%2d. ", nNumber) + NameText(sat.szName) +
+           QString::asprintf(" (%3d.%01d) ", sat.wPosition / 10, sat.wPosition % 10);
 }
 
 inline QString TransponderLabel(const STP_INFO& tp) {

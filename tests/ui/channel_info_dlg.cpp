@@ -185,6 +185,21 @@ class ChannelInfoDlgTest : public QObject {
         QCOMPARE(Combo(*terr, IDC_CHANNEL_COMBO_NETWORK).currentIndex(), -1); // 250 is unknown
     }
 
+    void namesAreEightBitTexts() {
+        SetName(m_store.FindNetwork(12)->name, "B\xE9ta");
+        SetName(m_store.GetSatellite(2)->szName, "T\xFCrksat");
+        SetName(m_store.GetService(0, LIST_SAT_TV)->szName, "Caf\xE9");
+        auto dlg = Open(kSatTv, 1);
+        QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_NETWORK).currentText(),
+                 QStringLiteral("  12. B\u00E9ta "));
+        QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_SATELLITE).currentText(),
+                 QStringLiteral(" 2. T\u00FCrksat ( 19.2) "));
+        QCOMPARE(Edit(*dlg, IDC_CHANNEL_EDIT_NAME).text(), QStringLiteral("Caf\u00E9"));
+        PressOk(*dlg);
+        QCOMPARE(QByteArray(m_store.GetService(0, LIST_SAT_TV)->szName), QByteArray("Caf\xE9"));
+        QCOMPARE(int(m_store.GetService(0, LIST_SAT_TV)->wNetwork), 12);
+    }
+
     void pidsAreCheckedOnEveryKey_data() {
         QTest::addColumn<int>("edit");
         QTest::addColumn<QString>("keys");
