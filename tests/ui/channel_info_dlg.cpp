@@ -446,6 +446,9 @@ class ChannelInfoDlgTest : public QObject {
             auto shown = Open(kSatTv, 1);
             QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
             QVERIFY(shown->grab().save(QDir(dir).filePath(QStringLiteral("channel_info.png"))));
+            auto mux = Open(kTerrTv, 0);
+            QVERIFY(QTest::qWaitForWindowExposed(mux.get()));
+            QVERIFY(mux->grab().save(QDir(dir).filePath(QStringLiteral("channel_info_mux.png"))));
         }
     }
 };
