@@ -67,6 +67,7 @@ void CEditorDlg::OnInitDialog() {
     EnableDataMenus(FALSE);
     ResetControls();
     ConnectPanel();
+    ConnectCommandButtons();
     connect(m_pTree, &QTreeWidget::currentItemChanged, this, &CEditorDlg::OnSelchangedTree);
     ShowTabView(1);
 }

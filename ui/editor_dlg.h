@@ -115,6 +115,12 @@ class CEditorDlg : public QDialog {
     void ReadControls();
     void WriteControls();
 
+    // ---- buttons under the panel and the grids (editor_dlg_commands.cpp) ------------------------
+    void OnButtonAppend();
+    void OnButtonUpdate();
+    void OnButtonDelete();
+    void OnButtonDetailInfo();
+
     // ---- File menu (editor_dlg_file.cpp) -------------------------------------------------------
     void OnFileOpen();
     void OnFileSave();
@@ -176,6 +182,12 @@ class CEditorDlg : public QDialog {
     UINT SizeType() const;
     void SortGrid(BYTE nList, long nCol);
     void ConnectPanel();
+    void ConnectCommandButtons();
+    void AppendSatelliteItem(QTreeWidgetItem& item);
+    void AppendTransponderItem(QTreeWidgetItem& item);
+    bool UpdateSatelliteItem(QTreeWidgetItem& item);
+    bool UpdateTransponderItem(QTreeWidgetItem& item);
+    void RunChannelInfo(BYTE nList, long nRow);
     static BYTE SatelliteIndexOf(const QTreeWidgetItem& item);
     void WriteComboText(QComboBox& combo, const QString& text);
     void CheckNumberEdit(QString& member, int nSpinId, int limit, bool tenths);

@@ -2,8 +2,10 @@
 // or the defaults of a new one, for Append and Update to read.
 #include "editor_dlg.h"
 
+#include "control_text.h"
 #include "controls.h"
 #include "number_text.h"
+#include "panel_options.h"
 #include "resource.h"
 
 #include <QComboBox>
@@ -21,31 +23,6 @@ constexpr int kFrequencyLimit = 30000;  // MHz
 constexpr int kSymbolRateLimit = 60000; // kS/s
 constexpr int kNumberChars = 5;
 
-// The option rows; the index of a button in its row is the value it stands for (C/KU's
-// ToneBurst is stored as 3, see CkuSwitchValue).
-constexpr int kCkuRow[] = {IDC_RADIO_CKU_NONE, IDC_RADIO_CKU_0V12V, IDC_RADIO_CKU_TONEBURST};
-constexpr int kLnbPowerRow[] = {IDC_RADIO_LNB_POWER_OFF, IDC_RADIO_LNB_POWER_ON};
-constexpr int k22KhzRow[] = {IDC_RADIO_22KHZ_OFF, IDC_RADIO_22KHZ_ON};
-constexpr int k12VRow[] = {IDC_RADIO_0V, IDC_RADIO_12V};
-constexpr int kToneBurstRow[] = {IDC_RADIO_TONEBURST_OFF, IDC_RADIO_TONEBURST_A,
-                                 IDC_RADIO_TONEBURST_B};
-constexpr int kDiseqcRow[] = {IDC_RADIO_DISEQC_NONE, IDC_RADIO_DISEQC_A, IDC_RADIO_DISEQC_B,
-                              IDC_RADIO_DISEQC_C, IDC_RADIO_DISEQC_D};
-constexpr int kPolarizationRow[] = {IDC_RADIO_VERTICAL, IDC_RADIO_HORIZONTAL};
-
-struct SOptionRow {
-    const int* pIds;
-    int nCount;
-};
-
-template <std::size_t N> constexpr SOptionRow Row(const int (&ids)[N]) {
-    return {ids, static_cast<int>(N)};
-}
-
-constexpr SOptionRow kOptionRows[] = {Row(kCkuRow),         Row(kLnbPowerRow),  Row(k22KhzRow),
-                                      Row(k12VRow),         Row(kToneBurstRow), Row(kDiseqcRow),
-                                      Row(kPolarizationRow)};
-
 const SOptionRow* RowOf(int nId) {
     for (const SOptionRow& row : kOptionRows) {
         if (std::find(row.pIds, row.pIds + row.nCount, nId) != row.pIds + row.nCount)
@@ -57,44 +34,6 @@ const SOptionRow* RowOf(int nId) {
 // The button a stored value shows: values past the row's end show its last button.
 int ButtonFor(const SOptionRow& row, int value) {
     return row.pIds[std::clamp(value, 0, row.nCount - 1)];
-}
-
-// Text whose digits sit where they did: after a reformat the caret stays behind the same number
-// of digits (and behind a point the user had just passed), so typing goes on naturally.
-// The program's own writes are not typing: they do not run the change checks, which would read
-// the other controls back before they are written.
-void SetTextKeepingCaret(QLineEdit& edit, const QString& text) {
-    if (edit.text() == text)
-        return;
-    const QString old = edit.text();
-    const int caret = edit.cursorPosition();
-    int digits = 0;
-    for (int i = 0; i < caret && i < old.size(); ++i)
-        digits += old[i].isDigit() ? 1 : 0;
-    const bool afterPoint = caret > 0 && caret <= old.size() && old[caret - 1] == u'.';
-    const QSignalBlocker block(edit);
-    edit.setText(text);
-    int pos = 0;
-    for (int seen = 0; pos < text.size() && seen < digits; ++pos)
-        seen += text[pos].isDigit() ? 1 : 0;
-    if (afterPoint && pos < text.size() && text[pos] == u'.')
-        ++pos;
-    edit.setCursorPosition(pos);
-}
-
-// Selects the first entry that begins with `text` (case-insensitive), searching from the entry
-// after `start` to the end and then from the top; without one the text goes into the edit field.
-void SelectListEntry(QComboBox& combo, const QString& text, int start) {
-    const int n = combo.count();
-    for (int k = 1; k <= n; ++k) {
-        const int i = (start + k) % n;
-        if (combo.itemText(i).startsWith(text, Qt::CaseInsensitive)) {
-            combo.setCurrentIndex(i);
-            return;
-        }
-    }
-    combo.setCurrentIndex(-1);
-    combo.setEditText(text);
 }
 
 void FillList(QComboBox& combo, const char* const* texts, std::size_t n) {

@@ -2,35 +2,16 @@
 // and a "New" placeholder at each level. A selected item is known by its label's number alone.
 #include "editor_dlg.h"
 
-#include "number_text.h"
+#include "tree_labels.h"
 
 #include <QTreeWidget>
 
 namespace {
 
-const char* const kNewSatellite = "00. New Satellite ";
-const char* const kNewTransponder = "000. New Transponder ";
-
 QTreeWidgetItem* AddItem(QTreeWidget& tree, QTreeWidgetItem* parent, const QString& label) {
     auto* item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(&tree);
     item->setText(0, label);
     return item;
-}
-
-QString SatelliteLabel(int nNumber, const SSAT_INFO& sat) {
-    const std::string name(NameOf(sat.szName));
-    return QString::asprintf("%2d. %s (%3d.%01d) ", nNumber, name.c_str(), sat.wPosition / 10,
-                             sat.wPosition % 10);
-}
-
-QString TransponderLabel(const STP_INFO& tp) {
-    return QString::asprintf("%3d. %5d - %5d - %c ", tp.tpid, tp.frequency, tp.symbolrate,
-                             (tp.attribute & 1) ? 'H' : 'V');
-}
-
-// The leading number of a label: the characters before its first '.'.
-int LabelNumber(const QString& label) {
-    return ParseDecimal(label.left(label.indexOf(u'.')), 0);
 }
 
 } // namespace
@@ -47,9 +28,9 @@ void CEditorDlg::BuildTree() {
                     m_pStore->GetTransponder(static_cast<BYTE>(nSat), static_cast<BYTE>(nTp)))
                 AddItem(*m_pTree, satItem, TransponderLabel(*tp));
         }
-        AddItem(*m_pTree, satItem, QString::fromLatin1(kNewTransponder));
+        AddItem(*m_pTree, satItem, QString::fromLatin1(kNewTransponderLabel));
     }
-    AddItem(*m_pTree, nullptr, QString::fromLatin1(kNewSatellite));
+    AddItem(*m_pTree, nullptr, QString::fromLatin1(kNewSatelliteLabel));
 }
 
 // The satellite index of a root item: its number + 1, the placeholder's 0 staying 0.

@@ -1,0 +1,457 @@
+// The channel information dialog on its own: the lists it offers, a service shown, the PID checks
+// on every key, OK's checks and messages, and what a new or changed service holds in the store.
+#include "channel_info_dlg.h"
+#include "channel_info_dialog.h"
+#include "prompt.h"
+#include "store_builder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+enum : int { kSatTv = 1, kSatRadio = 2, kTerrTv = 3, kTerrRadio = 4 };
+
+constexpr WORD kDolbyAudio = 0xC123; // Dolby, bit 14 and PID 291
+
+// Satellites SAT-A (index 2: 11494 H, 10714 V) and SAT-B (index 3: 12000 H); MUXes 1 and 3;
+// networks 12 "Beta", 3 "Alpha", 100 "Gamma" in that table order. Services: satellite TV
+// "Das Erste" on SAT-A / 2 (network 12, Dolby audio), satellite radio "Radio One" on SAT-B / 1
+// with video PID 77, terrestrial TV "Terra" on MUX 3 whose network 250 is not in the table.
+void FillStore(CChannelStore& store) {
+    CStoreBuilder build(store);
+    const BYTE a = build.Satellite("SAT-A", 192), b = build.Satellite("SAT-B", 130);
+    build.Transponder(a, 11494, 27500, true);
+    build.Transponder(a, 10714, 22000, false);
+    build.Transponder(b, 12000, 27500, true);
+    build.Mux(1, 0x2100);
+    build.Mux(3, 0x2F00);
+    build.SatService(a, 2, 28106, 12, "Das Erste");
+    build.SatService(b, 1, 501, 3, "Radio One", FLAG_RADIO);
+    build.TerrService(3, 1, 250, "Terra");
+    store.Rebuild();
+    // After the rebuild, which keeps only the networks in use.
+    store.ClearNetworks();
+    build.Network(12, "Beta");
+    build.Network(3, "Alpha");
+    build.Network(100, "Gamma");
+    SSVC_INFO& tv = *store.GetService(0, LIST_SAT_TV);
+    tv.wVideoPid = 512;
+    tv.wAudioPid = kDolbyAudio;
+    tv.wPcrPid = 600;
+    store.GetService(0, LIST_SAT_RADIO)->wVideoPid = 77;
+}
+
+const SSVC_INFO* FindService(const CChannelStore& store, BYTE nList, WORD wServiceId) {
+    for (WORD i = 0; i < store.GetServiceCount(nList); ++i) {
+        if (store.GetService(i, nList)->wServiceId == wServiceId)
+            return store.GetService(i, nList);
+    }
+    return nullptr;
+}
+
+QStringList Entries(const QComboBox& combo) {
+    QStringList texts;
+    for (int i = 0; i < combo.count(); ++i)
+        texts << combo.itemText(i);
+    return texts;
+}
+
+} // namespace
+
+class ChannelInfoDlgTest : public QObject {
+    Q_OBJECT
+
+    CScriptedPrompt m_prompt;
+    CChannelStore m_store;
+
+    static QComboBox& Combo(CChannelInfoDlg& dlg, int nId) {
+        return *dlg.GetDlgItem<QComboBox>(nId);
+    }
+    static QLineEdit& Edit(CChannelInfoDlg& dlg, int nId) {
+        return *dlg.GetDlgItem<QLineEdit>(nId);
+    }
+    // Types into an edit as the user would: all its text selected, then the keys.
+    static void Type(CChannelInfoDlg& dlg, int nId, const QString& keys) {
+        QLineEdit& edit = Edit(dlg, nId);
+        edit.selectAll();
+        QTest::keyClicks(&edit, keys);
+    }
+    // Chooses entry nIndex of a list with the arrow keys, as the user would.
+    static void Choose(CChannelInfoDlg& dlg, int nId, int nIndex) {
+        QComboBox& combo = Combo(dlg, nId);
+        while (combo.currentIndex() < nIndex)
+            QTest::keyClick(&combo, Qt::Key_Down);
+        QCOMPARE(combo.currentIndex(), nIndex);
+    }
+    static void PressOk(CChannelInfoDlg& dlg) {
+        QTest::mouseClick(dlg.GetDlgItem(IDC_CHANNEL_OK), Qt::LeftButton);
+    }
+    // A dialog set up and shown as its modal run shows it.
+    std::unique_ptr<CChannelInfoDlg> Open(int nMode, int nRow) {
+        auto dlg = std::make_unique<CChannelInfoDlg>(m_prompt);
+        dlg->SetupChannelInfo(nMode, nRow, &m_store, nRow == 0 ? 1 : 0);
+        dlg->OnInitDialog();
+        dlg->show();
+        return dlg;
+    }
+    // A new satellite TV service on SAT-B / 12000 with service id `sid`, ready for OK.
+    std::unique_ptr<CChannelInfoDlg> NewSatTv(const QString& sid) {
+        auto dlg = Open(kSatTv, 0);
+        Choose(*dlg, IDC_CHANNEL_COMBO_SATELLITE, 1);
+        Type(*dlg, IDC_CHANNEL_EDIT_SERVICE_ID, sid);
+        return dlg;
+    }
+
+  private slots:
+    void init() {
+        m_prompt = CScriptedPrompt();
+        m_store.ClearServices();
+        m_store.ClearNetworks();
+        m_store.ClearTransponders();
+        m_store.ClearSatellites();
+        m_store.ClearMuxes();
+        FillStore(m_store);
+    }
+
+    void newSatelliteServiceOffersTheStoresLists() {
+        auto dlg = Open(kSatTv, 0);
+        QCOMPARE(dlg->windowTitle(), QStringLiteral("Channel Informaton"));
+        QCOMPARE(Entries(Combo(*dlg, IDC_CHANNEL_COMBO_SATELLITE)),
+                 (QStringList{" 2. SAT-A ( 19.2) ", " 3. SAT-B ( 13.0) "}));
+        QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER).count(), 0);
+        // Sorted by text, which is id order.
+        QCOMPARE(Entries(Combo(*dlg, IDC_CHANNEL_COMBO_NETWORK)),
+                 (QStringList{"   3. Alpha ", "  12. Beta ", " 100. Gamma "}));
+        for (int nId : {IDC_CHANNEL_COMBO_SATELLITE, IDC_CHANNEL_COMBO_TRANSPONDER,
+                        IDC_CHANNEL_COMBO_NETWORK}) {
+            QCOMPARE(Combo(*dlg, nId).currentIndex(), -1);
+            QVERIFY(Combo(*dlg, nId).isEnabled());
+        }
+        for (int nId = IDC_CHANNEL_EDIT_SERVICE_ID; nId <= IDC_CHANNEL_EDIT_PCR_PID; ++nId)
+            QCOMPARE(Edit(*dlg, nId).text(), QString());
+        QVERIFY(Edit(*dlg, IDC_CHANNEL_EDIT_SERVICE_ID).isEnabled());
+        QVERIFY(!dlg->GetDlgItem<QCheckBox>(IDC_CHANNEL_CHECK_DOLBY)->isChecked());
+        QCOMPARE(dlg->GetDlgItem<QLabel>(IDC_CHANNEL_STATIC_TRANSPONDER)->text(),
+                 QStringLiteral("Transponder"));
+
+        Choose(*dlg, IDC_CHANNEL_COMBO_SATELLITE, 0);
+        QCOMPARE(Entries(Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER)),
+                 (QStringList{"  1. 11494 - 27500 - H ", "  2. 10714 - 22000 - V "}));
+        QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER).currentIndex(), 0);
+        Choose(*dlg, IDC_CHANNEL_COMBO_SATELLITE, 1);
+        QCOMPARE(Entries(Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER)),
+                 QStringList{"  1. 12000 - 27500 - H "});
+    }
+
+    void terrestrialServiceOffersTheMuxes() {
+        auto dlg = Open(kTerrTv, 0);
+        QVERIFY(!dlg->GetDlgItem(IDC_CHANNEL_COMBO_SATELLITE)->isVisible());
+        QVERIFY(!dlg->GetDlgItem(IDC_CHANNEL_STATIC_SATELLITE)->isVisible());
+        QCOMPARE(dlg->GetDlgItem<QLabel>(IDC_CHANNEL_STATIC_TRANSPONDER)->text(),
+                 QStringLiteral("MUX"));
+        // MUXes in index order, wherever their slots are.
+        QCOMPARE(Entries(Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER)),
+                 (QStringList{"  1. MUX 21", "  3. MUX 2F"}));
+    }
+
+    void existingServiceIsShown() {
+        auto dlg = Open(kSatTv, 1);
+        QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_SATELLITE).currentText(),
+                 QStringLiteral(" 2. SAT-A ( 19.2) "));
+        QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER).currentText(),
+                 QStringLiteral("  2. 10714 - 22000 - V "));
+        QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_NETWORK).currentText(),
+                 QStringLiteral("  12. Beta "));
+        QCOMPARE(Edit(*dlg, IDC_CHANNEL_EDIT_SERVICE_ID).text(), QStringLiteral("28106"));
+        QCOMPARE(Edit(*dlg, IDC_CHANNEL_EDIT_NAME).text(), QStringLiteral("Das Erste"));
+        QCOMPARE(Edit(*dlg, IDC_CHANNEL_EDIT_VIDEO_PID).text(), QStringLiteral("512"));
+        QCOMPARE(Edit(*dlg, IDC_CHANNEL_EDIT_AUDIO_PID).text(), QStringLiteral("291"));
+        QCOMPARE(Edit(*dlg, IDC_CHANNEL_EDIT_PCR_PID).text(), QStringLiteral("600"));
+        QVERIFY(dlg->GetDlgItem<QCheckBox>(IDC_CHANNEL_CHECK_DOLBY)->isChecked());
+        // Where a service sits and its id are not changed here.
+        QVERIFY(!Combo(*dlg, IDC_CHANNEL_COMBO_SATELLITE).isEnabled());
+        QVERIFY(!Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER).isEnabled());
+        QVERIFY(!Edit(*dlg, IDC_CHANNEL_EDIT_SERVICE_ID).isEnabled());
+
+        auto terr = Open(kTerrTv, 1);
+        QCOMPARE(Combo(*terr, IDC_CHANNEL_COMBO_TRANSPONDER).currentText(),
+                 QStringLiteral("  3. MUX 2F"));
+        QCOMPARE(Combo(*terr, IDC_CHANNEL_COMBO_NETWORK).currentIndex(), -1); // 250 is unknown
+    }
+
+    void namesAreEightBitTexts() {
+        SetName(m_store.FindNetwork(12)->name, "B\xE9ta");
+        SetName(m_store.GetSatellite(2)->szName, "T\xFCrksat");
+        SetName(m_store.GetService(0, LIST_SAT_TV)->szName, "Caf\xE9");
+        auto dlg = Open(kSatTv, 1);
+        QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_NETWORK).currentText(),
+                 QStringLiteral("  12. B\u00E9ta "));
+        QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_SATELLITE).currentText(),
+                 QStringLiteral(" 2. T\u00FCrksat ( 19.2) "));
+        QCOMPARE(Edit(*dlg, IDC_CHANNEL_EDIT_NAME).text(), QStringLiteral("Caf\u00E9"));
+        PressOk(*dlg);
+        QCOMPARE(QByteArray(m_store.GetService(0, LIST_SAT_TV)->szName), QByteArray("Caf\xE9"));
+        QCOMPARE(int(m_store.GetService(0, LIST_SAT_TV)->wNetwork), 12);
+    }
+
+    void pidsAreCheckedOnEveryKey_data() {
+        QTest::addColumn<int>("edit");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("shown"); // after each key
+        QTest::newRow("9000 stops at 900")
+            << IDC_CHANNEL_EDIT_VIDEO_PID << "9000" << QStringList{"9", "90", "900", "900"};
+        QTest::newRow("8191 accepted")
+            << IDC_CHANNEL_EDIT_AUDIO_PID << "8191" << QStringList{"8", "81", "819", "8191"};
+        QTest::newRow("8192 undone")
+            << IDC_CHANNEL_EDIT_PCR_PID << "8192" << QStringList{"8", "81", "819", "819"};
+        QTest::newRow("leading zeros go")
+            << IDC_CHANNEL_EDIT_PCR_PID << "007" << QStringList{"0", "0", "7"};
+        QTest::newRow("letters are not taken")
+            << IDC_CHANNEL_EDIT_VIDEO_PID << "1x2" << QStringList{"1", "1", "12"};
+        QTest::newRow("service id up to 65535 as typed")
+            << IDC_CHANNEL_EDIT_SERVICE_ID << "065536"
+            << QStringList{"0", "06", "065", "0655", "06553", "06553"};
+        QTest::newRow("service id past 65535 undone")
+            << IDC_CHANNEL_EDIT_SERVICE_ID << "70000"
+            << QStringList{"7", "70", "700", "7000", "7000"};
+    }
+    void pidsAreCheckedOnEveryKey() {
+        QFETCH(int, edit);
+        QFETCH(QString, keys);
+        QFETCH(QStringList, shown);
+        auto dlg = Open(kSatTv, 0);
+        QLineEdit& field = Edit(*dlg, edit);
+        QStringList seen;
+        for (QChar key : keys) {
+            QTest::keyClicks(&field, QString(key));
+            seen << field.text();
+        }
+        QCOMPARE(seen, shown);
+    }
+
+    void clearedAudioPidShowsZero() {
+        auto dlg = Open(kSatTv, 1);
+        QLineEdit& audio = Edit(*dlg, IDC_CHANNEL_EDIT_AUDIO_PID);
+        audio.selectAll();
+        QTest::keyClick(&audio, Qt::Key_Backspace);
+        QCOMPARE(audio.text(), QStringLiteral("0"));
+        QCOMPARE(dlg->m_strAudioPid, QStringLiteral("0"));
+    }
+
+    void okChecksKeepTheDialogOpen() {
+        auto dlg = Open(kSatTv, 0);
+        const WORD nBefore = m_store.GetSatTvCount();
+        PressOk(*dlg);
+        Choose(*dlg, IDC_CHANNEL_COMBO_SATELLITE, 0);
+        // The user types over the chosen transponder: that is no choice.
+        QComboBox& tps = Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER);
+        tps.lineEdit()->selectAll();
+        QTest::keyClicks(tps.lineEdit(), QStringLiteral("x"));
+        PressOk(*dlg);
+        Choose(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER, 1);
+        PressOk(*dlg);
+        QCOMPARE(m_prompt.MessageTexts(),
+                 (std::vector<QString>{"Satellite is not selected.", "Transponder is not selected.",
+                                       "Service ID is not existed."}));
+        QVERIFY(dlg->isVisible());
+        QCOMPARE(m_store.GetSatTvCount(), nBefore);
+        // OK chose the first network for the user.
+        QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_NETWORK).currentText(),
+                 QStringLiteral("   3. Alpha "));
+
+        auto terr = Open(kTerrTv, 0);
+        Type(*terr, IDC_CHANNEL_EDIT_SERVICE_ID, QStringLiteral("5"));
+        PressOk(*terr);
+        QCOMPARE(m_prompt.MessageTexts().back(), QStringLiteral("MUX is not selected."));
+        QVERIFY(terr->isVisible());
+        QCOMPARE(m_store.GetTerrTvCount(), 1);
+    }
+
+    void newServiceTakesDefaults() {
+        auto dlg = NewSatTv(QStringLiteral("4711"));
+        PressOk(*dlg);
+        QCOMPARE(m_prompt.MessageTexts(), std::vector<QString>{"New service is appended.\n"});
+        QCOMPARE(dlg->result(), int(QDialog::Accepted));
+        QVERIFY(dlg->StoreChanged());
+        QCOMPARE(m_store.GetSatTvCount(), 2);
+        const SSVC_INFO* added = FindService(m_store, LIST_SAT_TV, 4711);
+        QVERIFY(added != nullptr);
+        QCOMPARE(QByteArray(added->szName), QByteArray("Noname"));
+        QCOMPARE(int(added->bSatIndex), 3);
+        QCOMPARE(int(added->bTpIndex), 1);
+        QCOMPARE(int(added->wNetwork), 3); // the first network, as OK showed it
+        QCOMPARE(int(added->wVideoPid), 0);
+        QCOMPARE(int(added->wAudioPid), 0);
+        QCOMPARE(int(added->wPcrPid), 0);
+        QCOMPARE(int(added->wFlags), int(FLAG_NEW_TV));
+        QCOMPARE(int(added->abReserved[0]), 1);
+    }
+
+    void newServiceStoresWhatWasTyped() {
+        auto dlg = NewSatTv(QStringLiteral("65535"));
+        Choose(*dlg, IDC_CHANNEL_COMBO_NETWORK, 2);
+        Type(*dlg, IDC_CHANNEL_EDIT_NAME, QStringLiteral("A name longer than sixteen"));
+        Type(*dlg, IDC_CHANNEL_EDIT_VIDEO_PID, QStringLiteral("8191"));
+        Type(*dlg, IDC_CHANNEL_EDIT_AUDIO_PID, QStringLiteral("4100"));
+        QTest::mouseClick(dlg->GetDlgItem(IDC_CHANNEL_CHECK_DOLBY), Qt::LeftButton);
+        Type(*dlg, IDC_CHANNEL_EDIT_PCR_PID, QStringLiteral("33"));
+        PressOk(*dlg);
+        const SSVC_INFO* added = FindService(m_store, LIST_SAT_TV, 65535);
+        QVERIFY(added != nullptr);
+        QCOMPARE(int(added->wNetwork), 100);
+        QCOMPARE(QByteArray(added->szName), QByteArray("A name longer th"));
+        QCOMPARE(int(added->wVideoPid), 8191);
+        QCOMPARE(int(added->wAudioPid), 0x8000 | 4100);
+        QCOMPARE(int(added->wPcrPid), 33);
+    }
+
+    void newRadioServiceHasNoVideoPid() {
+        auto dlg = Open(kSatRadio, 0);
+        Choose(*dlg, IDC_CHANNEL_COMBO_SATELLITE, 0);
+        Type(*dlg, IDC_CHANNEL_EDIT_SERVICE_ID, QStringLiteral("9"));
+        Type(*dlg, IDC_CHANNEL_EDIT_VIDEO_PID, QStringLiteral("100"));
+        PressOk(*dlg);
+        QCOMPARE(m_store.GetSatRadioCount(), 2);
+        const SSVC_INFO* added = FindService(m_store, LIST_SAT_RADIO, 9);
+        QVERIFY(added != nullptr);
+        QCOMPARE(int(added->wVideoPid), 0);
+        QCOMPARE(int(added->wFlags), int(FLAG_RADIO));
+    }
+
+    void newTerrestrialServiceSitsOnTheChosenMux() {
+        auto dlg = Open(kTerrRadio, 0);
+        Choose(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER, 1); // MUX 3, the second entry
+        Type(*dlg, IDC_CHANNEL_EDIT_SERVICE_ID, QStringLiteral("77"));
+        PressOk(*dlg);
+        QCOMPARE(m_prompt.MessageTexts(), std::vector<QString>{"New service is appended.\n"});
+        const SSVC_INFO* added = m_store.GetService(0, LIST_TERR_RADIO);
+        QVERIFY(added != nullptr);
+        QCOMPARE(int(added->bSatIndex), int(kTerrestrialSatIndex));
+        QCOMPARE(int(added->bTpIndex), 3);
+        QCOMPARE(int(added->wFlags), int(FLAG_RADIO));
+    }
+
+    void equalServiceIsMerged() {
+        auto dlg = Open(kSatTv, 0);
+        Choose(*dlg, IDC_CHANNEL_COMBO_SATELLITE, 0);
+        Choose(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER, 1);
+        Type(*dlg, IDC_CHANNEL_EDIT_SERVICE_ID, QStringLiteral("28106"));
+        Type(*dlg, IDC_CHANNEL_EDIT_NAME, QStringLiteral("Das Erste HD"));
+        PressOk(*dlg);
+        QCOMPARE(m_prompt.MessageTexts(), std::vector<QString>{"Same service is existed.\n"});
+        QCOMPARE(dlg->result(), int(QDialog::Rejected));
+        QVERIFY(!dlg->isVisible());
+        QVERIFY(dlg->StoreChanged());
+        QCOMPARE(m_store.GetSatTvCount(), 1);
+        QCOMPARE(QByteArray(m_store.GetService(0, LIST_SAT_TV)->szName),
+                 QByteArray("Das Erste HD"));
+    }
+
+    void fullListRefusesTheService() {
+        CChannelStore full;
+        CStoreBuilder(full).LargeSatTvList(kMaxSatServices);
+        CChannelInfoDlg dlg(m_prompt);
+        dlg.SetupChannelInfo(kSatTv, 0, &full, 1);
+        dlg.OnInitDialog();
+        Choose(dlg, IDC_CHANNEL_COMBO_SATELLITE, 0);
+        Type(dlg, IDC_CHANNEL_EDIT_SERVICE_ID, QStringLiteral("60000"));
+        PressOk(dlg);
+        QCOMPARE(m_prompt.MessageTexts(),
+                 std::vector<QString>{"[Error] Service is not appended.\n"});
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        QVERIFY(!dlg.StoreChanged());
+        QCOMPARE(int(full.GetSatTvCount()), kMaxSatServices);
+    }
+
+    void unchangedOkKeepsDolbyAndDropsBit14() {
+        auto dlg = Open(kSatTv, 1);
+        PressOk(*dlg);
+        QCOMPARE(dlg->result(), int(QDialog::Accepted));
+        QVERIFY(m_prompt.m_shown.empty());
+        const SSVC_INFO& tv = *m_store.GetService(0, LIST_SAT_TV);
+        QCOMPARE(int(tv.wAudioPid), 0x8123);
+        QCOMPARE(int(tv.wVideoPid), 512);
+        QCOMPARE(int(tv.wPcrPid), 600);
+        QCOMPARE(int(tv.wNetwork), 12);
+        QCOMPARE(int(tv.wServiceId), 28106);
+        QCOMPARE(QByteArray(tv.szName), QByteArray("Das Erste"));
+    }
+
+    void changedServiceIsWrittenBack() {
+        auto dlg = Open(kSatTv, 1);
+        Edit(*dlg, IDC_CHANNEL_EDIT_NAME).selectAll();
+        QTest::keyClick(&Edit(*dlg, IDC_CHANNEL_EDIT_NAME), Qt::Key_Delete);
+        Type(*dlg, IDC_CHANNEL_EDIT_AUDIO_PID, QStringLiteral("44"));
+        QTest::mouseClick(dlg->GetDlgItem(IDC_CHANNEL_CHECK_DOLBY), Qt::LeftButton);
+        Choose(*dlg, IDC_CHANNEL_COMBO_NETWORK, 2);
+        PressOk(*dlg);
+        const SSVC_INFO& tv = *m_store.GetService(0, LIST_SAT_TV);
+        QCOMPARE(QByteArray(tv.szName), QByteArray("Noname"));
+        QCOMPARE(int(tv.wAudioPid), 44);
+        QCOMPARE(int(tv.wNetwork), 100);
+        QCOMPARE(int(tv.bTpIndex), 2);
+    }
+
+    void radioVideoPidIsNotChanged() {
+        auto dlg = Open(kSatRadio, 1);
+        QCOMPARE(Edit(*dlg, IDC_CHANNEL_EDIT_VIDEO_PID).text(), QStringLiteral("77"));
+        Type(*dlg, IDC_CHANNEL_EDIT_VIDEO_PID, QStringLiteral("100"));
+        PressOk(*dlg);
+        QCOMPARE(int(m_store.GetService(0, LIST_SAT_RADIO)->wVideoPid), 77);
+    }
+
+    void unlistedNetworkIsKept() {
+        auto dlg = Open(kTerrTv, 1);
+        PressOk(*dlg);
+        QCOMPARE(dlg->result(), int(QDialog::Accepted));
+        QCOMPARE(int(m_store.GetService(0, LIST_TERR_TV)->wNetwork), 250);
+    }
+
+    void serviceWithoutItsTransponderCanStillBeChanged() {
+        m_store.DeleteTransponder(2, 1);                  // "Das Erste" moves to tpid 1 ...
+        m_store.GetService(0, LIST_SAT_TV)->bTpIndex = 9; // ... and then loses it
+        auto dlg = Open(kSatTv, 1);
+        QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER).currentIndex(), -1);
+        Type(*dlg, IDC_CHANNEL_EDIT_NAME, QStringLiteral("Renamed"));
+        PressOk(*dlg);
+        QVERIFY(m_prompt.m_shown.empty());
+        QCOMPARE(QByteArray(m_store.GetService(0, LIST_SAT_TV)->szName), QByteArray("Renamed"));
+    }
+
+    void withoutStoreTheDialogStaysEmpty() {
+        CChannelInfoDlg dlg(m_prompt);
+        dlg.SetupChannelInfo(kSatTv, 1, nullptr, 0);
+        dlg.OnInitDialog();
+        QCOMPARE(Combo(dlg, IDC_CHANNEL_COMBO_SATELLITE).count(), 0);
+        PressOk(dlg);
+        QVERIFY(m_prompt.m_shown.empty());
+    }
+
+    void controlsSitAtTheirTemplatePlaces() {
+        CChannelInfoDlg dlg(m_prompt);
+        for (const SChannelDlgItem& item : channel_info_dialog::kItems) {
+            QWidget* control = dlg.GetDlgItem(item.nId);
+            QVERIFY2(control != nullptr, qPrintable(QString::number(item.nId)));
+            QCOMPARE(control->objectName(), QString::number(item.nId));
+            QVERIFY(dlg.rect().contains(control->geometry()));
+        }
+        const QString dir = qEnvironmentVariable("ORVANE_SCREENSHOT_DIR");
+        if (!dir.isEmpty()) {
+            auto shown = Open(kSatTv, 1);
+            QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+            QVERIFY(shown->grab().save(QDir(dir).filePath(QStringLiteral("channel_info.png"))));
+            auto mux = Open(kTerrTv, 0);
+            QVERIFY(QTest::qWaitForWindowExposed(mux.get()));
+            QVERIFY(mux->grab().save(QDir(dir).filePath(QStringLiteral("channel_info_mux.png"))));
+        }
+    }
+};
+
+QTEST_MAIN(ChannelInfoDlgTest)
+#include "channel_info_dlg.moc"

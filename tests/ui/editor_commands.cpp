@@ -1,0 +1,476 @@
+// The buttons under the panel and the grids: Append, Update and Delete of satellites and
+// transponders with the tree kept in step, and Append / Detail Info running the channel dialog.
+#include "channel_info_dialog.h"
+#include "channel_info_dlg.h"
+#include "editor_dlg.h"
+#include "prompt.h"
+#include "resource.h"
+#include "store_builder.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+const QString kNewSatellite = QStringLiteral("00. New Satellite ");
+const QString kNewTransponder = QStringLiteral("000. New Transponder ");
+const QString kRefusedSatellite =
+    QStringLiteral("[ERROR] Satellite is not appended. \n Check the satellite position.\n\n");
+
+QStringList Labels(const QTreeWidget& tree, const QTreeWidgetItem* parent = nullptr) {
+    QStringList labels;
+    const int n = parent != nullptr ? parent->childCount() : tree.topLevelItemCount();
+    for (int i = 0; i < n; ++i)
+        labels << (parent != nullptr ? parent->child(i) : tree.topLevelItem(i))->text(0);
+    return labels;
+}
+
+QStringList Column(const CMSFlexGrid& grid, long nCol) {
+    QStringList cells;
+    for (long r = 1; r < grid.GetRows(); ++r)
+        cells << grid.GetTextMatrix(r, nCol);
+    return cells;
+}
+
+// SAT-A (19.2: 11494 H, 10714 V, 12000 H) and SAT-B (13.0: 10700 V); satellite TV "One" on
+// SAT-A / 1, "Three" on SAT-A / 3, "Bee" on SAT-B / 1; satellite radio "Two" on SAT-A / 2;
+// terrestrial TV "Terra" on MUX 1. Networks 1 "First", 2 "Second".
+void FillStore(CChannelStore& store) {
+    CStoreBuilder build(store);
+    const BYTE a = build.Satellite("SAT-A", 192), b = build.Satellite("SAT-B", 130);
+    build.Transponder(a, 11494, 27500, true);
+    build.Transponder(a, 10714, 22000, false);
+    build.Transponder(a, 12000, 27500, true);
+    build.Transponder(b, 10700, 27500, false);
+    build.Mux(1, 0x2100);
+    build.Network(1, "First");
+    build.Network(2, "Second");
+    build.SatService(a, 1, 101, 1, "One");
+    build.SatService(a, 3, 103, 2, "Three");
+    build.SatService(b, 1, 201, 1, "Bee");
+    build.SatService(a, 2, 102, 1, "Two", FLAG_RADIO);
+    build.TerrService(1, 1, 1, "Terra");
+    store.Rebuild();
+}
+
+} // namespace
+
+class EditorCommandsTest : public QObject {
+    Q_OBJECT
+
+    CScriptedPrompt m_prompt;
+
+    // A window over the sample store, on the tree's tab.
+    std::unique_ptr<CEditorDlg> Open() {
+        auto dlg = std::make_unique<CEditorDlg>(m_prompt);
+        FillStore(*dlg->GetStore());
+        dlg->RefreshAllViews();
+        dlg->TabCtrl().setCurrentIndex(0);
+        dlg->show();
+        return dlg;
+    }
+    static void Select(CEditorDlg& dlg, QTreeWidgetItem* item) { dlg.Tree().setCurrentItem(item); }
+    static QTreeWidgetItem* Root(CEditorDlg& dlg, int i) { return dlg.Tree().topLevelItem(i); }
+    static QTreeWidgetItem* LastRoot(CEditorDlg& dlg) {
+        return Root(dlg, dlg.Tree().topLevelItemCount() - 1);
+    }
+    static void Type(CEditorDlg& dlg, int nId, const QString& keys) {
+        auto* edit = dlg.GetDlgItem<QLineEdit>(nId);
+        edit->selectAll();
+        QTest::keyClicks(edit, keys);
+    }
+    static void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    static void Press(CEditorDlg& dlg, int nButtonId) {
+        QVERIFY(dlg.GetDlgItem(nButtonId)->isEnabled());
+        Click(dlg.GetDlgItem(nButtonId));
+    }
+    static bool Enabled(CEditorDlg& dlg, int nId) { return dlg.GetDlgItem(nId)->isEnabled(); }
+    static void CheckRecordButtons(CEditorDlg& dlg, bool bNewRecord) {
+        QCOMPARE(Enabled(dlg, IDC_BUTTON_APPEND), bNewRecord);
+        QCOMPARE(Enabled(dlg, IDC_BUTTON_UPDATE), !bNewRecord);
+        QCOMPARE(Enabled(dlg, IDC_BUTTON_DELETE), !bNewRecord);
+    }
+    // Chooses a list entry (nIndex >= 0) or types a value over the list (nIndex -1).
+    static void SetList(CEditorDlg& dlg, int nComboId, int nIndex, const QString& typed) {
+        auto* combo = dlg.GetDlgItem<QComboBox>(nComboId);
+        if (nIndex >= 0) {
+            combo->setCurrentIndex(nIndex);
+            return;
+        }
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), typed);
+    }
+    // Appends a satellite from the "New Satellite" item; returns the store's new satellite.
+    static const SSAT_INFO* AppendSatellite(CEditorDlg& dlg, const QString& name,
+                                            const QString& position) {
+        Select(dlg, LastRoot(dlg));
+        Type(dlg, IDC_EDIT_SAT_NAME, name);
+        Type(dlg, IDC_EDIT_SAT_POSITION, position);
+        Press(dlg, IDC_BUTTON_APPEND);
+        return dlg.GetStore()->GetSatellite(
+            static_cast<BYTE>(dlg.GetStore()->GetSatelliteCount() + 1));
+    }
+
+  private slots:
+    void init() { m_prompt = CScriptedPrompt(); }
+
+    void appendSatelliteStoresThePanelAndMovesThePlaceholder() {
+        auto dlg = Open();
+        Select(*dlg, LastRoot(*dlg));
+        Type(*dlg, IDC_EDIT_SAT_NAME, QStringLiteral("Astra 3"));
+        Type(*dlg, IDC_EDIT_SAT_POSITION, QStringLiteral("23.5"));
+        for (int nId : {IDC_RADIO_CKU_TONEBURST, IDC_RADIO_LNB_POWER_OFF, IDC_RADIO_22KHZ_ON,
+                        IDC_RADIO_12V, IDC_RADIO_TONEBURST_B, IDC_RADIO_DISEQC_C})
+            Click(dlg->GetDlgItem(nId));
+        Press(*dlg, IDC_BUTTON_APPEND);
+
+        QVERIFY(m_prompt.m_shown.empty());
+        const SSAT_INFO* sat = dlg->GetStore()->GetSatellite(4);
+        QVERIFY(sat != nullptr);
+        QCOMPARE(QByteArray(sat->szName), QByteArray("Astra 3"));
+        QCOMPARE(int(sat->wPosition), 235);
+        QCOMPARE(int(sat->bCkuSwitch), 3);
+        QCOMPARE(int(sat->bSwitch), SW_22KHZ | SW_12V | (2 << SW_TONEBURST_SHIFT));
+        QCOMPARE(int(sat->bDiseqc), 3);
+        QCOMPARE(int(sat->bLnbType), 0); // the defaults' first entries
+        QCOMPARE(int(sat->bCLnb), 2);
+
+        QCOMPARE(Labels(dlg->Tree()), (QStringList{" 1. SAT-A ( 19.2) ", " 2. SAT-B ( 13.0) ",
+                                                   " 3. Astra 3 ( 23.5) ", kNewSatellite}));
+        QCOMPARE(Labels(dlg->Tree(), Root(*dlg, 2)), QStringList{kNewTransponder});
+        QCOMPARE(dlg->Tree().currentItem(), Root(*dlg, 2));
+        CheckRecordButtons(*dlg, false);
+    }
+
+    void lnbListsMapToTheRecord_data() {
+        QTest::addColumn<int>("lnbIndex");
+        QTest::addColumn<QString>("lnbTyped");
+        QTest::addColumn<int>("cLnbIndex");
+        QTest::addColumn<QString>("cLnbTyped");
+        QTest::addColumn<int>("lnbType");
+        QTest::addColumn<int>("lnbFreq");
+        QTest::addColumn<int>("cLnb");
+        QTest::addColumn<int>("cLnbFreq");
+        QTest::newRow("universal, single solution") << 1 << "" << 0 << "" << 1 << 0 << 2 << 0;
+        QTest::newRow("C normal LNB, C normal") << 3 << "" << 1 << "" << 3 << 0 << 3 << 0;
+        QTest::newRow("5750 entry, 5750 entry") << 4 << "" << 2 << "" << 4 << 5750 << 4 << 5750;
+        QTest::newRow("11475 entry") << 12 << "" << 0 << "" << 12 << 11475 << 2 << 0;
+        QTest::newRow("typed values") << -1 << "9000" << -1 << "5300" << 13 << 9000 << 5 << 5300;
+        QTest::newRow("typed entry text is still typed")
+            << -1 << "9750" << -1 << "5750" << 13 << 9750 << 5 << 5750;
+    }
+    void lnbListsMapToTheRecord() {
+        QFETCH(int, lnbIndex);
+        QFETCH(QString, lnbTyped);
+        QFETCH(int, cLnbIndex);
+        QFETCH(QString, cLnbTyped);
+        auto dlg = Open();
+        Select(*dlg, LastRoot(*dlg));
+        Click(dlg->GetDlgItem(IDC_RADIO_CKU_0V12V)); // the C-LNB list is usable
+        SetList(*dlg, IDC_COMBO_LNB_FREQ, lnbIndex, lnbTyped);
+        SetList(*dlg, IDC_COMBO_CLNB_FREQ, cLnbIndex, cLnbTyped);
+        Type(*dlg, IDC_EDIT_SAT_POSITION, QStringLiteral("5"));
+        Press(*dlg, IDC_BUTTON_APPEND);
+        const SSAT_INFO* sat = dlg->GetStore()->GetSatellite(4);
+        QVERIFY(sat != nullptr);
+        QTEST(int(sat->bLnbType), "lnbType");
+        QTEST(int(sat->wLnbFreq), "lnbFreq");
+        QTEST(int(sat->bCLnb), "cLnb");
+        QTEST(int(sat->wCLnbFreq), "cLnbFreq");
+    }
+
+    void satelliteAtATakenPositionIsRefused() {
+        auto dlg = Open();
+        const QStringList before = Labels(dlg->Tree());
+        AppendSatellite(*dlg, QStringLiteral("Twin"), QStringLiteral("13.0"));
+        QCOMPARE(m_prompt.m_shown.size(), std::size_t(1));
+        QCOMPARE(m_prompt.m_shown[0].text, kRefusedSatellite);
+        QCOMPARE(m_prompt.m_shown[0].caption, CPrompt::ApplicationName());
+        QCOMPARE(m_prompt.m_shown[0].nType, unsigned(MB_OK));
+        QCOMPARE(dlg->GetStore()->GetSatelliteCount(), 2);
+        QCOMPARE(Labels(dlg->Tree()), before);
+        // The panel shows the satellite that has the position.
+        QCOMPARE(dlg->GetDlgItem<QLineEdit>(IDC_EDIT_SAT_NAME)->text(), QStringLiteral("SAT-B"));
+        QCOMPARE(dlg->GetDlgItem<QLineEdit>(IDC_EDIT_SAT_POSITION)->text(), QStringLiteral("13.0"));
+    }
+
+    void satellitesAtZeroMayShareIt() {
+        auto dlg = Open();
+        AppendSatellite(*dlg, QStringLiteral("Zero 1"), QStringLiteral("0"));
+        AppendSatellite(*dlg, QStringLiteral("Zero 2"), QStringLiteral("0"));
+        QVERIFY(m_prompt.m_shown.empty());
+        QCOMPARE(dlg->GetStore()->GetSatelliteCount(), 4);
+        QCOMPARE(Labels(dlg->Tree()).mid(2),
+                 (QStringList{" 3. Zero 1 (  0.0) ", " 4. Zero 2 (  0.0) ", kNewSatellite}));
+    }
+
+    void fullSatelliteTableIsRefused() {
+        auto dlg = std::make_unique<CEditorDlg>(m_prompt);
+        CStoreBuilder build(*dlg->GetStore());
+        for (int i = 0; i < kMaxSatellites; ++i)
+            build.Satellite("S", static_cast<WORD>(10 + i));
+        dlg->RefreshAllViews();
+        dlg->TabCtrl().setCurrentIndex(0);
+        AppendSatellite(*dlg, QStringLiteral("One more"), QStringLiteral("300"));
+        QCOMPARE(m_prompt.MessageTexts(), std::vector<QString>{kRefusedSatellite});
+        QCOMPARE(int(dlg->GetStore()->GetSatelliteCount()), kMaxSatellites);
+        // The new-satellite defaults are back.
+        QCOMPARE(dlg->GetDlgItem<QLineEdit>(IDC_EDIT_SAT_NAME)->text(), QString());
+        QCOMPARE(dlg->GetDlgItem<QLineEdit>(IDC_EDIT_SAT_POSITION)->text(), QStringLiteral("0.0"));
+        QCOMPARE(dlg->Tree().topLevelItemCount(), kMaxSatellites + 1);
+    }
+
+    void appendTransponder_data() {
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("symbolRate");
+        QTest::addColumn<bool>("horizontal");
+        QTest::addColumn<QStringList>("labels"); // SAT-B's items afterwards
+        QTest::addColumn<QString>("panelFrequency");
+        QTest::newRow("appended") << "11000"
+                                  << "27500" << true
+                                  << QStringList{"  1. 10700 - 27500 - V ",
+                                                 "  2. 11000 - 27500 - H ", kNewTransponder}
+                                  << "11000";
+        QTest::newRow("symbol rate 500 becomes 1000")
+            << "11000"
+            << "500" << false
+            << QStringList{"  1. 10700 - 27500 - V ", "  2. 11000 -  1000 - V ", kNewTransponder}
+            << "11000";
+        QTest::newRow("frequency 0 does nothing")
+            << "0"
+            << "27500" << false << QStringList{"  1. 10700 - 27500 - V ", kNewTransponder} << "0";
+        QTest::newRow("symbol rate 0 does nothing")
+            << "11000"
+            << "0" << false << QStringList{"  1. 10700 - 27500 - V ", kNewTransponder} << "11000";
+        // Merged into the near vertical one, whose item keeps its old label for now.
+        QTest::newRow("near one merged")
+            << "10701"
+            << "27500" << false << QStringList{"  1. 10700 - 27500 - V ", kNewTransponder}
+            << "10701";
+        QTest::newRow("other polarisation is not near")
+            << "10701"
+            << "27500" << true
+            << QStringList{"  1. 10700 - 27500 - V ", "  2. 10701 - 27500 - H ", kNewTransponder}
+            << "10701";
+    }
+    void appendTransponder() {
+        QFETCH(QString, frequency);
+        QFETCH(QString, symbolRate);
+        QFETCH(bool, horizontal);
+        QFETCH(QStringList, labels);
+        auto dlg = Open();
+        QTreeWidgetItem* satB = Root(*dlg, 1);
+        QTreeWidgetItem* placeholder = satB->child(1);
+        Select(*dlg, placeholder);
+        Type(*dlg, IDC_EDIT_FREQUENCY, frequency);
+        Type(*dlg, IDC_EDIT_SYMBOL_RATE, symbolRate);
+        Click(dlg->GetDlgItem(horizontal ? IDC_RADIO_HORIZONTAL : IDC_RADIO_VERTICAL));
+        const WORD nBefore = dlg->GetStore()->GetTransponderCount();
+        Press(*dlg, IDC_BUTTON_APPEND);
+
+        QVERIFY(m_prompt.m_shown.empty());
+        QCOMPARE(Labels(dlg->Tree(), satB), labels);
+        QCOMPARE(dlg->Tree().currentItem(), placeholder);
+        QCOMPARE(int(dlg->GetStore()->GetTransponderCount()), nBefore + labels.size() - 2);
+        QTEST(dlg->GetDlgItem<QLineEdit>(IDC_EDIT_FREQUENCY)->text(), "panelFrequency");
+        if (QString(QTest::currentDataTag()) == QStringLiteral("near one merged"))
+            QCOMPARE(int(dlg->GetStore()->GetTransponder(3, 1)->frequency), 10701);
+        const bool bChanged = labels.size() > 2 || frequency == QStringLiteral("10701");
+        CheckRecordButtons(*dlg, !bChanged);
+    }
+
+    void updateSatelliteRelabelsInPlace() {
+        auto dlg = Open();
+        SSAT_INFO& stored = *dlg->GetStore()->GetSatellite(2);
+        stored.bSwitch = 0x08 | SW_LNB_POWER | (1 << SW_TONEBURST_SHIFT); // bit 3 not shown
+        stored.bDiseqc = 5; // a motor: no DiSEqC button shows it
+        stored.bCkuSwitch = 1;
+        Select(*dlg, Root(*dlg, 0));
+        Type(*dlg, IDC_EDIT_SAT_NAME, QStringLiteral("SAT-Z"));
+        Type(*dlg, IDC_EDIT_SAT_POSITION, QStringLiteral("13.0")); // no position check here
+        Click(dlg->GetDlgItem(IDC_RADIO_TONEBURST_OFF));
+        Click(dlg->GetDlgItem(IDC_RADIO_22KHZ_ON));
+        Press(*dlg, IDC_BUTTON_UPDATE);
+
+        QCOMPARE(Root(*dlg, 0)->text(0), QStringLiteral(" 1. SAT-Z ( 13.0) "));
+        QCOMPARE(Root(*dlg, 0)->childCount(), 4);
+        const SSAT_INFO& sat = *dlg->GetStore()->GetSatellite(2);
+        QCOMPARE(QByteArray(sat.szName), QByteArray("SAT-Z"));
+        QCOMPARE(int(sat.wPosition), 130);
+        QCOMPARE(int(sat.bSwitch), 0x08 | SW_LNB_POWER | SW_22KHZ);
+        QCOMPARE(int(sat.bDiseqc), 5);
+        QCOMPARE(int(sat.bCkuSwitch), 1);
+        QCOMPARE(int(sat.bIndex), 2);
+        // The satellite grids show the new name.
+        QVERIFY(Column(dlg->Grid(LIST_SAT_TV), 1).contains(QStringLiteral("1. SAT-Z")));
+        CheckRecordButtons(*dlg, false);
+    }
+
+    void updateTransponderStoresExactlyTheNewValues() {
+        auto dlg = Open();
+        STP_INFO& tp = *dlg->GetStore()->GetTransponder(2, 1);
+        tp.attribute = 0x3F; // FEC 3/4, horizontal, carried bits 1-3
+        Select(*dlg, Root(*dlg, 0)->child(0));
+        QCOMPARE(dlg->GetDlgItem<QComboBox>(IDC_COMBO_FEC)->currentText(), QStringLiteral("3/4"));
+        Click(dlg->GetDlgItem(IDC_RADIO_VERTICAL));
+        dlg->GetDlgItem<QComboBox>(IDC_COMBO_FEC)->setCurrentIndex(4);
+        Type(*dlg, IDC_EDIT_SYMBOL_RATE, QStringLiteral("500"));
+        Press(*dlg, IDC_BUTTON_UPDATE);
+        QCOMPARE(int(tp.attribute), 0x40);
+        QCOMPARE(int(tp.symbolrate), 500); // as entered
+        QCOMPARE(Root(*dlg, 0)->child(0)->text(0), QStringLiteral("  1. 11494 -   500 - V "));
+        QCOMPARE(Column(dlg->Grid(LIST_SAT_TV), 3).first(), QStringLiteral("500"));
+    }
+
+    void deleteSatelliteRebuildsTreeAndGrids() {
+        auto dlg = Open();
+        Select(*dlg, Root(*dlg, 0));
+        Press(*dlg, IDC_BUTTON_DELETE);
+        QCOMPARE(dlg->GetStore()->GetSatelliteCount(), 1);
+        QCOMPARE(Labels(dlg->Tree()), (QStringList{" 1. SAT-B ( 13.0) ", kNewSatellite}));
+        QCOMPARE(dlg->Tree().currentItem(), nullptr);
+        QCOMPARE(Column(dlg->Grid(LIST_SAT_TV), 6), QStringList{"Bee"});
+        QCOMPARE(dlg->Grid(LIST_SAT_RADIO).GetRows(), 1);
+        QCOMPARE(Column(dlg->Grid(LIST_TERR_TV), 3), QStringList{"Terra"});
+        CheckRecordButtons(*dlg, false);
+
+        Select(*dlg, Root(*dlg, 0));
+        Press(*dlg, IDC_BUTTON_DELETE);
+        QCOMPARE(Labels(dlg->Tree()), QStringList{kNewSatellite});
+        CheckRecordButtons(*dlg, true);
+        QVERIFY(m_prompt.m_shown.empty());
+    }
+
+    void deleteTransponderRenumbersTheLaterOnes() {
+        auto dlg = Open();
+        Select(*dlg, Root(*dlg, 0)->child(0));
+        Press(*dlg, IDC_BUTTON_DELETE);
+        QCOMPARE(
+            Labels(dlg->Tree(), Root(*dlg, 0)),
+            (QStringList{"  1. 10714 - 22000 - V ", "  2. 12000 - 27500 - H ", kNewTransponder}));
+        QCOMPARE(Column(dlg->Grid(LIST_SAT_TV), 6), (QStringList{"Three", "Bee"}));
+        CheckRecordButtons(*dlg, false);
+    }
+
+    void placeholdersChangeNothingOnUpdateOrDelete() {
+        auto dlg = Open();
+        AppendSatellite(*dlg, QStringLiteral("Twin"), QStringLiteral("13.0")); // refused
+        // The panel shows SAT-B with Update enabled, but the placeholder is still selected.
+        QCOMPARE(dlg->Tree().currentItem(), LastRoot(*dlg));
+        Press(*dlg, IDC_BUTTON_UPDATE);
+        Press(*dlg, IDC_BUTTON_DELETE);
+        QCOMPARE(dlg->GetStore()->GetSatelliteCount(), 2);
+        QCOMPARE(QByteArray(dlg->GetStore()->GetSatellite(3)->szName), QByteArray("SAT-B"));
+        dlg->Tree().setCurrentItem(nullptr);
+        for (int nId : {IDC_BUTTON_APPEND, IDC_BUTTON_UPDATE, IDC_BUTTON_DELETE})
+            Click(dlg->GetDlgItem(nId)); // nothing selected: nothing happens
+        QCOMPARE(dlg->GetStore()->GetSatelliteCount(), 2);
+    }
+
+    void appendOnAGridRunsTheChannelDialog() {
+        auto dlg = Open();
+        dlg->TabCtrl().setCurrentIndex(1);
+        m_prompt.m_modalScripts.push_back([](QDialog& modal) {
+            auto& info = static_cast<CChannelInfoDlg&>(modal);
+            auto* sats = info.GetDlgItem<QComboBox>(IDC_CHANNEL_COMBO_SATELLITE);
+            sats->setCurrentIndex(1);
+            emit sats->activated(1);
+            info.GetDlgItem<QLineEdit>(IDC_CHANNEL_EDIT_SERVICE_ID)->setText(QStringLiteral("7"));
+            info.GetDlgItem<QLineEdit>(IDC_CHANNEL_EDIT_NAME)->setText(QStringLiteral("Neu"));
+            QTest::mouseClick(info.GetDlgItem(IDC_CHANNEL_OK), Qt::LeftButton);
+            return info.result();
+        });
+        Press(*dlg, IDC_BUTTON_APPEND);
+        QCOMPARE(m_prompt.m_shown.front().text, QStringLiteral("Channel Informaton"));
+        QCOMPARE(m_prompt.MessageTexts(), std::vector<QString>{"New service is appended.\n"});
+        QStringList names = Column(dlg->Grid(LIST_SAT_TV), 6);
+        QCOMPARE(names.size(), 4);
+        QVERIFY(names.contains(QStringLiteral("Neu")));
+
+        // An equal service is merged: the grid shows the merged values although the dialog
+        // ended with Cancel.
+        m_prompt.m_modalScripts.push_back([](QDialog& modal) {
+            auto& info = static_cast<CChannelInfoDlg&>(modal);
+            auto* sats = info.GetDlgItem<QComboBox>(IDC_CHANNEL_COMBO_SATELLITE);
+            sats->setCurrentIndex(1);
+            emit sats->activated(1);
+            info.GetDlgItem<QLineEdit>(IDC_CHANNEL_EDIT_SERVICE_ID)->setText(QStringLiteral("201"));
+            info.GetDlgItem<QLineEdit>(IDC_CHANNEL_EDIT_NAME)->setText(QStringLiteral("Bee 2"));
+            QTest::mouseClick(info.GetDlgItem(IDC_CHANNEL_OK), Qt::LeftButton);
+            return info.result();
+        });
+        Press(*dlg, IDC_BUTTON_APPEND);
+        QCOMPARE(m_prompt.MessageTexts().back(), QStringLiteral("Same service is existed.\n"));
+        names.replace(names.indexOf(QStringLiteral("Bee")), QStringLiteral("Bee 2"));
+        QCOMPARE(Column(dlg->Grid(LIST_SAT_TV), 6), names);
+
+        // Cancel changes nothing.
+        const int nShown = int(m_prompt.m_shown.size());
+        m_prompt.m_modalScripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
+        Press(*dlg, IDC_BUTTON_APPEND);
+        QCOMPARE(int(m_prompt.m_shown.size()), nShown + 1);
+        QCOMPARE(dlg->Grid(LIST_SAT_TV).GetRows(), 5);
+    }
+
+    void detailInfoRewritesNetworkAndNameCells() {
+        auto dlg = Open();
+        dlg->TabCtrl().setCurrentIndex(1);
+        dlg->Grid(LIST_SAT_TV).SetRow(2); // "Three", network 2
+        m_prompt.m_modalScripts.push_back([](QDialog& modal) {
+            auto& info = static_cast<CChannelInfoDlg&>(modal);
+            info.GetDlgItem<QComboBox>(IDC_CHANNEL_COMBO_NETWORK)->setCurrentIndex(0);
+            info.GetDlgItem<QLineEdit>(IDC_CHANNEL_EDIT_NAME)->setText(QStringLiteral("Drei"));
+            QTest::mouseClick(info.GetDlgItem(IDC_CHANNEL_OK), Qt::LeftButton);
+            return info.result();
+        });
+        Press(*dlg, IDC_BUTTON_DETAIL_INFO);
+        QCOMPARE(dlg->Grid(LIST_SAT_TV).GetTextMatrix(2, 5), QStringLiteral("First "));
+        QCOMPARE(dlg->Grid(LIST_SAT_TV).GetTextMatrix(2, 6), QStringLiteral("Drei"));
+        QCOMPARE(int(dlg->GetStore()->GetService(1, LIST_SAT_TV)->wNetwork), 1);
+
+        dlg->TabCtrl().setCurrentIndex(3);
+        dlg->Grid(LIST_TERR_TV).SetRow(1);
+        m_prompt.m_modalScripts.push_back([](QDialog& modal) {
+            auto& info = static_cast<CChannelInfoDlg&>(modal);
+            info.GetDlgItem<QLineEdit>(IDC_CHANNEL_EDIT_NAME)->setText(QStringLiteral("Terra 2"));
+            QTest::mouseClick(info.GetDlgItem(IDC_CHANNEL_OK), Qt::LeftButton);
+            return info.result();
+        });
+        Press(*dlg, IDC_BUTTON_DETAIL_INFO);
+        QCOMPARE(dlg->Grid(LIST_TERR_TV).GetTextMatrix(1, 2), QStringLiteral("First "));
+        QCOMPARE(dlg->Grid(LIST_TERR_TV).GetTextMatrix(1, 3), QStringLiteral("Terra 2"));
+    }
+
+    void detailInfoOpensNothingOutsideTheList() {
+        auto dlg = Open();
+        dlg->TabCtrl().setCurrentIndex(1);
+        CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
+        grid.SetRow(0);
+        Press(*dlg, IDC_BUTTON_DETAIL_INFO);
+        grid.SetRows(10); // a grid row past the store's list
+        grid.SetRow(5);
+        Press(*dlg, IDC_BUTTON_DETAIL_INFO);
+        QVERIFY(m_prompt.m_shown.empty());
+    }
+
+    void detailInfoCancelChangesNothing() {
+        auto dlg = Open();
+        dlg->TabCtrl().setCurrentIndex(1);
+        dlg->Grid(LIST_SAT_TV).SetRow(1);
+        m_prompt.m_modalScripts.push_back([](QDialog& modal) {
+            modal.findChild<QLineEdit*>(QString::number(IDC_CHANNEL_EDIT_NAME))
+                ->setText(QStringLiteral("Gone"));
+            return int(QDialog::Rejected);
+        });
+        Press(*dlg, IDC_BUTTON_DETAIL_INFO);
+        QCOMPARE(dlg->Grid(LIST_SAT_TV).GetTextMatrix(1, 6), QStringLiteral("One"));
+        QCOMPARE(QByteArray(dlg->GetStore()->GetService(0, LIST_SAT_TV)->szName),
+                 QByteArray("One"));
+    }
+};
+
+QTEST_MAIN(EditorCommandsTest)
+#include "editor_commands.moc"

@@ -1,0 +1,294 @@
+// The buttons under the panel and the grids: Append, Update and Delete turn what the panel shows
+// into changes of the store and keep the tree in step; on the grid tabs Append and Detail Info
+// open the channel information dialog.
+#include "editor_dlg.h"
+
+#include "channel_info_dlg.h"
+#include "control_text.h"
+#include "number_text.h"
+#include "panel_options.h"
+#include "prompt.h"
+#include "resource.h"
+#include "tree_labels.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kNumberChars = 5;
+constexpr int kPositionChars = 16;
+// LNB list entries 0-3 stand for fixed LNBs; the later ones are single frequencies.
+constexpr int kFirstLnbFrequencyEntry = 4;
+constexpr BYTE kCLnbFirstValue = 2; // C-LNB entries 0 and 1 are stored as 2 and 3
+constexpr int kCLnbFrequencyEntry = 2;
+constexpr BYTE kCLnbFrequencyValue = 4;
+// Grid columns that Detail Info rewrites: network and name, satellite and terrestrial grids.
+constexpr long kSatNetworkColumn = 5;
+constexpr long kTerrNetworkColumn = 2;
+constexpr qsizetype kNetworkNameStart = 6; // after the "%4d. " id
+constexpr qsizetype kNetworkCellChars = 20;
+
+WORD ReadNumber(const QString& text, int maxChars = kNumberChars) {
+    return static_cast<WORD>(ParseDecimal(text, maxChars));
+}
+
+bool IsChecked(const CEditorDlg& dlg, int nId) {
+    return dlg.GetDlgItem<QRadioButton>(nId)->isChecked();
+}
+
+// The position of the first checked button of a row, -1 when none is checked.
+int CheckedIndex(const CEditorDlg& dlg, const SOptionRow& row) {
+    for (int i = 0; i < row.nCount; ++i) {
+        if (IsChecked(dlg, row.pIds[i]))
+            return i;
+    }
+    return -1;
+}
+
+int ListSelection(const CEditorDlg& dlg, int nComboId) {
+    return SelectionOf(*dlg.GetDlgItem<QComboBox>(nComboId));
+}
+
+// The fields Append and Update both take from the panel: name, position, LNB and C-LNB.
+void ReadSatelliteFields(const CEditorDlg& dlg, SSAT_INFO& rec) {
+    SetName(rec.szName, dlg.m_strSatName.toLatin1().toStdString());
+    rec.wPosition = ReadNumber(dlg.m_strSatPosition, kPositionChars);
+
+    const int lnb = ListSelection(dlg, IDC_COMBO_LNB_FREQ);
+    const bool bListedLnb = lnb >= 0 && lnb < kLnbTypeUser;
+    rec.bLnbType = static_cast<BYTE>(bListedLnb ? lnb : kLnbTypeUser);
+    rec.wLnbFreq = bListedLnb && lnb < kFirstLnbFrequencyEntry ? 0 : ReadNumber(dlg.m_strLnbFreq);
+
+    const int cLnb = ListSelection(dlg, IDC_COMBO_CLNB_FREQ);
+    if (cLnb >= 0 && cLnb < kCLnbFrequencyEntry) {
+        rec.bCLnb = static_cast<BYTE>(cLnb + kCLnbFirstValue);
+        rec.wCLnbFreq = 0;
+    } else {
+        rec.bCLnb = cLnb == kCLnbFrequencyEntry ? kCLnbFrequencyValue : kCLnbUser;
+        rec.wCLnbFreq = ReadNumber(dlg.m_strCLnbFreq);
+    }
+}
+
+// The C/KU switch of the checked button, -1 when none is checked.
+int CkuSwitchValue(const CEditorDlg& dlg) {
+    const int checked = CheckedIndex(dlg, Row(kCkuRow));
+    return checked == 2 ? kCkuToneBurstValue : checked;
+}
+
+// Offset 8 with the LNB power, 22 kHz, 12 V and ToneBurst bits from the panel; the bits the
+// panel does not show are kept from `kept`.
+BYTE SwitchBits(const CEditorDlg& dlg, BYTE kept) {
+    constexpr BYTE kToneBurstMask = 3 << SW_TONEBURST_SHIFT;
+    int bits = kept & ~(SW_LNB_POWER | SW_22KHZ | SW_12V | kToneBurstMask);
+    bits |= IsChecked(dlg, IDC_RADIO_LNB_POWER_ON) ? SW_LNB_POWER : 0;
+    bits |= IsChecked(dlg, IDC_RADIO_22KHZ_ON) ? SW_22KHZ : 0;
+    bits |= IsChecked(dlg, IDC_RADIO_12V) ? SW_12V : 0;
+    bits |= std::max(CheckedIndex(dlg, Row(kToneBurstRow)), 0) << SW_TONEBURST_SHIFT;
+    return static_cast<BYTE>(bits);
+}
+
+// The FEC list's selection; none counts as Auto.
+BYTE FecSelection(const CEditorDlg& dlg) {
+    return static_cast<BYTE>(std::max(ListSelection(dlg, IDC_COMBO_FEC), 0));
+}
+
+void AddPlaceholder(QTreeWidgetItem* parent, QTreeWidget& tree, const char* label) {
+    const QStringList text{QString::fromLatin1(label)};
+    if (parent != nullptr)
+        new QTreeWidgetItem(parent, text);
+    else
+        new QTreeWidgetItem(&tree, text);
+}
+
+} // namespace
+
+void CEditorDlg::ConnectCommandButtons() {
+    const struct {
+        int nId;
+        void (CEditorDlg::*pHandler)();
+    } buttons[] = {{IDC_BUTTON_APPEND, &CEditorDlg::OnButtonAppend},
+                   {IDC_BUTTON_UPDATE, &CEditorDlg::OnButtonUpdate},
+                   {IDC_BUTTON_DELETE, &CEditorDlg::OnButtonDelete},
+                   {IDC_BUTTON_DETAIL_INFO, &CEditorDlg::OnButtonDetailInfo}};
+    for (const auto& button : buttons)
+        connect(GetDlgItem<QPushButton>(button.nId), &QPushButton::clicked, this, button.pHandler);
+}
+
+// ---- Append -------------------------------------------------------------------------------------
+
+void CEditorDlg::OnButtonAppend() {
+    ReadControls();
+    if (const int nList = GetCurrentList(); nList >= 0) {
+        RunChannelInfo(static_cast<BYTE>(nList), 0);
+        return;
+    }
+    QTreeWidgetItem* item = m_pTree->currentItem();
+    if (item == nullptr)
+        return;
+    if (item->parent() == nullptr)
+        AppendSatelliteItem(*item);
+    else
+        AppendTransponderItem(*item);
+}
+
+// The new satellite takes the place of the "New Satellite" item, which moves to the end.
+void CEditorDlg::AppendSatelliteItem(QTreeWidgetItem& item) {
+    SSAT_INFO rec{};
+    ReadSatelliteFields(*this, rec);
+    rec.bCkuSwitch = static_cast<BYTE>(std::max(CkuSwitchValue(*this), 0));
+    rec.bSwitch = SwitchBits(*this, 0);
+    rec.bDiseqc = static_cast<BYTE>(std::max(CheckedIndex(*this, Row(kDiseqcRow)), 0));
+    if (m_pStore->AppendSatellite(rec) != m_pStore->GetSatelliteCount()) {
+        m_prompt.MessageBox(QStringLiteral(
+            "[ERROR] Satellite is not appended. \n Check the satellite position.\n\n"));
+        // The satellite already at that position, or the defaults after a refusal for room.
+        FillSatellitePanel(rec.bIndex);
+        return;
+    }
+    item.setText(0, SatelliteLabel(rec.bIndex - 1, rec));
+    AddPlaceholder(&item, *m_pTree, kNewTransponderLabel);
+    AddPlaceholder(nullptr, *m_pTree, kNewSatelliteLabel);
+    EnableRecordButtons(false);
+}
+
+// An appended transponder takes the place of its satellite's "New Transponder" item; one that
+// the store merged into a near one is shown in the panel instead.
+void CEditorDlg::AppendTransponderItem(QTreeWidgetItem& item) {
+    QTreeWidgetItem* parent = item.parent();
+    const BYTE nSat = SatelliteIndexOf(*parent);
+    if (nSat == 0)
+        return;
+    BYTE nTp = 0;
+    const BYTE result = m_pStore->AppendTransponder(
+        nSat, &nTp, ReadNumber(m_strFrequency), ReadNumber(m_strSymbolRate),
+        IsChecked(IDC_RADIO_HORIZONTAL) ? 1 : 0, FecSelection(*this));
+    if (result == TP_APPENDED) {
+        if (const STP_INFO* tp = m_pStore->GetTransponder(nSat, nTp))
+            item.setText(0, TransponderLabel(*tp));
+        AddPlaceholder(parent, *m_pTree, kNewTransponderLabel);
+        EnableRecordButtons(false);
+    } else if (result == TP_MERGED) {
+        FillTransponderPanel(nSat, nTp);
+        EnableRecordButtons(false);
+    }
+}
+
+// ---- Update -------------------------------------------------------------------------------------
+
+void CEditorDlg::OnButtonUpdate() {
+    QTreeWidgetItem* item = m_pTree->currentItem();
+    if (item == nullptr)
+        return;
+    ReadControls();
+    const bool bUpdated =
+        item->parent() == nullptr ? UpdateSatelliteItem(*item) : UpdateTransponderItem(*item);
+    if (!bUpdated)
+        return;
+    ReadControls();
+    RefillGrid(LIST_SAT_TV);
+    RefillGrid(LIST_SAT_RADIO);
+    EnableRecordButtons(false);
+}
+
+// No position check: two satellites may share a position after an update.
+bool CEditorDlg::UpdateSatelliteItem(QTreeWidgetItem& item) {
+    const BYTE nSat = SatelliteIndexOf(item);
+    const SSAT_INFO* stored = m_pStore->GetSatellite(nSat);
+    if (stored == nullptr)
+        return false;
+    SSAT_INFO rec = *stored;
+    ReadSatelliteFields(*this, rec);
+    // Rows with no button checked (a motor DiSEqC value) keep the stored value.
+    if (const int cku = CkuSwitchValue(*this); cku >= 0)
+        rec.bCkuSwitch = static_cast<BYTE>(cku);
+    rec.bSwitch = SwitchBits(*this, rec.bSwitch);
+    if (const int diseqc = CheckedIndex(*this, Row(kDiseqcRow)); diseqc >= 0)
+        rec.bDiseqc = static_cast<BYTE>(diseqc);
+    m_pStore->SetSatellite(nSat, rec);
+    item.setText(0, SatelliteLabel(nSat - 1, rec));
+    return true;
+}
+
+// The values are stored as entered: no merge with a near transponder, no lower limit.
+bool CEditorDlg::UpdateTransponderItem(QTreeWidgetItem& item) {
+    const BYTE nSat = SatelliteIndexOf(*item.parent());
+    STP_INFO* tp = m_pStore->GetTransponder(nSat, static_cast<BYTE>(LabelNumber(item.text(0))));
+    if (tp == nullptr)
+        return false;
+    tp->frequency = ReadNumber(m_strFrequency);
+    tp->symbolrate = ReadNumber(m_strSymbolRate);
+    tp->attribute =
+        static_cast<BYTE>((IsChecked(IDC_RADIO_HORIZONTAL) ? 1 : 0) | FecSelection(*this) << 4);
+    item.setText(0, TransponderLabel(*tp));
+    return true;
+}
+
+// ---- Delete -------------------------------------------------------------------------------------
+
+// The store renumbers what follows the deleted record, so the tree and grids are rebuilt.
+void CEditorDlg::OnButtonDelete() {
+    const QTreeWidgetItem* item = m_pTree->currentItem();
+    if (item == nullptr)
+        return;
+    const bool bSatellite = item->parent() == nullptr;
+    const int nNumber = LabelNumber(item->text(0));
+    if (bSatellite) {
+        if (nNumber == 0)
+            return;
+        m_pStore->DeleteSatellite(static_cast<BYTE>(nNumber + 1));
+    } else {
+        const int nSatNumber = LabelNumber(item->parent()->text(0));
+        if (nSatNumber == 0 || nNumber == 0)
+            return;
+        m_pStore->DeleteTransponder(static_cast<BYTE>(nSatNumber + 1), static_cast<BYTE>(nNumber));
+    }
+    m_pTree->clear();
+    Grid(LIST_SAT_TV).Clear();
+    Grid(LIST_SAT_RADIO).Clear();
+    ResetControls();
+    FillSatellitePanel(0);
+    FillTransponderPanel(0, 0);
+    RefreshAllViews();
+    EnableRecordButtons(bSatellite && m_pStore->GetSatelliteCount() == 0);
+}
+
+// ---- the channel information dialog -------------------------------------------------------------
+
+void CEditorDlg::OnButtonDetailInfo() {
+    const int nList = GetCurrentList();
+    if (nList < 0 || m_pStore == nullptr)
+        return;
+    const long nRow = Grid(static_cast<BYTE>(nList)).GetRow();
+    if (nRow < 1 || nRow > m_pStore->GetServiceCount(static_cast<BYTE>(nList)))
+        return;
+    RunChannelInfo(static_cast<BYTE>(nList), nRow);
+}
+
+// Row 0 adds a new service to list nList, any other row changes that row's service. The grid
+// follows the store: refilled after an add (also when the store merged the new service into an
+// equal one), or its network and name cells rewritten after a change.
+void CEditorDlg::RunChannelInfo(BYTE nList, long nRow) {
+    CChannelInfoDlg dlg(m_prompt, this);
+    dlg.SetupChannelInfo(nList + 1, static_cast<int>(nRow), m_pStore.get(), nRow == 0 ? 1 : 0);
+    const int result = dlg.DoModal(m_prompt);
+    if (nRow == 0) {
+        if (dlg.StoreChanged())
+            RefillGrid(nList);
+        return;
+    }
+    if (result != QDialog::Accepted)
+        return;
+    CMSFlexGrid& grid = Grid(nList);
+    const long nNetworkCol =
+        nList == LIST_SAT_TV || nList == LIST_SAT_RADIO ? kSatNetworkColumn : kTerrNetworkColumn;
+    // An empty network text left the service's network as it was, and so its cell.
+    if (!dlg.m_strNetwork.isEmpty())
+        grid.SetTextMatrix(nRow, nNetworkCol,
+                           dlg.m_strNetwork.mid(kNetworkNameStart, kNetworkCellChars));
+    grid.SetTextMatrix(nRow, nNetworkCol + 1, dlg.m_strName);
+}
