@@ -108,39 +108,26 @@ class EditorEditTest : public QObject {
         return false;
     }
 
+    // Whether the row menu a right-click on row nRow shows offers Paste (the menu dismissed).
+    bool PasteOffered(CEditorDlg& dlg, long nRow, BYTE nList = LIST_SAT_TV) {
+        SelectRows(dlg.Grid(nList), nRow, nRow);
+        const std::size_t nMenus = m_prompt.m_menus.size();
+        RightClickGridCell(dlg.Grid(nList), nRow, 3);
+        return m_prompt.m_menus.size() == nMenus + 1 && PasteEnabledInLastMenu();
+    }
+
+    // The cut marks of the list, one digit a service.
+    static QString Marks(CEditorDlg& dlg, BYTE nList = LIST_SAT_TV) {
+        QString marks;
+        for (WORD i = 0; i < dlg.GetStore()->GetServiceCount(nList); ++i)
+            marks += QString::number(dlg.GetStore()->GetServiceMark(i, nList));
+        return marks;
+    }
+
   private slots:
     void init() { m_prompt = CScriptedPrompt(); }
 
-    void theTwoPopups() {
-        auto dlg = Window();
-        CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
-        SelectRows(grid, 2, 3);
-        RightClickGridCell(grid, 2, 4);
-        SelectCells(grid, 1, 8, 2, 12);
-        RightClickGridCell(grid, 2, 12);
-        QCOMPARE(m_prompt.m_menus.size(), std::size_t(2));
-        const auto& rows = m_prompt.m_menus[0];
-        QCOMPARE(rows.title, QStringLiteral("1"));
-        QCOMPARE(rows.items.size(), std::size_t(4));
-        const std::pair<const char*, unsigned> kRowItems[] = {
-            {"&Cut", 32782}, {"&Paste", 32783}, {"", 0}, {"&Delete", 32784}};
-        for (std::size_t i = 0; i < 4; ++i) {
-            QCOMPARE(rows.items[i].text, QString::fromLatin1(kRowItems[i].first));
-            QCOMPARE(rows.items[i].nId, kRowItems[i].second);
-        }
-        QVERIFY(rows.items[0].bEnabled && rows.items[3].bEnabled);
-        QVERIFY(!rows.items[1].bEnabled); // nothing cut yet
-        const auto& flags = m_prompt.m_menus[1];
-        QCOMPARE(flags.title, QStringLiteral("2"));
-        QCOMPARE(flags.items.size(), std::size_t(2));
-        QCOMPARE(flags.items[0].text, QStringLiteral("&Enable"));
-        QCOMPARE(flags.items[0].nId, 32804u);
-        QCOMPARE(flags.items[1].text, QStringLiteral("&Disable"));
-        QCOMPARE(flags.items[1].nId, 32805u);
-        // Dismissed menus do nothing.
-        QCOMPARE(Names(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
-    }
-
+    // The store's own tests cover where a block lands; these prove the grid's part.
     void cutAndPasteMoveABlock_data() {
         QTest::addColumn<int>("list");
         QTest::addColumn<int>("from");
@@ -149,12 +136,8 @@ class EditorEditTest : public QObject {
         QTest::addColumn<L>("expected");
         const int sat = LIST_SAT_TV, terr = LIST_TERR_TV;
         QTest::newRow("down") << sat << 3 << 4 << 6 << L{"S1", "S2", "S5", "S3", "S4", "S6"};
-        QTest::newRow("up") << sat << 4 << 5 << 2 << L{"S1", "S4", "S5", "S2", "S3", "S6"};
         QTest::newRow("selected bottom up")
             << sat << 5 << 4 << 2 << L{"S1", "S4", "S5", "S2", "S3", "S6"};
-        QTest::newRow("onto itself") << sat << 3 << 4 << 4 << L{"S1", "S2", "S3", "S4", "S5", "S6"};
-        QTest::newRow("onto its first row")
-            << sat << 3 << 4 << 3 << L{"S1", "S2", "S3", "S4", "S5", "S6"};
         QTest::newRow("to the top") << sat << 5 << 6 << 1 << L{"S5", "S6", "S1", "S2", "S3", "S4"};
         QTest::newRow("terrestrial")
             << terr << 1 << 2 << 5 << L{"S3", "S4", "S1", "S2", "S5", "S6"};
@@ -174,45 +157,36 @@ class EditorEditTest : public QObject {
         QCOMPARE(Names(*dlg, nList), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
         QCOMPARE(grid.GetRow(), long(std::max(from, to)));
         QCOMPARE(grid.GetCol(), 1L);
-        for (WORD i = 0; i < 6; ++i)
-            QCOMPARE(dlg->GetStore()->GetServiceMark(i, nList),
-                     BYTE(i + 1 >= std::min(from, to) && i + 1 <= std::max(from, to)));
+        QString marks(6, u'0');
+        marks.replace(std::min(from, to) - 1, std::abs(to - from) + 1,
+                      QString(std::abs(to - from) + 1, u'1'));
+        QCOMPARE(Marks(*dlg, nList), marks);
 
         RowCommand(*dlg, target, target, target, ID_EDIT_PASTE, nList);
         QVERIFY(PasteEnabledInLastMenu());
         QCOMPARE(Names(*dlg, nList), expected);
         QCOMPARE(StoreNames(*dlg, nList), expected);
         QCOMPARE(grid.GetRow(), long(target));
-        for (WORD i = 0; i < 6; ++i) {
+        for (WORD i = 0; i < 6; ++i)
             QCOMPARE(dlg->GetStore()->GetService(i, nList)->wNumber, WORD(i + 1));
-            QCOMPARE(dlg->GetStore()->GetServiceMark(i, nList), BYTE(0));
-        }
-        // The paste used up the cut.
-        SelectRows(grid, target, target);
-        RightClickGridCell(grid, target, 1);
-        QCOMPARE(m_prompt.m_menus.size(), std::size_t(3));
-        QVERIFY(!PasteEnabledInLastMenu());
+        QCOMPARE(Marks(*dlg, nList), QStringLiteral("000000"));
+        QVERIFY(!PasteOffered(*dlg, target, nList)); // the paste used up the cut
     }
 
     void pasteIsGreyedUntilACut() {
         auto dlg = Window();
-        CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
         // Choosing the greyed Paste does nothing.
         RowCommand(*dlg, 2, 2, 2, ID_EDIT_PASTE);
         QVERIFY(!PasteEnabledInLastMenu());
         QCOMPARE(Names(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
         RowCommand(*dlg, 1, 1, 1, ID_EDIT_CUT);
-        SelectRows(grid, 4, 4);
-        RightClickGridCell(grid, 4, 3);
-        QVERIFY(PasteEnabledInLastMenu());
+        QVERIFY(PasteOffered(*dlg, 4));
         // A Delete also ends the pending cut.
         RowCommand(*dlg, 6, 6, 6, ID_EDIT_DELETE);
-        SelectRows(grid, 5, 5);
-        RightClickGridCell(grid, 5, 3);
-        QCOMPARE(m_prompt.m_menus.size(), std::size_t(5));
-        QVERIFY(!PasteEnabledInLastMenu());
+        QVERIFY(!PasteOffered(*dlg, 5));
     }
 
+    // The items' ids are proven by the tests that choose them.
     void whichRightClicksShowAMenu_data() {
         QTest::addColumn<int>("list");
         QTest::addColumn<QList<int>>("selection"); // row, col, rowSel, colSel
@@ -252,6 +226,7 @@ class EditorEditTest : public QObject {
         CMSFlexGrid& grid = dlg->Grid(nList);
         SelectCells(grid, selection[0], selection[1], selection[2], selection[3]);
         RightClickGridCell(grid, mouse[0], mouse[1]);
+        QCOMPARE(Names(*dlg, nList), (L{"S1", "S2", "S3", "S4", "S5", "S6"})); // dismissed
         if (menu.isEmpty()) {
             QVERIFY(m_prompt.m_menus.empty());
             return;
@@ -279,7 +254,6 @@ class EditorEditTest : public QObject {
         QTest::newRow("middle") << 2 << 3 << L{"S1", "S4", "S5", "S6"} << 3;
         QTest::newRow("first") << 1 << 1 << L{"S2", "S3", "S4", "S5", "S6"} << 1;
         QTest::newRow("last rows") << 6 << 5 << L{"S1", "S2", "S3", "S4"} << 4;
-        QTest::newRow("last row") << 6 << 6 << L{"S1", "S2", "S3", "S4", "S5"} << 5;
     }
     void deleteKeepsTheCurrentRow() {
         QFETCH(int, from);
@@ -366,11 +340,9 @@ class EditorEditTest : public QObject {
     void withoutADataFileNothingIsCutOrDeleted() {
         auto dlg = Window(LIST_SAT_TV, true);
         RowCommand(*dlg, 2, 3, 2, ID_EDIT_CUT);
-        for (WORD i = 0; i < 6; ++i)
-            QCOMPARE(dlg->GetStore()->GetServiceMark(i, LIST_SAT_TV), BYTE(0));
+        QCOMPARE(Marks(*dlg), QStringLiteral("000000"));
         RowCommand(*dlg, 5, 5, 5, ID_EDIT_DELETE);
-        QCOMPARE(m_prompt.m_menus.size(), std::size_t(2));
-        QVERIFY(!PasteEnabledInLastMenu()); // the cut did not count
+        QVERIFY(!PasteOffered(*dlg, 1)); // the cut did not count
         QCOMPARE(StoreNames(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
         QCOMPARE(Names(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
     }
@@ -381,11 +353,7 @@ class EditorEditTest : public QObject {
         dlg->GetStore()->SetPathName(std::string());
         RowCommand(*dlg, 5, 5, 5, ID_EDIT_PASTE);
         QCOMPARE(StoreNames(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
-        // The cut is still pending.
-        SelectRows(dlg->Grid(LIST_SAT_TV), 5, 5);
-        RightClickGridCell(dlg->Grid(LIST_SAT_TV), 5, 2);
-        QCOMPARE(m_prompt.m_menus.size(), std::size_t(3));
-        QVERIFY(PasteEnabledInLastMenu());
+        QVERIFY(PasteOffered(*dlg, 5)); // the cut is still pending
     }
 
     void changingTabsForgetsTheSavedRows() {
@@ -395,8 +363,7 @@ class EditorEditTest : public QObject {
         dlg->TabCtrl().setCurrentIndex(2);
         dlg->TabCtrl().setCurrentIndex(1);
         QVERIFY(dlg->OnCommand(ID_EDIT_CUT));
-        for (WORD i = 0; i < 6; ++i)
-            QCOMPARE(dlg->GetStore()->GetServiceMark(i, LIST_SAT_TV), BYTE(0));
+        QCOMPARE(Marks(*dlg), QStringLiteral("000000"));
     }
 
     // A cut on one list and a paste on another: the other list has no marks, so nothing moves,
@@ -413,8 +380,7 @@ class EditorEditTest : public QObject {
         RowCommand(*dlg, 2, 2, 2, ID_EDIT_PASTE, LIST_SAT_RADIO);
         QCOMPARE(Names(*dlg, LIST_SAT_RADIO), (L{"R1", "R2"}));
         QCOMPARE(StoreNames(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
-        for (WORD i = 0; i < 6; ++i)
-            QCOMPARE(dlg->GetStore()->GetServiceMark(i, LIST_SAT_TV), BYTE(0));
+        QCOMPARE(Marks(*dlg), QStringLiteral("000000"));
     }
 };
 
