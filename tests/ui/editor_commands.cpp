@@ -161,37 +161,27 @@ class EditorCommandsTest : public QObject {
                                                    " 3. Astra 3 ( 23.5) ", kNewSatellite}));
     }
 
-    // An index of -1 types the text over the list instead.
+    // An index of -1 types the row's text over the list instead.
     void lnbListsMapToTheRecord_data() {
         QTest::addColumn<int>("lnbIndex");
         QTest::addColumn<int>("cLnbIndex");
-        QTest::addColumn<QString>("lnbTyped");
-        QTest::addColumn<QString>("cLnbTyped");
+        QTest::addColumn<QString>("typed");  // for the LNB and the C-LNB list
         QTest::addColumn<QList<int>>("lnb"); // LNB type and frequency, C-LNB and frequency
         using I = QList<int>;
-        QTest::newRow("universal, single") << 1 << 0 << ""
-                                           << "" << I{1, 0, 2, 0};
-        QTest::newRow("C normal, C normal") << 3 << 1 << ""
-                                            << "" << I{3, 0, 3, 0};
-        QTest::newRow("5750 entries") << 4 << 2 << ""
-                                      << "" << I{4, 5750, 4, 5750};
-        QTest::newRow("11475 entry") << 12 << 0 << ""
-                                     << "" << I{12, 11475, 2, 0};
-        QTest::newRow("typed") << -1 << -1 << "9000"
-                               << "5300" << I{13, 9000, 5, 5300};
-        QTest::newRow("typed entry text") << -1 << -1 << "9750"
-                                          << "5750" << I{13, 9750, 5, 5750};
+        QTest::newRow("universal, single") << 1 << 0 << "" << I{1, 0, 2, 0};
+        QTest::newRow("5750 entries") << 4 << 2 << "" << I{4, 5750, 4, 5750};
+        QTest::newRow("11475 entry") << 12 << 0 << "" << I{12, 11475, 2, 0};
+        QTest::newRow("typed entry text") << -1 << -1 << "9750 5750" << I{13, 9750, 5, 5750};
     }
     void lnbListsMapToTheRecord() {
         QFETCH(int, lnbIndex);
         QFETCH(int, cLnbIndex);
-        QFETCH(QString, lnbTyped);
-        QFETCH(QString, cLnbTyped);
+        QFETCH(QString, typed);
         auto dlg = Open();
         Select(*dlg, LastRoot(*dlg));
         Click(dlg->GetDlgItem(IDC_RADIO_CKU_0V12V)); // the C-LNB list is usable
-        SetList(*dlg, IDC_COMBO_LNB_FREQ, lnbIndex, lnbTyped);
-        SetList(*dlg, IDC_COMBO_CLNB_FREQ, cLnbIndex, cLnbTyped);
+        SetList(*dlg, IDC_COMBO_LNB_FREQ, lnbIndex, typed.section(' ', 0, 0));
+        SetList(*dlg, IDC_COMBO_CLNB_FREQ, cLnbIndex, typed.section(' ', 1, 1));
         Type(*dlg, IDC_EDIT_SAT_POSITION, QStringLiteral("5"));
         Press(*dlg, IDC_BUTTON_APPEND);
         const SSAT_INFO* sat = dlg->GetStore()->GetSatellite(4);
