@@ -120,9 +120,9 @@ class ChannelInfoDlgTest : public QObject {
         return usable;
     }
     // A dialog set up and shown as its modal run shows it.
-    std::unique_ptr<CChannelInfoDlg> Open(int nMode, int nRow) {
+    std::unique_ptr<CChannelInfoDlg> Open(int nMode, int nRow, CChannelStore* store = nullptr) {
         auto dlg = std::make_unique<CChannelInfoDlg>(m_prompt);
-        dlg->SetupChannelInfo(nMode, nRow, &*m_store, nRow == 0 ? 1 : 0);
+        dlg->SetupChannelInfo(nMode, nRow, store ? store : &*m_store, nRow == 0 ? 1 : 0);
         dlg->OnInitDialog();
         dlg->show();
         return dlg;
@@ -157,17 +157,6 @@ class ChannelInfoDlgTest : public QObject {
                  QStringList{"  1. 12000 - 27500 - H "});
     }
 
-    void terrestrialServiceOffersTheMuxes() {
-        auto dlg = Open(kTerrTv, 0);
-        QVERIFY(!dlg->GetDlgItem(IDC_CHANNEL_COMBO_SATELLITE)->isVisible());
-        QVERIFY(!dlg->GetDlgItem(IDC_CHANNEL_STATIC_SATELLITE)->isVisible());
-        QCOMPARE(dlg->GetDlgItem<QLabel>(IDC_CHANNEL_STATIC_TRANSPONDER)->text(),
-                 QStringLiteral("MUX"));
-        // MUXes in index order, wherever their slots are.
-        QCOMPARE(Entries(Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER)),
-                 (QStringList{"  1. MUX 21", "  3. MUX 2F"}));
-    }
-
     // Names are 8-bit texts. An unchanged OK keeps the service: Dolby stays, bit 14 of the
     // audio PID goes, and a network the table does not list is kept.
     void existingServiceIsShownAndKeptByOk() {
@@ -187,7 +176,14 @@ class ChannelInfoDlgTest : public QObject {
         QCOMPARE(Fields(tv), (QList<int>{2, 2, 12, 28106, 512, 0x8123, 600, 0}));
         QCOMPARE(QByteArray(tv.szName), QByteArray("Caf\xE9"));
 
+        // A terrestrial service offers the MUXes in index order, wherever their slots are.
         auto terr = Open(kTerrTv, 1);
+        QVERIFY(!terr->GetDlgItem(IDC_CHANNEL_COMBO_SATELLITE)->isVisible());
+        QVERIFY(!terr->GetDlgItem(IDC_CHANNEL_STATIC_SATELLITE)->isVisible());
+        QCOMPARE(terr->GetDlgItem<QLabel>(IDC_CHANNEL_STATIC_TRANSPONDER)->text(),
+                 QStringLiteral("MUX"));
+        QCOMPARE(Entries(Combo(*terr, IDC_CHANNEL_COMBO_TRANSPONDER)),
+                 (QStringList{"  1. MUX 21", "  3. MUX 2F"}));
         QCOMPARE(Combo(*terr, IDC_CHANNEL_COMBO_TRANSPONDER).currentText(),
                  QStringLiteral("  3. MUX 2F"));
         QCOMPARE(Combo(*terr, IDC_CHANNEL_COMBO_NETWORK).currentIndex(), -1); // 250 is unknown
@@ -223,15 +219,6 @@ class ChannelInfoDlgTest : public QObject {
             seen << field.text();
         }
         QCOMPARE(seen.join(' '), typing.section(QStringLiteral(": "), 1));
-    }
-
-    void clearedAudioPidShowsZero() {
-        auto dlg = Open(kSatTv, 1);
-        QLineEdit& audio = Edit(*dlg, IDC_CHANNEL_EDIT_AUDIO_PID);
-        audio.selectAll();
-        QTest::keyClick(&audio, Qt::Key_Backspace);
-        QCOMPARE(audio.text(), QStringLiteral("0"));
-        QCOMPARE(dlg->m_strAudioPid, QStringLiteral("0"));
     }
 
     void okChecksKeepTheDialogOpen() {
@@ -346,16 +333,14 @@ class ChannelInfoDlgTest : public QObject {
     void fullListRefusesTheService() {
         CChannelStore full;
         CStoreBuilder(full).LargeSatTvList(kMaxSatServices);
-        CChannelInfoDlg dlg(m_prompt);
-        dlg.SetupChannelInfo(kSatTv, 0, &full, 1);
-        dlg.OnInitDialog();
-        Choose(dlg, IDC_CHANNEL_COMBO_SATELLITE, 0);
-        Type(dlg, IDC_CHANNEL_EDIT_SERVICE_ID, QStringLiteral("60000"));
-        PressOk(dlg);
+        auto dlg = Open(kSatTv, 0, &full);
+        Choose(*dlg, IDC_CHANNEL_COMBO_SATELLITE, 0);
+        Type(*dlg, IDC_CHANNEL_EDIT_SERVICE_ID, QStringLiteral("60000"));
+        PressOk(*dlg);
         QCOMPARE(m_prompt.MessageTexts(),
                  std::vector<QString>{"[Error] Service is not appended.\n"});
-        QCOMPARE(dlg.result(), int(QDialog::Rejected));
-        QVERIFY(!dlg.StoreChanged());
+        QCOMPARE(dlg->result(), int(QDialog::Rejected));
+        QVERIFY(!dlg->StoreChanged());
         QCOMPARE(int(full.GetSatTvCount()), kMaxSatServices);
     }
 
@@ -363,6 +348,11 @@ class ChannelInfoDlgTest : public QObject {
         auto dlg = Open(kSatTv, 1);
         Edit(*dlg, IDC_CHANNEL_EDIT_NAME).selectAll();
         QTest::keyClick(&Edit(*dlg, IDC_CHANNEL_EDIT_NAME), Qt::Key_Delete);
+        QLineEdit& audio = Edit(*dlg, IDC_CHANNEL_EDIT_AUDIO_PID);
+        audio.selectAll();
+        QTest::keyClick(&audio, Qt::Key_Backspace); // a cleared PID shows 0
+        QCOMPARE(audio.text(), QStringLiteral("0"));
+        QCOMPARE(dlg->m_strAudioPid, QStringLiteral("0"));
         Type(*dlg, IDC_CHANNEL_EDIT_AUDIO_PID, QStringLiteral("44"));
         QTest::mouseClick(dlg->GetDlgItem(IDC_CHANNEL_CHECK_DOLBY), Qt::LeftButton);
         Choose(*dlg, IDC_CHANNEL_COMBO_NETWORK, 2);
