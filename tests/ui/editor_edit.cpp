@@ -270,12 +270,9 @@ class EditorEditTest : public QObject {
     void deletingEveryRowLeavesTheHeader() {
         auto dlg = Window();
         CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
-        const L headers = [&] {
-            L cells;
-            for (long c = 0; c < grid.GetCols(); ++c)
-                cells << grid.GetTextMatrix(0, c);
-            return cells;
-        }();
+        L headers;
+        for (long c = 0; c < grid.GetCols(); ++c)
+            headers << grid.GetTextMatrix(0, c);
         RowCommand(*dlg, 1, 6, 3, ID_EDIT_DELETE);
         QCOMPARE(dlg->GetStore()->GetServiceCount(LIST_SAT_TV), WORD(0));
         QCOMPARE(grid.GetRows(), 1L);
