@@ -252,7 +252,7 @@ class ChannelInfoDlgTest : public QObject {
 
     // Each row chooses the satellite, transponder and network entries (-1 leaves them) and
     // types the service id, name, video, audio and PCR PIDs (empty: not typed).
-    void newServiceStoresWhatWasTyped_data() {
+    void newOrEqualServiceStoresWhatWasTyped_data() {
         QTest::addColumn<int>("mode");
         QTest::addColumn<QList<int>>("choices"); // satellite, transponder, network
         QTest::addColumn<QStringList>("typed");
@@ -274,14 +274,20 @@ class ChannelInfoDlgTest : public QObject {
         QTest::newRow("terrestrial on the second MUX")
             << int(kTerrRadio) << I{-1, 1, -1} << S{"77"} << false << QByteArray("Noname")
             << I{kTerrestrialSatIndex, 3, 3, 77, 0, 0, 0, FLAG_RADIO};
+        // Merged into the stored one, which takes the new values.
+        QTest::newRow("equal service")
+            << int(kSatTv) << I{0, 1, -1} << S{"28106", "Das Erste HD"} << false
+            << QByteArray("Das Erste HD") << I{2, 2, 3, 28106, 0, 0, 0, FLAG_NEW_TV};
     }
-    void newServiceStoresWhatWasTyped() {
+    void newOrEqualServiceStoresWhatWasTyped() {
         QFETCH(int, mode);
         QFETCH(QList<int>, choices);
         QFETCH(QStringList, typed);
         QFETCH(bool, dolby);
         const BYTE nList = BYTE(mode - 1);
         const WORD nBefore = m_store->GetServiceCount(nList);
+        const WORD wSid = WORD(typed[0].toUInt());
+        const bool bMerge = FindService(*m_store, nList, wSid) != nullptr;
         auto dlg = Open(mode, 0);
         const int choiceIds[] = {IDC_CHANNEL_COMBO_SATELLITE, IDC_CHANNEL_COMBO_TRANSPONDER,
                                  IDC_CHANNEL_COMBO_NETWORK};
@@ -294,11 +300,14 @@ class ChannelInfoDlgTest : public QObject {
         if (dolby)
             QTest::mouseClick(dlg->GetDlgItem(IDC_CHANNEL_CHECK_DOLBY), Qt::LeftButton);
         PressOk(*dlg);
-        QCOMPARE(m_prompt.MessageTexts(), std::vector<QString>{"New service is appended.\n"});
-        QCOMPARE(dlg->result(), int(QDialog::Accepted));
+        QCOMPARE(m_prompt.MessageTexts(),
+                 std::vector<QString>{bMerge ? "Same service is existed.\n"
+                                             : "New service is appended.\n"});
+        QCOMPARE(dlg->result(), int(bMerge ? QDialog::Rejected : QDialog::Accepted));
+        QVERIFY(!dlg->isVisible());
         QVERIFY(dlg->StoreChanged());
-        QCOMPARE(m_store->GetServiceCount(nList), WORD(nBefore + 1));
-        const SSVC_INFO* added = FindService(*m_store, nList, WORD(typed[0].toUInt()));
+        QCOMPARE(m_store->GetServiceCount(nList), WORD(nBefore + (bMerge ? 0 : 1)));
+        const SSVC_INFO* added = FindService(*m_store, nList, wSid);
         QVERIFY(added != nullptr);
         QTEST(QByteArray(added->szName), "name");
         QTEST(Fields(*added), "fields");
@@ -312,22 +321,6 @@ class ChannelInfoDlgTest : public QObject {
         Type(*dlg, IDC_CHANNEL_EDIT_VIDEO_PID, QStringLiteral("100"));
         PressOk(*dlg);
         QCOMPARE(int(m_store->GetService(0, LIST_SAT_RADIO)->wVideoPid), 77);
-    }
-
-    void equalServiceIsMerged() {
-        auto dlg = Open(kSatTv, 0);
-        Choose(*dlg, IDC_CHANNEL_COMBO_SATELLITE, 0);
-        Choose(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER, 1);
-        Type(*dlg, IDC_CHANNEL_EDIT_SERVICE_ID, QStringLiteral("28106"));
-        Type(*dlg, IDC_CHANNEL_EDIT_NAME, QStringLiteral("Das Erste HD"));
-        PressOk(*dlg);
-        QCOMPARE(m_prompt.MessageTexts(), std::vector<QString>{"Same service is existed.\n"});
-        QCOMPARE(dlg->result(), int(QDialog::Rejected));
-        QVERIFY(!dlg->isVisible());
-        QVERIFY(dlg->StoreChanged());
-        QCOMPARE(m_store->GetSatTvCount(), 1);
-        QCOMPARE(QByteArray(m_store->GetService(0, LIST_SAT_TV)->szName),
-                 QByteArray("Das Erste HD"));
     }
 
     void fullListRefusesTheService() {
