@@ -48,16 +48,13 @@ class PromptTest : public QObject {
                  (std::vector<QString>{"[Error] Can't read", "Write to existing file ?\n\n"}));
     }
 
-    void answersComeFromTheQueueInOrder() {
+    void answersComeFromTheQueueThenUnexpectedBoxesAreCancelled() {
         CScriptedPrompt prompt;
         prompt.m_boxAnswers = {IDCANCEL, IDOK};
         QCOMPARE(prompt.MessageBox("a", {}, MB_OKCANCEL), int(IDCANCEL));
         QCOMPARE(prompt.MessageBox("b", {}, MB_OKCANCEL), int(IDOK));
         QCOMPARE(prompt.UnansweredCount(), 0);
-    }
-
-    void unexpectedBoxesAreCancelledAndCounted() {
-        CScriptedPrompt prompt;
+        // With the queue empty each box gets its safe answer and is counted.
         QCOMPARE(prompt.MessageBox("ok only"), int(IDOK));
         QCOMPARE(prompt.MessageBox("ok cancel", {}, MB_OKCANCEL | MB_ICONWARNING), int(IDCANCEL));
         QCOMPARE(prompt.MessageBox("yes no", {}, MB_YESNO), int(IDNO));
@@ -151,11 +148,12 @@ class PromptTest : public QObject {
     }
 
     void filtersBecomeQtFilters() {
-        QCOMPARE(CQtPrompt::ToQtFilter("Data Files (*.zdf)|*.zdf|All Files (*.*)|*.*||"),
-                 QStringLiteral("Data Files (*.zdf);;All Files (*)"));
-        QCOMPARE(CQtPrompt::ToQtFilter("Headers|*.h;*.hpp||"),
-                 QStringLiteral("Headers (*.h *.hpp)"));
-        QCOMPARE(CQtPrompt::ToQtFilter(""), QString());
+        const std::pair<const char*, const char*> cases[] = {
+            {"Data Files (*.zdf)|*.zdf|All Files (*.*)|*.*||", "Data Files (*.zdf);;All Files (*)"},
+            {"Headers|*.h;*.hpp||", "Headers (*.h *.hpp)"},
+            {"", ""}};
+        for (const auto& [mfc, qt] : cases)
+            QCOMPARE(CQtPrompt::ToQtFilter(mfc), QString::fromLatin1(qt));
     }
 
     void realBoxesReportTheButtonPressed_data() {
