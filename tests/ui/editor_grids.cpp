@@ -11,11 +11,20 @@ namespace {
 
 const QStringList kFlagHeaders = {" CA ", "Lock", "Fav1", "Fav2", "Fav3", "Fav4"};
 
-QStringList RowOf(const CMSFlexGrid& grid, long nRow) {
+// A grid row's cells joined by '|'.
+QString RowOf(const CMSFlexGrid& grid, long nRow) {
     QStringList cells;
     for (long c = 0; c < grid.GetCols(); ++c)
         cells << grid.GetTextMatrix(nRow, c);
-    return cells;
+    return cells.join(QLatin1Char('|'));
+}
+
+// The rows under the header.
+QStringList Rows(const CMSFlexGrid& grid) {
+    QStringList rows;
+    for (long r = 1; r < grid.GetRows(); ++r)
+        rows << RowOf(grid, r);
+    return rows;
 }
 
 QStringList Column(const CMSFlexGrid& grid, long nCol) {
@@ -29,7 +38,7 @@ QStringList Column(const CMSFlexGrid& grid, long nCol) {
 // columns (NUM, MUX, H/V, flags) are centred at the top, the others left and centred.
 void CheckColumns(const CMSFlexGrid& grid, const QStringList& headers, std::vector<int> twips) {
     twips.insert(twips.end(), 6, 500);
-    QCOMPARE(RowOf(grid, 0), headers + kFlagHeaders);
+    QCOMPARE(RowOf(grid, 0), (headers + kFlagHeaders).join(QLatin1Char('|')));
     const QAbstractItemModel& model = *grid.model();
     for (std::size_t c = 0; c < twips.size(); ++c) {
         const int section = c == 0 ? 0 : int(c - 1);
@@ -141,33 +150,18 @@ class EditorGridsTest : public QObject {
                          {"  NUM", "  MUX", "  Network Name  ", "  Channel Name  "},
                          {750, 750, 2250, 2250});
 
-        const CMSFlexGrid& tv = dlg.Grid(LIST_SAT_TV);
-        QCOMPARE(tv.GetRows(), 4L);
-        QCOMPARE(RowOf(tv, 1), (QStringList{"   1", "1. SAT-A", "11494", "27500", "H", "NET-ONE",
-                                            "Alpha", "$", "*", "", "*", "", ""}));
-        QCOMPARE(RowOf(tv, 2),
-                 (QStringList{"   2", "2. 13E Hot Bird", "10971", "29700", "V", "Unknown",
-                              "Sixteen chars xx", "", "", "", "", "", "*"}));
-        // Its transponder is missing: the three transponder cells stay empty.
-        QCOMPARE(RowOf(tv, 3), (QStringList{"   3", "2. 13E Hot Bird", "", "", "", "NET-ONE",
-                                            "No transponder", "", "", "*", "", "*", ""}));
-        QCOMPARE(dlg.Grid(LIST_SAT_RADIO).GetRows(), 2L);
-        QCOMPARE(RowOf(dlg.Grid(LIST_SAT_RADIO), 1),
-                 (QStringList{"   1", "1. SAT-A", "11494", "27500", "H", "NET-ONE", "A radio", "",
-                              "*", "", "", "", ""}));
-
-        const CMSFlexGrid& terr = dlg.Grid(LIST_TERR_TV);
-        QCOMPARE(terr.GetRows(), 4L);
+        QCOMPARE(Rows(dlg.Grid(LIST_SAT_TV)),
+                 (QStringList{"   1|1. SAT-A|11494|27500|H|NET-ONE|Alpha|$|*||*||",
+                              "   2|2. 13E Hot Bird|10971|29700|V|Unknown|Sixteen chars xx||||||*",
+                              // Its transponder is missing: the transponder cells stay empty.
+                              "   3|2. 13E Hot Bird||||NET-ONE|No transponder|||*||*|"}));
+        QCOMPARE(Rows(dlg.Grid(LIST_SAT_RADIO)),
+                 QStringList{"   1|1. SAT-A|11494|27500|H|NET-ONE|A radio||*||||"});
         // NUM shows the order key, gaps and all; MUX the high byte of the MUX's drift in hex.
-        QCOMPARE(RowOf(terr, 1),
-                 (QStringList{"   5", "AB", "NET-ONE", "First", "$", "*", "", "", "", ""}));
-        QCOMPARE(RowOf(terr, 2),
-                 (QStringList{"   9", "", "NET-ONE", "No MUX", "", "", "", "", "", "*"}));
-        QCOMPARE(RowOf(terr, 3),
-                 (QStringList{"  12", "5", "Unknown", "Far", "", "", "*", "", "", ""}));
-        QCOMPARE(dlg.Grid(LIST_TERR_RADIO).GetRows(), 2L);
-        QCOMPARE(RowOf(dlg.Grid(LIST_TERR_RADIO), 1),
-                 (QStringList{"   2", "AB", "NET-ONE", "Radio", "", "", "", "*", "", ""}));
+        QCOMPARE(Rows(dlg.Grid(LIST_TERR_TV)),
+                 (QStringList{"   5|AB|NET-ONE|First|$|*||||", "   9||NET-ONE|No MUX||||||*",
+                              "  12|5|Unknown|Far|||*|||"}));
+        QCOMPARE(Rows(dlg.Grid(LIST_TERR_RADIO)), QStringList{"   2|AB|NET-ONE|Radio||||*||"});
     }
 
     void refillShowsLessAfterClear() {
@@ -217,7 +211,7 @@ class EditorGridsTest : public QObject {
         const BYTE nList = static_cast<BYTE>(list);
         auto dlg = SortWindow(nList);
         CMSFlexGrid& grid = dlg->Grid(nList);
-        const QStringList headers = RowOf(grid, 0);
+        const QString headers = RowOf(grid, 0);
         for (const QString& expected : orders.split(QLatin1Char(' '))) {
             DoubleClickGridCell(grid, 0, column);
             QCOMPARE(Initials(Names(*dlg, nList)), expected);
@@ -236,10 +230,10 @@ class EditorGridsTest : public QObject {
         auto dlg = SortWindow(LIST_SAT_TV);
         const CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
         DoubleClickGridCell(dlg->Grid(LIST_SAT_TV), 0, 6);
-        QCOMPARE(RowOf(grid, 1), (QStringList{"   1", "2. SAT-B", "11000", "27500", "H", "Beta",
-                                              "Alpha", "$", "", "", "*", "*", ""}));
-        QCOMPARE(RowOf(grid, 4), (QStringList{"   4", "1. SAT-A", "11000", "27500", "H", "Zeta",
-                                              "delta", "", "*", "*", "", "", ""}));
+        QCOMPARE(Rows(grid), (QStringList{"   1|2. SAT-B|11000|27500|H|Beta|Alpha|$|||*|*|",
+                                          "   2|2. SAT-B|12000|22000|V|Unknown|Bravo||||||",
+                                          "   3|1. SAT-A|12000|22000|V|alpha|charlie||*||||*",
+                                          "   4|1. SAT-A|11000|27500|H|Zeta|delta||*|*|||"}));
     }
 
     void sortStateRules() {
@@ -336,18 +330,15 @@ class EditorGridsTest : public QObject {
             dlg->TabCtrl().setCurrentIndex(nList + 1);
             dlg->RefillGrid(nList);
             CMSFlexGrid& grid = dlg->Grid(nList);
-            std::vector<QStringList> before;
+            const QStringList before = Rows(grid);
             std::vector<WORD> flags;
-            for (WORD i = 0; i < 4; ++i) {
-                before.push_back(RowOf(grid, i + 1));
+            for (WORD i = 0; i < 4; ++i)
                 flags.push_back(dlg->GetStore()->GetService(i, nList)->wFlags);
-            }
             for (long col = 0; col <= nLastCol; ++col)
                 DoubleClickGridCell(grid, 2, col);
-            for (WORD i = 0; i < 4; ++i) {
-                QCOMPARE(RowOf(grid, i + 1), before[i]);
+            QCOMPARE(Rows(grid), before);
+            for (WORD i = 0; i < 4; ++i)
                 QCOMPARE(dlg->GetStore()->GetService(i, nList)->wFlags, flags[i]);
-            }
         }
     }
 };

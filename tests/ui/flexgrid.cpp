@@ -114,31 +114,27 @@ class FlexGridTest : public QObject {
         QCOMPARE(grid.columnWidth(1), (750 * dpi + 720) / 1440);
     }
 
-    void alignmentsMapToTheCells_data() {
-        QTest::addColumn<int>("alignment");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("left top") << 0 << int(Qt::AlignLeft | Qt::AlignTop);
-        QTest::newRow("left centre") << 1 << int(Qt::AlignLeft | Qt::AlignVCenter);
-        QTest::newRow("left bottom") << 2 << int(Qt::AlignLeft | Qt::AlignBottom);
-        QTest::newRow("centre top") << 3 << int(Qt::AlignHCenter | Qt::AlignTop);
-        QTest::newRow("centre") << 4 << int(Qt::AlignHCenter | Qt::AlignVCenter);
-        QTest::newRow("right centre") << 7 << int(Qt::AlignRight | Qt::AlignVCenter);
-        QTest::newRow("right bottom") << 8 << int(Qt::AlignRight | Qt::AlignBottom);
-        QTest::newRow("general") << 9 << int(Qt::AlignLeft | Qt::AlignVCenter);
-    }
+    // Each alignment reaches the cells, the column headers and the row headers.
     void alignmentsMapToTheCells() {
-        QFETCH(int, alignment);
-        QFETCH(int, expected);
+        const std::pair<short, Qt::Alignment> cases[] = {
+            {0, Qt::AlignLeft | Qt::AlignTop},        {1, Qt::AlignLeft | Qt::AlignVCenter},
+            {2, Qt::AlignLeft | Qt::AlignBottom},     {3, Qt::AlignHCenter | Qt::AlignTop},
+            {4, Qt::AlignHCenter | Qt::AlignVCenter}, {7, Qt::AlignRight | Qt::AlignVCenter},
+            {8, Qt::AlignRight | Qt::AlignBottom},    {9, Qt::AlignLeft | Qt::AlignVCenter}};
         CMSFlexGrid grid;
         grid.SetCols(3);
         grid.SetRows(3);
-        grid.SetColAlignment(2, static_cast<short>(alignment));
-        grid.SetColAlignment(0, static_cast<short>(alignment));
         const QAbstractItemModel& model = *grid.model();
-        const auto alignmentOf = [](const QVariant& v) { return int(v.value<Qt::Alignment>()); };
-        QCOMPARE(alignmentOf(model.data(model.index(0, 1), Qt::TextAlignmentRole)), expected);
-        QCOMPARE(alignmentOf(model.headerData(1, Qt::Horizontal, Qt::TextAlignmentRole)), expected);
-        QCOMPARE(alignmentOf(model.headerData(0, Qt::Vertical, Qt::TextAlignmentRole)), expected);
+        const auto alignmentOf = [](const QVariant& v) { return v.value<Qt::Alignment>(); };
+        for (const auto& [nAlignment, expected] : cases) {
+            grid.SetColAlignment(2, nAlignment);
+            grid.SetColAlignment(0, nAlignment);
+            QCOMPARE(alignmentOf(model.data(model.index(0, 1), Qt::TextAlignmentRole)), expected);
+            QCOMPARE(alignmentOf(model.headerData(1, Qt::Horizontal, Qt::TextAlignmentRole)),
+                     expected);
+            QCOMPARE(alignmentOf(model.headerData(0, Qt::Vertical, Qt::TextAlignmentRole)),
+                     expected);
+        }
     }
 
     void usesANarrowFace() {

@@ -40,9 +40,7 @@ class PromptTest : public QObject {
                           QStringLiteral("File Save"), MB_OKCANCEL);
         QCOMPARE(prompt.m_shown.size(), std::size_t(2));
         QCOMPARE(prompt.m_shown[0].caption, QStringLiteral("ui_prompt"));
-        QCOMPARE(CPrompt::ApplicationName(), QStringLiteral("ui_prompt"));
         QCOMPARE(prompt.m_shown[1].caption, QStringLiteral("File Save"));
-        QCOMPARE(prompt.m_shown[1].text, QStringLiteral("Write to existing file ?\n\n"));
         QCOMPARE(prompt.m_shown[1].nType, unsigned(MB_OKCANCEL));
         QCOMPARE(prompt.MessageTexts(),
                  (std::vector<QString>{"[Error] Can't read", "Write to existing file ?\n\n"}));
@@ -111,9 +109,8 @@ class PromptTest : public QObject {
         prompt.m_menuAnswers = {3u, 2u, 9u};
         QCOMPARE(prompt.TrackPopupMenu(menu, QPoint(5, 5)), 3u);
         // A greyed or missing item cannot be chosen; an empty queue dismisses the menu.
-        QCOMPARE(prompt.TrackPopupMenu(menu, QPoint(5, 5)), 0u);
-        QCOMPARE(prompt.TrackPopupMenu(menu, QPoint(5, 5)), 0u);
-        QCOMPARE(prompt.TrackPopupMenu(menu, QPoint(5, 5)), 0u);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(prompt.TrackPopupMenu(menu, QPoint(5, 5)), 0u);
         QCOMPARE(prompt.UnansweredCount(), 1);
         QCOMPARE(prompt.m_menus.size(), std::size_t(4));
         const auto& shown = prompt.m_menus[0];
