@@ -103,15 +103,12 @@ class EditorGridsTest : public QObject {
         return dlg;
     }
 
-    QStringList Names(CEditorDlg& dlg, BYTE nList) {
-        return Column(dlg.Grid(nList), nList == LIST_SAT_TV ? 6 : 3);
-    }
-    // The names' first letters: d(elta), A(lpha), c(harlie), B(ravo).
-    QString Initials(const QStringList& names) {
-        QString s;
-        for (const QString& name : names)
-            s += name.front();
-        return s;
+    // The shown order as the names' first letters: d(elta), A(lpha), c(harlie), B(ravo).
+    QString Order(CEditorDlg& dlg, BYTE nList) {
+        QString order;
+        for (const QString& name : Column(dlg.Grid(nList), nList == LIST_SAT_TV ? 6 : 3))
+            order += name.front();
+        return order;
     }
 
   private slots:
@@ -180,7 +177,7 @@ class EditorGridsTest : public QObject {
         QCOMPARE(grid.GetTextMatrix(3, 6), QStringLiteral("charlie"));
     }
 
-    // The orders as initials (see Initials).
+    // The orders as initials (see Order).
     void headerDoubleClickSorts_data() {
         QTest::addColumn<int>("list");
         QTest::addColumn<int>("column");
@@ -214,7 +211,7 @@ class EditorGridsTest : public QObject {
         const QString headers = RowOf(grid, 0);
         for (const QString& expected : orders.split(QLatin1Char(' '))) {
             DoubleClickGridCell(grid, 0, column);
-            QCOMPARE(Initials(Names(*dlg, nList)), expected);
+            QCOMPARE(Order(*dlg, nList), expected);
             // Renumbered in the new order, headers untouched.
             QCOMPARE(Column(grid, 0), (QStringList{"   1", "   2", "   3", "   4"}));
             QCOMPARE(RowOf(grid, 0), headers);
@@ -239,7 +236,7 @@ class EditorGridsTest : public QObject {
     void sortStateRules() {
         auto dlg = SortWindow(LIST_SAT_TV);
         CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
-        const auto sat = [&] { return Initials(Names(*dlg, LIST_SAT_TV)); };
+        const auto sat = [&] { return Order(*dlg, LIST_SAT_TV); };
         DoubleClickGridCell(grid, 0, 8); // Lock: locked first
         QCOMPARE(sat(), QStringLiteral("dcAB"));
         // Headers without a sort key neither sort nor make Lock forgotten.
@@ -253,14 +250,14 @@ class EditorGridsTest : public QObject {
         DoubleClickGridCell(grid, 0, 9);
         QCOMPARE(sat(), QStringLiteral("dABc"));
         DoubleClickGridCell(dlg->Grid(LIST_TERR_TV), 0, 0);
-        QCOMPARE(Initials(Names(*dlg, LIST_TERR_TV)), QStringLiteral("dAcB"));
+        QCOMPARE(Order(*dlg, LIST_TERR_TV), QStringLiteral("dAcB"));
 
         // Each grid keeps its own direction: the terrestrial name column starts ascending.
         DoubleClickGridCell(grid, 0, 6);
         dlg->OnDblClickGrid(LIST_SAT_TV); // the same header again: descending
         QCOMPARE(sat(), QStringLiteral("dcBA"));
         DoubleClickGridCell(dlg->Grid(LIST_TERR_TV), 0, 3);
-        QCOMPARE(Initials(Names(*dlg, LIST_TERR_TV)), QStringLiteral("ABcd"));
+        QCOMPARE(Order(*dlg, LIST_TERR_TV), QStringLiteral("ABcd"));
 
         // Changing tabs forgets the sort state: the same header sorts ascending again.
         DoubleClickGridCell(grid, 0, 6);
