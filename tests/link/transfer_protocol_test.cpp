@@ -145,9 +145,12 @@ TEST_F(Engine, NoAcknowledgeMatchesOnlyTheWholeTextBlanksAside) {
     }
 }
 
-TEST_F(Engine, NoAcknowledgeInReadyRestartsThePollTimer) {
+TEST_F(Engine, NoAcknowledgeInReadyRestartsThePollTimerButOtherPortsAreIgnored) {
     Connect(DIRECTION_PC_TO_STB);
-    Feed(engine, "NO_ACKNOWLEDGE with PC.\r\n");
+    Feed(engine, "NO_ACKNOWLEDGE with PC.\r", 0);
+    Feed(engine, "NO_ACKNOWLEDGE with PC.\r", 5);
+    EXPECT_EQ(link.Log().size(), 1u);
+    Feed(engine, "\nNO_ACKNOWLEDGE with PC.\r\n");
     EXPECT_EQ(engine.GetState(), ETransferState::Ready);
     EXPECT_THAT(link.Log(), ElementsAre("Ready data transfer", "Ready data transfer"));
     EXPECT_TRUE(link.TimerRunning(kPollTimerId));
@@ -221,13 +224,6 @@ TEST_F(Engine, ReceivedBlockWithWrongChecksumKeepsTheIndex) {
     EXPECT_EQ(link.Log().back(), "0 Block receive Error ----- Retry");
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(engine.GetImage()), 1024),
               std::string(1024, 'a'));
-}
-
-TEST_F(Engine, BytesFromOtherPortsAreIgnored) {
-    Connect(DIRECTION_PC_TO_STB);
-    Feed(engine, "NO_ACKNOWLEDGE with PC.\r", 0);
-    Feed(engine, "NO_ACKNOWLEDGE with PC.\r", 5);
-    EXPECT_EQ(link.Log().size(), 1u);
 }
 
 TEST_F(Engine, SetStateReturnsThePreviousStateAndStopsPollingOutsideReady) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 #include <string>
 #include <tuple>
@@ -112,90 +113,51 @@ class RandomStoreBuilder {
     explicit RandomStoreBuilder(unsigned state) : m_rng(state) {}
 
     void Fill(CChannelStore& store, const StoreShape& shape) {
-        AddSatellites(store, shape.nSatellites);
-        AddTransponders(store, shape.nSatellites, shape.nTransponders);
-        for (int m = 1; m <= shape.nMuxes; ++m)
-            store.AddMux(RandomMux(static_cast<BYTE>(m)));
-        for (int n = 1; n <= shape.nNetworks; ++n)
-            store.AddNetwork(RandomNetwork(static_cast<WORD>(n)));
-        BYTE extra[kSatExtraSize];
-        for (BYTE& b : extra)
-            b = Byte();
-        store.SetSatExtra(extra);
+        for (int i = 0; i < shape.nSatellites; ++i) {
+            auto sat = Random<SSAT_INFO>();
+            sat.wPosition = static_cast<WORD>(1 + i * 3599 / shape.nSatellites); // distinct
+            sat.bIndex = 0;
+            RandomName(sat.szName);
+            store.AppendSatellite(sat);
+        }
+        for (int i = 0; i < shape.nTransponders && shape.nSatellites > 0; ++i) {
+            auto tp = Random<STP_INFO>();
+            // Satellites in turn, so that no list passes 255 while room remains elsewhere.
+            tp.satid = static_cast<BYTE>(kFirstSatIndex + i % shape.nSatellites);
+            tp.tpid = 0;
+            store.AddTransponder(tp, 0);
+        }
+        for (int m = 1; m <= shape.nMuxes; ++m) {
+            auto mux = Random<STP_INFO>();
+            mux.satid = kTerrestrialSatIndex;
+            mux.tpid = static_cast<BYTE>(m);
+            store.AddMux(mux);
+        }
+        for (int n = 1; n <= shape.nNetworks; ++n) {
+            auto net = Random<SNET_INFO>();
+            net.id = static_cast<WORD>(n);
+            RandomName(net.name);
+            store.AddNetwork(net);
+        }
+        const auto extra = Random<std::array<BYTE, kSatExtraSize>>();
+        store.SetSatExtra(extra.data());
         for (BYTE list = 0; list < kListCount; ++list)
             AddServices(store, list, shape.nServices[list], shape);
         store.Rebuild();
     }
 
     unsigned Below(unsigned n) { return n == 0 ? 0 : m_rng() % n; }
-    BYTE Byte() { return static_cast<BYTE>(m_rng()); }
-    WORD Word() { return static_cast<WORD>(m_rng()); }
-
-    // Any bytes after the NUL are random too: they travel with the record.
-    template <size_t N> void RandomName(char (&name)[N]) {
-        for (char& c : name)
-            c = static_cast<char>(Byte());
-        name[Below(N)] = 0;
-    }
 
   private:
-    void AddSatellites(CChannelStore& store, int n) {
-        for (int i = 0; i < n; ++i) {
-            SSAT_INFO sat;
-            std::memset(&sat, 0, sizeof sat);
-            sat.wCLnbFreq = Word();
-            sat.wLnbFreq = Word();
-            sat.wPosition = static_cast<WORD>(1 + i * 3599 / std::max(n, 1)); // distinct, non-zero
-            sat.wReserved = Word();
-            sat.bSwitch = Byte();
-            sat.bCLnb = Byte();
-            sat.bLnbType = Byte();
-            sat.bCkuSwitch = Byte();
-            sat.bDiseqc = Byte();
-            sat.bReserved = Byte();
-            RandomName(sat.szName);
-            store.AppendSatellite(sat);
-        }
+    // Every byte random, reserved fields and bytes after a name's NUL included: they all travel.
+    template <class T> T Random() {
+        T rec;
+        auto* bytes = reinterpret_cast<BYTE*>(&rec);
+        for (size_t i = 0; i < sizeof rec; ++i)
+            bytes[i] = static_cast<BYTE>(m_rng());
+        return rec;
     }
-
-    void AddTransponders(CChannelStore& store, int nSatellites, int nTotal) {
-        for (int i = 0; i < nTotal && nSatellites > 0; ++i) {
-            STP_INFO tp;
-            std::memset(&tp, 0, sizeof tp);
-            tp.frequency = Word();
-            tp.symbolrate = Word();
-            tp.tsid = Word();
-            tp.drift = Word();
-            tp.attribute = Byte();
-            tp.signal = Byte();
-            // Fill satellites in turn so that no list passes 255 while room remains elsewhere.
-            tp.satid = static_cast<BYTE>(kFirstSatIndex + i % nSatellites);
-            store.AddTransponder(tp, 0);
-        }
-    }
-
-    STP_INFO RandomMux(BYTE nMux) {
-        STP_INFO mux;
-        std::memset(&mux, 0, sizeof mux);
-        mux.frequency = Word();
-        mux.symbolrate = Word();
-        mux.tsid = Word();
-        mux.drift = Word();
-        mux.attribute = Byte();
-        mux.signal = Byte();
-        mux.satid = kTerrestrialSatIndex;
-        mux.tpid = nMux;
-        return mux;
-    }
-
-    SNET_INFO RandomNetwork(WORD id) {
-        SNET_INFO net;
-        std::memset(&net, 0, sizeof net);
-        net.id = id;
-        RandomName(net.name);
-        net.attribute = Byte();
-        return net;
-    }
+    template <size_t N> void RandomName(char (&name)[N]) { name[Below(N)] = 0; }
 
     void AddServices(CChannelStore& store, BYTE list, int n, const StoreShape& shape) {
         const bool bSat = list == LIST_SAT_TV || list == LIST_SAT_RADIO;
@@ -203,28 +165,21 @@ class RandomStoreBuilder {
             return;
         const bool bRadio = list == LIST_SAT_RADIO || list == LIST_TERR_RADIO;
         for (int i = 0; i < n; ++i) {
-            SSVC_INFO svc;
-            std::memset(&svc, 0, sizeof svc);
-            svc.dwReserved = m_rng();
+            auto svc = Random<SSVC_INFO>();
+            svc.wNumber = svc.wOrderKey = 0;
             svc.bSatIndex = bSat ? static_cast<BYTE>(kFirstSatIndex + Below(shape.nSatellites))
                                  : kTerrestrialSatIndex;
             svc.bTpIndex = static_cast<BYTE>(1 + Below(255));
-            // Every network gets used when there are enough services; a few names none.
+            // Every network gets used when there are enough services; a few name none.
             svc.wNetwork =
                 static_cast<WORD>(Below(20) == 0 ? 0 : 1 + (i % std::max(shape.nNetworks, 1)));
             svc.wServiceId = static_cast<WORD>(i); // unique: no merges, exact counts
-            svc.wVideoPid = Word();
-            svc.wAudioPid = Word();
-            svc.wPcrPid = Word();
-            svc.wFlags = static_cast<WORD>((Word() & ~(FLAG_DELETED | FLAG_RADIO)) |
+            svc.wFlags = static_cast<WORD>((svc.wFlags & ~(FLAG_DELETED | FLAG_RADIO)) |
                                            (bRadio ? FLAG_RADIO : 0));
-            for (BYTE& b : svc.abReserved)
-                b = Byte();
             RandomName(svc.szName);
-            svc.bNameAttr = Byte();
-            const BYTE result = bSat ? store.AddSatService(ADD_ORDERED, svc)
-                                     : store.AddTerrService(ADD_ORDERED, svc);
-            EXPECT_EQ(result, SVC_STORED);
+            EXPECT_EQ(bSat ? store.AddSatService(ADD_ORDERED, svc)
+                           : store.AddTerrService(ADD_ORDERED, svc),
+                      SVC_STORED);
         }
     }
 
