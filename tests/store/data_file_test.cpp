@@ -247,9 +247,9 @@ TEST_F(DataFileTest, ShiftedFileIsReadAndSavedUnshifted) {
     store.SetPathName(Path("zeph.zdf"));
     ASSERT_TRUE(store.ReadDataFile());
     const auto a = Take(source), b = Take(store);
-    store_test::ExpectSameRecords(a.satellites, b.satellites, "satellite");
-    store_test::ExpectSameRecords(a.transponders, b.transponders, "transponder");
-    store_test::ExpectSameRecords(a.services[LIST_SAT_TV], b.services[LIST_SAT_TV], "sat TV");
+    EXPECT_EQ(a.satellites, b.satellites);
+    EXPECT_EQ(a.transponders, b.transponders);
+    EXPECT_EQ(a.services[LIST_SAT_TV], b.services[LIST_SAT_TV]);
 
     store.SetPathName(Path("saved.zdf"));
     ASSERT_TRUE(store.WriteDataFile());
@@ -260,27 +260,24 @@ TEST_F(DataFileTest, ShiftedFileIsReadAndSavedUnshifted) {
     EXPECT_EQ(Decode(Bytes(saved.begin() + 43, saved.end())), store.BuildFullImage());
 }
 
-TEST_F(DataFileTest, ReadFailures) {
+TEST_F(DataFileTest, ReadAndWriteFailuresAreReported) {
     WriteFile(Path("empty.zdf"), {});
     QDir(m_dir.path()).mkdir("folder.zdf");
-    for (const char* name : {"missing.zdf", "empty.zdf", "folder.zdf"}) {
-        CChannelStore store;
-        store.SetPathName(Path(name));
-        EXPECT_FALSE(store.ReadDataFile()) << name;
-        EXPECT_FALSE(store.GetLastFileError().empty()) << name;
-    }
-    CChannelStore noPath;
-    EXPECT_FALSE(noPath.ReadDataFile());
-}
-
-TEST_F(DataFileTest, WriteFailuresAreReported) {
-    QDir(m_dir.path()).mkdir("folder.zdf");
-    for (std::string path : {Path("no/such/dir/db.zdf"), Path("folder.zdf"), std::string()}) {
-        CChannelStore store;
-        FillSmall(store);
-        store.SetPathName(path);
-        EXPECT_FALSE(store.WriteDataFile()) << path;
-        EXPECT_FALSE(store.GetLastFileError().empty()) << path;
+    const std::tuple<std::string, bool, bool> cases[] = {
+        // path, read fails, write fails
+        {Path("missing.zdf"), true, false},        {Path("empty.zdf"), true, false},
+        {Path("folder.zdf"), true, true},          {std::string(), true, true},
+        {Path("no/such/dir/db.zdf"), false, true},
+    };
+    for (const auto& [path, bRead, bWrite] : cases) {
+        CChannelStore reader, writer;
+        FillSmall(writer);
+        reader.SetPathName(path);
+        writer.SetPathName(path);
+        EXPECT_TRUE(!bRead || (!reader.ReadDataFile() && !reader.GetLastFileError().empty()))
+            << path;
+        EXPECT_TRUE(!bWrite || (!writer.WriteDataFile() && !writer.GetLastFileError().empty()))
+            << path;
     }
     EXPECT_TRUE(QFileInfo(QString::fromStdString(Path("folder.zdf"))).isDir());
 }

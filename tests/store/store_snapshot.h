@@ -1,4 +1,4 @@
-// Test helpers: random stores within the image's capacities, and a field-by-field snapshot of
+// Test helpers: random stores within the image's capacities, and a byte-by-byte snapshot of
 // everything a data file carries.
 #pragma once
 
@@ -6,47 +6,27 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <random>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace store_test {
 
-// Every byte of a name field, the bytes after the NUL included: the image carries them all.
-inline std::string NameBytes(const char (&name)[kNameSize]) {
-    return std::string(name, kNameSize);
-}
+using Bytes = std::vector<BYTE>;
 
-inline auto Fields(const SSAT_INFO& s) {
-    return std::tuple(s.wCLnbFreq, s.wLnbFreq, s.wPosition, s.wReserved, s.bSwitch, s.bCLnb,
-                      s.bLnbType, s.bCkuSwitch, s.bDiseqc, s.bReserved, s.bIndex,
-                      NameBytes(s.szName));
-}
-inline auto Fields(const STP_INFO& t) {
-    return std::tuple(t.frequency, t.symbolrate, t.tsid, t.drift, t.attribute, t.signal, t.satid,
-                      t.tpid);
-}
-inline auto Fields(const SSVC_INFO& v) {
-    return std::tuple(v.dwReserved, v.wNumber, v.wOrderKey, v.bSatIndex, v.bTpIndex, v.wNetwork,
-                      v.wServiceId, v.wVideoPid, v.wAudioPid, v.wPcrPid, v.wFlags,
-                      std::vector<BYTE>(v.abReserved, v.abReserved + 4), NameBytes(v.szName),
-                      v.bNameAttr);
-}
-inline auto Fields(const SNET_INFO& n) {
-    return std::tuple(n.id, NameBytes(n.name), n.attribute);
+// Records have no padding, so their bytes are their fields; a name's bytes after its NUL are
+// carried by the image too.
+template <class Rec> void Append(Bytes& to, const Rec* rec) {
+    const auto* p = reinterpret_cast<const BYTE*>(rec);
+    to.insert(to.end(), p, p + sizeof(Rec));
 }
 
 struct Snapshot {
-    std::vector<BYTE> header;
-    std::vector<BYTE> satExtra;
-    std::vector<BYTE> satOrder;
-    std::vector<SSAT_INFO> satellites;
-    std::vector<STP_INFO> transponders; // all satellites, in slot and list order
-    std::vector<STP_INFO> muxes;
-    std::vector<SNET_INFO> networks;
-    std::vector<SSVC_INFO> services[kListCount]; // rows in display order
+    Bytes header, satExtra, satOrder, satellites, muxes, networks;
+    Bytes transponders;         // all satellites, in slot and list order
+    Bytes services[kListCount]; // rows in display order
 };
 
 inline Snapshot Take(const CChannelStore& store) {
@@ -55,30 +35,28 @@ inline Snapshot Take(const CChannelStore& store) {
     s.satExtra.assign(store.GetSatExtra(), store.GetSatExtra() + kSatExtraSize);
     s.satOrder.assign(store.GetSatOrder(), store.GetSatOrder() + store.GetSatOrderCount());
     for (int sat = kFirstSatIndex; sat < kFirstSatIndex + store.GetSatelliteCount(); ++sat) {
-        s.satellites.push_back(*store.GetSatellite(static_cast<BYTE>(sat)));
-        const int nTp = store.GetTransponderCountOf(static_cast<BYTE>(sat));
-        for (int tp = 1; tp <= nTp; ++tp)
-            s.transponders.push_back(
-                *store.GetTransponder(static_cast<BYTE>(sat), static_cast<BYTE>(tp)));
+        Append(s.satellites, store.GetSatellite(BYTE(sat)));
+        for (int tp = 1; tp <= store.GetTransponderCountOf(BYTE(sat)); ++tp)
+            Append(s.transponders, store.GetTransponder(BYTE(sat), BYTE(tp)));
     }
     for (int mux = 1; mux <= kMaxMuxes; ++mux) {
-        if (const STP_INFO* p = store.GetMux(static_cast<BYTE>(mux)))
-            s.muxes.push_back(*p);
+        if (const STP_INFO* p = store.GetMux(BYTE(mux)))
+            Append(s.muxes, p);
     }
     for (int i = 0; i < store.GetNetworkCount(); ++i)
-        s.networks.push_back(*store.GetNetworkAt(static_cast<WORD>(i)));
+        Append(s.networks, store.GetNetworkAt(WORD(i)));
     for (BYTE list = 0; list < kListCount; ++list) {
         for (int row = 0; row < store.GetRowCount(list); ++row)
-            s.services[list].push_back(*store.GetService(static_cast<WORD>(row), list));
+            Append(s.services[list], store.GetService(WORD(row), list));
     }
     return s;
 }
 
-template <class Rec>
-void ExpectSameRecords(const std::vector<Rec>& a, const std::vector<Rec>& b, const char* what) {
+// Names the first byte that differs rather than printing whole sections.
+inline void ExpectSameBytes(const Bytes& a, const Bytes& b, const char* what) {
     ASSERT_EQ(a.size(), b.size()) << what;
-    for (size_t i = 0; i < a.size(); ++i)
-        ASSERT_EQ(Fields(a[i]), Fields(b[i])) << what << " #" << i;
+    const auto diff = std::mismatch(a.begin(), a.end(), b.begin()).first;
+    EXPECT_TRUE(diff == a.end()) << what << " differ at byte " << (diff - a.begin());
 }
 
 // The satellite-order list follows the service lists' node order; compare its length only
@@ -90,13 +68,13 @@ inline void ExpectSame(const Snapshot& a, const Snapshot& b, bool bSatOrder = tr
         EXPECT_EQ(a.satOrder, b.satOrder);
     else
         EXPECT_EQ(a.satOrder.size(), b.satOrder.size());
-    ExpectSameRecords(a.satellites, b.satellites, "satellite");
-    ExpectSameRecords(a.transponders, b.transponders, "transponder");
-    ExpectSameRecords(a.muxes, b.muxes, "MUX");
-    ExpectSameRecords(a.networks, b.networks, "network");
+    ExpectSameBytes(a.satellites, b.satellites, "satellites");
+    ExpectSameBytes(a.transponders, b.transponders, "transponders");
+    ExpectSameBytes(a.muxes, b.muxes, "MUXes");
+    ExpectSameBytes(a.networks, b.networks, "networks");
     const char* names[kListCount] = {"sat TV", "sat radio", "terr TV", "terr radio"};
     for (int list = 0; list < kListCount; ++list)
-        ExpectSameRecords(a.services[list], b.services[list], names[list]);
+        ExpectSameBytes(a.services[list], b.services[list], names[list]);
 }
 
 // Sizes of one random store; each stays within what the image holds.
