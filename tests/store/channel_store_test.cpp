@@ -309,7 +309,7 @@ TEST(Services, ListsStopAtTheirIndexCapacity) {
     EXPECT_EQ(store.GetTerrTvCount(), kMaxTerrServices);
 }
 
-TEST(Services, SettersReachOnlyRowsOfTheList) {
+TEST(Services, SettersAndFlagsReachOnlyRowsOfTheList) {
     CChannelStore store;
     FillSatTv(store, {"ONE"});
     store.SetServiceName(0, LIST_SAT_TV, "A NAME FAR TOO LONG FOR IT", 26);
@@ -325,15 +325,10 @@ TEST(Services, SettersReachOnlyRowsOfTheList) {
     store.SetServiceFlag(1, LIST_SAT_TV, 0, 1);
     store.SetServiceFlag(0, LIST_SAT_RADIO, 0, 1);
     EXPECT_EQ(store.GetService(0, LIST_SAT_TV)->wFlags, 0);
-}
-
-TEST(Services, FlagsSetAndClear) {
-    const std::pair<WORD, WORD> cases[] = {{0, FLAG_LOCK}, {1, FLAG_FAV1}, {2, FLAG_FAV2},
+    const std::pair<WORD, WORD> flags[] = {{0, FLAG_LOCK}, {1, FLAG_FAV1}, {2, FLAG_FAV2},
                                            {3, FLAG_FAV3}, {4, FLAG_FAV4}, {5, 0},
                                            {0xFFFF, 0}};
-    CChannelStore store;
-    FillSatTv(store, {"ONE"});
-    for (const auto& [which, mask] : cases) {
+    for (const auto& [which, mask] : flags) {
         store.SetServiceFlag(0, LIST_SAT_TV, which, 1);
         EXPECT_EQ(store.GetService(0, LIST_SAT_TV)->wFlags, mask) << which;
         store.SetServiceFlag(0, LIST_SAT_TV, which, 0);
