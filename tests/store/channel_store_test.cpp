@@ -120,6 +120,7 @@ TEST(Transponders, MergeToleranceFollowsSymbolRate) {
                                           static_cast<WORD>(c.rate + c.rateDelta), c.horizontal, 0),
                   c.expected);
         EXPECT_EQ(tp, c.expected == TP_MERGED ? 1 : 2);
+        EXPECT_EQ(store.GetTransponderCountOf(sat), tp);
         // A merged transponder takes the new values.
         EXPECT_EQ(store.GetTransponder(sat, 1)->frequency,
                   c.expected == TP_MERGED ? 11000 + c.freqDelta : 11000);
