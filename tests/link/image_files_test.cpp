@@ -16,9 +16,6 @@ namespace {
 class ImageFiles : public ::testing::Test {
   protected:
     std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
-    static bool Exists(const std::string& path) {
-        return QFile::exists(QString::fromStdString(path));
-    }
     QTemporaryDir dir;
     std::string error;
 };
@@ -51,12 +48,6 @@ TEST_F(ImageFiles, ReceivedImageBecomesADataFileWithTheSameChannels) {
     ASSERT_EQ(loaded.size(), image.size());
     EXPECT_TRUE(std::equal(loaded.begin() + 4096, loaded.end(), image.begin() + 4096));
     EXPECT_TRUE(std::equal(loaded.begin(), loaded.begin() + 3840, image.begin()));
-}
-
-TEST_F(ImageFiles, ImageWithoutChannelsWritesNoDataFile) {
-    EXPECT_FALSE(SaveTransferImage(Path("noise.zdf"), RandomImage(5), error));
-    EXPECT_THAT(error, HasSubstr("holds no channel database"));
-    EXPECT_FALSE(Exists(Path("noise.zdf")));
 }
 
 TEST_F(ImageFiles, EmptyDataFileHasNothingToSend) {

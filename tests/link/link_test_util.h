@@ -3,6 +3,9 @@
 
 #include "loopback_link.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
 #include <random>
 #include <string_view>
 #include <vector>
@@ -24,4 +27,22 @@ inline void Feed(CTransferProtocol& engine, std::string_view bytes, UINT nPort =
 
 inline std::string Block(const std::vector<BYTE>& image, size_t nIndex) {
     return std::string(reinterpret_cast<const char*>(image.data()) + nIndex * 1024, 1024);
+}
+
+// The tests that use real ports need an event loop; the application lives for the whole run.
+inline void EnsureApplication() {
+    static int argc = 1;
+    static char szName[] = "link_tests";
+    static char* argv[] = {szName, nullptr};
+    if (QCoreApplication::instance() == nullptr)
+        new QCoreApplication(argc, argv);
+}
+
+// Runs the event loop until the condition holds or the time passed.
+template <class Condition> bool SpinUntil(Condition done, int nMilliseconds = 2000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < nMilliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
 }

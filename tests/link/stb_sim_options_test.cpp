@@ -14,29 +14,7 @@ bool Parse(std::vector<const char*> args, SSimOptions& options, std::string& err
 
 } // namespace
 
-TEST(StbSimOptions, EveryOptionReachesTheBox) {
-    SSimOptions options;
-    std::string error;
-    const std::string hex = "0102032506" + std::string(58, '0');
-    ASSERT_TRUE(Parse({"--box-version", "V107", "--flash-info", hex.c_str(), "--corrupt-received",
-                       "3", "--corrupt-sent", "207", "--no-ack", "version", "--line-end", "lf",
-                       "--save", "out.zdf", "--once", "in.bin"},
-                      options, error))
-        << error;
-    EXPECT_EQ(options.box.strVersion, "V107");
-    ASSERT_EQ(options.box.flashInfo.size(), 34u);
-    EXPECT_EQ(options.box.flashInfo[3], 0x25);
-    EXPECT_EQ(options.box.flashInfo[4], 0x06);
-    EXPECT_EQ(options.box.nCorruptReceivedBlock, 3);
-    EXPECT_EQ(options.box.nCorruptSentBlock, 207);
-    EXPECT_EQ(options.box.noAckStep, ENoAckStep::Version);
-    EXPECT_EQ(options.box.strLineEnd, "\n");
-    EXPECT_EQ(options.strSave, "out.zdf");
-    EXPECT_EQ(options.strImage, "in.bin");
-    EXPECT_TRUE(options.bOnce);
-}
-
-TEST(StbSimOptions, DefaultsAreACleanNewerBox) {
+TEST(StbSimOptions, DefaultsAreACleanNewerBoxAndEveryOptionReachesTheBox) {
     SSimOptions options;
     std::string error;
     ASSERT_TRUE(Parse({}, options, error));
@@ -45,6 +23,24 @@ TEST(StbSimOptions, DefaultsAreACleanNewerBox) {
     EXPECT_EQ(options.box.noAckStep, ENoAckStep::None);
     EXPECT_EQ(options.box.nCorruptSentBlock, -1);
     EXPECT_FALSE(options.bOnce);
+
+    const std::string hex = "0102032506" + std::string(58, '0');
+    ASSERT_TRUE(Parse({"--box-version", "V107", "--flash-info", hex.c_str(), "--corrupt-received",
+                       "3", "--corrupt-sent", "207", "--no-ack", "version", "--line-end", "lf",
+                       "--save", "out.zdf", "--once", "in.bin"},
+                      options, error))
+        << error;
+    EXPECT_EQ(options.box.strVersion, "V107");
+    std::vector<BYTE> flashInfo(34);
+    std::copy_n(std::vector<BYTE>{1, 2, 3, 0x25, 6}.begin(), 5, flashInfo.begin());
+    EXPECT_EQ(options.box.flashInfo, flashInfo);
+    EXPECT_EQ(options.box.nCorruptReceivedBlock, 3);
+    EXPECT_EQ(options.box.nCorruptSentBlock, 207);
+    EXPECT_EQ(options.box.noAckStep, ENoAckStep::Version);
+    EXPECT_EQ(options.box.strLineEnd, "\n");
+    EXPECT_EQ(options.strSave, "out.zdf");
+    EXPECT_EQ(options.strImage, "in.bin");
+    EXPECT_TRUE(options.bOnce);
 }
 
 TEST(StbSimOptions, BadValuesAreRefusedWithTheirName) {

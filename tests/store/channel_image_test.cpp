@@ -21,6 +21,13 @@ int Count(const Image& image, int n, int at) {
     return Block(image, n)[at] << 8 | Block(image, n)[at + 1];
 }
 
+// Record i of a block, copied out.
+template <class Rec> Rec At(const Image& image, int n, int i) {
+    Rec rec;
+    std::memcpy(&rec, Block(image, n) + i * sizeof rec, sizeof rec);
+    return rec;
+}
+
 bool AllZero(const Image& image, int n) {
     const BYTE* b = Block(image, n);
     return std::all_of(b, b + kBlockSize, [](BYTE x) { return x == 0; });
@@ -75,11 +82,8 @@ TEST(Build, EmptyStore) {
     CChannelStore check;
     check.SetImage(image.data(), kImageBufferSize);
     EXPECT_TRUE(Verifies(check, 0));
-    EXPECT_EQ(Block(image, 0)[4091], 1);
-    EXPECT_EQ(Block(image, 0)[4089], 'I');
-    EXPECT_EQ(Block(image, 0)[4090], ' ');
-    EXPECT_EQ(Block(image, 0)[4092], 0xAC);
-    EXPECT_EQ(Block(image, 0)[4093], 2);
+    // Tag, satellite count, section magic and version.
+    EXPECT_EQ(Image(Block(image, 0) + 4089, Block(image, 0) + 4094), (Image{'I', ' ', 1, 0xAC, 2}));
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(Block(image, 0)) + 15), "TERRESTRIAL");
     EXPECT_TRUE(Verifies(check, 1));
     EXPECT_EQ(Count(image, 1, 4092), 0);
@@ -109,41 +113,24 @@ TEST(Build, ThreeHundredFortyOneTranspondersFillTwoBlocks) {
         AppendTp(store, b, static_cast<WORD>(3000 + i * 100));
     const Image image = store.BuildFullImage();
     EXPECT_EQ(Count(image, 3, 4092), 340);
-    EXPECT_EQ(Block(image, 3)[4092], 0x01);
-    EXPECT_EQ(Block(image, 3)[4093], 0x54);
     EXPECT_EQ(Count(image, 4, 4092), 1);
     EXPECT_TRUE(AllZero(image, 5));
     EXPECT_TRUE(AllZero(image, 6));
     // The last record is b's 86th transponder at the start of block 4.
-    STP_INFO last;
-    std::memcpy(&last, Block(image, 4), sizeof last);
-    EXPECT_EQ(last.satid, b);
-    EXPECT_EQ(last.tpid, 86);
+    EXPECT_EQ(At<STP_INFO>(image, 4, 0).satid, b);
+    EXPECT_EQ(At<STP_INFO>(image, 4, 0).tpid, 86);
 }
 
-TEST(Build, MuxesComeBeforeTransponders) {
+TEST(Build, MuxesComeBeforeTranspondersAndKeepTheirSlots) {
     CChannelStore store;
-    store.AddMux(MakeMux(1, 474, 0x2100));
-    store.AddMux(MakeMux(2, 482));
-    const BYTE sat = AppendSat(store, 192);
-    AppendTp(store, sat, 11000);
-    const Image image = store.BuildFullImage();
-    EXPECT_EQ(Count(image, 3, 4092), 3);
-    STP_INFO rec;
-    std::memcpy(&rec, Block(image, 3), sizeof rec);
-    EXPECT_EQ(rec.satid, 1);
-    EXPECT_EQ(rec.drift, 0x2100);
-    std::memcpy(&rec, Block(image, 3) + 24, sizeof rec);
-    EXPECT_EQ(rec.satid, sat);
-}
-
-TEST(Build, MuxesInSparseSlotsSurviveARoundTrip) {
-    CChannelStore store;
-    store.AddMux(MakeMux(5, 474));
+    store.AddMux(MakeMux(5, 474, 0x2100));
     store.AddMux(MakeMux(100, 858));
     FillSatTv(store, {"A"});
     const Image image = store.BuildFullImage();
     EXPECT_EQ(Count(image, 3, 4092), 3);
+    EXPECT_EQ(At<STP_INFO>(image, 3, 0).satid, 1);
+    EXPECT_EQ(At<STP_INFO>(image, 3, 0).drift, 0x2100);
+    EXPECT_EQ(At<STP_INFO>(image, 3, 2).satid, 2);
     CChannelStore back;
     ASSERT_TRUE(Parse(back, image));
     EXPECT_EQ(back.GetMuxCount(), 2);
@@ -169,9 +156,7 @@ TEST(Build, HundredTvAndTwentyRadioServices) {
     EXPECT_EQ(Count(image, 8, 4092), 20);
     EXPECT_TRUE(AllZero(image, 9));
     EXPECT_TRUE(AllZero(image, 50));
-    SSVC_INFO rec;
-    std::memcpy(&rec, Block(image, 8) + 8 * sizeof(SSVC_INFO), sizeof rec);
-    EXPECT_EQ(NameOf(rec.szName), "RADIO");
+    EXPECT_EQ(NameOf(At<SSVC_INFO>(image, 8, 8).szName), "RADIO");
 }
 
 TEST(Build, TerrestrialServicesLeadEachKind) {
@@ -183,11 +168,8 @@ TEST(Build, TerrestrialServicesLeadEachKind) {
     store.Rebuild();
     const Image image = store.BuildFullImage();
     std::vector<std::string> names;
-    for (int i = 0; i < 4; ++i) {
-        SSVC_INFO rec;
-        std::memcpy(&rec, Block(image, 7) + i * sizeof rec, sizeof rec);
-        names.emplace_back(NameOf(rec.szName));
-    }
+    for (int i = 0; i < 4; ++i)
+        names.emplace_back(NameOf(At<SSVC_INFO>(image, 7, i).szName));
     EXPECT_THAT(names, ElementsAre("T-TV", "SAT-TV", "T-RADIO", "SAT-RADIO"));
 }
 
@@ -257,39 +239,36 @@ void ExpectSameStore(const CChannelStore& a, const CChannelStore& b) {
     store_test::ExpectSame(store_test::Take(a), store_test::Take(b));
 }
 
-TEST(RoundTrip, BuiltImageParsesBackToTheSameStore) {
+// The varied store's image, for round trips and for damage.
+class Varied : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        FillVaried(source);
+        image = source.BuildFullImage();
+    }
+    CChannelStore source;
     CChannelStore store;
-    FillVaried(store);
-    const Image image = store.BuildFullImage();
-    CChannelStore back;
-    ASSERT_TRUE(Parse(back, image));
-    ExpectSameStore(store, back);
-    // And building again gives the same bytes.
-    EXPECT_EQ(back.BuildFullImage(), image);
-}
+    Image image;
+};
 
-TEST(RoundTrip, ExtraAndOrderListSitWhereTheBuilderPutsThem) {
-    CChannelStore store;
-    FillVaried(store);
-    const Image image = store.BuildFullImage();
+TEST_F(Varied, BuiltImageParsesBackToTheSameStoreAndBytes) {
+    // The extra and the order list sit where the builder puts them.
     EXPECT_EQ(Block(image, 0)[3961], 0x61);
     EXPECT_EQ(Block(image, 0)[3980], 0x61 + 19);
-    EXPECT_EQ(Block(image, 0)[3960], store.GetSatOrderCount());
-    EXPECT_EQ(Block(image, 0)[3840], store.GetSatOrder()[0]);
+    EXPECT_EQ(Block(image, 0)[3960], source.GetSatOrderCount());
+    EXPECT_EQ(Block(image, 0)[3840], source.GetSatOrder()[0]);
     EXPECT_EQ(Block(image, 0)[4091], 6);
+    ASSERT_TRUE(Parse(store, image));
+    ExpectSameStore(source, store);
+    EXPECT_EQ(store.BuildFullImage(), image);
 }
 
-TEST(RoundTrip, ShiftedImageIsReadOneBlockLater) {
-    CChannelStore store;
-    FillVaried(store);
-    const Image image = store.BuildFullImage();
+TEST_F(Varied, ShiftedImageIsReadOneBlockLater) {
     Image shifted(kImageBufferSize, 0);
     std::copy(image.begin(), image.begin() + kTransferImageSize, shifted.begin() + kBlockSize);
-    CChannelStore back;
-    ASSERT_TRUE(Parse(back, shifted, TRUE));
-    ExpectSameStore(store, back);
-    CChannelStore unshifted;
-    EXPECT_FALSE(Parse(unshifted, shifted, FALSE));
+    EXPECT_FALSE(Parse(store, shifted, FALSE));
+    ASSERT_TRUE(Parse(store, shifted, TRUE));
+    ExpectSameStore(source, store);
 }
 
 TEST(RoundTrip, SatelliteWithTheHighestIndexKeepsItsServices) {
@@ -306,44 +285,25 @@ TEST(RoundTrip, SatelliteWithTheHighestIndexKeepsItsServices) {
 
 // ---- parse of bad images -----------------------------------------------------------------------
 
-class BadImage : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        FillVaried(source);
-        image = source.BuildFullImage();
-    }
-    CChannelStore source;
-    CChannelStore store;
-    Image image;
-};
-
-TEST_F(BadImage, WrongSectionMagicIsRejectedAndLeavesTheStoreEmpty) {
-    FillSatTv(store, {"OLD"});
-    image[4092] = 0xAB;
-    Recompute(image, 0);
-    EXPECT_FALSE(Parse(store, image));
-    EXPECT_EQ(store.GetSatelliteCount(), 0);
-    EXPECT_EQ(store.GetSatTvCount(), 0);
-    EXPECT_EQ(store.GetNetworkCount(), 0);
-}
-
-TEST_F(BadImage, BlockZeroFormatChecks) {
-    for (BYTE version : {BYTE{0}, BYTE{3}, BYTE{0x13}}) {
+TEST_F(Varied, BlockZeroFormatIsCheckedAndAFailureLeavesTheStoreEmpty) {
+    // Section magic, versions, satellite count.
+    const std::pair<int, BYTE> cases[] = {
+        {4092, 0xAB}, {4093, 0}, {4093, 3}, {4093, 0x13}, {4091, 0}};
+    for (const auto& [at, value] : cases) {
         Image copy = image;
-        copy[4093] = version;
+        copy[at] = value;
         Recompute(copy, 0);
-        EXPECT_FALSE(Parse(store, copy)) << int(version);
+        FillSatTv(store, {"OLD"});
+        EXPECT_FALSE(Parse(store, copy)) << at << " " << int(value);
+        EXPECT_EQ(store.GetSatelliteCount(), 0);
+        EXPECT_EQ(store.GetSatTvCount(), 0);
+        EXPECT_EQ(store.GetNetworkCount(), 0);
     }
-    Image zeroCount = image;
-    zeroCount[4091] = 0;
-    Recompute(zeroCount, 0);
-    EXPECT_FALSE(Parse(store, zeroCount));
-    Image badSum = image;
-    badSum[100] ^= 1;
-    EXPECT_FALSE(Parse(store, badSum));
+    image[100] ^= 1; // checksum
+    EXPECT_FALSE(Parse(store, image));
 }
 
-TEST_F(BadImage, VersionOneMeansAFullTable) {
+TEST_F(Varied, VersionOneMeansAFullTable) {
     image[4093] = 1;
     image[4091] = 0;
     Recompute(image, 0);
@@ -351,7 +311,7 @@ TEST_F(BadImage, VersionOneMeansAFullTable) {
     EXPECT_EQ(store.GetSatelliteCount(), 5); // zero slots carry no valid index
 }
 
-TEST_F(BadImage, SatelliteRecordsWithForeignIndexesAreSkipped) {
+TEST_F(Varied, SatelliteRecordsWithForeignIndexesAreSkipped) {
     image[32 + 14] = 0;   // record 1
     image[64 + 14] = 200; // record 2
     image[4091] = 250;    // count past the table: capped
@@ -362,7 +322,7 @@ TEST_F(BadImage, SatelliteRecordsWithForeignIndexesAreSkipped) {
     EXPECT_EQ(store.GetSatelliteName(2), "SAT2");
 }
 
-TEST_F(BadImage, SatellitesWithoutTranspondersLoadNoServices) {
+TEST_F(Varied, SatellitesWithoutTranspondersLoadNoServices) {
     std::fill(image.begin() + 3 * kBlockSize, image.begin() + 7 * kBlockSize, 0);
     EXPECT_FALSE(Parse(store, image));
     EXPECT_EQ(store.GetSatelliteCount(), 5);
@@ -370,7 +330,7 @@ TEST_F(BadImage, SatellitesWithoutTranspondersLoadNoServices) {
     EXPECT_EQ(store.GetSatTvCount() + store.GetSatRadioCount() + store.GetTerrTvCount(), 0);
 }
 
-TEST_F(BadImage, OversizedCountsEndTheirSection) {
+TEST_F(Varied, OversizedCountsEndTheirSection) {
     Image nets = image;
     nets[kBlockSize + 4092] = 0;
     nets[kBlockSize + 4093] = 205;
@@ -398,7 +358,7 @@ TEST_F(BadImage, OversizedCountsEndTheirSection) {
               0);
 }
 
-TEST_F(BadImage, ShortImagesEndWhereTheyEnd) {
+TEST_F(Varied, ShortImagesEndWhereTheyEnd) {
     // Every length, block by block: the parse reads only what it was given.
     for (UINT blocks = 0; blocks <= 10; ++blocks) {
         CChannelStore part;
@@ -416,7 +376,7 @@ TEST_F(BadImage, ShortImagesEndWhereTheyEnd) {
     }
 }
 
-TEST_F(BadImage, ServicesNumberedPastTheListAreDropped) {
+TEST_F(Varied, ServicesNumberedPastTheListAreDropped) {
     // Terrestrial TV services lead the section; the first satellite TV service follows them.
     BYTE* at = image.data() + 7 * kBlockSize + source.GetRowCount(LIST_TERR_TV) * sizeof(SSVC_INFO);
     SSVC_INFO rec;

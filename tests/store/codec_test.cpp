@@ -66,10 +66,6 @@ Bytes Concat(std::initializer_list<Bytes> parts) {
     return all;
 }
 
-int PayloadLength(const Bytes& stream, size_t chunkStart = 0) {
-    return stream[chunkStart + 3] * 256 + stream[chunkStart + 4];
-}
-
 Bytes DistinctNeighbours(int n) {
     Bytes b(n);
     for (int i = 0; i < n; ++i)
@@ -91,44 +87,39 @@ Bytes SampleImage() {
     return img;
 }
 
-TEST(CodecEncode, ZeroChunkIsOneRunToken) {
-    const Bytes stream = Encode(Bytes(1024, 0));
-    EXPECT_EQ(stream, Concat({ChunkHeader(6), Scrambled({0xAA, 0xCC, 0xCC, 0x00, 0x04, 0x00})}));
-}
-
-TEST(CodecEncode, PayloadLengths) {
+TEST(CodecEncode, TokenChoiceAndPayloadLengths) {
     struct Case {
         const char* name;
         Bytes chunk;
         int nPayload;
+        Bytes plainStart; // the payload's first bytes before scrambling
     };
     Bytes pair = DistinctNeighbours(1024);
-    pair[1] = pair[0];
+    pair[0] = pair[1] = 0x42;
     Bytes alternatingPairs(1024);
     for (int i = 0; i < 1024; ++i)
         alternatingPairs[i] = static_cast<BYTE>((i / 2) % 2);
     Bytes aaThenCc(1024, 0xCC);
     aaThenCc[0] = 0xAA;
     const Case cases[] = {
-        {"distinct neighbours are literals", DistinctNeighbours(1024), 1024},
-        {"two equal bytes take a run token", pair, 6 + 1022},
-        {"worst case: pairs of equal bytes", alternatingPairs, 512 * 6},
-        {"0xAA then a run of 0xCC", aaThenCc, 1 + 6},
+        {"zeros are one run token", Bytes(1024, 0), 6, {0xAA, 0xCC, 0xCC, 0x00, 0x04, 0x00}},
+        {"distinct neighbours are literals", DistinctNeighbours(1024), 1024, {1, 8}},
+        {"two equal bytes take a run token",
+         pair,
+         6 + 1022,
+         {0xAA, 0xCC, 0xCC, 0x42, 0x00, 0x02, pair[2]}},
+        {"worst case: pairs of equal bytes", alternatingPairs, 512 * 6, {0xAA, 0xCC, 0xCC, 0}},
+        {"0xAA then a run of 0xCC", aaThenCc, 1 + 6, {0xAA, 0xAA, 0xCC, 0xCC, 0xCC, 0x03, 0xFF}},
     };
     for (const Case& c : cases) {
         const Bytes stream = Encode(c.chunk);
         ASSERT_EQ(stream.size(), size_t(5 + c.nPayload)) << c.name;
-        EXPECT_EQ(PayloadLength(stream), c.nPayload) << c.name;
+        EXPECT_EQ(Bytes(stream.begin(), stream.begin() + 5), ChunkHeader(c.nPayload)) << c.name;
+        EXPECT_EQ(Bytes(stream.begin() + 5, stream.begin() + 5 + c.plainStart.size()),
+                  Scrambled(c.plainStart))
+            << c.name;
         EXPECT_EQ(Decode(stream).image, c.chunk) << c.name;
     }
-}
-
-TEST(CodecEncode, TwoEqualBytesTokenBytes) {
-    Bytes chunk = DistinctNeighbours(1024);
-    chunk[0] = chunk[1] = 0x42;
-    const Bytes stream = Encode(chunk);
-    const Bytes expectedStart = Scrambled({0xAA, 0xCC, 0xCC, 0x42, 0x00, 0x02, chunk[2]});
-    EXPECT_TRUE(std::equal(expectedStart.begin(), expectedStart.end(), stream.begin() + 5));
 }
 
 TEST(CodecEncode, KeyRestartsWithEveryChunk) {
@@ -141,23 +132,17 @@ TEST(CodecEncode, KeyRestartsWithEveryChunk) {
     EXPECT_EQ(stream[5 + 17], src[17] ^ kKey[1]);
 }
 
-TEST(CodecRoundTrip, WholeImage) {
-    const Bytes img = SampleImage();
-    const Bytes stream = Encode(img);
-    ASSERT_GT(stream.size(), 0u);
-    const Decoded d = Decode(stream);
-    EXPECT_EQ(d.nResult, int(kImageBufferSize));
-    EXPECT_EQ(d.image, img);
-}
-
-TEST(CodecRoundTrip, WorstCaseImageFitsTheWritersBuffer) {
-    Bytes img(kImageBufferSize);
-    for (size_t i = 0; i < img.size(); ++i)
-        img[i] = static_cast<BYTE>((i / 2) % 2);
-    const Bytes stream = Encode(img);
-    EXPECT_EQ(stream.size(), size_t(209 * (5 + 3072)));
-    EXPECT_EQ(int(stream.size()), kEncodeWorstCase);
-    EXPECT_EQ(Decode(stream).image, img);
+TEST(CodecRoundTrip, WholeImageAndTheWorstCaseThatFillsTheWritersBuffer) {
+    Bytes worst(kImageBufferSize);
+    for (size_t i = 0; i < worst.size(); ++i)
+        worst[i] = static_cast<BYTE>((i / 2) % 2);
+    for (const Bytes& img : {SampleImage(), worst}) {
+        const Decoded d = Decode(Encode(img));
+        EXPECT_EQ(d.nResult, int(kImageBufferSize));
+        EXPECT_EQ(d.image, img);
+    }
+    EXPECT_EQ(Encode(worst).size(), size_t(209 * (5 + 3072)));
+    EXPECT_EQ(int(Encode(worst).size()), kEncodeWorstCase);
 }
 
 TEST(CodecEncode, NeverWritesPastCapacity) {
@@ -181,20 +166,6 @@ TEST(CodecEncode, RefusesBadArguments) {
     EXPECT_EQ(EncodeImage(src.data(), 1024, nullptr, 4096), 0);
 }
 
-TEST(CodecDecode, Failures) {
-    const Bytes good = Encode(Bytes(1024, 0));
-    Bytes firstByte = good;
-    firstByte[0] = 1;
-    Bytes thirdByte = good;
-    thirdByte[2] = 0x80;
-    Bytes secondChunkBad = Concat({good, good});
-    secondChunkBad[good.size() + 1] = 7;
-    EXPECT_EQ(Decode(firstByte).nResult, 0);
-    EXPECT_EQ(Decode(thirdByte).nResult, 0);
-    EXPECT_EQ(Decode(secondChunkBad).nResult, 0);
-    EXPECT_EQ(Decode({}).nResult, 0);
-}
-
 // Cut-off input: nothing is read past the end, and what was output before stands.
 TEST(CodecDecode, CutOffInput) {
     const Bytes zeroChunk = Encode(Bytes(1024, 0));
@@ -204,7 +175,16 @@ TEST(CodecDecode, CutOffInput) {
         int nExpected;
     };
     const Bytes literals = Chunk({1, 2, 3, 4});
+    Bytes firstByte = zeroChunk, thirdByte = zeroChunk,
+          secondChunkBad = Concat({zeroChunk, zeroChunk});
+    firstByte[0] = 1;
+    thirdByte[2] = 0x80;
+    secondChunkBad[zeroChunk.size() + 1] = 7;
     const Case cases[] = {
+        {"chunk header byte 0 not zero", firstByte, 0},
+        {"chunk header byte 2 not zero", thirdByte, 0},
+        {"second chunk's header bad", secondChunkBad, 0},
+        {"no input", {}, 0},
         {"header cut after 3 bytes", Concat({zeroChunk, {0, 0, 0}}), 1024},
         {"header cut after 4 bytes", Concat({zeroChunk, {0, 0, 0, 0}}), 1024},
         {"run token cut off by the input",
@@ -221,6 +201,8 @@ TEST(CodecDecode, CutOffInput) {
         EXPECT_EQ(d.nResult, c.nExpected) << c.name;
         EXPECT_TRUE(d.guardIntact) << c.name;
     }
+    // A run of length zero outputs nothing.
+    EXPECT_EQ(Decode(Chunk({0xAA, 0xCC, 0xCC, 0x55, 0, 0, 0x66})).image, Bytes{0x66});
 }
 
 // The decoder does not insist on 1024 bytes per chunk; what it drops is what would pass the
@@ -245,11 +227,6 @@ TEST(CodecDecode, OutputStopsAtImageSize) {
     EXPECT_EQ(d.image[0], 0x10);
     EXPECT_EQ(d.image[3 * 65535], 0x13);
     EXPECT_EQ(d.image[kImageBufferSize - 1], 0x13);
-}
-
-TEST(CodecDecode, RunOfZeroLengthOutputsNothing) {
-    const Decoded d = Decode(Chunk({0xAA, 0xCC, 0xCC, 0x55, 0, 0, 0x66}));
-    EXPECT_EQ(d.image, Bytes{0x66});
 }
 
 } // namespace

@@ -1,8 +1,6 @@
 #include "channel_store.h"
 #include "store_builders.h"
 
-#include <functional>
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -44,74 +42,45 @@ class Sorting : public ::testing::Test {
     CChannelStore store;
 };
 
-struct SortCase {
-    const char* what;
-    std::function<void(CChannelStore&)> sort;
-    std::vector<std::string> expected;
-};
-
-class SortOrders : public Sorting, public ::testing::WithParamInterface<SortCase> {};
-
-TEST_P(SortOrders, OrderAndTieBreak) {
-    GetParam().sort(store);
-    EXPECT_THAT(Names(), ElementsAreArray(GetParam().expected)) << GetParam().what;
-}
-
 const auto L = LIST_SAT_TV;
 
-INSTANTIATE_TEST_SUITE_P(Cases, SortOrders,
-                         ::testing::Values(SortCase{"NameUp",
-                                                    [](auto& s) { s.SortByName(L, FALSE); },
-                                                    {"al", "Alpha", "alpha", "beta", "Gamma"}},
-                                           SortCase{"NameDown",
-                                                    [](auto& s) { s.SortByName(L, TRUE); },
-                                                    {"Gamma", "beta", "alpha", "Alpha", "al"}},
-                                           SortCase{"CaFirst",
-                                                    [](auto& s) { s.SortByCa(L, FALSE); },
-                                                    {"Alpha", "al", "beta", "alpha", "Gamma"}},
-                                           SortCase{"CaLast",
-                                                    [](auto& s) { s.SortByCa(L, TRUE); },
-                                                    {"beta", "alpha", "Gamma", "Alpha", "al"}},
-                                           SortCase{"LockFirst",
-                                                    [](auto& s) { s.SortByLock(L, FALSE); },
-                                                    {"beta", "alpha", "Alpha", "Gamma", "al"}},
-                                           SortCase{"LockLast",
-                                                    [](auto& s) { s.SortByLock(L, TRUE); },
-                                                    {"Alpha", "Gamma", "al", "beta", "alpha"}},
-                                           SortCase{"Fav1First",
-                                                    [](auto& s) { s.SortByFavourite(L, 1, FALSE); },
-                                                    {"alpha", "Gamma", "beta", "Alpha", "al"}},
-                                           SortCase{"Fav1Last",
-                                                    [](auto& s) { s.SortByFavourite(L, 1, TRUE); },
-                                                    {"beta", "Alpha", "al", "alpha", "Gamma"}},
-                                           SortCase{"Fav3First",
-                                                    [](auto& s) { s.SortByFavourite(L, 3, FALSE); },
-                                                    {"al", "beta", "Alpha", "alpha", "Gamma"}},
-                                           SortCase{"FavOutOfRangeSortsByNumber",
-                                                    [](auto& s) {
-                                                        s.SortByName(L, FALSE);
-                                                        s.SortByFavourite(L, 5, FALSE);
-                                                    },
-                                                    {"beta", "Alpha", "alpha", "Gamma", "al"}},
-                                           SortCase{"SatelliteUp",
-                                                    [](auto& s) { s.SortBySatellite(L, FALSE); },
-                                                    {"alpha", "Alpha", "Gamma", "beta", "al"}},
-                                           SortCase{"SatelliteDown",
-                                                    [](auto& s) { s.SortBySatellite(L, TRUE); },
-                                                    {"al", "beta", "Gamma", "Alpha", "alpha"}},
-                                           SortCase{"NetworkUp",
-                                                    [](auto& s) { s.SortByNetwork(L, FALSE); },
-                                                    {"Alpha", "al", "beta", "Gamma", "alpha"}},
-                                           SortCase{"NetworkDown",
-                                                    [](auto& s) { s.SortByNetwork(L, TRUE); },
-                                                    {"Gamma", "beta", "al", "Alpha", "alpha"}},
-                                           SortCase{"BackToNumber",
-                                                    [](auto& s) {
-                                                        s.SortByName(L, TRUE);
-                                                        s.SortByNumber(L);
-                                                    },
-                                                    {"beta", "Alpha", "alpha", "Gamma", "al"}}),
-                         [](const auto& info) { return std::string(info.param.what); });
+// Each sort from the fixture's number order; ties fall back to the number key, and sorting by
+// number brings the fixture's order back.
+TEST_F(Sorting, OrderAndTieBreak) {
+    using S = CChannelStore;
+    struct Case {
+        void (S::*sort)(BYTE, BOOL); // by favourite when null
+        int fav;
+        BOOL desc;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {&S::SortByName, 0, FALSE, {"al", "Alpha", "alpha", "beta", "Gamma"}},
+        {&S::SortByName, 0, TRUE, {"Gamma", "beta", "alpha", "Alpha", "al"}},
+        {&S::SortByCa, 0, FALSE, {"Alpha", "al", "beta", "alpha", "Gamma"}},
+        {&S::SortByCa, 0, TRUE, {"beta", "alpha", "Gamma", "Alpha", "al"}},
+        {&S::SortByLock, 0, FALSE, {"beta", "alpha", "Alpha", "Gamma", "al"}},
+        {&S::SortByLock, 0, TRUE, {"Alpha", "Gamma", "al", "beta", "alpha"}},
+        {nullptr, 1, FALSE, {"alpha", "Gamma", "beta", "Alpha", "al"}},
+        {nullptr, 1, TRUE, {"beta", "Alpha", "al", "alpha", "Gamma"}},
+        {nullptr, 3, FALSE, {"al", "beta", "Alpha", "alpha", "Gamma"}},
+        {nullptr, 5, FALSE, {"beta", "Alpha", "alpha", "Gamma", "al"}}, // out of range: number
+        {&S::SortBySatellite, 0, FALSE, {"alpha", "Alpha", "Gamma", "beta", "al"}},
+        {&S::SortBySatellite, 0, TRUE, {"al", "beta", "Gamma", "Alpha", "alpha"}},
+        {&S::SortByNetwork, 0, FALSE, {"Alpha", "al", "beta", "Gamma", "alpha"}},
+        {&S::SortByNetwork, 0, TRUE, {"Gamma", "beta", "al", "Alpha", "alpha"}},
+    };
+    for (const Case& c : cases) {
+        store.SortByName(L, TRUE);
+        if (c.sort)
+            (store.*c.sort)(L, c.desc);
+        else
+            store.SortByFavourite(L, c.fav, c.desc);
+        EXPECT_THAT(Names(), ElementsAreArray(c.expected)) << c.fav << c.desc;
+        store.SortByNumber(L);
+        EXPECT_THAT(Names(), ElementsAre("beta", "Alpha", "alpha", "Gamma", "al"));
+    }
+}
 
 TEST_F(Sorting, NetworkIdsPastTheTableSortAfterNamedOnes) {
     // 408 is a valid id with a generated entry, but lies outside the 408-entry lookup.
@@ -230,27 +199,15 @@ TEST(Rebuild, NetworkTableKeepsUsedEntriesAndNamesUnknownOnes) {
     EXPECT_EQ(store.GetNetworkName(0), "Unknown");
 }
 
-TEST(Rebuild, EmptyStoreKeepsNoNetworks) {
-    CChannelStore store;
-    store.Rebuild();
-    EXPECT_EQ(store.GetNetworkCount(), 0);
-    EXPECT_EQ(store.GetSatOrderCount(), 0);
-}
-
-TEST(Networks, FindTriesTheMatchingSlotThenScans) {
+TEST(Networks, FindTriesTheMatchingSlotThenScansAndTheTableHoldsFourHundredEight) {
     CChannelStore store;
     store.AddNetwork(MakeNetwork(1, "ONE"));
     store.AddNetwork(MakeNetwork(7, "SEVEN"));
     EXPECT_EQ(NameOf(store.FindNetwork(1)->name), "ONE");
     EXPECT_EQ(NameOf(store.FindNetwork(7)->name), "SEVEN");
-    EXPECT_EQ(store.FindNetwork(0), nullptr);
-    EXPECT_EQ(store.FindNetwork(409), nullptr);
-    EXPECT_EQ(store.FindNetwork(2), nullptr);
-}
-
-TEST(Networks, TableHoldsFourHundredEight) {
-    CChannelStore store;
-    for (int i = 0; i < kMaxNetworks; ++i)
+    for (WORD missing : {0, 2, 409})
+        EXPECT_EQ(store.FindNetwork(missing), nullptr) << missing;
+    for (int i = 2; i < kMaxNetworks; ++i)
         ASSERT_TRUE(store.AddNetwork(MakeNetwork(static_cast<WORD>(i + 1), "N")));
     EXPECT_FALSE(store.AddNetwork(MakeNetwork(1, "N")));
 }
@@ -273,6 +230,10 @@ TEST(Clearing, EveryClearEmptiesItsPart) {
     EXPECT_EQ(store.GetTransponderCount(), 0);
     EXPECT_EQ(AppendSat(store, 192), 2);
     EXPECT_EQ(store.GetTransponderCountOf(2), 0);
+    // An empty store keeps no networks.
+    store.Rebuild();
+    EXPECT_EQ(store.GetNetworkCount(), 0);
+    EXPECT_EQ(store.GetSatOrderCount(), 0);
 }
 
 } // namespace

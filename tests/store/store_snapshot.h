@@ -1,4 +1,4 @@
-// Test helpers: random stores within the image's capacities, and a field-by-field snapshot of
+// Test helpers: random stores within the image's capacities, and a byte-by-byte snapshot of
 // everything a data file carries.
 #pragma once
 
@@ -6,46 +6,27 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <random>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace store_test {
 
-// Every byte of a name field, the bytes after the NUL included: the image carries them all.
-inline std::string NameBytes(const char (&name)[kNameSize]) {
-    return std::string(name, kNameSize);
-}
+using Bytes = std::vector<BYTE>;
 
-inline auto Fields(const SSAT_INFO& s) {
-    return std::tuple(s.wCLnbFreq, s.wLnbFreq, s.wPosition, s.wReserved, s.bSwitch, s.bCLnb,
-                      s.bLnbType, s.bCkuSwitch, s.bDiseqc, s.bReserved, s.bIndex,
-                      NameBytes(s.szName));
-}
-inline auto Fields(const STP_INFO& t) {
-    return std::tuple(t.frequency, t.symbolrate, t.tsid, t.drift, t.attribute, t.signal, t.satid,
-                      t.tpid);
-}
-inline auto Fields(const SSVC_INFO& v) {
-    return std::tuple(v.dwReserved, v.wNumber, v.wOrderKey, v.bSatIndex, v.bTpIndex, v.wNetwork,
-                      v.wServiceId, v.wVideoPid, v.wAudioPid, v.wPcrPid, v.wFlags,
-                      std::vector<BYTE>(v.abReserved, v.abReserved + 4), NameBytes(v.szName),
-                      v.bNameAttr);
-}
-inline auto Fields(const SNET_INFO& n) {
-    return std::tuple(n.id, NameBytes(n.name), n.attribute);
+// Records have no padding, so their bytes are their fields; a name's bytes after its NUL are
+// carried by the image too.
+template <class Rec> void Append(Bytes& to, const Rec* rec) {
+    const auto* p = reinterpret_cast<const BYTE*>(rec);
+    to.insert(to.end(), p, p + sizeof(Rec));
 }
 
 struct Snapshot {
-    std::vector<BYTE> header;
-    std::vector<BYTE> satExtra;
-    std::vector<BYTE> satOrder;
-    std::vector<SSAT_INFO> satellites;
-    std::vector<STP_INFO> transponders; // all satellites, in slot and list order
-    std::vector<STP_INFO> muxes;
-    std::vector<SNET_INFO> networks;
-    std::vector<SSVC_INFO> services[kListCount]; // rows in display order
+    Bytes header, satExtra, satOrder, satellites, muxes, networks;
+    Bytes transponders;         // all satellites, in slot and list order
+    Bytes services[kListCount]; // rows in display order
 };
 
 inline Snapshot Take(const CChannelStore& store) {
@@ -54,30 +35,28 @@ inline Snapshot Take(const CChannelStore& store) {
     s.satExtra.assign(store.GetSatExtra(), store.GetSatExtra() + kSatExtraSize);
     s.satOrder.assign(store.GetSatOrder(), store.GetSatOrder() + store.GetSatOrderCount());
     for (int sat = kFirstSatIndex; sat < kFirstSatIndex + store.GetSatelliteCount(); ++sat) {
-        s.satellites.push_back(*store.GetSatellite(static_cast<BYTE>(sat)));
-        const int nTp = store.GetTransponderCountOf(static_cast<BYTE>(sat));
-        for (int tp = 1; tp <= nTp; ++tp)
-            s.transponders.push_back(
-                *store.GetTransponder(static_cast<BYTE>(sat), static_cast<BYTE>(tp)));
+        Append(s.satellites, store.GetSatellite(BYTE(sat)));
+        for (int tp = 1; tp <= store.GetTransponderCountOf(BYTE(sat)); ++tp)
+            Append(s.transponders, store.GetTransponder(BYTE(sat), BYTE(tp)));
     }
     for (int mux = 1; mux <= kMaxMuxes; ++mux) {
-        if (const STP_INFO* p = store.GetMux(static_cast<BYTE>(mux)))
-            s.muxes.push_back(*p);
+        if (const STP_INFO* p = store.GetMux(BYTE(mux)))
+            Append(s.muxes, p);
     }
     for (int i = 0; i < store.GetNetworkCount(); ++i)
-        s.networks.push_back(*store.GetNetworkAt(static_cast<WORD>(i)));
+        Append(s.networks, store.GetNetworkAt(WORD(i)));
     for (BYTE list = 0; list < kListCount; ++list) {
         for (int row = 0; row < store.GetRowCount(list); ++row)
-            s.services[list].push_back(*store.GetService(static_cast<WORD>(row), list));
+            Append(s.services[list], store.GetService(WORD(row), list));
     }
     return s;
 }
 
-template <class Rec>
-void ExpectSameRecords(const std::vector<Rec>& a, const std::vector<Rec>& b, const char* what) {
+// Names the first byte that differs rather than printing whole sections.
+inline void ExpectSameBytes(const Bytes& a, const Bytes& b, const char* what) {
     ASSERT_EQ(a.size(), b.size()) << what;
-    for (size_t i = 0; i < a.size(); ++i)
-        ASSERT_EQ(Fields(a[i]), Fields(b[i])) << what << " #" << i;
+    const auto diff = std::mismatch(a.begin(), a.end(), b.begin()).first;
+    EXPECT_TRUE(diff == a.end()) << what << " differ at byte " << (diff - a.begin());
 }
 
 // The satellite-order list follows the service lists' node order; compare its length only
@@ -89,13 +68,13 @@ inline void ExpectSame(const Snapshot& a, const Snapshot& b, bool bSatOrder = tr
         EXPECT_EQ(a.satOrder, b.satOrder);
     else
         EXPECT_EQ(a.satOrder.size(), b.satOrder.size());
-    ExpectSameRecords(a.satellites, b.satellites, "satellite");
-    ExpectSameRecords(a.transponders, b.transponders, "transponder");
-    ExpectSameRecords(a.muxes, b.muxes, "MUX");
-    ExpectSameRecords(a.networks, b.networks, "network");
+    ExpectSameBytes(a.satellites, b.satellites, "satellites");
+    ExpectSameBytes(a.transponders, b.transponders, "transponders");
+    ExpectSameBytes(a.muxes, b.muxes, "MUXes");
+    ExpectSameBytes(a.networks, b.networks, "networks");
     const char* names[kListCount] = {"sat TV", "sat radio", "terr TV", "terr radio"};
     for (int list = 0; list < kListCount; ++list)
-        ExpectSameRecords(a.services[list], b.services[list], names[list]);
+        ExpectSameBytes(a.services[list], b.services[list], names[list]);
 }
 
 // Sizes of one random store; each stays within what the image holds.
@@ -112,90 +91,51 @@ class RandomStoreBuilder {
     explicit RandomStoreBuilder(unsigned state) : m_rng(state) {}
 
     void Fill(CChannelStore& store, const StoreShape& shape) {
-        AddSatellites(store, shape.nSatellites);
-        AddTransponders(store, shape.nSatellites, shape.nTransponders);
-        for (int m = 1; m <= shape.nMuxes; ++m)
-            store.AddMux(RandomMux(static_cast<BYTE>(m)));
-        for (int n = 1; n <= shape.nNetworks; ++n)
-            store.AddNetwork(RandomNetwork(static_cast<WORD>(n)));
-        BYTE extra[kSatExtraSize];
-        for (BYTE& b : extra)
-            b = Byte();
-        store.SetSatExtra(extra);
+        for (int i = 0; i < shape.nSatellites; ++i) {
+            auto sat = Random<SSAT_INFO>();
+            sat.wPosition = static_cast<WORD>(1 + i * 3599 / shape.nSatellites); // distinct
+            sat.bIndex = 0;
+            RandomName(sat.szName);
+            store.AppendSatellite(sat);
+        }
+        for (int i = 0; i < shape.nTransponders && shape.nSatellites > 0; ++i) {
+            auto tp = Random<STP_INFO>();
+            // Satellites in turn, so that no list passes 255 while room remains elsewhere.
+            tp.satid = static_cast<BYTE>(kFirstSatIndex + i % shape.nSatellites);
+            tp.tpid = 0;
+            store.AddTransponder(tp, 0);
+        }
+        for (int m = 1; m <= shape.nMuxes; ++m) {
+            auto mux = Random<STP_INFO>();
+            mux.satid = kTerrestrialSatIndex;
+            mux.tpid = static_cast<BYTE>(m);
+            store.AddMux(mux);
+        }
+        for (int n = 1; n <= shape.nNetworks; ++n) {
+            auto net = Random<SNET_INFO>();
+            net.id = static_cast<WORD>(n);
+            RandomName(net.name);
+            store.AddNetwork(net);
+        }
+        const auto extra = Random<std::array<BYTE, kSatExtraSize>>();
+        store.SetSatExtra(extra.data());
         for (BYTE list = 0; list < kListCount; ++list)
             AddServices(store, list, shape.nServices[list], shape);
         store.Rebuild();
     }
 
     unsigned Below(unsigned n) { return n == 0 ? 0 : m_rng() % n; }
-    BYTE Byte() { return static_cast<BYTE>(m_rng()); }
-    WORD Word() { return static_cast<WORD>(m_rng()); }
-
-    // Any bytes after the NUL are random too: they travel with the record.
-    template <size_t N> void RandomName(char (&name)[N]) {
-        for (char& c : name)
-            c = static_cast<char>(Byte());
-        name[Below(N)] = 0;
-    }
 
   private:
-    void AddSatellites(CChannelStore& store, int n) {
-        for (int i = 0; i < n; ++i) {
-            SSAT_INFO sat;
-            std::memset(&sat, 0, sizeof sat);
-            sat.wCLnbFreq = Word();
-            sat.wLnbFreq = Word();
-            sat.wPosition = static_cast<WORD>(1 + i * 3599 / std::max(n, 1)); // distinct, non-zero
-            sat.wReserved = Word();
-            sat.bSwitch = Byte();
-            sat.bCLnb = Byte();
-            sat.bLnbType = Byte();
-            sat.bCkuSwitch = Byte();
-            sat.bDiseqc = Byte();
-            sat.bReserved = Byte();
-            RandomName(sat.szName);
-            store.AppendSatellite(sat);
-        }
+    // Every byte random, reserved fields and bytes after a name's NUL included: they all travel.
+    template <class T> T Random() {
+        T rec;
+        auto* bytes = reinterpret_cast<BYTE*>(&rec);
+        for (size_t i = 0; i < sizeof rec; ++i)
+            bytes[i] = static_cast<BYTE>(m_rng());
+        return rec;
     }
-
-    void AddTransponders(CChannelStore& store, int nSatellites, int nTotal) {
-        for (int i = 0; i < nTotal && nSatellites > 0; ++i) {
-            STP_INFO tp;
-            std::memset(&tp, 0, sizeof tp);
-            tp.frequency = Word();
-            tp.symbolrate = Word();
-            tp.tsid = Word();
-            tp.drift = Word();
-            tp.attribute = Byte();
-            tp.signal = Byte();
-            // Fill satellites in turn so that no list passes 255 while room remains elsewhere.
-            tp.satid = static_cast<BYTE>(kFirstSatIndex + i % nSatellites);
-            store.AddTransponder(tp, 0);
-        }
-    }
-
-    STP_INFO RandomMux(BYTE nMux) {
-        STP_INFO mux;
-        std::memset(&mux, 0, sizeof mux);
-        mux.frequency = Word();
-        mux.symbolrate = Word();
-        mux.tsid = Word();
-        mux.drift = Word();
-        mux.attribute = Byte();
-        mux.signal = Byte();
-        mux.satid = kTerrestrialSatIndex;
-        mux.tpid = nMux;
-        return mux;
-    }
-
-    SNET_INFO RandomNetwork(WORD id) {
-        SNET_INFO net;
-        std::memset(&net, 0, sizeof net);
-        net.id = id;
-        RandomName(net.name);
-        net.attribute = Byte();
-        return net;
-    }
+    template <size_t N> void RandomName(char (&name)[N]) { name[Below(N)] = 0; }
 
     void AddServices(CChannelStore& store, BYTE list, int n, const StoreShape& shape) {
         const bool bSat = list == LIST_SAT_TV || list == LIST_SAT_RADIO;
@@ -203,28 +143,21 @@ class RandomStoreBuilder {
             return;
         const bool bRadio = list == LIST_SAT_RADIO || list == LIST_TERR_RADIO;
         for (int i = 0; i < n; ++i) {
-            SSVC_INFO svc;
-            std::memset(&svc, 0, sizeof svc);
-            svc.dwReserved = m_rng();
+            auto svc = Random<SSVC_INFO>();
+            svc.wNumber = svc.wOrderKey = 0;
             svc.bSatIndex = bSat ? static_cast<BYTE>(kFirstSatIndex + Below(shape.nSatellites))
                                  : kTerrestrialSatIndex;
             svc.bTpIndex = static_cast<BYTE>(1 + Below(255));
-            // Every network gets used when there are enough services; a few names none.
+            // Every network gets used when there are enough services; a few name none.
             svc.wNetwork =
                 static_cast<WORD>(Below(20) == 0 ? 0 : 1 + (i % std::max(shape.nNetworks, 1)));
             svc.wServiceId = static_cast<WORD>(i); // unique: no merges, exact counts
-            svc.wVideoPid = Word();
-            svc.wAudioPid = Word();
-            svc.wPcrPid = Word();
-            svc.wFlags = static_cast<WORD>((Word() & ~(FLAG_DELETED | FLAG_RADIO)) |
+            svc.wFlags = static_cast<WORD>((svc.wFlags & ~(FLAG_DELETED | FLAG_RADIO)) |
                                            (bRadio ? FLAG_RADIO : 0));
-            for (BYTE& b : svc.abReserved)
-                b = Byte();
             RandomName(svc.szName);
-            svc.bNameAttr = Byte();
-            const BYTE result = bSat ? store.AddSatService(ADD_ORDERED, svc)
-                                     : store.AddTerrService(ADD_ORDERED, svc);
-            EXPECT_EQ(result, SVC_STORED);
+            EXPECT_EQ(bSat ? store.AddSatService(ADD_ORDERED, svc)
+                           : store.AddTerrService(ADD_ORDERED, svc),
+                      SVC_STORED);
         }
     }
 

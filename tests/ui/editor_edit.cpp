@@ -15,6 +15,8 @@ namespace {
 
 using L = QStringList;
 
+const QString kUnmoved = QStringLiteral("S1 S2 S3 S4 S5 S6");
+
 // A right-click as the user makes it: the press and release move the mouse cell but leave the
 // selection alone, then the platform sends the context-menu event to the widget under the mouse.
 void RightClick(QWidget* pTarget, const QPoint& pos) {
@@ -76,20 +78,15 @@ class EditorEditTest : public QObject {
         return dlg;
     }
 
-    static L Names(const CEditorDlg& dlg, BYTE nList = LIST_SAT_TV) {
-        L names;
-        const CMSFlexGrid& grid = dlg.Grid(nList);
-        for (long r = 1; r < grid.GetRows(); ++r)
-            names << grid.GetTextMatrix(r, NameColumn(nList));
-        return names;
-    }
-
-    static L StoreNames(CEditorDlg& dlg, BYTE nList = LIST_SAT_TV) {
-        L names;
-        CChannelStore& store = *dlg.GetStore();
-        for (WORD i = 0; i < store.GetServiceCount(nList); ++i)
-            names << QString::fromLatin1(NameOf(store.GetService(i, nList)->szName).data());
-        return names;
+    // The grid's names in order, followed by the store's if they differ.
+    static QString Rows(CEditorDlg& dlg, BYTE nList = LIST_SAT_TV) {
+        L grid, store;
+        for (long r = 1; r < dlg.Grid(nList).GetRows(); ++r)
+            grid << dlg.Grid(nList).GetTextMatrix(r, NameColumn(nList));
+        for (WORD i = 0; i < dlg.GetStore()->GetServiceCount(nList); ++i)
+            store << QString::fromLatin1(
+                NameOf(dlg.GetStore()->GetService(i, nList)->szName).data());
+        return grid.join(' ') + (grid == store ? QString() : " | store: " + store.join(' '));
     }
 
     // Selects rows and chooses a command from the menu a right-click on nMouseRow shows.
@@ -108,111 +105,82 @@ class EditorEditTest : public QObject {
         return false;
     }
 
+    // Whether the row menu a right-click on row nRow shows offers Paste (the menu dismissed).
+    bool PasteOffered(CEditorDlg& dlg, long nRow, BYTE nList = LIST_SAT_TV) {
+        SelectRows(dlg.Grid(nList), nRow, nRow);
+        const std::size_t nMenus = m_prompt.m_menus.size();
+        RightClickGridCell(dlg.Grid(nList), nRow, 3);
+        return m_prompt.m_menus.size() == nMenus + 1 && PasteEnabledInLastMenu();
+    }
+
+    // The cut marks of the list, one digit a service.
+    static QString Marks(CEditorDlg& dlg, BYTE nList = LIST_SAT_TV) {
+        QString marks;
+        for (WORD i = 0; i < dlg.GetStore()->GetServiceCount(nList); ++i)
+            marks += QString::number(dlg.GetStore()->GetServiceMark(i, nList));
+        return marks;
+    }
+
   private slots:
     void init() { m_prompt = CScriptedPrompt(); }
 
-    void theTwoPopups() {
-        auto dlg = Window();
-        CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
-        SelectRows(grid, 2, 3);
-        RightClickGridCell(grid, 2, 4);
-        SelectCells(grid, 1, 8, 2, 12);
-        RightClickGridCell(grid, 2, 12);
-        QCOMPARE(m_prompt.m_menus.size(), std::size_t(2));
-        const auto& rows = m_prompt.m_menus[0];
-        QCOMPARE(rows.title, QStringLiteral("1"));
-        QCOMPARE(rows.items.size(), std::size_t(4));
-        const std::pair<const char*, unsigned> kRowItems[] = {
-            {"&Cut", 32782}, {"&Paste", 32783}, {"", 0}, {"&Delete", 32784}};
-        for (std::size_t i = 0; i < 4; ++i) {
-            QCOMPARE(rows.items[i].text, QString::fromLatin1(kRowItems[i].first));
-            QCOMPARE(rows.items[i].nId, kRowItems[i].second);
-        }
-        QVERIFY(rows.items[0].bEnabled && rows.items[3].bEnabled);
-        QVERIFY(!rows.items[1].bEnabled); // nothing cut yet
-        const auto& flags = m_prompt.m_menus[1];
-        QCOMPARE(flags.title, QStringLiteral("2"));
-        QCOMPARE(flags.items.size(), std::size_t(2));
-        QCOMPARE(flags.items[0].text, QStringLiteral("&Enable"));
-        QCOMPARE(flags.items[0].nId, 32804u);
-        QCOMPARE(flags.items[1].text, QStringLiteral("&Disable"));
-        QCOMPARE(flags.items[1].nId, 32805u);
-        // Dismissed menus do nothing.
-        QCOMPARE(Names(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
-    }
-
+    // The store's own tests cover where a block lands; these prove the grid's part.
     void cutAndPasteMoveABlock_data() {
         QTest::addColumn<int>("list");
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to");
         QTest::addColumn<int>("target");
-        QTest::addColumn<L>("expected");
+        QTest::addColumn<QString>("expected");
         const int sat = LIST_SAT_TV, terr = LIST_TERR_TV;
-        QTest::newRow("down") << sat << 3 << 4 << 6 << L{"S1", "S2", "S5", "S3", "S4", "S6"};
-        QTest::newRow("up") << sat << 4 << 5 << 2 << L{"S1", "S4", "S5", "S2", "S3", "S6"};
-        QTest::newRow("selected bottom up")
-            << sat << 5 << 4 << 2 << L{"S1", "S4", "S5", "S2", "S3", "S6"};
-        QTest::newRow("onto itself") << sat << 3 << 4 << 4 << L{"S1", "S2", "S3", "S4", "S5", "S6"};
-        QTest::newRow("onto its first row")
-            << sat << 3 << 4 << 3 << L{"S1", "S2", "S3", "S4", "S5", "S6"};
-        QTest::newRow("to the top") << sat << 5 << 6 << 1 << L{"S5", "S6", "S1", "S2", "S3", "S4"};
-        QTest::newRow("terrestrial")
-            << terr << 1 << 2 << 5 << L{"S3", "S4", "S1", "S2", "S5", "S6"};
+        QTest::newRow("down") << sat << 3 << 4 << 6 << "S1 S2 S5 S3 S4 S6";
+        QTest::newRow("selected bottom up") << sat << 5 << 4 << 2 << "S1 S4 S5 S2 S3 S6";
+        QTest::newRow("to the top") << sat << 5 << 6 << 1 << "S5 S6 S1 S2 S3 S4";
+        QTest::newRow("terrestrial") << terr << 1 << 2 << 5 << "S3 S4 S1 S2 S5 S6";
     }
     void cutAndPasteMoveABlock() {
         QFETCH(int, list);
         QFETCH(int, from);
         QFETCH(int, to);
         QFETCH(int, target);
-        QFETCH(L, expected);
+        QFETCH(QString, expected);
         const BYTE nList = static_cast<BYTE>(list);
         auto dlg = Window(nList);
         CMSFlexGrid& grid = dlg->Grid(nList);
 
         RowCommand(*dlg, from, to, from, ID_EDIT_CUT, nList);
         // Cut only marks: the rows stay where they are, the current row is the block's end.
-        QCOMPARE(Names(*dlg, nList), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
+        QCOMPARE(Rows(*dlg, nList), kUnmoved);
         QCOMPARE(grid.GetRow(), long(std::max(from, to)));
         QCOMPARE(grid.GetCol(), 1L);
-        for (WORD i = 0; i < 6; ++i)
-            QCOMPARE(dlg->GetStore()->GetServiceMark(i, nList),
-                     BYTE(i + 1 >= std::min(from, to) && i + 1 <= std::max(from, to)));
+        QString marks(6, u'0');
+        marks.replace(std::min(from, to) - 1, std::abs(to - from) + 1,
+                      QString(std::abs(to - from) + 1, u'1'));
+        QCOMPARE(Marks(*dlg, nList), marks);
 
         RowCommand(*dlg, target, target, target, ID_EDIT_PASTE, nList);
         QVERIFY(PasteEnabledInLastMenu());
-        QCOMPARE(Names(*dlg, nList), expected);
-        QCOMPARE(StoreNames(*dlg, nList), expected);
+        QCOMPARE(Rows(*dlg, nList), expected);
         QCOMPARE(grid.GetRow(), long(target));
-        for (WORD i = 0; i < 6; ++i) {
+        for (WORD i = 0; i < 6; ++i)
             QCOMPARE(dlg->GetStore()->GetService(i, nList)->wNumber, WORD(i + 1));
-            QCOMPARE(dlg->GetStore()->GetServiceMark(i, nList), BYTE(0));
-        }
-        // The paste used up the cut.
-        SelectRows(grid, target, target);
-        RightClickGridCell(grid, target, 1);
-        QCOMPARE(m_prompt.m_menus.size(), std::size_t(3));
-        QVERIFY(!PasteEnabledInLastMenu());
+        QCOMPARE(Marks(*dlg, nList), QStringLiteral("000000"));
+        QVERIFY(!PasteOffered(*dlg, target, nList)); // the paste used up the cut
     }
 
     void pasteIsGreyedUntilACut() {
         auto dlg = Window();
-        CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
         // Choosing the greyed Paste does nothing.
         RowCommand(*dlg, 2, 2, 2, ID_EDIT_PASTE);
         QVERIFY(!PasteEnabledInLastMenu());
-        QCOMPARE(Names(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
+        QCOMPARE(Rows(*dlg), kUnmoved);
         RowCommand(*dlg, 1, 1, 1, ID_EDIT_CUT);
-        SelectRows(grid, 4, 4);
-        RightClickGridCell(grid, 4, 3);
-        QVERIFY(PasteEnabledInLastMenu());
+        QVERIFY(PasteOffered(*dlg, 4));
         // A Delete also ends the pending cut.
         RowCommand(*dlg, 6, 6, 6, ID_EDIT_DELETE);
-        SelectRows(grid, 5, 5);
-        RightClickGridCell(grid, 5, 3);
-        QCOMPARE(m_prompt.m_menus.size(), std::size_t(5));
-        QVERIFY(!PasteEnabledInLastMenu());
+        QVERIFY(!PasteOffered(*dlg, 5));
     }
 
+    // The items' ids are proven by the tests that choose them.
     void whichRightClicksShowAMenu_data() {
         QTest::addColumn<int>("list");
         QTest::addColumn<QList<int>>("selection"); // row, col, rowSel, colSel
@@ -252,6 +220,7 @@ class EditorEditTest : public QObject {
         CMSFlexGrid& grid = dlg->Grid(nList);
         SelectCells(grid, selection[0], selection[1], selection[2], selection[3]);
         RightClickGridCell(grid, mouse[0], mouse[1]);
+        QCOMPARE(Rows(*dlg, nList), kUnmoved); // dismissed
         if (menu.isEmpty()) {
             QVERIFY(m_prompt.m_menus.empty());
             return;
@@ -274,26 +243,25 @@ class EditorEditTest : public QObject {
     void deleteKeepsTheCurrentRow_data() {
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to");
-        QTest::addColumn<L>("expected");
+        QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("row");
-        QTest::newRow("middle") << 2 << 3 << L{"S1", "S4", "S5", "S6"} << 3;
-        QTest::newRow("first") << 1 << 1 << L{"S2", "S3", "S4", "S5", "S6"} << 1;
-        QTest::newRow("last rows") << 6 << 5 << L{"S1", "S2", "S3", "S4"} << 4;
-        QTest::newRow("last row") << 6 << 6 << L{"S1", "S2", "S3", "S4", "S5"} << 5;
+        QTest::newRow("middle") << 2 << 3 << "S1 S4 S5 S6" << 3;
+        QTest::newRow("first") << 1 << 1 << "S2 S3 S4 S5 S6" << 1;
+        QTest::newRow("last rows") << 6 << 5 << "S1 S2 S3 S4" << 4;
     }
     void deleteKeepsTheCurrentRow() {
         QFETCH(int, from);
         QFETCH(int, to);
-        QFETCH(L, expected);
+        QFETCH(QString, expected);
         QFETCH(int, row);
         auto dlg = Window();
         RowCommand(*dlg, from, to, from, ID_EDIT_DELETE);
-        QCOMPARE(Names(*dlg), expected);
-        QCOMPARE(StoreNames(*dlg), expected);
-        QCOMPARE(dlg->Grid(LIST_SAT_TV).GetRows(), long(expected.size()) + 1);
+        QCOMPARE(Rows(*dlg), expected);
+        const long nLeft = expected.count(' ') + 1;
+        QCOMPARE(dlg->Grid(LIST_SAT_TV).GetRows(), nLeft + 1);
         QCOMPARE(dlg->Grid(LIST_SAT_TV).GetRow(), long(row));
-        QCOMPARE(dlg->Grid(LIST_SAT_TV).GetTextMatrix(long(expected.size()), 0),
-                 QStringLiteral("   %1").arg(expected.size()));
+        QCOMPARE(dlg->Grid(LIST_SAT_TV).GetTextMatrix(nLeft, 0),
+                 QStringLiteral("   %1").arg(nLeft));
         QVERIFY(m_prompt.MessageTexts().empty()); // no confirmation
     }
 
@@ -302,12 +270,9 @@ class EditorEditTest : public QObject {
     void deletingEveryRowLeavesTheHeader() {
         auto dlg = Window();
         CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
-        const L headers = [&] {
-            L cells;
-            for (long c = 0; c < grid.GetCols(); ++c)
-                cells << grid.GetTextMatrix(0, c);
-            return cells;
-        }();
+        L headers;
+        for (long c = 0; c < grid.GetCols(); ++c)
+            headers << grid.GetTextMatrix(0, c);
         RowCommand(*dlg, 1, 6, 3, ID_EDIT_DELETE);
         QCOMPARE(dlg->GetStore()->GetServiceCount(LIST_SAT_TV), WORD(0));
         QCOMPARE(grid.GetRows(), 1L);
@@ -366,13 +331,10 @@ class EditorEditTest : public QObject {
     void withoutADataFileNothingIsCutOrDeleted() {
         auto dlg = Window(LIST_SAT_TV, true);
         RowCommand(*dlg, 2, 3, 2, ID_EDIT_CUT);
-        for (WORD i = 0; i < 6; ++i)
-            QCOMPARE(dlg->GetStore()->GetServiceMark(i, LIST_SAT_TV), BYTE(0));
+        QCOMPARE(Marks(*dlg), QStringLiteral("000000"));
         RowCommand(*dlg, 5, 5, 5, ID_EDIT_DELETE);
-        QCOMPARE(m_prompt.m_menus.size(), std::size_t(2));
-        QVERIFY(!PasteEnabledInLastMenu()); // the cut did not count
-        QCOMPARE(StoreNames(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
-        QCOMPARE(Names(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
+        QVERIFY(!PasteOffered(*dlg, 1)); // the cut did not count
+        QCOMPARE(Rows(*dlg), kUnmoved);
     }
 
     void withoutADataFilePasteMovesNothing() {
@@ -380,12 +342,8 @@ class EditorEditTest : public QObject {
         RowCommand(*dlg, 1, 2, 1, ID_EDIT_CUT);
         dlg->GetStore()->SetPathName(std::string());
         RowCommand(*dlg, 5, 5, 5, ID_EDIT_PASTE);
-        QCOMPARE(StoreNames(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
-        // The cut is still pending.
-        SelectRows(dlg->Grid(LIST_SAT_TV), 5, 5);
-        RightClickGridCell(dlg->Grid(LIST_SAT_TV), 5, 2);
-        QCOMPARE(m_prompt.m_menus.size(), std::size_t(3));
-        QVERIFY(PasteEnabledInLastMenu());
+        QCOMPARE(Rows(*dlg), kUnmoved);
+        QVERIFY(PasteOffered(*dlg, 5)); // the cut is still pending
     }
 
     void changingTabsForgetsTheSavedRows() {
@@ -395,8 +353,7 @@ class EditorEditTest : public QObject {
         dlg->TabCtrl().setCurrentIndex(2);
         dlg->TabCtrl().setCurrentIndex(1);
         QVERIFY(dlg->OnCommand(ID_EDIT_CUT));
-        for (WORD i = 0; i < 6; ++i)
-            QCOMPARE(dlg->GetStore()->GetServiceMark(i, LIST_SAT_TV), BYTE(0));
+        QCOMPARE(Marks(*dlg), QStringLiteral("000000"));
     }
 
     // A cut on one list and a paste on another: the other list has no marks, so nothing moves,
@@ -411,10 +368,9 @@ class EditorEditTest : public QObject {
         RowCommand(*dlg, 1, 2, 1, ID_EDIT_CUT);
         dlg->TabCtrl().setCurrentIndex(LIST_SAT_RADIO + 1);
         RowCommand(*dlg, 2, 2, 2, ID_EDIT_PASTE, LIST_SAT_RADIO);
-        QCOMPARE(Names(*dlg, LIST_SAT_RADIO), (L{"R1", "R2"}));
-        QCOMPARE(StoreNames(*dlg), (L{"S1", "S2", "S3", "S4", "S5", "S6"}));
-        for (WORD i = 0; i < 6; ++i)
-            QCOMPARE(dlg->GetStore()->GetServiceMark(i, LIST_SAT_TV), BYTE(0));
+        QCOMPARE(Rows(*dlg, LIST_SAT_RADIO), QStringLiteral("R1 R2"));
+        QCOMPARE(Rows(*dlg), kUnmoved);
+        QCOMPARE(Marks(*dlg), QStringLiteral("000000"));
     }
 };
 

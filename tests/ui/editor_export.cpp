@@ -7,12 +7,13 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
 namespace {
+
+constexpr unsigned kExport = 32807;
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -53,11 +54,14 @@ class EditorExportTest : public QObject {
     QTemporaryDir m_home;
     QString m_path;
 
-    void FillSatA(CEditorDlg& dlg) {
-        CStoreBuilder build(*dlg.GetStore());
+    // A window over SAT-A with two transponders.
+    std::unique_ptr<CEditorDlg> Window() {
+        auto dlg = std::make_unique<CEditorDlg>(m_prompt);
+        CStoreBuilder build(*dlg->GetStore());
         const BYTE nSat = build.Satellite("SAT-A", 192);
         build.Transponder(nSat, 11494, 27500, true);
         build.Transponder(nSat, 10971, 22000, false);
+        return dlg;
     }
 
   private slots:
@@ -74,62 +78,46 @@ class EditorExportTest : public QObject {
         QFile::remove(m_path);
     }
 
-    void theDialog() {
-        CConvTpListDlg dlg(m_prompt);
-        QCOMPARE(dlg.windowTitle(), QStringLiteral("Conversion TP List"));
-        QCOMPARE(dlg.findChild<QPushButton*>(QStringLiteral("1"))->text(), QStringLiteral("OK"));
-        QCOMPARE(dlg.findChild<QPushButton*>(QStringLiteral("2"))->text(),
-                 QStringLiteral("Cancel"));
-        QCOMPARE(dlg.findChild<QRadioButton*>(QStringLiteral("1080"))->text(),
-                 QStringLiteral("tp_mora.h"));
-    }
-
     void nothingToExportShowsNothing() {
         CEditorDlg dlg(m_prompt);
-        QVERIFY(dlg.OnCommand(32807));
-        CStoreBuilder build(*dlg.GetStore());
-        build.Satellite("SAT-A", 192); // a satellite without transponders
-        QVERIFY(dlg.OnCommand(32807));
+        QVERIFY(dlg.OnCommand(kExport));
+        CStoreBuilder(*dlg.GetStore()).Satellite("SAT-A", 192); // no transponders
+        QVERIFY(dlg.OnCommand(kExport));
         QVERIFY(m_prompt.m_shown.empty());
         QVERIFY(!QFile::exists(m_path));
     }
 
+    // OK writes the table over an older, longer file; a later export replaces it again.
     void okWritesTheTable() {
-        CEditorDlg dlg(m_prompt);
-        FillSatA(dlg);
-        m_prompt.m_modalScripts.push_back(Press(1));
-        QVERIFY(dlg.OnCommand(32807));
-        QCOMPARE(m_prompt.m_shown.size(), std::size_t(1));
-        QCOMPARE(m_prompt.m_shown[0].kind, CScriptedPrompt::EKind::Modal);
-        QCOMPARE(m_prompt.m_shown[0].text, QStringLiteral("Conversion TP List"));
-        QCOMPARE(ReadAll(m_path), kSatAFile);
-    }
-
-    void aSecondExportReplacesTheFile() {
         {
             QFile old(m_path);
             QVERIFY(old.open(QIODevice::WriteOnly));
             old.write(QByteArray(4096, 'x'));
         }
-        CEditorDlg dlg(m_prompt);
-        FillSatA(dlg);
-        m_prompt.m_modalScripts.push_back(Press(1));
-        m_prompt.m_modalScripts.push_back(Press(1));
-        dlg.OnCommand(32807);
+        auto dlg = Window();
+        m_prompt.m_modalScripts = {Press(1), Press(1)};
+        QVERIFY(dlg->OnCommand(kExport));
+        QCOMPARE(m_prompt.m_shown.size(), std::size_t(1));
+        QCOMPARE(m_prompt.m_shown[0].kind, CScriptedPrompt::EKind::Modal);
+        QCOMPARE(m_prompt.m_shown[0].text, QStringLiteral("Conversion TP List"));
         QCOMPARE(ReadAll(m_path), kSatAFile);
-        dlg.GetStore()->DeleteTransponder(2, 2);
-        dlg.OnCommand(32807);
+        dlg->GetStore()->DeleteTransponder(2, 2);
+        dlg->OnCommand(kExport);
         QVERIFY(!ReadAll(m_path).contains("10971"));
         QVERIFY(ReadAll(m_path).endsWith("//END OF FILE\n\n"));
     }
 
+    // Cancel writes nothing and the current tab keeps its views.
     void cancelWritesNothing() {
-        CEditorDlg dlg(m_prompt);
-        FillSatA(dlg);
+        auto dlg = Window();
+        dlg->show();
+        dlg->TabCtrl().setCurrentIndex(0);
         m_prompt.m_modalScripts.push_back(Press(2));
-        dlg.OnCommand(32807);
+        dlg->OnCommand(kExport);
         QVERIFY(!QFile::exists(m_path));
         QVERIFY(m_prompt.MessageTexts().empty());
+        QVERIFY(dlg->Tree().isVisible());
+        QVERIFY(!dlg->Grid(LIST_SAT_TV).isVisible());
     }
 
     // The home directory cannot take the file: the user hears of it, and the dialog still
@@ -137,37 +125,19 @@ class EditorExportTest : public QObject {
     void aFailedWriteIsReported() {
         const QByteArray home = qgetenv("HOME");
         const QString blocker = QDir(m_home.path()).filePath(QStringLiteral("not-a-dir"));
-        {
-            QFile file(blocker);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        QVERIFY(QFile(blocker).open(QIODevice::WriteOnly));
         qputenv("HOME", QFile::encodeName(blocker));
-        CEditorDlg dlg(m_prompt);
-        FillSatA(dlg);
+        auto dlg = Window();
         int nResult = -1;
-        m_prompt.m_modalScripts.push_back([&](QDialog& d) {
-            nResult = Press(1)(d);
-            return nResult;
-        });
+        m_prompt.m_modalScripts.push_back([&](QDialog& d) { return nResult = Press(1)(d); });
         m_prompt.m_boxAnswers.push_back(IDOK);
-        dlg.OnCommand(32807);
+        dlg->OnCommand(kExport);
         qputenv("HOME", home);
         QCOMPARE(nResult, int(QDialog::Accepted));
         const std::vector<QString> texts = m_prompt.MessageTexts();
         QCOMPARE(texts.size(), std::size_t(1));
         QVERIFY(texts[0].startsWith(QStringLiteral("[Error] Can't write the file\n\"") + blocker +
                                     QStringLiteral("/tp_mora.h\"\n")));
-    }
-
-    void theCurrentTabKeepsItsViews() {
-        CEditorDlg dlg(m_prompt);
-        FillSatA(dlg);
-        dlg.show();
-        dlg.TabCtrl().setCurrentIndex(0);
-        m_prompt.m_modalScripts.push_back(Press(2));
-        dlg.OnCommand(32807);
-        QVERIFY(dlg.Tree().isVisible());
-        QVERIFY(!dlg.Grid(LIST_SAT_TV).isVisible());
     }
 };
 

@@ -9,37 +9,22 @@
 
 namespace {
 
-struct SColumn {
-    const char* header;
-    long twips;
-    Qt::Alignment alignment;
-};
+const QStringList kFlagHeaders = {" CA ", "Lock", "Fav1", "Fav2", "Fav3", "Fav4"};
 
-constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
-constexpr Qt::Alignment kCentre = Qt::AlignHCenter | Qt::AlignTop;
-
-const std::vector<SColumn> kSatelliteColumns = {
-    {"  NUM", 750, kCentre},   {"   Satellite Name  ", 2250, kLeft},
-    {"Frequency", 970, kLeft}, {"SymbolRate", 970, kLeft},
-    {" H/V", 500, kCentre},    {"  Network Name  ", 2250, kLeft},
-    {nullptr, 2250, kLeft},    {" CA ", 500, kCentre},
-    {"Lock", 500, kCentre},    {"Fav1", 500, kCentre},
-    {"Fav2", 500, kCentre},    {"Fav3", 500, kCentre},
-    {"Fav4", 500, kCentre},
-};
-const std::vector<SColumn> kTerrestrialColumns = {
-    {"  NUM", 750, kCentre}, {"  MUX", 750, kCentre}, {"  Network Name  ", 2250, kLeft},
-    {nullptr, 2250, kLeft},  {" CA ", 500, kCentre},  {"Lock", 500, kCentre},
-    {"Fav1", 500, kCentre},  {"Fav2", 500, kCentre},  {"Fav3", 500, kCentre},
-    {"Fav4", 500, kCentre},
-};
-
-// One grid row as texts.
-QStringList RowOf(const CMSFlexGrid& grid, long nRow) {
+// A grid row's cells joined by '|'.
+QString RowOf(const CMSFlexGrid& grid, long nRow) {
     QStringList cells;
     for (long c = 0; c < grid.GetCols(); ++c)
         cells << grid.GetTextMatrix(nRow, c);
-    return cells;
+    return cells.join(QLatin1Char('|'));
+}
+
+// The rows under the header.
+QStringList Rows(const CMSFlexGrid& grid) {
+    QStringList rows;
+    for (long r = 1; r < grid.GetRows(); ++r)
+        rows << RowOf(grid, r);
+    return rows;
 }
 
 QStringList Column(const CMSFlexGrid& grid, long nCol) {
@@ -49,11 +34,29 @@ QStringList Column(const CMSFlexGrid& grid, long nCol) {
     return cells;
 }
 
-// Four satellite TV services, numbered 1 to 4 in this order:
-//   delta   on satellite 2 / tp 1, network "Zeta",   Lock Fav1
-//   Alpha   on satellite 3 / tp 1, network "Beta",   CA Fav2 Fav3
-//   charlie on satellite 2 / tp 2, network "alpha",  Lock Fav4
-//   Bravo   on satellite 3 / tp 2, network 4 (none: "Unknown")
+// Headers, then widths in twips of the columns before the six 500-twip flag columns; the narrow
+// columns (NUM, MUX, H/V, flags) are centred at the top, the others left and centred.
+void CheckColumns(const CMSFlexGrid& grid, const QStringList& headers, std::vector<int> twips) {
+    twips.insert(twips.end(), 6, 500);
+    QCOMPARE(RowOf(grid, 0), (headers + kFlagHeaders).join(QLatin1Char('|')));
+    const QAbstractItemModel& model = *grid.model();
+    for (std::size_t c = 0; c < twips.size(); ++c) {
+        const int section = c == 0 ? 0 : int(c - 1);
+        const auto orientation = c == 0 ? Qt::Vertical : Qt::Horizontal;
+        QCOMPARE(c == 0 ? grid.verticalHeader()->width() : grid.columnWidth(section),
+                 int((twips[c] * grid.logicalDpiX() + 720) / 1440));
+        QCOMPARE(
+            model.headerData(section, orientation, Qt::TextAlignmentRole).value<Qt::Alignment>(),
+            twips[c] <= 750 ? (Qt::AlignHCenter | Qt::AlignTop)
+                            : (Qt::AlignLeft | Qt::AlignVCenter));
+    }
+}
+
+// Four TV services in both the satellite and the terrestrial list, numbered 1 to 4:
+//   delta   SAT-A tp 1 / MUX 5, network "Zeta",  Lock Fav1
+//   Alpha   SAT-B tp 1 / MUX 3, network "Beta",  CA Fav2 Fav3
+//   charlie SAT-A tp 2 / MUX 5, network "alpha", Lock Fav4
+//   Bravo   SAT-B tp 2 / MUX 3, network 4 (none: "Unknown")
 void FillSortStore(CChannelStore& store) {
     CStoreBuilder build(store);
     const BYTE a = build.Satellite("SAT-A", 192), b = build.Satellite("SAT-B", 130);
@@ -61,28 +64,24 @@ void FillSortStore(CChannelStore& store) {
         build.Transponder(nSat, 11000, 27500, true);
         build.Transponder(nSat, 12000, 22000, false);
     }
-    build.Network(1, "Beta");
-    build.Network(2, "Zeta");
-    build.Network(3, "alpha");
-    build.SatService(a, 1, 10, 2, "delta", FLAG_LOCK | FLAG_FAV1);
-    build.SatService(b, 1, 11, 1, "Alpha", FLAG_CA | FLAG_FAV2 | FLAG_FAV3);
-    build.SatService(a, 2, 12, 3, "charlie", FLAG_LOCK | FLAG_FAV4);
-    build.SatService(b, 2, 13, 4, "Bravo");
-    store.Rebuild();
-}
-
-// The same four as terrestrial TV services on MUXes 3, 5, 3, 5 (same networks and flags).
-void FillTerrestrialSortStore(CChannelStore& store) {
-    CStoreBuilder build(store);
     build.Mux(3, 0x0300);
     build.Mux(5, 0x0500);
     build.Network(1, "Beta");
     build.Network(2, "Zeta");
     build.Network(3, "alpha");
-    build.TerrService(5, 1, 2, "delta", FLAG_LOCK | FLAG_FAV1);
-    build.TerrService(3, 2, 1, "Alpha", FLAG_CA | FLAG_FAV2 | FLAG_FAV3);
-    build.TerrService(5, 3, 3, "charlie", FLAG_LOCK | FLAG_FAV4);
-    build.TerrService(3, 4, 4, "Bravo");
+    const struct {
+        const char* name;
+        WORD wNetwork, wFlags;
+    } services[] = {{"delta", 2, FLAG_LOCK | FLAG_FAV1},
+                    {"Alpha", 1, FLAG_CA | FLAG_FAV2 | FLAG_FAV3},
+                    {"charlie", 3, FLAG_LOCK | FLAG_FAV4},
+                    {"Bravo", 4, 0}};
+    for (WORD i = 0; i < 4; ++i) {
+        const auto& s = services[i];
+        build.SatService(i % 2 ? b : a, BYTE(1 + i / 2), WORD(10 + i), s.wNetwork, s.name,
+                         s.wFlags);
+        build.TerrService(i % 2 ? 3 : 5, WORD(i + 1), s.wNetwork, s.name, s.wFlags);
+    }
     store.Rebuild();
 }
 
@@ -93,74 +92,30 @@ class EditorGridsTest : public QObject {
 
     CScriptedPrompt m_prompt;
 
-    // A shown window whose grid of nList holds the four sort services.
+    // A shown window on the tab of nList; both TV grids hold the four sort services.
     std::unique_ptr<CEditorDlg> SortWindow(BYTE nList) {
         auto dlg = std::make_unique<CEditorDlg>(m_prompt);
-        if (nList == LIST_SAT_TV)
-            FillSortStore(*dlg->GetStore());
-        else
-            FillTerrestrialSortStore(*dlg->GetStore());
+        FillSortStore(*dlg->GetStore());
         dlg->TabCtrl().setCurrentIndex(nList + 1);
-        dlg->RefillGrid(nList);
+        dlg->RefillGrid(LIST_SAT_TV);
+        dlg->RefillGrid(LIST_TERR_TV);
         dlg->show();
         return dlg;
     }
 
-    QStringList Names(CEditorDlg& dlg, BYTE nList) {
-        return Column(dlg.Grid(nList), nList == LIST_SAT_TV ? 6 : 3);
-    }
-
-    void CheckColumns(CEditorDlg& dlg, BYTE nList, const std::vector<SColumn>& columns,
-                      const char* nameHeader) {
-        const CMSFlexGrid& grid = dlg.Grid(nList);
-        QCOMPARE(grid.GetCols(), long(columns.size()));
-        const int dpi = grid.logicalDpiX();
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            const QString header =
-                QString::fromLatin1(columns[c].header ? columns[c].header : nameHeader);
-            QCOMPARE(grid.GetTextMatrix(0, long(c)), header);
-            const int width = int((columns[c].twips * dpi + 720) / 1440);
-            if (c == 0) {
-                QCOMPARE(grid.verticalHeader()->width(), width);
-                QCOMPARE(grid.model()
-                             ->headerData(0, Qt::Vertical, Qt::TextAlignmentRole)
-                             .value<Qt::Alignment>(),
-                         columns[c].alignment);
-            } else {
-                QCOMPARE(grid.columnWidth(int(c - 1)), width);
-                QCOMPARE(grid.model()
-                             ->headerData(int(c - 1), Qt::Horizontal, Qt::TextAlignmentRole)
-                             .value<Qt::Alignment>(),
-                         columns[c].alignment);
-            }
-        }
+    // The shown order as the names' first letters: d(elta), A(lpha), c(harlie), B(ravo).
+    QString Order(CEditorDlg& dlg, BYTE nList) {
+        QString order;
+        for (const QString& name : Column(dlg.Grid(nList), nList == LIST_SAT_TV ? 6 : 3))
+            order += name.front();
+        return order;
     }
 
   private slots:
-    void columnSetsOfTheFourGrids() {
+    void gridsShowTheStore() {
         CEditorDlg dlg(m_prompt);
         for (BYTE nList = 0; nList < kListCount; ++nList)
             QCOMPARE(dlg.Grid(nList).GetRows(), 1L);
-        // One service in each list, so that the NUM column has a cell to align.
-        CStoreBuilder build(*dlg.GetStore());
-        const BYTE nSat = build.Satellite("SAT", 10);
-        build.Transponder(nSat, 11000, 27500, true);
-        build.Mux(1, 0);
-        for (WORD wRadio : {WORD(0), FLAG_RADIO}) {
-            build.SatService(nSat, 1, 1, 1, "S", wRadio);
-            build.TerrService(1, 1, 1, "T", wRadio);
-        }
-        dlg.GetStore()->Rebuild();
-        for (BYTE nList = 0; nList < kListCount; ++nList)
-            dlg.RefillGrid(nList);
-        CheckColumns(dlg, LIST_SAT_TV, kSatelliteColumns, "    TV Channel Name  ");
-        CheckColumns(dlg, LIST_SAT_RADIO, kSatelliteColumns, "   Radio Channel Name  ");
-        CheckColumns(dlg, LIST_TERR_TV, kTerrestrialColumns, "  Channel Name  ");
-        CheckColumns(dlg, LIST_TERR_RADIO, kTerrestrialColumns, "  Channel Name  ");
-    }
-
-    void satelliteGridShowsTheStore() {
-        CEditorDlg dlg(m_prompt);
         CStoreBuilder build(*dlg.GetStore());
         const BYTE a = build.Satellite("SAT-A", 192);
         const BYTE b = build.Satellite("13E Hot Bird", 130);
@@ -171,192 +126,146 @@ class EditorGridsTest : public QObject {
         build.SatService(b, 1, 2, 7, "Sixteen chars xx", FLAG_FAV4);
         build.SatService(b, 9, 3, 1, "No transponder", FLAG_FAV1 | FLAG_FAV3);
         build.SatService(a, nTp, 4, 1, "A radio", FLAG_RADIO | FLAG_LOCK);
-        dlg.GetStore()->Rebuild();
-        for (BYTE nList = 0; nList < kListCount; ++nList)
-            dlg.FillGrid(nList);
-
-        const CMSFlexGrid& tv = dlg.Grid(LIST_SAT_TV);
-        QCOMPARE(tv.GetRows(), 4L);
-        QCOMPARE(RowOf(tv, 1), (QStringList{"   1", "1. SAT-A", "11494", "27500", "H", "NET-ONE",
-                                            "Alpha", "$", "*", "", "*", "", ""}));
-        QCOMPARE(RowOf(tv, 2),
-                 (QStringList{"   2", "2. 13E Hot Bird", "10971", "29700", "V", "Unknown",
-                              "Sixteen chars xx", "", "", "", "", "", "*"}));
-        // Its transponder is missing: the three transponder cells stay empty.
-        QCOMPARE(RowOf(tv, 3), (QStringList{"   3", "2. 13E Hot Bird", "", "", "", "NET-ONE",
-                                            "No transponder", "", "", "*", "", "*", ""}));
-        const CMSFlexGrid& radio = dlg.Grid(LIST_SAT_RADIO);
-        QCOMPARE(radio.GetRows(), 2L);
-        QCOMPARE(RowOf(radio, 1), (QStringList{"   1", "1. SAT-A", "11494", "27500", "H", "NET-ONE",
-                                               "A radio", "", "*", "", "", "", ""}));
-        QCOMPARE(radio.GetTextMatrix(0, 6), QStringLiteral("   Radio Channel Name  "));
-        QCOMPARE(dlg.Grid(LIST_TERR_TV).GetRows(), 1L);
-    }
-
-    void terrestrialGridShowsOrderKeysAndMuxes() {
-        CEditorDlg dlg(m_prompt);
-        CStoreBuilder build(*dlg.GetStore());
         build.Mux(3, 0xAB12);
         build.Mux(7, 0x0500);
-        build.Network(1, "DVB-T");
         build.TerrService(3, 5, 1, "First", FLAG_LOCK | FLAG_CA);
         build.TerrService(4, 9, 1, "No MUX", FLAG_FAV4);
         build.TerrService(7, 12, 9, "Far", FLAG_FAV1);
         build.TerrService(3, 2, 1, "Radio", FLAG_RADIO | FLAG_FAV2);
         dlg.GetStore()->Rebuild();
-        dlg.FillGrid(LIST_TERR_TV);
-        dlg.FillGrid(LIST_TERR_RADIO);
+        for (BYTE nList = 0; nList < kListCount; ++nList)
+            dlg.RefillGrid(nList);
 
-        const CMSFlexGrid& tv = dlg.Grid(LIST_TERR_TV);
-        QCOMPARE(tv.GetRows(), 4L);
+        const QStringList sat = {"  NUM", "   Satellite Name  ", "Frequency", "SymbolRate",
+                                 " H/V",  "  Network Name  "};
+        const std::vector<int> satTwips = {750, 2250, 970, 970, 500, 2250, 2250};
+        CheckColumns(dlg.Grid(LIST_SAT_TV), sat + QStringList{"    TV Channel Name  "}, satTwips);
+        CheckColumns(dlg.Grid(LIST_SAT_RADIO), sat + QStringList{"   Radio Channel Name  "},
+                     satTwips);
+        for (BYTE nList : {LIST_TERR_TV, LIST_TERR_RADIO})
+            CheckColumns(dlg.Grid(nList),
+                         {"  NUM", "  MUX", "  Network Name  ", "  Channel Name  "},
+                         {750, 750, 2250, 2250});
+
+        QCOMPARE(Rows(dlg.Grid(LIST_SAT_TV)),
+                 (QStringList{"   1|1. SAT-A|11494|27500|H|NET-ONE|Alpha|$|*||*||",
+                              "   2|2. 13E Hot Bird|10971|29700|V|Unknown|Sixteen chars xx||||||*",
+                              // Its transponder is missing: the transponder cells stay empty.
+                              "   3|2. 13E Hot Bird||||NET-ONE|No transponder|||*||*|"}));
+        QCOMPARE(Rows(dlg.Grid(LIST_SAT_RADIO)),
+                 QStringList{"   1|1. SAT-A|11494|27500|H|NET-ONE|A radio||*||||"});
         // NUM shows the order key, gaps and all; MUX the high byte of the MUX's drift in hex.
-        QCOMPARE(RowOf(tv, 1),
-                 (QStringList{"   5", "AB", "DVB-T", "First", "$", "*", "", "", "", ""}));
-        QCOMPARE(RowOf(tv, 2),
-                 (QStringList{"   9", "", "DVB-T", "No MUX", "", "", "", "", "", "*"}));
-        QCOMPARE(RowOf(tv, 3),
-                 (QStringList{"  12", "5", "Unknown", "Far", "", "", "*", "", "", ""}));
-        QCOMPARE(RowOf(dlg.Grid(LIST_TERR_RADIO), 1),
-                 (QStringList{"   2", "AB", "DVB-T", "Radio", "", "", "", "*", "", ""}));
+        QCOMPARE(Rows(dlg.Grid(LIST_TERR_TV)),
+                 (QStringList{"   5|AB|NET-ONE|First|$|*||||", "   9||NET-ONE|No MUX||||||*",
+                              "  12|5|Unknown|Far|||*|||"}));
+        QCOMPARE(Rows(dlg.Grid(LIST_TERR_RADIO)), QStringList{"   2|AB|NET-ONE|Radio||||*||"});
     }
 
     void refillShowsLessAfterClear() {
         CEditorDlg dlg(m_prompt);
         FillSortStore(*dlg.GetStore());
         dlg.RefillGrid(LIST_SAT_TV);
-        QCOMPARE(dlg.Grid(LIST_SAT_TV).GetTextMatrix(1, 8), QStringLiteral("*"));
+        const CMSFlexGrid& grid = dlg.Grid(LIST_SAT_TV);
+        QCOMPARE(grid.GetTextMatrix(1, 8), QStringLiteral("*"));
         dlg.GetStore()->SetServiceFlag(0, LIST_SAT_TV, 0, 0);
         dlg.GetStore()->SetServiceMark(3, LIST_SAT_TV, 1);
         dlg.GetStore()->DeleteMarkedServices(LIST_SAT_TV);
         dlg.RefillGrid(LIST_SAT_TV);
-        const CMSFlexGrid& grid = dlg.Grid(LIST_SAT_TV);
         QCOMPARE(grid.GetRows(), 4L);
         QCOMPARE(grid.GetTextMatrix(1, 8), QString());
         QCOMPARE(grid.GetTextMatrix(0, 8), QStringLiteral("Lock"));
         QCOMPARE(grid.GetTextMatrix(3, 6), QStringLiteral("charlie"));
     }
 
+    // The orders as initials (see Order).
     void headerDoubleClickSorts_data() {
         QTest::addColumn<int>("list");
         QTest::addColumn<int>("column");
-        QTest::addColumn<QStringList>("ascending");
-        QTest::addColumn<QStringList>("descending");
+        QTest::addColumn<QString>("orders"); // ascending, then descending
         const int sat = LIST_SAT_TV, terr = LIST_TERR_TV;
-        using L = QStringList;
         // Ties keep the number order in both directions; the name and satellite keys reverse.
-        QTest::newRow("satellite") << sat << 1 << L{"delta", "charlie", "Alpha", "Bravo"}
-                                   << L{"Bravo", "Alpha", "charlie", "delta"};
-        QTest::newRow("network") << sat << 5 << L{"charlie", "Alpha", "Bravo", "delta"}
-                                 << L{"delta", "Bravo", "Alpha", "charlie"};
-        QTest::newRow("name") << sat << 6 << L{"Alpha", "Bravo", "charlie", "delta"}
-                              << L{"delta", "charlie", "Bravo", "Alpha"};
-        QTest::newRow("CA") << sat << 7 << L{"Alpha", "delta", "charlie", "Bravo"}
-                            << L{"delta", "charlie", "Bravo", "Alpha"};
-        QTest::newRow("Lock") << sat << 8 << L{"delta", "charlie", "Alpha", "Bravo"}
-                              << L{"Alpha", "Bravo", "delta", "charlie"};
-        QTest::newRow("Fav1") << sat << 9 << L{"delta", "Alpha", "charlie", "Bravo"}
-                              << L{"Alpha", "charlie", "Bravo", "delta"};
-        QTest::newRow("Fav2") << sat << 10 << L{"Alpha", "delta", "charlie", "Bravo"}
-                              << L{"delta", "charlie", "Bravo", "Alpha"};
-        QTest::newRow("Fav3") << sat << 11 << L{"Alpha", "delta", "charlie", "Bravo"}
-                              << L{"delta", "charlie", "Bravo", "Alpha"};
-        QTest::newRow("Fav4") << sat << 12 << L{"charlie", "delta", "Alpha", "Bravo"}
-                              << L{"delta", "Alpha", "Bravo", "charlie"};
-        QTest::newRow("MUX") << terr << 1 << L{"Alpha", "Bravo", "delta", "charlie"}
-                             << L{"charlie", "delta", "Bravo", "Alpha"};
-        QTest::newRow("terr network") << terr << 2 << L{"charlie", "Alpha", "Bravo", "delta"}
-                                      << L{"delta", "Bravo", "Alpha", "charlie"};
-        QTest::newRow("terr name") << terr << 3 << L{"Alpha", "Bravo", "charlie", "delta"}
-                                   << L{"delta", "charlie", "Bravo", "Alpha"};
-        QTest::newRow("terr CA") << terr << 4 << L{"Alpha", "delta", "charlie", "Bravo"}
-                                 << L{"delta", "charlie", "Bravo", "Alpha"};
-        QTest::newRow("terr Lock") << terr << 5 << L{"delta", "charlie", "Alpha", "Bravo"}
-                                   << L{"Alpha", "Bravo", "delta", "charlie"};
-        QTest::newRow("terr Fav1") << terr << 6 << L{"delta", "Alpha", "charlie", "Bravo"}
-                                   << L{"Alpha", "charlie", "Bravo", "delta"};
-        QTest::newRow("terr Fav4") << terr << 9 << L{"charlie", "delta", "Alpha", "Bravo"}
-                                   << L{"delta", "Alpha", "Bravo", "charlie"};
+        QTest::newRow("satellite") << sat << 1 << "dcAB BAcd";
+        QTest::newRow("network") << sat << 5 << "cABd dBAc";
+        QTest::newRow("name") << sat << 6 << "ABcd dcBA";
+        QTest::newRow("CA") << sat << 7 << "AdcB dcBA";
+        QTest::newRow("Lock") << sat << 8 << "dcAB ABdc";
+        QTest::newRow("Fav1") << sat << 9 << "dAcB AcBd";
+        QTest::newRow("Fav2") << sat << 10 << "AdcB dcBA";
+        QTest::newRow("Fav3") << sat << 11 << "AdcB dcBA";
+        QTest::newRow("Fav4") << sat << 12 << "cdAB dABc";
+        QTest::newRow("MUX") << terr << 1 << "ABdc cdBA";
+        QTest::newRow("terr network") << terr << 2 << "cABd dBAc";
+        QTest::newRow("terr name") << terr << 3 << "ABcd dcBA";
+        QTest::newRow("terr CA") << terr << 4 << "AdcB dcBA";
+        QTest::newRow("terr Lock") << terr << 5 << "dcAB ABdc";
+        QTest::newRow("terr Fav1") << terr << 6 << "dAcB AcBd";
+        QTest::newRow("terr Fav4") << terr << 9 << "cdAB dABc";
     }
     void headerDoubleClickSorts() {
         QFETCH(int, list);
         QFETCH(int, column);
-        QFETCH(QStringList, ascending);
-        QFETCH(QStringList, descending);
+        QFETCH(QString, orders);
         const BYTE nList = static_cast<BYTE>(list);
         auto dlg = SortWindow(nList);
         CMSFlexGrid& grid = dlg->Grid(nList);
-        const QStringList numbers = {"   1", "   2", "   3", "   4"};
-        const QStringList headers = RowOf(grid, 0);
-
-        DoubleClickGridCell(grid, 0, column);
-        QCOMPARE(Names(*dlg, nList), ascending);
-        QCOMPARE(Column(grid, 0), numbers); // renumbered in the new order
-        QCOMPARE(RowOf(grid, 0), headers);
-        DoubleClickGridCell(grid, 0, column);
-        QCOMPARE(Names(*dlg, nList), descending);
-        QCOMPARE(Column(grid, 0), numbers);
+        const QString headers = RowOf(grid, 0);
+        for (const QString& expected : orders.split(QLatin1Char(' '))) {
+            DoubleClickGridCell(grid, 0, column);
+            QCOMPARE(Order(*dlg, nList), expected);
+            // Renumbered in the new order, headers untouched.
+            QCOMPARE(Column(grid, 0), (QStringList{"   1", "   2", "   3", "   4"}));
+            QCOMPARE(RowOf(grid, 0), headers);
+        }
         // The store holds the shown order.
+        QString stored;
         for (WORD i = 0; i < 4; ++i)
-            QCOMPARE(
-                QString::fromLatin1(NameOf(dlg->GetStore()->GetService(i, nList)->szName).data()),
-                descending[i]);
+            stored += QLatin1Char(NameOf(dlg->GetStore()->GetService(i, nList)->szName).data()[0]);
+        QCOMPARE(stored, orders.split(QLatin1Char(' ')).back());
     }
 
     void flagMarksFollowTheirServicesThroughASort() {
         auto dlg = SortWindow(LIST_SAT_TV);
-        DoubleClickGridCell(dlg->Grid(LIST_SAT_TV), 0, 6);
         const CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
-        QCOMPARE(RowOf(grid, 1), (QStringList{"   1", "2. SAT-B", "11000", "27500", "H", "Beta",
-                                              "Alpha", "$", "", "", "*", "*", ""}));
-        QCOMPARE(RowOf(grid, 4), (QStringList{"   4", "1. SAT-A", "11000", "27500", "H", "Zeta",
-                                              "delta", "", "*", "*", "", "", ""}));
+        DoubleClickGridCell(dlg->Grid(LIST_SAT_TV), 0, 6);
+        QCOMPARE(Rows(grid), (QStringList{"   1|2. SAT-B|11000|27500|H|Beta|Alpha|$|||*|*|",
+                                          "   2|2. SAT-B|12000|22000|V|Unknown|Bravo||||||",
+                                          "   3|1. SAT-A|12000|22000|V|alpha|charlie||*||||*",
+                                          "   4|1. SAT-A|11000|27500|H|Zeta|delta||*|*|||"}));
     }
 
-    void otherHeadersAreIgnoredAndForgetNothing() {
+    void sortStateRules() {
         auto dlg = SortWindow(LIST_SAT_TV);
         CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
-        const QStringList start = Names(*dlg, LIST_SAT_TV);
+        const auto sat = [&] { return Order(*dlg, LIST_SAT_TV); };
         DoubleClickGridCell(grid, 0, 8); // Lock: locked first
-        const QStringList locked = Names(*dlg, LIST_SAT_TV);
+        QCOMPARE(sat(), QStringLiteral("dcAB"));
+        // Headers without a sort key neither sort nor make Lock forgotten.
         for (long col : {0L, 2L, 3L, 4L}) {
             DoubleClickGridCell(grid, 0, col);
-            QCOMPARE(Names(*dlg, LIST_SAT_TV), locked);
+            QCOMPARE(sat(), QStringLiteral("dcAB"));
         }
-        // Lock is still the remembered column: the next double-click turns it round.
         DoubleClickGridCell(grid, 0, 8);
-        QCOMPARE(Names(*dlg, LIST_SAT_TV), (QStringList{"Alpha", "Bravo", "delta", "charlie"}));
+        QCOMPARE(sat(), QStringLiteral("ABdc"));
         // A new column starts ascending again.
         DoubleClickGridCell(grid, 0, 9);
-        QCOMPARE(Names(*dlg, LIST_SAT_TV), (QStringList{"delta", "Alpha", "Bravo", "charlie"}));
-        QVERIFY(start != locked);
+        QCOMPARE(sat(), QStringLiteral("dABc"));
+        DoubleClickGridCell(dlg->Grid(LIST_TERR_TV), 0, 0);
+        QCOMPARE(Order(*dlg, LIST_TERR_TV), QStringLiteral("dAcB"));
 
-        auto terr = SortWindow(LIST_TERR_TV);
-        const QStringList terrStart = Names(*terr, LIST_TERR_TV);
-        DoubleClickGridCell(terr->Grid(LIST_TERR_TV), 0, 0);
-        QCOMPARE(Names(*terr, LIST_TERR_TV), terrStart);
-    }
-
-    void eachGridKeepsItsOwnDirection() {
-        auto dlg = SortWindow(LIST_SAT_TV);
-        FillTerrestrialSortStore(*dlg->GetStore());
-        dlg->RefillGrid(LIST_TERR_TV);
-        DoubleClickGridCell(dlg->Grid(LIST_SAT_TV), 0, 6);
-        dlg->OnDblClickGrid(LIST_SAT_TV); // the same header again: descending
-        QCOMPARE(Names(*dlg, LIST_SAT_TV).front(), QStringLiteral("delta"));
-        // The terrestrial grid's name column starts ascending.
-        DoubleClickGridCell(dlg->Grid(LIST_TERR_TV), 0, 3);
-        QCOMPARE(Names(*dlg, LIST_TERR_TV).front(), QStringLiteral("Alpha"));
-    }
-
-    void changingTabsForgetsTheSortState() {
-        auto dlg = SortWindow(LIST_SAT_TV);
-        CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
+        // Each grid keeps its own direction: the terrestrial name column starts ascending.
         DoubleClickGridCell(grid, 0, 6);
-        QCOMPARE(Names(*dlg, LIST_SAT_TV).front(), QStringLiteral("Alpha"));
+        dlg->OnDblClickGrid(LIST_SAT_TV); // the same header again: descending
+        QCOMPARE(sat(), QStringLiteral("dcBA"));
+        DoubleClickGridCell(dlg->Grid(LIST_TERR_TV), 0, 3);
+        QCOMPARE(Order(*dlg, LIST_TERR_TV), QStringLiteral("ABcd"));
+
+        // Changing tabs forgets the sort state: the same header sorts ascending again.
+        DoubleClickGridCell(grid, 0, 6);
+        QCOMPARE(sat(), QStringLiteral("ABcd"));
         dlg->TabCtrl().setCurrentIndex(3);
         dlg->TabCtrl().setCurrentIndex(1);
         DoubleClickGridCell(grid, 0, 6);
-        QCOMPARE(Names(*dlg, LIST_SAT_TV).front(), QStringLiteral("Alpha"));
+        QCOMPARE(sat(), QStringLiteral("ABcd"));
     }
 
     void flagCellsToggle_data() {
@@ -413,25 +322,21 @@ class EditorGridsTest : public QObject {
 
     void otherCellsIgnoreDoubleClicks() {
         auto dlg = SortWindow(LIST_SAT_TV);
-        CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
-        std::vector<QStringList> before;
-        for (long r = 0; r < grid.GetRows(); ++r)
-            before.push_back(RowOf(grid, r));
-        std::vector<WORD> flags;
-        for (WORD i = 0; i < 4; ++i)
-            flags.push_back(dlg->GetStore()->GetService(i, LIST_SAT_TV)->wFlags);
-        for (long col = 0; col <= 7; ++col)
-            DoubleClickGridCell(grid, 2, col); // " CA " included: it is display only
-        for (long r = 0; r < grid.GetRows(); ++r)
-            QCOMPARE(RowOf(grid, r), before[std::size_t(r)]);
-        for (WORD i = 0; i < 4; ++i)
-            QCOMPARE(dlg->GetStore()->GetService(i, LIST_SAT_TV)->wFlags, flags[i]);
-
-        auto terr = SortWindow(LIST_TERR_TV);
-        const QStringList row = RowOf(terr->Grid(LIST_TERR_TV), 1);
-        for (long col = 0; col <= 4; ++col)
-            DoubleClickGridCell(terr->Grid(LIST_TERR_TV), 1, col);
-        QCOMPARE(RowOf(terr->Grid(LIST_TERR_TV), 1), row);
+        // The CA column included: it is display only.
+        for (const auto& [nList, nLastCol] : {std::pair{LIST_SAT_TV, 7L}, {LIST_TERR_TV, 4L}}) {
+            dlg->TabCtrl().setCurrentIndex(nList + 1);
+            dlg->RefillGrid(nList);
+            CMSFlexGrid& grid = dlg->Grid(nList);
+            const QStringList before = Rows(grid);
+            std::vector<WORD> flags;
+            for (WORD i = 0; i < 4; ++i)
+                flags.push_back(dlg->GetStore()->GetService(i, nList)->wFlags);
+            for (long col = 0; col <= nLastCol; ++col)
+                DoubleClickGridCell(grid, 2, col);
+            QCOMPARE(Rows(grid), before);
+            for (WORD i = 0; i < 4; ++i)
+                QCOMPARE(dlg->GetStore()->GetService(i, nList)->wFlags, flags[i]);
+        }
     }
 };
 
