@@ -24,8 +24,7 @@ const std::string kSample = kData + "/../../res/sample.zdf";
 
 struct Result {
     int nExit;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
 Result RunTool(std::vector<std::string> args) {
@@ -127,23 +126,21 @@ TEST_F(ZdfTool, CheckFindsBlocksThatAreNeverRead) {
     EXPECT_TRUE(Contains(r.err, "block 9 (services) is never read")) << r.err;
 }
 
-TEST(ZdfToolInfo, SampleCountsAndBlocks) {
-    const Result r = RunTool({"info", kSample});
-    ASSERT_EQ(r.nExit, ZDF_OK) << r.err;
-    for (const char* line :
+TEST(ZdfToolInfo, CountsBlocksAndShift) {
+    const std::pair<std::string, std::vector<const char*>> cases[] = {
+        {kSample,
          {"Header:            \"ABCD\", 43 bytes\n", "Image:             214016 bytes\n",
           "Satellites:        9\n", "MUXes:             8\n", "Networks:          12\n",
-          "Blocks:            0-1 ok, 2 empty, 3 ok, 4-6 empty, 7-10 ok, "
-          "11-50 empty\n"})
-        EXPECT_TRUE(Contains(r.out, line)) << line << "\n" << r.out;
-}
-
-TEST(ZdfToolInfo, ShiftedFile) {
-    const Result r = RunTool({"info", kData + "/shifted_zeph.zdf"});
-    ASSERT_EQ(r.nExit, ZDF_OK) << r.err;
-    EXPECT_TRUE(Contains(r.out, "\"ZEPH\", 43 bytes")) << r.out;
-    EXPECT_TRUE(Contains(r.out, "blocks shifted by one block")) << r.out;
-    EXPECT_TRUE(Contains(r.out, "Satellites:        9")) << r.out;
+          "Blocks:            0-1 ok, 2 empty, 3 ok, 4-6 empty, 7-10 ok, 11-50 empty\n"}},
+        {kData + "/shifted_zeph.zdf",
+         {"\"ZEPH\", 43 bytes", "blocks shifted by one block", "Satellites:        9"}},
+    };
+    for (const auto& [file, lines] : cases) {
+        const Result r = RunTool({"info", file});
+        ASSERT_EQ(r.nExit, ZDF_OK) << r.err;
+        for (const char* line : lines)
+            EXPECT_TRUE(Contains(r.out, line)) << line << "\n" << r.out;
+    }
 }
 
 TEST(ZdfToolFormat, Positions) {
