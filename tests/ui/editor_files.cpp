@@ -69,40 +69,31 @@ class EditorFilesTest : public QObject {
         QVERIFY(store.GetSatelliteCount() > 0);
     }
 
-    // Which files fail is the store's business; the window reports a failure and is left
-    // without data, or takes what the store read.
-    void brokenFilesGiveTheReadError_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("readable");
-        QTest::newRow("empty") << "empty.zdf" << false;
-        QTest::newRow("no header end") << "no_terminator.zdf" << false;
-        QTest::newRow("bad chunk") << "bad_chunk.zdf" << false;
-        QTest::newRow("missing") << "does_not_exist.zdf" << false;
-        QTest::newRow("bad block 0 checksum") << "bad_block0.zdf" << true;
-        QTest::newRow("shifted ZEPH") << "shifted_zeph.zdf" << true;
-        QTest::newRow("foreign magic") << "foreign_header.zdf" << true;
-    }
+    // Which files fail is the store's business: one of each way to fail or read. The window
+    // reports a failure and is left without data, or takes what the store read.
     void brokenFilesGiveTheReadError() {
-        QFETCH(QString, file);
-        QFETCH(bool, readable);
-        CScriptedPrompt prompt;
-        CEditorDlg dlg(prompt);
-        const QString path = kData + u'/' + file;
-        prompt.m_paths.push_back(path);
-        dlg.OnCommand(ID_FILE_OPEN);
-        QCOMPARE(DataMenus(dlg), readable ? 1 : 0);
-        if (readable) {
-            QVERIFY(prompt.MessageTexts().empty());
-            QCOMPARE(PathOf(dlg), path);
-            return;
+        for (const auto& [file, bReadable] :
+             {std::pair("empty.zdf", false), std::pair("does_not_exist.zdf", false),
+              std::pair("shifted_zeph.zdf", true), std::pair("foreign_header.zdf", true)}) {
+            CScriptedPrompt prompt;
+            CEditorDlg dlg(prompt);
+            const QString path = kData + u'/' + file;
+            prompt.m_paths.push_back(path);
+            dlg.OnCommand(ID_FILE_OPEN);
+            QCOMPARE(DataMenus(dlg), bReadable ? 1 : 0);
+            if (bReadable) {
+                QVERIFY(prompt.MessageTexts().empty());
+                QCOMPARE(PathOf(dlg), path);
+                continue;
+            }
+            QCOMPARE(prompt.MessageTexts(),
+                     std::vector<QString>{
+                         QStringLiteral("[Error] Can't read the data file \"%1\"").arg(path)});
+            QCOMPARE(prompt.m_shown.back().caption, CPrompt::ApplicationName());
+            QCOMPARE(prompt.m_shown.back().nType & MB_TYPEMASK, unsigned(MB_OK));
+            QVERIFY(PathOf(dlg).isEmpty());
+            QCOMPARE(dlg.GetStore()->GetSatelliteCount(), WORD(0));
         }
-        QCOMPARE(prompt.MessageTexts(),
-                 std::vector<QString>{
-                     QStringLiteral("[Error] Can't read the data file \"%1\"").arg(path)});
-        QCOMPARE(prompt.m_shown.back().caption, CPrompt::ApplicationName());
-        QCOMPARE(prompt.m_shown.back().nType & MB_TYPEMASK, unsigned(MB_OK));
-        QVERIFY(PathOf(dlg).isEmpty());
-        QCOMPARE(dlg.GetStore()->GetSatelliteCount(), WORD(0));
     }
 
     // A file whose satellite block fails replaces the open database with an empty one.
@@ -151,31 +142,27 @@ class EditorFilesTest : public QObject {
         QVERIFY(back.GetService(0, LIST_SAT_TV)->wFlags & FLAG_LOCK);
     }
 
-    // The written copy reads back as the same database with the same header.
-    void saveAsAddsTheExtensionOnlyWithoutADot_data() {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("plain name") << "mine" << QStringLiteral("mine.zdf");
-        QTest::newRow("own extension") << "mine.bak" << QStringLiteral("mine.bak");
-        QTest::newRow("dot in a folder name") << "v1.2/mine" << QStringLiteral("v1.2/mine");
-    }
-    void saveAsAddsTheExtensionOnlyWithoutADot() {
-        QFETCH(QString, chosen);
-        QFETCH(QString, written);
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("v1.2")));
-        CScriptedPrompt prompt;
-        CEditorDlg dlg(prompt);
-        dlg.OpenDataFile(kSample);
-        prompt.m_paths.push_back(dir.filePath(chosen));
-        dlg.OnCommand(ID_FILE_SAVE_AS);
-        QVERIFY(prompt.MessageTexts().empty());
-        QCOMPARE(prompt.m_shown[0].text, kSample); // offered the current path
-        QCOMPARE(PathOf(dlg), dir.filePath(written));
+    // The extension is added only to a name without a dot; the written copy reads back as the
+    // same database with the same header.
+    void saveAsWritesTheSameDatabase() {
         const std::vector<BYTE> original = ImageOf(kSample);
         QVERIFY(!original.empty());
-        QCOMPARE(ImageOf(dir.filePath(written)), original);
-        QCOMPARE(ReadAll(dir.filePath(written)).left(43), ReadAll(kSample).left(43));
+        for (const auto& [chosen, written] :
+             {std::pair("mine", "mine.zdf"), std::pair("mine.bak", "mine.bak"),
+              std::pair("v1.2/mine", "v1.2/mine")}) {
+            QTemporaryDir dir;
+            QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("v1.2")));
+            CScriptedPrompt prompt;
+            CEditorDlg dlg(prompt);
+            dlg.OpenDataFile(kSample);
+            prompt.m_paths.push_back(dir.filePath(chosen));
+            dlg.OnCommand(ID_FILE_SAVE_AS);
+            QVERIFY(prompt.MessageTexts().empty());
+            QCOMPARE(prompt.m_shown[0].text, kSample); // offered the current path
+            QCOMPARE(PathOf(dlg), dir.filePath(written));
+            QCOMPARE(ImageOf(dir.filePath(written)), original);
+            QCOMPARE(ReadAll(dir.filePath(written)).left(43), ReadAll(kSample).left(43));
+        }
     }
 
     void writeFailuresAreReported() {

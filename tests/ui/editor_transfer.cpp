@@ -1,6 +1,7 @@
 // The Transfer menu: channels from the box into the editor's store and views, the editor's
-// channels to the box in the box's order, what happens without data, with a dialog closed early
-// or an image that is no channel list, and the COM port remembered between transfers.
+// channels to the box in the box's order (each a whole transfer, watched in the dialog), what
+// happens without data, with a dialog closed early or an image that is no channel list, and the COM
+// port remembered between transfers.
 #include "editor_dlg.h"
 #include "prompt.h"
 #include "resource.h"
@@ -97,8 +98,31 @@ class EditorTransferTest : public QObject {
         options.image = SampleAsTheBoxHoldsIt();
         QVERIFY(!options.image.empty());
         ed.ports.AddBox(1, options);
+        ed.ports.AddBox(2);
         QVERIFY(!ed.DataMenusEnabled());
-        ed.Script(WaitForTheImage);
+        // The port list is locked from the first block on, and stays locked once the whole image
+        // is in.
+        ed.Script([](CTransferDlg& transfer) {
+            QVERIFY(WaitUntil([&] { return transfer.Protocol().GetBlockIndex() > 0; }));
+            const QStringList before = LogLines(transfer);
+            ChoosePort(transfer, 1); // mid-transfer: nothing at all happens
+            QCOMPARE(LogLines(transfer), before);
+            QCOMPARE(transfer.Port().GetPortNumber(), UINT(1));
+            QCOMPARE(PortList(transfer).currentIndex(), 0); // the list shows the port in use
+            QVERIFY(WaitUntil([&] { return transfer.IsComplete(); }));
+            QVERIFY(RedLampLit(transfer));
+            QVERIFY(transfer.IsTimerActive(kCloseTimerId));
+            QCOMPARE(BarValue(transfer, IDC_PROGRESS_TRANSFER), 204);
+            const QStringList done = LogLines(transfer);
+            QVERIFY(done.contains(QStringLiteral("Start data transfer")));
+            QCOMPARE(done.back(), QStringLiteral("Ready data transfer"));
+            ChoosePort(transfer, 1); // a received image is never thrown away by a reconnect
+            QCOMPARE(LogLines(transfer), done);
+            QCOMPARE(PortList(transfer).currentIndex(), 0);
+            transfer.OnTimer(kCloseTimerId); // the close timer shuts the port
+            QVERIFY(!transfer.Port().IsOpen());
+            QVERIFY(!transfer.IsTimerActive(kCloseTimerId));
+        });
         QVERIFY(ed.dlg.OnCommand(ID_TRANSFER_STB_TO_PC));
         QCOMPARE(ed.prompt.m_shown.size(), std::size_t(1));
         QCOMPARE(ed.prompt.m_shown[0].text, QStringLiteral("Data Transfer STB to PC"));
@@ -148,13 +172,26 @@ class EditorTransferTest : public QObject {
         const std::vector<BYTE> before = ed.Image();
         const std::vector<BYTE> expected = SampleAsTheBoxHoldsIt(true);
         QVERIFY(TransferImageOf(*ed.dlg.GetStore()) != expected); // the box's order differs
-        ed.Script([](CTransferDlg& transfer) {
+        // The box flashes the image; afterwards the port can change again.
+        ed.Script([box](CTransferDlg& transfer) {
             QCOMPARE(transfer.windowTitle(), QStringLiteral("Data Transfer PC to STB"));
             QVERIFY(WaitUntil([&] { return transfer.IsTimerActive(kCloseTimerId); }));
+            QVERIFY(box->Box().IsFinished());
+            QCOMPARE(BarValue(transfer, IDC_PROGRESS_TRANSFER), 204);
+            QCOMPARE(BarValue(transfer, IDC_PROGRESS_FLASH), 51);
+            QCOMPARE(transfer.Protocol().GetFlashCounter(), UINT(51));
+            QVERIFY(RedLampLit(transfer));
+            const QStringList log = LogLines(transfer);
+            QVERIFY(log.contains(QStringLiteral("DownLoad Success")));
+            QVERIFY(log.contains(QStringLiteral("DownLoad CRC Check OK")));
+            ChoosePort(transfer, 0);
+            QCOMPARE(LogLines(transfer),
+                     QStringList({"Disconnection COM1", "Connection COM1", "Ready data transfer"}));
+            QVERIFY(GreenLampLit(transfer));
         });
         QVERIFY(ed.dlg.OnCommand(ID_TRANSFER_PC_TO_STB));
-        QVERIFY(box->Box().IsFinished());
         QVERIFY(box->Box().ReceivedImage() == expected);
+        QVERIFY(box->Box().Errors().empty());
         QVERIFY(ed.Image() == before);
     }
 

@@ -19,11 +19,10 @@ namespace {
 
 const QString kSample = QStringLiteral(ORVANE_TEST_DATA "/../../res/sample.zdf");
 
-QStringList Labels(const QTreeWidgetItem* parent, const QTreeWidget& tree) {
+QStringList Labels(const QTreeWidgetItem* parent) {
     QStringList labels;
-    const int n = parent != nullptr ? parent->childCount() : tree.topLevelItemCount();
-    for (int i = 0; i < n; ++i)
-        labels << (parent != nullptr ? parent->child(i) : tree.topLevelItem(i))->text(0);
+    for (int i = 0; i < parent->childCount(); ++i)
+        labels << parent->child(i)->text(0);
     return labels;
 }
 
@@ -110,7 +109,7 @@ class EditorTreePanelTest : public QObject {
         QCOMPARE(empty.Tree().topLevelItemCount(), 0); // nothing before data is loaded
         empty.ClearAllViews();
         empty.BuildTree();
-        QCOMPARE(Labels(nullptr, empty.Tree()), QStringList{"00. New Satellite "});
+        QCOMPARE(Labels(empty.Tree().invisibleRootItem()), QStringList{"00. New Satellite "});
         QCOMPARE(empty.Tree().topLevelItem(0)->childCount(), 0);
 
         CEditorDlg dlg(m_prompt);
@@ -120,13 +119,12 @@ class EditorTreePanelTest : public QObject {
         build.Transponder(a, 11494, 27500, true);
         build.Transponder(a, 10714, 22000, false);
         dlg.BuildTree();
-        QCOMPARE(Labels(nullptr, dlg.Tree()),
+        QCOMPARE(Labels(dlg.Tree().invisibleRootItem()),
                  (QStringList{" 1. SAT-A ( 19.2) ", " 2. EMPTY (355.0) ", "00. New Satellite "}));
-        QCOMPARE(Labels(dlg.Tree().topLevelItem(0), dlg.Tree()),
+        QCOMPARE(Labels(dlg.Tree().topLevelItem(0)),
                  (QStringList{"  1. 11494 - 27500 - H ", "  2. 10714 - 22000 - V ",
                               "000. New Transponder "}));
-        QCOMPARE(Labels(dlg.Tree().topLevelItem(1), dlg.Tree()),
-                 QStringList{"000. New Transponder "});
+        QCOMPARE(Labels(dlg.Tree().topLevelItem(1)), QStringList{"000. New Transponder "});
     }
 
     void numbersAreReadBackFromLabels() {

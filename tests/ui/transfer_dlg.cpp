@@ -1,6 +1,6 @@
-// The transfer dialog: connecting when it opens, choosing ports (good, missing, during and after
-// a transfer), the port list's edit field, Enter, the direction's captions and bars, the timers,
-// and a whole transfer each way against the box on a pseudo-terminal.
+// The transfer dialog: connecting when it opens, choosing ports (good, missing, lost), the port
+// list's edit field, Enter, the direction's captions and bars, the timers. Whole transfers, and
+// the port locked during them, are watched from the editor's Transfer menu (editor_transfer).
 #include "controls.h"
 #include "prompt.h"
 #include "transfer_test_util.h"
@@ -76,6 +76,7 @@ class TransferDlgTest : public QObject {
                     QCOMPARE(dlg.windowTitle(), bDown ? QStringLiteral("Data Transfer PC to STB")
                                                       : QStringLiteral("Data Transfer STB to PC"));
                     QCOMPARE(PortList(dlg).currentText(), QStringLiteral("COM%1").arg(c.nPort + 1));
+                    QCOMPARE(PortList(dlg).itemText(3), QStringLiteral("COM4"));
                     QVERIFY(c.bBox ? GreenLampLit(dlg) : RedLampLit(dlg));
                     QCOMPARE(dlg.IsTimerActive(kPollTimerId), c.bBox);
                     QCOMPARE(dlg.GetDlgItem<QLabel>(IDC_STATIC_TRANSFER)->text(),
@@ -86,6 +87,13 @@ class TransferDlgTest : public QObject {
                     if (bDown)
                         QCOMPARE(dlg.GetDlgItem<QProgressBar>(IDC_PROGRESS_FLASH)->maximum(), 51);
                     QCOMPARE(dlg.GetPortIndex(), BYTE(c.nPort));
+                    // Typing into the port list is undone.
+                    QLineEdit* edit = PortList(dlg).lineEdit();
+                    QTest::keyClicks(edit, QStringLiteral("X"));
+                    QCOMPARE(edit->text(), PortList(dlg).itemText(c.nPort));
+                    QTest::keyClick(edit, Qt::Key_Backspace);
+                    QCOMPARE(edit->text(), PortList(dlg).itemText(c.nPort));
+                    QCOMPARE(PortList(dlg).count(), 4);
                 },
                 &image);
             QVERIFY(run.prompt.MessageTexts().empty()); // the log tells, no box
@@ -174,19 +182,6 @@ class TransferDlgTest : public QObject {
         QVERIFY(report.text.endsWith(QStringLiteral("\nPort: 3\n")));
     }
 
-    void typingIntoThePortListIsUndone() {
-        CTestPorts ports;
-        SRun().Run(DIRECTION_STB_TO_PC, 1, [](CTransferDlg& dlg) {
-            QLineEdit* edit = PortList(dlg).lineEdit();
-            QTest::keyClicks(edit, QStringLiteral("X"));
-            QCOMPARE(edit->text(), QStringLiteral("COM2"));
-            QTest::keyClick(edit, Qt::Key_Backspace);
-            QCOMPARE(edit->text(), QStringLiteral("COM2"));
-            QCOMPARE(PortList(dlg).count(), 4);
-            QCOMPARE(PortList(dlg).itemText(3), QStringLiteral("COM4"));
-        });
-    }
-
     void enterDoesNotCloseEscapeDoes() {
         CTestPorts ports;
         CScriptedPrompt prompt;
@@ -202,70 +197,6 @@ class TransferDlgTest : public QObject {
         dlg.show();
         dlg.GetDlgItem<QPushButton>(IDC_TRANSFER_CLOSE)->click();
         QVERIFY(!dlg.isVisible());
-    }
-
-    // The box sends its image; the port list is locked from the first block on, and stays
-    // locked once the whole image is in.
-    void wholeImageFromTheBox() {
-        CTestPorts ports;
-        SBoxOptions options;
-        options.image = RandomImage(3);
-        QVERIFY(ports.AddBox(1, options));
-        ports.AddBox(2);
-        SRun run;
-        run.Run(DIRECTION_STB_TO_PC, 0, [&](CTransferDlg& dlg) {
-            QVERIFY(WaitUntil([&] { return dlg.Protocol().GetBlockIndex() > 0; }));
-            const QStringList before = LogLines(dlg);
-            ChoosePort(dlg, 1); // mid-transfer: nothing at all happens
-            QCOMPARE(LogLines(dlg), before);
-            QCOMPARE(dlg.Port().GetPortNumber(), UINT(1));
-            QCOMPARE(PortList(dlg).currentIndex(), 0); // the list shows the port in use
-            QVERIFY(WaitUntil([&] { return dlg.IsComplete(); }));
-            QVERIFY(RedLampLit(dlg));
-            QVERIFY(dlg.IsTimerActive(kCloseTimerId));
-            QCOMPARE(BarValue(dlg, IDC_PROGRESS_TRANSFER), 204);
-            const QStringList done = LogLines(dlg);
-            QVERIFY(done.contains(QStringLiteral("Start data transfer")));
-            QCOMPARE(done.back(), QStringLiteral("Ready data transfer"));
-            ChoosePort(dlg, 1); // a received image is never thrown away by a reconnect
-            QCOMPARE(LogLines(dlg), done);
-            QCOMPARE(PortList(dlg).currentIndex(), 0);
-            dlg.OnTimer(kCloseTimerId); // the close timer shuts the port
-            QVERIFY(!dlg.Port().IsOpen());
-            QVERIFY(!dlg.IsTimerActive(kCloseTimerId));
-        });
-        QVERIFY(run.dlg.IsComplete());
-        std::vector<BYTE> received(run.dlg.GetImageLength());
-        QCOMPARE(run.dlg.GetImageData(received.data()), UINT(options.image.size()));
-        QVERIFY(received == options.image);
-    }
-
-    // The dialog sends an image that the box flashes; afterwards the port can change again.
-    void wholeImageToTheBox() {
-        CTestPorts ports;
-        CPtyBox* box = ports.AddBox(1);
-        QVERIFY(box);
-        const std::vector<BYTE> image = RandomImage(4);
-        SRun().Run(
-            DIRECTION_PC_TO_STB, 0,
-            [&](CTransferDlg& dlg) {
-                QVERIFY(WaitUntil([&] { return dlg.IsTimerActive(kCloseTimerId); }));
-                QVERIFY(box->Box().IsFinished());
-                QCOMPARE(BarValue(dlg, IDC_PROGRESS_TRANSFER), 204);
-                QCOMPARE(BarValue(dlg, IDC_PROGRESS_FLASH), 51);
-                QCOMPARE(dlg.Protocol().GetFlashCounter(), UINT(51));
-                QVERIFY(RedLampLit(dlg));
-                const QStringList log = LogLines(dlg);
-                QVERIFY(log.contains(QStringLiteral("DownLoad Success")));
-                QVERIFY(log.contains(QStringLiteral("DownLoad CRC Check OK")));
-                ChoosePort(dlg, 0);
-                QCOMPARE(LogLines(dlg), QStringList({"Disconnection COM1", "Connection COM1",
-                                                     "Ready data transfer"}));
-                QVERIFY(GreenLampLit(dlg));
-            },
-            &image);
-        QVERIFY(box->Box().ReceivedImage() == image);
-        QVERIFY(box->Box().Errors().empty());
     }
 };
 
