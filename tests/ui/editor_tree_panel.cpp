@@ -192,6 +192,16 @@ class EditorTreePanelTest : public QObject {
         // Neither placeholder changed the store.
         QCOMPARE(dlg.GetStore()->GetSatelliteCount(), 1);
         QCOMPARE(dlg.GetStore()->GetTransponderCount(), 1);
+
+        // A click keeps its row exclusive; the C/KU row switches the C-LNB list.
+        QTest::mouseClick(dlg.GetDlgItem(IDC_RADIO_CKU_TONEBURST), Qt::LeftButton);
+        QVERIFY(Checked(dlg, IDC_RADIO_CKU_TONEBURST) && !Checked(dlg, IDC_RADIO_CKU_NONE));
+        QVERIFY(Enabled(dlg, IDC_COMBO_CLNB_FREQ));
+        QTest::mouseClick(dlg.GetDlgItem(IDC_RADIO_DISEQC_C), Qt::LeftButton);
+        QVERIFY(Checked(dlg, IDC_RADIO_DISEQC_C) && !Checked(dlg, IDC_RADIO_DISEQC_NONE));
+        QTest::mouseClick(dlg.GetDlgItem(IDC_RADIO_CKU_NONE), Qt::LeftButton);
+        QVERIFY(!Enabled(dlg, IDC_COMBO_CLNB_FREQ));
+        QVERIFY(Checked(dlg, IDC_RADIO_DISEQC_C)); // other rows keep their choice
     }
 
     // Entries of the list are selected (a user 9750 finds its entry, a user 5750 is searched
@@ -270,20 +280,6 @@ class EditorTreePanelTest : public QObject {
                 QVERIFY(c.nDiseqc < 5 || !Checked(dlg, nId));
             QCOMPARE(Enabled(dlg, IDC_COMBO_CLNB_FREQ), c.nCku != 0);
         }
-    }
-
-    void clickingARowKeepsItExclusiveAndSwitchesTheCLnbList() {
-        CEditorDlg dlg(m_prompt);
-        dlg.TabCtrl().setCurrentIndex(0);
-        dlg.FillSatellitePanel(0);
-        QTest::mouseClick(dlg.GetDlgItem(IDC_RADIO_CKU_TONEBURST), Qt::LeftButton);
-        QVERIFY(Checked(dlg, IDC_RADIO_CKU_TONEBURST) && !Checked(dlg, IDC_RADIO_CKU_NONE));
-        QVERIFY(Enabled(dlg, IDC_COMBO_CLNB_FREQ));
-        QTest::mouseClick(dlg.GetDlgItem(IDC_RADIO_DISEQC_C), Qt::LeftButton);
-        QVERIFY(Checked(dlg, IDC_RADIO_DISEQC_C) && !Checked(dlg, IDC_RADIO_DISEQC_NONE));
-        QTest::mouseClick(dlg.GetDlgItem(IDC_RADIO_CKU_NONE), Qt::LeftButton);
-        QVERIFY(!Enabled(dlg, IDC_COMBO_CLNB_FREQ));
-        QVERIFY(Checked(dlg, IDC_RADIO_DISEQC_C)); // other rows keep their choice
     }
 
     void fecShowsAutoForUnknownValues() {
