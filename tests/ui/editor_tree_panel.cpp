@@ -206,27 +206,24 @@ class EditorTreePanelTest : public QObject {
 
     // Entries of the list are selected (a user 9750 finds its entry, a user 5750 is searched
     // for after entry 4); other user values stay as typed text. C-LNB 0, 1 and 6 act as 2.
+    // The cases give the combo, the LNB type or C-LNB selection and frequency stored, and the
+    // entry and text shown.
     void lnbListsShowEntriesAndUserValues() {
         const int kLnb = IDC_COMBO_LNB_FREQ, kCLnb = IDC_COMBO_CLNB_FREQ;
-        const char* kSingle = "C Single Solution(5150,5750)";
+        const char *kUniv = "Univ.LNB1(9750, 10600)", *kSingle = "C Single Solution(5150,5750)",
+                   *kNormal = "C Normal LNB(5150)";
         const struct {
             int nCombo;
-            BYTE nSelection; // LNB type or C-LNB selection
+            BYTE nSelection;
             WORD wFreq;
             int nIndex;
             const char* text;
-        } cases[] = {{kLnb, 0, 0, 0, "Univ.LNB1(9750, 10600)"},
-                     {kLnb, 12, 11475, 12, "11475"},
-                     {kLnb, 13, 9750, 5, "9750"},
-                     {kLnb, 13, 10100, -1, "10100"},
-                     {kLnb, 20, 5750, 4, "5750"},
-                     {kCLnb, 0, 0, 0, kSingle},
-                     {kCLnb, 1, 0, 0, kSingle},
-                     {kCLnb, 3, 0, 1, "C Normal LNB(5150)"},
-                     {kCLnb, 4, 0, 2, "5750"},
-                     {kCLnb, 5, 5750, 2, "5750"},
-                     {kCLnb, 5, 5300, -1, "5300"},
-                     {kCLnb, 6, 0, 0, kSingle}};
+        } cases[] = {{kLnb, 0, 0, 0, kUniv},       {kLnb, 12, 11475, 12, "11475"},
+                     {kLnb, 13, 9750, 5, "9750"},  {kLnb, 13, 10100, -1, "10100"},
+                     {kLnb, 20, 5750, 4, "5750"},  {kCLnb, 0, 0, 0, kSingle},
+                     {kCLnb, 1, 0, 0, kSingle},    {kCLnb, 3, 0, 1, kNormal},
+                     {kCLnb, 4, 0, 2, "5750"},     {kCLnb, 5, 5750, 2, "5750"},
+                     {kCLnb, 5, 5300, -1, "5300"}, {kCLnb, 6, 0, 0, kSingle}};
         for (const auto& c : cases) {
             CEditorDlg dlg(m_prompt);
             SSAT_INFO sat{};

@@ -48,34 +48,29 @@ class TransferDlgTest : public QObject {
             UINT nDirection;
             int nPort;
             bool bBox;
-            QStringList log;
-        } cases[] = {
-            {DIRECTION_STB_TO_PC,
-             0,
-             true,
-             {"Connection COM1", "Ready data transfer", "Data Transfer mode : STB ==> PC"}},
-            {DIRECTION_PC_TO_STB,
-             2,
-             true,
-             {"Connection COM3", "Ready data transfer", "Data Transfer mode : PC ==> STB"}},
-            {DIRECTION_STB_TO_PC,
-             0,
-             false,
-             {"Connection Error!!!, Check the serial port.", "Data Transfer mode : STB ==> PC"}}};
+        } cases[] = {{DIRECTION_STB_TO_PC, 0, true},
+                     {DIRECTION_PC_TO_STB, 2, true},
+                     {DIRECTION_STB_TO_PC, 0, false}};
         const std::vector<BYTE> image = RandomImage(1);
         for (const auto& c : cases) {
             CTestPorts ports;
             if (c.bBox)
                 ports.AddBox(UINT(c.nPort) + 1);
             const bool bDown = c.nDirection == DIRECTION_PC_TO_STB;
+            const QString port = QStringLiteral("COM%1").arg(c.nPort + 1);
+            const QString mode = bDown ? QStringLiteral("Data Transfer mode : PC ==> STB")
+                                       : QStringLiteral("Data Transfer mode : STB ==> PC");
+            const QStringList log =
+                c.bBox ? QStringList{"Connection " + port, "Ready data transfer", mode}
+                       : QStringList{"Connection Error!!!, Check the serial port.", mode};
             SRun run;
             run.Run(
                 c.nDirection, BYTE(c.nPort),
                 [&](CTransferDlg& dlg) {
-                    QCOMPARE(LogLines(dlg), c.log);
+                    QCOMPARE(LogLines(dlg), log);
                     QCOMPARE(dlg.windowTitle(), bDown ? QStringLiteral("Data Transfer PC to STB")
                                                       : QStringLiteral("Data Transfer STB to PC"));
-                    QCOMPARE(PortList(dlg).currentText(), QStringLiteral("COM%1").arg(c.nPort + 1));
+                    QCOMPARE(PortList(dlg).currentText(), port);
                     QCOMPARE(PortList(dlg).itemText(3), QStringLiteral("COM4"));
                     QVERIFY(c.bBox ? GreenLampLit(dlg) : RedLampLit(dlg));
                     QCOMPARE(dlg.IsTimerActive(kPollTimerId), c.bBox);
@@ -90,9 +85,9 @@ class TransferDlgTest : public QObject {
                     // Typing into the port list is undone.
                     QLineEdit* edit = PortList(dlg).lineEdit();
                     QTest::keyClicks(edit, QStringLiteral("X"));
-                    QCOMPARE(edit->text(), PortList(dlg).itemText(c.nPort));
+                    QCOMPARE(edit->text(), port);
                     QTest::keyClick(edit, Qt::Key_Backspace);
-                    QCOMPARE(edit->text(), PortList(dlg).itemText(c.nPort));
+                    QCOMPARE(edit->text(), port);
                     QCOMPARE(PortList(dlg).count(), 4);
                 },
                 &image);
@@ -102,26 +97,16 @@ class TransferDlgTest : public QObject {
 
     // A port that cannot be opened falls back to the one in use, if any.
     void choosingAPort() {
+        const UINT kUp = DIRECTION_STB_TO_PC, kDown = DIRECTION_PC_TO_STB;
+        const QString kReady = QStringLiteral("Ready data transfer");
         const struct {
             UINT nDirection;
+            int nFrom, nTo, nKept;
             QList<int> boxes;
-            int nFrom, nTo;
             QStringList log;
-            int nKept;
-        } cases[] = {
-            {DIRECTION_STB_TO_PC, {}, 0, 2, {"Connection Error!!!, Check the serial port."}, 0},
-            {DIRECTION_STB_TO_PC,
-             {2},
-             1,
-             2,
-             {"Connection COM3 Error!!!", "Connection COM2", "Ready data transfer"},
-             1},
-            {DIRECTION_PC_TO_STB,
-             {1, 4},
-             0,
-             3,
-             {"Disconnection COM1", "Connection COM4", "Ready data transfer"},
-             3}};
+        } cases[] = {{kUp, 0, 2, 0, {}, {"Connection Error!!!, Check the serial port."}},
+                     {kUp, 1, 2, 1, {2}, {"Connection COM3 Error!!!", "Connection COM2", kReady}},
+                     {kDown, 0, 3, 3, {1, 4}, {"Disconnection COM1", "Connection COM4", kReady}}};
         for (const auto& c : cases) {
             CTestPorts ports;
             for (int nPort : c.boxes)
