@@ -24,8 +24,7 @@ const std::string kSample = kData + "/../../res/sample.zdf";
 
 struct Result {
     int nExit;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
 Result RunTool(std::vector<std::string> args) {
@@ -127,23 +126,27 @@ TEST_F(ZdfTool, CheckFindsBlocksThatAreNeverRead) {
     EXPECT_TRUE(Contains(r.err, "block 9 (services) is never read")) << r.err;
 }
 
-TEST(ZdfToolInfo, SampleCountsAndBlocks) {
-    const Result r = RunTool({"info", kSample});
-    ASSERT_EQ(r.nExit, ZDF_OK) << r.err;
-    for (const char* line :
+// info: counts, blocks and a shifted file; dump: every kind of record.
+TEST(ZdfToolText, InfoAndDump) {
+    const std::pair<std::vector<std::string>, std::vector<const char*>> cases[] = {
+        {{"info", kSample},
          {"Header:            \"ABCD\", 43 bytes\n", "Image:             214016 bytes\n",
           "Satellites:        9\n", "MUXes:             8\n", "Networks:          12\n",
-          "Blocks:            0-1 ok, 2 empty, 3 ok, 4-6 empty, 7-10 ok, "
-          "11-50 empty\n"})
-        EXPECT_TRUE(Contains(r.out, line)) << line << "\n" << r.out;
-}
-
-TEST(ZdfToolInfo, ShiftedFile) {
-    const Result r = RunTool({"info", kData + "/shifted_zeph.zdf"});
-    ASSERT_EQ(r.nExit, ZDF_OK) << r.err;
-    EXPECT_TRUE(Contains(r.out, "\"ZEPH\", 43 bytes")) << r.out;
-    EXPECT_TRUE(Contains(r.out, "blocks shifted by one block")) << r.out;
-    EXPECT_TRUE(Contains(r.out, "Satellites:        9")) << r.out;
+          "Blocks:            0-1 ok, 2 empty, 3 ok, 4-6 empty, 7-10 ok, 11-50 empty\n"}},
+        {{"info", kData + "/shifted_zeph.zdf"},
+         {"\"ZEPH\", 43 bytes", "blocks shifted by one block", "Satellites:        9"}},
+        {{"dump", kSample},
+         {"Satellites (9)\n", "Helion 19.2E      19.2E   LNB Univ.LNB1(9750, 10600)",
+          "Boreas 5.0W       5.0W", "DiSEqC A", "ToneBurst Sat B", "Transponders (", "MUXes (8)\n",
+          "  mux   1    474 MHz", "Networks (12)\n", "  id   1  Helion Direct\n", "Satellite TV (",
+          "Terrestrial radio (", "TERRESTRIAL", " Dolby", " CA", " Lock"}},
+    };
+    for (const auto& [args, parts] : cases) {
+        const Result r = RunTool(args);
+        ASSERT_EQ(r.nExit, ZDF_OK) << r.err;
+        for (const char* part : parts)
+            EXPECT_TRUE(Contains(r.out, part)) << part << "\n" << r.out;
+    }
 }
 
 TEST(ZdfToolFormat, Positions) {
@@ -152,17 +155,6 @@ TEST(ZdfToolFormat, Positions) {
         {1850, "175.0W"}, {3550, "5.0W"}, {3599, "0.1W"},   {3600, "invalid (3600)"}};
     for (const auto& [pos, text] : cases)
         EXPECT_EQ(FormatPosition(pos), text) << pos;
-}
-
-TEST(ZdfToolDump, TextShowsEveryKindOfRecord) {
-    const Result r = RunTool({"dump", kSample});
-    ASSERT_EQ(r.nExit, ZDF_OK) << r.err;
-    for (const char* part :
-         {"Satellites (9)\n", "Helion 19.2E      19.2E   LNB Univ.LNB1(9750, 10600)",
-          "Boreas 5.0W       5.0W", "DiSEqC A", "ToneBurst Sat B", "Transponders (", "MUXes (8)\n",
-          "  mux   1    474 MHz", "Networks (12)\n", "  id   1  Helion Direct\n", "Satellite TV (",
-          "Terrestrial radio (", "TERRESTRIAL", " Dolby", " CA", " Lock"})
-        EXPECT_TRUE(Contains(r.out, part)) << part;
 }
 
 // Names with quotes, backslashes, control and Latin-1 bytes still give valid JSON.
@@ -219,12 +211,8 @@ TEST_F(ZdfTool, ReceiveThenSendThroughTheBoxOnAPseudoTerminal) {
     const std::string fetched = Path("fetched.zdf");
     const Result received = RunTool({"receive", box.DevicePath(), fetched});
     ASSERT_EQ(received.nExit, ZDF_OK) << received.err;
-    EXPECT_EQ(RunTool({"check", fetched}).nExit, ZDF_OK);
-    CChannelStore back;
-    back.SetPathName(fetched);
-    ASSERT_TRUE(back.ReadDataFile());
-    EXPECT_EQ(back.BuildFullImage(), sample.BuildFullImage());
-
+    // Sending the fetched file back gives the box its own channels: both directions are wired,
+    // and what was received was written whole (link tests cover the file handling itself).
     const Result sent = RunTool({"send", box.DevicePath(), fetched});
     ASSERT_EQ(sent.nExit, ZDF_OK) << sent.err;
     EXPECT_EQ(box.Box().ReceivedImage(), options.image);

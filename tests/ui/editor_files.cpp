@@ -25,29 +25,25 @@ QByteArray ReadAll(const QString& path) {
 std::vector<BYTE> ImageOf(const QString& path) {
     CChannelStore store;
     store.SetPathName(path.toStdString());
-    if (!store.ReadDataFile())
-        return {};
-    return store.BuildFullImage();
+    return store.ReadDataFile() ? store.BuildFullImage() : std::vector<BYTE>();
+}
+
+// The menus that need data: all on (1), all off (0) or mixed (-1).
+int DataMenus(CEditorDlg& dlg) {
+    int nOn = 0;
+    for (UINT nId : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_TRANSFER_PC_TO_STB})
+        nOn += dlg.GetMenuAction(nId)->isEnabled() ? 1 : 0;
+    return nOn == 3 ? 1 : nOn == 0 ? 0 : -1;
+}
+
+QString PathOf(CEditorDlg& dlg) {
+    return QString::fromStdString(dlg.GetStore()->GetPathName());
 }
 
 } // namespace
 
 class EditorFilesTest : public QObject {
     Q_OBJECT
-
-    static bool DataMenusEnabled(CEditorDlg& dlg) {
-        return dlg.GetMenuAction(ID_FILE_SAVE)->isEnabled() &&
-               dlg.GetMenuAction(ID_FILE_SAVE_AS)->isEnabled() &&
-               dlg.GetMenuAction(ID_TRANSFER_PC_TO_STB)->isEnabled();
-    }
-    static bool DataMenusDisabled(CEditorDlg& dlg) {
-        return !dlg.GetMenuAction(ID_FILE_SAVE)->isEnabled() &&
-               !dlg.GetMenuAction(ID_FILE_SAVE_AS)->isEnabled() &&
-               !dlg.GetMenuAction(ID_TRANSFER_PC_TO_STB)->isEnabled();
-    }
-    static QString ReadError(const QString& path) {
-        return QStringLiteral("[Error] Can't read the data file \"%1\"").arg(path);
-    }
 
   private slots:
     void openGoodFileFillsEveryView() {
@@ -59,54 +55,48 @@ class EditorFilesTest : public QObject {
         QCOMPARE(prompt.m_shown[0].kind, CScriptedPrompt::EKind::OpenFile);
         QCOMPARE(prompt.m_shown[0].caption, kDataFilter);
         QVERIFY(prompt.m_shown[0].text.isEmpty()); // no path yet
-        QVERIFY(DataMenusEnabled(dlg));
+        QCOMPARE(DataMenus(dlg), 1);
         const CChannelStore& store = *dlg.GetStore();
         QVERIFY(store.GetSatelliteCount() > 0);
         QCOMPARE(dlg.Tree().topLevelItemCount(), store.GetSatelliteCount() + 1);
         QCOMPARE(dlg.Grid(LIST_SAT_TV).GetRows(), long(store.GetSatTvCount()) + 1);
         QCOMPARE(dlg.Grid(LIST_TERR_RADIO).GetRows(), long(store.GetTerrRadioCount()) + 1);
-        QCOMPARE(QString::fromStdString(store.GetPathName()), kSample);
-
-        // The next Open offers the current path.
+        QCOMPARE(PathOf(dlg), kSample);
+        // The next Open offers the current path; cancelling it changes nothing.
         prompt.m_paths.push_back(QString());
         dlg.OnCommand(ID_FILE_OPEN);
         QCOMPARE(prompt.m_shown.back().text, kSample);
-        QCOMPARE(store.GetSatelliteCount() > 0, true); // cancel changed nothing
+        QVERIFY(store.GetSatelliteCount() > 0);
     }
 
-    void brokenFilesGiveTheReadError_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("readable");
-        QTest::newRow("empty") << "empty.zdf" << false;
-        QTest::newRow("no header end") << "no_terminator.zdf" << false;
-        QTest::newRow("bad chunk") << "bad_chunk.zdf" << false;
-        QTest::newRow("missing") << "does_not_exist.zdf" << false;
-        QTest::newRow("bad block 0 checksum") << "bad_block0.zdf" << true;
-        QTest::newRow("shifted ZEPH") << "shifted_zeph.zdf" << true;
-        QTest::newRow("foreign magic") << "foreign_header.zdf" << true;
-    }
+    // Which files fail is the store's business: one of each way to fail or read. The window
+    // reports a failure and is left without data, or takes what the store read.
     void brokenFilesGiveTheReadError() {
-        QFETCH(QString, file);
-        QFETCH(bool, readable);
-        CScriptedPrompt prompt;
-        CEditorDlg dlg(prompt);
-        const QString path = kData + u'/' + file;
-        prompt.m_paths.push_back(path);
-        dlg.OnCommand(ID_FILE_OPEN);
-        if (readable) {
-            QCOMPARE(prompt.MessageTexts().size(), std::size_t(0));
-            QVERIFY(DataMenusEnabled(dlg));
-            QCOMPARE(QString::fromStdString(dlg.GetStore()->GetPathName()), path);
-            return;
+        for (const auto& [file, bReadable] :
+             {std::pair("empty.zdf", false), std::pair("does_not_exist.zdf", false),
+              std::pair("shifted_zeph.zdf", true), std::pair("foreign_header.zdf", true)}) {
+            CScriptedPrompt prompt;
+            CEditorDlg dlg(prompt);
+            const QString path = kData + u'/' + file;
+            prompt.m_paths.push_back(path);
+            dlg.OnCommand(ID_FILE_OPEN);
+            QCOMPARE(DataMenus(dlg), bReadable ? 1 : 0);
+            if (bReadable) {
+                QVERIFY(prompt.MessageTexts().empty());
+                QCOMPARE(PathOf(dlg), path);
+                continue;
+            }
+            QCOMPARE(prompt.MessageTexts(),
+                     std::vector<QString>{
+                         QStringLiteral("[Error] Can't read the data file \"%1\"").arg(path)});
+            QCOMPARE(prompt.m_shown.back().caption, CPrompt::ApplicationName());
+            QCOMPARE(prompt.m_shown.back().nType & MB_TYPEMASK, unsigned(MB_OK));
+            QVERIFY(PathOf(dlg).isEmpty());
+            QCOMPARE(dlg.GetStore()->GetSatelliteCount(), WORD(0));
         }
-        QCOMPARE(prompt.MessageTexts(), std::vector<QString>{ReadError(path)});
-        QCOMPARE(prompt.m_shown.back().caption, CPrompt::ApplicationName());
-        QCOMPARE(prompt.m_shown.back().nType & MB_TYPEMASK, unsigned(MB_OK));
-        QVERIFY(DataMenusDisabled(dlg));
-        QVERIFY(dlg.GetStore()->GetPathName().empty());
-        QCOMPARE(dlg.GetStore()->GetSatelliteCount(), WORD(0));
     }
 
+    // A file whose satellite block fails replaces the open database with an empty one.
     void badBlockZeroOpensEmpty() {
         CScriptedPrompt prompt;
         CEditorDlg dlg(prompt);
@@ -117,17 +107,11 @@ class EditorFilesTest : public QObject {
         QCOMPARE(dlg.GetStore()->GetSatTvCount(), WORD(0));
         QCOMPARE(dlg.Grid(LIST_SAT_TV).GetRows(), 1L);
         QCOMPARE(dlg.Tree().topLevelItemCount(), 1); // just the new-satellite placeholder
-        QVERIFY(DataMenusEnabled(dlg));
-    }
-
-    void failedOpenLeavesSaveActingAsSaveAs() {
-        QTemporaryDir dir;
-        CScriptedPrompt prompt;
-        CEditorDlg dlg(prompt);
-        dlg.OpenDataFile(kSample);
+        QCOMPARE(DataMenus(dlg), 1);
+        // A failed open after it leaves no path behind, so Save asks for one.
         dlg.OpenDataFile(kData + QStringLiteral("/empty.zdf"));
         prompt.m_shown.clear();
-        prompt.m_paths.push_back(QString()); // the save dialog is cancelled
+        prompt.m_paths.push_back(QString());
         dlg.OnCommand(ID_FILE_SAVE);
         QCOMPARE(prompt.m_shown.size(), std::size_t(1));
         QCOMPARE(prompt.m_shown[0].kind, CScriptedPrompt::EKind::SaveFile);
@@ -143,49 +127,42 @@ class EditorFilesTest : public QObject {
         CEditorDlg dlg(prompt);
         dlg.OpenDataFile(path);
         dlg.GetStore()->SetServiceFlag(0, LIST_SAT_TV, 0, 1); // an edit worth saving
-
-        prompt.m_boxAnswers.push_back(IDCANCEL);
+        prompt.m_boxAnswers = {IDCANCEL, IDOK};
         dlg.OnCommand(ID_FILE_SAVE);
         QCOMPARE(prompt.MessageTexts(),
                  std::vector<QString>{QStringLiteral("Write to existing file ?\n\n")});
         QCOMPARE(prompt.m_shown[0].caption, QStringLiteral("File Save"));
         QCOMPARE(prompt.m_shown[0].nType & MB_TYPEMASK, unsigned(MB_OKCANCEL));
         QCOMPARE(ReadAll(path), before);
-
-        prompt.m_boxAnswers.push_back(IDOK);
         dlg.OnCommand(ID_FILE_SAVE);
         QCOMPARE(prompt.MessageTexts().size(), std::size_t(2)); // the question, no error
-        QVERIFY(ReadAll(path) != before);
         CChannelStore back;
         back.SetPathName(path.toStdString());
         QVERIFY(back.ReadDataFile());
         QVERIFY(back.GetService(0, LIST_SAT_TV)->wFlags & FLAG_LOCK);
     }
 
-    void saveAsAddsTheExtensionOnlyWithoutADot_data() {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("plain name") << "mine"
-                                    << "mine.zdf";
-        QTest::newRow("own extension") << "mine.bak"
-                                       << "mine.bak";
-        QTest::newRow("dot in a folder name") << "v1.2/mine"
-                                              << "v1.2/mine";
-    }
-    void saveAsAddsTheExtensionOnlyWithoutADot() {
-        QFETCH(QString, chosen);
-        QFETCH(QString, written);
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("v1.2")));
-        CScriptedPrompt prompt;
-        CEditorDlg dlg(prompt);
-        dlg.OpenDataFile(kSample);
-        prompt.m_paths.push_back(dir.filePath(chosen));
-        dlg.OnCommand(ID_FILE_SAVE_AS);
-        QVERIFY(prompt.MessageTexts().empty());
-        QCOMPARE(prompt.m_shown[0].text, kSample); // offered the current path
-        QCOMPARE(QString::fromStdString(dlg.GetStore()->GetPathName()), dir.filePath(written));
-        QVERIFY(QFile::exists(dir.filePath(written)));
+    // The extension is added only to a name without a dot; the written copy reads back as the
+    // same database with the same header.
+    void saveAsWritesTheSameDatabase() {
+        const std::vector<BYTE> original = ImageOf(kSample);
+        QVERIFY(!original.empty());
+        for (const auto& [chosen, written] :
+             {std::pair("mine", "mine.zdf"), std::pair("mine.bak", "mine.bak"),
+              std::pair("v1.2/mine", "v1.2/mine")}) {
+            QTemporaryDir dir;
+            QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("v1.2")));
+            CScriptedPrompt prompt;
+            CEditorDlg dlg(prompt);
+            dlg.OpenDataFile(kSample);
+            prompt.m_paths.push_back(dir.filePath(chosen));
+            dlg.OnCommand(ID_FILE_SAVE_AS);
+            QVERIFY(prompt.MessageTexts().empty());
+            QCOMPARE(prompt.m_shown[0].text, kSample); // offered the current path
+            QCOMPARE(PathOf(dlg), dir.filePath(written));
+            QCOMPARE(ImageOf(dir.filePath(written)), original);
+            QCOMPARE(ReadAll(dir.filePath(written)).left(43), ReadAll(kSample).left(43));
+        }
     }
 
     void writeFailuresAreReported() {
@@ -199,29 +176,11 @@ class EditorFilesTest : public QObject {
                  std::vector<QString>{"[Error] Can't write the data file \n\"" + bad + "\"\n\n"});
         QCOMPARE(prompt.m_shown.back().caption, CPrompt::ApplicationName());
         // The new path stays; Save now asks, then fails with its own wording.
-        QCOMPARE(QString::fromStdString(dlg.GetStore()->GetPathName()), bad);
+        QCOMPARE(PathOf(dlg), bad);
         prompt.m_boxAnswers.push_back(IDOK);
         dlg.OnCommand(ID_FILE_SAVE);
         QCOMPARE(prompt.MessageTexts().back(),
                  "[Error] Can't write the data file\n \"" + bad + "\"\n\n");
-    }
-
-    void openSaveAsAndReadBackGiveTheSameDatabase() {
-        QTemporaryDir dir;
-        const QString copy = dir.filePath(QStringLiteral("renamed"));
-        CScriptedPrompt prompt;
-        CEditorDlg dlg(prompt);
-        dlg.show();
-        prompt.m_paths.push_back(kSample);
-        dlg.OnCommand(ID_FILE_OPEN);
-        prompt.m_paths.push_back(copy);
-        dlg.OnCommand(ID_FILE_SAVE_AS);
-        QVERIFY(prompt.MessageTexts().empty());
-        const std::vector<BYTE> original = ImageOf(kSample);
-        QVERIFY(!original.empty());
-        QCOMPARE(ImageOf(copy + QStringLiteral(".zdf")), original);
-        // The header travels unchanged too.
-        QCOMPARE(ReadAll(copy + QStringLiteral(".zdf")).left(43), ReadAll(kSample).left(43));
     }
 };
 

@@ -1,6 +1,7 @@
 // The Transfer menu: channels from the box into the editor's store and views, the editor's
-// channels to the box in the box's order, what happens without data, with a dialog closed early
-// or an image that is no channel list, and the COM port remembered between transfers.
+// channels to the box in the box's order (each a whole transfer, watched in the dialog), what
+// happens without data, with a dialog closed early or an image that is no channel list, and the COM
+// port remembered between transfers.
 #include "editor_dlg.h"
 #include "prompt.h"
 #include "resource.h"
@@ -41,17 +42,32 @@ std::vector<BYTE> SampleAsTheBoxHoldsIt(bool bNumberedByName = false) {
     return TransferImageOf(store);
 }
 
-// Plays the user's part in the next transfer dialog.
-void Script(CScriptedPrompt& prompt, std::function<void(CTransferDlg&)> play) {
-    prompt.m_modalScripts.push_back([play](QDialog& dlg) {
-        play(dynamic_cast<CTransferDlg&>(dlg));
-        return int(QDialog::Rejected);
-    });
-}
+// COM1 to COM4 and an editor window, the sample opened in it if asked.
+struct SEditor {
+    explicit SEditor(bool bOpenSample = false) {
+        if (bOpenSample)
+            dlg.OpenDataFile(kSample);
+    }
+    // Plays the user's part in the next transfer dialog.
+    void Script(std::function<void(CTransferDlg&)> play) {
+        prompt.m_modalScripts.push_back([play](QDialog& transfer) {
+            play(dynamic_cast<CTransferDlg&>(transfer));
+            return int(QDialog::Rejected);
+        });
+    }
+    bool DataMenusEnabled() const {
+        return dlg.GetMenuAction(ID_FILE_SAVE)->isEnabled() &&
+               dlg.GetMenuAction(ID_TRANSFER_PC_TO_STB)->isEnabled();
+    }
+    std::vector<BYTE> Image() { return dlg.GetStore()->BuildFullImage(); }
 
-bool DataMenusEnabled(CEditorDlg& dlg) {
-    return dlg.GetMenuAction(ID_FILE_SAVE)->isEnabled() &&
-           dlg.GetMenuAction(ID_TRANSFER_PC_TO_STB)->isEnabled();
+    CTestPorts ports;
+    CScriptedPrompt prompt;
+    CEditorDlg dlg{prompt};
+};
+
+void WaitForTheImage(CTransferDlg& transfer) {
+    QVERIFY(WaitUntil([&] { return transfer.IsComplete(); }));
 }
 
 } // namespace
@@ -62,129 +78,135 @@ class EditorTransferTest : public QObject {
   private slots:
     void init() { TransferSettings() = STransferSettings(); }
 
-    void pcToStbWithoutServicesOpensNoDialog_data() {
-        QTest::addColumn<bool>("openSample");
-        QTest::newRow("empty editor") << false;
-        QTest::newRow("satellites but no services") << true;
-    }
     void pcToStbWithoutServicesOpensNoDialog() {
-        QFETCH(bool, openSample);
-        CTestPorts ports;
-        CScriptedPrompt prompt;
-        CEditorDlg dlg(prompt);
-        if (openSample) {
-            dlg.OpenDataFile(kSample);
-            dlg.GetStore()->ClearServices();
-            QVERIFY(dlg.GetStore()->GetSatelliteCount() > 0);
+        for (bool bSatellites : {false, true}) {
+            SEditor ed(bSatellites);
+            if (bSatellites) {
+                ed.dlg.GetStore()->ClearServices();
+                QVERIFY(ed.dlg.GetStore()->GetSatelliteCount() > 0);
+            }
+            const std::vector<BYTE> before = ed.Image();
+            QVERIFY(ed.dlg.OnCommand(ID_TRANSFER_PC_TO_STB));
+            QVERIFY(ed.prompt.m_shown.empty());
+            QVERIFY(ed.Image() == before);
         }
-        const std::vector<BYTE> before = dlg.GetStore()->BuildFullImage();
-        QVERIFY(dlg.OnCommand(ID_TRANSFER_PC_TO_STB));
-        QVERIFY(prompt.m_shown.empty());
-        QVERIFY(dlg.GetStore()->BuildFullImage() == before);
     }
 
     void stbToPcLoadsTheBoxChannels() {
-        CTestPorts ports;
+        SEditor ed;
         SBoxOptions options;
         options.image = SampleAsTheBoxHoldsIt();
         QVERIFY(!options.image.empty());
-        ports.AddBox(1, options);
-        CScriptedPrompt prompt;
-        CEditorDlg dlg(prompt);
-        QVERIFY(!DataMenusEnabled(dlg));
-        Script(prompt, [](CTransferDlg& transfer) {
+        ed.ports.AddBox(1, options);
+        ed.ports.AddBox(2);
+        QVERIFY(!ed.DataMenusEnabled());
+        // The port list is locked from the first block on, and stays locked once the whole image
+        // is in.
+        ed.Script([](CTransferDlg& transfer) {
+            QVERIFY(WaitUntil([&] { return transfer.Protocol().GetBlockIndex() > 0; }));
+            const QStringList before = LogLines(transfer);
+            ChoosePort(transfer, 1); // mid-transfer: nothing at all happens
+            QCOMPARE(LogLines(transfer), before);
+            QCOMPARE(transfer.Port().GetPortNumber(), UINT(1));
+            QCOMPARE(PortList(transfer).currentIndex(), 0); // the list shows the port in use
             QVERIFY(WaitUntil([&] { return transfer.IsComplete(); }));
+            QVERIFY(RedLampLit(transfer));
+            QVERIFY(transfer.IsTimerActive(kCloseTimerId));
+            QCOMPARE(BarValue(transfer, IDC_PROGRESS_TRANSFER), 204);
+            const QStringList done = LogLines(transfer);
+            QVERIFY(done.contains(QStringLiteral("Start data transfer")));
+            QCOMPARE(done.back(), QStringLiteral("Ready data transfer"));
+            ChoosePort(transfer, 1); // a received image is never thrown away by a reconnect
+            QCOMPARE(LogLines(transfer), done);
+            QCOMPARE(PortList(transfer).currentIndex(), 0);
+            transfer.OnTimer(kCloseTimerId); // the close timer shuts the port
+            QVERIFY(!transfer.Port().IsOpen());
+            QVERIFY(!transfer.IsTimerActive(kCloseTimerId));
         });
-        QVERIFY(dlg.OnCommand(ID_TRANSFER_STB_TO_PC));
-        QCOMPARE(prompt.m_shown.size(), std::size_t(1));
-        QCOMPARE(prompt.m_shown[0].text, QStringLiteral("Data Transfer STB to PC"));
-
-        CChannelStore& store = *dlg.GetStore();
-        QVERIFY(store.GetSatelliteCount() > 0);
+        QVERIFY(ed.dlg.OnCommand(ID_TRANSFER_STB_TO_PC));
+        QCOMPARE(ed.prompt.m_shown.size(), std::size_t(1));
+        QCOMPARE(ed.prompt.m_shown[0].text, QStringLiteral("Data Transfer STB to PC"));
+        CChannelStore& store = *ed.dlg.GetStore();
         QVERIFY(TransferImageOf(store) == options.image);
-        QCOMPARE(dlg.Tree().topLevelItemCount(), store.GetSatelliteCount() + 1);
+        QCOMPARE(ed.dlg.Tree().topLevelItemCount(), store.GetSatelliteCount() + 1);
         for (BYTE nList = 0; nList < kListCount; ++nList)
-            QCOMPARE(dlg.Grid(nList).GetRows(), long(store.GetServiceCount(nList)) + 1);
-        QVERIFY(DataMenusEnabled(dlg));
-        QVERIFY(!dlg.Grid(LIST_SAT_TV).isHidden()); // the current tab's view is shown again
+            QCOMPARE(ed.dlg.Grid(nList).GetRows(), long(store.GetServiceCount(nList)) + 1);
+        QVERIFY(ed.DataMenusEnabled());
+        QVERIFY(!ed.dlg.Grid(LIST_SAT_TV).isHidden()); // the current tab's view is shown again
     }
 
-    void stbToPcClosedEarlyChangesNothing() {
-        CTestPorts ports;
-        ports.AddBox(1);
-        CScriptedPrompt prompt;
-        CEditorDlg dlg(prompt);
-        dlg.OpenDataFile(kSample);
-        const std::vector<BYTE> before = dlg.GetStore()->BuildFullImage();
-        Script(prompt, [](CTransferDlg& transfer) { QVERIFY(!transfer.IsComplete()); });
-        dlg.OnCommand(ID_TRANSFER_STB_TO_PC);
-        QVERIFY(dlg.GetStore()->BuildFullImage() == before);
-        QVERIFY(prompt.MessageTexts().empty());
-        QVERIFY(DataMenusEnabled(dlg));
-    }
-
-    // Blocks that all arrive intact can still hold no channel list; the editor's channels,
-    // perhaps not saved yet, must survive that.
-    void stbToPcWithNoChannelListKeepsTheChannels() {
-        CTestPorts ports;
-        SBoxOptions options;
-        options.image = RandomImage(5);
-        ports.AddBox(1, options);
-        CScriptedPrompt prompt;
-        CEditorDlg dlg(prompt);
-        dlg.OpenDataFile(kSample);
-        const std::vector<BYTE> before = dlg.GetStore()->BuildFullImage();
-        const long nRows = dlg.Grid(LIST_SAT_TV).GetRows();
-        Script(prompt, [](CTransferDlg& transfer) {
-            QVERIFY(WaitUntil([&] { return transfer.IsComplete(); }));
-        });
-        dlg.OnCommand(ID_TRANSFER_STB_TO_PC);
-        QCOMPARE(prompt.MessageTexts(), std::vector<QString>({QStringLiteral(
-                                            "[Error] The data received from the STB is "
-                                            "not a channel list.\nNothing was changed.")}));
-        QVERIFY(dlg.GetStore()->BuildFullImage() == before);
-        QCOMPARE(dlg.Grid(LIST_SAT_TV).GetRows(), nRows);
-        QVERIFY(DataMenusEnabled(dlg));
+    // A dialog closed before the image is in, or blocks that all arrive intact but hold no
+    // channel list: the editor's channels, perhaps not saved yet, must survive both.
+    void stbToPcWithoutAChannelListKeepsTheChannels() {
+        for (bool bNoChannelList : {false, true}) {
+            SEditor ed(true);
+            SBoxOptions options;
+            if (bNoChannelList)
+                options.image = RandomImage(5);
+            ed.ports.AddBox(1, options);
+            const std::vector<BYTE> before = ed.Image();
+            const long nRows = ed.dlg.Grid(LIST_SAT_TV).GetRows();
+            if (bNoChannelList)
+                ed.Script(WaitForTheImage);
+            else
+                ed.Script([](CTransferDlg& transfer) { QVERIFY(!transfer.IsComplete()); });
+            ed.dlg.OnCommand(ID_TRANSFER_STB_TO_PC);
+            const std::vector<QString> expected{QStringLiteral(
+                "[Error] The data received from the STB is not a channel list.\nNothing was "
+                "changed.")};
+            QCOMPARE(ed.prompt.MessageTexts(), bNoChannelList ? expected : std::vector<QString>());
+            QVERIFY(ed.Image() == before);
+            QCOMPARE(ed.dlg.Grid(LIST_SAT_TV).GetRows(), nRows);
+            QVERIFY(ed.DataMenusEnabled());
+        }
     }
 
     // The box gets the services grouped by transponder; the editor keeps its number order.
     void pcToStbSendsTheBoxOrder() {
-        CTestPorts ports;
-        CPtyBox* box = ports.AddBox(1);
+        SEditor ed(true);
+        CPtyBox* box = ed.ports.AddBox(1);
         QVERIFY(box);
-        CScriptedPrompt prompt;
-        CEditorDlg dlg(prompt);
-        dlg.OpenDataFile(kSample);
-        NumberByName(*dlg.GetStore());
-        dlg.RefillGrid(LIST_SAT_TV);
-        const std::vector<BYTE> before = dlg.GetStore()->BuildFullImage();
+        NumberByName(*ed.dlg.GetStore());
+        ed.dlg.RefillGrid(LIST_SAT_TV);
+        const std::vector<BYTE> before = ed.Image();
         const std::vector<BYTE> expected = SampleAsTheBoxHoldsIt(true);
-        QVERIFY(TransferImageOf(*dlg.GetStore()) != expected); // the box's order differs
-        Script(prompt, [](CTransferDlg& transfer) {
+        QVERIFY(TransferImageOf(*ed.dlg.GetStore()) != expected); // the box's order differs
+        // The box flashes the image; afterwards the port can change again.
+        ed.Script([box](CTransferDlg& transfer) {
             QCOMPARE(transfer.windowTitle(), QStringLiteral("Data Transfer PC to STB"));
             QVERIFY(WaitUntil([&] { return transfer.IsTimerActive(kCloseTimerId); }));
+            QVERIFY(box->Box().IsFinished());
+            QCOMPARE(BarValue(transfer, IDC_PROGRESS_TRANSFER), 204);
+            QCOMPARE(BarValue(transfer, IDC_PROGRESS_FLASH), 51);
+            QCOMPARE(transfer.Protocol().GetFlashCounter(), UINT(51));
+            QVERIFY(RedLampLit(transfer));
+            const QStringList log = LogLines(transfer);
+            QVERIFY(log.contains(QStringLiteral("DownLoad Success")));
+            QVERIFY(log.contains(QStringLiteral("DownLoad CRC Check OK")));
+            ChoosePort(transfer, 0);
+            QCOMPARE(LogLines(transfer),
+                     QStringList({"Disconnection COM1", "Connection COM1", "Ready data transfer"}));
+            QVERIFY(GreenLampLit(transfer));
         });
-        QVERIFY(dlg.OnCommand(ID_TRANSFER_PC_TO_STB));
-        QVERIFY(box->Box().IsFinished());
+        QVERIFY(ed.dlg.OnCommand(ID_TRANSFER_PC_TO_STB));
         QVERIFY(box->Box().ReceivedImage() == expected);
-        QVERIFY(dlg.GetStore()->BuildFullImage() == before);
+        QVERIFY(box->Box().Errors().empty());
+        QVERIFY(ed.Image() == before);
     }
 
     void thePortChosenIsRememberedForTheNextTransfer() {
-        CTestPorts ports;
-        ports.AddBox(2);
-        CScriptedPrompt prompt;
-        CEditorDlg dlg(prompt);
-        Script(prompt, [](CTransferDlg& transfer) {
+        SEditor ed;
+        ed.ports.AddBox(2);
+        ed.Script([](CTransferDlg& transfer) {
             QCOMPARE(LogLines(transfer).first(),
                      QStringLiteral("Connection Error!!!, Check the serial port."));
             ChoosePort(transfer, 1);
             QCOMPARE(LogLines(transfer).first(), QStringLiteral("Connection COM2"));
         });
-        dlg.OnCommand(ID_TRANSFER_STB_TO_PC);
+        ed.dlg.OnCommand(ID_TRANSFER_STB_TO_PC);
         QStringList log;
-        Script(prompt, [&log](CTransferDlg& transfer) { log = LogLines(transfer); });
-        dlg.OnCommand(ID_TRANSFER_STB_TO_PC);
+        ed.Script([&log](CTransferDlg& transfer) { log = LogLines(transfer); });
+        ed.dlg.OnCommand(ID_TRANSFER_STB_TO_PC);
         QCOMPARE(log, QStringList({"Connection COM2", "Ready data transfer",
                                    "Data Transfer mode : STB ==> PC"}));
     }

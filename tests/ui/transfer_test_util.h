@@ -30,10 +30,9 @@ class CTestPorts {
     }
     ~CTestPorts() {
         for (UINT nPort = 1; nPort <= 4; ++nPort)
-            qunsetenv(Variable(nPort));
+            qunsetenv(Variable(nPort).constData());
     }
-    CTestPorts(const CTestPorts&) = delete;
-    CTestPorts& operator=(const CTestPorts&) = delete;
+    Q_DISABLE_COPY(CTestPorts)
 
     // Puts a box behind COM<nPort>; null (and a failed test) when no pseudo-terminal is free.
     CPtyBox* AddBox(UINT nPort, SBoxOptions options = {}) {
@@ -43,22 +42,18 @@ class CTestPorts {
             QTest::qFail(strError.c_str(), __FILE__, __LINE__);
             return nullptr;
         }
-        qputenv(Variable(nPort), QByteArray::fromStdString(pBox->DevicePath()));
+        qputenv(Variable(nPort).constData(), QByteArray::fromStdString(pBox->DevicePath()));
         m_boxes[nPort - 1] = std::move(pBox);
         return m_boxes[nPort - 1].get();
     }
     // The box goes away: its terminal closes under the PC's open port.
     void RemoveBox(UINT nPort) { m_boxes[nPort - 1].reset(); }
     void SetMissing(UINT nPort) {
-        qputenv(Variable(nPort), QByteArray("/nonexistent/ttyCOM") + QByteArray::number(nPort));
+        qputenv(Variable(nPort).constData(), "/nonexistent/ttyCOM" + QByteArray::number(nPort));
     }
 
   private:
-    static const char* Variable(UINT nPort) {
-        static const char* const kNames[] = {"ORVANE_COM1", "ORVANE_COM2", "ORVANE_COM3",
-                                             "ORVANE_COM4"};
-        return kNames[nPort - 1];
-    }
+    static QByteArray Variable(UINT nPort) { return "ORVANE_COM" + QByteArray::number(nPort); }
     std::unique_ptr<CPtyBox> m_boxes[4];
 };
 
