@@ -207,6 +207,7 @@ class CEditorDlg : public QDialog {
     int GridListOf(const QWidget* pWnd) const;
     void TrackGridPopup(std::size_t nPopup, const QPoint& point);
     void SetFlagsInSelection(BOOL bOn);
+    bool HasDataFile();
 
     CPrompt& m_prompt;
     std::unique_ptr<CChannelStore> m_pStore;

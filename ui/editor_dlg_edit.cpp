@@ -93,13 +93,20 @@ void CEditorDlg::TrackGridPopup(std::size_t nPopup, const QPoint& point) {
         OnCommand(nId);
 }
 
+// Cut, Paste and Delete work only on a database that has a data file; without one they forget
+// the saved rows and do nothing else.
+bool CEditorDlg::HasDataFile() {
+    if (m_pStore != nullptr && !m_pStore->GetPathName().empty())
+        return true;
+    m_nMarkFrom = m_nMarkTo = 0;
+    return false;
+}
+
 void CEditorDlg::OnCut() {
     if (m_nMarkTo < m_nMarkFrom)
         std::swap(m_nMarkFrom, m_nMarkTo);
-    if (m_pStore == nullptr || m_pStore->GetPathName().empty()) {
-        m_nMarkFrom = m_nMarkTo = 0;
+    if (!HasDataFile())
         return;
-    }
     if (const int nList = GetCurrentList(); nList >= 0) {
         CMSFlexGrid& grid = Grid(static_cast<BYTE>(nList));
         for (long i = 0; i <= grid.GetRows() - 2; ++i)
@@ -112,10 +119,8 @@ void CEditorDlg::OnCut() {
 }
 
 void CEditorDlg::OnPaste() {
-    if (m_pStore == nullptr || m_pStore->GetPathName().empty()) {
-        m_nMarkFrom = m_nMarkTo = 0;
+    if (!HasDataFile())
         return;
-    }
     if (const int nList = GetCurrentList(); nList >= 0) {
         CMSFlexGrid& grid = Grid(static_cast<BYTE>(nList));
         const long nRow = grid.GetRow();
@@ -133,10 +138,8 @@ void CEditorDlg::OnPaste() {
 // the grid shows as no selection at all.
 void CEditorDlg::OnDelete() {
     OnCut();
-    if (m_pStore == nullptr || m_pStore->GetPathName().empty()) {
-        m_nMarkFrom = m_nMarkTo = 0;
+    if (!HasDataFile())
         return;
-    }
     if (const int nList = GetCurrentList(); nList >= 0) {
         CMSFlexGrid& grid = Grid(static_cast<BYTE>(nList));
         const long nRow = grid.GetRow();
