@@ -6,25 +6,25 @@
 #include <gtest/gtest.h>
 
 inline void FillStore(CChannelStore& store) {
-    const BYTE astra = AppendSat(store, 192, "ASTRA");
-    const BYTE hotbird = AppendSat(store, 130, "HOTBIRD");
-    const BYTE tpA = AppendTp(store, astra, 11494);
-    const BYTE tpB = AppendTp(store, astra, 12188, 27500, 1);
-    const BYTE tpC = AppendTp(store, hotbird, 10992);
-    store.AddNetwork(MakeNetwork(1, "ARD"));
-    store.AddNetwork(MakeNetwork(2, "RAI"));
+    const BYTE satA = AppendSat(store, 192, "SAT-A");
+    const BYTE satB = AppendSat(store, 130, "SAT-B");
+    const BYTE tpA = AppendTp(store, satA, 11494);
+    const BYTE tpB = AppendTp(store, satA, 12188, 27500, 1);
+    const BYTE tpC = AppendTp(store, satB, 10992);
+    store.AddNetwork(MakeNetwork(1, "NET-A"));
+    store.AddNetwork(MakeNetwork(2, "NET-B"));
     store.AddMux(MakeMux(1, 474));
     WORD sid = 100;
     for (int i = 0; i < 150; ++i) {
         const std::string name = "TV " + std::to_string(i);
-        const BYTE sat = i % 3 == 0 ? hotbird : astra;
-        const BYTE tp = sat == hotbird ? tpC : (i % 2 ? tpA : tpB);
+        const BYTE sat = i % 3 == 0 ? satB : satA;
+        const BYTE tp = sat == satB ? tpC : (i % 2 ? tpA : tpB);
         store.AddSatService(ADD_ORDERED, MakeService(sat, tp, sid++, name.c_str(), 0, 1 + i % 2));
     }
     for (int i = 0; i < 30; ++i) {
         const std::string name = "Radio " + std::to_string(i);
         store.AddSatService(ADD_ORDERED,
-                            MakeService(astra, tpA, sid++, name.c_str(), FLAG_RADIO, 1));
+                            MakeService(satA, tpA, sid++, name.c_str(), FLAG_RADIO, 1));
     }
     store.Rebuild();
 }

@@ -23,7 +23,7 @@ constexpr WORD kDolbyAudio = 0xC123; // Dolby, bit 14 and PID 291
 
 // Satellites SAT-A (index 2: 11494 H, 10714 V) and SAT-B (index 3: 12000 H); MUXes 1 and 3;
 // networks 12 "Beta", 3 "Alpha", 100 "Gamma" in that table order. Services: satellite TV
-// "Das Erste" on SAT-A / 2 (network 12, Dolby audio), satellite radio "Radio One" on SAT-B / 1
+// "Nordlicht" on SAT-A / 2 (network 12, Dolby audio), satellite radio "Radio One" on SAT-B / 1
 // with video PID 77, terrestrial TV "Terra" on MUX 3 whose network 250 is not in the table.
 void FillStore(CChannelStore& store) {
     CStoreBuilder build(store);
@@ -33,7 +33,7 @@ void FillStore(CChannelStore& store) {
     build.Transponder(b, 12000, 27500, true);
     build.Mux(1, 0x2100);
     build.Mux(3, 0x2F00);
-    build.SatService(a, 2, 28106, 12, "Das Erste");
+    build.SatService(a, 2, 28106, 12, "Nordlicht");
     build.SatService(b, 1, 501, 3, "Radio One", FLAG_RADIO);
     build.TerrService(3, 1, 250, "Terra");
     store.Rebuild();
@@ -276,8 +276,8 @@ class ChannelInfoDlgTest : public QObject {
             << I{kTerrestrialSatIndex, 3, 3, 77, 0, 0, 0, FLAG_RADIO};
         // Merged into the stored one, which takes the new values.
         QTest::newRow("equal service")
-            << int(kSatTv) << I{0, 1, -1} << S{"28106", "Das Erste HD"} << false
-            << QByteArray("Das Erste HD") << I{2, 2, 3, 28106, 0, 0, 0, FLAG_NEW_TV};
+            << int(kSatTv) << I{0, 1, -1} << S{"28106", "Nordlicht HD"} << false
+            << QByteArray("Nordlicht HD") << I{2, 2, 3, 28106, 0, 0, 0, FLAG_NEW_TV};
     }
     void newOrEqualServiceStoresWhatWasTyped() {
         QFETCH(int, mode);
@@ -356,7 +356,7 @@ class ChannelInfoDlgTest : public QObject {
     }
 
     void serviceWithoutItsTransponderCanStillBeChanged() {
-        m_store->DeleteTransponder(2, 1);                  // "Das Erste" moves to tpid 1 ...
+        m_store->DeleteTransponder(2, 1);                  // "Nordlicht" moves to tpid 1 ...
         m_store->GetService(0, LIST_SAT_TV)->bTpIndex = 9; // ... and then loses it
         auto dlg = Open(kSatTv, 1);
         QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER).currentIndex(), -1);

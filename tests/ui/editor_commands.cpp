@@ -144,12 +144,12 @@ class EditorCommandsTest : public QObject {
 
     void appendSatelliteStoresThePanelAndMovesThePlaceholder() {
         auto dlg = Open();
-        AppendSatellite(*dlg, QStringLiteral("Astra 3"), QStringLiteral("23.5"),
+        AppendSatellite(*dlg, QStringLiteral("Helion 3"), QStringLiteral("23.5"),
                         {IDC_RADIO_CKU_TONEBURST, IDC_RADIO_LNB_POWER_OFF, IDC_RADIO_22KHZ_ON,
                          IDC_RADIO_12V, IDC_RADIO_TONEBURST_B, IDC_RADIO_DISEQC_C});
         const SSAT_INFO* sat = dlg->GetStore()->GetSatellite(4);
         QVERIFY(sat != nullptr);
-        QCOMPARE(QByteArray(sat->szName), QByteArray("Astra 3"));
+        QCOMPARE(QByteArray(sat->szName), QByteArray("Helion 3"));
         // The LNB lists keep their first entries.
         QCOMPARE(Settings(*sat), (QList<int>{235, 3, SW_22KHZ | SW_12V | (2 << SW_TONEBURST_SHIFT),
                                              3, 0, 0, 2, 0}));
@@ -158,7 +158,7 @@ class EditorCommandsTest : public QObject {
         CheckRecordButtons(*dlg, false);
         QVERIFY(m_prompt.m_shown.empty());
         QCOMPARE(Labels(dlg->Tree()), (QStringList{" 1. SAT-A ( 19.2) ", " 2. SAT-B ( 13.0) ",
-                                                   " 3. Astra 3 ( 23.5) ", kNewSatellite}));
+                                                   " 3. Helion 3 ( 23.5) ", kNewSatellite}));
     }
 
     // An index of -1 types the row's text over the list instead.
