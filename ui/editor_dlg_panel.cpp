@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QValidator>
 
 #include <algorithm>
 #include <iterator>
@@ -42,6 +43,16 @@ void FillList(QComboBox& combo, const char* const* texts, std::size_t n) {
     for (std::size_t i = 0; i < n; ++i)
         combo.insertItem(static_cast<int>(i), QString::fromLatin1(texts[i]));
 }
+
+// A typed LNB or C-LNB frequency is stored in 16 bits: a keystroke that takes the number past
+// 65535 is refused, as the other number fields refuse theirs, instead of being cut on Append.
+class CFrequencyTextValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return ParseDecimal(input, kNumberChars) <= 0xFFFF ? Acceptable : Invalid;
+    }
+};
 
 } // namespace
 
@@ -115,6 +126,8 @@ void CEditorDlg::ResetControls() {
 }
 
 void CEditorDlg::ConnectPanel() {
+    for (int nId : {IDC_COMBO_LNB_FREQ, IDC_COMBO_CLNB_FREQ})
+        Combo(nId).setValidator(new CFrequencyTextValidator(&Combo(nId)));
     for (const SOptionRow& row : kOptionRows) {
         for (int i = 0; i < row.nCount; ++i) {
             const int nId = row.pIds[i];

@@ -57,7 +57,8 @@ class EditorTreePanelTest : public QObject {
     }
     // Types into an edit as the user would: all its text selected, then the keys.
     static void Type(CEditorDlg& dlg, int nId, const QString& keys) {
-        auto* edit = dlg.GetDlgItem<QLineEdit>(nId);
+        auto* combo = dlg.GetDlgItem<QComboBox>(nId);
+        auto* edit = combo != nullptr ? combo->lineEdit() : dlg.GetDlgItem<QLineEdit>(nId);
         edit->selectAll();
         QTest::keyClicks(edit, keys);
     }
@@ -304,7 +305,8 @@ class EditorTreePanelTest : public QObject {
             {IDC_EDIT_SAT_POSITION, "19.2", "19.2"},   {IDC_EDIT_SAT_POSITION, "1", "1.0"},
             {IDC_EDIT_FREQUENCY, "30000", "30000"},    {IDC_EDIT_FREQUENCY, "30001", "3000"},
             {IDC_EDIT_FREQUENCY, "0012", "12"},        {IDC_EDIT_SYMBOL_RATE, "60000", "60000"},
-            {IDC_EDIT_SYMBOL_RATE, "60001", "6000"}};
+            {IDC_EDIT_SYMBOL_RATE, "60001", "6000"},   {IDC_COMBO_LNB_FREQ, "65535", "65535"},
+            {IDC_COMBO_LNB_FREQ, "70000", "7000"}};
         for (const auto& c : cases) {
             CEditorDlg dlg(m_prompt);
             ShowPanel(dlg);
