@@ -5,6 +5,7 @@
 #include "editor_dlg.h"
 #include "grid_menu.h"
 #include "prompt.h"
+#include "widget_bench_main.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -85,11 +86,5 @@ BENCHMARK(BM_SetLockColumn)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv);
 }

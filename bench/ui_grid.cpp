@@ -3,6 +3,7 @@
 #include "../tests/ui/store_builder.h"
 #include "editor_dlg.h"
 #include "prompt.h"
+#include "widget_bench_main.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -71,11 +72,5 @@ BENCHMARK(BM_SortByLockAndRefill)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv);
 }
