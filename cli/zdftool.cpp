@@ -124,9 +124,9 @@ int RunInfo(Args args, std::ostream& out, std::ostream& err) {
     return RunFileCommand("info", args, out, err, {},
                           [](const std::string& path, const std::vector<std::string>&,
                              const CChannelStore& store, const FileReport& report,
-                             std::ostream& out, std::ostream&) {
-                              out << "File:              " << path << "\n";
-                              WriteInfo(out, store, report);
+                             std::ostream& toOut, std::ostream&) {
+                              toOut << "File:              " << path << "\n";
+                              WriteInfo(toOut, store, report);
                               return int(ZDF_OK);
                           });
 }
@@ -134,12 +134,12 @@ int RunInfo(Args args, std::ostream& out, std::ostream& err) {
 int RunDump(Args args, std::ostream& out, std::ostream& err) {
     return RunFileCommand("dump", args, out, err, {"--json"},
                           [](const std::string&, const std::vector<std::string>& options,
-                             const CChannelStore& store, const FileReport&, std::ostream& out,
+                             const CChannelStore& store, const FileReport&, std::ostream& toOut,
                              std::ostream&) {
                               if (options.empty())
-                                  WriteDumpText(out, store);
+                                  WriteDumpText(toOut, store);
                               else
-                                  WriteDumpJson(out, store);
+                                  WriteDumpJson(toOut, store);
                               return int(ZDF_OK);
                           });
 }
@@ -147,14 +147,14 @@ int RunDump(Args args, std::ostream& out, std::ostream& err) {
 int RunCheck(Args args, std::ostream& out, std::ostream& err) {
     return RunFileCommand("check", args, out, err, {},
                           [](const std::string& path, const std::vector<std::string>&,
-                             const CChannelStore&, const FileReport& report, std::ostream& out,
-                             std::ostream& err) {
+                             const CChannelStore&, const FileReport& report, std::ostream& toOut,
+                             std::ostream& toErr) {
                               const std::string problem = CheckProblem(report);
                               if (!problem.empty()) {
-                                  err << path << ": " << problem << "\n";
+                                  toErr << path << ": " << problem << "\n";
                                   return int(ZDF_FAILED);
                               }
-                              out << path << ": ok\n";
+                              toOut << path << ": ok\n";
                               return int(ZDF_OK);
                           });
 }

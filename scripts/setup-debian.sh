@@ -5,7 +5,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-serialport-dev libqt6serialport6-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang clang-format libclang-rt-14-dev ccache
     xvfb xauth fonts-liberation fonts-dejavu-core
 )
 missing=()
