@@ -59,6 +59,9 @@ class CPortTransfer : public ISerialOwner, public ITransferView {
         if (m_request.callbacks.onPortError)
             m_request.callbacks.onPortError(strText, strCaption);
     }
+    void OnSerialLost(const std::string& strText, const std::string& strCaption) override {
+        OnSerialError(strText, strCaption);
+    }
 
     // ITransferView
     void AddLog(const std::string& strText) override {

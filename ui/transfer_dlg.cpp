@@ -244,6 +244,8 @@ bool CTransferDlg::CanChangePort() const {
     const bool bNoBlockInFlight = nIndex == 0 || nIndex == nCount;
     const bool bNoFlashInFlight = nFlash == 0 || nFlash == nCount / 4;
     const bool bReceivedWhole = nIndex == nCount && nFlash == 0;
+    if (!m_port.IsOpen()) // nothing is in flight on a port that is gone
+        return !(bReceivedWhole && m_protocol.GetDirection() == DIRECTION_STB_TO_PC);
     return bNoBlockInFlight && bNoFlashInFlight && !bReceivedWhole;
 }
 
@@ -267,12 +269,13 @@ void CTransferDlg::OnSerialByte(BYTE bValue, UINT nPort) {
 void CTransferDlg::OnSerialError(const std::string& strText, const std::string& strCaption) {
     m_prompt.MessageBox(QString::fromStdString(strText), QString::fromStdString(strCaption),
                         MB_OK | MB_ICONSTOP);
-    // A device that went away is closed by the port once its report is shown; the lamp then
-    // must not stay green.
-    QTimer::singleShot(0, this, [this] {
-        if (!m_port.IsOpen())
-            ShowLamp(false);
-    });
+}
+
+// The port is closed already: the dialog stands as after a failed open before anything is shown.
+void CTransferDlg::OnSerialLost(const std::string& strText, const std::string& strCaption) {
+    ShowLamp(false);
+    m_pollTimer.stop();
+    OnSerialError(strText, strCaption);
 }
 
 void CTransferDlg::OnTimer(UINT nId) {
