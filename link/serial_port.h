@@ -33,6 +33,10 @@ class ISerialOwner {
     virtual void OnSerialLost(const std::string& strText, const std::string& strCaption) = 0;
 };
 
+// What a transfer's log says instead of the failure when the device goes away after the transfer
+// has ended: a box may hang up once it is done.
+inline constexpr char kClosedAfterTransfer[] = "Connection closed by the STB";
+
 // The device behind "COM1" ... "COM4": the path in ORVANE_COM1 ... ORVANE_COM4 when set, else
 // /dev/ttyS0 ... /dev/ttyS3. Empty for any other port number.
 std::string ResolveSerialDevice(UINT nPort);

@@ -232,6 +232,7 @@ void CTransferDlg::OnSelchangePort() {
         AddLog(Format("Connection COM%d", nOpen).toStdString());
         m_nConnectedPort = nOpen;
         m_nPortIndex = static_cast<BYTE>(nOpen - 1);
+        m_bTransferEnded = false;
         ShowLamp(true);
         m_protocol.SetState(ETransferState::Ready);
     }
@@ -272,10 +273,14 @@ void CTransferDlg::OnSerialError(const std::string& strText, const std::string& 
 }
 
 // The port is closed already: the dialog stands as after a failed open before anything is shown.
+// A box that hangs up once the transfer has ended spoils nothing, so the log just notes it.
 void CTransferDlg::OnSerialLost(const std::string& strText, const std::string& strCaption) {
     ShowLamp(false);
     m_pollTimer.stop();
-    OnSerialError(strText, strCaption);
+    if (m_bTransferEnded)
+        AddLog(kClosedAfterTransfer);
+    else
+        OnSerialError(strText, strCaption);
 }
 
 void CTransferDlg::OnTimer(UINT nId) {
@@ -329,4 +334,6 @@ void CTransferDlg::ClosePort() {
     m_port.Close();
 }
 
-void CTransferDlg::OnEndOfTransfer() {}
+void CTransferDlg::OnEndOfTransfer() {
+    m_bTransferEnded = true;
+}

@@ -105,5 +105,6 @@ class CTransferDlg : public QDialog, public ISerialOwner, public ITransferView {
     CTransferProtocol m_protocol;
     QTimer m_pollTimer;
     QTimer m_closeTimer;
+    bool m_bTransferEnded = false; // on this connection
     bool m_bDestroyed = false;
 };
