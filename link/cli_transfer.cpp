@@ -59,6 +59,13 @@ class CPortTransfer : public ISerialOwner, public ITransferView {
         if (m_request.callbacks.onPortError)
             m_request.callbacks.onPortError(strText, strCaption);
     }
+    // A box may hang up once it is done: after the end only a note.
+    void OnSerialLost(const std::string& strText, const std::string& strCaption) override {
+        if (m_bEnded)
+            AddLog(kClosedAfterTransfer);
+        else
+            OnSerialError(strText, strCaption);
+    }
 
     // ITransferView
     void AddLog(const std::string& strText) override {

@@ -16,18 +16,6 @@ constexpr int kInputWaitMs = 1; // a write waits this long for input the port ha
 const char kErrorCaption[] = "Application Error";
 constexpr char kErrorFormat[] = "WARNING:  %s Failed with the following error: \n%s\nPort: %d\n";
 
-// Notifications run inside the port's own signals; the port must not be deleted under them.
-class CDeliveryGuard {
-  public:
-    explicit CDeliveryGuard(int& nDepth) : m_nDepth(nDepth) { ++m_nDepth; }
-    ~CDeliveryGuard() { --m_nDepth; }
-    CDeliveryGuard(const CDeliveryGuard&) = delete;
-    CDeliveryGuard& operator=(const CDeliveryGuard&) = delete;
-
-  private:
-    int& m_nDepth;
-};
-
 bool ToParity(char cParity, QSerialPort::Parity& parity) {
     switch (cParity) {
     case 'N':
@@ -55,6 +43,23 @@ bool ToParity(char cParity, QSerialPort::Parity& parity) {
     }
 }
 } // namespace
+
+// Calls that can reach the owner, or make the device emit its signals, run inside a delivery: a
+// port closed meanwhile is kept until the outermost delivery ends, as the closed port's own code
+// may still be on the stack below.
+class CSerialPort::CDelivery {
+  public:
+    explicit CDelivery(CSerialPort& port) : m_port(port) { ++m_port.m_nDelivering; }
+    ~CDelivery() {
+        if (--m_port.m_nDelivering == 0)
+            m_port.m_retired.clear();
+    }
+    CDelivery(const CDelivery&) = delete;
+    CDelivery& operator=(const CDelivery&) = delete;
+
+  private:
+    CSerialPort& m_port;
+};
 
 std::string ResolveSerialDevice(UINT nPort) {
     if (nPort < 1 || nPort > kPortCount)
@@ -109,19 +114,22 @@ BOOL CSerialPort::OpenDevice(ISerialOwner* pOwner, const std::string& strDevice,
     QObject::connect(pRaw, &QSerialPort::bytesWritten, pRaw, [this] { OnBytesWritten(); });
     QObject::connect(pRaw, &QSerialPort::errorOccurred, pRaw,
                      [this](QSerialPort::SerialPortError error) { OnPortError(error); });
+    CDelivery delivery(*this);
+    const unsigned nSession = m_nSession;
     // A setting the device refuses is reported; the port stays open as it is.
-    ApplySettings();
-    m_pPort->clear(QSerialPort::AllDirections);
-    return TRUE;
+    ApplySettings(nSession);
+    if (IsSession(nSession))
+        m_pPort->clear(QSerialPort::AllDirections);
+    return IsSession(nSession) ? TRUE : FALSE;
 }
 
-bool CSerialPort::ApplySettings() {
+void CSerialPort::ApplySettings(unsigned nSession) {
     QSerialPort::Parity parity = QSerialPort::NoParity;
     const bool bBuilt = ToParity(m_cParity, parity) && m_nDataBits >= 5 && m_nDataBits <= 8 &&
                         (m_nStopBits == 1 || m_nStopBits == 2) && m_nBaud > 0;
     if (!bBuilt) {
         ReportError("BuildCommDCB()");
-        return false;
+        return;
     }
     QSerialPort& port = *m_pPort;
     const bool bApplied =
@@ -129,15 +137,15 @@ bool CSerialPort::ApplySettings() {
         port.setDataBits(static_cast<QSerialPort::DataBits>(m_nDataBits)) &&
         port.setStopBits(m_nStopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
         port.setFlowControl(QSerialPort::NoFlowControl);
-    if (!bApplied) {
+    // A setting that failed because the device went away has been reported as that.
+    if (!bApplied && IsSession(nSession))
         ReportError("SetCommState()");
-        return false;
-    }
-    return true;
 }
 
 BOOL CSerialPort::Close() {
+    ++m_nSession;
     m_queue.clear();
+    m_input.clear();
     m_bWriting = false;
     m_bWriteScheduled = false;
     if (m_pPort)
@@ -149,7 +157,7 @@ void CSerialPort::ReleasePort() {
     QObject::disconnect(m_pPort.get(), nullptr, nullptr, nullptr);
     m_pPort->close();
     if (m_nDelivering > 0)
-        m_pPort.release()->deleteLater();
+        m_retired.push_back(std::move(m_pPort));
     else
         m_pPort.reset();
 }
@@ -157,39 +165,48 @@ void CSerialPort::ReleasePort() {
 // ---- receiving ------------------------------------------------------------------------------
 
 void CSerialPort::OnReadyRead() {
-    if (!(m_dwEvents & EV_RXCHAR))
+    if (!m_pPort || !(m_dwEvents & EV_RXCHAR))
         return;
-    CDeliveryGuard guard(m_nDelivering);
+    CDelivery delivery(*this);
+    const unsigned nSession = m_nSession;
     const QByteArray bytes = m_pPort->readAll();
-    if (bytes.isEmpty())
+    if (!IsSession(nSession) || bytes.isEmpty())
         return;
     m_bReadFailing = false;
-    const UINT nPort = m_nPort;
+    m_input.insert(m_input.end(), bytes.begin(), bytes.end());
     if (m_dwEvents & EV_CTS)
-        m_pOwner->OnSerialCts(nPort);
-    for (char c : bytes) {
-        if (!m_pPort)
-            return; // the owner closed the port; the rest was never read from it
-        m_pOwner->OnSerialByte(static_cast<BYTE>(c), nPort);
+        m_pOwner->OnSerialCts(m_nPort);
+    // A delivery started from inside the owner takes the bytes left over, so none overtakes
+    // another; a port closed by the owner takes them with it.
+    while (IsSession(nSession) && !m_input.empty()) {
+        const BYTE bValue = m_input.front();
+        m_input.pop_front();
+        m_pOwner->OnSerialByte(bValue, m_nPort);
     }
 }
 
 void CSerialPort::OnPortError(int nError) {
-    CDeliveryGuard guard(m_nDelivering);
+    if (nError == QSerialPort::NoError)
+        return;
+    CDelivery delivery(*this);
+    const unsigned nSession = m_nSession;
+    // A device that went away (an adapter unplugged, the far end of a pseudo-terminal closed)
+    // fails every read and write from then on: the port is closed before the one report, so
+    // nothing is tried again while the owner shows it.
+    if (const std::string strGone = DeviceGone(); !strGone.empty()) {
+        const std::string strText = FormatReport("ReadFile()", strGone);
+        Close();
+        m_pOwner->OnSerialLost(strText, kErrorCaption);
+        return;
+    }
     switch (nError) {
     case QSerialPort::ReadError:
     case QSerialPort::ResourceError:
-        // A device that went away (an adapter unplugged, the far end of a pseudo-terminal
-        // closed) fails every read from then on: one report, and the port is closed.
-        if (!DeviceAnswers()) {
-            ReportError("ReadFile()", std::strerror(errno));
-            Close();
-            return;
-        }
-        // Otherwise one report for a run of failures; a byte read ends the run.
-        if (!m_bReadFailing)
-            ReportError("ReadFile()");
+        // One report for a run of failures; a byte read ends the run.
+        if (m_bReadFailing)
+            break;
         m_bReadFailing = true;
+        ReportError("ReadFile()");
         break;
     case QSerialPort::WriteError:
         ReportError("WriteFile()");
@@ -197,13 +214,15 @@ void CSerialPort::OnPortError(int nError) {
     default:
         return;
     }
-    if (m_pPort)
+    if (IsSession(nSession))
         m_pPort->clearError();
 }
 
-bool CSerialPort::DeviceAnswers() const {
+std::string CSerialPort::DeviceGone() const {
     termios settings{};
-    return ::tcgetattr(static_cast<int>(m_pPort->handle()), &settings) == 0;
+    if (::tcgetattr(static_cast<int>(m_pPort->handle()), &settings) == 0)
+        return {};
+    return std::strerror(errno);
 }
 
 // ---- writing --------------------------------------------------------------------------------
@@ -250,11 +269,13 @@ void CSerialPort::ScheduleWriteStep() {
 void CSerialPort::WriteStep() {
     if (!m_pPort || m_bWriting || m_queue.empty())
         return;
+    CDelivery delivery(*this);
+    const unsigned nSession = m_nSession;
     // Bytes that have already arrived reach the owner first; only what comes in between here
     // and the purge is lost. Input still in the device is left to the port's own read, which
     // delivers it, and the write waits for that.
     OnReadyRead();
-    if (!m_pPort || m_queue.empty())
+    if (!IsSession(nSession) || m_bWriting || m_queue.empty())
         return;
     if (int nWaiting = 0; ::ioctl(m_pPort->handle(), FIONREAD, &nWaiting) == 0 && nWaiting > 0) {
         m_bWriteScheduled = true;
@@ -264,12 +285,19 @@ void CSerialPort::WriteStep() {
         });
         return;
     }
+    // The step is taken: one started from inside the calls below leaves the head item alone.
+    m_bWriting = true;
     m_pPort->clear(QSerialPort::Input);
+    if (!IsSession(nSession))
+        return;
     std::vector<BYTE>& item = m_queue.front();
     const qint64 nWritten = m_pPort->write(reinterpret_cast<const char*>(item.data()),
                                            static_cast<qint64>(item.size()));
+    if (!IsSession(nSession))
+        return;
     if (nWritten <= 0) {
         // The item stays at the head and is tried again with the next write.
+        m_bWriting = false;
         ReportError("WriteFile()");
         return;
     }
@@ -277,7 +305,6 @@ void CSerialPort::WriteStep() {
         item.erase(item.begin(), item.begin() + nWritten);
     else
         m_queue.pop_front();
-    m_bWriting = true;
 }
 
 void CSerialPort::OnBytesWritten() {
@@ -290,7 +317,7 @@ void CSerialPort::OnBytesWritten() {
 
 // ---- errors ---------------------------------------------------------------------------------
 
-void CSerialPort::ReportError(const char* pszOperation, std::string strSystem) {
+std::string CSerialPort::FormatReport(const char* pszOperation, std::string strSystem) const {
     if (strSystem.empty() && m_pPort)
         strSystem = m_pPort->errorString().toStdString();
     const int nPort = static_cast<int>(m_nPort);
@@ -299,6 +326,14 @@ void CSerialPort::ReportError(const char* pszOperation, std::string strSystem) {
     std::string strText(static_cast<size_t>(nLength), '\0');
     std::snprintf(strText.data(), strText.size() + 1, kErrorFormat, pszOperation, strSystem.c_str(),
                   nPort);
-    if (m_pOwner)
-        m_pOwner->OnSerialError(strText, kErrorCaption);
+    return strText;
+}
+
+// Reports do not pile up: a failure while the owner shows one is not reported again.
+void CSerialPort::ReportError(const char* pszOperation) {
+    if (m_bReporting)
+        return;
+    m_bReporting = true;
+    m_pOwner->OnSerialError(FormatReport(pszOperation, {}), kErrorCaption);
+    m_bReporting = false;
 }

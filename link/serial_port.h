@@ -1,6 +1,8 @@
 // One serial port (COM1 to COM4) for a transfer. Every received byte reaches the owner one call
 // per byte, on the owner's thread, in arrival order; writes leave in the order they were queued,
-// one item at a time, each after the input that had not been read yet was discarded.
+// one item at a time, each after the input that had not been read yet was discarded. The owner
+// may close the port, or open another, from inside any of its notifications, but must not destroy
+// the object there.
 #pragma once
 
 #include "transfer_protocol.h"
@@ -26,7 +28,14 @@ class ISerialOwner {
     virtual void OnSerialByte(BYTE bValue, UINT nPort) = 0;
     // A port operation failed; the owner shows the text in a message box with this caption.
     virtual void OnSerialError(const std::string& strText, const std::string& strCaption) = 0;
+    // The device went away (an adapter unplugged, the box hung up): the port is closed already,
+    // so nothing more is read, written or reported. The text is the failure, as above.
+    virtual void OnSerialLost(const std::string& strText, const std::string& strCaption) = 0;
 };
+
+// What a transfer's log says instead of the failure when the device goes away after the transfer
+// has ended: a box may hang up once it is done.
+inline constexpr char kClosedAfterTransfer[] = "Connection closed by the STB";
 
 // The device behind "COM1" ... "COM4": the path in ORVANE_COM1 ... ORVANE_COM4 when set, else
 // /dev/ttyS0 ... /dev/ttyS3. Empty for any other port number.
@@ -41,7 +50,8 @@ class CSerialPort : public ISerialWriter {
 
     // Opens "COM<nPort>" (0: the first of COM1 to COM4 that opens). A port above 4 or no owner
     // is refused and changes nothing; otherwise a port that is open is closed first. A setting
-    // the device refuses is reported to the owner, and the port stays open.
+    // the device refuses is reported to the owner, and the port stays open. FALSE also when the
+    // port was closed again while a report was shown.
     BOOL Open(ISerialOwner* pOwner, UINT nPort, UINT nBaud = 115200, char cParity = 'N',
               UINT nDataBits = 8, UINT nStopBits = 1, DWORD dwEvents = EV_RXCHAR | EV_CTS);
     // Opens a device by its path; its notifications carry nPort (1 to 4).
@@ -61,19 +71,28 @@ class CSerialPort : public ISerialWriter {
     void WriteByte(BYTE bValue) override;
 
   private:
-    bool ApplySettings();
+    class CDelivery;
+
+    // Whether the port opened as nSession is still open: any call that may reach the owner or
+    // make the device emit can close the port, or open another, before it returns.
+    bool IsSession(unsigned nSession) const { return m_pPort && m_nSession == nSession; }
+    void ApplySettings(unsigned nSession);
     void OnReadyRead();
     void OnBytesWritten();
     void OnPortError(int nError);
-    bool DeviceAnswers() const;
+    // The system's text of the failure when the device no longer answers, else empty.
+    std::string DeviceGone() const;
     void ScheduleWriteStep();
     void WriteStep();
     // The system's text of the failure: given, or the port's last error.
-    void ReportError(const char* pszOperation, std::string strSystem = {});
+    std::string FormatReport(const char* pszOperation, std::string strSystem) const;
+    void ReportError(const char* pszOperation);
     void ReleasePort();
 
     std::unique_ptr<QObject> m_pContext; // receives the queued write steps; dies with the object
     std::unique_ptr<QSerialPort> m_pPort;
+    // Ports closed during a delivery; they may still be on the stack below it.
+    std::vector<std::unique_ptr<QSerialPort>> m_retired;
     ISerialOwner* m_pOwner = nullptr;
     UINT m_nPort = 0;
     UINT m_nBaud = 0;
@@ -81,9 +100,12 @@ class CSerialPort : public ISerialWriter {
     UINT m_nDataBits = 0;
     UINT m_nStopBits = 0;
     DWORD m_dwEvents = 0;
+    unsigned m_nSession = 0; // counts the closes
     std::deque<std::vector<BYTE>> m_queue;
-    bool m_bWriting = false; // an item is on its way to the device
+    std::deque<BYTE> m_input; // bytes read and not yet handed to the owner
+    bool m_bWriting = false;  // an item is on its way to the device
     bool m_bWriteScheduled = false;
     bool m_bReadFailing = false; // a read failure was reported and no byte came since
-    int m_nDelivering = 0;       // notifications in progress: the port must outlive them
+    bool m_bReporting = false;   // the owner is showing a report
+    int m_nDelivering = 0;       // deliveries in progress: closed ports must outlive them
 };

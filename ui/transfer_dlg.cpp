@@ -232,6 +232,7 @@ void CTransferDlg::OnSelchangePort() {
         AddLog(Format("Connection COM%d", nOpen).toStdString());
         m_nConnectedPort = nOpen;
         m_nPortIndex = static_cast<BYTE>(nOpen - 1);
+        m_bTransferEnded = false;
         ShowLamp(true);
         m_protocol.SetState(ETransferState::Ready);
     }
@@ -244,6 +245,8 @@ bool CTransferDlg::CanChangePort() const {
     const bool bNoBlockInFlight = nIndex == 0 || nIndex == nCount;
     const bool bNoFlashInFlight = nFlash == 0 || nFlash == nCount / 4;
     const bool bReceivedWhole = nIndex == nCount && nFlash == 0;
+    if (!m_port.IsOpen()) // nothing is in flight on a port that is gone
+        return !(bReceivedWhole && m_protocol.GetDirection() == DIRECTION_STB_TO_PC);
     return bNoBlockInFlight && bNoFlashInFlight && !bReceivedWhole;
 }
 
@@ -267,12 +270,17 @@ void CTransferDlg::OnSerialByte(BYTE bValue, UINT nPort) {
 void CTransferDlg::OnSerialError(const std::string& strText, const std::string& strCaption) {
     m_prompt.MessageBox(QString::fromStdString(strText), QString::fromStdString(strCaption),
                         MB_OK | MB_ICONSTOP);
-    // A device that went away is closed by the port once its report is shown; the lamp then
-    // must not stay green.
-    QTimer::singleShot(0, this, [this] {
-        if (!m_port.IsOpen())
-            ShowLamp(false);
-    });
+}
+
+// The port is closed already: the dialog stands as after a failed open before anything is shown.
+// A box that hangs up once the transfer has ended spoils nothing, so the log just notes it.
+void CTransferDlg::OnSerialLost(const std::string& strText, const std::string& strCaption) {
+    ShowLamp(false);
+    m_pollTimer.stop();
+    if (m_bTransferEnded)
+        AddLog(kClosedAfterTransfer);
+    else
+        OnSerialError(strText, strCaption);
 }
 
 void CTransferDlg::OnTimer(UINT nId) {
@@ -326,4 +334,6 @@ void CTransferDlg::ClosePort() {
     m_port.Close();
 }
 
-void CTransferDlg::OnEndOfTransfer() {}
+void CTransferDlg::OnEndOfTransfer() {
+    m_bTransferEnded = true;
+}

@@ -51,6 +51,7 @@ class CTransferDlg : public QDialog, public ISerialOwner, public ITransferView {
     void OnSerialCts(UINT nPort) override;
     void OnSerialByte(BYTE bValue, UINT nPort) override;
     void OnSerialError(const std::string& strText, const std::string& strCaption) override;
+    void OnSerialLost(const std::string& strText, const std::string& strCaption) override;
 
     // ITransferView
     void AddLog(const std::string& strText) override;
@@ -80,8 +81,8 @@ class CTransferDlg : public QDialog, public ISerialOwner, public ITransferView {
     QWidget* CreateControl(const STransferItem& item);
     void OnInitDialog();
     void DestroyWindow();
-    // The port may change while no block has gone across, and once a transfer to the box has
-    // also been flashed; never after a whole image came from the box.
+    // The port may change while no block has gone across, once a transfer to the box has also
+    // been flashed, and once the device went away; never after a whole image came from the box.
     bool CanChangePort() const;
     BOOL OpenPort(UINT nPort);
     QProgressBar& Bar(ETransferBar bar) const;
@@ -104,5 +105,6 @@ class CTransferDlg : public QDialog, public ISerialOwner, public ITransferView {
     CTransferProtocol m_protocol;
     QTimer m_pollTimer;
     QTimer m_closeTimer;
+    bool m_bTransferEnded = false; // on this connection
     bool m_bDestroyed = false;
 };

@@ -60,11 +60,16 @@ class RawPty {
 
 struct RecordingOwner : ISerialOwner {
     std::vector<std::string> events; // "CTS", or the received byte
-    std::vector<std::pair<std::string, std::string>> errors;
+    std::vector<std::pair<std::string, std::string>> errors, losses;
     void OnSerialCts(UINT nPort) override { events.push_back("CTS" + std::to_string(nPort)); }
     void OnSerialByte(BYTE b, UINT) override { events.push_back(std::string(1, char(b))); }
     void OnSerialError(const std::string& text, const std::string& caption) override {
         errors.emplace_back(text, caption);
+    }
+    // Shown as a box would be: the event loop runs on while the user reads it.
+    void OnSerialLost(const std::string& text, const std::string& caption) override {
+        losses.emplace_back(text, caption);
+        SpinUntil([] { return false; }, 100);
     }
 };
 
@@ -182,22 +187,31 @@ TEST_F(SerialPort, UnusableSettingsAreReportedAndThePortStaysOpen) {
     EXPECT_EQ(owner.errors[0].second, "Application Error");
 }
 
+// The far end closes while the port waits for input, or with a write queued, whose purge then
+// fails first: one report, given when the port is closed already.
 TEST_F(SerialPort, DeviceThatGoesAwayIsReportedOnceAndClosed) {
-    // A terminal whose far end closes with nobody else holding it: every read fails from then on.
-    const int nMaster = ::posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(nMaster, 0);
-    ::grantpt(nMaster);
-    ::unlockpt(nMaster);
-    ASSERT_TRUE(port.OpenDevice(&owner, ::ptsname(nMaster), 4));
-    ::close(nMaster);
-    ASSERT_TRUE(SpinUntil([&] { return !port.IsOpen(); }));
-    SpinUntil([] { return false; }, 100); // time for any further failure to show up
-    ASSERT_EQ(owner.errors.size(), 1u);
-    EXPECT_THAT(owner.errors[0].first,
-                StartsWith("WARNING:  ReadFile() Failed with the following error: \n"));
-    EXPECT_THAT(owner.errors[0].first, testing::EndsWith("\nInput/output error\nPort: 4\n"));
-    port.WriteString("dropped");
-    EXPECT_FALSE(port.HasPendingWrites());
+    for (bool bWriting : {false, true}) {
+        RecordingOwner lossOwner;
+        const int nMaster = ::posix_openpt(O_RDWR | O_NOCTTY);
+        ASSERT_GE(nMaster, 0);
+        ::grantpt(nMaster);
+        ::unlockpt(nMaster);
+        ASSERT_TRUE(port.OpenDevice(&lossOwner, ::ptsname(nMaster), 4));
+        if (bWriting)
+            port.WriteByte(kPollByte);
+        ::close(nMaster);
+        ASSERT_TRUE(SpinUntil([&] { return !port.IsOpen(); }));
+        SpinUntil([] { return false; }, 200); // time for any further failure to show up
+        EXPECT_TRUE(lossOwner.errors.empty());
+        ASSERT_EQ(lossOwner.losses.size(), 1u);
+        EXPECT_THAT(lossOwner.losses[0].first,
+                    StartsWith("WARNING:  ReadFile() Failed with the following error: \n"));
+        EXPECT_THAT(lossOwner.losses[0].first,
+                    testing::EndsWith("\nInput/output error\nPort: 4\n"));
+        EXPECT_EQ(lossOwner.losses[0].second, "Application Error");
+        port.WriteString("dropped");
+        EXPECT_FALSE(port.HasPendingWrites());
+    }
 }
 
 // ---- whole transfers --------------------------------------------------------------------------

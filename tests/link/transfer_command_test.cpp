@@ -16,6 +16,7 @@
 #include <sstream>
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -113,6 +114,15 @@ TEST_F(TransferCommand, FailuresWriteNothingAndExitNonZero) {
     EXPECT_EQ(Run(DIRECTION_PC_TO_STB, "short.bin"), 1);
     EXPECT_THAT(err.str(), HasSubstr("is not a transfer image: 1000 bytes"));
     EXPECT_FALSE(box->Box().IsFinished());
+}
+
+// A box may hang up as soon as it is done: after a whole image that is no failure.
+TEST_F(TransferCommand, ABoxThatHangsUpWhenDoneLeavesTheReceiveSound) {
+    box->SetFinishedHandler([this] { QTimer::singleShot(0, [this] { box.reset(); }); });
+    ASSERT_EQ(Run(DIRECTION_STB_TO_PC, "got.bin"), 0) << err.str();
+    EXPECT_EQ(ReadAll("got.bin"), boxImage);
+    EXPECT_THAT(out.str(), HasSubstr("Received 204 blocks"));
+    EXPECT_THAT(err.str(), Not(HasSubstr("Error")));
 }
 
 TEST_F(TransferCommand, CtrlCStopsAReceiveWithoutWriting) {

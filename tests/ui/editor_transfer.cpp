@@ -1,7 +1,7 @@
 // The Transfer menu: channels from the box into the editor's store and views, the editor's
 // channels to the box in the box's order (each a whole transfer, watched in the dialog), what
-// happens without data, with a dialog closed early or an image that is no channel list, and the COM
-// port remembered between transfers.
+// happens without data, with a dialog closed early, an image that is no channel list or a box that
+// goes away, and the COM port remembered between transfers.
 #include "editor_dlg.h"
 #include "prompt.h"
 #include "resource.h"
@@ -62,7 +62,7 @@ struct SEditor {
     std::vector<BYTE> Image() { return dlg.GetStore()->BuildFullImage(); }
 
     CTestPorts ports;
-    CScriptedPrompt prompt;
+    CBusyPrompt prompt;
     CEditorDlg dlg{prompt};
 };
 
@@ -192,6 +192,76 @@ class EditorTransferTest : public QObject {
         QVERIFY(box->Box().ReceivedImage() == expected);
         QVERIFY(box->Box().Errors().empty());
         QVERIFY(ed.Image() == before);
+    }
+
+    // The box goes away while the dialog polls, in the middle of a transfer, or in the second
+    // after a finished one. A loss that cuts a transfer off is one report, and the lamp, the
+    // polling and the port list act as after a failed open; after the end it is a log line. The
+    // editor's channels change only by a whole image.
+    void aBoxThatGoesAway() {
+        enum EWhen { Idle, MidTransfer, AfterTheEnd };
+        const struct {
+            UINT nDirection;
+            EWhen when;
+        } cases[] = {{DIRECTION_STB_TO_PC, Idle},
+                     {DIRECTION_STB_TO_PC, MidTransfer},
+                     {DIRECTION_PC_TO_STB, MidTransfer},
+                     {DIRECTION_STB_TO_PC, AfterTheEnd},
+                     {DIRECTION_PC_TO_STB, AfterTheEnd}};
+        for (const auto& c : cases) {
+            SEditor ed(true);
+            NumberByName(*ed.dlg.GetStore()); // unlike the box's channels
+            SBoxOptions options, idle;
+            options.image = SampleAsTheBoxHoldsIt();
+            QVERIFY(TransferImageOf(*ed.dlg.GetStore()) != options.image);
+            if (c.when == Idle)
+                options.strVersion = "MODE"; // never gets past its announcement
+            idle.strVersion = "MODE";
+            ed.ports.AddBox(1, options);
+            ed.ports.AddBox(2, idle);
+            const std::vector<BYTE> before = ed.Image();
+            ed.Script([&](CTransferDlg& transfer) {
+                QVERIFY(WaitUntil([&] {
+                    switch (c.when) {
+                    case Idle:
+                        return transfer.IsTimerActive(kPollTimerId);
+                    case MidTransfer:
+                        return transfer.Protocol().GetBlockIndex() >= 20;
+                    case AfterTheEnd:
+                        return transfer.IsTimerActive(kCloseTimerId);
+                    }
+                    return false;
+                }));
+                ed.ports.RemoveBox(1);
+                QVERIFY(WaitUntil([&] { return !transfer.Port().IsOpen(); }, 500));
+                QVERIFY(RedLampLit(transfer));
+                QVERIFY(!transfer.IsTimerActive(kPollTimerId));
+                WaitUntil([] { return false; }, 300); // no write, no further report
+                if (c.when == AfterTheEnd) {
+                    QCOMPARE(LogLines(transfer).back(),
+                             QStringLiteral("Connection closed by the STB"));
+                    return;
+                }
+                ChoosePort(transfer, 1);
+                QVERIFY(GreenLampLit(transfer));
+                QCOMPARE(LogLines(transfer).back(), QStringLiteral("Ready data transfer"));
+            });
+            const bool bReceived = c.nDirection == DIRECTION_STB_TO_PC && c.when == AfterTheEnd;
+            ed.dlg.OnCommand(c.nDirection == DIRECTION_STB_TO_PC ? ID_TRANSFER_STB_TO_PC
+                                                                 : ID_TRANSFER_PC_TO_STB);
+            const std::vector<QString> reports = ed.prompt.MessageTexts();
+            QCOMPARE(reports.size(), std::size_t(c.when == AfterTheEnd ? 0 : 1));
+            if (!reports.empty()) {
+                const CScriptedPrompt::SShown& report = ed.prompt.m_shown[1];
+                QCOMPARE(report.caption, QStringLiteral("Application Error"));
+                QCOMPARE(report.nType, unsigned(MB_OK | MB_ICONSTOP));
+                QVERIFY(report.text.endsWith(QStringLiteral("\nPort: 1\n"))); // the port's text
+            }
+            if (bReceived)
+                QVERIFY(TransferImageOf(*ed.dlg.GetStore()) == options.image);
+            else
+                QVERIFY(ed.Image() == before);
+        }
     }
 
     void thePortChosenIsRememberedForTheNextTransfer() {

@@ -1,4 +1,4 @@
-// The transfer dialog: connecting when it opens, choosing ports (good, missing, lost), the port
+// The transfer dialog: connecting when it opens, choosing ports (good or missing), the port
 // list's edit field, Enter, the direction's captions and bars, the timers. Whole transfers, and
 // the port locked during them, are watched from the editor's Transfer menu (editor_transfer).
 #include "controls.h"
@@ -145,26 +145,6 @@ class TransferDlgTest : public QObject {
         for (int nLamp : {IDC_LAMP_RED, IDC_LAMP_GREEN})
             QCOMPARE(dlg.GetDlgItem<QLabel>(nLamp)->pixmap().size(), QSize(20, 20));
         QCOMPARE(dlg.size(), QSize(units.X(351), units.Y(245)));
-    }
-
-    void aPortThatGoesAwayIsReportedInABox() {
-        CTestPorts ports;
-        ports.AddBox(3);
-        SRun run;
-        run.Run(DIRECTION_STB_TO_PC, 2, [&](CTransferDlg& dlg) {
-            QVERIFY(GreenLampLit(dlg));
-            ports.RemoveBox(3);
-            QVERIFY(WaitUntil([&] { return RedLampLit(dlg); }, 2000));
-            QVERIFY(!dlg.Port().IsOpen());
-        });
-        QCOMPARE(run.prompt.m_shown.size(), std::size_t(2)); // the dialog, then the report
-        const CScriptedPrompt::SShown& report = run.prompt.m_shown[1];
-        QCOMPARE(report.kind, CScriptedPrompt::EKind::MessageBox);
-        QCOMPARE(report.caption, QStringLiteral("Application Error"));
-        QCOMPARE(report.nType, unsigned(MB_OK | MB_ICONSTOP));
-        QVERIFY(report.text.startsWith(
-            QStringLiteral("WARNING:  ReadFile() Failed with the following error: \n")));
-        QVERIFY(report.text.endsWith(QStringLiteral("\nPort: 3\n")));
     }
 
     void enterDoesNotCloseEscapeDoes() {

@@ -2,6 +2,7 @@
 // devices that do not exist, and the user's part in the dialog.
 #pragma once
 
+#include "prompt.h"
 #include "pty_box.h"
 #include "transfer_dialog.h"
 #include "transfer_dlg.h"
@@ -120,3 +121,23 @@ template <class Predicate> bool WaitUntil(Predicate done, int nTimeoutMs = kTran
         loop.exec();
     return done();
 }
+
+// Message boxes that stay open a while with the event loop running, as a real box does while the
+// user reads it: the port and the dialog's timers go on underneath. A box opened inside another
+// one returns at once, so a fault that opens box after box fails a test instead of hanging it.
+class CBusyPrompt : public CScriptedPrompt {
+  protected:
+    int ShowMessageBox(const QString& text, const QString& caption, unsigned nType) override {
+        const int nAnswer = CScriptedPrompt::ShowMessageBox(text, caption, nType);
+        if (!m_bOpen) {
+            m_bOpen = true;
+            WaitUntil([] { return false; }, kBoxOpenMs);
+            m_bOpen = false;
+        }
+        return nAnswer;
+    }
+
+  private:
+    static constexpr int kBoxOpenMs = 300; // three polls of the idle dialog
+    bool m_bOpen = false;
+};
