@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <map>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -133,61 +134,6 @@ bool LoadCsv(const std::string& path, SReference& reference, std::ostream& err) 
     return true;
 }
 
-// ---- texts --------------------------------------------------------------------------------
-
-std::string Quoted(std::string_view name) {
-    return "\"" + NameToUtf8(name) + "\"";
-}
-
-std::string Joined(const std::vector<const char*>& words) {
-    std::string text;
-    for (const char* w : words)
-        text += (text.empty() ? "" : ", ") + std::string(w);
-    return text;
-}
-
-std::string KeyText(const SServiceKey& key) {
-    std::string text = key.bSatellite ? FormatPosition(key.wPosition) + " " : "";
-    if (key.wFrequency == 0)
-        text += key.bSatellite ? "no transponder" : "no MUX";
-    else
-        text += std::to_string(key.wFrequency) +
-                (key.bSatellite ? key.bHorizontal ? " H" : " V" : " MHz");
-    return text + " sid " + std::to_string(key.wServiceId);
-}
-
-std::string ServiceText(const SServiceAt& s) {
-    return std::to_string(s.wRow + 1) + " " + Quoted(NameOf(s.svc.szName));
-}
-
-std::string PidsText(const SSVC_INFO& svc) {
-    return "video " + std::to_string(svc.wVideoPid) + " audio " +
-           std::to_string(svc.wAudioPid & AUDIO_PID_MASK) +
-           ((svc.wAudioPid & AUDIO_DOLBY) ? " Dolby" : "") + " pcr " + std::to_string(svc.wPcrPid);
-}
-
-std::string FlagsOrDash(WORD wFlags) {
-    const std::string text = FlagsText(wFlags);
-    return text.empty() ? "-" : text;
-}
-
-std::string TransponderText(const STransponderAt& t) {
-    return FormatPosition(t.wPosition) + " " + std::to_string(t.tp.frequency) +
-           ((t.tp.attribute & 1) ? " H " : " V ") + std::to_string(t.tp.symbolrate);
-}
-
-std::string SatelliteText(const SSAT_INFO& s) {
-    return FormatPosition(s.wPosition) + " " + Quoted(NameOf(s.szName));
-}
-
-std::string MuxText(const STP_INFO& m) {
-    return std::to_string(m.tpid) + " " + std::to_string(m.frequency) + " MHz";
-}
-
-std::string NetworkText(const SNET_INFO& n) {
-    return std::to_string(n.id) + " " + Quoted(NameOf(n.name));
-}
-
 // ---- order and import -------------------------------------------------------------------------
 
 void WritePlan(std::ostream& out, const SOrderPlan& plan) {
@@ -208,7 +154,7 @@ void WritePlan(std::ostream& out, const SOrderPlan& plan) {
             out << "; " << lp.flagChanges.size() << " with other flags";
         out << (bReordered ? "; reordered\n" : "; order unchanged\n");
         for (const std::string& name : lp.unmatched)
-            out << "  unmatched " << Quoted(name) << "\n";
+            out << "  unmatched " << QuotedName(name) << "\n";
     }
 }
 
@@ -247,79 +193,56 @@ int RunPlan(const char* command, Args args, bool bCsvOnly, std::ostream& out, st
 
 // ---- diff ---------------------------------------------------------------------------------------
 
-struct ChangeKind {
-    unsigned nMask;
-    const char* word; // the text line's and the JSON's name for it
-};
-constexpr ChangeKind kChangeKinds[] = {{CHANGE_NAME, "renamed"},    {CHANGE_MOVED, "moved"},
-                                       {CHANGE_FLAGS, "flags"},     {CHANGE_PIDS, "PIDs"},
-                                       {CHANGE_NETWORK, "network"}, {CHANGE_TUNING, "tuning"}};
-
-// What one kind of change was and became.
-std::pair<std::string, std::string> ChangeTexts(unsigned nKind, const SServiceChange& c) {
-    switch (nKind) {
-    case CHANGE_NAME:
-        return {Quoted(NameOf(c.a.svc.szName)), Quoted(NameOf(c.b.svc.szName))};
-    case CHANGE_MOVED:
-        return {std::to_string(c.a.wRow + 1), std::to_string(c.b.wRow + 1)};
-    case CHANGE_FLAGS:
-        return {FlagsOrDash(c.a.svc.wFlags), FlagsOrDash(c.b.svc.wFlags)};
-    case CHANGE_PIDS:
-        return {PidsText(c.a.svc), PidsText(c.b.svc)};
-    case CHANGE_NETWORK:
-        return {Quoted(c.a.strNetwork), Quoted(c.b.strNetwork)};
-    default:
-        return {KeyText(c.a.key), KeyText(c.b.key)};
-    }
-}
-
-template <class Rec, class Text>
-void WriteRecordDiff(std::ostream& out, const char* title, const SRecordDiff<Rec>& diff,
-                     Text text) {
-    for (const Rec& r : diff.added)
-        out << title << ": added " << text(r) << "\n";
-    for (const Rec& r : diff.removed)
-        out << title << ": removed " << text(r) << "\n";
-    for (const auto& [a, b] : diff.changed)
-        out << title << ": changed " << text(b) << ": " << Joined(ChangedFields(a, b)) << "\n";
-}
-
 void WriteDiffText(std::ostream& out, const SStoreDiff& diff) {
-    WriteRecordDiff(out, "satellites", diff.satellites, SatelliteText);
-    WriteRecordDiff(out, "transponders", diff.transponders, TransponderText);
-    WriteRecordDiff(out, "MUXes", diff.muxes, MuxText);
-    WriteRecordDiff(out, "networks", diff.networks, NetworkText);
-    for (BYTE list = 0; list < kListCount; ++list) {
-        const SListDiff& d = diff.lists[list];
-        const std::string title = kListNames[list];
-        for (const SServiceAt& s : d.added)
-            out << title << ": added " << ServiceText(s) << " (" << KeyText(s.key) << ")\n";
-        for (const SServiceAt& s : d.removed)
-            out << title << ": removed " << ServiceText(s) << " (" << KeyText(s.key) << ")\n";
-        for (const SServiceChange& c : d.changed) {
-            for (const ChangeKind& kind : kChangeKinds) {
-                if (!(c.nChanges & kind.nMask))
-                    continue;
-                const auto [was, now] = ChangeTexts(kind.nMask, c);
-                out << title << ": " << kind.word << " " << ServiceText(c.b) << ": " << was
-                    << " -> " << now << "\n";
-            }
-        }
-    }
+    for (const std::string& line : DiffLines(diff))
+        out << line << "\n";
 }
 
 QString Utf8(std::string_view name) {
     return QString::fromStdString(NameToUtf8(name));
 }
 
-QJsonArray FieldsJson(const std::vector<const char*>& fields) {
+QString Position(WORD wPosition) {
+    return QString::fromStdString(FormatPosition(wPosition));
+}
+
+QJsonArray Words(const std::vector<const char*>& words) {
     QJsonArray array;
-    for (const char* f : fields)
-        array.append(f);
+    for (const char* w : words)
+        array.append(w);
     return array;
 }
 
-QJsonObject ServiceJson(const SServiceAt& s) {
+// As dump --json gives them.
+QJsonArray FlagsJson(WORD wFlags) {
+    QJsonArray names;
+    for (const auto& [mask, name] : kFlagNames) {
+        if (wFlags & mask)
+            names.append(name);
+    }
+    return names;
+}
+
+QJsonObject Json(const SSAT_INFO& s) {
+    return {{"position", Position(s.wPosition)}, {"name", Utf8(NameOf(s.szName))}};
+}
+
+QJsonObject Json(const STransponderAt& t) {
+    return {{"position", Position(t.wPosition)},
+            {"frequency", t.tp.frequency},
+            {"polarisation", (t.tp.attribute & 1) ? "H" : "V"},
+            {"symbol_rate", t.tp.symbolrate}};
+}
+
+QJsonObject Json(const STP_INFO& mux) {
+    return {{"mux", mux.tpid}, {"frequency", mux.frequency}};
+}
+
+QJsonObject Json(const SNET_INFO& n) {
+    return {{"id", n.id}, {"name", Utf8(NameOf(n.name))}};
+}
+
+QJsonObject Json(const SServiceAt& s) {
     QJsonObject o{{"number", s.wRow + 1},
                   {"name", Utf8(NameOf(s.svc.szName))},
                   {"service_id", s.key.wServiceId},
@@ -328,9 +251,9 @@ QJsonObject ServiceJson(const SServiceAt& s) {
                   {"audio_pid", s.svc.wAudioPid & AUDIO_PID_MASK},
                   {"dolby", (s.svc.wAudioPid & AUDIO_DOLBY) != 0},
                   {"pcr_pid", s.svc.wPcrPid},
-                  {"flags", QString::fromStdString(FlagsText(s.svc.wFlags))}};
+                  {"flags", FlagsJson(s.svc.wFlags)}};
     if (s.key.bSatellite)
-        o["position"] = QString::fromStdString(FormatPosition(s.key.wPosition));
+        o["position"] = Position(s.key.wPosition);
     if (s.key.wFrequency != 0)
         o["frequency"] = s.key.wFrequency;
     if (s.key.bSatellite && s.key.wFrequency != 0)
@@ -338,67 +261,42 @@ QJsonObject ServiceJson(const SServiceAt& s) {
     return o;
 }
 
-template <class Rec, class Json>
-QJsonObject RecordDiffJson(const SRecordDiff<Rec>& diff, Json json) {
-    QJsonArray added, removed, changed;
-    for (const Rec& r : diff.added)
-        added.append(json(r));
-    for (const Rec& r : diff.removed)
-        removed.append(json(r));
-    for (const auto& [a, b] : diff.changed)
-        changed.append(QJsonObject{
-            {"was", json(a)}, {"now", json(b)}, {"fields", FieldsJson(ChangedFields(a, b))}});
-    return {{"added", added}, {"removed", removed}, {"changed", changed}};
+// Added and removed records; changed ones as they were and are, with what changed.
+template <class Added, class Changed, class Changes>
+QJsonObject DiffJson(const std::vector<Added>& added, const std::vector<Added>& removed,
+                     const std::vector<Changed>& changed, Changes changes) {
+    QJsonArray addedJson, removedJson, changedJson;
+    for (const Added& r : added)
+        addedJson.append(Json(r));
+    for (const Added& r : removed)
+        removedJson.append(Json(r));
+    for (const Changed& c : changed) {
+        const auto& [was, now, what] = changes(c);
+        changedJson.append(QJsonObject{{"was", Json(was)}, {"now", Json(now)}, {"changes", what}});
+    }
+    return {{"added", addedJson}, {"removed", removedJson}, {"changed", changedJson}};
+}
+
+template <class Rec> QJsonObject RecordDiffJson(const SRecordDiff<Rec>& diff) {
+    return DiffJson(diff.added, diff.removed, diff.changed, [](const std::pair<Rec, Rec>& c) {
+        return std::tuple(c.first, c.second, Words(ChangedFields(c.first, c.second)));
+    });
 }
 
 void WriteDiffJson(std::ostream& out, const SStoreDiff& diff) {
     QJsonObject lists;
     for (BYTE list = 0; list < kListCount; ++list) {
-        QJsonArray added, removed, changed;
-        for (const SServiceAt& s : diff.lists[list].added)
-            added.append(ServiceJson(s));
-        for (const SServiceAt& s : diff.lists[list].removed)
-            removed.append(ServiceJson(s));
-        for (const SServiceChange& c : diff.lists[list].changed) {
-            QJsonArray kinds;
-            for (const ChangeKind& kind : kChangeKinds) {
-                if (c.nChanges & kind.nMask)
-                    kinds.append(kind.word);
-            }
-            changed.append(QJsonObject{
-                {"was", ServiceJson(c.a)}, {"now", ServiceJson(c.b)}, {"changes", kinds}});
-        }
+        const SListDiff& d = diff.lists[list];
         lists[kListNames[list]] =
-            QJsonObject{{"added", added}, {"removed", removed}, {"changed", changed}};
+            DiffJson(d.added, d.removed, d.changed, [](const SServiceChange& c) {
+                return std::tuple(c.a, c.b, Words(ChangeWords(c.nChanges)));
+            });
     }
-    const QJsonObject root{
-        {"satellites", RecordDiffJson(diff.satellites,
-                                      [](const SSAT_INFO& s) {
-                                          return QJsonObject{
-                                              {"position",
-                                               QString::fromStdString(FormatPosition(s.wPosition))},
-                                              {"name", Utf8(NameOf(s.szName))}};
-                                      })},
-        {"transponders",
-         RecordDiffJson(diff.transponders,
-                        [](const STransponderAt& t) {
-                            return QJsonObject{
-                                {"position", QString::fromStdString(FormatPosition(t.wPosition))},
-                                {"frequency", t.tp.frequency},
-                                {"polarisation", (t.tp.attribute & 1) ? "H" : "V"},
-                                {"symbol_rate", t.tp.symbolrate}};
-                        })},
-        {"muxes",
-         RecordDiffJson(diff.muxes,
-                        [](const STP_INFO& m) {
-                            return QJsonObject{{"mux", m.tpid}, {"frequency", m.frequency}};
-                        })},
-        {"networks",
-         RecordDiffJson(diff.networks,
-                        [](const SNET_INFO& n) {
-                            return QJsonObject{{"id", n.id}, {"name", Utf8(NameOf(n.name))}};
-                        })},
-        {"lists", lists}};
+    const QJsonObject root{{"satellites", RecordDiffJson(diff.satellites)},
+                           {"transponders", RecordDiffJson(diff.transponders)},
+                           {"muxes", RecordDiffJson(diff.muxes)},
+                           {"networks", RecordDiffJson(diff.networks)},
+                           {"lists", lists}};
     out << QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
 }
 
@@ -426,8 +324,9 @@ int RunDupes(Args args, std::ostream& out, std::ostream& err) {
     for (const SDuplicateGroup& g : groups) {
         out << kListNames[g.nList] << ": ";
         if (g.nSat != kTerrestrialSatIndex)
-            out << SatelliteText(*store.GetSatellite(g.nSat)) << ": ";
-        out << Quoted(g.strName) << " at";
+            out << FormatPosition(store.GetSatellite(g.nSat)->wPosition) << " "
+                << QuotedName(store.GetSatelliteName(g.nSat)) << ": ";
+        out << QuotedName(g.strName) << " at";
         for (const WORD row : g.rows) {
             out << (row == g.rows.front() ? " " : ", ") << row + 1;
             if (row != g.rows.front())

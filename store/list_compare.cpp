@@ -1,5 +1,7 @@
 #include "list_compare.h"
 
+#include "list_text.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -155,6 +157,99 @@ SListDiff DiffList(const CChannelStore& a, const CChannelStore& b, BYTE nList,
     return diff;
 }
 
+// ---- texts ------------------------------------------------------------------------------------
+
+std::string Joined(const std::vector<const char*>& words) {
+    std::string text;
+    for (const char* w : words)
+        text += (text.empty() ? "" : ", ") + std::string(w);
+    return text;
+}
+
+std::string KeyText(const SServiceKey& key) {
+    std::string text = key.bSatellite ? FormatPosition(key.wPosition) + " " : "";
+    if (key.wFrequency == 0)
+        text += key.bSatellite ? "no transponder" : "no MUX";
+    else
+        text += std::to_string(key.wFrequency) +
+                (key.bSatellite ? key.bHorizontal ? " H" : " V" : " MHz");
+    return text + " sid " + std::to_string(key.wServiceId);
+}
+
+std::string ServiceText(const SServiceAt& s) {
+    return std::to_string(s.wRow + 1) + " " + QuotedName(NameOf(s.svc.szName));
+}
+
+std::string PidsText(const SSVC_INFO& svc) {
+    return "video " + std::to_string(svc.wVideoPid) + " audio " +
+           std::to_string(svc.wAudioPid & AUDIO_PID_MASK) +
+           ((svc.wAudioPid & AUDIO_DOLBY) ? " Dolby" : "") + " pcr " + std::to_string(svc.wPcrPid);
+}
+
+std::string FlagsOrDash(WORD wFlags) {
+    const std::string text = FlagsText(wFlags);
+    return text.empty() ? "-" : text;
+}
+
+std::string TransponderText(const STransponderAt& t) {
+    return FormatPosition(t.wPosition) + " " + std::to_string(t.tp.frequency) +
+           ((t.tp.attribute & 1) ? " H " : " V ") + std::to_string(t.tp.symbolrate);
+}
+
+std::string SatelliteText(const SSAT_INFO& s) {
+    return FormatPosition(s.wPosition) + " " + QuotedName(NameOf(s.szName));
+}
+
+std::string MuxText(const STP_INFO& m) {
+    return std::to_string(m.tpid) + " " + std::to_string(m.frequency) + " MHz";
+}
+
+std::string NetworkText(const SServiceAt& s) {
+    return std::to_string(s.svc.wNetwork) + " " + QuotedName(s.strNetwork);
+}
+
+std::string NetworkText(const SNET_INFO& n) {
+    return std::to_string(n.id) + " " + QuotedName(NameOf(n.name));
+}
+
+struct ChangeKind {
+    unsigned nMask;
+    const char* word; // the text line's and the JSON's name for it
+};
+constexpr ChangeKind kChangeKinds[] = {{CHANGE_NAME, "renamed"},    {CHANGE_MOVED, "moved"},
+                                       {CHANGE_FLAGS, "flags"},     {CHANGE_PIDS, "PIDs"},
+                                       {CHANGE_NETWORK, "network"}, {CHANGE_TUNING, "tuning"}};
+
+// What one kind of change was and became.
+std::pair<std::string, std::string> ChangeTexts(unsigned nKind, const SServiceChange& c) {
+    switch (nKind) {
+    case CHANGE_NAME:
+        return {QuotedName(NameOf(c.a.svc.szName)), QuotedName(NameOf(c.b.svc.szName))};
+    case CHANGE_MOVED:
+        return {std::to_string(c.a.wRow + 1), std::to_string(c.b.wRow + 1)};
+    case CHANGE_FLAGS:
+        return {FlagsOrDash(c.a.svc.wFlags), FlagsOrDash(c.b.svc.wFlags)};
+    case CHANGE_PIDS:
+        return {PidsText(c.a.svc), PidsText(c.b.svc)};
+    case CHANGE_NETWORK:
+        return {NetworkText(c.a), NetworkText(c.b)};
+    default:
+        return {KeyText(c.a.key), KeyText(c.b.key)};
+    }
+}
+
+template <class Rec, class Text>
+void RecordLines(std::vector<std::string>& lines, const char* title, const SRecordDiff<Rec>& diff,
+                 Text text) {
+    for (const Rec& r : diff.added)
+        lines.push_back(std::string(title) + ": added " + text(r));
+    for (const Rec& r : diff.removed)
+        lines.push_back(std::string(title) + ": removed " + text(r));
+    for (const auto& [a, b] : diff.changed)
+        lines.push_back(std::string(title) + ": changed " + text(b) + ": " +
+                        Joined(ChangedFields(a, b)));
+}
+
 void Note(std::vector<const char*>& fields, bool bDiffers, const char* field) {
     if (bDiffers)
         fields.push_back(field);
@@ -228,4 +323,40 @@ SStoreDiff CompareStores(const CChannelStore& a, const CChannelStore& b) {
     for (BYTE list = 0; list < kListCount; ++list)
         diff.lists[list] = DiffList(a, b, list, reference[list]);
     return diff;
+}
+
+std::vector<const char*> ChangeWords(unsigned nChanges) {
+    std::vector<const char*> words;
+    for (const ChangeKind& kind : kChangeKinds) {
+        if (nChanges & kind.nMask)
+            words.push_back(kind.word);
+    }
+    return words;
+}
+
+std::vector<std::string> DiffLines(const SStoreDiff& diff) {
+    std::vector<std::string> lines;
+    RecordLines(lines, "satellites", diff.satellites, SatelliteText);
+    RecordLines(lines, "transponders", diff.transponders, TransponderText);
+    RecordLines(lines, "MUXes", diff.muxes, MuxText);
+    RecordLines(lines, "networks", diff.networks,
+                [](const SNET_INFO& n) { return NetworkText(n); });
+    for (BYTE list = 0; list < kListCount; ++list) {
+        const SListDiff& d = diff.lists[list];
+        const std::string title = std::string(kListNames[list]) + ": ";
+        for (const SServiceAt& s : d.added)
+            lines.push_back(title + "added " + ServiceText(s) + " (" + KeyText(s.key) + ")");
+        for (const SServiceAt& s : d.removed)
+            lines.push_back(title + "removed " + ServiceText(s) + " (" + KeyText(s.key) + ")");
+        for (const SServiceChange& c : d.changed) {
+            for (const ChangeKind& kind : kChangeKinds) {
+                if (!(c.nChanges & kind.nMask))
+                    continue;
+                const auto [was, now] = ChangeTexts(kind.nMask, c);
+                lines.push_back(title + kind.word + " " + ServiceText(c.b) + ": " + was + " -> " +
+                                now);
+            }
+        }
+    }
+    return lines;
 }

@@ -65,3 +65,13 @@ struct SStoreDiff {
 };
 
 SStoreDiff CompareStores(const CChannelStore& a, const CChannelStore& b);
+
+// The words for the kinds of change set in nChanges: "renamed", "moved", "flags", "PIDs",
+// "network", "tuning".
+std::vector<const char*> ChangeWords(unsigned nChanges);
+
+// One line per difference, as zdftool diff prints them: records added, removed and changed
+// ("transponders: changed 19.2E 11494 H 27500: symbol rate"), then per list the services
+// added and removed with their tuning, and one line per kind of change ("satellite-tv: moved
+// 5 "Nova": 9 -> 5", what it was -> what it is).
+std::vector<std::string> DiffLines(const SStoreDiff& diff);

@@ -66,6 +66,10 @@ std::string NameToUtf8(std::string_view bytes) {
     return text;
 }
 
+std::string QuotedName(std::string_view bytes) {
+    return "\"" + NameToUtf8(bytes) + "\"";
+}
+
 bool NameFromUtf8(std::string_view text, std::string& bytes, std::string& error) {
     bytes.clear();
     for (std::size_t i = 0; i < text.size();) {

@@ -24,6 +24,8 @@ std::string FlagsText(WORD wFlags);
 // A name's 8-bit bytes as UTF-8: the box's characters are read as Latin-1, as the grids show
 // them.
 std::string NameToUtf8(std::string_view bytes);
+// The same in double quotes, as messages show a name.
+std::string QuotedName(std::string_view bytes);
 
 // The box's bytes of a UTF-8 name; false with `error` saying why when the text is not UTF-8,
 // holds a character beyond U+00FF or a NUL, or needs more than 16 bytes.

@@ -1,6 +1,5 @@
 // Comparing two databases: nothing for identical ones, exactly the edits for an edited copy.
 #include "list_compare.h"
-#include "list_text.h"
 #include "store_builders.h"
 
 #include <gmock/gmock.h>
@@ -34,47 +33,6 @@ void FillOld(CChannelStore& store) {
     store.Rebuild();
 }
 
-// One line per difference, short enough to list the expected ones in a table.
-std::vector<std::string> Lines(const SStoreDiff& diff) {
-    std::vector<std::string> lines;
-    const auto records = [&](const char* what, const auto& d, auto text) {
-        for (const auto& r : d.added)
-            lines.push_back(std::string(what) + " + " + text(r));
-        for (const auto& r : d.removed)
-            lines.push_back(std::string(what) + " - " + text(r));
-        for (const auto& [a, b] : d.changed) {
-            std::string line = std::string(what) + " ~ " + text(b);
-            for (const char* field : ChangedFields(a, b))
-                line += std::string(" ") + field;
-            lines.push_back(line);
-        }
-    };
-    records("sat", diff.satellites, [](const SSAT_INFO& s) { return FormatPosition(s.wPosition); });
-    records("tp", diff.transponders,
-            [](const STransponderAt& t) { return std::to_string(t.tp.frequency); });
-    records("mux", diff.muxes, [](const STP_INFO& m) { return std::to_string(m.tpid); });
-    records("net", diff.networks, [](const SNET_INFO& n) { return std::to_string(n.id); });
-    const std::pair<unsigned, const char*> kinds[] = {
-        {CHANGE_NAME, "name"}, {CHANGE_MOVED, "moved"},     {CHANGE_FLAGS, "flags"},
-        {CHANGE_PIDS, "pids"}, {CHANGE_NETWORK, "network"}, {CHANGE_TUNING, "tuning"}};
-    for (BYTE list = 0; list < kListCount; ++list) {
-        const std::string title = kListNames[list];
-        for (const SServiceAt& s : diff.lists[list].added)
-            lines.push_back(title + " + " + std::string(NameOf(s.svc.szName)));
-        for (const SServiceAt& s : diff.lists[list].removed)
-            lines.push_back(title + " - " + std::string(NameOf(s.svc.szName)));
-        for (const SServiceChange& c : diff.lists[list].changed) {
-            std::string line = title + " ~ " + std::string(NameOf(c.b.svc.szName));
-            for (const auto& [mask, word] : kinds) {
-                if (c.nChanges & mask)
-                    line += std::string(" ") + word;
-            }
-            lines.push_back(line);
-        }
-    }
-    return lines;
-}
-
 void Mark(CChannelStore& store, BYTE list, std::initializer_list<WORD> rows) {
     for (const WORD row : rows)
         store.SetServiceMark(row, list, 1);
@@ -91,34 +49,37 @@ TEST(Compare, ListsExactlyTheEdits) {
         {"nothing", [](CChannelStore&) {}, {}},
         {"rename",
          [](CChannelStore& s) { s.SetServiceName(2, LIST_SAT_TV, "Cee", 3); },
-         {"satellite-tv ~ Cee name"}},
+         {"satellite-tv: renamed 3 \"Cee\": \"C\" -> \"Cee\""}},
         {"move one down",
          [](CChannelStore& s) {
              Mark(s, LIST_SAT_TV, {0});
              s.MoveMarkedServices(4, LIST_SAT_TV);
          },
-         {"satellite-tv ~ A moved"}},
+         {"satellite-tv: moved 4 \"A\": 1 -> 4"}},
         {"move two up",
          [](CChannelStore& s) {
              Mark(s, LIST_SAT_TV, {3, 5});
              s.MoveMarkedServices(1, LIST_SAT_TV);
          },
-         {"satellite-tv ~ D moved", "satellite-tv ~ F moved"}},
+         {"satellite-tv: moved 2 \"D\": 4 -> 2", "satellite-tv: moved 3 \"F\": 6 -> 3"}},
         {"insert and delete move nothing",
          [](CChannelStore& s) {
              s.AddSatService(ADD_ORDERED, MakeService(2, 1, 9, "New"));
              Mark(s, LIST_SAT_TV, {1});
              s.DeleteMarkedServices(LIST_SAT_TV);
          },
-         {"satellite-tv + New", "satellite-tv - B"}},
+         {"satellite-tv: added 6 \"New\" (19.2E 11494 H sid 9)",
+          "satellite-tv: removed 2 \"B\" (19.2E 11494 H sid 2)"}},
         {"flags and PIDs",
          [](CChannelStore& s) {
              s.SetServiceFlag(0, LIST_SAT_RADIO, 2, TRUE);
              s.SetServiceAudioPid(1, LIST_TERR_TV, 0x8100);
              s.SetServiceNetwork(5, LIST_SAT_TV, 7);
          },
-         {"net + 7", "satellite-tv ~ F network", "satellite-radio ~ R flags",
-          "terrestrial-tv ~ U pids"}},
+         {"networks: added 7 \"Unknown\"",
+          "satellite-tv: network 6 \"F\": 1 \"Net One\" -> 7 \"Unknown\"",
+          "satellite-radio: flags 1 \"R\": - -> Fav2",
+          "terrestrial-tv: PIDs 2 \"U\": video 0 audio 0 pcr 0 -> video 0 audio 256 Dolby pcr 0"}},
         {"satellite and network",
          [](CChannelStore& s) {
              SSAT_INFO sat = *s.GetSatellite(3);
@@ -127,7 +88,8 @@ TEST(Compare, ListsExactlyTheEdits) {
              s.SetSatellite(3, sat);
              SetName(s.FindNetwork(1)->name, "Net Two");
          },
-         {"sat ~ 13.0E name DiSEqC", "net ~ 1 name"}},
+         {"satellites: changed 13.0E \"Corvina B\": name, DiSEqC",
+          "networks: changed 1 \"Net Two\": name"}},
         {"transponders",
          [](CChannelStore& s) {
              BYTE tp = 0;
@@ -135,16 +97,22 @@ TEST(Compare, ListsExactlyTheEdits) {
              s.GetTransponder(2, 2)->symbolrate = 27000;
              s.GetTransponder(2, 1)->frequency = 11500; // within 13 MHz: the same one
          },
-         {"tp + 11000", "tp ~ 11500 frequency", "tp ~ 12000 symbol rate"}},
+         {"transponders: added 13.0E 11000 V 27500",
+          "transponders: changed 19.2E 11500 H 27500: frequency",
+          "transponders: changed 19.2E 12000 V 27000: symbol rate"}},
         {"a deleted transponder takes its services",
          [](CChannelStore& s) { s.DeleteTransponder(2, 2); },
-         {"tp - 12000", "satellite-tv - A", "satellite-tv - C", "satellite-tv - E"}},
+         {"transponders: removed 19.2E 12000 V 27500",
+          "satellite-tv: removed 1 \"A\" (19.2E 12000 V sid 1)",
+          "satellite-tv: removed 3 \"C\" (19.2E 12000 V sid 3)",
+          "satellite-tv: removed 5 \"E\" (19.2E 12000 V sid 5)"}},
         {"a MUX moved: its services match by name",
          [](CChannelStore& s) { s.GetMux(2)->frequency = 506; },
-         {"mux ~ 2 frequency", "terrestrial-tv ~ U tuning"}},
+         {"MUXes: changed 2 506 MHz: frequency",
+          "terrestrial-tv: tuning 2 \"U\": 498 MHz sid 31 -> 506 MHz sid 31"}},
         {"a satellite added",
          [](CChannelStore& s) { AppendSat(s, 282, "Meridia"); },
-         {"sat + 28.2E"}},
+         {"satellites: added 28.2E \"Meridia\""}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -153,7 +121,7 @@ TEST(Compare, ListsExactlyTheEdits) {
         FillOld(after);
         c.edit(after);
         after.Rebuild(); // as saving and reading the file back would
-        EXPECT_THAT(Lines(CompareStores(before, after)), ElementsAreArray(c.lines));
+        EXPECT_THAT(DiffLines(CompareStores(before, after)), ElementsAreArray(c.lines));
         EXPECT_EQ(CompareStores(before, after).IsEmpty(), c.lines.empty());
     }
 }
