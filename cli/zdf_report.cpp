@@ -191,11 +191,8 @@ char Polarisation(const STP_INFO& tp) {
 }
 
 std::vector<std::string> FlagNames(WORD wFlags) {
-    static constexpr std::pair<WORD, const char*> kFlags[] = {
-        {FLAG_LOCK, "Lock"}, {FLAG_CA, "CA"},     {FLAG_FAV1, "Fav1"},
-        {FLAG_FAV2, "Fav2"}, {FLAG_FAV3, "Fav3"}, {FLAG_FAV4, "Fav4"}};
     std::vector<std::string> names;
-    for (const auto& [mask, name] : kFlags) {
+    for (const auto& [mask, name] : kFlagNames) {
         if (wFlags & mask)
             names.push_back(name);
     }
@@ -232,14 +229,6 @@ std::string SatelliteName(const CChannelStore& store, BYTE nSat) {
 }
 
 } // namespace
-
-std::string FormatPosition(WORD wPosition) {
-    if (wPosition < 1800)
-        return Printf("%u.%uE", wPosition / 10, wPosition % 10);
-    if (wPosition < 3600)
-        return Printf("%u.%uW", (3600 - wPosition) / 10, (3600 - wPosition) % 10);
-    return Printf("invalid (%u)", wPosition);
-}
 
 bool LoadDataFile(const std::string& path, CChannelStore& store, FileReport& report,
                   std::string& error) {

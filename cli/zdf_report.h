@@ -2,6 +2,7 @@
 #pragma once
 
 #include "channel_store.h"
+#include "list_text.h"
 
 #include <array>
 #include <ostream>
@@ -27,9 +28,6 @@ bool LoadDataFile(const std::string& path, CChannelStore& store, FileReport& rep
 
 // Empty when the file is sound; otherwise one line saying what is wrong with it.
 std::string CheckProblem(const FileReport& report);
-
-// Orbital position as the panel writes it: "19.2E", "5.0W".
-std::string FormatPosition(WORD wPosition);
 
 void WriteInfo(std::ostream& out, const CChannelStore& store, const FileReport& report);
 void WriteDumpText(std::ostream& out, const CChannelStore& store);

@@ -2,6 +2,7 @@
 
 #include "channel_store.h"
 #include "cli_transfer.h"
+#include "list_commands.h"
 #include "zdf_report.h"
 
 #include <algorithm>
@@ -50,6 +51,44 @@ constexpr Command kCommands[] = {
      "Fetches the box's database into FILE: a data file when FILE ends in .zdf, else the bare\n"
      "image. Nothing is written unless every block arrived. Ctrl-C gives up.\n",
      RunReceive},
+    {"order", "IN REF [OUT]", "put IN's lists into the order of REF's lists",
+     "Reorders each list of the data file IN like the same list of REF, a data file or a CSV\n"
+     "file (see export), and writes the result to OUT. Satellite services match by position,\n"
+     "transponder frequency (within the tolerance that merges transponders), polarisation and\n"
+     "service id; terrestrial ones by MUX frequency and service id; the rest by equal name.\n"
+     "Matched services take REF's order; the unmatched follow in their order.\n"
+     "  --keep-places  unmatched services keep their places instead\n"
+     "  --flags        take Lock and Fav1-Fav4 from REF too\n"
+     "  --in-place     write the result over IN (then OUT is left out)\n",
+     RunOrder},
+    {"dupes", "FILE [OUT]", "services with equal names on one satellite, in one list",
+     "Lists, per list and satellite, the services with equal names and their numbers. With OUT\n"
+     "(or --in-place, over FILE) keeps the first of each group, deletes the others and writes\n"
+     "the result.\n",
+     RunDupes},
+    {"diff", "A B [--json]", "what changed from data file A to data file B",
+     "Lists satellites, transponders, MUXes and networks added, removed or changed, and per\n"
+     "list the services added, removed, renamed, moved, and with other flags, PIDs, network or\n"
+     "tuning; services match as in order. A service has moved when it is off the longest run\n"
+     "of services that kept their order. Exits with 0 when the files are equal, 1 when they\n"
+     "differ, 2 when a file cannot be read.\n"
+     "  --json   write one JSON document instead (names read as Latin-1)\n",
+     RunDiff},
+    {"export", "FILE --csv [-o OUT]", "the service lists as CSV",
+     "Writes the service lists as CSV (UTF-8, names read as Latin-1) to standard output or OUT:\n"
+     "list,number,name,position,frequency,polarisation,symbol_rate,service_id,network,\n"
+     "video_pid,audio_pid,pcr_pid,flags. Flags are Lock, CA, Fav1-Fav4 and Dolby.\n"
+     "  --list LIST  only satellite-tv, satellite-radio, terrestrial-tv or terrestrial-radio\n"
+     "  -o OUT       write OUT instead of standard output\n",
+     RunExport},
+    {"import", "FILE CSV [OUT]", "take names, order and flags from a CSV file",
+     "Matches the services of FILE with the rows of CSV (made by export) as order does, gives\n"
+     "the matched ones the rows' names, Lock and Fav1-Fav4, puts each list in the order of the\n"
+     "rows' numbers and writes the result to OUT. Lists without rows stay as they are; a\n"
+     "faulty CSV file is refused with its row and column, and nothing is written.\n"
+     "  --keep-places  unmatched services keep their places\n"
+     "  --in-place     write the result over FILE (then OUT is left out)\n",
+     RunImport},
 };
 
 const Command* FindCommand(const std::string& name) {
@@ -61,7 +100,7 @@ const Command* FindCommand(const std::string& name) {
 void WriteUsage(std::ostream& out) {
     out << "usage: zdftool COMMAND [ARGS...]\n\ncommands:\n";
     for (const Command& c : kCommands)
-        out << "  " << std::left << std::setw(22) << (std::string(c.name) + " " + c.usage)
+        out << "  " << std::left << std::setw(28) << (std::string(c.name) + " " + c.usage)
             << c.summary << "\n";
     out << "\n'zdftool COMMAND --help' describes one command.\n";
 }
@@ -179,6 +218,11 @@ int RunReceive(Args args, std::ostream& out, std::ostream& err) {
 }
 
 } // namespace
+
+void WriteZdfCommandHelp(const std::string& command, std::ostream& out) {
+    if (const Command* c = FindCommand(command))
+        WriteCommandHelp(out, *c);
+}
 
 int RunZdfTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {

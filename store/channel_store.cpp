@@ -28,6 +28,16 @@ int CompareKeys(WORD a, WORD b) {
 
 } // namespace
 
+int FrequencyTolerance(WORD wSymbolRate) {
+    return wSymbolRate >= 6000 ? wSymbolRate / 2000 : 3;
+}
+
+WORD ServiceFlagMask(WORD nWhich) {
+    if (nWhich > 4)
+        return 0;
+    return nWhich == 0 ? FLAG_LOCK : static_cast<WORD>(1u << (nWhich - 1));
+}
+
 void FillDefaultHeader(BYTE* buf) {
     std::memset(buf, 0, kDefaultHeaderLength);
     std::memcpy(buf, "ABCD", 4);
@@ -205,7 +215,7 @@ BYTE CChannelStore::AddTransponder(STP_INFO& rec, BYTE bMerge) {
         rec.frequency = std::max<WORD>(rec.frequency, 1000);
         rec.symbolrate = std::max<WORD>(rec.symbolrate, 1000);
         const int rate = rec.symbolrate;
-        const int freqTolerance = rate >= 6000 ? rate / 2000 : 3;
+        const int freqTolerance = FrequencyTolerance(rec.symbolrate);
         const int rateTolerance = rate / 1000;
         int walked = 0;
         for (auto* node = tps.pFirst; node != nullptr && walked < kTransponderWalkLimit;
@@ -428,9 +438,9 @@ BYTE CChannelStore::GetServiceMark(WORD nPos, BYTE nList) const {
 
 void CChannelStore::SetServiceFlag(WORD nPos, BYTE nList, WORD nWhich, BYTE bOn) {
     SSVC_INFO* svc = GetService(nPos, nList);
-    if (svc == nullptr || nWhich > 4)
+    const WORD mask = ServiceFlagMask(nWhich);
+    if (svc == nullptr || mask == 0)
         return;
-    const WORD mask = nWhich == 0 ? FLAG_LOCK : static_cast<WORD>(1u << (nWhich - 1));
     if (bOn)
         svc->wFlags |= mask;
     else
@@ -453,12 +463,8 @@ void CChannelStore::MoveMarkedServices(WORD nTargetPos, BYTE nList) {
     if (list == nullptr || list->nRows == 0 || nTargetPos >= list->nRows)
         return;
     const auto rows = std::span(list->index.data(), list->nRows);
-    std::vector<WORD> keys;
     std::vector<SSVC_INDEX> order;
-    keys.reserve(rows.size());
     order.reserve(rows.size());
-    for (const SSVC_INDEX& row : rows)
-        keys.push_back(row.wKey);
     // Unmarked above the target, marked above, marked at or below, unmarked at or below.
     const auto collect = [&](bool marked, bool above) {
         for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -470,8 +476,36 @@ void CChannelStore::MoveMarkedServices(WORD nTargetPos, BYTE nList) {
     collect(true, true);
     collect(true, false);
     collect(false, false);
+    PlaceRows(*list, std::move(order));
+}
+
+BOOL CChannelStore::ReorderList(BYTE nList, std::span<const WORD> order) {
+    ServiceList* list = List(nList);
+    if (list == nullptr || order.size() != list->nRows)
+        return FALSE;
+    std::vector<bool> seen(order.size());
+    for (WORD row : order) {
+        if (row >= order.size() || seen[row])
+            return FALSE;
+        seen[row] = true;
+    }
+    bool bSame = true;
+    for (std::size_t i = 0; i < order.size() && bSame; ++i)
+        bSame = order[i] == i;
+    if (bSame)
+        return TRUE;
+    std::vector<SSVC_INDEX> rows;
+    rows.reserve(order.size());
+    for (WORD row : order)
+        rows.push_back(list->index[row]);
+    PlaceRows(*list, std::move(rows));
+    return TRUE;
+}
+
+void CChannelStore::PlaceRows(ServiceList& list, std::vector<SSVC_INDEX> order) {
+    const auto rows = std::span(list.index.data(), order.size());
     for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i].wKey = keys[i];
+        order[i].wKey = rows[i].wKey;
         order[i].bMark = 0;
     }
     std::stable_sort(order.begin(), order.end(),

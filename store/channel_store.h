@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,12 @@ enum : int { HEADER_PLAIN = 0, HEADER_NO_TERMINATOR = 1, HEADER_SHIFTED = 2 };
 inline constexpr UINT kImageBufferSize = 214016;    // 0x34400: the whole image in a data file
 inline constexpr UINT kTransferImageSize = 0x33000; // 51 blocks: the part that travels
 inline constexpr UINT kBlockSize = 4096;
+
+// How far apart (MHz) two frequencies of one transponder may lie at this symbol rate (kS/s):
+// the store merges transponders within it, and list matching pairs services by it.
+int FrequencyTolerance(WORD wSymbolRate);
+// The flag that SetServiceFlag's nWhich names: 0 Lock, 1 to 4 Fav1 to Fav4; 0 for any other.
+WORD ServiceFlagMask(WORD nWhich);
 
 class CChannelStore {
   public:
@@ -81,6 +88,11 @@ class CChannelStore {
     void SetServiceFlag(WORD nPos, BYTE nList, WORD nWhich, BYTE bOn);
     void DeleteMarkedServices(BYTE nList);
     void MoveMarkedServices(WORD nTargetPos, BYTE nList);
+    // Puts the list into a computed order: order[i] is the present row that goes to row i. The
+    // number keys are handed out again as Paste does. FALSE, and nothing changes, when `order`
+    // is not a permutation of the rows; the present order changes nothing either, so order
+    // keys with gaps survive it.
+    BOOL ReorderList(BYTE nList, std::span<const WORD> order);
 
     // ---- networks -------------------------------------------------------------------------
     // Appends a network record to the table; FALSE when it is full.
@@ -177,6 +189,9 @@ class CChannelStore {
     SSVC_INDEX* Row(WORD nPos, BYTE nList);
     const SSVC_INDEX* Row(WORD nPos, BYTE nList) const;
     BYTE AddService(BYTE nList, BYTE nMode, const SSVC_INFO& rec);
+    // Makes `order` the list's rows: hands out the list's number keys in that order, clears the
+    // marks, renumbers and rebuilds (Paste and ReorderList).
+    void PlaceRows(ServiceList& list, std::vector<SSVC_INDEX> order);
     void SetServiceWord(WORD nPos, BYTE nList, WORD SSVC_INFO::*field, WORD w);
     template <class Less> void SortRows(BYTE nList, Less less);
     // Rows with the flag first (last when reversed), ties by number key ascending.

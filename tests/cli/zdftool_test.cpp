@@ -149,14 +149,6 @@ TEST(ZdfToolText, InfoAndDump) {
     }
 }
 
-TEST(ZdfToolFormat, Positions) {
-    const std::pair<WORD, const char*> cases[] = {
-        {0, "0.0E"},      {192, "19.2E"}, {1799, "179.9E"}, {1800, "180.0W"},
-        {1850, "175.0W"}, {3550, "5.0W"}, {3599, "0.1W"},   {3600, "invalid (3600)"}};
-    for (const auto& [pos, text] : cases)
-        EXPECT_EQ(FormatPosition(pos), text) << pos;
-}
-
 // Names with quotes, backslashes, control and Latin-1 bytes still give valid JSON.
 TEST_F(ZdfTool, JsonDumpMatchesTheStore) {
     CChannelStore store;

@@ -1,0 +1,13 @@
+// zdftool's commands over the service lists: order like a reference, duplicates, compare, and
+// CSV export and import. Each takes the arguments after its name.
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string>
+
+int RunOrder(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunDupes(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunDiff(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunExport(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunImport(std::span<const std::string> args, std::ostream& out, std::ostream& err);

@@ -1,0 +1,47 @@
+#include "duplicates.h"
+
+#include <array>
+#include <map>
+#include <string_view>
+#include <unordered_set>
+
+std::vector<SDuplicateGroup> FindDuplicates(const CChannelStore& store) {
+    std::vector<SDuplicateGroup> groups;
+    for (BYTE list = 0; list < kListCount; ++list) {
+        // Rows by satellite and name; the first row of each, in list order, orders the groups.
+        std::map<std::pair<BYTE, std::string_view>, std::vector<WORD>> byName;
+        std::vector<std::vector<WORD>*> firstSeen;
+        for (WORD row = 0; row < store.GetRowCount(list); ++row) {
+            const SSVC_INFO& svc = *store.GetService(row, list);
+            std::vector<WORD>& rows = byName[{svc.bSatIndex, NameOf(svc.szName)}];
+            if (rows.empty())
+                firstSeen.push_back(&rows);
+            rows.push_back(row);
+        }
+        for (std::vector<WORD>* rows : firstSeen) {
+            if (rows->size() < 2)
+                continue;
+            const SSVC_INFO& first = *store.GetService(rows->front(), list);
+            groups.push_back(
+                {list, first.bSatIndex, std::string(NameOf(first.szName)), std::move(*rows)});
+        }
+    }
+    return groups;
+}
+
+void DeleteServices(CChannelStore& store, const std::vector<std::pair<BYTE, WORD>>& chosen) {
+    // Each list's deletion rebuilds the store, so the chosen records are held by address,
+    // not by row.
+    std::array<std::unordered_set<const SSVC_INFO*>, kListCount> doomed;
+    for (const auto& [list, row] : chosen) {
+        if (const SSVC_INFO* svc = store.GetService(row, list))
+            doomed[list].insert(svc);
+    }
+    for (BYTE list = 0; list < kListCount; ++list) {
+        if (doomed[list].empty())
+            continue;
+        for (WORD row = 0; row < store.GetRowCount(list); ++row)
+            store.SetServiceMark(row, list, doomed[list].contains(store.GetService(row, list)));
+        store.DeleteMarkedServices(list);
+    }
+}

@@ -1,0 +1,23 @@
+// Services of one list with equal names on the same satellite: what the store cannot merge by
+// itself (equal satellite, transponder and service id are merged already).
+#pragma once
+
+#include "channel_store.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+struct SDuplicateGroup {
+    BYTE nList = 0;
+    BYTE nSat = 0;          // satellite index; 1 for a terrestrial list
+    std::string strName;    // the box's bytes
+    std::vector<WORD> rows; // two or more rows of the list, ascending
+};
+
+// The groups, list by list, each list's in the order of their first rows.
+std::vector<SDuplicateGroup> FindDuplicates(const CChannelStore& store);
+
+// Deletes the chosen services (list, row) in one go through the store's marks: every other
+// mark in their lists is cleared first.
+void DeleteServices(CChannelStore& store, const std::vector<std::pair<BYTE, WORD>>& chosen);

@@ -1,0 +1,214 @@
+// Matching with a reference, Order Like's plan and its application, the reorder it rests on,
+// and duplicates.
+#include "duplicates.h"
+#include "list_match.h"
+#include "store_builders.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+
+namespace {
+
+SServiceKey Sat(WORD freq, bool h = true, WORD sid = 100, WORD pos = 192) {
+    return {true, pos, freq, 0, h, sid};
+}
+SServiceKey Terr(WORD freq, WORD sid = 100) {
+    return {false, 0, freq, 0, false, sid};
+}
+
+void Add(CChannelStore& store, const SSVC_INFO& svc) {
+    ASSERT_EQ(svc.bSatIndex == kTerrestrialSatIndex ? store.AddTerrService(ADD_ORDERED, svc)
+                                                    : store.AddSatService(ADD_ORDERED, svc),
+              SVC_STORED);
+}
+
+enum class By { None, Key, Name };
+
+// One present service per list (service id 100 on 11494 H at 19.2E, or on MUX 1 at 474 MHz)
+// against one or two reference services: which one it takes, and how.
+TEST(Matching, ByKeyWithinTheMergeToleranceThenByName) {
+    struct Case {
+        const char* what;
+        WORD rate;
+        const char* name; // the present service's
+        std::vector<std::pair<SServiceKey, const char*>> reference;
+        By by;
+        int partner = 0;
+    };
+    const Case cases[] = {
+        {"same key", 27500, "Nova", {{Sat(11494), "Kite"}}, By::Key},
+        {"13 MHz above at 27500", 27500, "Nova", {{Sat(11507), "Kite"}}, By::Key},
+        {"13 MHz below", 27500, "Nova", {{Sat(11481), "Kite"}}, By::Key},
+        {"14 MHz, same name", 27500, "Nova", {{Sat(11508), "Nova"}}, By::Name},
+        {"14 MHz, other name", 27500, "Nova", {{Sat(11508), "Kite"}}, By::None},
+        {"3 MHz at 5000", 5000, "Nova", {{Sat(11497), "Kite"}}, By::Key},
+        {"4 MHz at 5000", 5000, "Nova", {{Sat(11498), "Kite"}}, By::None},
+        {"the nearer of two",
+         27500,
+         "Nova",
+         {{Sat(11504), "Kite"}, {Sat(11496), "Kite"}},
+         By::Key,
+         1},
+        {"a key before a name",
+         27500,
+         "Nova",
+         {{Sat(12000), "Nova"}, {Sat(11494), "Kite"}},
+         By::Key,
+         1},
+        {"other polarisation", 27500, "Nova", {{Sat(11494, false), "Kite"}}, By::None},
+        {"other service id", 27500, "Nova", {{Sat(11494, true, 101), "Nova"}}, By::Name},
+        {"other position", 27500, "Nova", {{Sat(11494, true, 100, 130), "Kite"}}, By::None},
+        {"empty names", 27500, "", {{Sat(12000), ""}}, By::None},
+        {"same MUX frequency", 27500, "Nova", {{Terr(474), "Kite"}}, By::Key},
+        {"MUX 1 MHz off, same name", 27500, "Nova", {{Terr(475), "Nova"}}, By::Name},
+        {"MUX 1 MHz off", 27500, "Nova", {{Terr(475), "Kite"}}, By::None},
+        {"other terrestrial service id", 27500, "Nova", {{Terr(474, 101), "Kite"}}, By::None},
+    };
+    for (const Case& c : cases) {
+        const bool bSat = c.reference[0].first.bSatellite;
+        for (const BYTE list : bSat ? std::vector<BYTE>{LIST_SAT_TV, LIST_SAT_RADIO}
+                                    : std::vector<BYTE>{LIST_TERR_TV, LIST_TERR_RADIO}) {
+            SCOPED_TRACE(testing::Message() << c.what << ", list " << int(list));
+            CChannelStore store;
+            AppendTp(store, AppendSat(store, 192), 11494, c.rate, 1);
+            store.AddMux(MakeMux(1, 474));
+            Add(store, MakeService(bSat ? kFirstSatIndex : kTerrestrialSatIndex, 1, 100, c.name,
+                                   list % 2 ? FLAG_RADIO : 0));
+            store.Rebuild();
+            std::vector<SReferenceService> reference;
+            for (const auto& [key, name] : c.reference)
+                reference.push_back({key, name, 0});
+
+            const SListMatch match = MatchList(store, list, reference);
+            EXPECT_THAT(match.partner, ElementsAre(c.by == By::None ? -1 : c.partner));
+            EXPECT_EQ(match.nByKey, c.by == By::Key);
+            EXPECT_EQ(match.nByName, c.by == By::Name);
+        }
+    }
+}
+
+// Satellite TV A B C D E (service ids 1 to 5) against a reference data file with D and B by
+// key, A by name only (another service id) and X that is not in the present list.
+TEST(OrderLike, PlanAndApply) {
+    struct Case {
+        SOrderOptions options;
+        std::vector<std::string> names;
+        WORD flagsOfD;
+    };
+    const WORD dFlags = FLAG_CA | FLAG_FAV1;
+    const Case cases[] = {
+        {{}, {"D", "B", "A", "C", "E"}, dFlags},
+        {{.bKeepPlaces = true}, {"D", "B", "C", "A", "E"}, dFlags},
+        {{.bTakeFlags = true}, {"D", "B", "A", "C", "E"}, FLAG_CA | FLAG_LOCK | FLAG_FAV2},
+        {{.bTakeNames = true}, {"Dee", "B", "A", "C", "E"}, dFlags},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.names));
+        CChannelStore ref;
+        const BYTE refSat = AppendSat(ref, 130);
+        AppendSat(ref, 192);
+        AppendTp(ref, refSat, 10700);
+        AppendTp(ref, 3, 11494);
+        Add(ref, MakeService(3, 1, 4, "Dee", FLAG_LOCK | FLAG_FAV2));
+        Add(ref, MakeService(3, 1, 2, "B"));
+        Add(ref, MakeService(3, 1, 99, "A"));
+        Add(ref, MakeService(refSat, 1, 1, "X"));
+        ref.Rebuild();
+        CChannelStore store;
+        FillSatTv(store, {"A", "B", "C", "D", "E"});
+        store.GetService(3, LIST_SAT_TV)->wFlags = dFlags;
+
+        const SOrderPlan plan = PlanOrder(store, ReferenceFromStore(ref), c.options);
+        const SListPlan& tv = plan[LIST_SAT_TV];
+        EXPECT_EQ(tv.match.nByKey, 2);
+        EXPECT_EQ(tv.match.nByName, 1);
+        EXPECT_THAT(tv.unmatched, ElementsAre("C", "E"));
+        EXPECT_FALSE(plan[LIST_SAT_RADIO].bInReference);
+        ApplyOrder(store, plan);
+        EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAreArray(c.names));
+        const auto at =
+            std::find(c.names.begin(), c.names.end(), c.options.bTakeNames ? "Dee" : "D");
+        const WORD row = static_cast<WORD>(at - c.names.begin());
+        EXPECT_EQ(store.GetService(row, LIST_SAT_TV)->wFlags, c.flagsOfD);
+        EXPECT_EQ(store.GetService(row, LIST_SAT_TV)->wNumber, row + 1);
+    }
+}
+
+// ReorderList hands out the list's keys as Paste does; it refuses anything but a permutation,
+// and the present order leaves even a terrestrial list's gapped order keys alone.
+TEST(ReorderList, PermutationsOnly) {
+    struct Case {
+        BYTE list;
+        std::vector<WORD> order;
+        BOOL result;
+        std::vector<std::string> names;
+        std::vector<WORD> orderKeys;
+    };
+    const Case cases[] = {
+        {LIST_SAT_TV, {2, 0, 1}, TRUE, {"C", "A", "B"}, {1, 2, 3}},
+        {LIST_SAT_TV, {0, 1}, FALSE, {"A", "B", "C"}, {1, 2, 3}},
+        {LIST_SAT_TV, {0, 1, 1}, FALSE, {"A", "B", "C"}, {1, 2, 3}},
+        {LIST_SAT_TV, {0, 1, 3}, FALSE, {"A", "B", "C"}, {1, 2, 3}},
+        {LIST_TERR_TV, {0, 1, 2}, TRUE, {"A", "B", "C"}, {2, 5, 9}},
+        {LIST_TERR_TV, {1, 0, 2}, TRUE, {"B", "A", "C"}, {1, 2, 3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.order));
+        CChannelStore store;
+        FillSatTv(store, {"A", "B", "C"});
+        store.AddMux(MakeMux(1, 474));
+        for (const auto& [key, name] : {std::pair<WORD, const char*>{2, "A"}, {5, "B"}, {9, "C"}}) {
+            SSVC_INFO svc = MakeService(kTerrestrialSatIndex, 1, key, name);
+            svc.wOrderKey = key;
+            store.AddTerrService(ADD_APPEND, svc);
+        }
+        store.Rebuild();
+        store.SetServiceMark(0, c.list, 1);
+
+        EXPECT_EQ(store.ReorderList(c.list, c.order), c.result);
+        EXPECT_THAT(RowNames(store, c.list), ElementsAreArray(c.names));
+        for (WORD row = 0; row < 3; ++row) {
+            EXPECT_EQ(store.GetService(row, c.list)->wNumber, row + 1);
+            EXPECT_EQ(store.GetService(row, c.list)->wOrderKey, c.orderKeys[row]);
+        }
+        EXPECT_EQ(store.GetServiceMark(0, c.list), c.result && c.order[0] != 0 ? 0 : 1);
+    }
+}
+
+TEST(Duplicates, EqualNamesOnOneSatelliteAreGroupedAndDeletedInOneGo) {
+    CChannelStore store;
+    const BYTE a = AppendSat(store, 192);
+    const BYTE b = AppendSat(store, 130);
+    AppendTp(store, a, 11494);
+    AppendTp(store, a, 12000);
+    AppendTp(store, b, 10700);
+    store.AddMux(MakeMux(1, 474));
+    for (const SSVC_INFO& svc :
+         {MakeService(a, 1, 1, "Nova"), MakeService(a, 1, 2, "Kite"), MakeService(b, 1, 3, "Nova"),
+          MakeService(a, 2, 4, "Nova"), MakeService(a, 1, 5, "nova"), MakeService(a, 2, 6, "Kite"),
+          MakeService(1, 1, 7, "Dup"), MakeService(1, 1, 8, "Dup")})
+        Add(store, svc);
+    store.Rebuild();
+
+    const std::vector<SDuplicateGroup> groups = FindDuplicates(store);
+    ASSERT_EQ(groups.size(), 3u);
+    const std::tuple<BYTE, BYTE, std::string, std::vector<WORD>> expected[] = {
+        {LIST_SAT_TV, a, "Nova", {0, 3}},
+        {LIST_SAT_TV, a, "Kite", {1, 5}},
+        {LIST_TERR_TV, kTerrestrialSatIndex, "Dup", {0, 1}}};
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        EXPECT_EQ(std::tie(groups[i].nList, groups[i].nSat, groups[i].strName, groups[i].rows),
+                  expected[i])
+            << i;
+    }
+
+    store.SetServiceMark(2, LIST_SAT_TV, 1); // a Cut mark of its own is not deleted
+    DeleteServices(store, {{LIST_SAT_TV, 3}, {LIST_TERR_TV, 1}, {LIST_SAT_TV, 5}});
+    EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAre("Nova", "Kite", "Nova", "nova"));
+    EXPECT_THAT(RowNames(store, LIST_TERR_TV), ElementsAre("Dup"));
+}
+
+} // namespace

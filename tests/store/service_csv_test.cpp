@@ -1,0 +1,179 @@
+// The lists as CSV: names and positions as texts, the file written, read back, and refused.
+#include "list_text.h"
+#include "service_csv.h"
+#include "store_builders.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+namespace {
+
+TEST(ListTexts, PositionsWrittenAndReadBack) {
+    const std::pair<WORD, const char*> written[] = {
+        {0, "0.0E"},      {192, "19.2E"}, {1799, "179.9E"}, {1800, "180.0W"},
+        {1850, "175.0W"}, {3550, "5.0W"}, {3599, "0.1W"},   {3600, "invalid (3600)"}};
+    for (const auto& [pos, text] : written) {
+        EXPECT_EQ(FormatPosition(pos), text) << pos;
+        EXPECT_EQ(ParsePosition(text), pos < 3600 ? std::optional<WORD>(pos) : std::nullopt);
+    }
+    for (const char* bad : {"19.2", "19E", "180.0E", "0.0W", "180.1W", "-1.0E", "19.25E", ".5E",
+                            "1a.2E", "19.2e", "1234.5E"})
+        EXPECT_EQ(ParsePosition(bad), std::nullopt) << bad;
+}
+
+TEST(ListTexts, NamesAreLatin1InUtf8) {
+    struct Case {
+        const char* text;
+        const char* bytes; // null when refused
+        const char* why = "";
+    };
+    const Case cases[] = {
+        {"Caf\u00E9 \u00FF", "Caf\xE9 \xFF"},
+        {"\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9"
+         "\u00E9"
+         "\u00E9",
+         "\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9"},
+        {"Seventeen letters", nullptr, "\"Seventeen letters\" is longer than 16 characters"},
+        {"\u0141odz", nullptr, "\"\u0141odz\" cannot be stored in 8 bits"},
+        {"\xF0\x9F\x93\xBA TV", nullptr, "cannot be stored in 8 bits"},
+        {"Caf\xC3", nullptr, "not UTF-8"},
+        {"\xC0\x80", nullptr, "not UTF-8"},   // overlong NUL
+        {"\xE2\x82 x", nullptr, "not UTF-8"}, // cut short
+        {"\xA9", nullptr, "not UTF-8"},       // a continuation byte first
+        {"\xF8\x88\x80\x80\x80", nullptr, "not UTF-8"},
+    };
+    for (const Case& c : cases) {
+        std::string bytes, why;
+        EXPECT_EQ(NameFromUtf8(c.text, bytes, why), c.bytes != nullptr) << c.text;
+        EXPECT_EQ(bytes, c.bytes ? c.bytes : bytes) << c.text;
+        EXPECT_THAT(why, HasSubstr(c.why)) << c.text;
+        if (c.bytes) {
+            EXPECT_EQ(NameToUtf8(c.bytes), c.text);
+        }
+    }
+}
+
+// 19.2E 11494 H and 5.0W 10700 V; MUX 1 at 474; network 1. A satellite TV name that needs
+// quoting, one on a transponder the store lacks, a radio name with a leading blank and a
+// terrestrial service without a network.
+void FillOdd(CChannelStore& store) {
+    const BYTE a = AppendSat(store, 192);
+    const BYTE b = AppendSat(store, 3550);
+    AppendTp(store, a, 11494, 27500, 1);
+    AppendTp(store, b, 10700, 22000);
+    store.AddMux(MakeMux(1, 474));
+    store.AddNetwork(MakeNetwork(1, "Net, One"));
+    SSVC_INFO quoted =
+        MakeService(a, 1, 101, "Say \"hi\", all", FLAG_LOCK | FLAG_CA | FLAG_FAV1, 1);
+    quoted.wVideoPid = 256;
+    quoted.wAudioPid = AUDIO_DOLBY | 257;
+    quoted.wPcrPid = 8190;
+    store.AddSatService(ADD_ORDERED, quoted);
+    store.AddSatService(ADD_ORDERED, MakeService(a, 9, 102, "Caf\xE9 +", FLAG_FAV4, 1));
+    store.AddSatService(ADD_ORDERED, MakeService(b, 1, 103, " Lead", FLAG_RADIO));
+    store.AddTerrService(ADD_ORDERED, MakeService(1, 1, 104, "Kite"));
+    store.Rebuild();
+}
+
+const char* const kOddCsv =
+    "list,number,name,position,frequency,polarisation,symbol_rate,service_id,network,video_pid,"
+    "audio_pid,pcr_pid,flags\r\n"
+    "satellite-tv,1,\"Say \"\"hi\"\", all\",19.2E,11494,H,27500,101,\"Net, One\",256,257,8190,"
+    "Lock CA Fav1 Dolby\r\n"
+    "satellite-tv,2,Caf\u00E9 +,19.2E,,,,102,\"Net, One\",0,0,0,Fav4\r\n"
+    "satellite-radio,1,\" Lead\",5.0W,10700,V,22000,103,Unknown,0,0,0,\r\n"
+    "terrestrial-tv,1,Kite,,474,,,104,Unknown,0,0,0,\r\n";
+
+TEST(ServiceCsv, WrittenAsTheFormatHasIt) {
+    CChannelStore store;
+    FillOdd(store);
+    EXPECT_EQ(WriteServicesCsv(store, std::nullopt), kOddCsv);
+    const std::string radio = WriteServicesCsv(store, LIST_SAT_RADIO);
+    EXPECT_EQ(std::count(radio.begin(), radio.end(), '\n'), 2);
+    EXPECT_THAT(radio, HasSubstr("\r\nsatellite-radio,1,"));
+}
+
+// Reading back what was written and applying it changes no byte of the image; an edited file
+// gives its names, flags (but not CA) and the order of its numbers.
+TEST(ServiceCsv, ReadBackAndApplied) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {kOddCsv, {"Say \"hi\", all", "Caf\xE9 +"}},
+        {"list,number,name,position,frequency,polarisation,symbol_rate,service_id,network,"
+         "video_pid,audio_pid,pcr_pid,flags\n"
+         "satellite-tv,7,Renamed,19.2E,11494,H,27500,101,x,1,2,3,Fav2\n"
+         "satellite-tv,3,Caf\u00E9 +,13.0E,,,,999,x,0,0,0,Lock CA\n",
+         {"Caf\xE9 +", "Renamed"}},
+    };
+    for (const auto& [text, names] : cases) {
+        CChannelStore store;
+        FillOdd(store);
+        const std::vector<BYTE> image = store.BuildFullImage();
+        SReference reference;
+        SCsvError error;
+        ASSERT_TRUE(ReadServicesCsv(text, reference, error)) << CsvErrorText(error);
+        ApplyOrder(store, PlanOrder(store, reference, {.bTakeFlags = true, .bTakeNames = true}));
+        EXPECT_EQ(RowNames(store, LIST_SAT_TV), names);
+        if (text == kOddCsv) {
+            EXPECT_TRUE(store.BuildFullImage() == image);
+            continue;
+        }
+        EXPECT_EQ(store.GetService(0, LIST_SAT_TV)->wFlags, FLAG_LOCK);
+        EXPECT_EQ(store.GetService(1, LIST_SAT_TV)->wFlags, FLAG_CA | FLAG_FAV2);
+        EXPECT_THAT(RowNames(store, LIST_SAT_RADIO), ElementsAre(" Lead")); // not in the file
+    }
+}
+
+TEST(ServiceCsv, FaultsAreRefusedWithRowAndColumn) {
+    struct Case {
+        const char* from; // replaced in kOddCsv
+        const char* to;
+        int row, column;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"pcr_pid,flags", "pcr_pid", 1, 13, "missing column \"flags\""},
+        {"pcr_pid,flags", "pcr_pid,flags,more", 1, 14, "extra column \"more\""},
+        {"symbol_rate", "rate", 1, 7, "\"rate\" where \"symbol_rate\" belongs"},
+        {",0,0,0,Fav4", ",0,0,0", 3, 13, "missing column"},
+        {"\"Net, One\",0,0,0,Fav4", "Net, One,0,0,0,Fav4", 3, 14, "extra column"},
+        {"satellite-radio,1,", "satellite-hd,1,", 4, 1, "unknown list \"satellite-hd\""},
+        {"terrestrial-tv,1,", "terrestrial-tv,0,", 5, 2, "\"0\" is not a number from 1 to 4048"},
+        {"terrestrial-tv,1,", "terrestrial-tv,4049,", 5, 2, "from 1 to 4048"},
+        {"terrestrial-tv,1,", "terrestrial-tv,x1,", 5, 2, "\"x1\" is not a number"},
+        {"Kite", "\u0141\u00F3d\u017A", 5, 3, "cannot be stored in 8 bits"},
+        {"Kite", "A name of 17 char", 5, 3, "longer than 16 characters"},
+        {"5.0W", "5.0 W", 4, 4, "\"5.0 W\" is not a satellite position"},
+        {",,474,,,", ",19.2E,474,,,", 5, 4, "a terrestrial service has no satellite position"},
+        {"474,,,", "474,V,,", 5, 6, "a terrestrial service has no polarisation"},
+        {"474,,,", "474,,8000,", 5, 7, "a terrestrial service has no symbol rate"},
+        {"10700,V,", "10700,X,", 4, 6, "\"X\" is not H or V"},
+        {"19.2E,,,,", "19.2E,,H,,", 3, 6, "a polarisation needs a frequency"},
+        {"10700,V,22000", "10700,V,", 4, 7, "\"\" is not a number from 0 to 65535"},
+        {"11494", "70000", 2, 5, "\"70000\" is not a number from 1 to 65535"},
+        {",103,", ",-1,", 4, 8, "not a number"},
+        {",256,257,", ",256,16384,", 2, 11, "from 0 to 16383"},
+        {"Lock CA Fav1 Dolby", "Lock Fav5", 2, 13, "unknown flag \"Fav5\""},
+        {"satellite-tv,2,", "satellite-tv,1,", 3, 2, "satellite-tv number 1 is on row 2 too"},
+        {"104,Unknown,0,0,0,", "104,Unknown,0,0,0,\"Lock", 5, 13, "a quoted field is not closed"},
+        {"Caf\u00E9 +", "\"Caf\"\u00E9", 3, 3, "goes on after its closing quote"},
+        {"Caf\u00E9 +", "Caf\"\u00E9", 3, 3, "a quote inside a field"},
+    };
+    for (const Case& c : cases) {
+        std::string text = kOddCsv;
+        ASSERT_NE(text.find(c.from), std::string::npos) << c.from;
+        text.replace(text.find(c.from), std::strlen(c.from), c.to);
+        SReference reference;
+        SCsvError error;
+        EXPECT_FALSE(ReadServicesCsv(text, reference, error)) << c.to;
+        EXPECT_EQ(error.nRow, c.row) << c.to;
+        EXPECT_EQ(error.nColumn, c.column) << c.to;
+        EXPECT_THAT(error.strText, HasSubstr(c.why)) << c.to;
+    }
+    SCsvError error{3, 14, "extra column"};
+    EXPECT_EQ(CsvErrorText(error), "row 3, column 14 (beyond the columns): extra column");
+}
+
+} // namespace
