@@ -4,7 +4,8 @@
 // (controls and resizing), editor_dlg_grid.cpp (the service grids), editor_dlg_tree.cpp (the
 // satellite / transponder tree), editor_dlg_panel.cpp (the panel beside it), editor_dlg_file.cpp
 // (the File menu), editor_dlg_transfer.cpp (the Transfer menu), editor_dlg_edit.cpp (the grids'
-// popup menu: cut, paste, delete, flags), editor_dlg_export.cpp (the firmware table export).
+// popup menu: cut, paste, delete, flags), editor_dlg_export.cpp (the firmware table export),
+// editor_dlg_help.cpp (the Help menu).
 #pragma once
 
 #include "channel_store.h"
@@ -131,6 +132,13 @@ class CEditorDlg : public QDialog {
     // ---- Transfer menu (editor_dlg_transfer.cpp) -----------------------------------------------
     void OnTransferStbToPc();
     void OnTransferPcToStb();
+
+    // ---- Help menu (editor_dlg_help.cpp) -------------------------------------------------------
+    void OnAppAbout();
+    void OnHelpShortcuts();
+    // Every key the window answers, one "key<TAB>command" line each: the menu bar's Alt keys,
+    // then the shortcut of every action placed in the window, whoever added it.
+    QString ShortcutList() const;
 
     // The panel's bound texts.
     QString m_strSatName;
