@@ -26,7 +26,7 @@ constexpr const char* kTabLabels[] = {
 
 } // namespace
 
-// The icon and other resources are compiled into the ui library.
+// The lamps and the other resources of res/orvane.qrc are compiled into the ui library.
 static void InitResources() {
     Q_INIT_RESOURCE(orvane);
 }
