@@ -136,9 +136,6 @@ class CEditorDlg : public QDialog {
     // ---- Help menu (editor_dlg_help.cpp) -------------------------------------------------------
     void OnAppAbout();
     void OnHelpShortcuts();
-    // Every key the window answers, one "key<TAB>command" line each: the menu bar's Alt keys,
-    // then the shortcut of every action placed in the window, whoever added it.
-    QString ShortcutList() const;
 
     // The panel's bound texts.
     QString m_strSatName;
@@ -181,6 +178,9 @@ class CEditorDlg : public QDialog {
 
     void OnInitDialog();
     void OnDoNothing();
+    // Every key the window answers, one "key<TAB>command" line each: the menu bar's Alt keys,
+    // then the shortcut of every action placed in the window, whoever added it.
+    QString ShortcutList() const;
     void OnCancel();
     void CreateMenu();
     void RemoveConversionCommands();
