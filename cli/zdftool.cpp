@@ -98,7 +98,7 @@ const Command* FindCommand(const std::string& name) {
 }
 
 void WriteUsage(std::ostream& out) {
-    out << "usage: zdftool COMMAND [ARGS...]\n\ncommands:\n";
+    out << "usage: zdftool COMMAND [ARGS...]\n       zdftool --version\n\ncommands:\n";
     for (const Command& c : kCommands)
         out << "  " << std::left << std::setw(28) << (std::string(c.name) + " " + c.usage)
             << c.summary << "\n";
@@ -234,9 +234,14 @@ int RunZdfTool(const std::vector<std::string>& args, std::ostream& out, std::ost
         c != nullptr ? WriteCommandHelp(out, *c) : WriteUsage(out);
         return ZDF_OK;
     }
+    if (args[0] == "--version") {
+        out << "zdftool " << ORVANE_VERSION << "\n";
+        return ZDF_OK;
+    }
     const Command* c = FindCommand(args[0]);
     if (c == nullptr) {
-        err << "zdftool: unknown command '" << args[0] << "'\n\n";
+        err << "zdftool: unknown " << (args[0].starts_with('-') ? "option" : "command") << " '"
+            << args[0] << "'\n\n";
         WriteUsage(err);
         return ZDF_USAGE;
     }

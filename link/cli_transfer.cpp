@@ -38,7 +38,7 @@ class CPortTransfer : public ISerialOwner, public ITransferView {
                                    static_cast<UINT>(m_request.pImage->size())))
             return ETransferOutcome::BadImage;
         if (!OpenPort())
-            return ETransferOutcome::NoPort;
+            return m_port.IsAccessDenied() ? ETransferOutcome::NoAccess : ETransferOutcome::NoPort;
         m_engine.InitProgress();
         m_engine.SetState(ETransferState::Ready);
         m_watchTimer.start(kWatchMs);

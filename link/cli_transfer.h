@@ -20,6 +20,7 @@ struct STransferCallbacks {
 enum class ETransferOutcome {
     Complete,  // every block went across (and, to the box, was flashed)
     NoPort,    // the port could not be opened
+    NoAccess,  // the port could not be opened: this user may not use it
     BadImage,  // no image buffer, or the image to send is not block count x 1024 bytes
     PortLost,  // the device went away during the transfer
     Cancelled, // the cancel flag was raised

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 
@@ -96,6 +97,7 @@ BOOL CSerialPort::OpenDevice(ISerialOwner* pOwner, const std::string& strDevice,
     if (nPort < 1 || nPort > kPortCount || pOwner == nullptr)
         return FALSE;
     Close();
+    m_bAccessDenied = false;
     m_pOwner = pOwner;
     m_nPort = nPort;
     m_nBaud = nBaud;
@@ -106,8 +108,13 @@ BOOL CSerialPort::OpenDevice(ISerialOwner* pOwner, const std::string& strDevice,
 
     auto pPort = std::make_unique<QSerialPort>();
     pPort->setPortName(QString::fromStdString(strDevice));
-    if (!pPort->open(QIODevice::ReadWrite))
+    if (!pPort->open(QIODevice::ReadWrite)) {
+        // Qt calls a port that another program has locked a permission error too.
+        m_bAccessDenied = pPort->error() == QSerialPort::PermissionError &&
+                          ::faccessat(AT_FDCWD, strDevice.c_str(), R_OK | W_OK, AT_EACCESS) != 0 &&
+                          errno == EACCES;
         return FALSE;
+    }
     m_pPort = std::move(pPort);
     QSerialPort* pRaw = m_pPort.get();
     QObject::connect(pRaw, &QSerialPort::readyRead, pRaw, [this] { OnReadyRead(); });

@@ -36,6 +36,9 @@ class ISerialOwner {
 // What a transfer's log says instead of the failure when the device goes away after the transfer
 // has ended: a box may hang up once it is done.
 inline constexpr char kClosedAfterTransfer[] = "Connection closed by the STB";
+// Added to the report of a port that could not be opened because this user may not use it.
+inline constexpr char kSerialAccessHint[] =
+    "Permission denied: add yourself to the dialout group, then log in again.";
 
 // The device behind "COM1" ... "COM4": the path in ORVANE_COM1 ... ORVANE_COM4 when set, else
 // /dev/ttyS0 ... /dev/ttyS3. Empty for any other port number.
@@ -61,6 +64,9 @@ class CSerialPort : public ISerialWriter {
     BOOL Close();
     BOOL IsOpen() const { return m_pPort != nullptr; }
     UINT GetPortNumber() const { return m_nPort; }
+    // Whether the last open failed because this user may not read and write the device (not in
+    // the dialout group), rather than the device being missing or held by another program.
+    bool IsAccessDenied() const { return m_bAccessDenied; }
     // Writes still queued or on their way to the device.
     bool HasPendingWrites() const { return m_bWriting || !m_queue.empty(); }
 
@@ -108,4 +114,5 @@ class CSerialPort : public ISerialWriter {
     bool m_bReadFailing = false; // a read failure was reported and no byte came since
     bool m_bReporting = false;   // the owner is showing a report
     int m_nDelivering = 0;       // deliveries in progress: closed ports must outlive them
+    bool m_bAccessDenied = false;
 };

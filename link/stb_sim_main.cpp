@@ -35,6 +35,10 @@ int main(int argc, char** argv) {
         std::cout << kStbSimUsage;
         return 0;
     }
+    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "stb-sim " << ORVANE_VERSION << "\n";
+        return 0;
+    }
     if (!ParseSimOptions(argc, argv, options, strError)) {
         std::cerr << "stb-sim: " << strError << "\n" << kStbSimUsage;
         return 2;

@@ -18,7 +18,8 @@ const char kStbSimUsage[] =
     "  --corrupt-sent N     send block N once with a wrong checksum\n"
     "  --no-ack STEP        answer NO_ACKNOWLEDGE once at STEP: announce, tag, version, transfer\n"
     "  --line-end END       crlf (default), cr or lf\n"
-    "  --once               exit after the first finished transfer\n";
+    "  --once               exit after the first finished transfer\n"
+    "  --help, --version    show this help or the version, and exit\n";
 
 namespace {
 
@@ -51,23 +52,57 @@ bool ParseBlock(std::string_view text, int& nBlock) {
     return true;
 }
 
+bool Store(const std::string& value, std::string& target) {
+    target = value;
+    return true;
+}
+
+// The value of a named choice; false for a name the table does not hold.
+template <class T>
+bool Lookup(const std::map<std::string, T>& table, const std::string& name, T& value) {
+    const auto it = table.find(name);
+    if (it == table.end())
+        return false;
+    value = it->second;
+    return true;
+}
+
+const std::map<std::string, ENoAckStep> kSteps = {{"announce", ENoAckStep::Announce},
+                                                  {"tag", ENoAckStep::DirectionTag},
+                                                  {"version", ENoAckStep::Version},
+                                                  {"transfer", ENoAckStep::Transfer}};
+const std::map<std::string, std::string> kLineEnds = {{"crlf", "\r\n"}, {"cr", "\r"}, {"lf", "\n"}};
+
 } // namespace
 
 bool ParseSimOptions(int argc, const char* const* argv, SSimOptions& options,
                      std::string& strError) {
-    static const std::map<std::string, ENoAckStep> kSteps = {{"announce", ENoAckStep::Announce},
-                                                             {"tag", ENoAckStep::DirectionTag},
-                                                             {"version", ENoAckStep::Version},
-                                                             {"transfer", ENoAckStep::Transfer}};
-    static const std::map<std::string, std::string> kLineEnds = {
-        {"crlf", "\r\n"}, {"cr", "\r"}, {"lf", "\n"}};
+    // The options that take a value; each stores it and says whether it could.
+    using ValueParser = bool (*)(const std::string& value, SSimOptions& options);
+    static const std::map<std::string, ValueParser> kValueOptions = {
+        {"--save", [](const std::string& v, SSimOptions& o) { return Store(v, o.strSave); }},
+        {"--box-version",
+         [](const std::string& v, SSimOptions& o) { return Store(v, o.box.strVersion); }},
+        {"--flash-info",
+         [](const std::string& v, SSimOptions& o) { return ParseHex(v, o.box.flashInfo); }},
+        {"--corrupt-received",
+         [](const std::string& v, SSimOptions& o) {
+             return ParseBlock(v, o.box.nCorruptReceivedBlock);
+         }},
+        {"--corrupt-sent", [](const std::string& v,
+                              SSimOptions& o) { return ParseBlock(v, o.box.nCorruptSentBlock); }},
+        {"--no-ack",
+         [](const std::string& v, SSimOptions& o) { return Lookup(kSteps, v, o.box.noAckStep); }},
+        {"--line-end", [](const std::string& v,
+                          SSimOptions& o) { return Lookup(kLineEnds, v, o.box.strLineEnd); }},
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--once") {
             options.bOnce = true;
             continue;
         }
-        if (!arg.starts_with("--")) {
+        if (arg.size() < 2 || arg[0] != '-') {
             if (!options.strImage.empty()) {
                 strError = "only one image file";
                 return false;
@@ -75,29 +110,17 @@ bool ParseSimOptions(int argc, const char* const* argv, SSimOptions& options,
             options.strImage = arg;
             continue;
         }
+        const auto option = kValueOptions.find(arg);
+        if (option == kValueOptions.end()) {
+            strError = "unknown option " + arg;
+            return false;
+        }
         if (i + 1 >= argc) {
             strError = arg + " needs a value";
             return false;
         }
         const std::string value = argv[++i];
-        bool bGood = true;
-        if (arg == "--save")
-            options.strSave = value;
-        else if (arg == "--box-version")
-            options.box.strVersion = value;
-        else if (arg == "--flash-info")
-            bGood = ParseHex(value, options.box.flashInfo);
-        else if (arg == "--corrupt-received")
-            bGood = ParseBlock(value, options.box.nCorruptReceivedBlock);
-        else if (arg == "--corrupt-sent")
-            bGood = ParseBlock(value, options.box.nCorruptSentBlock);
-        else if (arg == "--no-ack" && kSteps.count(value))
-            options.box.noAckStep = kSteps.at(value);
-        else if (arg == "--line-end" && kLineEnds.count(value))
-            options.box.strLineEnd = kLineEnds.at(value);
-        else
-            bGood = false;
-        if (!bGood) {
+        if (!option->second(value, options)) {
             strError = "cannot use " + arg + " " + value;
             return false;
         }

@@ -1,5 +1,6 @@
 #include "cli_transfer.h"
 #include "image_files.h"
+#include "serial_port.h"
 
 #include <csignal>
 #include <ostream>
@@ -106,7 +107,10 @@ int RunTransferCommand(UINT nDirection, const std::string& strPort, const std::s
     case ETransferOutcome::Complete:
         break;
     case ETransferOutcome::NoPort:
+    case ETransferOutcome::NoAccess:
         err << "zdftool: cannot open the serial port " << strPort << "\n";
+        if (outcome == ETransferOutcome::NoAccess)
+            err << kSerialAccessHint << "\n";
         return kExitFailure;
     case ETransferOutcome::BadImage:
         err << "zdftool: " << strFile << " does not hold a whole transfer image\n";

@@ -163,7 +163,21 @@ inline constexpr SMenuItem kTransferMenuItems[] = {
     {"Conv Default Channel", ID_CONV_DEFAULT_CHANNEL},
     {"Conv TP List", ID_CONV_TP_LIST},
 };
+inline constexpr SMenuItem kHelpMenuItems[] = {
+    {"&Keyboard Shortcuts", ID_HELP_SHORTCUTS},
+    {"&About Orvane", ID_APP_ABOUT},
+};
 inline constexpr SMenuPopup kMainMenu[] = {
     {"&File", kFileMenuItems, std::size(kFileMenuItems)},
     {"&Transfer", kTransferMenuItems, std::size(kTransferMenuItems)},
+    {"&Help", kHelpMenuItems, std::size(kHelpMenuItems)},
+};
+
+// Keys that run a menu command from anywhere in the window.
+struct SAccelerator {
+    const char* pszKey; // as QKeySequence reads it
+    unsigned nId;
+};
+inline constexpr SAccelerator kAccelerators[] = {
+    {"F1", ID_HELP_SHORTCUTS},
 };

@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building and testing need, only when some are missing.
+# Installs the Debian 12 packages that building, testing and packaging need, only when some are
+# missing. The icon is rendered with rsvg-convert; the install test validates with the desktop,
+# AppStream, MIME and man tools; dpkg-dev computes the .deb's dependencies.
 set -euo pipefail
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-serialport-dev libqt6serialport6-dev
+    qt6-base-dev qt6-serialport-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang clang-format libclang-rt-14-dev ccache
     xvfb xauth fonts-liberation fonts-dejavu-core
+    librsvg2-bin desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db groff-base
+    dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -26,7 +26,7 @@ constexpr const char* kTabLabels[] = {
 
 } // namespace
 
-// The icon and other resources are compiled into the ui library.
+// The lamps and the other resources of res/orvane.qrc are compiled into the ui library.
 static void InitResources() {
     Q_INIT_RESOURCE(orvane);
 }
@@ -96,6 +96,8 @@ void CEditorDlg::CreateMenu() {
         if (popup.pItems == kTransferMenuItems)
             m_pTransferMenu = menu;
     }
+    for (const SAccelerator& accelerator : kAccelerators)
+        m_actions.at(accelerator.nId)->setShortcut(QKeySequence(accelerator.pszKey));
 }
 
 // The conversion commands are not for users: their menu entries go, their ids stay.
@@ -136,6 +138,8 @@ BOOL CEditorDlg::OnCommand(UINT nId) {
         {ID_EDIT_DELETE, &CEditorDlg::OnDelete},
         {ID_FLAGS_ENABLE, &CEditorDlg::OnEnableFlags},
         {ID_FLAGS_DISABLE, &CEditorDlg::OnDisableFlags},
+        {ID_APP_ABOUT, &CEditorDlg::OnAppAbout},
+        {ID_HELP_SHORTCUTS, &CEditorDlg::OnHelpShortcuts},
     };
     for (const SCommand& command : kCommands) {
         if (command.nId == nId) {

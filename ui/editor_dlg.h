@@ -4,7 +4,8 @@
 // (controls and resizing), editor_dlg_grid.cpp (the service grids), editor_dlg_tree.cpp (the
 // satellite / transponder tree), editor_dlg_panel.cpp (the panel beside it), editor_dlg_file.cpp
 // (the File menu), editor_dlg_transfer.cpp (the Transfer menu), editor_dlg_edit.cpp (the grids'
-// popup menu: cut, paste, delete, flags), editor_dlg_export.cpp (the firmware table export).
+// popup menu: cut, paste, delete, flags), editor_dlg_export.cpp (the firmware table export),
+// editor_dlg_help.cpp (the Help menu).
 #pragma once
 
 #include "channel_store.h"
@@ -132,6 +133,10 @@ class CEditorDlg : public QDialog {
     void OnTransferStbToPc();
     void OnTransferPcToStb();
 
+    // ---- Help menu (editor_dlg_help.cpp) -------------------------------------------------------
+    void OnAppAbout();
+    void OnHelpShortcuts();
+
     // The panel's bound texts.
     QString m_strSatName;
     QString m_strSatPosition;
@@ -173,6 +178,9 @@ class CEditorDlg : public QDialog {
 
     void OnInitDialog();
     void OnDoNothing();
+    // Every key the window answers, one "key<TAB>command" line each: the menu bar's Alt keys,
+    // then the shortcut of every action placed in the window, whoever added it.
+    QString ShortcutList() const;
     void OnCancel();
     void CreateMenu();
     void RemoveConversionCommands();

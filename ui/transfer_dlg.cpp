@@ -216,6 +216,7 @@ void CTransferDlg::OnSelchangePort() {
     m_nLogLines = 0;
 
     if (!OpenPort(nChosen)) {
+        const bool bDenied = m_port.IsAccessDenied(); // before the previous port is opened again
         if (IsPortNumber(nPrevious)) {
             AddLog(Format("Connection COM%d Error!!!", nChosen).toStdString());
             OpenPort(nPrevious);
@@ -223,6 +224,8 @@ void CTransferDlg::OnSelchangePort() {
         } else {
             AddLog("Connection Error!!!, Check the serial port.");
         }
+        if (bDenied)
+            AddLog(kSerialAccessHint);
     } else if (IsPortNumber(nPrevious)) {
         AddLog(Format("Disconnection COM%d", nPrevious).toStdString());
     }

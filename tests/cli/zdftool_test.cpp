@@ -62,6 +62,8 @@ TEST(ZdfToolArgs, UsageAndHelp) {
         {{"--help"}, ZDF_OK, "check FILE", ""},
         {{"help", "dump"}, ZDF_OK, "usage: zdftool dump FILE [--json]", ""},
         {{"frobnicate"}, ZDF_USAGE, "", "unknown command 'frobnicate'"},
+        {{"--frobnicate"}, ZDF_USAGE, "", "unknown option '--frobnicate'\n\nusage: zdftool"},
+        {{"--version"}, ZDF_OK, "zdftool " ORVANE_VERSION "\n", ""},
         {{"info"}, ZDF_USAGE, "", "no file given"},
         {{"check", "a.zdf", "b.zdf"}, ZDF_USAGE, "", "one file only"},
         {{"dump", "a.zdf", "--xml"}, ZDF_USAGE, "", "unknown option --xml"},

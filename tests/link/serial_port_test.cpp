@@ -1,4 +1,5 @@
 // CSerialPort and whole transfers over real pseudo-terminals, inside a Qt event loop.
+#include "../denied_device.h"
 #include "cli_transfer.h"
 #include "link_test_util.h"
 #include "pty_box.h"
@@ -126,6 +127,20 @@ TEST_F(SerialPort, OpenRulesForPortNumbers) {
     EXPECT_FALSE(port.Open(&owner, 2));
     EXPECT_FALSE(port.IsOpen());
     EXPECT_TRUE(owner.errors.empty());
+    // A device this user may not use is told apart from a missing one and from one that another
+    // port holds.
+    EXPECT_FALSE(port.IsAccessDenied());
+    {
+        CDeniedDevice denied;
+        Route(4, denied.Path());
+        EXPECT_FALSE(port.Open(&owner, 4));
+        EXPECT_TRUE(port.IsAccessDenied());
+    }
+    CSerialPort holder;
+    ASSERT_TRUE(holder.Open(&owner, 1));
+    EXPECT_FALSE(port.Open(&owner, 1));
+    EXPECT_FALSE(port.IsAccessDenied());
+    holder.Close();
     // Port zero opens the first that opens.
     Route(1, "/nonexistent/tty1");
     Route(3, pty.Path());

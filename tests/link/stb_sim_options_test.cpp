@@ -57,4 +57,8 @@ TEST(StbSimOptions, BadValuesAreRefusedWithTheirName) {
         EXPECT_FALSE(Parse(args, options, error)) << args[0];
         EXPECT_FALSE(error.empty()) << args[0];
     }
+    SSimOptions options;
+    std::string error;
+    EXPECT_FALSE(Parse({"--frobnicate"}, options, error));
+    EXPECT_EQ(error, "unknown option --frobnicate");
 }

@@ -1,8 +1,10 @@
 // zdftool's send and receive commands against the box on a pseudo-terminal.
+#include "../denied_device.h"
 #include "cli_transfer.h"
 #include "image_files.h"
 #include "link_test_util.h"
 #include "pty_box.h"
+#include "serial_port.h"
 #include "store_fill.h"
 
 #include <QFile>
@@ -107,7 +109,14 @@ TEST_F(TransferCommand, FailuresWriteNothingAndExitNonZero) {
 
     EXPECT_EQ(Run(DIRECTION_STB_TO_PC, "none.bin", "/nonexistent/tty"), 1);
     EXPECT_FALSE(Exists("none.bin"));
-    EXPECT_THAT(err.str(), HasSubstr("cannot open the serial port /nonexistent/tty"));
+    EXPECT_THAT(err.str(), HasSubstr("cannot open the serial port /nonexistent/tty\n"));
+    EXPECT_THAT(err.str(), Not(HasSubstr(kSerialAccessHint)));
+    {
+        CDeniedDevice denied; // a port this user may not use names the fix
+        EXPECT_EQ(Run(DIRECTION_STB_TO_PC, "none.bin", denied.Path()), 1);
+        EXPECT_THAT(err.str(), HasSubstr("cannot open the serial port " + denied.Path() + "\n" +
+                                         kSerialAccessHint + "\n"));
+    }
 
     OpenBox(boxImage);
     WriteAll("short.bin", std::vector<BYTE>(1000));

@@ -1,5 +1,7 @@
-// The File menu: Open of good and broken files, Save's question, Save As naming, write errors,
-// and a whole open / save as / read back of the sample database through the window.
+// The File menu: Open of good and broken files, the file named on the command line, Save's
+// question, Save As naming, write errors, and a whole open / save as / read back of the sample
+// database through the window.
+#include "command_line.h"
 #include "editor_dlg.h"
 #include "prompt.h"
 #include "resource.h"
@@ -67,6 +69,17 @@ class EditorFilesTest : public QObject {
         dlg.OnCommand(ID_FILE_OPEN);
         QCOMPARE(prompt.m_shown.back().text, kSample);
         QVERIFY(store.GetSatelliteCount() > 0);
+    }
+
+    // orvane FILE opens FILE; without one the window opens empty. (The answers to --help,
+    // --version and bad lines are checked on the program itself: check_command_lines.sh.)
+    void commandLineNamesTheFileToOpen() {
+        for (const auto& [args, file] : {std::pair(QStringList{"orvane", "a.zdf"}, "a.zdf"),
+                                         std::pair(QStringList{"orvane"}, "")}) {
+            const SCommandLine line = ParseCommandLine(args);
+            QCOMPARE(line.action, SCommandLine::EAction::OpenWindow);
+            QCOMPARE(line.strFile, QString::fromLatin1(file));
+        }
     }
 
     // Which files fail is the store's business: one of each way to fail or read. The window

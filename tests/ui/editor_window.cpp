@@ -50,7 +50,7 @@ class EditorWindowTest : public QObject {
     void titleAndIcon() {
         CEditorDlg dlg(m_prompt);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Orvane  v3.0.1"));
-        QVERIFY(!dlg.windowIcon().isNull());
+        QVERIFY(!dlg.windowIcon().pixmap(64).isNull()); // the icon is there, not just named
         QVERIFY(!(dlg.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(dlg.windowFlags() & Qt::WindowMinimizeButtonHint);
     }
@@ -58,13 +58,16 @@ class EditorWindowTest : public QObject {
     void menusAndTheirDataState() {
         CEditorDlg dlg(m_prompt);
         const QList<QAction*> menus = dlg.MenuBar().actions();
-        QCOMPARE(menus.size(), 2);
+        QCOMPARE(menus.size(), 3);
         QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
         QCOMPARE(menus[1]->text(), QStringLiteral("&Transfer"));
+        QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
         QCOMPARE(EntriesOf(menus[0]->menu()),
                  (QStringList{"&Open 32771", "&Save 32772", "Save &As ... 32773", "E&xit 32775"}));
         // The conversion commands and their separator are gone from the Transfer menu.
         QCOMPARE(EntriesOf(menus[1]->menu()), (QStringList{"&STB->PC 32776", "&PC->STB 32777"}));
+        QCOMPARE(EntriesOf(menus[2]->menu()),
+                 (QStringList{"&Keyboard Shortcuts 57670", "&About Orvane 57664"}));
         // Save, Save As and PC->STB need data; the rest are always there.
         const std::pair<UINT, bool> needsData[] = {{32771, false}, {32772, true},  {32773, true},
                                                    {32775, false}, {32776, false}, {32777, true}};
@@ -74,6 +77,36 @@ class EditorWindowTest : public QObject {
             for (const auto& [nId, bNeedsData] : needsData)
                 QCOMPARE(dlg.GetMenuAction(nId)->isEnabled(), !bNeedsData || step == TRUE);
         }
+    }
+
+    // About names the version and the licence; the shortcut list is read from the actions, so a
+    // shortcut added later is in it, and F1 shows it.
+    void helpMenu() {
+        CScriptedPrompt prompt;
+        CEditorDlg dlg(prompt);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QVERIFY(dlg.OnCommand(ID_APP_ABOUT));
+        auto* added = new QAction(QStringLiteral("&Frobnicate ..."), &dlg);
+        added->setShortcuts({QKeySequence(QStringLiteral("Ctrl+K")), QKeySequence::Delete});
+        dlg.addAction(added);
+        new QAction(QStringLiteral("Nowhere"), &dlg); // in no menu or widget: no key
+        QTest::keyClick(&dlg, Qt::Key_F1);
+        const std::vector<CScriptedPrompt::SShown>& shown = prompt.m_shown;
+        QCOMPARE(shown.size(), std::size_t(2));
+        QCOMPARE(shown[0].caption, QStringLiteral("About Orvane"));
+        QCOMPARE(shown[0].text,
+                 QStringLiteral("Orvane II " ORVANE_VERSION "\n\n"
+                                "Edits the channel database of a satellite and terrestrial set-top "
+                                "box, and moves it to and from the box over a serial cable.\n\n"
+                                "Licence: GNU General Public License, version 3 or later. There "
+                                "is no warranty."));
+        QCOMPARE(shown[1].caption, QStringLiteral("Keyboard Shortcuts"));
+        QCOMPARE(shown[1].text, QStringLiteral("Alt+F\tFile menu\nAlt+T\tTransfer menu\n"
+                                               "Alt+H\tHelp menu\nF1\tKeyboard Shortcuts\n"
+                                               "Ctrl+K\tFrobnicate\nDel\tFrobnicate"));
+        for (const auto& s : shown)
+            QCOMPARE(s.nType, MB_OK | MB_ICONINFORMATION);
     }
 
     // Each grid tab shows its grid alone; Append and Detail Info need services in the list.

@@ -1,6 +1,7 @@
 // The transfer dialog: connecting when it opens, choosing ports (good or missing), the port
 // list's edit field, Enter, the direction's captions and bars, the timers. Whole transfers, and
 // the port locked during them, are watched from the editor's Transfer menu (editor_transfer).
+#include "../denied_device.h"
 #include "controls.h"
 #include "prompt.h"
 #include "transfer_test_util.h"
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -95,22 +97,32 @@ class TransferDlgTest : public QObject {
         }
     }
 
-    // A port that cannot be opened falls back to the one in use, if any.
+    // A port that cannot be opened falls back to the one in use, if any; one that this user may
+    // not use also names the fix.
     void choosingAPort() {
         const UINT kUp = DIRECTION_STB_TO_PC, kDown = DIRECTION_PC_TO_STB;
         const QString kReady = QStringLiteral("Ready data transfer");
+        const QString kNoPort = QStringLiteral("Connection Error!!!, Check the serial port.");
         const struct {
             UINT nDirection;
             int nFrom, nTo, nKept;
             QList<int> boxes;
             QStringList log;
-        } cases[] = {{kUp, 0, 2, 0, {}, {"Connection Error!!!, Check the serial port."}},
+            bool bDenied = false; // the port chosen is one this user may not use
+        } cases[] = {{kUp, 0, 2, 0, {}, {kNoPort}},
                      {kUp, 1, 2, 1, {2}, {"Connection COM3 Error!!!", "Connection COM2", kReady}},
-                     {kDown, 0, 3, 3, {1, 4}, {"Disconnection COM1", "Connection COM4", kReady}}};
+                     {kDown, 0, 3, 3, {1, 4}, {"Disconnection COM1", "Connection COM4", kReady}},
+                     {kUp, 0, 2, 0, {}, {kNoPort, kSerialAccessHint}, true}};
         for (const auto& c : cases) {
             CTestPorts ports;
             for (int nPort : c.boxes)
                 ports.AddBox(UINT(nPort));
+            std::optional<CDeniedDevice> denied;
+            if (c.bDenied) {
+                denied.emplace();
+                qputenv("ORVANE_COM" + QByteArray::number(c.nTo + 1),
+                        QByteArray::fromStdString(denied->Path()));
+            }
             const bool bOpen = !c.boxes.isEmpty();
             SRun run;
             run.Run(c.nDirection, BYTE(c.nFrom), [&](CTransferDlg& dlg) {

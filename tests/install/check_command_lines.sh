@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The programs' command lines as a user types them: help, version, an unknown option.
+# usage: check_command_lines.sh VERSION ORVANE ZDFTOOL STB-SIM
+set -euo pipefail
+version=$1 orvane=$2 zdftool=$3 stbsim=$4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+holds() { [ -z "$2" ] || grep -qF -- "$2" "$1"; }
+
+# expect STATUS STDOUT-PART STDERR-PART COMMAND...: the command ends with STATUS and its output
+# holds each part (an empty part holds anywhere).
+expect() {
+    local status=$1 out=$2 err=$3 got=0
+    shift 3
+    "$@" >"$work/out" 2>"$work/err" </dev/null || got=$?
+    if [ "$got" != "$status" ] || ! holds "$work/out" "$out" || ! holds "$work/err" "$err"; then
+        echo "FAIL: $* -> status $got (want $status)" >&2
+        cat "$work/out" "$work/err" >&2
+        failures=$((failures + 1))
+    fi
+}
+
+# Help and version come before the window system: a platform that cannot start must not matter.
+nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb)
+expect 0 "orvane $version" "" "${nodisplay[@]}" "$orvane" --version
+expect 0 "--version" "" "${nodisplay[@]}" "$orvane" --help
+expect 0 "[FILE]" "" "${nodisplay[@]}" "$orvane" -h
+export QT_QPA_PLATFORM=offscreen
+expect 2 "" "Unknown option 'frobnicate'." "$orvane" --frobnicate
+expect 2 "" "Usage: $orvane [options] [FILE]" "$orvane" a.zdf b.zdf
+# The window system's own options are still taken.
+expect 0 "orvane $version" "" "$orvane" -platform offscreen --version
+
+expect 0 "zdftool $version" "" "$zdftool" --version
+expect 2 "" "usage: zdftool COMMAND" "$zdftool" --frobnicate
+expect 0 "stb-sim $version" "" "$stbsim" --version
+expect 2 "" "usage: stb-sim [options] [IMAGE]" "$stbsim" --frobnicate
+exit $((failures > 0))
