@@ -16,7 +16,6 @@ struct FileReport {
     WORD nHeaderLength = 0;
     bool bShifted = false; // "ZEPH": the blocks start one block further on
     int nDecodedBytes = 0; // image bytes the encoded part gave
-    bool bSatBlockAccepted = false;
     std::array<BlockState, kImageBlocks> blocks{};
 };
 
@@ -25,8 +24,8 @@ struct FileReport {
 bool LoadDataFile(const std::string& path, CChannelStore& store, FileReport& report,
                   std::string& error);
 
-// Empty when the file is sound; otherwise one line saying what is wrong with it.
-std::string CheckProblem(const FileReport& report);
+// Empty when the file is sound; otherwise one line saying what its reading dropped first.
+std::string CheckProblem(const CChannelStore& store);
 
 // Orbital position as the panel writes it: "19.2E", "5.0W".
 std::string FormatPosition(WORD wPosition);
