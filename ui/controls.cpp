@@ -61,6 +61,24 @@ void CTabCtrl::paintEvent(QPaintEvent* event) {
     QTabBar::paintEvent(event);
 }
 
+// ---- CTreeCtrl ------------------------------------------------------------------------------
+
+CTreeCtrl::CTreeCtrl(QWidget* parent) : QTreeWidget(parent) {
+    setHeaderHidden(true);
+    setRootIsDecorated(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+}
+
+QItemSelectionModel::SelectionFlags CTreeCtrl::selectionCommand(const QModelIndex& index,
+                                                                const QEvent* event) const {
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    const QItemSelectionModel::SelectionFlags command = QTreeWidget::selectionCommand(index, event);
+    return command.testFlag(QItemSelectionModel::Deselect) ? QItemSelectionModel::NoUpdate
+                                                           : command;
+}
+
 // ---- CSpinButtonCtrl ------------------------------------------------------------------------
 
 CSpinButtonCtrl::CSpinButtonCtrl(QWidget* parent)

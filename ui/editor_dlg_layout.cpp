@@ -30,13 +30,8 @@ QWidget* CEditorDlg::CreateControl(const SDlgItem& item) {
     switch (item.kind) {
     case EDlgItemKind::Tab:
         return m_pTab = new CTabCtrl(m_pClient);
-    case EDlgItemKind::Tree: {
-        m_pTree = new QTreeWidget(m_pClient);
-        m_pTree->setHeaderHidden(true);
-        m_pTree->setRootIsDecorated(true);
-        m_pTree->setSelectionBehavior(QAbstractItemView::SelectRows);
-        return m_pTree;
-    }
+    case EDlgItemKind::Tree:
+        return m_pTree = new CTreeCtrl(m_pClient);
     case EDlgItemKind::Grid:
         return new CMSFlexGrid(m_pClient);
     case EDlgItemKind::GroupBox:
