@@ -32,9 +32,12 @@ class CTabCtrl : public QTabBar {
     Q_OBJECT
   public:
     explicit CTabCtrl(QWidget* parent = nullptr);
+    // The height of the row of tabs at the top.
+    int TabRowHeight() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void tabLayoutChange() override;
 };
 
 // The tree control. An item stays selected until another one is chosen: neither a click on

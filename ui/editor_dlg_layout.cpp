@@ -99,8 +99,11 @@ void CEditorDlg::CreateControls() {
         GetDlgItem(nId)->hide();
 
     const QSize client(units.X(kMainDialogWidth), units.Y(kMainDialogHeight));
-    resize(client.width(), client.height() + m_pMenuBar->sizeHint().height());
+    const int nMenuHeight = m_pMenuBar->sizeHint().height();
+    resize(client.width(), client.height() + nMenuHeight);
     OnSize(SIZE_RESTORED, client.width(), client.height());
+    // Smaller, the layout would stop moving the controls and leave some out of reach.
+    setMinimumSize(kMinLayoutRight, kMinLayoutBottom + nMenuHeight);
 }
 
 QWidget* CEditorDlg::GetDlgItem(int nId) const {
