@@ -48,6 +48,20 @@ Bytes WithBadBlock(Bytes image, int nBlock) {
     return image;
 }
 
+// A count field set to `count`, the block's checksum made to match again.
+Bytes WithCount(Bytes image, int nBlock, int nAt, int count) {
+    BYTE* block = image.data() + nBlock * kBlockSize;
+    block[nAt] = static_cast<BYTE>(count >> 8);
+    block[nAt + 1] = static_cast<BYTE>(count);
+    CChannelStore().WriteBlock(0, block); // a store without an image only sets the checksum
+    return image;
+}
+
+Bytes WithEmptyBlock(Bytes image, int nBlock) {
+    std::fill_n(image.begin() + nBlock * kBlockSize, kBlockSize, 0);
+    return image;
+}
+
 Bytes Prefix(const Bytes& bytes, size_t n) {
     return Bytes(bytes.begin(), bytes.begin() + std::min(n, bytes.size()));
 }
@@ -77,6 +91,9 @@ std::vector<NamedFile> MakeTestDataFiles() {
         {"bad_chunk.zdf", badChunk},
         {"bad_block0.zdf", MakeDataFile(DefaultHeader(), WithBadBlock(image, 0))},
         {"bad_service_block.zdf", MakeDataFile(DefaultHeader(), WithBadBlock(image, 8))},
+        // Every block verifies, yet the networks and the services after block 8 are lost.
+        {"dropped_sections.zdf",
+         MakeDataFile(DefaultHeader(), WithEmptyBlock(WithCount(image, 1, 4092, 205), 8))},
         {"truncated.zdf", Prefix(sample, sample.size() / 2)},
         {"shifted_zeph.zdf", MakeDataFile(WithMagic(DefaultHeader(), "ZEPH"), Shifted(image))},
         {"foreign_header.zdf", MakeDataFile(foreignHeader, image)},

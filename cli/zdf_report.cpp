@@ -12,25 +12,9 @@
 
 namespace {
 
-struct Section {
-    const char* name;
-    int first;
-    int last;
-};
-constexpr Section kSections[] = {
-    {"satellites", 0, 0}, {"networks", 1, 2}, {"transponders", 3, 6}, {"services", 7, 50}};
-
 constexpr const char* kListTitles[kListCount] = {"Satellite TV", "Satellite radio",
                                                  "Terrestrial TV", "Terrestrial radio"};
 constexpr const char* kListKeys[kListCount] = {"sat_tv", "sat_radio", "terr_tv", "terr_radio"};
-
-const Section& SectionOf(int nBlock) {
-    for (const Section& s : kSections) {
-        if (nBlock <= s.last)
-            return s;
-    }
-    return kSections[std::size(kSections) - 1];
-}
 
 const char* StateText(BlockState state) {
     switch (state) {
@@ -86,20 +70,14 @@ bool AllZero(const BYTE* p, UINT n) {
 // The parse reads a section's blocks until the first one that does not verify; blocks that
 // verify after it are never read.
 void MarkUnreadBlocks(FileReport& report) {
-    for (const Section& s : kSections) {
+    for (const SImageSection& s : kImageSections) {
         bool bEnded = false;
-        for (int b = s.first; b <= s.last; ++b) {
+        for (int b = s.nFirstBlock; b < s.nFirstBlock + s.nBlocks; ++b) {
             if (bEnded && report.blocks[b] == BlockState::Ok)
                 report.blocks[b] = BlockState::Unread;
             bEnded = bEnded || report.blocks[b] != BlockState::Ok;
         }
     }
-}
-
-bool IsSatelliteBlock(const BYTE* block) {
-    const int version = block[4093] & 3;
-    const bool bCounted = (block[4093] & 0x0F) == 1 || block[4091] != 0;
-    return block[4092] == 0xAC && (version == 1 || version == 2) && bCounted;
 }
 
 void InspectBlocks(CChannelStore& store, const std::vector<BYTE>& image, FileReport& report) {
@@ -118,8 +96,6 @@ void InspectBlocks(CChannelStore& store, const std::vector<BYTE>& image, FileRep
     }
     store.FreeImage();
     MarkUnreadBlocks(report);
-    report.bSatBlockAccepted =
-        report.blocks[0] == BlockState::Ok && IsSatelliteBlock(image.data() + shift);
 }
 
 std::string BlockSummary(const FileReport& report) {
@@ -256,24 +232,9 @@ bool LoadDataFile(const std::string& path, CChannelStore& store, FileReport& rep
     return true;
 }
 
-std::string CheckProblem(const FileReport& report) {
-    if (report.nDecodedBytes < static_cast<int>(kImageBufferSize))
-        return Printf("the file is truncated: its image holds %d of %u bytes", report.nDecodedBytes,
-                      kImageBufferSize);
-    if (report.blocks[0] == BlockState::Bad)
-        return "block 0 (satellites) fails its checksum: the file holds no channels";
-    if (report.blocks[0] != BlockState::Ok)
-        return "block 0 (satellites) is empty: the file holds no channels";
-    if (!report.bSatBlockAccepted)
-        return "block 0 is not a satellite block: the file holds no channels";
-    for (int b = 0; b < kImageBlocks; ++b) {
-        if (report.blocks[b] == BlockState::Bad)
-            return Printf("block %d (%s) fails its checksum", b, SectionOf(b).name);
-        if (report.blocks[b] == BlockState::Unread)
-            return Printf("block %d (%s) is never read: an earlier block of its section ends it", b,
-                          SectionOf(b).name);
-    }
-    return {};
+std::string CheckProblem(const CChannelStore& store) {
+    const std::vector<SReadFinding>& findings = store.GetReadFindings();
+    return findings.empty() ? std::string() : ReadFindingText(findings.front());
 }
 
 void WriteInfo(std::ostream& out, const CChannelStore& store, const FileReport& report) {
@@ -290,6 +251,8 @@ void WriteInfo(std::ostream& out, const CChannelStore& store, const FileReport& 
         out << Printf("%-19s", label.c_str()) << store.GetServiceCount(list) << "\n";
     }
     out << "Blocks:            " << BlockSummary(report) << "\n";
+    for (const SReadFinding& finding : store.GetReadFindings())
+        out << "Warning:           " << ReadFindingText(finding) << "\n";
 }
 
 void WriteDumpText(std::ostream& out, const CChannelStore& store) {

@@ -17,7 +17,6 @@ struct FileReport {
     WORD nHeaderLength = 0;
     bool bShifted = false; // "ZEPH": the blocks start one block further on
     int nDecodedBytes = 0; // image bytes the encoded part gave
-    bool bSatBlockAccepted = false;
     std::array<BlockState, kImageBlocks> blocks{};
 };
 
@@ -26,8 +25,8 @@ struct FileReport {
 bool LoadDataFile(const std::string& path, CChannelStore& store, FileReport& report,
                   std::string& error);
 
-// Empty when the file is sound; otherwise one line saying what is wrong with it.
-std::string CheckProblem(const FileReport& report);
+// Empty when the file is sound; otherwise one line saying what its reading dropped first.
+std::string CheckProblem(const CChannelStore& store);
 
 void WriteInfo(std::ostream& out, const CChannelStore& store, const FileReport& report);
 void WriteDumpText(std::ostream& out, const CChannelStore& store);

@@ -32,15 +32,17 @@ int RunReceive(Args args, std::ostream& out, std::ostream& err);
 constexpr Command kCommands[] = {
     {"info", "FILE", "header, record counts and image blocks of a data file",
      "Shows the header magic and length, the number of satellites, transponders, MUXes,\n"
-     "networks and services in each list, and the state of each image block.\n",
+     "networks and services in each list, the state of each image block, and a warning for\n"
+     "each thing that reading the file drops.\n",
      RunInfo},
     {"dump", "FILE [--json]", "every record of a data file, as text or JSON",
      "Lists satellites, transponders, MUXes, networks and the four service lists.\n"
      "  --json   write one JSON document instead (names read as Latin-1)\n",
      RunDump},
-    {"check", "FILE", "exit 0 when the file reads and every block in use verifies",
-     "Exits with 0 when the file reads and every image block in use verifies; otherwise\n"
-     "prints one line saying why and exits with 1.\n",
+    {"check", "FILE", "exit 0 when reading the file drops nothing",
+     "Exits with 0 when the file reads whole: every section to its end, every record taken.\n"
+     "Otherwise prints one line naming the section and what reading drops, and exits with 1\n"
+     "('info' lists every such warning).\n",
      RunCheck},
     {"send", "PORT FILE", "send a database to the box over a serial port",
      "Sends FILE to the box: a data file (.zdf) or a bare 208896-byte image. PORT is COM1\n"
@@ -186,9 +188,9 @@ int RunDump(Args args, std::ostream& out, std::ostream& err) {
 int RunCheck(Args args, std::ostream& out, std::ostream& err) {
     return RunFileCommand("check", args, out, err, {},
                           [](const std::string& path, const std::vector<std::string>&,
-                             const CChannelStore&, const FileReport& report, std::ostream& toOut,
+                             const CChannelStore& store, const FileReport&, std::ostream& toOut,
                              std::ostream& toErr) {
-                              const std::string problem = CheckProblem(report);
+                              const std::string problem = CheckProblem(store);
                               if (!problem.empty()) {
                                   toErr << path << ": " << problem << "\n";
                                   return int(ZDF_FAILED);

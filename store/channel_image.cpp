@@ -7,15 +7,15 @@
 namespace {
 
 constexpr int kChecksumAt = 4094;
-constexpr int kNetworksPerBlock = 204;
-constexpr int kTpPerBlock = 340;
-constexpr int kServicesPerBlock = 92;
-constexpr int kFirstNetworkBlock = 1;
-constexpr int kFirstTpBlock = 3;
-constexpr int kTpBlocks = 4;
-constexpr int kFirstServiceBlock = 7;
-constexpr int kServiceBlocks = 44;
-constexpr int kImageServices = kServiceBlocks * kServicesPerBlock; // 4048
+constexpr const SImageSection& kSatSection = ImageSection(EImageSection::Satellites);
+constexpr const SImageSection& kNetSection = ImageSection(EImageSection::Networks);
+constexpr const SImageSection& kTpSection = ImageSection(EImageSection::Transponders);
+constexpr const SImageSection& kSvcSection = ImageSection(EImageSection::Services);
+static_assert(kSatSection.nRecordSize == sizeof(SSAT_INFO));
+static_assert(kNetSection.nRecordSize == sizeof(SNET_INFO));
+static_assert(kTpSection.nRecordSize == sizeof(STP_INFO));
+static_assert(kSvcSection.nRecordSize == sizeof(SSVC_INFO));
+constexpr int kImageServices = kSvcSection.nBlocks * kSvcSection.nPerBlock; // 4048
 
 // Block 0 layout.
 constexpr int kSatRecordsAt = 32;
@@ -50,9 +50,10 @@ WORD BlockChecksum(const BYTE* block) {
 // Packs fixed-size records into consecutive blocks of one section.
 class SectionWriter {
   public:
-    SectionWriter(CChannelStore& store, int firstBlock, int blocks, int perBlock, int recordSize)
-        : m_store(store), m_nBlock(firstBlock), m_nEnd(firstBlock + blocks), m_nPerBlock(perBlock),
-          m_nRecordSize(recordSize) {}
+    SectionWriter(CChannelStore& store, const SImageSection& section)
+        : m_store(store), m_nBlock(section.nFirstBlock),
+          m_nEnd(section.nFirstBlock + section.nBlocks), m_nPerBlock(section.nPerBlock),
+          m_nRecordSize(section.nRecordSize) {}
 
     bool Full() const { return m_nBlock >= m_nEnd; }
 
@@ -103,31 +104,81 @@ class SectionWriter {
     bool m_bTwoCounts = false;
 };
 
-enum class SectionEnd { Complete, BadBlock, Overflow };
+bool AllZero(const BYTE* p, std::size_t n) {
+    return std::all_of(p, p + n, [](BYTE b) { return b == 0; });
+}
+
+// A block of zeros, or one past the end of the image: how every section ends.
+bool IsEmptyBlock(const CChannelStore& store, UINT offset) {
+    Block block{};
+    store.VerifyBlock(offset, block.data()); // copies what the image holds there
+    return AllZero(block.data(), kBlockSize);
+}
+
+// The first block of the section from nFrom on that holds data; -1 when there is none.
+int FirstBlockWithData(const CChannelStore& store, UINT shift, const SImageSection& section,
+                       int nFrom) {
+    for (int b = nFrom; b < section.nFirstBlock + section.nBlocks; ++b) {
+        if (!IsEmptyBlock(store, shift + BlockOffset(b)))
+            return b;
+    }
+    return -1;
+}
+
+struct SSectionEnd {
+    enum { Complete, Unverified, Overflow } how = Complete;
+    int nBlock = 0; // the block that ended the section
+    int nCount = 0; // the count it claimed
+};
 
 int SingleCount(const BYTE* block) {
     return ReadBigEndian(block + 4092);
 }
 
-// Hands the records of one section to `handle`, block by block. A block that fails its
-// checksum ends the section quietly; a count larger than a block holds ends it as Overflow.
+// Hands the records of one section to handle(rec, block), block by block. A block that does
+// not verify ends the section, and so does a count larger than a block holds; data after a
+// block's last counted record is not read.
 template <class Rec, class CountOf, class Handle>
-SectionEnd ReadSection(const CChannelStore& store, UINT shift, int firstBlock, int blocks,
-                       int perBlock, CountOf countOf, Handle handle) {
+SSectionEnd ReadSection(const CChannelStore& store, UINT shift, const SImageSection& section,
+                        std::vector<SReadFinding>& findings, CountOf countOf, Handle handle) {
     Block block{};
-    for (int b = firstBlock; b < firstBlock + blocks; ++b) {
+    for (int b = section.nFirstBlock; b < section.nFirstBlock + section.nBlocks; ++b) {
         if (!store.VerifyBlock(shift + BlockOffset(b), block.data()))
-            return SectionEnd::BadBlock;
+            return {SSectionEnd::Unverified, b};
         const int count = countOf(block.data());
-        if (count > perBlock)
-            return SectionEnd::Overflow;
+        if (count > section.nPerBlock)
+            return {SSectionEnd::Overflow, b, count};
         for (int i = 0; i < count; ++i) {
             Rec rec;
             std::memcpy(&rec, block.data() + i * sizeof(Rec), sizeof rec);
-            handle(rec);
+            handle(rec, b);
+        }
+        if (!AllZero(block.data() + count * sizeof(Rec), (section.nPerBlock - count) * sizeof(Rec)))
+            findings.push_back({EReadFinding::BeyondCount, section.id, b, b, count});
+    }
+    return {};
+}
+
+// An empty block ends a section as the builder ends every one; anything else drops records.
+void NoteSectionEnd(const CChannelStore& store, UINT shift, const SImageSection& section,
+                    const SSectionEnd& end, std::vector<SReadFinding>& findings) {
+    if (end.how == SSectionEnd::Overflow) {
+        findings.push_back(
+            {EReadFinding::CountTooHigh, section.id, end.nBlock, end.nBlock, end.nCount});
+    } else if (end.how == SSectionEnd::Unverified) {
+        if (!IsEmptyBlock(store, shift + BlockOffset(end.nBlock))) {
+            findings.push_back({EReadFinding::BlockBad, section.id, end.nBlock, end.nBlock});
+        } else if (const int next = FirstBlockWithData(store, shift, section, end.nBlock + 1);
+                   next >= 0) {
+            findings.push_back({EReadFinding::BlockUnread, section.id, next, next, end.nBlock});
         }
     }
-    return SectionEnd::Complete;
+}
+
+// One more record of a kind the reader drops.
+void NoteRecord(std::vector<SReadFinding>& findings, EReadFinding kind, EImageSection section,
+                int nBlock, int nValue = 0) {
+    NoteReadFinding(findings, {kind, section, nBlock, nBlock, nValue, 1});
 }
 
 } // namespace
@@ -218,10 +269,10 @@ void CChannelStore::BuildSatelliteSection() {
 
 void CChannelStore::BuildNetworkSection() {
     Block block{};
-    for (int b = 0; b < 2; ++b) {
-        const int first = b * kNetworksPerBlock;
-        const int count = std::clamp(m_nNetCount - first, 0, kNetworksPerBlock);
-        const UINT offset = BlockOffset(kFirstNetworkBlock + b);
+    for (int b = 0; b < kNetSection.nBlocks; ++b) {
+        const int first = b * kNetSection.nPerBlock;
+        const int count = std::clamp(m_nNetCount - first, 0, kNetSection.nPerBlock);
+        const UINT offset = BlockOffset(kNetSection.nFirstBlock + b);
         if (b == 1 && count == 0) {
             WriteEmptyBlock(offset, block.data());
             continue;
@@ -234,7 +285,7 @@ void CChannelStore::BuildNetworkSection() {
 }
 
 void CChannelStore::BuildTransponderSection() {
-    SectionWriter writer(*this, kFirstTpBlock, kTpBlocks, kTpPerBlock, sizeof(STP_INFO));
+    SectionWriter writer(*this, kTpSection);
     // Every stored MUX, whatever its slot: MUX indexes need not run without gaps.
     for (const STP_INFO& mux : m_muxes) {
         if (mux.tpid != 0)
@@ -258,8 +309,7 @@ void CChannelStore::BuildServiceSection() {
         satRadioRows = std::max(0, kImageServices - terrRows - satTvRows);
         satTvRows = std::min(satTvRows, kImageServices - terrRows);
     }
-    SectionWriter writer(*this, kFirstServiceBlock, kServiceBlocks, kServicesPerBlock,
-                         sizeof(SSVC_INFO));
+    SectionWriter writer(*this, kSvcSection);
     writer.SetTwoCounts();
     const auto addRows = [&](BYTE nList, int rows, bool radio) {
         for (int i = 0; i < rows; ++i) {
@@ -282,71 +332,137 @@ BOOL CChannelStore::ParseImage(BOOL bShifted) {
     ClearTransponders();
     ClearSatellites();
     ClearMuxes();
-    Block block{};
+    m_readFindings.clear();
     const UINT shift = bShifted ? kBlockSize : 0;
-    if (!VerifyBlock(shift, block.data()) || block[4092] != kSatSectionMagic)
+    if (!ReadSatelliteBlock(shift))
         return FALSE;
-    const int version = block[4093] & 3;
-    if (version != 1 && version != 2)
-        return FALSE;
-    int records = (block[4093] & 0x0F) == 1 ? kMaxSatellites : block[4091];
-    if (records == 0)
-        return FALSE;
-    records = std::min(records, kMaxSatellites) - 1;
-    ParseSatellites(block.data(), records);
     ParseNetworks(shift);
-    ParseTransponders(shift);
-    if (m_nTpTotal == 0)
+    const bool bCountsFit = ParseTransponders(shift);
+    if (m_nTpTotal == 0) {
+        // Without transponders no service is read; a count past a block's room said so already.
+        if (bCountsFit &&
+            FirstBlockWithData(*this, shift, kSvcSection, kSvcSection.nFirstBlock) >= 0)
+            m_readFindings.push_back({EReadFinding::NoTransponders, EImageSection::Services,
+                                      kSvcSection.nFirstBlock, kSvcSection.nFirstBlock});
         return FALSE;
+    }
     ParseServices(shift);
     Rebuild();
     return TRUE;
 }
 
-void CChannelStore::ParseSatellites(const BYTE* block, int records) {
-    for (int k = 1; k <= records; ++k) {
+// Block 0 must verify and carry the satellite section's mark, a known version and a count;
+// otherwise the image gives nothing.
+bool CChannelStore::ReadSatelliteBlock(UINT shift) {
+    Block storage{};
+    BYTE* block = storage.data();
+    const auto reject = [this](EReadFinding kind, int nValue = 0) {
+        m_readFindings.push_back({kind, EImageSection::Satellites, 0, 0, nValue});
+        return false;
+    };
+    if (!VerifyBlock(shift, block))
+        return reject(IsEmptyBlock(*this, shift) ? EReadFinding::BlockEmpty
+                                                 : EReadFinding::BlockBad);
+    if (block[4092] != kSatSectionMagic)
+        return reject(EReadFinding::SatMark, block[4092]);
+    const int version = block[4093] & 3;
+    if (version != 1 && version != 2)
+        return reject(EReadFinding::SatVersion, version);
+    const int count = (block[4093] & 0x0F) == 1 ? kMaxSatellites : block[4091];
+    if (count == 0)
+        return reject(EReadFinding::SatNoCount);
+    ParseSatellites(block, std::min(count, kMaxSatellites));
+    return true;
+}
+
+// Record 0 is TERRESTRIAL; records 1 to count - 1 are the satellites. An all-zero record is an
+// unused slot.
+void CChannelStore::ParseSatellites(const BYTE* block, int count) {
+    for (int k = 1; k < count; ++k) {
         SSAT_INFO sat;
         std::memcpy(&sat, block + k * sizeof(SSAT_INFO), sizeof sat);
-        if (sat.bIndex < kFirstSatIndex || sat.bIndex > kMaxSatellites)
+        if (sat.bIndex < kFirstSatIndex || sat.bIndex > kMaxSatellites) {
+            if (!AllZero(block + k * sizeof(SSAT_INFO), sizeof(SSAT_INFO)))
+                NoteRecord(m_readFindings, EReadFinding::SatIndex, EImageSection::Satellites, 0,
+                           sat.bIndex);
             continue;
+        }
         // Services name satellites by place; keep the record's index in step with its slot.
         sat.bIndex = static_cast<BYTE>(m_nSatCount + kFirstSatIndex);
         m_satellites[m_nSatCount++] = sat;
     }
+    if (!AllZero(block + count * sizeof(SSAT_INFO), (kMaxSatellites - count) * sizeof(SSAT_INFO)))
+        m_readFindings.push_back(
+            {EReadFinding::BeyondCount, EImageSection::Satellites, 0, 0, count});
     std::copy_n(block + kSatOrderAt, kSatOrderSize, m_satOrder.begin());
     m_nSatOrderCount = std::min<WORD>(block[kSatOrderCountAt], kSatOrderSize);
     std::copy_n(block + kSatExtraAt, kSatExtraSize, m_satExtra.begin());
 }
 
 void CChannelStore::ParseNetworks(UINT shift) {
-    const auto add = [this](const SNET_INFO& net) { AddNetwork(net); };
-    if (ReadSection<SNET_INFO>(*this, shift, kFirstNetworkBlock, 2, kNetworksPerBlock, SingleCount,
-                               add) == SectionEnd::Overflow)
+    const auto add = [this](const SNET_INFO& net, int) { AddNetwork(net); };
+    const SSectionEnd end =
+        ReadSection<SNET_INFO>(*this, shift, kNetSection, m_readFindings, SingleCount, add);
+    NoteSectionEnd(*this, shift, kNetSection, end, m_readFindings);
+    if (end.how == SSectionEnd::Overflow)
         ClearNetworks();
 }
 
-void CChannelStore::ParseTransponders(UINT shift) {
-    const auto add = [this](STP_INFO tp) {
-        if (tp.satid == kTerrestrialSatIndex)
-            AddMux(tp);
-        else
-            AddTransponder(tp, 0);
+bool CChannelStore::ParseTransponders(UINT shift) {
+    const auto drop = [this](EReadFinding kind, int nBlock, int nValue = 0) {
+        NoteRecord(m_readFindings, kind, EImageSection::Transponders, nBlock, nValue);
     };
-    if (ReadSection<STP_INFO>(*this, shift, kFirstTpBlock, kTpBlocks, kTpPerBlock, SingleCount,
-                              add) == SectionEnd::Overflow)
-        ClearTransponders();
+    const auto add = [&](STP_INFO tp, int nBlock) {
+        if (tp.satid == kTerrestrialSatIndex) {
+            const bool bRepeated = GetMux(tp.tpid) != nullptr;
+            if (!AddMux(tp))
+                drop(EReadFinding::MuxIndex, nBlock, tp.tpid);
+            else if (bRepeated)
+                drop(EReadFinding::MuxRepeated, nBlock, tp.tpid);
+        } else if (AddTransponder(tp, 0) == TP_REFUSED) {
+            if (IsValidSatellite(tp.satid))
+                drop(EReadFinding::TpLimit, nBlock);
+            else
+                drop(EReadFinding::TpSatellite, nBlock, tp.satid);
+        }
+    };
+    const SSectionEnd end =
+        ReadSection<STP_INFO>(*this, shift, kTpSection, m_readFindings, SingleCount, add);
+    NoteSectionEnd(*this, shift, kTpSection, end, m_readFindings);
+    if (end.how != SSectionEnd::Overflow)
+        return true;
+    ClearTransponders();
+    return false;
 }
 
 void CChannelStore::ParseServices(UINT shift) {
-    const auto add = [this](const SSVC_INFO& svc) {
-        if (svc.bSatIndex == kTerrestrialSatIndex)
-            AddTerrService(ADD_APPEND_IMAGE, svc);
-        else if (svc.wNumber <= kMaxSatServices)
-            AddSatService(ADD_APPEND, svc);
+    const auto drop = [this](EReadFinding kind, int nBlock, int nValue = 0) {
+        NoteRecord(m_readFindings, kind, EImageSection::Services, nBlock, nValue);
+    };
+    const auto add = [&](const SSVC_INFO& svc, int nBlock) {
+        const bool bTerrestrial = svc.bSatIndex == kTerrestrialSatIndex;
+        if (!bTerrestrial && svc.wNumber > kMaxSatServices) {
+            drop(EReadFinding::SvcNumber, nBlock, svc.wNumber);
+            return;
+        }
+        const BYTE result =
+            bTerrestrial ? AddTerrService(ADD_APPEND_IMAGE, svc) : AddSatService(ADD_APPEND, svc);
+        if (result != SVC_REFUSED) {
+            if (svc.wFlags & FLAG_DELETED) // the rebuild at the end of the parse drops it
+                drop(EReadFinding::SvcDeleted, nBlock);
+        } else if (!bTerrestrial && !IsValidSatellite(svc.bSatIndex)) {
+            drop(EReadFinding::SvcSatellite, nBlock, svc.bSatIndex);
+        } else if (!bTerrestrial && svc.bTpIndex == 0) {
+            drop(EReadFinding::SvcTransponder, nBlock);
+        } else {
+            drop(EReadFinding::SvcListFull, nBlock,
+                 bTerrestrial ? kMaxTerrServices : kMaxSatServices);
+        }
     };
     const auto tvPlusRadio = [](const BYTE* block) {
         return ReadBigEndian(block + 4090) + ReadBigEndian(block + 4092);
     };
-    ReadSection<SSVC_INFO>(*this, shift, kFirstServiceBlock, kServiceBlocks, kServicesPerBlock,
-                           tvPlusRadio, add);
+    const SSectionEnd end =
+        ReadSection<SSVC_INFO>(*this, shift, kSvcSection, m_readFindings, tvPlusRadio, add);
+    NoteSectionEnd(*this, shift, kSvcSection, end, m_readFindings);
 }

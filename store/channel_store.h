@@ -2,6 +2,7 @@
 // network names and the four service lists with the index arrays the grids show.
 #pragma once
 
+#include "read_findings.h"
 #include "records.h"
 
 #include <array>
@@ -148,6 +149,9 @@ class CChannelStore {
     BOOL SetImage(const BYTE* p, UINT n);
     BOOL FreeImage();
     BOOL ParseImage(BOOL bShifted);
+    // What the last ParseImage (or ReadDataFile) dropped, or where it stopped before a
+    // section's end, in reading order; empty when it read everything the image holds.
+    const std::vector<SReadFinding>& GetReadFindings() const { return m_readFindings; }
     void BuildSatelliteSection();
     void BuildNetworkSection();
     void BuildTransponderSection();
@@ -202,9 +206,12 @@ class CChannelStore {
                          const std::array<WORD, kMaxSatellites + 2>& radioAppearance);
     void RebuildNetworks(const std::array<bool, kMaxNetworks + 1>& usedNetworks);
     // Section parsers; `shift` is 4096 for an image whose blocks start one block later.
-    void ParseSatellites(const BYTE* block, int records);
+    // Block 0: false when it is rejected and the image gives nothing.
+    bool ReadSatelliteBlock(UINT shift);
+    void ParseSatellites(const BYTE* block, int count);
     void ParseNetworks(UINT shift);
-    void ParseTransponders(UINT shift);
+    // False when a block's count is past its room: every transponder is dropped.
+    bool ParseTransponders(UINT shift);
     void ParseServices(UINT shift);
     void AllocateImage();
 
@@ -224,6 +231,7 @@ class CChannelStore {
     WORD m_nMuxCount = 0;
     std::string m_strPath;
     std::string m_strLastFileError;
+    std::vector<SReadFinding> m_readFindings;
     std::unique_ptr<BYTE[]> m_pImage; // the image while a build, parse, read or write runs
     UINT m_nImageSize = 0;
 };

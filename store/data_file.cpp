@@ -81,14 +81,18 @@ BOOL CChannelStore::ReadDataBytes(const BYTE* pFile, UINT nFileLength) {
     if ((nEncoded > 0 && encoded == nullptr) || image == nullptr)
         return fail("not enough memory to read the file");
     std::copy_n(pFile + m_nHeaderLength, nEncoded, encoded.get());
-    if (DecodeImage(encoded.get(), static_cast<int>(nEncoded), image.get()) == 0)
+    const int nDecoded = DecodeImage(encoded.get(), static_cast<int>(nEncoded), image.get());
+    if (nDecoded == 0)
         return fail("the channel data is damaged or missing");
 
-    // A shifted image is read up to 0x34000 bytes in; the whole buffer covers that.
+    // A shifted image is read up to 0x34000 bytes in; the whole buffer covers that. An image
+    // that does not parse leaves the store empty; the findings say why.
     m_pImage = std::move(image);
     m_nImageSize = kImageBufferSize;
-    ParseImage(nHeaderKind ==
-               HEADER_SHIFTED); // an image that does not parse leaves the store empty
+    ParseImage(nHeaderKind == HEADER_SHIFTED);
+    if (nDecoded < static_cast<int>(kImageBufferSize))
+        m_readFindings.insert(m_readFindings.begin(), {EReadFinding::ImageShort,
+                                                       EImageSection::Satellites, 0, 0, nDecoded});
     FreeImage();
     m_strLastFileError.clear();
     return TRUE;

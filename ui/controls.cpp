@@ -46,12 +46,16 @@ CTabCtrl::CTabCtrl(QWidget* parent) : QTabBar(parent) {
     setExpanding(false);
 }
 
+int CTabCtrl::TabRowHeight() const {
+    return count() > 0 ? tabRect(0).height() : 0;
+}
+
 void CTabCtrl::paintEvent(QPaintEvent* event) {
     {
         QStylePainter painter(this);
         QStyleOptionTabWidgetFrame frame;
         frame.initFrom(this);
-        const int nTabHeight = count() > 0 ? tabRect(0).height() : 0;
+        const int nTabHeight = TabRowHeight();
         frame.rect = rect().adjusted(0, nTabHeight - 1, 0, 0);
         frame.shape = shape();
         frame.tabBarSize = QSize(width(), nTabHeight);
@@ -59,6 +63,39 @@ void CTabCtrl::paintEvent(QPaintEvent* event) {
         painter.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
     }
     QTabBar::paintEvent(event);
+}
+
+// The scroll buttons that show when the tabs do not fit are placed for a tab bar as tall as this
+// one, the whole page: they go at the end of the row of tabs instead.
+void CTabCtrl::tabLayoutChange() {
+    QTabBar::tabLayoutChange();
+    QStyleOption row;
+    row.initFrom(this);
+    row.rect = QRect(0, 0, width(), TabRowHeight());
+    for (QToolButton* button : findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+        const QStyle::SubElement element = button->arrowType() == Qt::LeftArrow
+                                               ? QStyle::SE_TabBarScrollLeftButton
+                                               : QStyle::SE_TabBarScrollRightButton;
+        button->setGeometry(style()->subElementRect(element, &row, this));
+    }
+}
+
+// ---- CTreeCtrl ------------------------------------------------------------------------------
+
+CTreeCtrl::CTreeCtrl(QWidget* parent) : QTreeWidget(parent) {
+    setHeaderHidden(true);
+    setRootIsDecorated(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+}
+
+QItemSelectionModel::SelectionFlags CTreeCtrl::selectionCommand(const QModelIndex& index,
+                                                                const QEvent* event) const {
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    const QItemSelectionModel::SelectionFlags command = QTreeWidget::selectionCommand(index, event);
+    return command.testFlag(QItemSelectionModel::Deselect) ? QItemSelectionModel::NoUpdate
+                                                           : command;
 }
 
 // ---- CSpinButtonCtrl ------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QRect>
 #include <QTabBar>
+#include <QTreeWidget>
 #include <QWidget>
 
 class QToolButton;
@@ -31,9 +32,25 @@ class CTabCtrl : public QTabBar {
     Q_OBJECT
   public:
     explicit CTabCtrl(QWidget* parent = nullptr);
+    // The height of the row of tabs at the top.
+    int TabRowHeight() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void tabLayoutChange() override;
+};
+
+// The tree control. An item stays selected until another one is chosen: neither a click on
+// empty space nor a Ctrl-click clears the selection, so the tree always shows the item that
+// the commands act on.
+class CTreeCtrl : public QTreeWidget {
+    Q_OBJECT
+  public:
+    explicit CTreeCtrl(QWidget* parent = nullptr);
+
+  protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
 };
 
 // An up/down control: two arrows that step a position within a range. Its buddy edit is a

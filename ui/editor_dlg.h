@@ -208,6 +208,8 @@ class CEditorDlg : public QDialog {
     CSpinButtonCtrl& Spin(int nId) const;
     bool IsChecked(int nId) const;
     BOOL WriteWithWaitCursor();
+    // Tells the user in one message what reading `source` into the store dropped.
+    void ReportDroppedRecords(const QString& source);
     QString PathName() const;
     void LoadReceivedImage(const std::vector<BYTE>& image, CWaitCursor& wait);
     bool HasTransferableData() const;

@@ -143,7 +143,9 @@ void CEditorDlg::AppendSatelliteItem(QTreeWidgetItem& item) {
     rec.bCkuSwitch = static_cast<BYTE>(std::max(CkuSwitchValue(*this), 0));
     rec.bSwitch = SwitchBits(*this, 0);
     rec.bDiseqc = static_cast<BYTE>(std::max(CheckedIndex(*this, Row(kDiseqcRow)), 0));
-    if (m_pStore->AppendSatellite(rec) != m_pStore->GetSatelliteCount()) {
+    // The count is read after the append: the comparison alone would leave the order open.
+    const WORD nAppended = m_pStore->AppendSatellite(rec);
+    if (nAppended != m_pStore->GetSatelliteCount()) {
         m_prompt.MessageBox(QStringLiteral(
             "[ERROR] Satellite is not appended. \n Check the satellite position.\n\n"));
         // The satellite already at that position, or the defaults after a refusal for room.

@@ -28,6 +28,7 @@ void CEditorDlg::OpenDataFile(const QString& path) {
         RefreshAllViews();
         wait.Restore();
         EnableDataMenus(TRUE);
+        ReportDroppedRecords(QStringLiteral("the data file \"%1\"").arg(path));
         return;
     }
     wait.Restore();
@@ -63,6 +64,21 @@ void CEditorDlg::OnFileSaveAs() {
 BOOL CEditorDlg::WriteWithWaitCursor() {
     CWaitCursor wait;
     return m_pStore->WriteDataFile();
+}
+
+// One message for everything the read dropped. A satellite block that is rejected as a whole
+// opens as an empty database without a word, as it always has.
+void CEditorDlg::ReportDroppedRecords(const QString& source) {
+    QStringList lines;
+    for (const SReadFinding& finding : m_pStore->GetReadFindings()) {
+        if (!finding.RejectsImage())
+            lines << QString::fromStdString(ReadFindingText(finding));
+    }
+    if (!lines.isEmpty())
+        m_prompt.MessageBox(
+            QStringLiteral("[Warning] Part of %1 could not be read and was dropped:\n\n%2\n\n"
+                           "Nothing is written until you save.")
+                .arg(source, lines.join(u'\n')));
 }
 
 QString CEditorDlg::PathName() const {

@@ -30,13 +30,8 @@ QWidget* CEditorDlg::CreateControl(const SDlgItem& item) {
     switch (item.kind) {
     case EDlgItemKind::Tab:
         return m_pTab = new CTabCtrl(m_pClient);
-    case EDlgItemKind::Tree: {
-        m_pTree = new QTreeWidget(m_pClient);
-        m_pTree->setHeaderHidden(true);
-        m_pTree->setRootIsDecorated(true);
-        m_pTree->setSelectionBehavior(QAbstractItemView::SelectRows);
-        return m_pTree;
-    }
+    case EDlgItemKind::Tree:
+        return m_pTree = new CTreeCtrl(m_pClient);
     case EDlgItemKind::Grid:
         return new CMSFlexGrid(m_pClient);
     case EDlgItemKind::GroupBox:
@@ -104,8 +99,11 @@ void CEditorDlg::CreateControls() {
         GetDlgItem(nId)->hide();
 
     const QSize client(units.X(kMainDialogWidth), units.Y(kMainDialogHeight));
-    resize(client.width(), client.height() + m_pMenuBar->sizeHint().height());
+    const int nMenuHeight = m_pMenuBar->sizeHint().height();
+    resize(client.width(), client.height() + nMenuHeight);
     OnSize(SIZE_RESTORED, client.width(), client.height());
+    // Smaller, the layout would stop moving the controls and leave some out of reach.
+    setMinimumSize(kMinLayoutRight, kMinLayoutBottom + nMenuHeight);
 }
 
 QWidget* CEditorDlg::GetDlgItem(int nId) const {

@@ -41,6 +41,8 @@ void CEditorDlg::LoadReceivedImage(const std::vector<BYTE>& image, CWaitCursor& 
         EnableDataMenus(TRUE);
     }
     m_pStore->FreeImage();
+    wait.Restore();
+    ReportDroppedRecords(QStringLiteral("the data received from the STB"));
 }
 
 void CEditorDlg::OnTransferPcToStb() {

@@ -38,7 +38,8 @@ QFont GridFont() {
 
 // Orders the two ends of a selection range along one axis so that `end` stays where the user
 // (or the keyboard) moved it and `anchor` is the other side; an end strictly inside the range
-// (a whole-row selection made from the header) spans it from first to last.
+// (a whole row or column picked in a header, the view's current cell wherever it scrolled to)
+// spans it from first to last.
 void SplitRange(long first, long last, long& anchor, long& end) {
     if (end == first)
         anchor = last;
@@ -328,7 +329,15 @@ void CMSFlexGrid::SyncSelectionFromView() {
         if (!range.contains(current))
             continue;
         SplitRange(range.top() + 1, range.bottom() + 1, nAnchorRow, nEndRow);
-        SplitRange(range.left() + 1, range.right() + 1, nAnchorCol, nEndCol);
+        // Rows picked in the NUM column run from the first column to the last, whichever
+        // column the view made current.
+        const bool bWholeRows = range.left() == 0 && range.right() == GetCols() - 2;
+        if (m_bRowsFromHeader && bWholeRows) {
+            nAnchorCol = 1;
+            nEndCol = GetCols() - 1;
+        } else {
+            SplitRange(range.left() + 1, range.right() + 1, nAnchorCol, nEndCol);
+        }
         break;
     }
     m_nRow = nAnchorRow;
@@ -375,6 +384,8 @@ bool CMSFlexGrid::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseMove: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         TrackMouse(watched, mouse->position().toPoint());
+        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton)
+            m_bRowsFromHeader = watched == verticalHeader()->viewport();
         // Only the left button selects; a right-click leaves the selection for the context
         // menu to look at.
         if (mouse->button() == Qt::RightButton)

@@ -70,4 +70,5 @@ class CMSFlexGrid : public QTableView {
     long m_nRow = 0, m_nCol = 0, m_nRowSel = 0, m_nColSel = 0;
     long m_nMouseRow = 0, m_nMouseCol = 0;
     bool m_bApplyingSelection = false;
+    bool m_bRowsFromHeader = false; // the last left press was in the NUM column
 };

@@ -2,6 +2,7 @@
 #include "store_builders.h"
 #include "store_snapshot.h"
 
+#include <functional>
 #include <numeric>
 
 #include <gmock/gmock.h>
@@ -54,6 +55,29 @@ void Recompute(Image& image, int n) {
     std::copy(block.begin(), block.end(), image.begin() + n * kBlockSize);
 }
 
+// Changes record i of block n and fixes the block's checksum.
+template <class Rec> void EditRecord(Image& image, int n, int i, std::function<void(Rec&)> edit) {
+    Rec rec = At<Rec>(image, n, i);
+    edit(rec);
+    std::memcpy(image.data() + n * kBlockSize + i * sizeof rec, &rec, sizeof rec);
+    Recompute(image, n);
+}
+
+// Writes a count field (high byte first) and fixes the block's checksum.
+void SetCount(Image& image, int n, int at, int count) {
+    image[n * kBlockSize + at] = static_cast<BYTE>(count >> 8);
+    image[n * kBlockSize + at + 1] = static_cast<BYTE>(count);
+    Recompute(image, n);
+}
+
+// What the last parse of `store` dropped, one line each.
+std::vector<std::string> FindingLines(const CChannelStore& store) {
+    std::vector<std::string> lines;
+    for (const SReadFinding& f : store.GetReadFindings())
+        lines.push_back(ReadFindingText(f));
+    return lines;
+}
+
 TEST(Blocks, ChecksumOfAZeroPayloadIsOneAndAnEmptyBlockNeverVerifies) {
     CChannelStore store;
     Image image(kImageBufferSize, 0);
@@ -89,7 +113,8 @@ TEST(Build, EmptyStore) {
     EXPECT_EQ(Count(image, 1, 4092), 0);
     for (int n = 2; n < static_cast<int>(kImageBufferSize / kBlockSize); ++n)
         EXPECT_TRUE(AllZero(image, n)) << n;
-    EXPECT_FALSE(Parse(check, image)); // no transponders
+    EXPECT_FALSE(Parse(check, image));            // no transponders
+    EXPECT_TRUE(check.GetReadFindings().empty()); // and nothing else to read
 }
 
 TEST(Build, BuildImageHandsOutTheFirstFiftyOneBlocks) {
@@ -261,6 +286,7 @@ TEST_F(Varied, BuiltImageParsesBackToTheSameStoreAndBytes) {
     ASSERT_TRUE(Parse(store, image));
     ExpectSameStore(source, store);
     EXPECT_EQ(store.BuildFullImage(), image);
+    EXPECT_TRUE(store.GetReadFindings().empty()); // empty blocks end sections normally
 }
 
 TEST_F(Varied, ShiftedImageIsReadOneBlockLater) {
@@ -373,6 +399,138 @@ TEST_F(Varied, ShortImagesEndWhereTheyEnd) {
         part.SetImage(image.data(), blocks * kBlockSize);
         const BOOL ok = part.ParseImage(FALSE);
         EXPECT_EQ(ok, blocks >= 4 ? TRUE : FALSE) << blocks;
+    }
+}
+
+// Every way the reader stops early or drops records gives its line; normal ends give none.
+TEST_F(Varied, DamagedImagesSayWhatTheReaderDrops) {
+    using Damage = std::function<void(Image&)>;
+    const auto setByte = [](int n, int at, BYTE value) -> Damage {
+        return [=](Image& im) {
+            im[n * kBlockSize + at] = value;
+            Recompute(im, n);
+        };
+    };
+    const int firstSat = source.GetRowCount(LIST_TERR_TV); // block 7: terrestrial TV first
+    const std::string lostTps = "transponder block 3 holds 12 records of a satellite that is not "
+                                "loaded (the first: index 6): they are dropped";
+    const std::string lostSvcs = "service block 7 holds 12 records of a satellite that is not "
+                                 "loaded (the first: index 6): they are dropped";
+    struct Case {
+        const char* name;
+        Damage damage;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"empty block 0",
+         [](Image& im) { std::fill_n(im.begin(), kBlockSize, 0); },
+         {"satellite block 0 is empty: nothing is read"}},
+        {"block 0 checksum",
+         [](Image& im) { im[100] ^= 1; },
+         {"satellite block 0 fails its checksum: nothing is read"}},
+        {"section mark",
+         setByte(0, 4092, 0xAB),
+         {"satellite block 0 carries the mark 0xAB instead of 0xAC: nothing is read"}},
+        {"version",
+         setByte(0, 4093, 3),
+         {"satellite block 0 carries format version 3 (1 or 2 are read): nothing is read"}},
+        {"no count", setByte(0, 4091, 0), {"satellite block 0 counts no records: nothing is read"}},
+        {"satellite index",
+         [](Image& im) {
+             EditRecord<SSAT_INFO>(im, 0, 5, [](SSAT_INFO& sat) { sat.bIndex = 121; });
+         },
+         {"satellite block 0 holds 1 record whose satellite index is outside 2 to 120 (the first: "
+          "121): it is dropped",
+          lostTps, lostSvcs}},
+        {"satellite past the count",
+         setByte(0, 4091, 5),
+         {"satellite block 0 counts 5 records but holds more after them: they are not read",
+          lostTps, lostSvcs}},
+        {"network count",
+         [](Image& im) { SetCount(im, 1, 4092, 205); },
+         {"network block 1 claims 205 records (at most 204): every network name is dropped"}},
+        {"network past the count",
+         [](Image& im) { SetCount(im, 1, 4092, 5); },
+         {"network block 1 counts 5 records but holds more after them: they are not read"}},
+        {"network checksum",
+         [](Image& im) { im[kBlockSize + 3] ^= 1; },
+         {"network block 1 fails its checksum: it and any later network block are not read"}},
+        {"transponder count",
+         [](Image& im) { SetCount(im, 3, 4092, 341); },
+         {"transponder block 3 claims 341 records (at most 340): every transponder and service "
+          "is dropped"}},
+        {"no transponders",
+         [](Image& im) { std::fill(im.begin() + 3 * kBlockSize, im.begin() + 7 * kBlockSize, 0); },
+         {"no transponder is loaded: no service is read"}},
+        {"MUX indexes",
+         [](Image& im) {
+             EditRecord<STP_INFO>(im, 3, 0, [](STP_INFO& mux) { mux.tpid = 101; });
+             EditRecord<STP_INFO>(im, 3, 2, [](STP_INFO& mux) { mux.tpid = 2; });
+         },
+         {"transponder block 3 holds 1 record with a MUX index of 0 or above 100 (the first: "
+          "101): it is dropped",
+          "transponder block 3 holds 1 MUX record whose index was read before (the first: 2): "
+          "each replaces the earlier one"}},
+        {"256th transponder of a satellite",
+         [](Image& im) {
+             CChannelStore full;
+             const BYTE sat = AppendSat(full, 192);
+             for (int i = 0; i < 255; ++i)
+                 AppendTp(full, sat, static_cast<WORD>(3000 + i * 100));
+             im = full.BuildFullImage();
+             std::copy_n(Block(im, 3), sizeof(STP_INFO),
+                         im.begin() + 3 * kBlockSize + 255 * sizeof(STP_INFO));
+             SetCount(im, 3, 4092, 256);
+         },
+         {"transponder block 3 holds 1 record beyond the 255 transponders of one satellite: it "
+          "is dropped"}},
+        {"service count",
+         [](Image& im) {
+             SetCount(im, 7, 4090, 90);
+             SetCount(im, 7, 4092, 3);
+         },
+         {"service block 7 claims 93 records (at most 92): it and every later service block are "
+          "dropped"}},
+        {"service checksum",
+         [](Image& im) { im[7 * kBlockSize + 3] ^= 1; },
+         {"service block 7 fails its checksum: it and any later service block are not read"}},
+        {"service block after an empty one",
+         [](Image& im) { std::copy_n(Block(im, 7), kBlockSize, im.begin() + 9 * kBlockSize); },
+         {"service block 9 is never read: the empty block 8 before it ends the section"}},
+        {"service records",
+         [=](Image& im) {
+             const auto edit = [&](int i, std::function<void(SSVC_INFO&)> change) {
+                 EditRecord<SSVC_INFO>(im, 7, i, change);
+             };
+             edit(0, [](SSVC_INFO& svc) { svc.wFlags |= FLAG_DELETED; });
+             edit(firstSat, [](SSVC_INFO& svc) { svc.wNumber = 4049; });
+             edit(firstSat + 1, [](SSVC_INFO& svc) { svc.bTpIndex = 0; });
+             edit(firstSat + 2, [](SSVC_INFO& svc) { svc.wFlags |= FLAG_DELETED; });
+         },
+         {"service block 7 holds 2 records marked as deleted: they are dropped",
+          "service block 7 holds 1 record numbered above 4048 (the first: 4049): it is dropped",
+          "service block 7 holds 1 record with transponder index 0: it is dropped"}},
+        {"1001st terrestrial TV service",
+         [](Image& im) {
+             CChannelStore full;
+             FillSatTv(full, {"SAT"});
+             for (WORD i = 0; i < 1000; ++i)
+                 full.AddTerrService(ADD_APPEND_IMAGE, MakeService(1, 1, i, "T"));
+             full.Rebuild();
+             im = full.BuildFullImage();
+             // Block 17 holds the last 80 terrestrial services and the satellite one.
+             std::copy_n(Block(im, 7), sizeof(SSVC_INFO),
+                         im.begin() + 17 * kBlockSize + 81 * sizeof(SSVC_INFO));
+             SetCount(im, 17, 4090, 82);
+         },
+         {"service block 17 holds 1 record beyond the 1000 services their list holds: it is "
+          "dropped"}},
+    };
+    for (const Case& c : cases) {
+        Image copy = image;
+        c.damage(copy);
+        Parse(store, copy);
+        EXPECT_EQ(FindingLines(store), c.lines) << c.name;
     }
 }
 

@@ -167,6 +167,9 @@ TEST(ReadDataBytes, DamagedImagesLoadWhatTheyCan) {
     EXPECT_TRUE(store.ReadDataBytes(cut.data(), UINT(cut.size())));
     EXPECT_EQ(store.GetSatelliteCount(), 3);
     EXPECT_EQ(store.GetTransponderCount(), 20);
+    ASSERT_FALSE(store.GetReadFindings().empty());
+    EXPECT_EQ(ReadFindingText(store.GetReadFindings().front()),
+              "the file is truncated: its image holds 209920 of 214016 bytes"); // 205 chunks
 
     image[100] ^= 0x01;
     const Bytes bad = Concat(kDefaultHeader, Encode(image));

@@ -337,6 +337,28 @@ class EditorCommandsTest : public QObject {
         QVERIFY(m_prompt.m_shown.empty());
     }
 
+    // A click on the tree's empty space, or a Ctrl-click on the selected item, leaves the
+    // selection as it was: the buttons act on the item the tree shows selected.
+    void emptySpaceClickKeepsTheSelection() {
+        auto dlg = Open();
+        QWidget* viewport = dlg->Tree().viewport();
+        const QPoint satB = dlg->Tree().visualItemRect(Root(*dlg, 1)).center();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, satB);
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(10, viewport->height() - 5));
+        QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, satB);
+        QCOMPARE(dlg->Tree().selectedItems(), QList{Root(*dlg, 1)});
+        const QList<int> satA = Settings(*dlg->GetStore()->GetSatellite(2));
+        Type(*dlg, IDC_EDIT_SAT_NAME, QStringLiteral("SAT-Z"));
+        Press(*dlg, IDC_BUTTON_UPDATE);
+        QCOMPARE(Labels(dlg->Tree()).mid(0, 2),
+                 (QStringList{" 1. SAT-A ( 19.2) ", " 2. SAT-Z ( 13.0) "}));
+        QCOMPARE(Settings(*dlg->GetStore()->GetSatellite(2)), satA);
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(10, viewport->height() - 5));
+        Press(*dlg, IDC_BUTTON_DELETE);
+        QCOMPARE(Labels(dlg->Tree()), (QStringList{" 1. SAT-A ( 19.2) ", kNewSatellite}));
+        QCOMPARE(Column(dlg->Grid(LIST_SAT_TV), 6), (QStringList{"One", "Three"}));
+    }
+
     void appendOnAGridRunsTheChannelDialog() {
         auto dlg = Open();
         dlg->TabCtrl().setCurrentIndex(1);

@@ -161,6 +161,7 @@ class EditorEditTest : public QObject {
         QVERIFY(PasteEnabledInLastMenu());
         QCOMPARE(Rows(*dlg, nList), expected);
         QCOMPARE(grid.GetRow(), long(target));
+        QCOMPARE(grid.GetCol(), 1L); // where the rows were picked, not on Fav4
         for (WORD i = 0; i < 6; ++i)
             QCOMPARE(dlg->GetStore()->GetService(i, nList)->wNumber, WORD(i + 1));
         QCOMPARE(Marks(*dlg, nList), QStringLiteral("000000"));

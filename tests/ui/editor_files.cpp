@@ -83,11 +83,21 @@ class EditorFilesTest : public QObject {
     }
 
     // Which files fail is the store's business: one of each way to fail or read. The window
-    // reports a failure and is left without data, or takes what the store read.
+    // reports a failure and is left without data, or takes what the store read and says in one
+    // message what the read dropped.
     void brokenFilesGiveTheReadError() {
-        for (const auto& [file, bReadable] :
-             {std::pair("empty.zdf", false), std::pair("does_not_exist.zdf", false),
-              std::pair("shifted_zeph.zdf", true), std::pair("foreign_header.zdf", true)}) {
+        const QString dropped =
+            QStringLiteral("[Warning] Part of the data file \"%1\" could not be read and was "
+                           "dropped:\n\nnetwork block 1 claims 205 records (at most 204): every "
+                           "network name is dropped\nservice block 9 is never read: the empty "
+                           "block 8 before it ends the section\n\nNothing is written until you "
+                           "save.");
+        for (const auto& [file, bReadable, warning] :
+             {std::tuple("empty.zdf", false, QString()),
+              std::tuple("does_not_exist.zdf", false, QString()),
+              std::tuple("shifted_zeph.zdf", true, QString()),
+              std::tuple("foreign_header.zdf", true, QString()),
+              std::tuple("dropped_sections.zdf", true, dropped)}) {
             CScriptedPrompt prompt;
             CEditorDlg dlg(prompt);
             const QString path = kData + u'/' + file;
@@ -95,8 +105,11 @@ class EditorFilesTest : public QObject {
             dlg.OnCommand(ID_FILE_OPEN);
             QCOMPARE(DataMenus(dlg), bReadable ? 1 : 0);
             if (bReadable) {
-                QVERIFY(prompt.MessageTexts().empty());
+                QCOMPARE(prompt.MessageTexts(), warning.isEmpty() ? std::vector<QString>()
+                                                                  : std::vector{warning.arg(path)});
                 QCOMPARE(PathOf(dlg), path);
+                QCOMPARE(dlg.Tree().topLevelItemCount(), dlg.GetStore()->GetSatelliteCount() + 1);
+                QVERIFY(dlg.GetStore()->GetSatTvCount() > 0);
                 continue;
             }
             QCOMPARE(prompt.MessageTexts(),

@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QMenuBar>
 #include <QTest>
+#include <QToolButton>
 
 #include <map>
 #include <set>
@@ -99,6 +100,13 @@ class EditorLayoutTest : public QObject {
         QVERIFY(dlg);
         ResizeClient(*dlg, 700, 500);
         const Geometries laidOut = GeometriesOf(*dlg);
+        // The window stops at the size the layout needs.
+        ResizeClient(*dlg, 500, 300);
+        QCOMPARE(dlg->ClientArea().size(), QSize(604, 435));
+        CompareGeometries(GeometriesOf(*dlg), Moved(laidOut, 604 - 700, 435 - 500));
+        ResizeClient(*dlg, 700, 500);
+        // Should a window manager ignore the minimum, smaller sizes are not laid out.
+        dlg->setMinimumSize(0, 0);
         // The outer rectangle, frame included, must reach 604 across and 435 down in client
         // coordinates.
         const int minWidth = 604 - (dlg->frameGeometry().right() - dlg->geometry().right());
@@ -114,6 +122,23 @@ class EditorLayoutTest : public QObject {
         // Exactly at the threshold the window is laid out.
         ResizeClient(*dlg, minWidth, minHeight);
         CompareGeometries(GeometriesOf(*dlg), Moved(laidOut, minWidth - 700, minHeight - 500));
+    }
+
+    // Where the tabs do not fit, their scroll buttons stay in the row of tabs, clear of the
+    // panel and the buttons below it.
+    void tabScrollButtonsStayInTheTabRow() {
+        auto dlg = ShownWindow();
+        QVERIFY(dlg);
+        ResizeClient(*dlg, 604, 435);
+        const CTabCtrl& tabs = dlg->TabCtrl();
+        const QList<QToolButton*> buttons = tabs.findChildren<QToolButton*>();
+        QCOMPARE(buttons.size(), 2);
+        for (const QToolButton* button : buttons) {
+            QVERIFY(button->isVisible());
+            QCOMPARE(button->y(), 0);
+            QCOMPARE(button->height(), tabs.TabRowHeight());
+            QVERIFY(button->geometry().right() < tabs.width());
+        }
     }
 
     void maximisingAndRestoringMoveNothing() {

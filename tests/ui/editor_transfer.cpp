@@ -161,6 +161,26 @@ class EditorTransferTest : public QObject {
         }
     }
 
+    // What reading a received image drops is told in one message once the dialog is closed.
+    void stbToPcSaysWhatTheReadDropped() {
+        SEditor ed;
+        SBoxOptions options;
+        options.image = SampleAsTheBoxHoldsIt();
+        BYTE* networks = options.image.data() + kBlockSize;
+        networks[4093] = 205;                    // more than a block holds
+        CChannelStore().WriteBlock(0, networks); // sets the checksum only
+        ed.ports.AddBox(1, options);
+        ed.Script(WaitForTheImage);
+        ed.dlg.OnCommand(ID_TRANSFER_STB_TO_PC);
+        QCOMPARE(ed.prompt.MessageTexts(),
+                 std::vector{QStringLiteral(
+                     "[Warning] Part of the data received from the STB could not be read and was "
+                     "dropped:\n\nnetwork block 1 claims 205 records (at most 204): every "
+                     "network name is dropped\n\nNothing is written until you save.")});
+        QVERIFY(ed.dlg.GetStore()->GetSatTvCount() > 0);
+        QVERIFY(ed.DataMenusEnabled());
+    }
+
     // The box gets the services grouped by transponder; the editor keeps its number order.
     void pcToStbSendsTheBoxOrder() {
         SEditor ed(true);
