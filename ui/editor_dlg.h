@@ -202,7 +202,6 @@ class CEditorDlg : public QDialog {
     BOOL WriteWithWaitCursor();
     QString PathName() const;
     void LoadReceivedImage(const std::vector<BYTE>& image, CWaitCursor& wait);
-    bool HasTransferableData() const;
     void RunTransferDialog(CTransferDlg& dlg);
     int GridListOf(const QWidget* pWnd) const;
     void TrackGridPopup(std::size_t nPopup, const QPoint& point);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "../store/store_builders.h"
+#include "transfer_image.h"
 
 #include <gtest/gtest.h>
 
@@ -30,11 +31,8 @@ inline void FillStore(CChannelStore& store) {
 }
 
 inline std::vector<BYTE> BuiltImage(CChannelStore& store) {
-    std::vector<BYTE> image(store.GetImageSize());
-    store.SortSatListsByTransponder();
-    const UINT nLength = store.BuildImage(image.data());
-    store.SortSatListsByNumber();
-    EXPECT_EQ(nLength, 0x33000u);
+    const std::vector<BYTE> image = BuildTransferImage(store);
+    EXPECT_EQ(image.size(), 0x33000u);
     return image;
 }
 
