@@ -1,7 +1,7 @@
 #include "zdftool.h"
 
 #include "channel_store.h"
-#include "cli_transfer.h"
+#include "transfer_command.h"
 #include "zdf_report.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+#include "transfer_command.h"
+
 #include "cli_transfer.h"
 #include "image_files.h"
 

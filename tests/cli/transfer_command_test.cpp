@@ -1,9 +1,10 @@
 // zdftool's send and receive commands against the box on a pseudo-terminal.
-#include "cli_transfer.h"
+#include "transfer_command.h"
+
+#include "../link/link_test_util.h"
+#include "../link/store_fill.h"
 #include "image_files.h"
-#include "link_test_util.h"
 #include "pty_box.h"
-#include "store_fill.h"
 
 #include <QFile>
 #include <QTemporaryDir>
