@@ -1,10 +1,11 @@
 // zdftool's send and receive commands against the box on a pseudo-terminal.
 #include "transfer_command.h"
 
-#include "../link/link_test_util.h"
-#include "../link/store_fill.h"
+#include "core_application.h"
 #include "image_files.h"
 #include "pty_box.h"
+#include "store_builders.h"
+#include "transfer_image.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -82,7 +83,7 @@ TEST_F(TransferCommand, BareImagesGoBothWaysWithProgress) {
 
 TEST_F(TransferCommand, DataFilesTravelAsTheirChannels) {
     CChannelStore original;
-    FillStore(original);
+    FillMixedStore(original);
     original.SetPathName(Path("mine.zdf"));
     ASSERT_TRUE(original.WriteDataFile());
     ASSERT_EQ(Run(DIRECTION_PC_TO_STB, "mine.zdf"), 0) << err.str();
@@ -91,12 +92,12 @@ TEST_F(TransferCommand, DataFilesTravelAsTheirChannels) {
     ASSERT_TRUE(LoadTransferImage(Path("mine.zdf"), expected, strError));
     EXPECT_EQ(box->Box().ReceivedImage(), expected);
 
-    OpenBox(BuiltImage(original));
+    OpenBox(BuildTransferImage(original));
     ASSERT_EQ(Run(DIRECTION_STB_TO_PC, "got.zdf"), 0) << err.str();
     CChannelStore copy;
     copy.SetPathName(Path("got.zdf"));
     ASSERT_TRUE(copy.ReadDataFile());
-    ExpectSameChannels(original, copy);
+    EXPECT_EQ(ChannelsText(copy), ChannelsText(original));
 }
 
 TEST_F(TransferCommand, FailuresWriteNothingAndExitNonZero) {

@@ -1,6 +1,7 @@
 // Data file: header rules, reading and writing through real files, write failures, and the
 // write-read round trip over many random stores.
 #include "channel_store.h"
+#include "store_builders.h"
 #include "store_snapshot.h"
 
 #include <gtest/gtest.h>
@@ -21,8 +22,6 @@ namespace {
 
 using Bytes = std::vector<BYTE>;
 using store_test::ExpectSame;
-using store_test::RandomStoreBuilder;
-using store_test::StoreShape;
 using store_test::Take;
 
 const Bytes kDefaultHeader = [] {
@@ -69,7 +68,7 @@ Bytes Header(const char* magic, int length) {
 }
 
 void FillSmall(CChannelStore& store, unsigned state = 7) {
-    RandomStoreBuilder(state).Fill(store, {3, 20, 4, 5, {30, 10, 6, 2}});
+    EXPECT_TRUE(RandomStoreBuilder(state).Fill(store, {3, 20, 4, 5, {30, 10, 6, 2}}));
 }
 
 class DataFileTest : public ::testing::Test {
@@ -323,7 +322,7 @@ TEST_F(DataFileTest, RoundTripOfRandomStores) {
     for (size_t i = 0; i < shapes.size(); ++i) {
         SCOPED_TRACE("shape " + std::to_string(i));
         CChannelStore store;
-        RandomStoreBuilder(unsigned(1000 + i)).Fill(store, shapes[i]);
+        ASSERT_TRUE(RandomStoreBuilder(unsigned(1000 + i)).Fill(store, shapes[i]));
         ASSERT_EQ(store.GetSatelliteCount(), shapes[i].nSatellites);
         ASSERT_EQ(store.GetTransponderCount(), shapes[i].nTransponders);
         ASSERT_EQ(store.GetMuxCount(), shapes[i].nMuxes);

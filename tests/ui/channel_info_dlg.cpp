@@ -3,7 +3,7 @@
 #include "channel_info_dlg.h"
 #include "channel_info_dialog.h"
 #include "prompt.h"
-#include "store_builder.h"
+#include "store_builders.h"
 
 #include <QCheckBox>
 #include <QComboBox>

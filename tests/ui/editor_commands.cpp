@@ -5,7 +5,7 @@
 #include "editor_dlg.h"
 #include "prompt.h"
 #include "resource.h"
-#include "store_builder.h"
+#include "store_builders.h"
 
 #include <QComboBox>
 #include <QLineEdit>

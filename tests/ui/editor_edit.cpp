@@ -4,7 +4,7 @@
 #include "grid_clicks.h"
 #include "grid_menu.h"
 #include "prompt.h"
-#include "store_builder.h"
+#include "store_builders.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -2,7 +2,7 @@
 #include "conv_tp_list_dlg.h"
 #include "editor_dlg.h"
 #include "prompt.h"
-#include "store_builder.h"
+#include "store_builders.h"
 
 #include <QDir>
 #include <QFile>

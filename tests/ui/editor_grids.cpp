@@ -2,7 +2,7 @@
 #include "editor_dlg.h"
 #include "grid_clicks.h"
 #include "prompt.h"
-#include "store_builder.h"
+#include "store_builders.h"
 
 #include <QHeaderView>
 #include <QTest>

@@ -5,7 +5,7 @@
 #include "main_dialog.h"
 #include "number_text.h"
 #include "prompt.h"
-#include "store_builder.h"
+#include "store_builders.h"
 
 #include <QComboBox>
 #include <QDir>

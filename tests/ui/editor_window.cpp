@@ -4,7 +4,7 @@
 #include "editor_dlg.h"
 #include "main_dialog.h"
 #include "prompt.h"
-#include "store_builder.h"
+#include "store_builders.h"
 
 #include <QAction>
 #include <QComboBox>
