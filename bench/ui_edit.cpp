@@ -3,7 +3,7 @@
 // (Cut, Paste and the refill), and setting or clearing Lock over the whole column.
 #include "editor_dlg.h"
 #include "grid_menu.h"
-#include "prompt.h"
+#include "scripted_prompt.h"
 #include "store_builders.h"
 #include "widget_bench_main.h"
 

@@ -1,8 +1,8 @@
 // The File menu: Open of good and broken files, Save's question, Save As naming, write errors,
 // and a whole open / save as / read back of the sample database through the window.
 #include "editor_dlg.h"
-#include "prompt.h"
 #include "resource.h"
+#include "scripted_prompt.h"
 
 #include <QAction>
 #include <QFile>

@@ -3,8 +3,8 @@
 // happens without data, with a dialog closed early or an image that is no channel list, and the COM
 // port remembered between transfers.
 #include "editor_dlg.h"
-#include "prompt.h"
 #include "resource.h"
+#include "scripted_prompt.h"
 #include "transfer_test_util.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 #include "editor_dlg.h"
 #include "main_dialog.h"
 #include "number_text.h"
-#include "prompt.h"
+#include "scripted_prompt.h"
 #include "store_builders.h"
 
 #include <QComboBox>

@@ -3,7 +3,7 @@
 #include "controls.h"
 #include "editor_dlg.h"
 #include "main_dialog.h"
-#include "prompt.h"
+#include "scripted_prompt.h"
 #include "store_builders.h"
 
 #include <QAction>

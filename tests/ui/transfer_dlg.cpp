@@ -2,7 +2,7 @@
 // list's edit field, Enter, the direction's captions and bars, the timers. Whole transfers, and
 // the port locked during them, are watched from the editor's Transfer menu (editor_transfer).
 #include "controls.h"
-#include "prompt.h"
+#include "scripted_prompt.h"
 #include "transfer_test_util.h"
 
 #include <QLineEdit>
