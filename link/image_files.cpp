@@ -1,10 +1,10 @@
 #include "image_files.h"
 
 #include "channel_store.h"
+#include "save_file.h"
 #include "transfer_image.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cctype>
@@ -88,12 +88,10 @@ bool SaveTransferImage(const std::string& strPath, const std::vector<BYTE>& imag
                        std::string& strError) {
     if (IsDataFilePath(strPath))
         return SaveAsDataFile(strPath, image, strError);
-    QSaveFile file(QString::fromStdString(strPath));
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(image.data()),
-                   static_cast<qint64>(image.size())) != static_cast<qint64>(image.size()) ||
-        !file.commit()) {
-        strError = "cannot write " + strPath + ": " + file.errorString().toStdString();
+    const std::string_view content(reinterpret_cast<const char*>(image.data()), image.size());
+    std::string strReason;
+    if (SaveFileAtomically(strPath, content, strReason) != ESaveStep::Done) {
+        strError = "cannot write " + strPath + ": " + strReason;
         return false;
     }
     return true;

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+class QIODevice;
+
 // Results of AddTransponder / AppendTransponder.
 enum : BYTE { TP_REFUSED = 0, TP_MERGED = 1, TP_APPENDED = 2 };
 // Results of AddSatService / AddTerrService.
@@ -148,10 +150,16 @@ class CChannelStore {
 
     // ---- data file ----------------------------------------------------------------------------
     int ParseFileHeader(const BYTE* pFile, UINT nFileLength);
+    // The file at the path, opened and handed to ReadData; written through WriteData into a
+    // file that replaces the old one atomically.
     BOOL ReadDataFile();
-    // Loads a whole data file already in memory (what ReadDataFile does after reading).
-    BOOL ReadDataBytes(const BYTE* pFile, UINT nFileLength);
     BOOL WriteDataFile();
+    // The data file's format over any device: reads the device to its end, or writes the header
+    // and the encoded image to it.
+    BOOL ReadData(QIODevice& device);
+    BOOL WriteData(QIODevice& device);
+    // Loads a whole data file already in memory (what ReadData does after reading).
+    BOOL ReadDataBytes(const BYTE* pFile, UINT nFileLength);
     std::string GetPathName() const { return m_strPath; }
     void SetPathName(const std::string& path) { m_strPath = path; }
     const BYTE* GetHeader() const { return m_header.data(); }
