@@ -101,7 +101,8 @@ int RunTransferCommand(UINT nDirection, const std::string& strPort, const std::s
     ETransferOutcome outcome;
     {
         CInterruptGuard guard;
-        outcome = RunTransfer(request);
+        STransferSettings settings; // zdftool makes one transfer per run
+        outcome = RunTransfer(request, settings);
     }
     progress.End();
     switch (outcome) {

@@ -37,8 +37,7 @@ struct STransferRequest {
 
 // Runs one transfer to its end. The received image is stored only when it is complete. Creates
 // a QCoreApplication when the program has none.
-ETransferOutcome RunTransfer(const STransferRequest& request,
-                             STransferSettings& settings = TransferSettings());
+ETransferOutcome RunTransfer(const STransferRequest& request, STransferSettings& settings);
 
 // The port number of "COM1" ... "COM4" (any case), else 0.
 UINT ComPortNumber(const std::string& strName);

@@ -10,6 +10,7 @@
 #include "channel_store.h"
 #include "controls.h"
 #include "flexgrid.h"
+#include "transfer_protocol.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -239,4 +240,6 @@ class CEditorDlg : public QDialog {
     bool m_bShownOnce = false;
 
     BYTE m_nTransferPort = 0; // the COM port of the last transfer, 0 for COM1
+    // What a box announced holds for every later transfer of the program's run.
+    STransferSettings m_transferSettings;
 };

@@ -10,7 +10,7 @@
 #include <vector>
 
 void CEditorDlg::OnTransferStbToPc() {
-    CTransferDlg dlg(m_prompt);
+    CTransferDlg dlg(m_prompt, m_transferSettings);
     dlg.SetDirection(DIRECTION_STB_TO_PC);
     RunTransferDialog(dlg);
     if (dlg.IsComplete()) {
@@ -42,7 +42,7 @@ void CEditorDlg::LoadReceivedImage(const std::vector<BYTE>& image, CWaitCursor& 
 
 void CEditorDlg::OnTransferPcToStb() {
     if (HasTransferableData(*m_pStore)) {
-        CTransferDlg dlg(m_prompt);
+        CTransferDlg dlg(m_prompt, m_transferSettings);
         dlg.SetDirection(DIRECTION_PC_TO_STB);
         const std::vector<BYTE> image = BuildTransferImage(*m_pStore);
         // Without a whole image the box would be sent an empty buffer.

@@ -76,8 +76,6 @@ class EditorTransferTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() { TransferSettings() = STransferSettings(); }
-
     void pcToStbWithoutServicesOpensNoDialog() {
         for (bool bSatellites : {false, true}) {
             SEditor ed(bSatellites);

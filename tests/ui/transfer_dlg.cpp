@@ -15,7 +15,8 @@ namespace {
 // The dialog run modally with `script` as the user's part; closed again when Run returns.
 struct SRun {
     CScriptedPrompt prompt;
-    CTransferDlg dlg{prompt};
+    STransferSettings settings;
+    CTransferDlg dlg{prompt, settings};
 
     template <class Script>
     void Run(UINT nDirection, BYTE nPortIndex, Script script,
@@ -41,8 +42,6 @@ class TransferDlgTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() { TransferSettings() = STransferSettings(); }
-
     void opensOnTheRememberedPort() {
         const struct {
             UINT nDirection;
@@ -130,7 +129,8 @@ class TransferDlgTest : public QObject {
 
     void everyControlSitsAtItsTemplatePlace() {
         CScriptedPrompt prompt;
-        CTransferDlg dlg(prompt);
+        STransferSettings settings;
+        CTransferDlg dlg(prompt, settings);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Data Transfer"));
         const CDialogUnits units(dlg.font());
         for (const STransferItem& item : transfer_dialog::kItems) {
@@ -170,7 +170,8 @@ class TransferDlgTest : public QObject {
     void enterDoesNotCloseEscapeDoes() {
         CTestPorts ports;
         CScriptedPrompt prompt;
-        CTransferDlg dlg(prompt);
+        STransferSettings settings;
+        CTransferDlg dlg(prompt, settings);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         QTest::keyClick(&dlg, Qt::Key_Return);
