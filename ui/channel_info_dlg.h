@@ -45,6 +45,8 @@ class CChannelInfoDlg : public QDialog {
     // Whether the last OK changed the store: a service stored, merged into an equal one or
     // rewritten.
     bool StoreChanged() const { return m_bStoreChanged; }
+    // The network text without its leading id: the name and its trailing blank.
+    QString NetworkName() const;
 
     QWidget* GetDlgItem(int nId) const;
     template <class T> T* GetDlgItem(int nId) const { return qobject_cast<T*>(GetDlgItem(nId)); }

@@ -70,9 +70,11 @@ class CEditorDlg : public QDialog {
     void OnDblClickGrid(BYTE nList);
     // The list kind of the grid on the current tab, or -1 on the tree's tab.
     int GetCurrentList() const;
-    // The first of the flag columns Lock, Fav1 .. Fav4; a column's flag index is its distance
-    // from it.
+    // Where list nList's grid shows a field, from its column table. The flag columns Lock,
+    // Fav1 .. Fav4 follow each other: a column's flag index is its distance from the first.
     static long FirstFlagColumn(BYTE nList);
+    static long NetworkColumn(BYTE nList);
+    static long NameColumn(BYTE nList);
 
     // ---- channel list editing (editor_dlg_edit.cpp) -------------------------------------------
     // A right-click at screen point `point` over `pWnd` (any widget): over a grid it shows the

@@ -27,11 +27,7 @@ constexpr int kFirstLnbFrequencyEntry = 4;
 constexpr BYTE kCLnbFirstValue = 2; // C-LNB entries 0 and 1 are stored as 2 and 3
 constexpr int kCLnbFrequencyEntry = 2;
 constexpr BYTE kCLnbFrequencyValue = 4;
-// Grid columns that Detail Info rewrites: network and name, satellite and terrestrial grids.
-constexpr long kSatNetworkColumn = 5;
-constexpr long kTerrNetworkColumn = 2;
-constexpr qsizetype kNetworkNameStart = 6; // after the "%4d. " id
-constexpr qsizetype kNetworkCellChars = 20;
+constexpr qsizetype kNetworkCellChars = 20; // what Detail Info writes of a network name
 
 WORD ReadNumber(const QString& text, int maxChars = kNumberChars) {
     return static_cast<WORD>(ParseDecimal(text, maxChars));
@@ -284,11 +280,8 @@ void CEditorDlg::RunChannelInfo(BYTE nList, long nRow) {
     if (result != QDialog::Accepted)
         return;
     CMSFlexGrid& grid = Grid(nList);
-    const long nNetworkCol =
-        nList == LIST_SAT_TV || nList == LIST_SAT_RADIO ? kSatNetworkColumn : kTerrNetworkColumn;
     // An empty network text left the service's network as it was, and so its cell.
     if (!dlg.m_strNetwork.isEmpty())
-        grid.SetTextMatrix(nRow, nNetworkCol,
-                           dlg.m_strNetwork.mid(kNetworkNameStart, kNetworkCellChars));
-    grid.SetTextMatrix(nRow, nNetworkCol + 1, dlg.m_strName);
+        grid.SetTextMatrix(nRow, NetworkColumn(nList), dlg.NetworkName().left(kNetworkCellChars));
+    grid.SetTextMatrix(nRow, NameColumn(nList), dlg.m_strName);
 }
