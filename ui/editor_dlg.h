@@ -197,6 +197,7 @@ class CEditorDlg : public QDialog {
     void EnableRecordButtons(bool bNewRecord);
     void SelectPanelEntry(int nComboId, int nIndex);
     void SearchPanelEntry(int nComboId, const QString& text, int nStart);
+    void ShowLnb(int nComboId, const SLnbEncoding& lnb, BYTE bValue, WORD wFrequency);
     void ShowTransponderValues(int nFreq, int nSymbolRate, int nHorizontal, int nFec);
     QLineEdit& Edit(int nId) const;
     QComboBox& Combo(int nId) const;

@@ -22,11 +22,6 @@ namespace {
 
 constexpr int kNumberChars = 5;
 constexpr int kPositionChars = 16;
-// LNB list entries 0-3 stand for fixed LNBs; the later ones are single frequencies.
-constexpr int kFirstLnbFrequencyEntry = 4;
-constexpr BYTE kCLnbFirstValue = 2; // C-LNB entries 0 and 1 are stored as 2 and 3
-constexpr int kCLnbFrequencyEntry = 2;
-constexpr BYTE kCLnbFrequencyValue = 4;
 constexpr qsizetype kNetworkCellChars = 20; // what Detail Info writes of a network name
 
 WORD ReadNumber(const QString& text, int maxChars = kNumberChars) {
@@ -55,19 +50,14 @@ void ReadSatelliteFields(const CEditorDlg& dlg, SSAT_INFO& rec) {
     SetName(rec.szName, dlg.m_strSatName.toLatin1().toStdString());
     rec.wPosition = ReadNumber(dlg.m_strSatPosition, kPositionChars);
 
-    const int lnb = ListSelection(dlg, IDC_COMBO_LNB_FREQ);
-    const bool bListedLnb = lnb >= 0 && lnb < kLnbTypeUser;
-    rec.bLnbType = static_cast<BYTE>(bListedLnb ? lnb : kLnbTypeUser);
-    rec.wLnbFreq = bListedLnb && lnb < kFirstLnbFrequencyEntry ? 0 : ReadNumber(dlg.m_strLnbFreq);
-
-    const int cLnb = ListSelection(dlg, IDC_COMBO_CLNB_FREQ);
-    if (cLnb >= 0 && cLnb < kCLnbFrequencyEntry) {
-        rec.bCLnb = static_cast<BYTE>(cLnb + kCLnbFirstValue);
-        rec.wCLnbFreq = 0;
-    } else {
-        rec.bCLnb = cLnb == kCLnbFrequencyEntry ? kCLnbFrequencyValue : kCLnbUser;
-        rec.wCLnbFreq = ReadNumber(dlg.m_strCLnbFreq);
-    }
+    const SLnbValue lnb = EncodeLnb(kLnbEncoding, ListSelection(dlg, IDC_COMBO_LNB_FREQ),
+                                    ReadNumber(dlg.m_strLnbFreq));
+    rec.bLnbType = lnb.bValue;
+    rec.wLnbFreq = lnb.wFrequency;
+    const SLnbValue cLnb = EncodeLnb(kCLnbEncoding, ListSelection(dlg, IDC_COMBO_CLNB_FREQ),
+                                     ReadNumber(dlg.m_strCLnbFreq));
+    rec.bCLnb = cLnb.bValue;
+    rec.wCLnbFreq = cLnb.wFrequency;
 }
 
 // The C/KU switch of the checked button, -1 when none is checked.
