@@ -176,9 +176,8 @@ class CChannelStore {
         WORD nHighestKey = 0;
     };
 
-    static bool IsSatList(BYTE nList) { return nList == LIST_SAT_TV || nList == LIST_SAT_RADIO; }
     static int WalkLimit(BYTE nList) {
-        return IsSatList(nList) ? kMaxSatServices : kMaxTerrServices;
+        return IsSatelliteList(nList) ? kMaxSatServices : kMaxTerrServices;
     }
     ServiceList* List(BYTE nList);
     const ServiceList* List(BYTE nList) const;

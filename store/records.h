@@ -46,6 +46,12 @@ inline constexpr BYTE kFirstSatIndex = 2;       // first real satellite
 // Service list selectors.
 enum : BYTE { LIST_SAT_TV = 0, LIST_SAT_RADIO = 1, LIST_TERR_TV = 2, LIST_TERR_RADIO = 3 };
 inline constexpr int kListCount = 4;
+constexpr bool IsSatelliteList(BYTE nList) {
+    return nList == LIST_SAT_TV || nList == LIST_SAT_RADIO;
+}
+constexpr bool IsRadioList(BYTE nList) {
+    return nList == LIST_SAT_RADIO || nList == LIST_TERR_RADIO;
+}
 
 // ---- service flags (SSVC_INFO::wFlags) ------------------------------------------------------
 inline constexpr WORD FLAG_FAV1 = 0x0001;

@@ -204,7 +204,7 @@ int CChannelInfoDlg::DoModal(CPrompt& prompt) {
 
 void CChannelInfoDlg::OnInitDialog() {
     m_bStoreChanged = false;
-    if (m_nMode < 1 || m_nMode > kListCount || m_pStore == nullptr)
+    if (!HasList() || m_pStore == nullptr)
         return;
     const bool bSatellite = IsSatelliteMode();
     GetDlgItem(IDC_CHANNEL_STATIC_SATELLITE)->setVisible(bSatellite);
@@ -351,7 +351,7 @@ void CChannelInfoDlg::accept() {
 }
 
 void CChannelInfoDlg::OnOK() {
-    if (m_pStore == nullptr || m_nMode < 1 || m_nMode > kListCount) {
+    if (m_pStore == nullptr || !HasList()) {
         QDialog::accept();
         return;
     }

@@ -3,7 +3,7 @@
 // store or writes the changed fields into it.
 #pragma once
 
-#include "records.h"
+#include "list_tabs.h"
 
 #include <QDialog>
 #include <QString>
@@ -66,9 +66,10 @@ class CChannelInfoDlg : public QDialog {
     void accept() override;
 
   private:
-    bool IsSatelliteMode() const { return m_nMode == 1 || m_nMode == 2; }
-    bool IsTvMode() const { return m_nMode == 1 || m_nMode == 3; }
-    BYTE ListKind() const { return static_cast<BYTE>(m_nMode - 1); }
+    bool HasList() const { return ListOfTab(m_nMode) >= 0; }
+    BYTE ListKind() const { return static_cast<BYTE>(ListOfTab(m_nMode)); }
+    bool IsSatelliteMode() const { return IsSatelliteList(ListKind()); }
+    bool IsTvMode() const { return !IsRadioList(ListKind()); }
     void CreateControls();
     QWidget* CreateControl(const SChannelDlgItem& item);
     void FillSatelliteList();

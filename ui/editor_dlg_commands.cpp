@@ -5,6 +5,7 @@
 
 #include "channel_info_dlg.h"
 #include "control_text.h"
+#include "list_tabs.h"
 #include "number_text.h"
 #include "panel_options.h"
 #include "prompt.h"
@@ -260,7 +261,8 @@ void CEditorDlg::OnButtonDetailInfo() {
 // equal one), or its network and name cells rewritten after a change.
 void CEditorDlg::RunChannelInfo(BYTE nList, long nRow) {
     CChannelInfoDlg dlg(m_prompt, this);
-    dlg.SetupChannelInfo(nList + 1, static_cast<int>(nRow), m_pStore.get(), nRow == 0 ? 1 : 0);
+    dlg.SetupChannelInfo(TabOfList(nList), static_cast<int>(nRow), m_pStore.get(),
+                         nRow == 0 ? 1 : 0);
     const int result = dlg.DoModal(m_prompt);
     if (nRow == 0) {
         if (dlg.StoreChanged())

@@ -76,10 +76,6 @@ constexpr SGridColumn kTerrestrialColumns[] = {
 constexpr const char* kNameHeaders[kListCount] = {
     "    TV Channel Name  ", "   Radio Channel Name  ", "  Channel Name  ", "  Channel Name  "};
 
-bool IsSatelliteList(BYTE nList) {
-    return nList == LIST_SAT_TV || nList == LIST_SAT_RADIO;
-}
-
 std::span<const SGridColumn> ColumnsOf(BYTE nList) {
     if (IsSatelliteList(nList))
         return kSatelliteColumns;

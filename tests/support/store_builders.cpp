@@ -183,8 +183,8 @@ void FillFullDatabase(CChannelStore& store) {
     // 4048 services: the service section full.
     const int counts[kListCount] = {2500, 548, 700, 300};
     for (BYTE list = 0; list < kListCount; ++list) {
-        const bool bSat = list == LIST_SAT_TV || list == LIST_SAT_RADIO;
-        const bool bRadio = list == LIST_SAT_RADIO || list == LIST_TERR_RADIO;
+        const bool bSat = IsSatelliteList(list);
+        const bool bRadio = IsRadioList(list);
         for (int i = 0; i < counts[list]; ++i) {
             const BYTE bSatIndex = bSat ? static_cast<BYTE>(kFirstSatIndex + next(kImageSatellites))
                                         : kTerrestrialSatIndex;
@@ -269,10 +269,10 @@ bool RandomStoreBuilder::Fill(CChannelStore& store, const StoreShape& shape) {
 
 bool RandomStoreBuilder::AddServices(CChannelStore& store, BYTE list, int n,
                                      const StoreShape& shape) {
-    const bool bSat = list == LIST_SAT_TV || list == LIST_SAT_RADIO;
+    const bool bSat = IsSatelliteList(list);
     if (bSat && shape.nSatellites == 0)
         return true;
-    const bool bRadio = list == LIST_SAT_RADIO || list == LIST_TERR_RADIO;
+    const bool bRadio = IsRadioList(list);
     bool bAllStored = true;
     for (int i = 0; i < n; ++i) {
         auto svc = Random<SSVC_INFO>();
