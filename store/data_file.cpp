@@ -27,8 +27,8 @@ std::string ErrorText(const QIODevice& device) {
     return device.errorString().toStdString();
 }
 
-// The device to its end, or up to one byte past kMaxFileSize, which is enough to tell a file
-// that is too large. False on a read error.
+// The device to its end, or until it passed kMaxFileSize, which is enough to tell a file that
+// is too large. False on a read error.
 bool ReadUpToLimit(QIODevice& device, QByteArray& data) {
     char chunk[64 * 1024];
     while (data.size() <= kMaxFileSize) {
