@@ -1,10 +1,9 @@
 // The protocol engine in-process: cost per received byte, and whole exchanges with the box
 // simulator in each direction.
 #include "loopback_link.h"
+#include "store_builders.h"
 
 #include <benchmark/benchmark.h>
-
-#include <random>
 
 namespace {
 
@@ -27,17 +26,9 @@ class CNullView : public ITransferView {
     void OnEndOfTransfer() override {}
 };
 
-std::vector<BYTE> RandomImage() {
-    std::mt19937 generator(42);
-    std::vector<BYTE> image(kDefaultBlockCount * kTransferBlockSize);
-    for (BYTE& b : image)
-        b = static_cast<BYTE>(generator());
-    return image;
-}
-
 // One block as the box sends it: data, checksum, seven more bytes.
 std::vector<BYTE> ReceivedBlock() {
-    std::vector<BYTE> block = RandomImage();
+    std::vector<BYTE> block = RandomImage(42);
     block.resize(kReceivedBlockSize);
     block[kTransferBlockSize] = ByteSum(block.data(), kTransferBlockSize);
     return block;
@@ -88,7 +79,7 @@ BENCHMARK(BM_EngineLineByte);
 
 void BM_LoopbackExchange(benchmark::State& state) {
     const UINT nDirection = static_cast<UINT>(state.range(0));
-    const std::vector<BYTE> image = RandomImage();
+    const std::vector<BYTE> image = RandomImage(42);
     for (auto _ : state) {
         STransferSettings settings;
         SBoxOptions options;

@@ -2,22 +2,13 @@
 // as fast as the terminal carries them.
 #include "cli_transfer.h"
 #include "pty_box.h"
+#include "store_builders.h"
 
 #include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
-#include <random>
-
 namespace {
-
-std::vector<BYTE> RandomImage() {
-    std::mt19937 generator(7);
-    std::vector<BYTE> image(kDefaultBlockCount * kTransferBlockSize);
-    for (BYTE& b : image)
-        b = static_cast<BYTE>(generator());
-    return image;
-}
 
 void BM_PtyTransfer(benchmark::State& state) {
     static int argc = 1;
@@ -25,7 +16,7 @@ void BM_PtyTransfer(benchmark::State& state) {
     static char* argv[] = {szName, nullptr};
     static QCoreApplication app(argc, argv);
     const UINT nDirection = static_cast<UINT>(state.range(0));
-    const std::vector<BYTE> image = RandomImage();
+    const std::vector<BYTE> image = RandomImage(7);
     for (auto _ : state) {
         SBoxOptions options;
         options.image = image;

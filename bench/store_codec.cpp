@@ -1,5 +1,5 @@
 // Encoding and decoding the whole 214016-byte image of a full database.
-#include "full_database.h"
+#include "store_builders.h"
 
 #include <benchmark/benchmark.h>
 

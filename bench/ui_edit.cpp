@@ -1,10 +1,10 @@
 // The grid's popup commands on a full satellite TV list of 4048 services, each from the
 // right-click to the view having caught up: moving a 100-row block from the top to near the end
 // (Cut, Paste and the refill), and setting or clearing Lock over the whole column.
-#include "../tests/ui/store_builder.h"
 #include "editor_dlg.h"
 #include "grid_menu.h"
-#include "prompt.h"
+#include "scripted_prompt.h"
+#include "store_builders.h"
 #include "widget_bench_main.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // The satellite TV grid with a full list of 4048 services: a refill (Clear, SetupGridColumns,
 // FillGrid) and a header double-click sort with its refill, each until the view has caught up.
-#include "../tests/ui/store_builder.h"
 #include "editor_dlg.h"
-#include "prompt.h"
+#include "scripted_prompt.h"
+#include "store_builders.h"
 #include "widget_bench_main.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "zdftool.h"
 
 #include "channel_store.h"
-#include "cli_transfer.h"
 #include "list_commands.h"
+#include "transfer_command.h"
 #include "zdf_report.h"
 
 #include <algorithm>

@@ -7,7 +7,6 @@
 
 #include <atomic>
 #include <functional>
-#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -39,15 +38,7 @@ struct STransferRequest {
 
 // Runs one transfer to its end. The received image is stored only when it is complete. Creates
 // a QCoreApplication when the program has none.
-ETransferOutcome RunTransfer(const STransferRequest& request,
-                             STransferSettings& settings = TransferSettings());
+ETransferOutcome RunTransfer(const STransferRequest& request, STransferSettings& settings);
 
 // The port number of "COM1" ... "COM4" (any case), else 0.
 UINT ComPortNumber(const std::string& strName);
-
-// zdftool's "send PORT FILE" (PC to STB) and "receive PORT FILE" (STB to PC). FILE is a data
-// file when it ends in ".zdf", otherwise the bare 0x33000-byte transfer image. Progress goes to
-// err as a bar, the result to out. Ctrl-C cancels. A receive writes nothing unless the whole
-// image arrived. Returns the process exit code: 0 on success.
-int RunTransferCommand(UINT nDirection, const std::string& strPort, const std::string& strFile,
-                       std::ostream& out, std::ostream& err);

@@ -1,9 +1,10 @@
 #include "image_files.h"
 
 #include "channel_store.h"
+#include "save_file.h"
+#include "transfer_image.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cctype>
@@ -23,8 +24,7 @@ std::string FileError(const CChannelStore& store) {
     return store.GetLastFileError().empty() ? std::string() : ": " + store.GetLastFileError();
 }
 
-// A data file's channels built into the image the box takes, as PC->STB does it: the satellite
-// lists in transfer order, and nothing to send without channels.
+// A data file's channels built into the image the box takes, as PC->STB does it.
 bool BuildFromDataFile(const std::string& strPath, std::vector<BYTE>& image,
                        std::string& strError) {
     CChannelStore store;
@@ -33,16 +33,12 @@ bool BuildFromDataFile(const std::string& strPath, std::vector<BYTE>& image,
         strError = "cannot read the data file " + strPath + FileError(store);
         return false;
     }
-    const bool bHasServices = store.GetSatTvCount() > 0 || store.GetSatRadioCount() > 0 ||
-                              store.GetTerrTvCount() > 0 || store.GetTerrRadioCount() > 0;
-    if (store.GetSatelliteCount() == 0 || store.GetTransponderCount() == 0 ||
-        store.GetNetworkCount() == 0 || !bHasServices) {
+    if (!HasTransferableData(store)) {
         strError = strPath + " holds no channel list to send";
         return false;
     }
-    store.SortSatListsByTransponder();
-    std::vector<BYTE> built(store.GetImageSize());
-    if (store.BuildImage(built.data()) != built.size()) {
+    std::vector<BYTE> built = BuildTransferImage(store);
+    if (built.size() != kTransferImageSize) {
         strError = "cannot build the image of " + strPath;
         return false;
     }
@@ -55,13 +51,7 @@ bool BuildFromDataFile(const std::string& strPath, std::vector<BYTE>& image,
 bool SaveAsDataFile(const std::string& strPath, const std::vector<BYTE>& image,
                     std::string& strError) {
     CChannelStore store;
-    if (!store.SetImage(image.data(), static_cast<UINT>(image.size()))) {
-        strError = "no memory for the image";
-        return false;
-    }
-    const BOOL bParsed = store.ParseImage(FALSE);
-    store.FreeImage();
-    if (!bParsed) {
+    if (!ParseReceivedImage(store, image)) {
         strError = "the image holds no channel database; " + strPath + " not written";
         return false;
     }
@@ -98,12 +88,10 @@ bool SaveTransferImage(const std::string& strPath, const std::vector<BYTE>& imag
                        std::string& strError) {
     if (IsDataFilePath(strPath))
         return SaveAsDataFile(strPath, image, strError);
-    QSaveFile file(QString::fromStdString(strPath));
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(image.data()),
-                   static_cast<qint64>(image.size())) != static_cast<qint64>(image.size()) ||
-        !file.commit()) {
-        strError = "cannot write " + strPath + ": " + file.errorString().toStdString();
+    const std::string_view content(reinterpret_cast<const char*>(image.data()), image.size());
+    std::string strReason;
+    if (SaveFileAtomically(strPath, content, strReason) != ESaveStep::Done) {
+        strError = "cannot write " + strPath + ": " + strReason;
         return false;
     }
     return true;

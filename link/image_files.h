@@ -14,7 +14,6 @@ bool IsDataFilePath(const std::string& strPath);
 bool LoadTransferImage(const std::string& strPath, std::vector<BYTE>& image, std::string& strError);
 
 // Stores a received image, atomically: nothing is written when it fails. A data file is written
-// only when the image parses into a channel database. A data file is written
 // only when the image parses into a channel database.
 bool SaveTransferImage(const std::string& strPath, const std::vector<BYTE>& image,
                        std::string& strError);

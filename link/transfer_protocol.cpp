@@ -14,11 +14,6 @@ bool IsControl(BYTE bValue) {
 }
 } // namespace
 
-STransferSettings& TransferSettings() {
-    static STransferSettings settings;
-    return settings;
-}
-
 BYTE ByteSum(const BYTE* pData, UINT nLength) {
     return static_cast<BYTE>(std::accumulate(pData, pData + nLength, 0U));
 }

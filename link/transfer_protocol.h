@@ -38,7 +38,7 @@ enum class ETransferState : UINT {
 enum class ETransferBar { Transfer, Flash };
 
 // Transfer settings shared by every transfer of the program's run; a version announced by one box
-// stays in force for the next transfer.
+// stays in force for the next transfer. The program keeps one and hands it to each engine.
 struct STransferSettings {
     UINT nBlockCount = kDefaultBlockCount;
     std::string strBlockCount = "0204";
@@ -47,9 +47,6 @@ struct STransferSettings {
     UINT nBlockNumberBase = 4;
     UINT nSkipCount = 0; // raw bytes still to be dropped
 };
-
-// The process-wide instance the editor and zdftool use.
-STransferSettings& TransferSettings();
 
 // Outgoing side of the serial port; each call is one queued write.
 class ISerialWriter {
@@ -77,8 +74,7 @@ class ITransferView {
 
 class CTransferProtocol {
   public:
-    CTransferProtocol(ISerialWriter& port, ITransferView& view,
-                      STransferSettings& settings = TransferSettings());
+    CTransferProtocol(ISerialWriter& port, ITransferView& view, STransferSettings& settings);
     CTransferProtocol(const CTransferProtocol&) = delete;
     CTransferProtocol& operator=(const CTransferProtocol&) = delete;
 

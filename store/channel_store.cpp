@@ -691,7 +691,7 @@ void CChannelStore::Rebuild() {
 void CChannelStore::RebuildList(BYTE nList, std::array<bool, kMaxNetworks + 1>& usedNetworks,
                                 std::array<WORD, kMaxSatellites + 2>& firstAppearance) {
     ServiceList& list = m_lists[nList];
-    const bool sat = IsSatList(nList);
+    const bool sat = IsSatelliteList(nList);
     WORD rows = 0;
     WORD highest = 0;
     WORD appearances = 0;

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+class QIODevice;
+
 // Results of AddTransponder / AppendTransponder.
 enum : BYTE { TP_REFUSED = 0, TP_MERGED = 1, TP_APPENDED = 2 };
 // Results of AddSatService / AddTerrService.
@@ -164,10 +166,16 @@ class CChannelStore {
 
     // ---- data file ----------------------------------------------------------------------------
     int ParseFileHeader(const BYTE* pFile, UINT nFileLength);
+    // The file at the path, opened and handed to ReadData; written through WriteData into a
+    // file that replaces the old one atomically.
     BOOL ReadDataFile();
-    // Loads a whole data file already in memory (what ReadDataFile does after reading).
-    BOOL ReadDataBytes(const BYTE* pFile, UINT nFileLength);
     BOOL WriteDataFile();
+    // The data file's format over any device: reads the device to its end, or writes the header
+    // and the encoded image to it.
+    BOOL ReadData(QIODevice& device);
+    BOOL WriteData(QIODevice& device);
+    // Loads a whole data file already in memory (what ReadData does after reading).
+    BOOL ReadDataBytes(const BYTE* pFile, UINT nFileLength);
     std::string GetPathName() const { return m_strPath; }
     void SetPathName(const std::string& path) { m_strPath = path; }
     const BYTE* GetHeader() const { return m_header.data(); }
@@ -184,9 +192,8 @@ class CChannelStore {
         WORD nHighestKey = 0;
     };
 
-    static bool IsSatList(BYTE nList) { return nList == LIST_SAT_TV || nList == LIST_SAT_RADIO; }
     static int WalkLimit(BYTE nList) {
-        return IsSatList(nList) ? kMaxSatServices : kMaxTerrServices;
+        return IsSatelliteList(nList) ? kMaxSatServices : kMaxTerrServices;
     }
     ServiceList* List(BYTE nList);
     const ServiceList* List(BYTE nList) const;

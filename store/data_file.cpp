@@ -1,8 +1,8 @@
 // The data file: a short header ended by "x", then the encoded 214016-byte image.
 #include "channel_store.h"
+#include "save_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
@@ -18,14 +18,28 @@ constexpr char kShiftedMagic[4] = {'Z', 'E', 'P', 'H'};
 // Far above anything an encoder produces for one image (about 643 KB at worst); a bigger file
 // is not a channel database, and reading it whole would only waste memory.
 constexpr UINT kMaxFileSize = 16 * 1024 * 1024;
-constexpr const char* kTooLarge = "the file is too large to be a channel data file";
 
 std::unique_ptr<BYTE[]> AllocateZeroed(size_t n) {
     return std::unique_ptr<BYTE[]>(new (std::nothrow) BYTE[n]());
 }
 
-std::string ErrorText(const QFileDevice& file) {
-    return file.errorString().toStdString();
+std::string ErrorText(const QIODevice& device) {
+    return device.errorString().toStdString();
+}
+
+// The device to its end, or until it passed kMaxFileSize, which is enough to tell a file that
+// is too large. False on a read error.
+bool ReadUpToLimit(QIODevice& device, QByteArray& data) {
+    char chunk[64 * 1024];
+    while (data.size() <= kMaxFileSize) {
+        const qint64 n = device.read(chunk, sizeof chunk);
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        data.append(chunk, n);
+    }
+    return true;
 }
 
 } // namespace
@@ -58,7 +72,7 @@ BOOL CChannelStore::ReadDataBytes(const BYTE* pFile, UINT nFileLength) {
         return FALSE;
     }
     if (nFileLength > kMaxFileSize) {
-        m_strLastFileError = kTooLarge;
+        m_strLastFileError = "the file is too large to be a channel data file";
         return FALSE;
     }
     const auto savedHeader = m_header;
@@ -98,6 +112,16 @@ BOOL CChannelStore::ReadDataBytes(const BYTE* pFile, UINT nFileLength) {
     return TRUE;
 }
 
+BOOL CChannelStore::ReadData(QIODevice& device) {
+    QByteArray data;
+    if (!ReadUpToLimit(device, data)) {
+        m_strLastFileError = "cannot read the file: " + ErrorText(device);
+        return FALSE;
+    }
+    return ReadDataBytes(reinterpret_cast<const BYTE*>(data.constData()),
+                         static_cast<UINT>(data.size()));
+}
+
 BOOL CChannelStore::ReadDataFile() {
     if (m_strPath.empty()) {
         m_strLastFileError = "no file name";
@@ -108,30 +132,14 @@ BOOL CChannelStore::ReadDataFile() {
         m_strLastFileError = "cannot open the file: " + ErrorText(file);
         return FALSE;
     }
-    const qint64 nSize = file.size();
-    if (nSize > kMaxFileSize) {
-        m_strLastFileError = kTooLarge;
-        return FALSE;
-    }
-    const QByteArray data = file.readAll();
-    if (data.size() != nSize || file.error() != QFileDevice::NoError) {
-        m_strLastFileError = "cannot read the file: " + ErrorText(file);
-        return FALSE;
-    }
-    return ReadDataBytes(reinterpret_cast<const BYTE*>(data.constData()),
-                         static_cast<UINT>(data.size()));
+    return ReadData(file);
 }
 
-// The file is written beside the target, flushed to disk and renamed over it, so a failed or
-// interrupted save leaves the old file exactly as it was.
-BOOL CChannelStore::WriteDataFile() {
+BOOL CChannelStore::WriteData(QIODevice& device) {
     auto fail = [this](std::string reason) {
         m_strLastFileError = std::move(reason);
         return FALSE;
     };
-    if (m_strPath.empty())
-        return fail("no file name");
-
     const std::vector<BYTE> image = BuildFullImage();
     if (image.size() != kImageBufferSize)
         return fail("not enough memory to build the channel data");
@@ -142,23 +150,26 @@ BOOL CChannelStore::WriteDataFile() {
         EncodeImage(image.data(), static_cast<int>(image.size()), encoded.get(), kEncodeWorstCase);
     if (nEncoded == 0)
         return fail("the channel data could not be encoded");
-
-    // Unbuffered, so a short write shows in write()'s count: through the buffer, a write cut
-    // short (by a file-size limit, say) can go unnoticed until after the rename.
-    QSaveFile file(QString::fromStdString(m_strPath));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail("cannot create the file: " + ErrorText(file));
     const qint64 nHeader = std::min<qint64>(m_nHeaderLength, kHeaderBufferSize);
-    const bool bWritten =
-        file.write(reinterpret_cast<const char*>(m_header.data()), nHeader) == nHeader &&
-        file.write(reinterpret_cast<const char*>(encoded.get()), nEncoded) == nEncoded;
-    if (!bWritten) {
-        const std::string reason = "cannot write the file: " + ErrorText(file);
-        file.cancelWriting();
-        return fail(reason);
-    }
-    if (!file.commit())
-        return fail("cannot write the file: " + ErrorText(file));
+    if (device.write(reinterpret_cast<const char*>(m_header.data()), nHeader) != nHeader ||
+        device.write(reinterpret_cast<const char*>(encoded.get()), nEncoded) != nEncoded)
+        return fail("cannot write the file: " + ErrorText(device));
     m_strLastFileError.clear();
     return TRUE;
+}
+
+BOOL CChannelStore::WriteDataFile() {
+    if (m_strPath.empty()) {
+        m_strLastFileError = "no file name";
+        return FALSE;
+    }
+    std::string strReason;
+    const ESaveStep step = SaveFileAtomically(
+        m_strPath, [this](QIODevice& file) { return WriteData(file) != FALSE; }, strReason);
+    // A failed write has its reason from WriteData already.
+    if (step == ESaveStep::Create)
+        m_strLastFileError = "cannot create the file: " + strReason;
+    else if (step == ESaveStep::Commit)
+        m_strLastFileError = "cannot write the file: " + strReason;
+    return step == ESaveStep::Done ? TRUE : FALSE;
 }

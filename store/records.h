@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -45,6 +46,12 @@ inline constexpr BYTE kFirstSatIndex = 2;       // first real satellite
 // Service list selectors.
 enum : BYTE { LIST_SAT_TV = 0, LIST_SAT_RADIO = 1, LIST_TERR_TV = 2, LIST_TERR_RADIO = 3 };
 inline constexpr int kListCount = 4;
+constexpr bool IsSatelliteList(BYTE nList) {
+    return nList == LIST_SAT_TV || nList == LIST_SAT_RADIO;
+}
+constexpr bool IsRadioList(BYTE nList) {
+    return nList == LIST_SAT_RADIO || nList == LIST_TERR_RADIO;
+}
 
 // ---- service flags (SSVC_INFO::wFlags) ------------------------------------------------------
 inline constexpr WORD FLAG_FAV1 = 0x0001;
@@ -85,6 +92,54 @@ inline constexpr int kLnbTypeUser = 13; // LNB type 13 and above: user frequency
 inline constexpr const char* kCLnbNames[] = {"C Single Solution(5150,5750)", "C Normal LNB(5150)",
                                              "5750"};
 inline constexpr int kCLnbUser = 5; // C-LNB selection 5: user frequency
+
+// How the entries of an LNB list are kept in a satellite record (LNB type and LNB frequency,
+// C-LNB selection and C-band frequency), one table for both ways. Entry i is stored as value
+// nFirstValue + i; the entries from nFirstFrequencyEntry on are single frequencies and store
+// their number, those before them store frequency 0. A frequency typed in is stored as
+// nUserValue with that number. Shown from a record, the values nUserValue to nUserLast give the
+// frequency as text; any other value outside the list shows entry 0.
+struct SLnbEncoding {
+    int nFirstValue;
+    int nEntries;
+    int nFirstFrequencyEntry;
+    int nUserValue;
+    int nUserLast;
+};
+inline constexpr SLnbEncoding kLnbEncoding{0, std::size(kLnbTypeNames), 4, kLnbTypeUser, 0xFF};
+inline constexpr SLnbEncoding kCLnbEncoding{2, std::size(kCLnbNames), 2, kCLnbUser, kCLnbUser};
+
+struct SLnbValue {
+    BYTE bValue;
+    WORD wFrequency;
+};
+
+// The stored value and frequency of list entry nEntry (-1: none, the text was typed) whose text
+// reads as wFrequency.
+constexpr SLnbValue EncodeLnb(const SLnbEncoding& lnb, int nEntry, WORD wFrequency) {
+    if (nEntry < 0 || nEntry >= lnb.nEntries)
+        return {static_cast<BYTE>(lnb.nUserValue), wFrequency};
+    return {static_cast<BYTE>(lnb.nFirstValue + nEntry),
+            nEntry < lnb.nFirstFrequencyEntry ? WORD{0} : wFrequency};
+}
+
+// The list entry a stored value shows, or -1 when it shows its frequency as text.
+constexpr int LnbEntryOf(const SLnbEncoding& lnb, int nValue) {
+    const int nEntry = nValue - lnb.nFirstValue;
+    if (nEntry >= 0 && nEntry < lnb.nEntries)
+        return nEntry;
+    return nValue >= lnb.nUserValue && nValue <= lnb.nUserLast ? -1 : 0;
+}
+
+// Both ways agree: every entry is shown again as itself, a typed frequency as text.
+constexpr bool LnbEncodingRoundTrips(const SLnbEncoding& lnb) {
+    for (int i = 0; i < lnb.nEntries; ++i) {
+        if (LnbEntryOf(lnb, EncodeLnb(lnb, i, 0).bValue) != i)
+            return false;
+    }
+    return LnbEntryOf(lnb, EncodeLnb(lnb, -1, 0).bValue) == -1;
+}
+static_assert(LnbEncodingRoundTrips(kLnbEncoding) && LnbEncodingRoundTrips(kCLnbEncoding));
 inline constexpr const char* kFecNames[] = {"Auto", "1/2", "2/3", "3/4", "5/6", "7/8"};
 
 // Packed so the field offsets are the box's; aligned as a whole so that every multi-byte field

@@ -24,7 +24,9 @@ namespace {
 constexpr int kPidLimit = 8191;
 constexpr int kServiceIdLimit = 0xFFFF;
 constexpr int kNumberChars = 5;
+// A network entry is its id right-aligned in kNetworkIdChars, ". ", the name and a blank.
 constexpr int kNetworkIdChars = 4;
+constexpr qsizetype kNetworkNameStart = kNetworkIdChars + 2;
 constexpr int kEntryData = Qt::UserRole; // the store index behind a list entry
 
 QString MuxLabel(const STP_INFO& mux) {
@@ -32,7 +34,7 @@ QString MuxLabel(const STP_INFO& mux) {
 }
 
 QString NetworkLabel(const SNET_INFO& net) {
-    return QString::asprintf("%4d. ", net.id) + NameText(net.name) + u' ';
+    return QString::asprintf("%*d. ", kNetworkIdChars, net.id) + NameText(net.name) + u' ';
 }
 
 // Selects the entry that stands for store index nIndex; none when the list has no such entry.
@@ -202,7 +204,7 @@ int CChannelInfoDlg::DoModal(CPrompt& prompt) {
 
 void CChannelInfoDlg::OnInitDialog() {
     m_bStoreChanged = false;
-    if (m_nMode < 1 || m_nMode > kListCount || m_pStore == nullptr)
+    if (!HasList() || m_pStore == nullptr)
         return;
     const bool bSatellite = IsSatelliteMode();
     GetDlgItem(IDC_CHANNEL_STATIC_SATELLITE)->setVisible(bSatellite);
@@ -302,6 +304,10 @@ void CChannelInfoDlg::FillNetworkList() {
     combo.setCurrentIndex(-1);
 }
 
+QString CChannelInfoDlg::NetworkName() const {
+    return m_strNetwork.mid(kNetworkNameStart);
+}
+
 void CChannelInfoDlg::OnSelchangeSatellite() {
     const BYTE nSat = SelectedIndex(Combo(IDC_CHANNEL_COMBO_SATELLITE));
     if (nSat == 0 || m_pStore == nullptr)
@@ -345,7 +351,7 @@ void CChannelInfoDlg::accept() {
 }
 
 void CChannelInfoDlg::OnOK() {
-    if (m_pStore == nullptr || m_nMode < 1 || m_nMode > kListCount) {
+    if (m_pStore == nullptr || !HasList()) {
         QDialog::accept();
         return;
     }

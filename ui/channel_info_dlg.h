@@ -3,7 +3,7 @@
 // store or writes the changed fields into it.
 #pragma once
 
-#include "records.h"
+#include "list_tabs.h"
 
 #include <QDialog>
 #include <QString>
@@ -45,6 +45,8 @@ class CChannelInfoDlg : public QDialog {
     // Whether the last OK changed the store: a service stored, merged into an equal one or
     // rewritten.
     bool StoreChanged() const { return m_bStoreChanged; }
+    // The network text without its leading id: the name and its trailing blank.
+    QString NetworkName() const;
 
     QWidget* GetDlgItem(int nId) const;
     template <class T> T* GetDlgItem(int nId) const { return qobject_cast<T*>(GetDlgItem(nId)); }
@@ -64,9 +66,10 @@ class CChannelInfoDlg : public QDialog {
     void accept() override;
 
   private:
-    bool IsSatelliteMode() const { return m_nMode == 1 || m_nMode == 2; }
-    bool IsTvMode() const { return m_nMode == 1 || m_nMode == 3; }
-    BYTE ListKind() const { return static_cast<BYTE>(m_nMode - 1); }
+    bool HasList() const { return ListOfTab(m_nMode) >= 0; }
+    BYTE ListKind() const { return static_cast<BYTE>(ListOfTab(m_nMode)); }
+    bool IsSatelliteMode() const { return IsSatelliteList(ListKind()); }
+    bool IsTvMode() const { return !IsRadioList(ListKind()); }
     void CreateControls();
     QWidget* CreateControl(const SChannelDlgItem& item);
     void FillSatelliteList();

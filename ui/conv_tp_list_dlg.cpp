@@ -3,12 +3,12 @@
 #include "controls.h"
 #include "conv_tp_list_dialog.h"
 #include "prompt.h"
+#include "save_file.h"
 #include "tp_table.h"
 
 #include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 
 #include <span>
 #include <sstream>
@@ -59,11 +59,9 @@ BOOL CConvTpListDlg::WriteTableFile(QString& error) const {
     const std::size_t nSats = m_pSatTable != nullptr && m_pTpLists != nullptr ? m_nSatCount : 0;
     std::ostringstream text;
     WriteTpListFile(text, std::span(m_pSatTable, nSats), m_pTpLists);
-    const std::string bytes = text.str();
-    QSaveFile file(OutputPath());
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.commit()) {
-        error = file.errorString();
+    std::string strReason;
+    if (SaveFileAtomically(OutputPath().toStdString(), text.str(), strReason) != ESaveStep::Done) {
+        error = QString::fromStdString(strReason);
         return FALSE;
     }
     return TRUE;

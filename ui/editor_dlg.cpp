@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "grid_menu.h"
+#include "list_tabs.h"
 #include "main_dialog.h"
 #include "prompt.h"
 
@@ -18,7 +19,7 @@ namespace {
 constexpr const char* kTitleName = "Orvane ";
 constexpr const char* kTitleVersion = " v3.0.1";
 
-// The five tabs; tab n > 0 shows the grid of list n - 1.
+// The five tabs: the satellite / transponder page, then one per list (list_tabs.h).
 constexpr const char* kTabLabels[] = {
     "  Satellite / Transponder List  ", "  Satellite TV List  ",      "  Satellite RADIO List  ",
     "  Terrestrial TV List  ",          "  Terrestrial RADIO List  ",
@@ -61,7 +62,7 @@ void CEditorDlg::OnInitDialog() {
 
     for (const char* label : kTabLabels)
         m_pTab->addTab(QString::fromLatin1(label));
-    m_pTab->setCurrentIndex(1);
+    m_pTab->setCurrentIndex(TabOfList(LIST_SAT_TV));
     connect(m_pTab, &QTabBar::currentChanged, this, &CEditorDlg::OnSelchangeTab);
 
     EnableDataMenus(FALSE);
@@ -69,7 +70,7 @@ void CEditorDlg::OnInitDialog() {
     ConnectPanel();
     ConnectCommandButtons();
     connect(m_pTree, &QTreeWidget::currentItemChanged, this, &CEditorDlg::OnSelchangedTree);
-    ShowTabView(1);
+    ShowTabView(TabOfList(LIST_SAT_TV));
 }
 
 // ---- menus ----------------------------------------------------------------------------------
@@ -161,16 +162,16 @@ void CEditorDlg::OnSelchangeTab() {
 }
 
 int CEditorDlg::GetCurrentList() const {
-    const int nTab = m_pTab->currentIndex();
-    return nTab >= 1 && nTab <= kListCount ? nTab - 1 : -1;
+    return ListOfTab(m_pTab->currentIndex());
 }
 
 void CEditorDlg::ShowTabView(int nTab) {
-    if (nTab < 0 || nTab > kListCount)
+    const bool bTree = nTab == kTreeTab;
+    const int nShownList = ListOfTab(nTab);
+    if (!bTree && nShownList < 0)
         return;
-    const bool bTree = nTab == 0;
     for (int nList = 0; nList < kListCount; ++nList)
-        m_grids[nList]->setVisible(nTab == nList + 1);
+        m_grids[nList]->setVisible(nList == nShownList);
     m_pTree->setVisible(bTree);
     GetDlgItem(IDC_PANEL_FRAME)->setVisible(bTree);
     GetDlgItem(IDC_BUTTON_UPDATE)->setVisible(bTree);
@@ -188,7 +189,7 @@ void CEditorDlg::ShowTabView(int nTab) {
     ShowSatellitePanel(FALSE);
     ShowTransponderPanel(FALSE);
     const bool bHasServices =
-        m_pStore != nullptr && m_pStore->GetServiceCount(static_cast<BYTE>(nTab - 1)) > 0;
+        m_pStore != nullptr && m_pStore->GetServiceCount(static_cast<BYTE>(nShownList)) > 0;
     GetDlgItem(IDC_BUTTON_APPEND)->setEnabled(bHasServices);
     GetDlgItem(IDC_BUTTON_DETAIL_INFO)->setEnabled(bHasServices);
 }

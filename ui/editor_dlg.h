@@ -11,6 +11,7 @@
 #include "channel_store.h"
 #include "controls.h"
 #include "flexgrid.h"
+#include "transfer_protocol.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -70,9 +71,11 @@ class CEditorDlg : public QDialog {
     void OnDblClickGrid(BYTE nList);
     // The list kind of the grid on the current tab, or -1 on the tree's tab.
     int GetCurrentList() const;
-    // The first of the flag columns Lock, Fav1 .. Fav4; a column's flag index is its distance
-    // from it.
+    // Where list nList's grid shows a field, from its column table. The flag columns Lock,
+    // Fav1 .. Fav4 follow each other: a column's flag index is its distance from the first.
     static long FirstFlagColumn(BYTE nList);
+    static long NetworkColumn(BYTE nList);
+    static long NameColumn(BYTE nList);
 
     // ---- channel list editing (editor_dlg_edit.cpp) -------------------------------------------
     // A right-click at screen point `point` over `pWnd` (any widget): over a grid it shows the
@@ -202,6 +205,7 @@ class CEditorDlg : public QDialog {
     void EnableRecordButtons(bool bNewRecord);
     void SelectPanelEntry(int nComboId, int nIndex);
     void SearchPanelEntry(int nComboId, const QString& text, int nStart);
+    void ShowLnb(int nComboId, const SLnbEncoding& lnb, BYTE bValue, WORD wFrequency);
     void ShowTransponderValues(int nFreq, int nSymbolRate, int nHorizontal, int nFec);
     QLineEdit& Edit(int nId) const;
     QComboBox& Combo(int nId) const;
@@ -212,7 +216,6 @@ class CEditorDlg : public QDialog {
     void ReportDroppedRecords(const QString& source);
     QString PathName() const;
     void LoadReceivedImage(const std::vector<BYTE>& image, CWaitCursor& wait);
-    bool HasTransferableData() const;
     void RunTransferDialog(CTransferDlg& dlg);
     int GridListOf(const QWidget* pWnd) const;
     void TrackGridPopup(std::size_t nPopup, const QPoint& point);
@@ -250,4 +253,6 @@ class CEditorDlg : public QDialog {
     bool m_bShownOnce = false;
 
     BYTE m_nTransferPort = 0; // the COM port of the last transfer, 0 for COM1
+    // What a box announced holds for every later transfer of the program's run.
+    STransferSettings m_transferSettings;
 };

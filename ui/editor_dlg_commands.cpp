@@ -5,6 +5,7 @@
 
 #include "channel_info_dlg.h"
 #include "control_text.h"
+#include "list_tabs.h"
 #include "number_text.h"
 #include "panel_options.h"
 #include "prompt.h"
@@ -22,16 +23,7 @@ namespace {
 
 constexpr int kNumberChars = 5;
 constexpr int kPositionChars = 16;
-// LNB list entries 0-3 stand for fixed LNBs; the later ones are single frequencies.
-constexpr int kFirstLnbFrequencyEntry = 4;
-constexpr BYTE kCLnbFirstValue = 2; // C-LNB entries 0 and 1 are stored as 2 and 3
-constexpr int kCLnbFrequencyEntry = 2;
-constexpr BYTE kCLnbFrequencyValue = 4;
-// Grid columns that Detail Info rewrites: network and name, satellite and terrestrial grids.
-constexpr long kSatNetworkColumn = 5;
-constexpr long kTerrNetworkColumn = 2;
-constexpr qsizetype kNetworkNameStart = 6; // after the "%4d. " id
-constexpr qsizetype kNetworkCellChars = 20;
+constexpr qsizetype kNetworkCellChars = 20; // what Detail Info writes of a network name
 
 WORD ReadNumber(const QString& text, int maxChars = kNumberChars) {
     return static_cast<WORD>(ParseDecimal(text, maxChars));
@@ -59,19 +51,14 @@ void ReadSatelliteFields(const CEditorDlg& dlg, SSAT_INFO& rec) {
     SetName(rec.szName, dlg.m_strSatName.toLatin1().toStdString());
     rec.wPosition = ReadNumber(dlg.m_strSatPosition, kPositionChars);
 
-    const int lnb = ListSelection(dlg, IDC_COMBO_LNB_FREQ);
-    const bool bListedLnb = lnb >= 0 && lnb < kLnbTypeUser;
-    rec.bLnbType = static_cast<BYTE>(bListedLnb ? lnb : kLnbTypeUser);
-    rec.wLnbFreq = bListedLnb && lnb < kFirstLnbFrequencyEntry ? 0 : ReadNumber(dlg.m_strLnbFreq);
-
-    const int cLnb = ListSelection(dlg, IDC_COMBO_CLNB_FREQ);
-    if (cLnb >= 0 && cLnb < kCLnbFrequencyEntry) {
-        rec.bCLnb = static_cast<BYTE>(cLnb + kCLnbFirstValue);
-        rec.wCLnbFreq = 0;
-    } else {
-        rec.bCLnb = cLnb == kCLnbFrequencyEntry ? kCLnbFrequencyValue : kCLnbUser;
-        rec.wCLnbFreq = ReadNumber(dlg.m_strCLnbFreq);
-    }
+    const SLnbValue lnb = EncodeLnb(kLnbEncoding, ListSelection(dlg, IDC_COMBO_LNB_FREQ),
+                                    ReadNumber(dlg.m_strLnbFreq));
+    rec.bLnbType = lnb.bValue;
+    rec.wLnbFreq = lnb.wFrequency;
+    const SLnbValue cLnb = EncodeLnb(kCLnbEncoding, ListSelection(dlg, IDC_COMBO_CLNB_FREQ),
+                                     ReadNumber(dlg.m_strCLnbFreq));
+    rec.bCLnb = cLnb.bValue;
+    rec.wCLnbFreq = cLnb.wFrequency;
 }
 
 // The C/KU switch of the checked button, -1 when none is checked.
@@ -276,7 +263,8 @@ void CEditorDlg::OnButtonDetailInfo() {
 // equal one), or its network and name cells rewritten after a change.
 void CEditorDlg::RunChannelInfo(BYTE nList, long nRow) {
     CChannelInfoDlg dlg(m_prompt, this);
-    dlg.SetupChannelInfo(nList + 1, static_cast<int>(nRow), m_pStore.get(), nRow == 0 ? 1 : 0);
+    dlg.SetupChannelInfo(TabOfList(nList), static_cast<int>(nRow), m_pStore.get(),
+                         nRow == 0 ? 1 : 0);
     const int result = dlg.DoModal(m_prompt);
     if (nRow == 0) {
         if (dlg.StoreChanged())
@@ -286,11 +274,8 @@ void CEditorDlg::RunChannelInfo(BYTE nList, long nRow) {
     if (result != QDialog::Accepted)
         return;
     CMSFlexGrid& grid = Grid(nList);
-    const long nNetworkCol =
-        nList == LIST_SAT_TV || nList == LIST_SAT_RADIO ? kSatNetworkColumn : kTerrNetworkColumn;
     // An empty network text left the service's network as it was, and so its cell.
     if (!dlg.m_strNetwork.isEmpty())
-        grid.SetTextMatrix(nRow, nNetworkCol,
-                           dlg.m_strNetwork.mid(kNetworkNameStart, kNetworkCellChars));
-    grid.SetTextMatrix(nRow, nNetworkCol + 1, dlg.m_strName);
+        grid.SetTextMatrix(nRow, NetworkColumn(nList), dlg.NetworkName().left(kNetworkCellChars));
+    grid.SetTextMatrix(nRow, NameColumn(nList), dlg.m_strName);
 }

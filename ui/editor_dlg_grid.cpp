@@ -4,6 +4,7 @@
 
 #include "main_dialog.h"
 
+#include <algorithm>
 #include <optional>
 #include <span>
 
@@ -75,14 +76,17 @@ constexpr SGridColumn kTerrestrialColumns[] = {
 constexpr const char* kNameHeaders[kListCount] = {
     "    TV Channel Name  ", "   Radio Channel Name  ", "  Channel Name  ", "  Channel Name  "};
 
-bool IsSatelliteList(BYTE nList) {
-    return nList == LIST_SAT_TV || nList == LIST_SAT_RADIO;
-}
-
 std::span<const SGridColumn> ColumnsOf(BYTE nList) {
     if (IsSatelliteList(nList))
         return kSatelliteColumns;
     return kTerrestrialColumns;
+}
+
+long ColumnOf(BYTE nList, EField field) {
+    const std::span<const SGridColumn> columns = ColumnsOf(nList);
+    const auto it = std::find_if(columns.begin(), columns.end(),
+                                 [field](const SGridColumn& c) { return c.field == field; });
+    return static_cast<long>(it - columns.begin());
 }
 
 QString Latin1(std::string_view text) {
@@ -169,7 +173,15 @@ void SortList(CChannelStore& store, BYTE nList, ESortKey key, BOOL bDescending) 
 } // namespace
 
 long CEditorDlg::FirstFlagColumn(BYTE nList) {
-    return IsSatelliteList(nList) ? 8 : 5;
+    return ColumnOf(nList, EField::Lock);
+}
+
+long CEditorDlg::NetworkColumn(BYTE nList) {
+    return ColumnOf(nList, EField::Network);
+}
+
+long CEditorDlg::NameColumn(BYTE nList) {
+    return ColumnOf(nList, EField::Name);
 }
 
 void CEditorDlg::SetupGridColumns(BYTE nList) {

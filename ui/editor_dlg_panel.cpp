@@ -247,6 +247,15 @@ void CEditorDlg::SearchPanelEntry(int nComboId, const QString& text, int nStart)
     ReadControls();
 }
 
+// A stored LNB value shows its list entry, or its frequency found in the list's frequencies.
+void CEditorDlg::ShowLnb(int nComboId, const SLnbEncoding& lnb, BYTE bValue, WORD wFrequency) {
+    const int nEntry = LnbEntryOf(lnb, bValue);
+    if (nEntry >= 0)
+        SelectPanelEntry(nComboId, nEntry);
+    else
+        SearchPanelEntry(nComboId, QString::number(wFrequency), lnb.nFirstFrequencyEntry);
+}
+
 void CEditorDlg::FillSatellitePanel(BYTE nSat) {
     if (nSat == 0) {
         EnableRecordButtons(true);
@@ -275,16 +284,8 @@ void CEditorDlg::FillSatellitePanel(BYTE nSat) {
     Spin(IDC_SPIN_SAT_POSITION).SetPos(sat->wPosition / 10);
 
     OnClickOption(ButtonFor(Row(kCkuRow), sat->bCkuSwitch));
-    if (sat->bLnbType < kLnbTypeUser)
-        SelectPanelEntry(IDC_COMBO_LNB_FREQ, sat->bLnbType);
-    else
-        SearchPanelEntry(IDC_COMBO_LNB_FREQ, QString::number(sat->wLnbFreq), 4);
-    if (sat->bCLnb >= 2 && sat->bCLnb <= 4)
-        SelectPanelEntry(IDC_COMBO_CLNB_FREQ, sat->bCLnb - 2);
-    else if (sat->bCLnb == kCLnbUser)
-        SearchPanelEntry(IDC_COMBO_CLNB_FREQ, QString::number(sat->wCLnbFreq), 2);
-    else
-        SelectPanelEntry(IDC_COMBO_CLNB_FREQ, 0);
+    ShowLnb(IDC_COMBO_LNB_FREQ, kLnbEncoding, sat->bLnbType, sat->wLnbFreq);
+    ShowLnb(IDC_COMBO_CLNB_FREQ, kCLnbEncoding, sat->bCLnb, sat->wCLnbFreq);
     OnClickOption(ButtonFor(Row(kLnbPowerRow), (sat->bSwitch & SW_LNB_POWER) ? 1 : 0));
     OnClickOption(ButtonFor(Row(k22KhzRow), (sat->bSwitch & SW_22KHZ) ? 1 : 0));
     OnClickOption(ButtonFor(Row(k12VRow), (sat->bSwitch & SW_12V) ? 1 : 0));

@@ -1,14 +1,10 @@
 // Every modal interaction of the editor goes through a CPrompt: message boxes, the file-open and
 // file-save dialogs, and running a modal dialog. The program uses CQtPrompt; tests install a
-// CScriptedPrompt that records what would have been shown and answers from queues, so no test
-// ever waits on a window.
+// scripted one (tests/support) that records what would have been shown and answers from queues,
+// so no test ever waits on a window.
 #pragma once
 
 #include <QString>
-
-#include <deque>
-#include <functional>
-#include <vector>
 
 class QDialog;
 class QMenu;
@@ -51,6 +47,9 @@ class CPrompt {
 
   protected:
     virtual int ShowMessageBox(const QString& text, const QString& caption, unsigned nType) = 0;
+    // The answer of a box of style nType closed without a button (Esc, the close box): its last
+    // button's, Cancel, No or OK.
+    static int DismissedAnswer(unsigned nType);
 };
 
 // The real windows. Boxes and file dialogs are owned by `owner` when it is set.
@@ -72,53 +71,4 @@ class CQtPrompt : public CPrompt {
 
   private:
     QWidget* m_pOwner;
-};
-
-// For tests: records every prompt and answers from queues. An unexpected prompt (its queue is
-// empty) is recorded too and answered as cancelled, so a test can see it and never blocks.
-class CScriptedPrompt : public CPrompt {
-  public:
-    enum class EKind { MessageBox, OpenFile, SaveFile, Modal, PopupMenu };
-    struct SShown {
-        EKind kind;
-        QString text;    // message text, or the initial path of a file dialog
-        QString caption; // message caption as shown, or the filter of a file dialog
-        unsigned nType = 0;
-        bool bAnswered = true;
-    };
-
-    std::deque<int> m_boxAnswers;
-    std::deque<QString> m_paths;
-    // Each plays the user's part in one modal dialog (fills its fields...) and returns the
-    // dialog's result.
-    std::deque<std::function<int(QDialog&)>> m_modalScripts;
-    // Each popup menu shown: its title and items. The answer queue holds the command to choose;
-    // a greyed or missing item cannot be chosen, so it answers 0 as a dismissed menu does.
-    struct SMenuItemShown {
-        QString text;
-        unsigned nId = 0; // 0: separator
-        bool bEnabled = true;
-    };
-    struct SMenuShown {
-        QString title;
-        std::vector<SMenuItemShown> items;
-    };
-    std::deque<unsigned> m_menuAnswers;
-    std::vector<SMenuShown> m_menus;
-    std::vector<SShown> m_shown;
-
-    QString GetOpenFileName(const QString& initialPath, const QString& filter) override;
-    QString GetSaveFileName(const QString& initialPath, const QString& filter) override;
-    int RunModal(QDialog& dlg) override;
-    unsigned TrackPopupMenu(QMenu& menu, const QPoint& screenPos) override;
-
-    // Texts of the message boxes shown, in order.
-    std::vector<QString> MessageTexts() const;
-    int UnansweredCount() const;
-
-  protected:
-    int ShowMessageBox(const QString& text, const QString& caption, unsigned nType) override;
-
-  private:
-    QString NextPath(EKind kind, const QString& initialPath, const QString& filter);
 };

@@ -35,8 +35,8 @@ static void InitResources() {
     Q_INIT_RESOURCE(orvane);
 }
 
-CTransferDlg::CTransferDlg(CPrompt& prompt, QWidget* parent)
-    : QDialog(parent), m_prompt(prompt), m_protocol(m_port, *this) {
+CTransferDlg::CTransferDlg(CPrompt& prompt, STransferSettings& settings, QWidget* parent)
+    : QDialog(parent), m_prompt(prompt), m_protocol(m_port, *this, settings) {
     InitResources();
     setWindowTitle(QString::fromLatin1(kTransferDialogCaption));
     setFont(QFont(QString::fromLatin1(kTransferDialogFontFamily), kTransferDialogFontPoints));

@@ -22,8 +22,9 @@ class CTransferDlg : public QDialog, public ISerialOwner, public ITransferView {
     Q_OBJECT
 
   public:
-    // Port error reports are shown through `prompt`, which also runs the dialog.
-    explicit CTransferDlg(CPrompt& prompt, QWidget* parent = nullptr);
+    // Port error reports are shown through `prompt`, which also runs the dialog. The settings are
+    // the program's, shared by every transfer dialog.
+    CTransferDlg(CPrompt& prompt, STransferSettings& settings, QWidget* parent = nullptr);
     ~CTransferDlg() override;
 
     // DIRECTION_STB_TO_PC or DIRECTION_PC_TO_STB.

@@ -1,28 +1,26 @@
-// Data file: header rules, reading and writing through real files, write failures, and the
-// write-read round trip over many random stores.
+// Data file: header rules, reading and writing through real files and failing devices, the
+// atomic save, and the write-read round trip over many random stores.
 #include "channel_store.h"
+#include "failing_device.h"
+#include "save_file.h"
+#include "store_builders.h"
 #include "store_snapshot.h"
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 using Bytes = std::vector<BYTE>;
 using store_test::ExpectSame;
-using store_test::RandomStoreBuilder;
-using store_test::StoreShape;
 using store_test::Take;
 
 const Bytes kDefaultHeader = [] {
@@ -69,7 +67,7 @@ Bytes Header(const char* magic, int length) {
 }
 
 void FillSmall(CChannelStore& store, unsigned state = 7) {
-    RandomStoreBuilder(state).Fill(store, {3, 20, 4, 5, {30, 10, 6, 2}});
+    EXPECT_TRUE(RandomStoreBuilder(state).Fill(store, {3, 20, 4, 5, {30, 10, 6, 2}}));
 }
 
 class DataFileTest : public ::testing::Test {
@@ -264,30 +262,53 @@ TEST_F(DataFileTest, ReadAndWriteFailuresAreReported) {
     EXPECT_TRUE(QFileInfo(QString::fromStdString(Path("folder.zdf"))).isDir());
 }
 
-// A save that fails half-way (here: the file-size limit stops the write) reports failure and
-// leaves the old file exactly as it was, with no temporary file left behind.
-TEST_F(DataFileTest, FailedSaveLeavesTheOldFileUntouched) {
-    const Bytes old = Concat(kDefaultHeader, Bytes(3000, 0x5A));
-    WriteFile(Path("db.zdf"), old);
-
-    const pid_t child = fork();
-    ASSERT_NE(child, -1);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN); // the write then fails with EFBIG instead of a signal
-        const rlimit limit{2000, 2000};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        CChannelStore store;
-        FillSmall(store);
-        store.SetPathName(Path("db.zdf"));
-        const bool reported = !store.WriteDataFile() && !store.GetLastFileError().empty();
-        _exit(reported ? 0 : 1);
+// A device that fails part-way, in the header or in the encoded image: reading and writing say
+// so, with the device's reason.
+TEST(DataFileDevice, ReadAndWriteErrorsAreReported) {
+    CChannelStore store;
+    FillSmall(store);
+    QBuffer whole;
+    whole.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(store.WriteData(whole));
+    const QByteArray file = whole.data();
+    for (qint64 nFailAfter : {qint64(0), qint64(42), qint64(43), qint64(file.size() - 1)}) {
+        CFailingDevice out(nFailAfter);
+        out.open(QIODevice::WriteOnly);
+        EXPECT_FALSE(store.WriteData(out)) << nFailAfter;
+        EXPECT_EQ(store.GetLastFileError(), "cannot write the file: the device failed");
+        CFailingDevice in(nFailAfter, file);
+        in.open(QIODevice::ReadOnly);
+        CChannelStore reader;
+        EXPECT_FALSE(reader.ReadData(in)) << nFailAfter;
+        EXPECT_EQ(reader.GetLastFileError(), "cannot read the file: the device failed");
     }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed write was not reported";
-    EXPECT_EQ(ReadFile(Path("db.zdf")), old);
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"db.zdf"});
+}
+
+// A save that fails, whether its content or its file, reports where and leaves the old file
+// exactly as it was, with no temporary file left behind; only a whole one replaces it.
+TEST_F(DataFileTest, AtomicSaveReplacesTheFileOnlyWhenWhole) {
+    const Bytes old(3000, 0x5A), written(1000, 0xA5);
+    WriteFile(Path("db.zdf"), old);
+    const struct {
+        std::string path;
+        bool bWriteSucceeds;
+        ESaveStep step;
+    } cases[] = {
+        {Path("db.zdf"), false, ESaveStep::Write},
+        {Path("no/such/dir/db.zdf"), true, ESaveStep::Create},
+        {Path("db.zdf"), true, ESaveStep::Done},
+    };
+    for (const auto& c : cases) {
+        const auto write = [&](QIODevice& file) {
+            file.write(reinterpret_cast<const char*>(written.data()), qint64(written.size()));
+            return c.bWriteSucceeds;
+        };
+        std::string strReason;
+        EXPECT_EQ(SaveFileAtomically(c.path, write, strReason), c.step) << c.path;
+        EXPECT_EQ(strReason.empty(), c.step == ESaveStep::Done) << c.path;
+        EXPECT_EQ(ReadFile(Path("db.zdf")), c.step == ESaveStep::Done ? written : old) << c.path;
+        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"db.zdf"}) << c.path;
+    }
 }
 
 // ---- round trip ------------------------------------------------------------------------------
@@ -326,7 +347,7 @@ TEST_F(DataFileTest, RoundTripOfRandomStores) {
     for (size_t i = 0; i < shapes.size(); ++i) {
         SCOPED_TRACE("shape " + std::to_string(i));
         CChannelStore store;
-        RandomStoreBuilder(unsigned(1000 + i)).Fill(store, shapes[i]);
+        ASSERT_TRUE(RandomStoreBuilder(unsigned(1000 + i)).Fill(store, shapes[i]));
         ASSERT_EQ(store.GetSatelliteCount(), shapes[i].nSatellites);
         ASSERT_EQ(store.GetTransponderCount(), shapes[i].nTransponders);
         ASSERT_EQ(store.GetMuxCount(), shapes[i].nMuxes);

@@ -1,5 +1,4 @@
-// Test helpers: random stores within the image's capacities, and a byte-by-byte snapshot of
-// everything a data file carries.
+// A byte-by-byte snapshot of everything a data file carries, for comparing stores.
 #pragma once
 
 #include "channel_store.h"
@@ -7,9 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <random>
-#include <string>
 #include <vector>
 
 namespace store_test {
@@ -76,92 +72,5 @@ inline void ExpectSame(const Snapshot& a, const Snapshot& b, bool bSatOrder = tr
     for (int list = 0; list < kListCount; ++list)
         ExpectSameBytes(a.services[list], b.services[list], names[list]);
 }
-
-// Sizes of one random store; each stays within what the image holds.
-struct StoreShape {
-    int nSatellites;
-    int nTransponders; // spread over the satellites, at most 255 each
-    int nMuxes;        // MUXes and transponders share 1360 image records
-    int nNetworks;
-    int nServices[kListCount]; // the four lists share 4048 image records
-};
-
-class RandomStoreBuilder {
-  public:
-    explicit RandomStoreBuilder(unsigned state) : m_rng(state) {}
-
-    void Fill(CChannelStore& store, const StoreShape& shape) {
-        for (int i = 0; i < shape.nSatellites; ++i) {
-            auto sat = Random<SSAT_INFO>();
-            sat.wPosition = static_cast<WORD>(1 + i * 3599 / shape.nSatellites); // distinct
-            sat.bIndex = 0;
-            RandomName(sat.szName);
-            store.AppendSatellite(sat);
-        }
-        for (int i = 0; i < shape.nTransponders && shape.nSatellites > 0; ++i) {
-            auto tp = Random<STP_INFO>();
-            // Satellites in turn, so that no list passes 255 while room remains elsewhere.
-            tp.satid = static_cast<BYTE>(kFirstSatIndex + i % shape.nSatellites);
-            tp.tpid = 0;
-            store.AddTransponder(tp, 0);
-        }
-        for (int m = 1; m <= shape.nMuxes; ++m) {
-            auto mux = Random<STP_INFO>();
-            mux.satid = kTerrestrialSatIndex;
-            mux.tpid = static_cast<BYTE>(m);
-            store.AddMux(mux);
-        }
-        for (int n = 1; n <= shape.nNetworks; ++n) {
-            auto net = Random<SNET_INFO>();
-            net.id = static_cast<WORD>(n);
-            RandomName(net.name);
-            store.AddNetwork(net);
-        }
-        const auto extra = Random<std::array<BYTE, kSatExtraSize>>();
-        store.SetSatExtra(extra.data());
-        for (BYTE list = 0; list < kListCount; ++list)
-            AddServices(store, list, shape.nServices[list], shape);
-        store.Rebuild();
-    }
-
-    unsigned Below(unsigned n) { return n == 0 ? 0 : m_rng() % n; }
-
-  private:
-    // Every byte random, reserved fields and bytes after a name's NUL included: they all travel.
-    template <class T> T Random() {
-        T rec;
-        auto* bytes = reinterpret_cast<BYTE*>(&rec);
-        for (size_t i = 0; i < sizeof rec; ++i)
-            bytes[i] = static_cast<BYTE>(m_rng());
-        return rec;
-    }
-    template <size_t N> void RandomName(char (&name)[N]) { name[Below(N)] = 0; }
-
-    void AddServices(CChannelStore& store, BYTE list, int n, const StoreShape& shape) {
-        const bool bSat = list == LIST_SAT_TV || list == LIST_SAT_RADIO;
-        if (bSat && shape.nSatellites == 0)
-            return;
-        const bool bRadio = list == LIST_SAT_RADIO || list == LIST_TERR_RADIO;
-        for (int i = 0; i < n; ++i) {
-            auto svc = Random<SSVC_INFO>();
-            svc.wNumber = svc.wOrderKey = 0;
-            svc.bSatIndex = bSat ? static_cast<BYTE>(kFirstSatIndex + Below(shape.nSatellites))
-                                 : kTerrestrialSatIndex;
-            svc.bTpIndex = static_cast<BYTE>(1 + Below(255));
-            // Every network gets used when there are enough services; a few name none.
-            svc.wNetwork =
-                static_cast<WORD>(Below(20) == 0 ? 0 : 1 + (i % std::max(shape.nNetworks, 1)));
-            svc.wServiceId = static_cast<WORD>(i); // unique: no merges, exact counts
-            svc.wFlags = static_cast<WORD>((svc.wFlags & ~(FLAG_DELETED | FLAG_RADIO)) |
-                                           (bRadio ? FLAG_RADIO : 0));
-            RandomName(svc.szName);
-            EXPECT_EQ(bSat ? store.AddSatService(ADD_ORDERED, svc)
-                           : store.AddTerrService(ADD_ORDERED, svc),
-                      SVC_STORED);
-        }
-    }
-
-    std::mt19937 m_rng;
-};
 
 } // namespace store_test

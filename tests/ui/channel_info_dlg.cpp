@@ -2,8 +2,8 @@
 // on every key, OK's checks and messages, and what a new or changed service holds in the store.
 #include "channel_info_dlg.h"
 #include "channel_info_dialog.h"
-#include "prompt.h"
-#include "store_builder.h"
+#include "scripted_prompt.h"
+#include "store_builders.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,9 +3,9 @@
 #include "channel_info_dialog.h"
 #include "channel_info_dlg.h"
 #include "editor_dlg.h"
-#include "prompt.h"
 #include "resource.h"
-#include "store_builder.h"
+#include "scripted_prompt.h"
+#include "store_builders.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -3,8 +3,8 @@
 #include "editor_dlg.h"
 #include "grid_clicks.h"
 #include "grid_menu.h"
-#include "prompt.h"
-#include "store_builder.h"
+#include "scripted_prompt.h"
+#include "store_builders.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

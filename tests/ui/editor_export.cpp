@@ -1,8 +1,8 @@
 // Command 32807: the Conversion TP List dialog and the file it writes.
 #include "conv_tp_list_dlg.h"
 #include "editor_dlg.h"
-#include "prompt.h"
-#include "store_builder.h"
+#include "scripted_prompt.h"
+#include "store_builders.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,8 +3,8 @@
 // database through the window.
 #include "command_line.h"
 #include "editor_dlg.h"
-#include "prompt.h"
 #include "resource.h"
+#include "scripted_prompt.h"
 
 #include <QAction>
 #include <QFile>

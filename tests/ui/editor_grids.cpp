@@ -1,8 +1,8 @@
 // The four service grids: columns, filling from the store, header sorts and flag toggles.
 #include "editor_dlg.h"
 #include "grid_clicks.h"
-#include "prompt.h"
-#include "store_builder.h"
+#include "scripted_prompt.h"
+#include "store_builders.h"
 
 #include <QHeaderView>
 #include <QTest>

@@ -2,7 +2,7 @@
 #include "controls.h"
 #include "editor_dlg.h"
 #include "main_dialog.h"
-#include "prompt.h"
+#include "scripted_prompt.h"
 
 #include <QDebug>
 #include <QMenuBar>

@@ -3,8 +3,8 @@
 // happens without data, with a dialog closed early, an image that is no channel list or a box that
 // goes away, and the COM port remembered between transfers.
 #include "editor_dlg.h"
-#include "prompt.h"
 #include "resource.h"
+#include "scripted_prompt.h"
 #include "transfer_test_util.h"
 
 #include <QAction>
@@ -76,8 +76,6 @@ class EditorTransferTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() { TransferSettings() = STransferSettings(); }
-
     void pcToStbWithoutServicesOpensNoDialog() {
         for (bool bSatellites : {false, true}) {
             SEditor ed(bSatellites);

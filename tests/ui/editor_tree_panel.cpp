@@ -4,8 +4,8 @@
 #include "editor_dlg.h"
 #include "main_dialog.h"
 #include "number_text.h"
-#include "prompt.h"
-#include "store_builder.h"
+#include "scripted_prompt.h"
+#include "store_builders.h"
 
 #include <QComboBox>
 #include <QDir>

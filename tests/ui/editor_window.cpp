@@ -3,8 +3,8 @@
 #include "controls.h"
 #include "editor_dlg.h"
 #include "main_dialog.h"
-#include "prompt.h"
-#include "store_builder.h"
+#include "scripted_prompt.h"
+#include "store_builders.h"
 
 #include <QAction>
 #include <QComboBox>

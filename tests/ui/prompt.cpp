@@ -1,5 +1,5 @@
 // The prompt seam: captions, scripted answers, and the real message box's buttons.
-#include "prompt.h"
+#include "scripted_prompt.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,7 +3,7 @@
 // the port locked during them, are watched from the editor's Transfer menu (editor_transfer).
 #include "../denied_device.h"
 #include "controls.h"
-#include "prompt.h"
+#include "scripted_prompt.h"
 #include "transfer_test_util.h"
 
 #include <QLineEdit>
@@ -17,7 +17,8 @@ namespace {
 // The dialog run modally with `script` as the user's part; closed again when Run returns.
 struct SRun {
     CScriptedPrompt prompt;
-    CTransferDlg dlg{prompt};
+    STransferSettings settings;
+    CTransferDlg dlg{prompt, settings};
 
     template <class Script>
     void Run(UINT nDirection, BYTE nPortIndex, Script script,
@@ -43,8 +44,6 @@ class TransferDlgTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() { TransferSettings() = STransferSettings(); }
-
     void opensOnTheRememberedPort() {
         const struct {
             UINT nDirection;
@@ -142,7 +141,8 @@ class TransferDlgTest : public QObject {
 
     void everyControlSitsAtItsTemplatePlace() {
         CScriptedPrompt prompt;
-        CTransferDlg dlg(prompt);
+        STransferSettings settings;
+        CTransferDlg dlg(prompt, settings);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Data Transfer"));
         const CDialogUnits units(dlg.font());
         for (const STransferItem& item : transfer_dialog::kItems) {
@@ -162,7 +162,8 @@ class TransferDlgTest : public QObject {
     void enterDoesNotCloseEscapeDoes() {
         CTestPorts ports;
         CScriptedPrompt prompt;
-        CTransferDlg dlg(prompt);
+        STransferSettings settings;
+        CTransferDlg dlg(prompt, settings);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         QTest::keyClick(&dlg, Qt::Key_Return);

@@ -4,6 +4,7 @@
 
 #include "prompt.h"
 #include "pty_box.h"
+#include "store_builders.h"
 #include "transfer_dialog.h"
 #include "transfer_dlg.h"
 
@@ -17,7 +18,6 @@
 #include <QTimer>
 
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -57,16 +57,6 @@ class CTestPorts {
     static QByteArray Variable(UINT nPort) { return "ORVANE_COM" + QByteArray::number(nPort); }
     std::unique_ptr<CPtyBox> m_boxes[4];
 };
-
-// A transfer image of random bytes: no channel list, but every block intact.
-inline std::vector<BYTE> RandomImage(unsigned nState) {
-    std::mt19937 generator(nState);
-    std::uniform_int_distribution<int> byte(0, 255);
-    std::vector<BYTE> image(kTransferBlockSize * kDefaultBlockCount);
-    for (BYTE& b : image)
-        b = static_cast<BYTE>(byte(generator));
-    return image;
-}
 
 inline QStringList LogLines(const CTransferDlg& dlg) {
     const QListWidget* pLog = dlg.GetDlgItem<QListWidget>(IDC_LIST_LOG);

@@ -1,3 +1,5 @@
+#include "transfer_command.h"
+
 #include "cli_transfer.h"
 #include "image_files.h"
 #include "serial_port.h"
@@ -100,7 +102,8 @@ int RunTransferCommand(UINT nDirection, const std::string& strPort, const std::s
     ETransferOutcome outcome;
     {
         CInterruptGuard guard;
-        outcome = RunTransfer(request);
+        STransferSettings settings; // zdftool makes one transfer per run
+        outcome = RunTransfer(request, settings);
     }
     progress.End();
     switch (outcome) {

@@ -1,0 +1,59 @@
+// CScriptedPrompt: the prompt seam for tests. It records every message box, file dialog, modal
+// dialog and popup menu that would have been shown and answers from queues, so no test ever
+// waits on a window.
+#pragma once
+
+#include "prompt.h"
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+// An unexpected prompt (its queue is empty) is recorded too and answered as cancelled, so a test
+// can see it and never blocks.
+class CScriptedPrompt : public CPrompt {
+  public:
+    enum class EKind { MessageBox, OpenFile, SaveFile, Modal, PopupMenu };
+    struct SShown {
+        EKind kind;
+        QString text;    // message text, or the initial path of a file dialog
+        QString caption; // message caption as shown, or the filter of a file dialog
+        unsigned nType = 0;
+        bool bAnswered = true;
+    };
+
+    std::deque<int> m_boxAnswers;
+    std::deque<QString> m_paths;
+    // Each plays the user's part in one modal dialog (fills its fields...) and returns the
+    // dialog's result.
+    std::deque<std::function<int(QDialog&)>> m_modalScripts;
+    // Each popup menu shown: its title and items. The answer queue holds the command to choose;
+    // a greyed or missing item cannot be chosen, so it answers 0 as a dismissed menu does.
+    struct SMenuItemShown {
+        QString text;
+        unsigned nId = 0; // 0: separator
+        bool bEnabled = true;
+    };
+    struct SMenuShown {
+        QString title;
+        std::vector<SMenuItemShown> items;
+    };
+    std::deque<unsigned> m_menuAnswers;
+    std::vector<SMenuShown> m_menus;
+    std::vector<SShown> m_shown;
+
+    QString GetOpenFileName(const QString& initialPath, const QString& filter) override;
+    QString GetSaveFileName(const QString& initialPath, const QString& filter) override;
+    int RunModal(QDialog& dlg) override;
+    unsigned TrackPopupMenu(QMenu& menu, const QPoint& screenPos) override;
+
+    // Texts of the message boxes shown, in order.
+    std::vector<QString> MessageTexts() const;
+    int UnansweredCount() const;
+
+  protected:
+    int ShowMessageBox(const QString& text, const QString& caption, unsigned nType) override;
+
+  private:
+    QString NextPath(EKind kind, const QString& initialPath, const QString& filter);
+};

@@ -1,0 +1,109 @@
+// The one way tests and benchmarks fill a channel store: record makers, a builder for stores
+// made by hand, a mixed store for transfers, stores filled to the image's capacities, random
+// stores, and random transfer images. Everything goes through the store's own operations.
+#pragma once
+
+#include "channel_store.h"
+
+#include <random>
+#include <string>
+#include <vector>
+
+// ---- records and single additions ---------------------------------------------------------------
+
+SSAT_INFO MakeSat(WORD position, const char* name);
+SSVC_INFO MakeService(BYTE sat, BYTE tp, WORD sid, const char* name, WORD flags = 0,
+                      WORD network = 0);
+SNET_INFO MakeNetwork(WORD id, const char* name, BYTE attr = 0);
+STP_INFO MakeMux(BYTE index, WORD freq, WORD drift = 0);
+
+// Appends a satellite and returns its index (0 when refused).
+BYTE AppendSat(CChannelStore& store, WORD position, const char* name = "SAT");
+// Appends a transponder and returns its tpid (0 when refused).
+BYTE AppendTp(CChannelStore& store, BYTE sat, WORD freq, WORD rate = 27500, BYTE h = 0);
+
+// Names of a list in row order.
+std::vector<std::string> RowNames(const CChannelStore& store, BYTE list);
+
+// Fills a satellite list with services named as given, on one satellite and transponder,
+// in that order (service ids ascending), and rebuilds.
+void FillSatTv(CChannelStore& store, const std::vector<std::string>& names);
+
+// ---- stores made by hand
+// --------------------------------------------------------------------------
+
+class CStoreBuilder {
+  public:
+    explicit CStoreBuilder(CChannelStore& store) : m_store(store) {}
+
+    // Returns the new satellite's index.
+    BYTE Satellite(const char* name, WORD wPosition);
+    // Returns the transponder's tpid.
+    BYTE Transponder(BYTE nSat, WORD wFreq, WORD wSymbolRate, bool bHorizontal);
+    // MUX nMux at 474 + 8 x nMux MHz, 6875 kS/s.
+    void Mux(BYTE nMux, WORD wDrift);
+    void Network(WORD id, const char* name);
+    // Appends a satellite service (radio when FLAG_RADIO is in wFlags).
+    void SatService(BYTE nSat, BYTE nTp, WORD wServiceId, WORD wNetwork, const char* name,
+                    WORD wFlags = 0);
+    // Appends a terrestrial service with its own order key.
+    void TerrService(BYTE nMux, WORD wOrderKey, WORD wNetwork, const char* name, WORD wFlags = 0);
+
+    // A full satellite TV list: nServices services spread over 8 satellites of 40
+    // transponders and 30 networks, every fifth one locked and some in favourites.
+    void LargeSatTvList(int nServices);
+
+  private:
+    CChannelStore& m_store;
+};
+
+// ---- whole stores
+// ---------------------------------------------------------------------------------
+
+// A little of everything, more than one service block: SAT-A (two transponders) and SAT-B (one),
+// networks NET-A and NET-B, one MUX, 150 TV and 30 radio services.
+void FillMixedStore(CChannelStore& store);
+
+// 119 satellites, 100 MUXes, 408 networks and nTransponders transponders spread evenly over
+// the satellites.
+void FillFullStructure(CChannelStore& store, int nTransponders);
+// The image's capacities: 1360 transponder records with the MUXes, 4048 services.
+void FillFullDatabase(CChannelStore& store);
+
+// The counts of satellites, transponders, networks and MUXes and every list's names in number
+// order, as one text: two stores with the same channels give the same text. Sorts the lists
+// by number.
+std::string ChannelsText(CChannelStore& store);
+
+// ---- random stores and images
+// ---------------------------------------------------------------------
+
+// Sizes of one random store; each stays within what the image holds.
+struct StoreShape {
+    int nSatellites;
+    int nTransponders; // spread over the satellites, at most 255 each
+    int nMuxes;        // MUXes and transponders share 1360 image records
+    int nNetworks;
+    int nServices[kListCount]; // the four lists share 4048 image records
+};
+
+// Every byte of every record random, reserved fields and bytes after a name's NUL included:
+// they all travel.
+class RandomStoreBuilder {
+  public:
+    explicit RandomStoreBuilder(unsigned state) : m_rng(state) {}
+
+    // Fills the store to the shape and rebuilds; false when the store refused a service.
+    bool Fill(CChannelStore& store, const StoreShape& shape);
+    unsigned Below(unsigned n) { return n == 0 ? 0 : m_rng() % n; }
+
+  private:
+    template <class T> T Random();
+    template <size_t N> void RandomName(char (&name)[N]) { name[Below(N)] = 0; }
+    bool AddServices(CChannelStore& store, BYTE list, int n, const StoreShape& shape);
+
+    std::mt19937 m_rng;
+};
+
+// A transfer image of random bytes: no channel list, but every block intact.
+std::vector<BYTE> RandomImage(unsigned nState, size_t nLength = kTransferImageSize);
