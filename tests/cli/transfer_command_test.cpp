@@ -1,5 +1,5 @@
 // zdftool's send and receive commands against the box on a pseudo-terminal.
-#include "../denied_device.h"
+#include "denied_device.h"
 #include "transfer_command.h"
 
 #include "core_application.h"

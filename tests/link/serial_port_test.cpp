@@ -1,6 +1,6 @@
 // CSerialPort and whole transfers over real pseudo-terminals, inside a Qt event loop.
-#include "../denied_device.h"
 #include "cli_transfer.h"
+#include "denied_device.h"
 #include "link_test_util.h"
 #include "pty_box.h"
 #include "serial_port.h"

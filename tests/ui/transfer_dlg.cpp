@@ -1,8 +1,8 @@
 // The transfer dialog: connecting when it opens, choosing ports (good or missing), the port
 // list's edit field, Enter, the direction's captions and bars, the timers. Whole transfers, and
 // the port locked during them, are watched from the editor's Transfer menu (editor_transfer).
-#include "../denied_device.h"
 #include "controls.h"
+#include "denied_device.h"
 #include "scripted_prompt.h"
 #include "transfer_test_util.h"
 
