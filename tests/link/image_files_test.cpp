@@ -1,10 +1,12 @@
 // The files transfers start from and end in: data files and bare images.
 #include "image_files.h"
-#include "link_test_util.h"
+#include "store_builders.h"
 #include "transfer_image.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <tuple>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -18,60 +20,54 @@ class ImageFiles : public ::testing::Test {
     std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
     QTemporaryDir dir;
     std::string error;
+    std::vector<BYTE> loaded;
 };
 
 } // namespace
 
-TEST_F(ImageFiles, DataFilesAreTellByTheirEnding) {
-    EXPECT_TRUE(IsDataFilePath("a.zdf"));
-    EXPECT_TRUE(IsDataFilePath("/x/B.ZDF"));
-    EXPECT_FALSE(IsDataFilePath("a.zdf.bin"));
-    EXPECT_FALSE(IsDataFilePath("zdf"));
-    EXPECT_FALSE(IsDataFilePath("image.bin"));
+TEST_F(ImageFiles, DataFilesAreToldByTheirEnding) {
+    for (const char* path : {"a.zdf", "/x/B.ZDF", ".zdf"})
+        EXPECT_TRUE(IsDataFilePath(path)) << path;
+    for (const char* path : {"a.zdf.bin", "zdf", "image.bin"})
+        EXPECT_FALSE(IsDataFilePath(path)) << path;
 }
 
-TEST_F(ImageFiles, ReceivedImageBecomesADataFileWithTheSameChannels) {
+// What is saved loads back: a bare image byte for byte, a received image through a data file as
+// the same sections (block 0's satellite order is the store's to recompute).
+TEST_F(ImageFiles, SavedImagesLoadBack) {
     CChannelStore original;
     FillMixedStore(original);
-    const std::vector<BYTE> image = BuildTransferImage(original);
-    ASSERT_TRUE(SaveTransferImage(Path("got.zdf"), image, error)) << error;
-
-    CChannelStore reread;
-    reread.SetPathName(Path("got.zdf"));
-    ASSERT_TRUE(reread.ReadDataFile());
-    EXPECT_EQ(ChannelsText(reread), ChannelsText(original));
-
-    // Sending that file builds the same sections again; block 0's satellite order is the
-    // store's to recompute.
-    std::vector<BYTE> loaded;
-    ASSERT_TRUE(LoadTransferImage(Path("got.zdf"), loaded, error)) << error;
-    ASSERT_EQ(loaded.size(), image.size());
-    EXPECT_TRUE(std::equal(loaded.begin() + 4096, loaded.end(), image.begin() + 4096));
-    EXPECT_TRUE(std::equal(loaded.begin(), loaded.begin() + 3840, image.begin()));
+    for (const auto& [name, image] :
+         {std::pair{"raw.bin", RandomImage(6)}, {"got.zdf", BuildTransferImage(original)}}) {
+        ASSERT_TRUE(SaveTransferImage(Path(name), image, error)) << error;
+        ASSERT_TRUE(LoadTransferImage(Path(name), loaded, error)) << error;
+        ASSERT_EQ(loaded.size(), image.size());
+        if (IsDataFilePath(name))
+            std::copy_n(image.begin() + 3840, 256, loaded.begin() + 3840);
+        EXPECT_TRUE(loaded == image) << name;
+    }
 }
 
-TEST_F(ImageFiles, EmptyDataFileHasNothingToSend) {
+// Nothing is loaded or written, and the error names the file and the fault.
+TEST_F(ImageFiles, FailuresSayWhy) {
     CChannelStore empty;
     empty.SetPathName(Path("empty.zdf"));
     ASSERT_TRUE(empty.WriteDataFile());
-    std::vector<BYTE> image;
-    EXPECT_FALSE(LoadTransferImage(Path("empty.zdf"), image, error));
-    EXPECT_THAT(error, HasSubstr("holds no channel list to send"));
-    EXPECT_FALSE(LoadTransferImage(Path("missing.zdf"), image, error));
-    EXPECT_THAT(error, HasSubstr("cannot read the data file"));
-    EXPECT_TRUE(image.empty());
-}
-
-TEST_F(ImageFiles, BareImagesGoThroughByteForByte) {
-    const std::vector<BYTE> image = RandomImage(6);
-    ASSERT_TRUE(SaveTransferImage(Path("raw.bin"), image, error)) << error;
-    std::vector<BYTE> loaded;
-    ASSERT_TRUE(LoadTransferImage(Path("raw.bin"), loaded, error)) << error;
-    EXPECT_EQ(loaded, image);
-
     ASSERT_TRUE(SaveTransferImage(Path("short.bin"), std::vector<BYTE>(0x32FFF), error));
-    EXPECT_FALSE(LoadTransferImage(Path("short.bin"), loaded, error));
-    EXPECT_THAT(error, HasSubstr("208895 bytes instead of 208896"));
-    EXPECT_FALSE(SaveTransferImage(Path("no/such/dir/raw.bin"), image, error));
-    EXPECT_THAT(error, HasSubstr("cannot write"));
+    const std::tuple<bool, const char*, std::string> cases[] = {
+        {false, "empty.zdf", Path("empty.zdf") + " holds no channel list to send"},
+        {false, "missing.zdf", "cannot read the data file " + Path("missing.zdf") + ": "},
+        {false, "short.bin", " is not a transfer image: 208895 bytes instead of 208896"},
+        {false, "missing.bin", "cannot read " + Path("missing.bin") + ": "},
+        {true, "no/such/dir/raw.bin", "cannot write " + Path("no/such/dir/raw.bin") + ": "},
+        {true, "noise.zdf",
+         "the image holds no channel database; " + Path("noise.zdf") + " not written"}};
+    for (const auto& [bSave, name, message] : cases) {
+        EXPECT_FALSE(bSave ? SaveTransferImage(Path(name), RandomImage(6), error)
+                           : LoadTransferImage(Path(name), loaded, error))
+            << name;
+        EXPECT_THAT(error, HasSubstr(message));
+        EXPECT_TRUE(loaded.empty());
+        EXPECT_TRUE(!bSave || !QFile::exists(QString::fromStdString(Path(name)))) << name;
+    }
 }

@@ -1,9 +1,13 @@
 // stb-sim's command line.
 #include "stb_sim_options.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
+
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -14,33 +18,22 @@ bool Parse(std::vector<const char*> args, SSimOptions& options, std::string& err
 
 } // namespace
 
-TEST(StbSimOptions, DefaultsAreACleanNewerBoxAndEveryOptionReachesTheBox) {
-    SSimOptions options;
+TEST(StbSimOptions, EveryOptionReachesTheBox) {
+    SSimOptions o;
     std::string error;
-    ASSERT_TRUE(Parse({}, options, error));
-    EXPECT_EQ(options.box.strVersion, "V120");
-    EXPECT_EQ(options.box.strLineEnd, "\r\n");
-    EXPECT_EQ(options.box.noAckStep, ENoAckStep::None);
-    EXPECT_EQ(options.box.nCorruptSentBlock, -1);
-    EXPECT_FALSE(options.bOnce);
-
     const std::string hex = "0102032506" + std::string(58, '0');
     ASSERT_TRUE(Parse({"--box-version", "V107", "--flash-info", hex.c_str(), "--corrupt-received",
                        "3", "--corrupt-sent", "207", "--no-ack", "version", "--line-end", "lf",
                        "--save", "out.zdf", "--once", "in.bin"},
-                      options, error))
+                      o, error))
         << error;
-    EXPECT_EQ(options.box.strVersion, "V107");
     std::vector<BYTE> flashInfo(34);
     std::copy_n(std::vector<BYTE>{1, 2, 3, 0x25, 6}.begin(), 5, flashInfo.begin());
-    EXPECT_EQ(options.box.flashInfo, flashInfo);
-    EXPECT_EQ(options.box.nCorruptReceivedBlock, 3);
-    EXPECT_EQ(options.box.nCorruptSentBlock, 207);
-    EXPECT_EQ(options.box.noAckStep, ENoAckStep::Version);
-    EXPECT_EQ(options.box.strLineEnd, "\n");
-    EXPECT_EQ(options.strSave, "out.zdf");
-    EXPECT_EQ(options.strImage, "in.bin");
-    EXPECT_TRUE(options.bOnce);
+    EXPECT_EQ(o.box.flashInfo, flashInfo);
+    EXPECT_EQ(
+        std::tie(o.box.strVersion, o.box.nCorruptReceivedBlock, o.box.nCorruptSentBlock,
+                 o.box.noAckStep, o.box.strLineEnd, o.strSave, o.strImage, o.bOnce),
+        std::make_tuple("V107", 3, 207, ENoAckStep::Version, "\n", "out.zdf", "in.bin", true));
 }
 
 TEST(StbSimOptions, BadValuesAreRefusedWithTheirName) {
@@ -55,10 +48,6 @@ TEST(StbSimOptions, BadValuesAreRefusedWithTheirName) {
         SSimOptions options;
         std::string error;
         EXPECT_FALSE(Parse(args, options, error)) << args[0];
-        EXPECT_FALSE(error.empty()) << args[0];
+        EXPECT_THAT(error, HasSubstr(args[0][0] == '-' ? args[0] : "only one image file"));
     }
-    SSimOptions options;
-    std::string error;
-    EXPECT_FALSE(Parse({"--frobnicate"}, options, error));
-    EXPECT_EQ(error, "unknown option --frobnicate");
 }
