@@ -1,24 +1,10 @@
-// The committed sample database and test files are exactly what their generators make, so they
-// never drift from the code.
+// The committed sample database, test files and fuzz corpus are exactly what their generators
+// make, so they never drift from the code.
 #include "sample_db.h"
 #include "test_files.h"
-
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QTemporaryDir>
-
-#include <fstream>
-#include <iterator>
+#include "zdf_run.h"
 
 namespace {
-
-const std::string kData = ORVANE_TEST_DATA;
-
-std::vector<BYTE> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<BYTE>(std::istreambuf_iterator<char>(in), {});
-}
 
 TEST(GeneratedFiles, SampleDatabaseRegeneratesByteForByte) {
     QTemporaryDir dir;
@@ -26,16 +12,19 @@ TEST(GeneratedFiles, SampleDatabaseRegeneratesByteForByte) {
     FillSampleStore(store);
     store.SetPathName(QDir(dir.path()).filePath("sample.zdf").toStdString());
     ASSERT_TRUE(store.WriteDataFile());
-    const std::vector<BYTE> fresh = ReadFile(store.GetPathName());
-    ASSERT_GT(fresh.size(), 1000u);
-    EXPECT_EQ(fresh, ReadFile(kData + "/../../res/sample.zdf"))
-        << "res/sample.zdf is stale: run make-sample res/sample.zdf";
+    const std::string fresh = Bytes(store.GetPathName());
+    EXPECT_EQ(fresh, Bytes(kSample)) << "res/sample.zdf is stale: run make-sample res/sample.zdf";
 }
 
-TEST(GeneratedFiles, TestDataRegeneratesByteForByte) {
-    for (const NamedFile& f : MakeTestDataFiles())
-        EXPECT_EQ(f.bytes, ReadFile(kData + "/" + f.name))
-            << f.name << " is stale: run make-test-data tests/data fuzz/corpus";
+TEST(GeneratedFiles, TestDataAndFuzzCorpusRegenerateByteForByte) {
+    std::vector<std::pair<std::string, std::vector<NamedFile>>> sets = {
+        {kData, MakeTestDataFiles()}};
+    for (const char* target : {"store_decode", "store_parse", "store_datafile"})
+        sets.emplace_back(kData + "/../../fuzz/corpus/" + target, MakeFuzzCorpus(target));
+    for (const auto& [dir, files] : sets)
+        for (const NamedFile& f : files)
+            EXPECT_EQ(std::string(f.bytes.begin(), f.bytes.end()), Bytes(dir + "/" + f.name))
+                << dir << "/" << f.name << " is stale: run make-test-data tests/data fuzz/corpus";
 }
 
 } // namespace

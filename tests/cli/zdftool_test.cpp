@@ -1,56 +1,37 @@
-// zdftool: command line handling, the check verdict on good and broken files, info, dump.
-#include "pty_box.h"
+// zdftool: every command's arguments, the check verdict, info and dump.
 #include "sample_db.h"
-#include "zdf_report.h"
-#include "zdftool.h"
+#include "zdf_run.h"
 
-#include <gtest/gtest.h>
-
-#include <QCoreApplication>
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
 
-#include <sstream>
+#include <gmock/gmock.h>
+
+using ::testing::HasSubstr;
 
 namespace {
 
-const std::string kData = ORVANE_TEST_DATA;
-const std::string kSample = kData + "/../../res/sample.zdf";
+using ZdfTool = ZdfFiles;
 
-struct Result {
-    int nExit;
-    std::string out, err;
-};
+const char* const kDroppedNetworks =
+    "network block 1 claims 205 records (at most 204): every network name is dropped";
 
-Result RunTool(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int n = RunZdfTool(args, out, err);
-    return {n, out.str(), err.str()};
-}
+} // namespace
 
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
-class ZdfTool : public ::testing::Test {
-  protected:
-    std::string Path(const char* name) const {
-        return QDir(m_dir.path()).filePath(name).toStdString();
-    }
-    QTemporaryDir m_dir;
-};
-
-TEST(ZdfToolArgs, UsageAndHelp) {
-    struct Case {
+// Usage errors exit with 2 and say what is wrong, files that cannot be used with 1; help goes
+// to standard output; nothing is written.
+TEST_F(ZdfTool, ArgumentsAndRefusals) {
+    const std::string csv = Path("in.csv");
+    Write(csv, "list,number,name,position,frequency,polarisation,symbol_rate,service_id,network,"
+               "video_pid,audio_pid,pcr_pid,flags\n");
+    const std::string again = Path("sub/../in.zdf");
+    const struct {
         std::vector<std::string> args;
         int nExit;
         const char* inOut;
         const char* inErr;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {{}, ZDF_USAGE, "", "usage: zdftool COMMAND"},
         {{"--help"}, ZDF_OK, "check FILE", ""},
         {{"help", "dump"}, ZDF_OK, "usage: zdftool dump FILE [--json]", ""},
@@ -66,58 +47,68 @@ TEST(ZdfToolArgs, UsageAndHelp) {
         {{"receive", "COM1"}, ZDF_USAGE, "", "usage: zdftool receive PORT FILE"},
         {{"send", "COM1", "a.zdf", "b.zdf"}, ZDF_USAGE, "", "a port and a file are needed"},
         {{"receive", "--help"}, ZDF_OK, "Nothing is written unless every block arrived", ""},
+        {{"order", in}, ZDF_USAGE, "", "wrong number of files\nusage: zdftool order IN REF [OUT]"},
+        {{"order", in, kSample, out, "--in-place"}, ZDF_USAGE, "", "--in-place writes over the"},
+        {{"order", in, kSample, in}, ZDF_USAGE, "", " is an input; --in-place writes over the"},
+        {{"order", in, kSample, again}, ZDF_USAGE, "", " is an input"},
+        {{"order", in, csv, csv}, ZDF_USAGE, "", " is an input"},
+        {{"import", in, csv, out, "--flags"}, ZDF_USAGE, "", "unknown option --flags"},
+        {{"import", in, csv, in}, ZDF_USAGE, "", " is an input"},
+        {{"dupes", in, in}, ZDF_USAGE, "", " is an input"},
+        {{"dupes", in, out, "x"}, ZDF_USAGE, "", "wrong number of files"},
+        {{"export", in}, ZDF_USAGE, "", "the format is needed: --csv"},
+        {{"export", in, "--csv", "--list", "hd"}, ZDF_USAGE, "", "unknown list hd"},
+        {{"export", in, "--csv", "--list"}, ZDF_USAGE, "", "--list needs a value"},
+        {{"export", in, "--csv", "-o", again}, ZDF_USAGE, "", " is the data file"},
+        {{"diff", in}, ZDF_USAGE, "", "two files are needed"},
+        {{"diff", in, Path("missing.zdf")}, ZDF_USAGE, "", "missing.zdf: cannot open the file"},
+        {{"order", in, Path("missing.csv"), out}, ZDF_FAILED, "", "cannot open"},
+        {{"import", in, kSample, out}, ZDF_FAILED, "", "sample.zdf: row 1, column "},
     };
-    for (const Case& c : cases) {
-        const Result r = RunTool(c.args);
-        const std::string line = c.args.empty() ? "(none)" : c.args[0];
-        EXPECT_EQ(r.nExit, c.nExit) << line;
-        EXPECT_TRUE(Contains(r.out, c.inOut)) << line << "\n" << r.out;
-        EXPECT_TRUE(Contains(r.err, c.inErr)) << line << "\n" << r.err;
+    for (const auto& c : cases) {
+        const ZdfResult r = Zdf(c.args);
+        const std::string line = c.args.empty() ? "(none)" : c.args[0] + " " + c.args.back();
+        EXPECT_EQ(r.nExit, c.nExit) << line << "\n" << r.err;
+        EXPECT_THAT(r.out, HasSubstr(c.inOut)) << line;
+        EXPECT_THAT(r.err, HasSubstr(c.inErr)) << line;
     }
+    EXPECT_EQ(Bytes(in), Bytes(kSample));
+    EXPECT_FALSE(Exists(out));
 }
 
-const char* const kDroppedNetworks =
-    "network block 1 claims 205 records (at most 204): every network name is dropped";
-
+// A file that reads whole is "ok"; otherwise one line says why (the texts are the reader's).
 TEST(ZdfToolCheck, Verdicts) {
-    struct Case {
-        std::string file;
-        int nExit;
-        const char* reason;
+    const std::pair<std::string, const char*> cases[] = {
+        {kSample, nullptr},
+        {kData + "/missing.zdf", "No such file"},
+        {kData + "/empty.zdf", "the file is empty"},
+        {kData + "/no_terminator.zdf", "not a channel data file"},
+        {kData + "/bad_chunk.zdf", "damaged"},
+        {kData + "/dropped_sections.zdf", kDroppedNetworks},
     };
-    const Case cases[] = {
-        {kSample, ZDF_OK, ""},
-        {kData + "/shifted_zeph.zdf", ZDF_OK, ""},
-        {kData + "/foreign_header.zdf", ZDF_OK, ""},
-        {kData + "/missing.zdf", ZDF_FAILED, "No such file"},
-        {kData + "/empty.zdf", ZDF_FAILED, "the file is empty"},
-        {kData + "/no_terminator.zdf", ZDF_FAILED, "not a channel data file"},
-        {kData + "/bad_chunk.zdf", ZDF_FAILED, "damaged"},
-        {kData + "/truncated.zdf", ZDF_FAILED, "the file is truncated"},
-        {kData + "/bad_block0.zdf", ZDF_FAILED, "satellite block 0 fails its checksum"},
-        {kData + "/bad_service_block.zdf", ZDF_FAILED, "service block 8 fails its checksum"},
-        // Every block verifies: the reader's own rules drop what is lost.
-        {kData + "/dropped_sections.zdf", ZDF_FAILED, kDroppedNetworks},
-    };
-    for (const Case& c : cases) {
-        const Result r = RunTool({"check", c.file});
-        EXPECT_EQ(r.nExit, c.nExit) << c.file << "\n" << r.err;
-        if (c.nExit == ZDF_OK) {
-            EXPECT_EQ(r.out, c.file + ": ok\n");
-        } else {
-            EXPECT_TRUE(Contains(r.err, c.reason)) << c.file << "\n" << r.err;
+    for (const auto& [file, reason] : cases) {
+        const ZdfResult r = Zdf({"check", file});
+        EXPECT_EQ(r.nExit, reason ? ZDF_FAILED : ZDF_OK) << file << "\n" << r.err;
+        EXPECT_EQ(r.out, reason ? "" : file + ": ok\n");
+        if (reason) {
+            EXPECT_THAT(r.err, HasSubstr(reason));
             EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err; // one line
         }
     }
 }
 
-// info: counts, blocks, a shifted file and warnings; dump: every kind of record.
-TEST(ZdfToolText, InfoAndDump) {
+// info: the magic as written, counts, blocks, a shifted file and warnings; dump: every kind of
+// record.
+TEST_F(ZdfTool, InfoAndDump) {
+    std::string odd = Bytes(kSample);
+    odd.replace(1, 3, " \x7F\x01");
+    Write(Path("odd.zdf"), odd);
     const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
         {{"info", kSample},
          {"Header:            \"ABCD\", 43 bytes\n", "Image:             214016 bytes\n",
           "Satellites:        9\n", "MUXes:             8\n", "Networks:          12\n",
           "Blocks:            0-1 ok, 2 empty, 3 ok, 4-6 empty, 7-10 ok, 11-50 empty\n"}},
+        {{"info", Path("odd.zdf")}, {"Header:            \"A \\x7F\\x01\", 43 bytes\n"}},
         {{"info", kData + "/shifted_zeph.zdf"},
          {"\"ZEPH\", 43 bytes", "blocks shifted by one block", "Satellites:        9"}},
         {{"info", kData + "/dropped_sections.zdf"},
@@ -127,15 +118,16 @@ TEST(ZdfToolText, InfoAndDump) {
               "ends the section\n"}},
         {{"dump", kSample},
          {"Satellites (9)\n", "Helion 19.2E      19.2E   LNB Univ.LNB1(9750, 10600)",
-          "Boreas 5.0W       5.0W", "DiSEqC A", "ToneBurst Sat B", "Transponders (", "MUXes (8)\n",
-          "  mux   1    474 MHz", "Networks (12)\n", "  id   1  Helion Direct\n", "Satellite TV (",
-          "Terrestrial radio (", "TERRESTRIAL", " Dolby", " CA", " Lock"}},
+          "Boreas 5.0W       5.0W", "DiSEqC A", "ToneBurst Sat B",
+          "C/KU none\n\nTransponders (36)\n", "MUXes (8)\n", "  mux   1    474 MHz",
+          "Networks (12)\n", "  id   1  Helion Direct\n", "Satellite TV (", "Terrestrial radio (",
+          "TERRESTRIAL", " Dolby", " CA", " Lock"}},
     };
     for (const auto& [args, parts] : cases) {
-        const Result r = RunTool(args);
+        const ZdfResult r = Zdf(args);
         ASSERT_EQ(r.nExit, ZDF_OK) << r.err;
         for (const std::string& part : parts)
-            EXPECT_TRUE(Contains(r.out, part)) << part << "\n" << r.out;
+            EXPECT_THAT(r.out, HasSubstr(part));
     }
 }
 
@@ -147,7 +139,7 @@ TEST_F(ZdfTool, JsonDumpMatchesTheStore) {
     store.SetPathName(Path("odd.zdf"));
     ASSERT_TRUE(store.WriteDataFile());
 
-    const Result r = RunTool({"dump", Path("odd.zdf"), "--json"});
+    const ZdfResult r = Zdf({"dump", Path("odd.zdf"), "--json"});
     ASSERT_EQ(r.nExit, ZDF_OK) << r.err;
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(r.out), &error);
@@ -169,33 +161,4 @@ TEST_F(ZdfTool, JsonDumpMatchesTheStore) {
     EXPECT_EQ(svc["service_id"].toInt(), rec.wServiceId);
     EXPECT_EQ(svc["audio_pid"].toInt(), rec.wAudioPid & AUDIO_PID_MASK);
     EXPECT_EQ(svc["dolby"].toBool(), (rec.wAudioPid & AUDIO_DOLBY) != 0);
-}
-
-} // namespace
-
-TEST_F(ZdfTool, ReceiveThenSendThroughTheBoxOnAPseudoTerminal) {
-    static int argc = 1;
-    static char szName[] = "cli_tests";
-    static char* argv[] = {szName, nullptr};
-    if (QCoreApplication::instance() == nullptr)
-        new QCoreApplication(argc, argv); // lives for the whole test program
-    CChannelStore sample;
-    sample.SetPathName(kSample);
-    ASSERT_TRUE(sample.ReadDataFile());
-    SBoxOptions options;
-    options.image.resize(kTransferImageSize);
-    ASSERT_EQ(sample.BuildImage(options.image.data()), kTransferImageSize);
-    CPtyBox box(options);
-    std::string strError;
-    ASSERT_TRUE(box.Open(strError)) << strError;
-    box.SetRestartAfterQuiet(50);
-
-    const std::string fetched = Path("fetched.zdf");
-    const Result received = RunTool({"receive", box.DevicePath(), fetched});
-    ASSERT_EQ(received.nExit, ZDF_OK) << received.err;
-    // Sending the fetched file back gives the box its own channels: both directions are wired,
-    // and what was received was written whole (link tests cover the file handling itself).
-    const Result sent = RunTool({"send", box.DevicePath(), fetched});
-    ASSERT_EQ(sent.nExit, ZDF_OK) << sent.err;
-    EXPECT_EQ(box.Box().ReceivedImage(), options.image);
 }
