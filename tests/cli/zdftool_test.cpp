@@ -63,8 +63,7 @@ TEST_F(ZdfTool, ArgumentsAndRefusals) {
         {{"diff", in}, ZDF_USAGE, "", "two files are needed"},
         {{"diff", in, Path("missing.zdf")}, ZDF_USAGE, "", "missing.zdf: cannot open the file"},
         {{"order", in, Path("missing.csv"), out}, ZDF_FAILED, "", "cannot open"},
-        {{"import", in, kSample, out}, ZDF_FAILED, "", "sample.zdf: row 1, column "},
-    };
+        {{"import", in, kSample, out}, ZDF_FAILED, "", "sample.zdf: row 1, column "}};
     for (const auto& c : cases) {
         const ZdfResult r = Zdf(c.args);
         const std::string line = c.args.empty() ? "(none)" : c.args[0] + " " + c.args.back();
@@ -84,8 +83,7 @@ TEST(ZdfToolCheck, Verdicts) {
         {kData + "/empty.zdf", "the file is empty"},
         {kData + "/no_terminator.zdf", "not a channel data file"},
         {kData + "/bad_chunk.zdf", "damaged"},
-        {kData + "/dropped_sections.zdf", kDroppedNetworks},
-    };
+        {kData + "/dropped_sections.zdf", kDroppedNetworks}};
     for (const auto& [file, reason] : cases) {
         const ZdfResult r = Zdf({"check", file});
         EXPECT_EQ(r.nExit, reason ? ZDF_FAILED : ZDF_OK) << file << "\n" << r.err;
@@ -117,12 +115,12 @@ TEST_F(ZdfTool, InfoAndDump) {
               "\nWarning:           service block 9 is never read: the empty block 8 before it "
               "ends the section\n"}},
         {{"dump", kSample},
-         {"Satellites (9)\n", "Helion 19.2E      19.2E   LNB Univ.LNB1(9750, 10600)",
-          "Boreas 5.0W       5.0W", "DiSEqC A", "ToneBurst Sat B",
-          "C/KU none\n\nTransponders (36)\n", "MUXes (8)\n", "  mux   1    474 MHz",
-          "Networks (12)\n", "  id   1  Helion Direct\n", "Satellite TV (", "Terrestrial radio (",
-          "TERRESTRIAL", " Dolby", " CA", " Lock"}},
-    };
+         {"Satellites (9)\n", "DiSEqC A", "ToneBurst Sat B",
+          "Atlanta 30.0W     30.0W   LNB Univ.LNB1(9750, 10600), C-LNB C Single Solution(5150,"
+          "5750), LNB power on, 0V/12V off, 22kHz off, ToneBurst off, DiSEqC none, C/KU none\n\n"
+          "Transponders (36)\n",
+          "MUXes (8)\n", "  mux   1    474 MHz", "Networks (12)\n", "  id   1  Helion Direct\n",
+          "Satellite TV (", "Terrestrial radio (", "TERRESTRIAL", " Dolby", " CA", " Lock"}}};
     for (const auto& [args, parts] : cases) {
         const ZdfResult r = Zdf(args);
         ASSERT_EQ(r.nExit, ZDF_OK) << r.err;

@@ -190,6 +190,9 @@ TEST_F(SerialPort, WritesLeaveInOrderAfterTheInputThatArrived) {
     pty.Send("ok");
     ASSERT_TRUE(SpinUntil([&] { return owner.events.size() >= 2; }));
     EXPECT_THAT(owner.events, ElementsAre("o", "k"));
+    ASSERT_TRUE(port.OpenDevice(&owner, pty.Path(), 1, 115200, 'N', 8, 1, EV_CTS));
+    pty.Send("no");
+    EXPECT_FALSE(SpinUntil([&] { return owner.events.size() > 2; }, 100)); // nothing read
 }
 
 // The far end closes while the port waits for input, or with a write queued, whose purge then
