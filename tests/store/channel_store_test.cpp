@@ -1,3 +1,4 @@
+// The store's records: satellites, transponders, MUXes, services, their limits, and paste.
 #include "channel_store.h"
 #include "store_builders.h"
 
@@ -9,32 +10,23 @@ using ::testing::ElementsAreArray;
 
 namespace {
 
-// A store with satellites at the given positions, each with the given transponder frequencies.
-CChannelStore& WithSats(CChannelStore& store, std::initializer_list<WORD> positions,
-                        std::initializer_list<WORD> freqs = {11000}) {
+// Satellites at the given positions, named "S" and the position, each with the given
+// transponder frequencies.
+void WithSats(CChannelStore& store, std::initializer_list<WORD> positions,
+              std::initializer_list<WORD> freqs = {11000}) {
     for (WORD pos : positions) {
         const BYTE sat = AppendSat(store, pos, ("S" + std::to_string(pos)).c_str());
         for (WORD f : freqs)
             AppendTp(store, sat, f);
     }
-    return store;
 }
 
-TEST(Records, NameIsBoundedByItsFieldAndTerrestrialRecordIsZeroButIndexAndName) {
+TEST(Records, NamesAreBoundedByTheirField) {
     SSVC_INFO svc{};
     std::memset(svc.szName, 'A', kNameSize); // no NUL in all 17 bytes
-    svc.bNameAttr = 'B';
     EXPECT_EQ(NameOf(svc.szName), std::string(16, 'A'));
     SetName(svc.szName, "A much longer name than sixteen");
-    EXPECT_EQ(NameOf(svc.szName), "A much longer na");
-    EXPECT_EQ(svc.szName[16], '\0');
-
-    const SSAT_INFO rec = TerrestrialRecord();
-    const auto* bytes = reinterpret_cast<const BYTE*>(&rec);
-    std::vector<BYTE> expected(15, 0);
-    expected[14] = 1;
-    EXPECT_EQ(std::vector<BYTE>(bytes, bytes + 15), expected);
-    EXPECT_EQ(std::string(rec.szName), "TERRESTRIAL");
+    EXPECT_EQ(std::string(svc.szName, kNameSize), "A much longer na" + std::string(1, '\0'));
 }
 
 // ---- satellites -----------------------------------------------------------------------------
@@ -57,39 +49,31 @@ TEST(Satellites, IndexesRunFromTwoAndAPositionIsStoredOnce) {
     EXPECT_TRUE(store.SetSatellite(2, MakeSat(282, "NEW")));
     EXPECT_EQ(store.GetSatelliteName(2), "NEW");
     EXPECT_EQ(store.GetSatelliteName(9), "");
-}
 
-TEST(Satellites, TableHoldsOneHundredTwenty) {
-    CChannelStore store;
-    for (int i = 0; i < kMaxSatellites; ++i)
-        ASSERT_NE(AppendSat(store, static_cast<WORD>(10 + i)), 0) << i;
-    EXPECT_EQ(AppendSat(store, 3000), 0);
-    EXPECT_EQ(store.GetSatelliteCount(), kMaxSatellites);
-    EXPECT_NE(store.GetSatellite(121), nullptr);
+    for (int i = 4; i < kMaxSatellites; ++i)
+        ASSERT_NE(AppendSat(store, static_cast<WORD>(1000 + i)), 0) << i;
+    EXPECT_EQ(AppendSat(store, 3000), 0); // the table holds 120
+    // A service on each: all 120 take their place in the satellite order.
+    for (int sat = kFirstSatIndex; sat <= 121; ++sat) {
+        AppendTp(store, BYTE(sat), 11000);
+        store.AddSatService(ADD_APPEND, MakeService(BYTE(sat), 1, 1, "S"));
+    }
+    store.Rebuild();
+    ASSERT_EQ(store.GetSatOrderCount(), kMaxSatellites);
+    EXPECT_EQ(store.GetSatOrder()[119], 121);
 }
 
 TEST(Satellites, DeleteMovesLaterSatellitesTranspondersAndServicesDown) {
     CChannelStore store;
-    WithSats(store, {192, 130});
-    WithSats(store, {282}, {10700});
-    AppendTp(store, 3, 12100);
-    store.AddSatService(ADD_ORDERED, MakeService(2, 1, 1, "ON-A"));
-    store.AddSatService(ADD_ORDERED, MakeService(3, 1, 2, "ON-B"));
-    store.AddSatService(ADD_ORDERED, MakeService(4, 1, 3, "ON-C", FLAG_RADIO));
-    store.Rebuild();
-
-    store.DeleteSatellite(3);
-
-    EXPECT_EQ(store.GetSatelliteCount(), 2);
-    EXPECT_EQ(store.GetTransponderCount(), 2);
-    EXPECT_EQ(store.GetSatelliteName(3), "S282");
-    EXPECT_EQ(store.GetSatellite(3)->bIndex, 3);
-    ASSERT_NE(store.GetTransponder(3, 1), nullptr);
-    EXPECT_EQ(store.GetTransponder(3, 1)->frequency, 10700);
-    EXPECT_EQ(store.GetTransponder(3, 1)->satid, 3);
-    EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAre("ON-A"));
-    EXPECT_THAT(RowNames(store, LIST_SAT_RADIO), ElementsAre("ON-C"));
-    EXPECT_EQ(store.GetService(0, LIST_SAT_RADIO)->bSatIndex, 3);
+    FillMixedStore(store);
+    store.DeleteSatellite(2); // SAT-A: every radio service goes with it
+    EXPECT_EQ(CountsText(store),
+              "satellites 1, transponders 1, networks 2, MUXes 1, services 50 0 0 0");
+    EXPECT_EQ(store.GetSatelliteName(2), "SAT-B");
+    EXPECT_EQ(store.GetSatellite(2)->bIndex, 2);
+    EXPECT_EQ(store.GetTransponder(2, 1)->frequency, 10992);
+    EXPECT_EQ(store.GetTransponder(2, 1)->satid, 2);
+    EXPECT_EQ(store.GetService(49, LIST_SAT_TV)->bSatIndex, 2);
 }
 
 // ---- transponders -------------------------------------------------------------------------
@@ -104,7 +88,7 @@ TEST(Transponders, MergeToleranceFollowsSymbolRate) {
         {27500, 11, 0, 0, TP_MERGED},  {27500, 13, 0, 0, TP_MERGED}, // 13 MHz at 27500
         {27500, -13, 0, 0, TP_MERGED}, {27500, 14, 0, 0, TP_APPENDED},
         {27500, 0, 27, 0, TP_MERGED},  {27500, 0, 28, 0, TP_APPENDED}, // rate within rate/1000
-        {27500, 0, 0, 1, TP_APPENDED},                                 // other polarisation
+        {27500, 0, -27, 0, TP_MERGED}, {27500, 0, 0, 1, TP_APPENDED},  // other polarisation
         {5000, 3, 0, 0, TP_MERGED},    {5000, 4, 0, 0, TP_APPENDED},   // 3 MHz below 6000 kS/s
         {6000, 3, 0, 0, TP_MERGED},    {6000, 4, 0, 0, TP_APPENDED},   // 6000 / 2000 = 3
     };
@@ -115,7 +99,6 @@ TEST(Transponders, MergeToleranceFollowsSymbolRate) {
         const BYTE sat = AppendSat(store, 192);
         BYTE tp = 0;
         ASSERT_EQ(store.AppendTransponder(sat, &tp, 11000, c.rate, 0, 0), TP_APPENDED);
-        tp = 0;
         EXPECT_EQ(store.AppendTransponder(sat, &tp, static_cast<WORD>(11000 + c.freqDelta),
                                           static_cast<WORD>(c.rate + c.rateDelta), c.horizontal, 0),
                   c.expected);
@@ -140,21 +123,7 @@ TEST(Transponders, ValuesAreRaisedToOneThousandAndZeroIsRefused) {
     EXPECT_EQ(store.AppendTransponder(sat, &tp, 11000, 0, 0, 0), TP_REFUSED);
     EXPECT_EQ(store.AppendTransponder(1, &tp, 11000, 27500, 0, 0), TP_REFUSED);
     EXPECT_EQ(store.AppendTransponder(3, &tp, 11000, 27500, 0, 0), TP_REFUSED);
-}
-
-TEST(Transponders, WithoutMergeTpidsFollowPosition) {
-    CChannelStore store;
-    const BYTE sat = AppendSat(store, 192);
-    for (BYTE given : {9, 0, 200}) {
-        STP_INFO tp{};
-        tp.satid = sat;
-        tp.tpid = given;
-        tp.frequency = 11000; // identical transponders are kept apart without merging
-        tp.symbolrate = 27500;
-        EXPECT_EQ(store.AddTransponder(tp, 0), TP_APPENDED);
-    }
-    for (BYTE n = 0; n <= 4; ++n)
-        EXPECT_EQ(store.GetTransponder(sat, n) != nullptr, n >= 1 && n <= 3) << int(n);
+    EXPECT_EQ(store.AppendTransponder(sat, nullptr, 11000, 27500, 0, 0), TP_REFUSED);
 }
 
 TEST(Transponders, OneSatelliteHoldsTwoHundredFiftyFiveAndAllThirteenHundredSixty) {
@@ -178,35 +147,27 @@ TEST(Transponders, OneSatelliteHoldsTwoHundredFiftyFiveAndAllThirteenHundredSixt
 
 TEST(Transponders, DeleteRenumbersLaterOnesAndTheirServices) {
     CChannelStore store;
-    WithSats(store, {192}, {11000, 11500, 12000});
-    store.AddSatService(ADD_ORDERED, MakeService(2, 1, 1, "ON-1"));
-    store.AddSatService(ADD_ORDERED, MakeService(2, 2, 2, "ON-2"));
-    store.AddSatService(ADD_ORDERED, MakeService(2, 3, 3, "ON-3", FLAG_RADIO));
-    store.Rebuild();
-    // Missing transponders change nothing.
-    store.DeleteTransponder(2, 5);
-    store.DeleteTransponder(2, 0);
-    store.DeleteTransponder(9, 1);
-    EXPECT_EQ(store.GetTransponderCountOf(2), 3);
-
-    store.DeleteTransponder(2, 2);
-
-    EXPECT_EQ(store.GetTransponderCountOf(2), 2);
-    EXPECT_EQ(store.GetTransponderCount(), 2);
-    EXPECT_EQ(store.GetTransponder(2, 2)->frequency, 12000);
-    EXPECT_EQ(store.GetTransponder(2, 3), nullptr);
-    EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAre("ON-1"));
-    EXPECT_EQ(store.GetService(0, LIST_SAT_RADIO)->bTpIndex, 2);
-    // The next transponder continues the numbering without a gap.
-    EXPECT_EQ(AppendTp(store, 2, 12500), 3);
+    FillMixedStore(store);
+    for (const auto& [sat, tp] : {std::pair{2, 9}, {2, 0}, {9, 1}}) // missing: nothing changes
+        store.DeleteTransponder(BYTE(sat), BYTE(tp));
+    EXPECT_EQ(CountsText(store),
+              "satellites 2, transponders 3, networks 2, MUXes 1, services 150 30 0 0");
+    store.DeleteTransponder(2, 1); // SAT-A's first, with 50 TV and every radio service
+    EXPECT_EQ(CountsText(store),
+              "satellites 2, transponders 2, networks 2, MUXes 1, services 100 0 0 0");
+    EXPECT_EQ(store.GetTransponder(2, 1)->frequency, 12188);
+    EXPECT_EQ(store.GetTransponder(2, 2), nullptr);
+    EXPECT_EQ(store.GetService(1, LIST_SAT_TV)->bTpIndex, 1); // "TV 2" was on the second
+    EXPECT_EQ(AppendTp(store, 2, 12500), 2);                  // the numbering goes on without a gap
 }
-
-// ---- MUXes ------------------------------------------------------------------------------------
 
 TEST(Muxes, SlotsOneToOneHundredCountedOnce) {
     CChannelStore store;
     for (BYTE bad : {0, 101, 255})
         EXPECT_FALSE(store.AddMux(MakeMux(bad, 474))) << int(bad);
+    store.AddMux(MakeMux(7, 474));
+    EXPECT_EQ(store.GetMuxCount(), 1);
+    EXPECT_EQ(store.GetMux(2), nullptr); // never filled
     for (int i = 0; i < 150; ++i)
         EXPECT_TRUE(store.AddMux(MakeMux(static_cast<BYTE>(1 + i % 100), WORD(474 + i))));
     EXPECT_EQ(store.GetMuxCount(), kMaxMuxes);
@@ -214,10 +175,6 @@ TEST(Muxes, SlotsOneToOneHundredCountedOnce) {
     EXPECT_EQ(store.GetMux(100)->frequency, 474 + 99);
     for (BYTE bad : {0, 101, 255})
         EXPECT_EQ(store.GetMux(bad), nullptr) << int(bad);
-    CChannelStore sparse;
-    sparse.AddMux(MakeMux(7, 474));
-    EXPECT_EQ(sparse.GetMuxCount(), 1);
-    EXPECT_EQ(sparse.GetMux(2), nullptr); // never filled
 }
 
 // ---- services ---------------------------------------------------------------------------------
@@ -318,26 +275,31 @@ TEST(Services, SettersAndFlagsReachOnlyRowsOfTheList) {
     store.SetServiceName(0, LIST_SAT_TV, "AB", 1);
     EXPECT_EQ(NameOf(store.GetService(0, LIST_SAT_TV)->szName), "A");
     store.SetServiceAudioPid(0, LIST_SAT_TV, 0x8100);
-    EXPECT_EQ(store.GetService(0, LIST_SAT_TV)->wAudioPid & AUDIO_PID_MASK, 256);
+    store.SetServiceVideoPid(0, LIST_SAT_TV, 0x101);
+    store.SetServicePcrPid(0, LIST_SAT_TV, 0x102);
+    store.SetServiceNetwork(0, LIST_SAT_TV, 7);
+    const SSVC_INFO& svc = *store.GetService(0, LIST_SAT_TV);
+    EXPECT_EQ(std::tuple(svc.wAudioPid, svc.wVideoPid, svc.wPcrPid, svc.wNetwork),
+              std::tuple(0x8100, 0x101, 0x102, 7));
     store.SetServiceVideoPid(1, LIST_SAT_TV, 5); // beyond the list: nothing
     store.SetServiceVideoPid(0, 7, 5);           // no such list: nothing
     EXPECT_EQ(store.GetService(1, LIST_SAT_TV), nullptr);
     EXPECT_EQ(store.GetService(0, 4), nullptr);
     store.SetServiceFlag(1, LIST_SAT_TV, 0, 1);
     store.SetServiceFlag(0, LIST_SAT_RADIO, 0, 1);
-    EXPECT_EQ(store.GetService(0, LIST_SAT_TV)->wFlags, 0);
+    EXPECT_EQ(svc.wFlags, 0);
     const std::pair<WORD, WORD> flags[] = {{0, FLAG_LOCK}, {1, FLAG_FAV1}, {2, FLAG_FAV2},
                                            {3, FLAG_FAV3}, {4, FLAG_FAV4}, {5, 0},
                                            {0xFFFF, 0}};
     for (const auto& [which, mask] : flags) {
         store.SetServiceFlag(0, LIST_SAT_TV, which, 1);
-        EXPECT_EQ(store.GetService(0, LIST_SAT_TV)->wFlags, mask) << which;
+        EXPECT_EQ(svc.wFlags, mask) << which;
         store.SetServiceFlag(0, LIST_SAT_TV, which, 0);
-        EXPECT_EQ(store.GetService(0, LIST_SAT_TV)->wFlags, 0) << which;
+        EXPECT_EQ(svc.wFlags, 0) << which;
     }
 }
 
-// ---- paste and delete -------------------------------------------------------------------------
+// ---- paste ------------------------------------------------------------------------------------
 
 TEST(Paste, MovesTheMarkedBlockAboveTheTarget) {
     struct Case {
@@ -369,35 +331,10 @@ TEST(Paste, MovesTheMarkedBlockAboveTheTarget) {
         for (WORD i = 0; i < 6; ++i) {
             EXPECT_EQ(store.GetService(i, LIST_SAT_TV)->wNumber, i + 1);
             // A target past the end leaves list and marks alone.
-            if (c.target < 6) {
-                EXPECT_EQ(store.GetServiceMark(i, LIST_SAT_TV), 0);
-            }
+            EXPECT_EQ(store.GetServiceMark(i, LIST_SAT_TV),
+                      c.target >= 6 && (i == 1 || i == 2) ? 1 : 0);
         }
     }
-}
-
-TEST(Paste, TerrestrialListKeepsItsOrderAcrossRebuild) {
-    CChannelStore store;
-    for (WORD sid = 1; sid <= 4; ++sid)
-        store.AddTerrService(ADD_ORDERED,
-                             MakeService(1, 1, sid, ("T" + std::to_string(sid)).c_str()));
-    store.Rebuild();
-    store.SetServiceMark(3, LIST_TERR_TV, 1);
-    store.MoveMarkedServices(0, LIST_TERR_TV);
-    EXPECT_THAT(RowNames(store, LIST_TERR_TV), ElementsAre("T4", "T1", "T2", "T3"));
-    store.Rebuild();
-    EXPECT_THAT(RowNames(store, LIST_TERR_TV), ElementsAre("T4", "T1", "T2", "T3"));
-}
-
-TEST(Delete, MarkedRowsLeaveTheList) {
-    CChannelStore store;
-    FillSatTv(store, {"S1", "S2", "S3", "S4"});
-    store.SetServiceMark(1, LIST_SAT_TV, 1);
-    store.SetServiceMark(3, LIST_SAT_TV, 1);
-    store.DeleteMarkedServices(LIST_SAT_TV);
-    EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAre("S1", "S3"));
-    EXPECT_EQ(store.GetSatTvCount(), 2);
-    EXPECT_EQ(store.GetService(1, LIST_SAT_TV)->wNumber, 2);
 }
 
 } // namespace

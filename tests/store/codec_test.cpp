@@ -15,10 +15,9 @@ constexpr std::array<BYTE, 16> kKey = {0x3A, 0x91, 0x5C, 0xE7, 0x08, 0xB4, 0x6F,
 
 using Bytes = std::vector<BYTE>;
 
-Bytes Encode(const Bytes& src, int nCapacity = kEncodeWorstCase) {
-    Bytes out(nCapacity);
-    const int n = EncodeImage(src.data(), static_cast<int>(src.size()), out.data(), nCapacity);
-    out.resize(n);
+Bytes Encode(const Bytes& src) {
+    Bytes out(kEncodeWorstCase);
+    out.resize(EncodeImage(src.data(), int(src.size()), out.data(), kEncodeWorstCase));
     return out;
 }
 
@@ -26,20 +25,19 @@ Bytes Encode(const Bytes& src, int nCapacity = kEncodeWorstCase) {
 constexpr int kGuard = 4096;
 constexpr BYTE kGuardByte = 0x5A;
 
-struct Decoded {
-    int nResult;
-    Bytes image;
-    bool guardIntact;
-};
-
-Decoded Decode(Bytes stream) {
+Bytes Decode(Bytes stream) {
     Bytes dest(kImageBufferSize + kGuard, kGuardByte);
     const int n = DecodeImage(stream.data(), static_cast<int>(stream.size()), dest.data());
-    bool intact = true;
-    for (int i = int(kImageBufferSize); i < int(kImageBufferSize) + kGuard; ++i)
-        intact = intact && dest[i] == kGuardByte;
+    EXPECT_EQ(std::count(dest.begin() + kImageBufferSize, dest.end(), kGuardByte), kGuard);
     dest.resize(n);
-    return {n, dest, intact};
+    return dest;
+}
+
+Bytes Concat(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& p : parts)
+        all.insert(all.end(), p.begin(), p.end());
+    return all;
 }
 
 Bytes ChunkHeader(int nPayload) {
@@ -53,23 +51,21 @@ Bytes Scrambled(Bytes payload) {
 }
 
 Bytes Chunk(const Bytes& plainPayload) {
-    Bytes chunk = ChunkHeader(static_cast<int>(plainPayload.size()));
-    const Bytes payload = Scrambled(plainPayload);
-    chunk.insert(chunk.end(), payload.begin(), payload.end());
-    return chunk;
-}
-
-Bytes Concat(std::initializer_list<Bytes> parts) {
-    Bytes all;
-    for (const Bytes& p : parts)
-        all.insert(all.end(), p.begin(), p.end());
-    return all;
+    return Concat({ChunkHeader(int(plainPayload.size())), Scrambled(plainPayload)});
 }
 
 Bytes DistinctNeighbours(int n) {
     Bytes b(n);
     for (int i = 0; i < n; ++i)
         b[i] = static_cast<BYTE>(i * 7 + 1); // consecutive values always differ
+    return b;
+}
+
+// Pairs of equal bytes, each pair a run token: the encoder's worst case.
+Bytes Pairs(int n) {
+    Bytes b(n);
+    for (int i = 0; i < n; ++i)
+        b[i] = static_cast<BYTE>((i / 2) % 2);
     return b;
 }
 
@@ -87,6 +83,7 @@ Bytes SampleImage() {
     return img;
 }
 
+// Each chunk: its header, then the payload scrambled with the key from its first byte on.
 TEST(CodecEncode, TokenChoiceAndPayloadLengths) {
     struct Case {
         const char* name;
@@ -96,96 +93,75 @@ TEST(CodecEncode, TokenChoiceAndPayloadLengths) {
     };
     Bytes pair = DistinctNeighbours(1024);
     pair[0] = pair[1] = 0x42;
-    Bytes alternatingPairs(1024);
-    for (int i = 0; i < 1024; ++i)
-        alternatingPairs[i] = static_cast<BYTE>((i / 2) % 2);
     Bytes aaThenCc(1024, 0xCC);
     aaThenCc[0] = 0xAA;
+    Bytes twoChunks = DistinctNeighbours(2048);
+    twoChunks[1024] = 0x00;
     const Case cases[] = {
         {"zeros are one run token", Bytes(1024, 0), 6, {0xAA, 0xCC, 0xCC, 0x00, 0x04, 0x00}},
         {"distinct neighbours are literals", DistinctNeighbours(1024), 1024, {1, 8}},
-        {"two equal bytes take a run token",
-         pair,
-         6 + 1022,
-         {0xAA, 0xCC, 0xCC, 0x42, 0x00, 0x02, pair[2]}},
-        {"worst case: pairs of equal bytes", alternatingPairs, 512 * 6, {0xAA, 0xCC, 0xCC, 0}},
+        {"two equal bytes take a run token", pair, 6 + 1022, {0xAA, 0xCC, 0xCC, 0x42, 0, 2, 15}},
+        {"worst case: pairs of equal bytes", Pairs(1024), 512 * 6, {0xAA, 0xCC, 0xCC, 0}},
         {"0xAA then a run of 0xCC", aaThenCc, 1 + 6, {0xAA, 0xAA, 0xCC, 0xCC, 0xCC, 0x03, 0xFF}},
+        {"the key restarts with the second chunk", twoChunks, 1024, {1, 8}},
     };
     for (const Case& c : cases) {
         const Bytes stream = Encode(c.chunk);
-        ASSERT_EQ(stream.size(), size_t(5 + c.nPayload)) << c.name;
+        const size_t chunks = c.chunk.size() / 1024;
+        ASSERT_EQ(stream.size(), chunks * (5 + c.nPayload)) << c.name;
         EXPECT_EQ(Bytes(stream.begin(), stream.begin() + 5), ChunkHeader(c.nPayload)) << c.name;
         EXPECT_EQ(Bytes(stream.begin() + 5, stream.begin() + 5 + c.plainStart.size()),
                   Scrambled(c.plainStart))
             << c.name;
-        EXPECT_EQ(Decode(stream).image, c.chunk) << c.name;
+        EXPECT_EQ(Decode(stream), c.chunk) << c.name;
     }
+    EXPECT_EQ(Encode(twoChunks)[5 + 17], twoChunks[17] ^ kKey[1]);
+    EXPECT_EQ(Encode(twoChunks)[5 + 1024 + 5], 0x00 ^ kKey[0]);
 }
 
-TEST(CodecEncode, KeyRestartsWithEveryChunk) {
-    Bytes src = DistinctNeighbours(2048);
-    src[1024] = 0x00; // make sure the second chunk's first byte differs from the first chunk's
-    const Bytes stream = Encode(src);
-    ASSERT_EQ(stream.size(), size_t(2 * (5 + 1024)));
-    EXPECT_EQ(stream[5], src[0] ^ kKey[0]);
-    EXPECT_EQ(stream[5 + 1024 + 5], src[1024] ^ kKey[0]);
-    EXPECT_EQ(stream[5 + 17], src[17] ^ kKey[1]);
-}
-
-TEST(CodecRoundTrip, WholeImageAndTheWorstCaseThatFillsTheWritersBuffer) {
-    Bytes worst(kImageBufferSize);
-    for (size_t i = 0; i < worst.size(); ++i)
-        worst[i] = static_cast<BYTE>((i / 2) % 2);
-    for (const Bytes& img : {SampleImage(), worst}) {
-        const Decoded d = Decode(Encode(img));
-        EXPECT_EQ(d.nResult, int(kImageBufferSize));
-        EXPECT_EQ(d.image, img);
-    }
-    EXPECT_EQ(Encode(worst).size(), size_t(209 * (5 + 3072)));
+// A whole image, the writer's worst case exactly filling its buffer; one byte less and the
+// encoder gives up without writing past the capacity it was given.
+TEST(CodecEncode, RoundTripAndCapacity) {
+    const Bytes worst = Pairs(kImageBufferSize);
     EXPECT_EQ(int(Encode(worst).size()), kEncodeWorstCase);
-}
-
-TEST(CodecEncode, NeverWritesPastCapacity) {
+    for (const Bytes& img : {SampleImage(), worst})
+        EXPECT_EQ(Decode(Encode(img)), img);
     const Bytes img = SampleImage();
     const int nNeeded = static_cast<int>(Encode(img).size());
-    for (int nCapacity : {nNeeded - 1, nNeeded - 6, 4, 1}) {
+    for (int nCapacity : {nNeeded, nNeeded - 1, nNeeded - 6, 4, 1}) {
         Bytes out(nCapacity + kGuard, kGuardByte);
-        EXPECT_EQ(EncodeImage(img.data(), int(img.size()), out.data(), nCapacity), 0) << nCapacity;
-        for (int i = nCapacity; i < nCapacity + kGuard; ++i)
-            ASSERT_EQ(out[i], kGuardByte) << "capacity " << nCapacity << " byte " << i;
+        EXPECT_EQ(EncodeImage(img.data(), int(img.size()), out.data(), nCapacity),
+                  nCapacity == nNeeded ? nNeeded : 0);
+        EXPECT_EQ(std::count(out.begin() + nCapacity, out.end(), kGuardByte), kGuard) << nCapacity;
     }
-    Bytes exact(nNeeded);
-    EXPECT_EQ(EncodeImage(img.data(), int(img.size()), exact.data(), nNeeded), nNeeded);
-}
-
-TEST(CodecEncode, RefusesBadArguments) {
     Bytes src(1024, 1), out(4096);
     EXPECT_EQ(EncodeImage(src.data(), -1024, out.data(), 4096), 0);
-    EXPECT_EQ(EncodeImage(src.data(), 0, out.data(), 4096), 0);
     EXPECT_EQ(EncodeImage(nullptr, 1024, out.data(), 4096), 0);
     EXPECT_EQ(EncodeImage(src.data(), 1024, nullptr, 4096), 0);
+    EXPECT_EQ(DecodeImage(nullptr, 1024, out.data()), 0);
 }
 
-// Cut-off input: nothing is read past the end, and what was output before stands.
-TEST(CodecDecode, CutOffInput) {
+// Cut-off or malformed input: nothing is read past the end, nothing written past the image, and
+// what was output before stands.
+TEST(CodecDecode, CutOffAndOverlongInput) {
     const Bytes zeroChunk = Encode(Bytes(1024, 0));
-    struct Case {
-        const char* name;
-        Bytes stream;
-        int nExpected;
-    };
-    const Bytes literals = Chunk({1, 2, 3, 4});
     Bytes firstByte = zeroChunk, thirdByte = zeroChunk,
           secondChunkBad = Concat({zeroChunk, zeroChunk});
     firstByte[0] = 1;
     thirdByte[2] = 0x80;
     secondChunkBad[zeroChunk.size() + 1] = 7;
-    const Case cases[] = {
+    Bytes manyZeroChunks, hugeRuns;
+    for (int i = 0; i < 215; ++i)
+        manyZeroChunks = Concat({manyZeroChunks, zeroChunk});
+    for (int i = 0; i < 5; ++i)
+        hugeRuns =
+            Concat({hugeRuns, Chunk({0xAA, 0xCC, 0xCC, static_cast<BYTE>(0x10 + i), 0xFF, 0xFF})});
+    const std::tuple<const char*, Bytes, int> cases[] = {
         {"chunk header byte 0 not zero", firstByte, 0},
         {"chunk header byte 2 not zero", thirdByte, 0},
         {"second chunk's header bad", secondChunkBad, 0},
         {"no input", {}, 0},
-        {"header cut after 3 bytes", Concat({zeroChunk, {0, 0, 0}}), 1024},
+        {"a lone header byte", {0}, 0},
         {"header cut after 4 bytes", Concat({zeroChunk, {0, 0, 0, 0}}), 1024},
         {"run token cut off by the input",
          Concat({zeroChunk, Bytes(zeroChunk.begin(), zeroChunk.end() - 2)}), 1024},
@@ -193,40 +169,20 @@ TEST(CodecDecode, CutOffInput) {
          1 + 1024},
         {"payload longer than the input", Concat({ChunkHeader(100), Scrambled({1, 2, 3})}), 3},
         {"literal 0xAA 0xCC at the end", Chunk({7, 0xAA, 0xCC}), 3},
-        {"zero-length payloads", Concat({ChunkHeader(0), literals, ChunkHeader(0)}), 4},
-        {"a lone header byte", {0}, 0},
+        {"zero-length payloads", Concat({ChunkHeader(0), Chunk({1, 2, 3, 4}), ChunkHeader(0)}), 4},
+        // The decoder does not insist on 1024 bytes a chunk; it drops what passes the image.
+        {"more chunks than the image", manyZeroChunks, kImageBufferSize},
+        {"runs past the image", hugeRuns, kImageBufferSize},
+        {"a literal past the image", Concat({hugeRuns, Chunk({0x77})}), kImageBufferSize},
     };
-    for (const Case& c : cases) {
-        const Decoded d = Decode(c.stream);
-        EXPECT_EQ(d.nResult, c.nExpected) << c.name;
-        EXPECT_TRUE(d.guardIntact) << c.name;
-    }
-    // A run of length zero outputs nothing.
-    EXPECT_EQ(Decode(Chunk({0xAA, 0xCC, 0xCC, 0x55, 0, 0, 0x66})).image, Bytes{0x66});
-}
-
-// The decoder does not insist on 1024 bytes per chunk; what it drops is what would pass the
-// image's end.
-TEST(CodecDecode, OutputStopsAtImageSize) {
-    Bytes manyZeroChunks;
-    const Bytes zeroChunk = Encode(Bytes(1024, 0));
-    for (int i = 0; i < 215; ++i)
-        manyZeroChunks.insert(manyZeroChunks.end(), zeroChunk.begin(), zeroChunk.end());
-    Bytes hugeRuns;
-    for (int i = 0; i < 5; ++i) {
-        const Bytes c = Chunk({0xAA, 0xCC, 0xCC, static_cast<BYTE>(0x10 + i), 0xFF, 0xFF});
-        hugeRuns.insert(hugeRuns.end(), c.begin(), c.end());
-    }
-    const Bytes lastLiteral = Concat({hugeRuns, Chunk({0x77})});
-    for (const Bytes& s : {manyZeroChunks, hugeRuns, lastLiteral}) {
-        const Decoded d = Decode(s);
-        EXPECT_EQ(d.nResult, int(kImageBufferSize));
-        EXPECT_TRUE(d.guardIntact);
-    }
-    const Decoded d = Decode(hugeRuns);
-    EXPECT_EQ(d.image[0], 0x10);
-    EXPECT_EQ(d.image[3 * 65535], 0x13);
-    EXPECT_EQ(d.image[kImageBufferSize - 1], 0x13);
+    for (const auto& [name, stream, nExpected] : cases)
+        EXPECT_EQ(Decode(stream).size(), size_t(nExpected)) << name;
+    // A run of length zero outputs nothing; long runs fill the image in order.
+    EXPECT_EQ(Decode(Chunk({0xAA, 0xCC, 0xCC, 0x55, 0, 0, 0x66})), Bytes{0x66});
+    const Bytes image = Decode(hugeRuns);
+    EXPECT_EQ(image[0], 0x10);
+    EXPECT_EQ(image[3 * 65535], 0x13);
+    EXPECT_EQ(image[kImageBufferSize - 1], 0x13);
 }
 
 } // namespace

@@ -1,27 +1,22 @@
-// Data file: header rules, reading and writing through real files and failing devices, the
-// atomic save, and the write-read round trip over many random stores.
+// The data file: its header, reading from memory, files and failing devices, the header a save
+// writes, the atomic save, and the write-read round trip over many random stores.
 #include "channel_store.h"
 #include "failing_device.h"
 #include "save_file.h"
 #include "store_builders.h"
-#include "store_snapshot.h"
 
 #include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
-#include <cstring>
 #include <fstream>
 #include <iterator>
 
 namespace {
 
 using Bytes = std::vector<BYTE>;
-using store_test::ExpectSame;
-using store_test::Take;
 
 const Bytes kDefaultHeader = [] {
     std::string h = "ABCD" + std::string(25, '0') + "144d" + std::string(8, '\0') + "0x";
@@ -34,26 +29,20 @@ Bytes ReadFile(const std::string& path) {
 }
 
 void WriteFile(const std::string& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
-Bytes Encode(const Bytes& image) {
+Bytes Concat(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// A data file: the header, then the image encoded.
+Bytes File(const Bytes& header, const Bytes& image) {
     Bytes out(kEncodeWorstCase);
     out.resize(EncodeImage(image.data(), int(image.size()), out.data(), kEncodeWorstCase));
-    return out;
-}
-
-Bytes Decode(Bytes encoded) {
-    Bytes image(kImageBufferSize);
-    image.resize(DecodeImage(encoded.data(), int(encoded.size()), image.data()));
-    return image;
-}
-
-Bytes Concat(const Bytes& a, const Bytes& b) {
-    Bytes all = a;
-    all.insert(all.end(), b.begin(), b.end());
-    return all;
+    return Concat(header, out);
 }
 
 // A header of `length` bytes with the terminator last; the bytes before it never hold "x".
@@ -66,179 +55,143 @@ Bytes Header(const char* magic, int length) {
     return h;
 }
 
-void FillSmall(CChannelStore& store, unsigned state = 7) {
-    EXPECT_TRUE(RandomStoreBuilder(state).Fill(store, {3, 20, 4, 5, {30, 10, 6, 2}}));
+// Three satellites, 20 transponders, 4 MUXes, 5 networks and 30, 10, 6 and 2 services.
+void FillSmall(CChannelStore& store) {
+    EXPECT_TRUE(FillRandomStore(store, {3, 20, 4, 5, {30, 10, 6, 2}}, 7));
 }
+
+// Everything a data file carries, byte for byte: header, extra, satellite order, satellites and
+// their transponders, MUXes, networks and the lists (a name's bytes after its NUL included).
+// The satellite order follows the lists' node order, which a read sets to the display order:
+// with bSatOrder false only its length counts.
+Bytes Carried(const CChannelStore& store, bool bSatOrder = true) {
+    Bytes b;
+    const auto add = [&b](const auto* rec, size_t n = 1) {
+        const auto* p = reinterpret_cast<const BYTE*>(rec);
+        b.insert(b.end(), p, p + n * sizeof *rec);
+    };
+    add(store.GetHeader(), store.GetHeaderLength());
+    add(store.GetSatExtra(), kSatExtraSize);
+    b.push_back(BYTE(store.GetSatOrderCount()));
+    if (bSatOrder)
+        add(store.GetSatOrder(), store.GetSatOrderCount());
+    add(store.GetSatelliteTable(), store.GetSatelliteCount());
+    for (int sat = kFirstSatIndex; sat < kFirstSatIndex + store.GetSatelliteCount(); ++sat) {
+        for (int tp = 1; tp <= store.GetTransponderCountOf(BYTE(sat)); ++tp)
+            add(store.GetTransponder(BYTE(sat), BYTE(tp)));
+    }
+    for (int mux = 1; mux <= kMaxMuxes; ++mux) {
+        if (const STP_INFO* p = store.GetMux(BYTE(mux)))
+            add(p);
+    }
+    for (WORD i = 0; i < store.GetNetworkCount(); ++i)
+        add(store.GetNetworkAt(i));
+    for (BYTE list = 0; list < kListCount; ++list) {
+        for (WORD row = 0; row < store.GetRowCount(list); ++row)
+            add(store.GetService(row, list));
+    }
+    return b;
+}
+
+// Names the first byte that differs rather than printing it all.
+void ExpectSame(const Bytes& a, const Bytes& b) {
+    const auto [x, y] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    EXPECT_TRUE(x == a.end() && y == b.end()) << "differ at byte " << x - a.begin();
+}
+
+// ---- reading ---------------------------------------------------------------------------------
+
+// Where the header's terminator may stand; a file that is refused leaves the store's header as
+// it was, so a later save still writes a sound file. A damaged image still loads: what it holds,
+// and what was dropped. A save then writes the header the file was read with (a shifted file's
+// with the plain magic) and the image.
+TEST(ReadDataBytes, RefusedOrReadAsFarAsItGoes) {
+    CChannelStore source;
+    FillSmall(source);
+    const Bytes image = source.BuildFullImage();
+    const Bytes good = File(kDefaultHeader, image);
+    Bytes badChunk = good;
+    badChunk[43 + 1] = 0x01;
+    Bytes xAt33 = Header("ABCD", 120), endsEarly = Header("WXYZ", 40), badBlock0 = image;
+    xAt33[33] = 'x';
+    xAt33[119] = 0;
+    endsEarly.pop_back(); // the file ends before its terminator
+    badBlock0[100] ^= 0x01;
+    Bytes shifted(kImageBufferSize, 0);
+    for (UINT i = 0; i < kBlockSize; ++i)
+        shifted[i] = static_cast<BYTE>(i * 13); // the leading block carries something else
+    std::copy_n(image.begin(), kTransferImageSize, shifted.begin() + kBlockSize);
+    Bytes plainZeph = Header("ZEPH", 60);
+    std::memcpy(plainZeph.data(), "ABCD", 4);
+    const std::string all = CountsText(source);
+    const char* noHeader = "not a channel data file: no header end mark \"x\" at bytes 34 to 99";
+    const char* damaged = "the channel data is damaged or missing";
+    struct Case {
+        const char* name;
+        Bytes file;
+        const char* what; // the error, or the first finding
+        std::string counts = {};
+        Bytes saved = {}; // the header a save writes
+    };
+    const Case cases[] = {
+        {"0 bytes", {}, "the file is empty"},
+        {"no terminator", Bytes(200, 'A'), noHeader},
+        {"x only before 34", xAt33, noHeader},
+        {"x only at 100", Header("WXYZ", 101), noHeader},
+        {"file ends before the terminator", endsEarly, noHeader},
+        {"file shorter than any header", Bytes(20, 'x'), noHeader},
+        {"header only", kDefaultHeader, damaged},
+        {"chunk without its zero bytes", badChunk, damaged},
+        {"the first x ends the header", Concat(Header("ABCD", 36), File(Bytes(10, 'x'), image)),
+         damaged},
+        {"larger than any data file", Concat(kDefaultHeader, Bytes(16 * 1024 * 1024, 0)),
+         "the file is too large to be a channel data file"},
+        {"default header", good, "", all, kDefaultHeader},
+        {"terminator at 34", File(Header("ABCD", 35), image), "", all, Header("ABCD", 35)},
+        {"terminator at 99", File(Header("ABCD", 100), image), "", all, Header("ABCD", 100)},
+        {"other magic", File(Header("QRST", 77), image), "", all, Header("QRST", 77)},
+        {"shifted", File(Header("ZEPH", 60), shifted), "", all, plainZeph},
+        {"cut off", Bytes(good.begin(), good.begin() + 43 + 5000), // 205 chunks: every block
+         "the file is truncated: its image holds 209920 of 214016 bytes", all, kDefaultHeader},
+        {"block 0 damaged", File(kDefaultHeader, badBlock0),
+         "satellite block 0 fails its checksum: nothing is read",
+         "satellites 0, transponders 0, networks 0, MUXes 0, services 0 0 0 0", kDefaultHeader},
+    };
+    for (const Case& c : cases) {
+        CChannelStore store;
+        FillSatTv(store, {"OLD"});
+        store.ParseFileHeader(Header("WXYZ", 50).data(), 50);
+        const Bytes header(store.GetHeader(), store.GetHeader() + kHeaderBufferSize);
+        const bool bRead = store.ReadDataBytes(c.file.data(), UINT(c.file.size()));
+        EXPECT_EQ(bRead, !c.counts.empty()) << c.name;
+        if (!bRead) {
+            EXPECT_EQ(store.GetLastFileError(), c.what) << c.name;
+            EXPECT_EQ(Bytes(store.GetHeader(), store.GetHeader() + kHeaderBufferSize), header);
+            EXPECT_EQ(store.GetHeaderLength(), 50) << c.name;
+            continue;
+        }
+        EXPECT_EQ(store.GetLastFileError(), "") << c.name;
+        const auto& findings = store.GetReadFindings();
+        EXPECT_EQ(findings.empty() ? "" : ReadFindingText(findings.front()), c.what) << c.name;
+        EXPECT_EQ(CountsText(store), c.counts) << c.name;
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(store.WriteData(out));
+        EXPECT_EQ(Bytes(out.data().begin(), out.data().end()),
+                  File(c.saved, store.BuildFullImage()))
+            << c.name;
+    }
+}
+
+// ---- files and devices -----------------------------------------------------------------------
 
 class DataFileTest : public ::testing::Test {
   protected:
     std::string Path(const char* name) const {
         return QDir(m_dir.path()).filePath(name).toStdString();
     }
-    void WriteAndRead(CChannelStore& from, CChannelStore& to) {
-        from.SetPathName(Path("round.zdf"));
-        ASSERT_TRUE(from.WriteDataFile()) << from.GetLastFileError();
-        to.SetPathName(Path("round.zdf"));
-        ASSERT_TRUE(to.ReadDataFile()) << to.GetLastFileError();
-    }
-
     QTemporaryDir m_dir;
 };
-
-// ---- header ---------------------------------------------------------------------------------
-
-TEST(FileHeader, Terminator) {
-    struct Case {
-        const char* name;
-        Bytes file;
-        int nResult;
-        int nLength;
-    };
-    Bytes xAt33 = Header("ABCD", 120);
-    xAt33[33] = 'x';
-    xAt33[119] = 0;
-    Bytes xAt100 = Header("ABCD", 101);
-    Bytes shortFile = Header("ABCD", 40);
-    shortFile.resize(39); // the file ends before its terminator
-    const Case cases[] = {
-        {"default header", kDefaultHeader, HEADER_PLAIN, 43},
-        {"terminator at 34", Header("ABCD", 35), HEADER_PLAIN, 35},
-        {"terminator at 99", Header("ABCD", 100), HEADER_PLAIN, 100},
-        {"shifted magic", Header("ZEPH", 60), HEADER_SHIFTED, 60},
-        {"other magic is read as it is", Header("WXYZ", 50), HEADER_PLAIN, 50},
-        {"first x wins", Concat(Header("ABCD", 36), Bytes(10, 'x')), HEADER_PLAIN, 36},
-        {"x only before 34", xAt33, HEADER_NO_TERMINATOR, 43},
-        {"x only at 100", xAt100, HEADER_NO_TERMINATOR, 43},
-        {"file ends before the terminator", shortFile, HEADER_NO_TERMINATOR, 43},
-        {"file shorter than any header", Bytes(20, 'x'), HEADER_NO_TERMINATOR, 43},
-    };
-    for (const Case& c : cases) {
-        CChannelStore store;
-        EXPECT_EQ(store.ParseFileHeader(c.file.data(), UINT(c.file.size())), c.nResult) << c.name;
-        EXPECT_EQ(store.GetHeaderLength(), c.nLength) << c.name;
-    }
-}
-
-// ---- reading ---------------------------------------------------------------------------------
-
-TEST(ReadDataBytes, Rejections) {
-    const Bytes image = [] {
-        CChannelStore s;
-        FillSmall(s);
-        return s.BuildFullImage();
-    }();
-    Bytes badChunk = Concat(kDefaultHeader, Encode(image));
-    badChunk[43 + 1] = 0x01;
-    struct Case {
-        const char* name;
-        Bytes file;
-    };
-    const Case cases[] = {
-        {"0 bytes", {}},
-        {"no terminator", Bytes(200, 'A')},
-        {"header only", kDefaultHeader},
-        {"chunk without its zero bytes", badChunk},
-        {"larger than any data file", Concat(kDefaultHeader, Bytes(16 * 1024 * 1024, 0))},
-    };
-    for (const Case& c : cases) {
-        CChannelStore store;
-        FillSmall(store);
-        const Bytes before(store.GetHeader(), store.GetHeader() + kHeaderBufferSize);
-        EXPECT_FALSE(store.ReadDataBytes(c.file.data(), UINT(c.file.size()))) << c.name;
-        EXPECT_FALSE(store.GetLastFileError().empty()) << c.name;
-        // A failed read leaves the header as it was, so a later save still writes a sound file.
-        EXPECT_EQ(Bytes(store.GetHeader(), store.GetHeader() + kHeaderBufferSize), before);
-        EXPECT_EQ(store.GetHeaderLength(), kDefaultHeaderLength) << c.name;
-    }
-}
-
-// A bad block 0 gives an empty store; a cut-off file decodes as far as it goes and the blocks it
-// still holds are read.
-TEST(ReadDataBytes, DamagedImagesLoadWhatTheyCan) {
-    CChannelStore source;
-    FillSmall(source);
-    Bytes image = source.BuildFullImage();
-    const Bytes file = Concat(kDefaultHeader, Encode(image));
-    // Cut inside the services: the satellites, networks and transponders are all before it.
-    const Bytes cut(file.begin(), file.begin() + 43 + 5000);
-    CChannelStore store;
-    EXPECT_TRUE(store.ReadDataBytes(cut.data(), UINT(cut.size())));
-    EXPECT_EQ(store.GetSatelliteCount(), 3);
-    EXPECT_EQ(store.GetTransponderCount(), 20);
-    ASSERT_FALSE(store.GetReadFindings().empty());
-    EXPECT_EQ(ReadFindingText(store.GetReadFindings().front()),
-              "the file is truncated: its image holds 209920 of 214016 bytes"); // 205 chunks
-
-    image[100] ^= 0x01;
-    const Bytes bad = Concat(kDefaultHeader, Encode(image));
-    EXPECT_TRUE(store.ReadDataBytes(bad.data(), UINT(bad.size())));
-    EXPECT_EQ(store.GetSatelliteCount(), 0);
-    EXPECT_EQ(store.GetTransponderCount(), 0);
-    EXPECT_EQ(store.GetSatTvCount() + store.GetSatRadioCount(), 0);
-    EXPECT_TRUE(store.GetLastFileError().empty());
-}
-
-// ---- files -----------------------------------------------------------------------------------
-
-TEST_F(DataFileTest, WrittenFileHasTheDefaultHeaderAndReadsBack) {
-    CChannelStore store;
-    FillSmall(store);
-    store.SetPathName(Path("db.zdf"));
-    ASSERT_TRUE(store.WriteDataFile()) << store.GetLastFileError();
-    const Bytes file = ReadFile(Path("db.zdf"));
-    ASSERT_GT(file.size(), 43u);
-    EXPECT_EQ(Bytes(file.begin(), file.begin() + 43), kDefaultHeader);
-    EXPECT_EQ(Decode(Bytes(file.begin() + 43, file.end())), store.BuildFullImage());
-
-    CChannelStore back;
-    back.SetPathName(Path("db.zdf"));
-    ASSERT_TRUE(back.ReadDataFile()) << back.GetLastFileError();
-    ExpectSame(Take(store), Take(back), false);
-}
-
-TEST_F(DataFileTest, ForeignHeaderIsKeptByteForByte) {
-    CChannelStore source;
-    FillSmall(source);
-    const Bytes header = Header("QRST", 77);
-    WriteFile(Path("in.zdf"), Concat(header, Encode(source.BuildFullImage())));
-
-    CChannelStore store;
-    store.SetPathName(Path("in.zdf"));
-    ASSERT_TRUE(store.ReadDataFile());
-    store.SetPathName(Path("out.zdf"));
-    ASSERT_TRUE(store.WriteDataFile());
-    const Bytes out = ReadFile(Path("out.zdf"));
-    EXPECT_EQ(Bytes(out.begin(), out.begin() + 77), header);
-    EXPECT_EQ(out[77], 0x00); // the image's first chunk header follows at once
-}
-
-TEST_F(DataFileTest, ShiftedFileIsReadAndSavedUnshifted) {
-    CChannelStore source;
-    FillSmall(source);
-    const Bytes image = source.BuildFullImage();
-    // Blocks one block further on; the leading block carries something else entirely.
-    Bytes shifted(kImageBufferSize, 0);
-    for (UINT i = 0; i < kBlockSize; ++i)
-        shifted[i] = static_cast<BYTE>(i * 13);
-    std::copy_n(image.begin(), kTransferImageSize, shifted.begin() + kBlockSize);
-    WriteFile(Path("zeph.zdf"), Concat(Header("ZEPH", 43), Encode(shifted)));
-
-    CChannelStore store;
-    store.SetPathName(Path("zeph.zdf"));
-    ASSERT_TRUE(store.ReadDataFile());
-    const auto a = Take(source), b = Take(store);
-    EXPECT_EQ(a.satellites, b.satellites);
-    EXPECT_EQ(a.transponders, b.transponders);
-    EXPECT_EQ(a.services[LIST_SAT_TV], b.services[LIST_SAT_TV]);
-
-    store.SetPathName(Path("saved.zdf"));
-    ASSERT_TRUE(store.WriteDataFile());
-    const Bytes saved = ReadFile(Path("saved.zdf"));
-    Bytes expectedHeader = Header("ZEPH", 43);
-    std::memcpy(expectedHeader.data(), "ABCD", 4);
-    EXPECT_EQ(Bytes(saved.begin(), saved.begin() + 43), expectedHeader);
-    EXPECT_EQ(Decode(Bytes(saved.begin() + 43, saved.end())), store.BuildFullImage());
-}
 
 TEST_F(DataFileTest, ReadAndWriteFailuresAreReported) {
     WriteFile(Path("empty.zdf"), {});
@@ -251,7 +204,7 @@ TEST_F(DataFileTest, ReadAndWriteFailuresAreReported) {
     };
     for (const auto& [path, bRead, bWrite] : cases) {
         CChannelStore reader, writer;
-        FillSmall(writer);
+        FillSatTv(writer, {"A"});
         reader.SetPathName(path);
         writer.SetPathName(path);
         EXPECT_TRUE(!bRead || (!reader.ReadDataFile() && !reader.GetLastFileError().empty()))
@@ -289,32 +242,28 @@ TEST(DataFileDevice, ReadAndWriteErrorsAreReported) {
 TEST_F(DataFileTest, AtomicSaveReplacesTheFileOnlyWhenWhole) {
     const Bytes old(3000, 0x5A), written(1000, 0xA5);
     WriteFile(Path("db.zdf"), old);
-    const struct {
-        std::string path;
-        bool bWriteSucceeds;
-        ESaveStep step;
-    } cases[] = {
+    const std::tuple<std::string, bool, ESaveStep> cases[] = {
         {Path("db.zdf"), false, ESaveStep::Write},
         {Path("no/such/dir/db.zdf"), true, ESaveStep::Create},
         {Path("db.zdf"), true, ESaveStep::Done},
     };
-    for (const auto& c : cases) {
+    for (const auto& [path, bWriteSucceeds, step] : cases) {
         const auto write = [&](QIODevice& file) {
             file.write(reinterpret_cast<const char*>(written.data()), qint64(written.size()));
-            return c.bWriteSucceeds;
+            return bWriteSucceeds;
         };
         std::string strReason;
-        EXPECT_EQ(SaveFileAtomically(c.path, write, strReason), c.step) << c.path;
-        EXPECT_EQ(strReason.empty(), c.step == ESaveStep::Done) << c.path;
-        EXPECT_EQ(ReadFile(Path("db.zdf")), c.step == ESaveStep::Done ? written : old) << c.path;
-        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"db.zdf"}) << c.path;
+        EXPECT_EQ(SaveFileAtomically(path, write, strReason), step) << path;
+        EXPECT_EQ(strReason.empty(), step == ESaveStep::Done) << path;
+        EXPECT_EQ(ReadFile(Path("db.zdf")), step == ESaveStep::Done ? written : old) << path;
+        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"db.zdf"}) << path;
     }
 }
 
 // ---- round trip ------------------------------------------------------------------------------
 
-// Every store the image can hold is written and read back to the same records, field by field,
-// including the 20-byte extra and the header.
+// Every store the image can hold is written to a file and read back to the same records, field
+// by field, including the 20-byte extra and the header.
 TEST_F(DataFileTest, RoundTripOfRandomStores) {
     std::vector<StoreShape> shapes = {
         {0, 0, 0, 0, {0, 0, 0, 0}},
@@ -329,38 +278,45 @@ TEST_F(DataFileTest, RoundTripOfRandomStores) {
         {3, 340, 0, 4, {1, 0, 0, 0}}, // exactly one transponder block
         {3, 341, 0, 4, {1, 0, 0, 0}},
     };
-    RandomStoreBuilder shapeRng(99);
+    std::mt19937 rng(99);
+    const auto below = [&rng](int n) { return int(rng() % unsigned(n)); };
     for (int i = 0; i < 30; ++i) {
         StoreShape s{};
-        s.nSatellites = 1 + int(shapeRng.Below(119));
-        s.nMuxes = int(shapeRng.Below(101));
+        s.nSatellites = 1 + below(119);
+        s.nMuxes = below(101);
         // Services are read only when at least one transponder is.
-        s.nTransponders = 1 + int(shapeRng.Below(std::min(1360 - s.nMuxes, 255 * s.nSatellites)));
-        s.nNetworks = int(shapeRng.Below(409));
+        s.nTransponders = 1 + below(std::min(1360 - s.nMuxes, 255 * s.nSatellites));
+        s.nNetworks = below(409);
         int room = 4048;
         for (int& n : s.nServices) {
-            n = int(shapeRng.Below(std::min(room, 1000) + 1));
+            n = below(std::min(room, 1000) + 1);
             room -= n;
         }
         shapes.push_back(s);
     }
+    const auto writeAndRead = [this](CChannelStore& from, CChannelStore& to) {
+        from.SetPathName(Path("round.zdf"));
+        ASSERT_TRUE(from.WriteDataFile()) << from.GetLastFileError();
+        to.SetPathName(Path("round.zdf"));
+        ASSERT_TRUE(to.ReadDataFile()) << to.GetLastFileError();
+    };
     for (size_t i = 0; i < shapes.size(); ++i) {
         SCOPED_TRACE("shape " + std::to_string(i));
-        CChannelStore store;
-        ASSERT_TRUE(RandomStoreBuilder(unsigned(1000 + i)).Fill(store, shapes[i]));
-        ASSERT_EQ(store.GetSatelliteCount(), shapes[i].nSatellites);
-        ASSERT_EQ(store.GetTransponderCount(), shapes[i].nTransponders);
-        ASSERT_EQ(store.GetMuxCount(), shapes[i].nMuxes);
+        const StoreShape& s = shapes[i];
+        CChannelStore store, back, again;
+        ASSERT_TRUE(FillRandomStore(store, s, unsigned(1000 + i)));
+        ASSERT_EQ(store.GetSatelliteCount(), s.nSatellites);
+        ASSERT_EQ(store.GetTransponderCount(), s.nTransponders);
+        ASSERT_EQ(store.GetMuxCount(), s.nMuxes);
         for (BYTE list = 0; list < kListCount; ++list)
-            ASSERT_EQ(store.GetServiceCount(list), shapes[i].nServices[list]);
-
-        // The satellite order follows the service lists' node order, which a read sets to the
-        // display order; from then on it is stable.
-        CChannelStore back, again;
-        WriteAndRead(store, back);
-        ExpectSame(Take(store), Take(back), false);
-        WriteAndRead(back, again);
-        ExpectSame(Take(back), Take(again));
+            ASSERT_EQ(store.GetServiceCount(list), s.nServices[list]);
+        // From the first read on, the satellite order is stable.
+        writeAndRead(store, back);
+        EXPECT_EQ(Bytes(back.GetHeader(), back.GetHeader() + back.GetHeaderLength()),
+                  kDefaultHeader);
+        ExpectSame(Carried(store, false), Carried(back, false));
+        writeAndRead(back, again);
+        ExpectSame(Carried(back), Carried(again));
     }
 }
 

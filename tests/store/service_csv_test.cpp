@@ -3,6 +3,8 @@
 #include "service_csv.h"
 #include "store_builders.h"
 
+#include <QTemporaryDir>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -174,6 +176,20 @@ TEST(ServiceCsv, FaultsAreRefusedWithRowAndColumn) {
     }
     SCsvError error{3, 14, "extra column"};
     EXPECT_EQ(CsvErrorText(error), "row 3, column 14 (beyond the columns): extra column");
+}
+
+// The file as written reads back whole; one that cannot be written or read says which.
+TEST(ServiceCsv, FilesWrittenAndRead) {
+    QTemporaryDir dir;
+    const auto path = [&dir](const char* name) { return dir.filePath(name).toStdString(); };
+    std::string text, error;
+    ASSERT_TRUE(WriteCsvFile(path("list.csv"), kOddCsv, error)) << error;
+    ASSERT_TRUE(ReadCsvFile(path("list.csv"), text, error)) << error;
+    EXPECT_EQ(text, kOddCsv);
+    EXPECT_FALSE(WriteCsvFile(path("no/such.csv"), kOddCsv, error));
+    EXPECT_THAT(error, HasSubstr("cannot write " + path("no/such.csv") + ": "));
+    EXPECT_FALSE(ReadCsvFile(path("missing.csv"), text, error));
+    EXPECT_THAT(error, HasSubstr("cannot open " + path("missing.csv") + ": "));
 }
 
 } // namespace

@@ -4,23 +4,30 @@
 #include <QDialog>
 #include <QMenu>
 
-int CScriptedPrompt::ShowMessageBox(const QString& text, const QString& caption, unsigned nType) {
-    SShown shown{EKind::MessageBox, text, caption, nType, !m_boxAnswers.empty()};
-    m_shown.push_back(shown);
-    if (!shown.bAnswered)
-        return DismissedAnswer(nType);
-    const int answer = m_boxAnswers.front();
-    m_boxAnswers.pop_front();
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// The next answer of a queue, taken off it; none when the queue is empty.
+template <class T> std::optional<T> Take(std::deque<T>& queue) {
+    if (queue.empty())
+        return std::nullopt;
+    T answer = std::move(queue.front());
+    queue.pop_front();
     return answer;
+}
+
+} // namespace
+
+int CScriptedPrompt::ShowMessageBox(const QString& text, const QString& caption, unsigned nType) {
+    m_shown.push_back({EKind::MessageBox, text, caption, nType, !m_boxAnswers.empty()});
+    return Take(m_boxAnswers).value_or(DismissedAnswer(nType));
 }
 
 QString CScriptedPrompt::NextPath(EKind kind, const QString& initialPath, const QString& filter) {
     m_shown.push_back({kind, initialPath, filter, 0, !m_paths.empty()});
-    if (m_paths.empty())
-        return QString();
-    QString path = m_paths.front();
-    m_paths.pop_front();
-    return path;
+    return Take(m_paths).value_or(QString());
 }
 
 QString CScriptedPrompt::GetOpenFileName(const QString& initialPath, const QString& filter) {
@@ -33,11 +40,8 @@ QString CScriptedPrompt::GetSaveFileName(const QString& initialPath, const QStri
 
 int CScriptedPrompt::RunModal(QDialog& dlg) {
     m_shown.push_back({EKind::Modal, dlg.windowTitle(), QString(), 0, !m_modalScripts.empty()});
-    if (m_modalScripts.empty())
-        return QDialog::Rejected;
-    const std::function<int(QDialog&)> script = std::move(m_modalScripts.front());
-    m_modalScripts.pop_front();
-    return script(dlg);
+    const auto script = Take(m_modalScripts);
+    return script ? (*script)(dlg) : int(QDialog::Rejected);
 }
 
 unsigned CScriptedPrompt::TrackPopupMenu(QMenu& menu, const QPoint& /*screenPos*/) {
@@ -47,14 +51,11 @@ unsigned CScriptedPrompt::TrackPopupMenu(QMenu& menu, const QPoint& /*screenPos*
                                action->isEnabled()});
     m_menus.push_back(shown);
     m_shown.push_back({EKind::PopupMenu, menu.title(), QString(), 0, !m_menuAnswers.empty()});
-    if (m_menuAnswers.empty())
-        return 0;
-    const unsigned nAnswer = m_menuAnswers.front();
-    m_menuAnswers.pop_front();
-    for (const SMenuItemShown& item : shown.items)
-        if (item.nId == nAnswer && item.bEnabled)
-            return nAnswer;
-    return 0;
+    const unsigned nAnswer = Take(m_menuAnswers).value_or(0);
+    const bool bChoosable =
+        std::any_of(shown.items.begin(), shown.items.end(),
+                    [&](const auto& item) { return item.nId == nAnswer && item.bEnabled; });
+    return bChoosable ? nAnswer : 0;
 }
 
 std::vector<QString> CScriptedPrompt::MessageTexts() const {
@@ -66,8 +67,6 @@ std::vector<QString> CScriptedPrompt::MessageTexts() const {
 }
 
 int CScriptedPrompt::UnansweredCount() const {
-    int n = 0;
-    for (const SShown& s : m_shown)
-        n += s.bAnswered ? 0 : 1;
-    return n;
+    return int(std::count_if(m_shown.begin(), m_shown.end(),
+                             [](const SShown& s) { return !s.bAnswered; }));
 }

@@ -23,20 +23,14 @@ SSVC_INFO MakeService(BYTE sat, BYTE tp, WORD sid, const char* name, WORD flags,
 }
 
 SNET_INFO MakeNetwork(WORD id, const char* name, BYTE attr) {
-    SNET_INFO net{};
-    net.id = id;
+    SNET_INFO net{id, {}, attr};
     SetName(net.name, name);
-    net.attribute = attr;
     return net;
 }
 
 STP_INFO MakeMux(BYTE index, WORD freq, WORD drift) {
-    STP_INFO mux{};
-    mux.frequency = freq;
-    mux.drift = drift;
-    mux.satid = kTerrestrialSatIndex;
-    mux.tpid = index;
-    return mux;
+    // frequency, symbol rate, tsid, drift, attribute, signal, satid, tpid
+    return STP_INFO{freq, 0, 0, drift, 0, 0, kTerrestrialSatIndex, index};
 }
 
 BYTE AppendSat(CChannelStore& store, WORD position, const char* name) {
@@ -67,27 +61,10 @@ void FillSatTv(CChannelStore& store, const std::vector<std::string>& names) {
 
 // ---- CStoreBuilder ----------------------------------------------------------------------------
 
-BYTE CStoreBuilder::Satellite(const char* name, WORD wPosition) {
-    return AppendSat(m_store, wPosition, name);
-}
-
-BYTE CStoreBuilder::Transponder(BYTE nSat, WORD wFreq, WORD wSymbolRate, bool bHorizontal) {
-    return AppendTp(m_store, nSat, wFreq, wSymbolRate, bHorizontal ? 1 : 0);
-}
-
 void CStoreBuilder::Mux(BYTE nMux, WORD wDrift) {
     STP_INFO rec = MakeMux(nMux, static_cast<WORD>(474 + 8 * nMux), wDrift);
     rec.symbolrate = 6875;
     m_store.AddMux(rec);
-}
-
-void CStoreBuilder::Network(WORD id, const char* name) {
-    m_store.AddNetwork(MakeNetwork(id, name));
-}
-
-void CStoreBuilder::SatService(BYTE nSat, BYTE nTp, WORD wServiceId, WORD wNetwork,
-                               const char* name, WORD wFlags) {
-    m_store.AddSatService(ADD_APPEND, MakeService(nSat, nTp, wServiceId, name, wFlags, wNetwork));
 }
 
 void CStoreBuilder::TerrService(BYTE nMux, WORD wOrderKey, WORD wNetwork, const char* name,
@@ -99,19 +76,15 @@ void CStoreBuilder::TerrService(BYTE nMux, WORD wOrderKey, WORD wNetwork, const 
 
 void CStoreBuilder::LargeSatTvList(int nServices) {
     for (int s = 0; s < 8; ++s) {
-        char name[kNameSize];
-        std::snprintf(name, sizeof name, "SAT-%c", 'A' + s);
-        const BYTE nSat = Satellite(name, static_cast<WORD>(100 + 50 * s));
+        const std::string name = "SAT-" + std::string(1, char('A' + s));
+        const BYTE nSat = Satellite(name.c_str(), static_cast<WORD>(100 + 50 * s));
         for (int t = 0; t < 40; ++t)
             Transponder(nSat, static_cast<WORD>(10700 + 40 * t), 27500, t % 2 == 0);
     }
-    for (WORD n = 1; n <= 30; ++n) {
-        char name[kNameSize];
-        std::snprintf(name, sizeof name, "Network %u", static_cast<unsigned>(n));
-        Network(n, name);
-    }
+    for (WORD n = 1; n <= 30; ++n)
+        Network(n, ("Network " + std::to_string(n)).c_str());
+    char name[kNameSize];
     for (int i = 0; i < nServices; ++i) {
-        char name[kNameSize];
         std::snprintf(name, sizeof name, "Channel %04d", (i * 7919) % 10000);
         const WORD wFlags =
             static_cast<WORD>((i % 5 == 0 ? FLAG_LOCK : 0) | (i % 3 == 0 ? FLAG_FAV1 : 0) |
@@ -134,51 +107,35 @@ void FillMixedStore(CChannelStore& store) {
     store.AddNetwork(MakeNetwork(2, "NET-B"));
     store.AddMux(MakeMux(1, 474));
     WORD sid = 100;
-    for (int i = 0; i < 150; ++i) {
-        const std::string name = "TV " + std::to_string(i);
-        const BYTE sat = i % 3 == 0 ? satB : satA;
-        const BYTE tp = sat == satB ? tpC : (i % 2 ? tpA : tpB);
-        store.AddSatService(ADD_ORDERED, MakeService(sat, tp, sid++, name.c_str(), 0, 1 + i % 2));
-    }
-    for (int i = 0; i < 30; ++i) {
-        const std::string name = "Radio " + std::to_string(i);
+    const auto add = [&](BYTE sat, BYTE tp, const std::string& name, WORD flags, int net) {
         store.AddSatService(ADD_ORDERED,
-                            MakeService(satA, tpA, sid++, name.c_str(), FLAG_RADIO, 1));
-    }
+                            MakeService(sat, tp, sid++, name.c_str(), flags, WORD(net)));
+    };
+    for (int i = 0; i < 150; ++i)
+        add(i % 3 == 0 ? satB : satA, i % 3 == 0 ? tpC : (i % 2 ? tpA : tpB),
+            "TV " + std::to_string(i), 0, 1 + i % 2);
+    for (int i = 0; i < 30; ++i)
+        add(satA, tpA, "Radio " + std::to_string(i), FLAG_RADIO, 1);
     store.Rebuild();
 }
 
 void FillFullStructure(CChannelStore& store, int nTransponders) {
-    for (int s = 0; s < kImageSatellites; ++s) {
-        SSAT_INFO sat =
-            MakeSat(static_cast<WORD>(10 + s * 30), ("Satellite " + std::to_string(s)).c_str());
-        sat.wLnbFreq = 9750;
-        sat.bSwitch = SW_LNB_POWER;
-        sat.bDiseqc = static_cast<BYTE>(s % 5);
-        store.AppendSatellite(sat);
-    }
-    for (int m = 1; m <= kMaxMuxes; ++m) {
-        STP_INFO mux = MakeMux(static_cast<BYTE>(m), static_cast<WORD>(466 + 8 * m));
-        mux.symbolrate = 8000;
-        store.AddMux(mux);
-    }
-    for (int t = 0; t < nTransponders; ++t) {
-        BYTE nTp = 0;
-        store.AppendTransponder(static_cast<BYTE>(kFirstSatIndex + t % kImageSatellites), &nTp,
-                                static_cast<WORD>(10700 + 20 * (t / kImageSatellites)), 27500,
-                                static_cast<BYTE>(t & 1), static_cast<BYTE>(t % 6));
-    }
+    CStoreBuilder builder(store);
+    for (int s = 0; s < kImageSatellites; ++s)
+        builder.Satellite(("Satellite " + std::to_string(s)).c_str(),
+                          static_cast<WORD>(10 + s * 30));
+    for (int m = 1; m <= kMaxMuxes; ++m)
+        builder.Mux(static_cast<BYTE>(m), 0);
+    for (int t = 0; t < nTransponders; ++t)
+        builder.Transponder(static_cast<BYTE>(kFirstSatIndex + t % kImageSatellites),
+                            static_cast<WORD>(10700 + 20 * (t / kImageSatellites)), 27500, t & 1);
     for (int n = 1; n <= kMaxNetworks; ++n)
-        store.AddNetwork(
-            MakeNetwork(static_cast<WORD>(n), ("Network " + std::to_string(n)).c_str()));
+        builder.Network(static_cast<WORD>(n), ("Network " + std::to_string(n)).c_str());
 }
 
 void FillFullDatabase(CChannelStore& store) {
-    unsigned state = 12345;
-    const auto next = [&state](unsigned n) {
-        state = state * 1103515245u + 12345u;
-        return (state >> 8) % n;
-    };
+    std::mt19937 rng(12345);
+    const auto next = [&rng](unsigned n) { return rng() % n; };
     FillFullStructure(store, kMaxTransponders - kMaxMuxes);
     // 4048 services: the service section full.
     const int counts[kListCount] = {2500, 548, 700, 300};
@@ -197,25 +154,28 @@ void FillFullDatabase(CChannelStore& store) {
             svc.wFlags =
                 static_cast<WORD>((bRadio ? FLAG_RADIO : 0) | (next(4) == 0 ? FLAG_CA : 0));
             SetName(svc.szName, "Service " + std::to_string(next(100000)));
-            if (bSat)
-                store.AddSatService(ADD_ORDERED, svc);
-            else
-                store.AddTerrService(ADD_ORDERED, svc);
+            bSat ? store.AddSatService(ADD_ORDERED, svc) : store.AddTerrService(ADD_ORDERED, svc);
         }
     }
     store.Rebuild();
 }
 
-std::string ChannelsText(CChannelStore& store) {
+std::string CountsText(const CChannelStore& store) {
     std::string text = "satellites " + std::to_string(store.GetSatelliteCount()) +
                        ", transponders " + std::to_string(store.GetTransponderCount()) +
                        ", networks " + std::to_string(store.GetNetworkCount()) + ", MUXes " +
-                       std::to_string(store.GetMuxCount()) + "\n";
+                       std::to_string(store.GetMuxCount()) + ", services";
+    for (BYTE list = 0; list < kListCount; ++list)
+        text += " " + std::to_string(store.GetServiceCount(list));
+    return text;
+}
+
+std::string ChannelsText(CChannelStore& store) {
+    std::string text = CountsText(store) + "\n";
     for (BYTE list = 0; list < kListCount; ++list) {
         store.SortByNumber(list);
-        text += "list " + std::to_string(list) + ":";
         for (const std::string& name : RowNames(store, list))
-            text += " " + name + ";";
+            text += name + ";";
         text += "\n";
     }
     return text;
@@ -223,74 +183,70 @@ std::string ChannelsText(CChannelStore& store) {
 
 // ---- random stores and images -----------------------------------------------------------------
 
-template <class T> T RandomStoreBuilder::Random() {
+namespace {
+
+template <class T> T Random(std::mt19937& rng) {
     T rec;
     auto* bytes = reinterpret_cast<BYTE*>(&rec);
     for (size_t i = 0; i < sizeof rec; ++i)
-        bytes[i] = static_cast<BYTE>(m_rng());
+        bytes[i] = static_cast<BYTE>(rng());
     return rec;
 }
 
-bool RandomStoreBuilder::Fill(CChannelStore& store, const StoreShape& shape) {
+template <size_t N> void RandomName(std::mt19937& rng, char (&name)[N]) {
+    name[rng() % N] = 0;
+}
+
+} // namespace
+
+bool FillRandomStore(CChannelStore& store, const StoreShape& shape, unsigned nState) {
+    std::mt19937 rng(nState);
     for (int i = 0; i < shape.nSatellites; ++i) {
-        auto sat = Random<SSAT_INFO>();
+        auto sat = Random<SSAT_INFO>(rng);
         sat.wPosition = static_cast<WORD>(1 + i * 3599 / shape.nSatellites); // distinct
-        sat.bIndex = 0;
-        RandomName(sat.szName);
+        RandomName(rng, sat.szName);
         store.AppendSatellite(sat);
     }
     for (int i = 0; i < shape.nTransponders && shape.nSatellites > 0; ++i) {
-        auto tp = Random<STP_INFO>();
+        auto tp = Random<STP_INFO>(rng);
         // Satellites in turn, so that no list passes 255 while room remains elsewhere.
         tp.satid = static_cast<BYTE>(kFirstSatIndex + i % shape.nSatellites);
-        tp.tpid = 0;
         store.AddTransponder(tp, 0);
     }
     for (int m = 1; m <= shape.nMuxes; ++m) {
-        auto mux = Random<STP_INFO>();
+        auto mux = Random<STP_INFO>(rng);
         mux.satid = kTerrestrialSatIndex;
         mux.tpid = static_cast<BYTE>(m);
         store.AddMux(mux);
     }
     for (int n = 1; n <= shape.nNetworks; ++n) {
-        auto net = Random<SNET_INFO>();
+        auto net = Random<SNET_INFO>(rng);
         net.id = static_cast<WORD>(n);
-        RandomName(net.name);
+        RandomName(rng, net.name);
         store.AddNetwork(net);
     }
-    const auto extra = Random<std::array<BYTE, kSatExtraSize>>();
-    store.SetSatExtra(extra.data());
+    store.SetSatExtra(Random<std::array<BYTE, kSatExtraSize>>(rng).data());
     bool bAllStored = true;
-    for (BYTE list = 0; list < kListCount; ++list)
-        bAllStored = AddServices(store, list, shape.nServices[list], shape) && bAllStored;
-    store.Rebuild();
-    return bAllStored;
-}
-
-bool RandomStoreBuilder::AddServices(CChannelStore& store, BYTE list, int n,
-                                     const StoreShape& shape) {
-    const bool bSat = IsSatelliteList(list);
-    if (bSat && shape.nSatellites == 0)
-        return true;
-    const bool bRadio = IsRadioList(list);
-    bool bAllStored = true;
-    for (int i = 0; i < n; ++i) {
-        auto svc = Random<SSVC_INFO>();
-        svc.wNumber = svc.wOrderKey = 0;
-        svc.bSatIndex = bSat ? static_cast<BYTE>(kFirstSatIndex + Below(shape.nSatellites))
-                             : kTerrestrialSatIndex;
-        svc.bTpIndex = static_cast<BYTE>(1 + Below(255));
-        // Every network gets used when there are enough services; a few name none.
-        svc.wNetwork =
-            static_cast<WORD>(Below(20) == 0 ? 0 : 1 + (i % std::max(shape.nNetworks, 1)));
-        svc.wServiceId = static_cast<WORD>(i); // unique: no merges, exact counts
-        svc.wFlags = static_cast<WORD>((svc.wFlags & ~(FLAG_DELETED | FLAG_RADIO)) |
-                                       (bRadio ? FLAG_RADIO : 0));
-        RandomName(svc.szName);
-        const BYTE result =
-            bSat ? store.AddSatService(ADD_ORDERED, svc) : store.AddTerrService(ADD_ORDERED, svc);
-        bAllStored = bAllStored && result == SVC_STORED;
+    for (BYTE list = 0; list < kListCount; ++list) {
+        const bool bSat = IsSatelliteList(list);
+        for (int i = 0; i < shape.nServices[list] && (!bSat || shape.nSatellites > 0); ++i) {
+            auto svc = Random<SSVC_INFO>(rng);
+            svc.bSatIndex = bSat ? static_cast<BYTE>(kFirstSatIndex + rng() % shape.nSatellites)
+                                 : kTerrestrialSatIndex;
+            svc.bTpIndex = static_cast<BYTE>(1 + rng() % 255);
+            // Every network gets used when there are enough services; a few name none.
+            svc.wNetwork =
+                static_cast<WORD>(rng() % 20 == 0 ? 0 : 1 + (i % std::max(shape.nNetworks, 1)));
+            svc.wServiceId = static_cast<WORD>(i); // unique: no merges, exact counts
+            svc.wFlags = static_cast<WORD>((svc.wFlags & ~(FLAG_DELETED | FLAG_RADIO)) |
+                                           (IsRadioList(list) ? FLAG_RADIO : 0));
+            RandomName(rng, svc.szName);
+            const BYTE result = bSat ? store.AddSatService(ADD_ORDERED, svc)
+                                     : store.AddTerrService(ADD_ORDERED, svc);
+            bAllStored = bAllStored && result == SVC_STORED;
+        }
     }
+    store.Rebuild();
     return bAllStored;
 }
 
@@ -298,7 +254,6 @@ std::vector<BYTE> RandomImage(unsigned nState, size_t nLength) {
     std::mt19937 generator(nState);
     std::uniform_int_distribution<int> byte(0, 255);
     std::vector<BYTE> image(nLength);
-    for (BYTE& b : image)
-        b = static_cast<BYTE>(byte(generator));
+    std::generate(image.begin(), image.end(), [&] { return static_cast<BYTE>(byte(generator)); });
     return image;
 }

@@ -37,15 +37,20 @@ class CStoreBuilder {
     explicit CStoreBuilder(CChannelStore& store) : m_store(store) {}
 
     // Returns the new satellite's index.
-    BYTE Satellite(const char* name, WORD wPosition);
+    BYTE Satellite(const char* name, WORD wPosition) { return AppendSat(m_store, wPosition, name); }
     // Returns the transponder's tpid.
-    BYTE Transponder(BYTE nSat, WORD wFreq, WORD wSymbolRate, bool bHorizontal);
+    BYTE Transponder(BYTE nSat, WORD wFreq, WORD wSymbolRate, bool bHorizontal) {
+        return AppendTp(m_store, nSat, wFreq, wSymbolRate, bHorizontal ? 1 : 0);
+    }
     // MUX nMux at 474 + 8 x nMux MHz, 6875 kS/s.
     void Mux(BYTE nMux, WORD wDrift);
-    void Network(WORD id, const char* name);
+    void Network(WORD id, const char* name) { m_store.AddNetwork(MakeNetwork(id, name)); }
     // Appends a satellite service (radio when FLAG_RADIO is in wFlags).
     void SatService(BYTE nSat, BYTE nTp, WORD wServiceId, WORD wNetwork, const char* name,
-                    WORD wFlags = 0);
+                    WORD wFlags = 0) {
+        m_store.AddSatService(ADD_APPEND,
+                              MakeService(nSat, nTp, wServiceId, name, wFlags, wNetwork));
+    }
     // Appends a terrestrial service with its own order key.
     void TerrService(BYTE nMux, WORD wOrderKey, WORD wNetwork, const char* name, WORD wFlags = 0);
 
@@ -70,9 +75,11 @@ void FillFullStructure(CChannelStore& store, int nTransponders);
 // The image's capacities: 1360 transponder records with the MUXes, 4048 services.
 void FillFullDatabase(CChannelStore& store);
 
-// The counts of satellites, transponders, networks and MUXes and every list's names in number
-// order, as one text: two stores with the same channels give the same text. Sorts the lists
-// by number.
+// The counts of satellites, transponders, networks, MUXes and of each list's services, as one
+// line: "satellites 2, transponders 5, networks 1, MUXes 0, services 7 1 0 0".
+std::string CountsText(const CChannelStore& store);
+// The counts and every list's names in number order, as one text: two stores with the same
+// channels give the same text. Sorts the lists by number.
 std::string ChannelsText(CChannelStore& store);
 
 // ---- random stores and images
@@ -87,23 +94,10 @@ struct StoreShape {
     int nServices[kListCount]; // the four lists share 4048 image records
 };
 
-// Every byte of every record random, reserved fields and bytes after a name's NUL included:
-// they all travel.
-class RandomStoreBuilder {
-  public:
-    explicit RandomStoreBuilder(unsigned state) : m_rng(state) {}
-
-    // Fills the store to the shape and rebuilds; false when the store refused a service.
-    bool Fill(CChannelStore& store, const StoreShape& shape);
-    unsigned Below(unsigned n) { return n == 0 ? 0 : m_rng() % n; }
-
-  private:
-    template <class T> T Random();
-    template <size_t N> void RandomName(char (&name)[N]) { name[Below(N)] = 0; }
-    bool AddServices(CChannelStore& store, BYTE list, int n, const StoreShape& shape);
-
-    std::mt19937 m_rng;
-};
+// Fills the store to the shape, every byte of every record random (reserved fields and bytes
+// after a name's NUL included: they all travel), and rebuilds; false when the store refused a
+// service. The same state gives the same store.
+bool FillRandomStore(CChannelStore& store, const StoreShape& shape, unsigned nState);
 
 // A transfer image of random bytes: no channel list, but every block intact.
 std::vector<BYTE> RandomImage(unsigned nState, size_t nLength = kTransferImageSize);
