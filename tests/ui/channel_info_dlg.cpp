@@ -2,15 +2,10 @@
 // on every key, OK's checks and messages, and what a new or changed service holds in the store.
 #include "channel_info_dlg.h"
 #include "channel_info_dialog.h"
-#include "scripted_prompt.h"
-#include "store_builders.h"
+#include "window_test_util.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include <optional>
 
@@ -83,11 +78,8 @@ class ChannelInfoDlgTest : public QObject {
     static QLineEdit& Edit(CChannelInfoDlg& dlg, int nId) {
         return *dlg.GetDlgItem<QLineEdit>(nId);
     }
-    // Types into an edit as the user would: all its text selected, then the keys.
     static void Type(CChannelInfoDlg& dlg, int nId, const QString& keys) {
-        QLineEdit& edit = Edit(dlg, nId);
-        edit.selectAll();
-        QTest::keyClicks(&edit, keys);
+        TypeInto(dlg.GetDlgItem(nId), keys);
     }
     // Chooses entry nIndex of a list with the arrow keys, as the user would.
     static void Choose(CChannelInfoDlg& dlg, int nId, int nIndex) {

@@ -1,17 +1,12 @@
 // Command 32807: the Conversion TP List dialog and the file it writes. The table's text is the
 // export tests' business; here the dialog writes the store's table, or nothing.
 #include "conv_tp_list_dlg.h"
-#include "editor_dlg.h"
-#include "scripted_prompt.h"
-#include "store_builders.h"
 #include "tp_table.h"
+#include "window_test_util.h"
 
 #include <QDir>
-#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
 
 #include <sstream>
 

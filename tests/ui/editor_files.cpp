@@ -2,15 +2,10 @@
 // question, Save As naming, write errors, and a whole open / save as / read back of the sample
 // database through the window.
 #include "command_line.h"
-#include "editor_dlg.h"
-#include "resource.h"
-#include "scripted_prompt.h"
+#include "window_test_util.h"
 
 #include <QAction>
-#include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
 
 namespace {
 

@@ -1,11 +1,8 @@
 // The four service grids: columns, filling from the store, header sorts and flag toggles.
-#include "editor_dlg.h"
 #include "grid_clicks.h"
-#include "scripted_prompt.h"
-#include "store_builders.h"
+#include "window_test_util.h"
 
 #include <QHeaderView>
-#include <QTest>
 
 namespace {
 
@@ -25,13 +22,6 @@ QStringList Rows(const CMSFlexGrid& grid) {
     for (long r = 1; r < grid.GetRows(); ++r)
         rows << RowOf(grid, r);
     return rows;
-}
-
-QStringList Column(const CMSFlexGrid& grid, long nCol) {
-    QStringList cells;
-    for (long r = 1; r < grid.GetRows(); ++r)
-        cells << grid.GetTextMatrix(r, nCol);
-    return cells;
 }
 
 // Headers, then widths in twips of the columns before the six 500-twip flag columns; the narrow

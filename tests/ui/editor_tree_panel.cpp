@@ -1,27 +1,13 @@
 // The satellite / transponder tree and the panel beside it: labels, reading numbers back,
 // selections driving the panel and its buttons, every option value, the typed-number checks.
 #include "controls.h"
-#include "editor_dlg.h"
 #include "number_text.h"
-#include "resource.h"
-#include "scripted_prompt.h"
-#include "store_builders.h"
+#include "window_test_util.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
 #include <QToolButton>
-#include <QTreeWidget>
 
 namespace {
-
-QStringList Labels(const QTreeWidgetItem* parent) {
-    QStringList labels;
-    for (int i = 0; i < parent->childCount(); ++i)
-        labels << parent->child(i)->text(0);
-    return labels;
-}
 
 // The option rows, in the panel's order: C/KU, LNB power, 22 kHz, 0/12 V, ToneBurst, DiSEqC,
 // polarisation.
@@ -43,11 +29,6 @@ class EditorTreePanelTest : public QObject {
     CScriptedPrompt m_prompt;
 
     static bool Enabled(CEditorDlg& dlg, int nId) { return dlg.GetDlgItem(nId)->isEnabled(); }
-    static QString Text(CEditorDlg& dlg, int nId) {
-        if (auto* combo = dlg.GetDlgItem<QComboBox>(nId))
-            return combo->currentText();
-        return dlg.GetDlgItem<QLineEdit>(nId)->text();
-    }
     // Per option row the checked button's place, '-' for none, '+' for more than one.
     static QString Options(CEditorDlg& dlg) {
         QString options;
@@ -66,9 +47,7 @@ class EditorTreePanelTest : public QObject {
         const bool bSatellite = dlg.GetDlgItem(IDC_TITLE_SATELLITE)->isVisibleTo(&dlg);
         QStringList panel{QString(bSatellite ? "S" : "") +
                           (dlg.GetDlgItem(IDC_TITLE_TRANSPONDER)->isVisibleTo(&dlg) ? "T" : "") +
-                          ' ' + (Enabled(dlg, IDC_BUTTON_APPEND) ? 'A' : '-') +
-                          (Enabled(dlg, IDC_BUTTON_UPDATE) ? 'U' : '-') +
-                          (Enabled(dlg, IDC_BUTTON_DELETE) ? 'D' : '-')};
+                          ' ' + Buttons(dlg)};
         const auto spin = [&](int nId) {
             return QString::number(dlg.GetDlgItem<CSpinButtonCtrl>(nId)->GetPos());
         };
@@ -80,13 +59,6 @@ class EditorTreePanelTest : public QObject {
                   << Text(dlg, IDC_COMBO_FEC) << spin(IDC_SPIN_FREQUENCY)
                   << spin(IDC_SPIN_SYMBOL_RATE);
         return panel.join('|') + ' ' + Options(dlg);
-    }
-    // Types into an edit as the user would: all its text selected, then the keys.
-    static void Type(CEditorDlg& dlg, int nId, const QString& keys) {
-        auto* combo = dlg.GetDlgItem<QComboBox>(nId);
-        auto* edit = combo != nullptr ? combo->lineEdit() : dlg.GetDlgItem<QLineEdit>(nId);
-        edit->selectAll();
-        QTest::keyClicks(edit, keys);
     }
     // Clicks a spin's up arrow (its first button).
     static void StepUp(CEditorDlg& dlg, int nSpinId) {
@@ -135,7 +107,7 @@ class EditorTreePanelTest : public QObject {
         QCOMPARE(dlg.Tree().topLevelItemCount(), 0);
         dlg.ClearAllViews();
         ShowTree(dlg);
-        QCOMPARE(Labels(dlg.Tree().invisibleRootItem()), QStringList{"00. New Satellite "});
+        QCOMPARE(Labels(dlg.Tree()), QStringList{"00. New Satellite "});
         QCOMPARE(dlg.Tree().topLevelItem(0)->childCount(), 0);
         dlg.Tree().clear();
         CStoreBuilder build(*dlg.GetStore());
@@ -148,12 +120,13 @@ class EditorTreePanelTest : public QObject {
         for (int t = 0; t < 255; ++t)
             build.Transponder(101, static_cast<WORD>(3000 + t * 100), 27500, false);
         ShowTree(dlg);
-        QCOMPARE(Labels(dlg.Tree().invisibleRootItem()).mid(0, 3),
+        QCOMPARE(Labels(dlg.Tree()).mid(0, 3),
                  (QStringList{" 1. SAT-A ( 19.2) ", " 2. EMPTY (355.0) ", " 3. 12E (  1.2) "}));
-        QCOMPARE(Labels(dlg.Tree().topLevelItem(0)),
+        QCOMPARE(Labels(dlg.Tree(), dlg.Tree().topLevelItem(0)),
                  (QStringList{"  1. 11494 - 27500 - H ", "  2. 10714 - 22000 - V ",
                               "000. New Transponder "}));
-        QCOMPARE(Labels(dlg.Tree().topLevelItem(1)), QStringList{"000. New Transponder "});
+        QCOMPARE(Labels(dlg.Tree(), dlg.Tree().topLevelItem(1)),
+                 QStringList{"000. New Transponder "});
         QTreeWidgetItem* hundredth = dlg.Tree().topLevelItem(99);
         Select(dlg, hundredth);
         QCOMPARE(Panel(dlg), QStringLiteral("S -UD|19E|10.9|10 000000-"));

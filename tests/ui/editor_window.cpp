@@ -1,18 +1,12 @@
 // The main window: start-up state, menus, tabs, the template's controls, what each tab shows,
 // and closing.
 #include "controls.h"
-#include "editor_dlg.h"
 #include "main_dialog.h"
-#include "scripted_prompt.h"
-#include "store_builders.h"
+#include "window_test_util.h"
 
 #include <QAbstractButton>
-#include <QAction>
-#include <QComboBox>
-#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -186,21 +180,6 @@ class EditorWindowTest : public QObject {
             if (*item.pszText)
                 QCOMPARE(control->property("text").toString(), QString::fromLatin1(item.pszText));
         }
-    }
-
-    void spinStepsWithinItsRange() {
-        CSpinButtonCtrl spin;
-        spin.SetRange(0, 2);
-        spin.SetPos(1);
-        std::vector<std::pair<int, int>> steps;
-        connect(&spin, &CSpinButtonCtrl::Stepped,
-                [&](int nPos, int nDelta) { steps.emplace_back(nPos, nDelta); });
-        const auto buttons = spin.findChildren<QAbstractButton*>();
-        for (int nButton : {0, 0, 1}) // up, up at the top (no step), down
-            buttons.at(nButton)->click();
-        QCOMPARE(steps, (std::vector<std::pair<int, int>>{{2, 1}, {1, -1}}));
-        spin.SetPos(99);
-        QCOMPARE(spin.GetPos(), 2);
     }
 
     // The window fills the desktop; Enter, Esc and the conversion command leave it open.
