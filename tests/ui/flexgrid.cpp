@@ -81,7 +81,8 @@ class FlexGridTest : public QObject {
         QCOMPARE(Cells(grid), QStringLiteral(",,h/,,/2,,/,l,"));
         QCOMPARE(grid.GetTextMatrix(-1, -1) + grid.GetTextMatrix(4, 0), QString());
         grid.SetColWidth(7, 500);
-        grid.SetColAlignment(7, flexAlignCenterTop);
+        for (long nCol : {-1L, 7L})
+            grid.SetColAlignment(nCol, flexAlignCenterTop);
         grid.SetRow(4);
         grid.SetCol(-1);
         QCOMPARE(Ends(grid), QStringLiteral("0,0 0,0 0@0,0"));
@@ -191,7 +192,9 @@ class FlexGridTest : public QObject {
     // cell is in the first column, next to the NUM column they came from.
     void theNumColumnSelectsWholeRows() {
         auto grid = MakeGrid();
+        ClickGridCell(*grid, 3, 2);
         ClickGridCell(*grid, 7, 0);
+        QCOMPARE(Ends(*grid), QStringLiteral("7,1 7,5 5@7,1"));
         ClickGridCell(*grid, 4, 0, Qt::ShiftModifier);
         QCOMPARE(Ends(*grid), QStringLiteral("7,1 4,5 20@4,1"));
         Drag(*grid, 7, 0, 4, 0);

@@ -52,6 +52,7 @@ class PromptTest : public QObject {
         const std::pair<const char*, const char*> cases[] = {
             {"Data Files (*.zdf)|*.zdf|All Files (*.*)|*.*||", "Data Files (*.zdf);;All Files (*)"},
             {"Headers|*.h;*.hpp||", "Headers (*.h *.hpp)"},
+            {"(all)|*.*||", " (*)"},
             {"", ""}};
         for (const auto& [mfc, qt] : cases)
             QCOMPARE(CQtPrompt::ToQtFilter(mfc), QString::fromLatin1(qt));
