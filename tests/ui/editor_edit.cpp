@@ -174,30 +174,32 @@ class EditorEditTest : public QObject {
         QCOMPARE(Marks(*dlg), QStringLiteral("00000"));
     }
 
-    // The selection (from one cell to another) and the cell right-clicked decide the menu: 1
-    // the row menu, 2 the flag menu, 0 none. A right-click elsewhere shows nothing. The items'
-    // ids are proven by the tests that choose them.
+    // The selection (from one cell to another) and the cell right-clicked decide the menu: the
+    // row menu, the flag menu or none. A right-click elsewhere shows nothing. The items' ids are
+    // proven by the tests that choose them.
     void whichRightClicksShowAMenu() {
         const int sat = LIST_SAT_TV, terr = LIST_TERR_TV;
+        const char *rows = "1: &Cut &Paste - &Delete", *flags = "2: &Enable &Disable";
         const struct {
-            int nList, selection[4], mouse[2], nMenu;
-        } cases[] = {{sat, {2, 1, 4, 12}, {3, 5}, 1},  // rows: inside
-                     {sat, {2, 1, 4, 12}, {4, 0}, 1},  // rows: NUM cell
-                     {sat, {4, 12, 2, 1}, {2, 12}, 1}, // rows made right to left: Fav4 cell
-                     {sat, {2, 1, 4, 12}, {5, 3}, 0},  // rows: below
-                     {sat, {2, 1, 4, 12}, {1, 7}, 0},  // rows: above
-                     {sat, {2, 1, 4, 12}, {0, 3}, 0},  // rows: header
-                     {terr, {1, 9, 3, 1}, {3, 4}, 1},  // terrestrial rows
-                     {sat, {2, 8, 4, 12}, {3, 10}, 2}, // flags: inside
-                     {sat, {4, 12, 2, 8}, {2, 8}, 2},  // flags: reversed
-                     {sat, {5, 9, 5, 9}, {5, 9}, 2},   // flags: one cell
-                     {sat, {2, 8, 4, 10}, {3, 11}, 0}, // flags: right of them
-                     {sat, {2, 8, 4, 10}, {5, 9}, 0},  // flags: below them
-                     {sat, {2, 8, 4, 10}, {3, 7}, 0},  // flags: on CA
-                     {sat, {2, 7, 4, 8}, {3, 8}, 0},   // CA and Lock
-                     {sat, {2, 2, 4, 5}, {3, 3}, 0},   // other cells
-                     {terr, {1, 5, 6, 9}, {6, 5}, 2},  // terrestrial flags
-                     {terr, {1, 4, 2, 5}, {1, 5}, 0}}; // terrestrial CA and Lock
+            int nList, selection[4], mouse[2];
+            const char* menu;
+        } cases[] = {{sat, {2, 1, 4, 12}, {3, 5}, rows},     // rows: inside
+                     {sat, {2, 1, 4, 12}, {4, 0}, rows},     // rows: NUM cell
+                     {sat, {4, 12, 2, 1}, {2, 12}, rows},    // rows made right to left: Fav4 cell
+                     {sat, {2, 1, 4, 12}, {5, 3}, nullptr},  // rows: below
+                     {sat, {2, 1, 4, 12}, {1, 7}, nullptr},  // rows: above
+                     {sat, {2, 1, 4, 12}, {0, 3}, nullptr},  // rows: header
+                     {terr, {1, 9, 3, 1}, {3, 4}, rows},     // terrestrial rows
+                     {sat, {2, 8, 4, 12}, {3, 10}, flags},   // flags: inside
+                     {sat, {4, 12, 2, 8}, {2, 8}, flags},    // flags: reversed
+                     {sat, {5, 9, 5, 9}, {5, 9}, flags},     // flags: one cell
+                     {sat, {2, 8, 4, 10}, {3, 11}, nullptr}, // flags: right of them
+                     {sat, {2, 8, 4, 10}, {5, 9}, nullptr},  // flags: below them
+                     {sat, {2, 8, 4, 10}, {3, 7}, nullptr},  // flags: on CA
+                     {sat, {2, 7, 4, 8}, {3, 8}, nullptr},   // CA and Lock
+                     {sat, {2, 2, 4, 5}, {3, 3}, nullptr},   // other cells
+                     {terr, {1, 5, 6, 9}, {6, 5}, flags},    // terrestrial flags
+                     {terr, {1, 4, 2, 5}, {1, 5}, nullptr}}; // terrestrial CA and Lock
         for (const auto& c : cases) {
             m_prompt = CScriptedPrompt();
             const BYTE nList = static_cast<BYTE>(c.nList);
@@ -205,10 +207,14 @@ class EditorEditTest : public QObject {
             CMSFlexGrid& grid = dlg->Grid(nList);
             SelectCells(grid, c.selection[0], c.selection[1], c.selection[2], c.selection[3]);
             RightClickGridCell(grid, c.mouse[0], c.mouse[1]);
-            QCOMPARE(m_prompt.m_menus.size(), std::size_t(c.nMenu ? 1 : 0));
-            if (c.nMenu)
-                QCOMPARE(m_prompt.m_menus[0].title, QString::number(c.nMenu));
-            if (c.nList == sat && c.nMenu == 1) {
+            QCOMPARE(m_prompt.m_menus.size(), std::size_t(c.menu ? 1 : 0));
+            if (c.menu == nullptr)
+                continue;
+            QString menu = m_prompt.m_menus[0].title + ':';
+            for (const auto& item : m_prompt.m_menus[0].items)
+                menu += ' ' + (item.nId != 0 ? item.text : QStringLiteral("-"));
+            QCOMPARE(menu, QLatin1String(c.menu));
+            if (c.nList == sat && c.menu == rows) {
                 RightClick(dlg->GetDlgItem(IDC_BUTTON_APPEND), QPoint(3, 3));
                 RightClick(&dlg->TabCtrl(), QPoint(3, 3));
                 RightClick(grid.viewport(), QPoint(5, grid.viewport()->height() - 2));
