@@ -41,10 +41,6 @@ void SelectRows(CMSFlexGrid& grid, long nRow, long nRowSel) {
     SelectCells(grid, nRow, 0, nRowSel, 0);
 }
 
-long NameColumn(BYTE nList) {
-    return nList == LIST_SAT_TV || nList == LIST_SAT_RADIO ? 6 : 3;
-}
-
 } // namespace
 
 class EditorEditTest : public QObject {
@@ -82,7 +78,7 @@ class EditorEditTest : public QObject {
     static QString Rows(CEditorDlg& dlg, BYTE nList = LIST_SAT_TV) {
         L grid, store;
         for (long r = 1; r < dlg.Grid(nList).GetRows(); ++r)
-            grid << dlg.Grid(nList).GetTextMatrix(r, NameColumn(nList));
+            grid << dlg.Grid(nList).GetTextMatrix(r, CEditorDlg::NameColumn(nList));
         for (WORD i = 0; i < dlg.GetStore()->GetServiceCount(nList); ++i)
             store << QString::fromLatin1(
                 NameOf(dlg.GetStore()->GetService(i, nList)->szName).data());
@@ -98,19 +94,12 @@ class EditorEditTest : public QObject {
         RightClickGridCell(grid, nMouseRow, 2);
     }
 
-    bool PasteEnabledInLastMenu() const {
+    // Whether the row menu last shown offered Paste.
+    bool PasteWasOffered() const {
         for (const auto& item : m_prompt.m_menus.back().items)
             if (item.nId == ID_EDIT_PASTE)
                 return item.bEnabled;
         return false;
-    }
-
-    // Whether the row menu a right-click on row nRow shows offers Paste (the menu dismissed).
-    bool PasteOffered(CEditorDlg& dlg, long nRow, BYTE nList = LIST_SAT_TV) {
-        SelectRows(dlg.Grid(nList), nRow, nRow);
-        const std::size_t nMenus = m_prompt.m_menus.size();
-        RightClickGridCell(dlg.Grid(nList), nRow, 3);
-        return m_prompt.m_menus.size() == nMenus + 1 && PasteEnabledInLastMenu();
     }
 
     // The cut marks of the list, one digit a service.
@@ -124,254 +113,179 @@ class EditorEditTest : public QObject {
   private slots:
     void init() { m_prompt = CScriptedPrompt(); }
 
-    // The store's own tests cover where a block lands; these prove the grid's part.
-    void cutAndPasteMoveABlock_data() {
-        QTest::addColumn<int>("list");
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<int>("target");
-        QTest::addColumn<QString>("expected");
-        const int sat = LIST_SAT_TV, terr = LIST_TERR_TV;
-        QTest::newRow("down") << sat << 3 << 4 << 6 << "S1 S2 S5 S3 S4 S6";
-        QTest::newRow("selected bottom up") << sat << 5 << 4 << 2 << "S1 S4 S5 S2 S3 S6";
-        QTest::newRow("to the top") << sat << 5 << 6 << 1 << "S5 S6 S1 S2 S3 S4";
-        QTest::newRow("terrestrial") << terr << 1 << 2 << 5 << "S3 S4 S1 S2 S5 S6";
-    }
+    // The store's own tests cover where a block lands; these prove the grid's part. Cut only
+    // marks: the rows stay where they are, the current row is the block's end. Paste moves them,
+    // the current cell where the rows were picked, not on Fav4.
     void cutAndPasteMoveABlock() {
-        QFETCH(int, list);
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(int, target);
-        QFETCH(QString, expected);
-        const BYTE nList = static_cast<BYTE>(list);
-        auto dlg = Window(nList);
-        CMSFlexGrid& grid = dlg->Grid(nList);
-
-        RowCommand(*dlg, from, to, from, ID_EDIT_CUT, nList);
-        // Cut only marks: the rows stay where they are, the current row is the block's end.
-        QCOMPARE(Rows(*dlg, nList), kUnmoved);
-        QCOMPARE(grid.GetRow(), long(std::max(from, to)));
-        QCOMPARE(grid.GetCol(), 1L);
-        QString marks(6, u'0');
-        marks.replace(std::min(from, to) - 1, std::abs(to - from) + 1,
-                      QString(std::abs(to - from) + 1, u'1'));
-        QCOMPARE(Marks(*dlg, nList), marks);
-
-        RowCommand(*dlg, target, target, target, ID_EDIT_PASTE, nList);
-        QVERIFY(PasteEnabledInLastMenu());
-        QCOMPARE(Rows(*dlg, nList), expected);
-        QCOMPARE(grid.GetRow(), long(target));
-        QCOMPARE(grid.GetCol(), 1L); // where the rows were picked, not on Fav4
-        for (WORD i = 0; i < 6; ++i)
-            QCOMPARE(dlg->GetStore()->GetService(i, nList)->wNumber, WORD(i + 1));
-        QCOMPARE(Marks(*dlg, nList), QStringLiteral("000000"));
-        QVERIFY(!PasteOffered(*dlg, target, nList)); // the paste used up the cut
-    }
-
-    void pasteIsGreyedUntilACut() {
-        auto dlg = Window();
-        // Choosing the greyed Paste does nothing.
-        RowCommand(*dlg, 2, 2, 2, ID_EDIT_PASTE);
-        QVERIFY(!PasteEnabledInLastMenu());
-        QCOMPARE(Rows(*dlg), kUnmoved);
-        RowCommand(*dlg, 1, 1, 1, ID_EDIT_CUT);
-        QVERIFY(PasteOffered(*dlg, 4));
-        // A Delete also ends the pending cut.
-        RowCommand(*dlg, 6, 6, 6, ID_EDIT_DELETE);
-        QVERIFY(!PasteOffered(*dlg, 5));
-    }
-
-    // The items' ids are proven by the tests that choose them.
-    void whichRightClicksShowAMenu_data() {
-        QTest::addColumn<int>("list");
-        QTest::addColumn<QList<int>>("selection"); // row, col, rowSel, colSel
-        QTest::addColumn<QList<int>>("mouse");     // row, col
-        QTest::addColumn<QString>("menu");         // popup title, empty for none
         const int sat = LIST_SAT_TV, terr = LIST_TERR_TV;
-        using I = QList<int>;
-        QTest::newRow("rows: inside") << sat << I{2, 1, 4, 12} << I{3, 5} << "1";
-        QTest::newRow("rows: NUM cell") << sat << I{2, 1, 4, 12} << I{4, 0} << "1";
-        QTest::newRow("rows: CA cell") << sat << I{2, 1, 4, 12} << I{2, 7} << "1";
-        QTest::newRow("rows: Fav4 cell") << sat << I{4, 12, 2, 1} << I{2, 12} << "1";
-        QTest::newRow("rows: below") << sat << I{2, 1, 4, 12} << I{5, 3} << "";
-        QTest::newRow("rows: above") << sat << I{2, 1, 4, 12} << I{1, 7} << "";
-        QTest::newRow("rows: header") << sat << I{2, 1, 4, 12} << I{0, 3} << "";
-        QTest::newRow("terr rows: CA cell") << terr << I{1, 9, 3, 1} << I{3, 4} << "1";
-        QTest::newRow("flags: inside") << sat << I{2, 8, 4, 12} << I{3, 10} << "2";
-        QTest::newRow("flags: reversed") << sat << I{4, 12, 2, 8} << I{2, 8} << "2";
-        QTest::newRow("flags: one cell") << sat << I{5, 9, 5, 9} << I{5, 9} << "2";
-        QTest::newRow("flags: right of it") << sat << I{2, 8, 4, 10} << I{3, 11} << "";
-        QTest::newRow("flags: below it") << sat << I{2, 8, 4, 10} << I{5, 9} << "";
-        QTest::newRow("flags: on CA") << sat << I{2, 8, 4, 10} << I{3, 7} << "";
-        QTest::newRow("CA only") << sat << I{2, 7, 4, 7} << I{3, 7} << "";
-        QTest::newRow("CA and Lock") << sat << I{2, 7, 4, 8} << I{3, 8} << "";
-        QTest::newRow("name and flags") << sat << I{2, 6, 4, 12} << I{3, 9} << "";
-        QTest::newRow("other cells") << sat << I{2, 2, 4, 5} << I{3, 3} << "";
-        QTest::newRow("terr flags") << terr << I{1, 5, 6, 9} << I{6, 5} << "2";
-        QTest::newRow("terr CA only") << terr << I{1, 4, 2, 4} << I{1, 4} << "";
-        QTest::newRow("terr CA and Lock") << terr << I{1, 4, 2, 5} << I{1, 5} << "";
-    }
-    void whichRightClicksShowAMenu() {
-        QFETCH(int, list);
-        QFETCH(QList<int>, selection);
-        QFETCH(QList<int>, mouse);
-        QFETCH(QString, menu);
-        const BYTE nList = static_cast<BYTE>(list);
-        auto dlg = Window(nList);
-        CMSFlexGrid& grid = dlg->Grid(nList);
-        SelectCells(grid, selection[0], selection[1], selection[2], selection[3]);
-        RightClickGridCell(grid, mouse[0], mouse[1]);
-        QCOMPARE(Rows(*dlg, nList), kUnmoved); // dismissed
-        if (menu.isEmpty()) {
-            QVERIFY(m_prompt.m_menus.empty());
-            return;
+        const struct {
+            int nList, nFrom, nTo, nTarget;
+            const char *marks, *moved;
+        } cases[] = {{sat, 3, 4, 6, "001100", "S1 S2 S5 S3 S4 S6"},
+                     {sat, 5, 4, 2, "000110", "S1 S4 S5 S2 S3 S6"}, // selected bottom up
+                     {sat, 5, 6, 1, "000011", "S5 S6 S1 S2 S3 S4"}, // to the top
+                     {terr, 1, 2, 5, "110000", "S3 S4 S1 S2 S5 S6"}};
+        for (const auto& c : cases) {
+            const BYTE nList = static_cast<BYTE>(c.nList);
+            auto dlg = Window(nList);
+            CMSFlexGrid& grid = dlg->Grid(nList);
+            RowCommand(*dlg, c.nFrom, c.nTo, c.nFrom, ID_EDIT_CUT, nList);
+            QCOMPARE(Rows(*dlg, nList) + ' ' + Marks(*dlg, nList),
+                     kUnmoved + ' ' + QLatin1String(c.marks));
+            QCOMPARE(QPoint(grid.GetCol(), grid.GetRow()), QPoint(1, std::max(c.nFrom, c.nTo)));
+            RowCommand(*dlg, c.nTarget, c.nTarget, c.nTarget, ID_EDIT_PASTE, nList);
+            QVERIFY(PasteWasOffered());
+            QCOMPARE(Rows(*dlg, nList) + ' ' + Marks(*dlg, nList),
+                     QLatin1String(c.moved) + QLatin1String(" 000000"));
+            QCOMPARE(QPoint(grid.GetCol(), grid.GetRow()), QPoint(1, c.nTarget));
+            for (WORD i = 0; i < 6; ++i)
+                QCOMPARE(dlg->GetStore()->GetService(i, nList)->wNumber, WORD(i + 1));
+            RowCommand(*dlg, 1, 1, 1, 0, nList); // the paste used up the cut
+            QVERIFY(!PasteWasOffered());
         }
-        QCOMPARE(m_prompt.m_menus.size(), std::size_t(1));
-        QCOMPARE(m_prompt.m_menus[0].title, menu);
     }
 
-    void rightClicksElsewhereShowNothing() {
-        auto dlg = Window();
-        SelectRows(dlg->Grid(LIST_SAT_TV), 1, 6);
-        RightClick(dlg->GetDlgItem(IDC_BUTTON_APPEND), QPoint(3, 3));
-        RightClick(&dlg->TabCtrl(), QPoint(3, 3));
-        // Beyond the last row there is no row.
-        CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
-        RightClick(grid.viewport(), QPoint(5, grid.viewport()->height() - 2));
-        QVERIFY(m_prompt.m_menus.empty());
-    }
-
-    void deleteKeepsTheCurrentRow_data() {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<int>("row");
-        QTest::newRow("middle") << 2 << 3 << "S1 S4 S5 S6" << 3;
-        QTest::newRow("first") << 1 << 1 << "S2 S3 S4 S5 S6" << 1;
-        QTest::newRow("last rows") << 6 << 5 << "S1 S2 S3 S4" << 4;
-    }
-    void deleteKeepsTheCurrentRow() {
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(QString, expected);
-        QFETCH(int, row);
-        auto dlg = Window();
-        RowCommand(*dlg, from, to, from, ID_EDIT_DELETE);
-        QCOMPARE(Rows(*dlg), expected);
-        const long nLeft = expected.count(' ') + 1;
-        QCOMPARE(dlg->Grid(LIST_SAT_TV).GetRows(), nLeft + 1);
-        QCOMPARE(dlg->Grid(LIST_SAT_TV).GetRow(), long(row));
-        QCOMPARE(dlg->Grid(LIST_SAT_TV).GetTextMatrix(nLeft, 0),
-                 QStringLiteral("   %1").arg(nLeft));
-        QVERIFY(m_prompt.MessageTexts().empty()); // no confirmation
-    }
-
-    // The emptied list's current row is the header row: the grid shows no selection, and
-    // later commands find no row to work on and leave the headers alone.
-    void deletingEveryRowLeavesTheHeader() {
-        auto dlg = Window();
-        CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
-        L headers;
-        for (long c = 0; c < grid.GetCols(); ++c)
-            headers << grid.GetTextMatrix(0, c);
-        RowCommand(*dlg, 1, 6, 3, ID_EDIT_DELETE);
-        QCOMPARE(dlg->GetStore()->GetServiceCount(LIST_SAT_TV), WORD(0));
-        QCOMPARE(grid.GetRows(), 1L);
-        QCOMPARE(grid.GetRow(), 0L);
-        QVERIFY(grid.selectionModel()->selectedIndexes().isEmpty());
-        for (unsigned nId : {ID_EDIT_PASTE, ID_FLAGS_ENABLE, ID_FLAGS_DISABLE, ID_EDIT_DELETE})
-            QVERIFY(dlg->OnCommand(nId));
-        QCOMPARE(grid.GetRows(), 1L);
-        for (long c = 0; c < grid.GetCols(); ++c)
-            QCOMPARE(grid.GetTextMatrix(0, c), headers[c]);
-    }
-
-    void flagsOverARectangle_data() {
-        QTest::addColumn<int>("list");
-        QTest::addColumn<int>("firstCol");
-        QTest::addColumn<int>("mask"); // the flags of columns firstCol .. firstCol + 2
-        QTest::newRow("satellite")
-            << int(LIST_SAT_TV) << 9 << int(FLAG_FAV1 | FLAG_FAV2 | FLAG_FAV3);
-        QTest::newRow("terrestrial")
-            << int(LIST_TERR_TV) << 5 << int(FLAG_LOCK | FLAG_FAV1 | FLAG_FAV2);
-    }
-    void flagsOverARectangle() {
-        QFETCH(int, list);
-        QFETCH(int, firstCol);
-        QFETCH(int, mask);
-        const BYTE nList = static_cast<BYTE>(list);
-        // Enable and Disable need no data file.
-        auto dlg = Window(nList, true);
-        CMSFlexGrid& grid = dlg->Grid(nList);
-        CChannelStore& store = *dlg->GetStore();
-        store.SetServiceFlag(0, nList, 4, 1); // Fav4 of S1, outside the rectangle
-        dlg->RefillGrid(nList);
-
-        for (unsigned nId : {ID_FLAGS_ENABLE, ID_FLAGS_DISABLE}) {
-            const bool bOn = nId == ID_FLAGS_ENABLE;
-            // Made from the bottom right to the top left: rows 2..4.
-            SelectCells(grid, 4, firstCol + 2, 2, firstCol);
-            m_prompt.m_menuAnswers.push_back(nId);
-            RightClickGridCell(grid, 3, firstCol + 1);
-            for (WORD i = 0; i < 6; ++i) {
-                const bool bInside = i >= 1 && i <= 3;
-                const WORD wFlags = store.GetService(i, nList)->wFlags;
-                QCOMPARE((wFlags & mask) == mask, bInside && bOn);
-                QCOMPARE((wFlags & mask) == 0, !bInside || !bOn);
-                QCOMPARE((wFlags & FLAG_FAV4) != 0, i == 0);
-                for (long c = firstCol; c <= firstCol + 2; ++c)
-                    QCOMPARE(grid.GetTextMatrix(i + 1, c),
-                             bInside && bOn ? QStringLiteral("*") : QString());
-            }
-        }
-        QCOMPARE(grid.GetTextMatrix(1, firstCol + 3 + (nList == LIST_SAT_TV ? 0 : 1)),
-                 QStringLiteral("*"));
-        QCOMPARE(m_prompt.m_menus.size(), std::size_t(2));
-    }
-
-    void withoutADataFileNothingIsCutOrDeleted() {
+    // Paste waits for a Cut, and a Delete ends it. Without a data file Cut, Paste and Delete do
+    // nothing: a cut then made does not count, and one made before stays pending. Changing tabs
+    // forgets the rows a menu was opened on.
+    void pasteWaitsForACut() {
         auto dlg = Window(LIST_SAT_TV, true);
         RowCommand(*dlg, 2, 3, 2, ID_EDIT_CUT);
-        QCOMPARE(Marks(*dlg), QStringLiteral("000000"));
         RowCommand(*dlg, 5, 5, 5, ID_EDIT_DELETE);
-        QVERIFY(!PasteOffered(*dlg, 1)); // the cut did not count
-        QCOMPARE(Rows(*dlg), kUnmoved);
-    }
-
-    void withoutADataFilePasteMovesNothing() {
-        auto dlg = Window();
+        RowCommand(*dlg, 1, 1, 1, ID_EDIT_PASTE); // greyed: does nothing
+        QVERIFY(!PasteWasOffered());
+        QCOMPARE(Rows(*dlg) + ' ' + Marks(*dlg), kUnmoved + " 000000");
+        dlg->GetStore()->SetPathName("/tmp/channels.zdf");
         RowCommand(*dlg, 1, 2, 1, ID_EDIT_CUT);
         dlg->GetStore()->SetPathName(std::string());
         RowCommand(*dlg, 5, 5, 5, ID_EDIT_PASTE);
         QCOMPARE(Rows(*dlg), kUnmoved);
-        QVERIFY(PasteOffered(*dlg, 5)); // the cut is still pending
-    }
-
-    void changingTabsForgetsTheSavedRows() {
-        auto dlg = Window();
-        SelectRows(dlg->Grid(LIST_SAT_TV), 2, 3);
-        RightClickGridCell(dlg->Grid(LIST_SAT_TV), 2, 2); // menu dismissed: rows 2..3 saved
+        RowCommand(*dlg, 5, 5, 5, 0); // the cut is still pending
+        QVERIFY(PasteWasOffered());
+        dlg->GetStore()->SetPathName("/tmp/channels.zdf");
+        RowCommand(*dlg, 6, 6, 6, ID_EDIT_DELETE);
+        RowCommand(*dlg, 5, 5, 5, 0);
+        QVERIFY(!PasteWasOffered());
+        QCOMPARE(Rows(*dlg), QStringLiteral("S1 S2 S3 S4 S5"));
+        RowCommand(*dlg, 2, 3, 2, 0); // menu dismissed: rows 2..3 saved
         dlg->TabCtrl().setCurrentIndex(2);
         dlg->TabCtrl().setCurrentIndex(1);
         QVERIFY(dlg->OnCommand(ID_EDIT_CUT));
-        QCOMPARE(Marks(*dlg), QStringLiteral("000000"));
+        QCOMPARE(Marks(*dlg), QStringLiteral("00000"));
     }
 
-    // A cut on one list and a paste on another: the other list has no marks, so nothing moves,
-    // and the cut rows of the first list are released.
-    void pasteOnAnotherListMovesNothing() {
-        auto dlg = Window();
-        CStoreBuilder build(*dlg->GetStore());
-        build.SatService(2, 1, 50, 1, "R1", FLAG_RADIO);
-        build.SatService(2, 1, 51, 1, "R2", FLAG_RADIO);
-        dlg->GetStore()->Rebuild();
-        dlg->RefillGrid(LIST_SAT_RADIO);
-        RowCommand(*dlg, 1, 2, 1, ID_EDIT_CUT);
-        dlg->TabCtrl().setCurrentIndex(LIST_SAT_RADIO + 1);
-        RowCommand(*dlg, 2, 2, 2, ID_EDIT_PASTE, LIST_SAT_RADIO);
-        QCOMPARE(Rows(*dlg, LIST_SAT_RADIO), QStringLiteral("R1 R2"));
-        QCOMPARE(Rows(*dlg), kUnmoved);
-        QCOMPARE(Marks(*dlg), QStringLiteral("000000"));
+    // The selection (from one cell to another) and the cell right-clicked decide the menu: the
+    // row menu, the flag menu or none. A right-click elsewhere shows nothing. The items' ids are
+    // proven by the tests that choose them.
+    void whichRightClicksShowAMenu() {
+        const int sat = LIST_SAT_TV, terr = LIST_TERR_TV;
+        const char *rows = "1: &Cut &Paste - &Delete", *flags = "2: &Enable &Disable";
+        const struct {
+            int nList, selection[4], mouse[2];
+            const char* menu;
+        } cases[] = {{sat, {2, 1, 4, 12}, {3, 5}, rows},     // rows: inside
+                     {sat, {2, 1, 4, 12}, {4, 0}, rows},     // rows: NUM cell
+                     {sat, {4, 12, 2, 1}, {2, 12}, rows},    // rows made right to left: Fav4 cell
+                     {sat, {2, 1, 4, 12}, {5, 3}, nullptr},  // rows: below
+                     {sat, {2, 1, 4, 12}, {1, 7}, nullptr},  // rows: above
+                     {sat, {2, 1, 4, 12}, {0, 3}, nullptr},  // rows: header
+                     {terr, {1, 9, 3, 1}, {3, 4}, rows},     // terrestrial rows
+                     {sat, {2, 8, 4, 12}, {3, 10}, flags},   // flags: inside
+                     {sat, {4, 12, 2, 8}, {2, 8}, flags},    // flags: reversed
+                     {sat, {5, 9, 5, 9}, {5, 9}, flags},     // flags: one cell
+                     {sat, {2, 8, 4, 10}, {3, 11}, nullptr}, // flags: right of them
+                     {sat, {2, 8, 4, 10}, {5, 9}, nullptr},  // flags: below them
+                     {sat, {2, 8, 4, 10}, {3, 7}, nullptr},  // flags: on CA
+                     {sat, {2, 7, 4, 8}, {3, 8}, nullptr},   // CA and Lock
+                     {sat, {2, 2, 4, 5}, {3, 3}, nullptr},   // other cells
+                     {terr, {1, 5, 6, 9}, {6, 5}, flags},    // terrestrial flags
+                     {terr, {1, 4, 2, 5}, {1, 5}, nullptr}}; // terrestrial CA and Lock
+        for (const auto& c : cases) {
+            m_prompt = CScriptedPrompt();
+            const BYTE nList = static_cast<BYTE>(c.nList);
+            auto dlg = Window(nList);
+            CMSFlexGrid& grid = dlg->Grid(nList);
+            SelectCells(grid, c.selection[0], c.selection[1], c.selection[2], c.selection[3]);
+            RightClickGridCell(grid, c.mouse[0], c.mouse[1]);
+            QCOMPARE(m_prompt.m_menus.size(), std::size_t(c.menu ? 1 : 0));
+            if (c.menu == nullptr)
+                continue;
+            QString menu = m_prompt.m_menus[0].title + ':';
+            for (const auto& item : m_prompt.m_menus[0].items)
+                menu += ' ' + (item.nId != 0 ? item.text : QStringLiteral("-"));
+            QCOMPARE(menu, QLatin1String(c.menu));
+            if (c.nList == sat && c.menu == rows) {
+                RightClick(dlg->GetDlgItem(IDC_BUTTON_APPEND), QPoint(3, 3));
+                RightClick(&dlg->TabCtrl(), QPoint(3, 3));
+                RightClick(grid.viewport(), QPoint(5, grid.viewport()->height() - 2));
+                QCOMPARE(m_prompt.m_menus.size(), std::size_t(1));
+            }
+        }
+    }
+
+    // Without asking; the current row stays, or goes to the new last row. An emptied list's
+    // current row is the header row: the grid shows no selection, and later commands find no
+    // row to work on and leave the headers alone.
+    void deleteKeepsTheCurrentRow() {
+        const struct {
+            int nFrom, nTo;
+            const char* left;
+            long nRow;
+        } cases[] = {{2, 3, "S1 S4 S5 S6", 3},
+                     {1, 1, "S2 S3 S4 S5 S6", 1},
+                     {6, 5, "S1 S2 S3 S4", 4},
+                     {1, 6, "", 0}};
+        for (const auto& c : cases) {
+            auto dlg = Window();
+            CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
+            QStringList headers;
+            for (long col = 0; col < grid.GetCols(); ++col)
+                headers << grid.GetTextMatrix(0, col);
+            RowCommand(*dlg, c.nFrom, c.nTo, c.nFrom, ID_EDIT_DELETE);
+            QCOMPARE(Rows(*dlg), QLatin1String(c.left));
+            QCOMPARE(grid.GetRow(), c.nRow);
+            const long nLeft = grid.GetRows() - 1;
+            QCOMPARE(grid.GetTextMatrix(nLeft, 0),
+                     nLeft ? QStringLiteral("   %1").arg(nLeft) : headers[0]);
+            QVERIFY(m_prompt.MessageTexts().empty());
+            if (nLeft > 0)
+                continue;
+            QVERIFY(grid.selectionModel()->selectedIndexes().isEmpty());
+            for (unsigned nId : {ID_EDIT_PASTE, ID_FLAGS_ENABLE, ID_FLAGS_DISABLE, ID_EDIT_DELETE})
+                QVERIFY(dlg->OnCommand(nId));
+            QCOMPARE(grid.GetRows(), 1L);
+            for (long col = 0; col < grid.GetCols(); ++col)
+                QCOMPARE(grid.GetTextMatrix(0, col), headers[col]);
+        }
+    }
+
+    // Made from the bottom right to the top left over rows 2..4; Enable and Disable need no data
+    // file. Fav4 of S1 lies outside the rectangle.
+    void flagsOverARectangle() {
+        for (const auto& [nList, nFirstCol, mask] :
+             {std::tuple{LIST_SAT_TV, 9L, FLAG_FAV1 | FLAG_FAV2 | FLAG_FAV3},
+              {LIST_TERR_TV, 5L, FLAG_LOCK | FLAG_FAV1 | FLAG_FAV2}}) {
+            auto dlg = Window(nList, true);
+            CMSFlexGrid& grid = dlg->Grid(nList);
+            CChannelStore& store = *dlg->GetStore();
+            store.SetServiceFlag(0, nList, 4, 1);
+            dlg->RefillGrid(nList);
+            for (unsigned nId : {ID_FLAGS_ENABLE, ID_FLAGS_DISABLE}) {
+                const bool bOn = nId == ID_FLAGS_ENABLE;
+                SelectCells(grid, 4, nFirstCol + 2, 2, nFirstCol);
+                m_prompt.m_menuAnswers.push_back(nId);
+                RightClickGridCell(grid, 3, nFirstCol + 1);
+                for (WORD i = 0; i < 6; ++i) {
+                    const bool bSet = i >= 1 && i <= 3 && bOn;
+                    const WORD wFlags = store.GetService(i, nList)->wFlags;
+                    QCOMPARE(wFlags & ~FLAG_FAV4, bSet ? mask : 0);
+                    QCOMPARE((wFlags & FLAG_FAV4) != 0, i == 0);
+                    for (long c = nFirstCol; c <= nFirstCol + 2; ++c)
+                        QCOMPARE(grid.GetTextMatrix(i + 1, c), bSet ? "*" : QString());
+                }
+            }
+            QCOMPARE(grid.GetTextMatrix(1, grid.GetCols() - 1), QStringLiteral("*"));
+        }
     }
 };
 

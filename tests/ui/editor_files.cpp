@@ -1,16 +1,10 @@
 // The File menu: Open of good and broken files, the file named on the command line, Save's
-// question, Save As naming, write errors, and a whole open / save as / read back of the sample
-// database through the window.
+// question, Save As naming and write errors.
 #include "command_line.h"
-#include "editor_dlg.h"
-#include "resource.h"
-#include "scripted_prompt.h"
+#include "window_test_util.h"
 
 #include <QAction>
-#include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
 
 namespace {
 
@@ -82,66 +76,50 @@ class EditorFilesTest : public QObject {
         }
     }
 
-    // Which files fail is the store's business: one of each way to fail or read. The window
-    // reports a failure and is left without data, or takes what the store read and says in one
-    // message what the read dropped.
-    void brokenFilesGiveTheReadError() {
+    // Which files fail is the store's business: one of each way the window reacts, each over the
+    // open sample. A failure is reported and leaves no data and no path behind, so Save asks for
+    // one; a read replaces the database, a satellite block rejected as a whole without a word,
+    // and one message says what the read dropped.
+    void openReplacesTheDatabaseOrSaysWhy() {
         const QString dropped =
             QStringLiteral("[Warning] Part of the data file \"%1\" could not be read and was "
                            "dropped:\n\nnetwork block 1 claims 205 records (at most 204): every "
                            "network name is dropped\nservice block 9 is never read: the empty "
                            "block 8 before it ends the section\n\nNothing is written until you "
                            "save.");
-        for (const auto& [file, bReadable, warning] :
-             {std::tuple("empty.zdf", false, QString()),
-              std::tuple("does_not_exist.zdf", false, QString()),
-              std::tuple("shifted_zeph.zdf", true, QString()),
-              std::tuple("foreign_header.zdf", true, QString()),
-              std::tuple("dropped_sections.zdf", true, dropped)}) {
+        const QString failed = QStringLiteral("[Error] Can't read the data file \"%1\"");
+        for (const auto& [file, bReadable, message, nSatellites] :
+             {std::tuple("empty.zdf", false, failed, 0),
+              std::tuple("bad_block0.zdf", true, QString(), 0),
+              std::tuple("dropped_sections.zdf", true, dropped, -1)}) {
             CScriptedPrompt prompt;
             CEditorDlg dlg(prompt);
+            dlg.OpenDataFile(kSample);
             const QString path = kData + u'/' + file;
-            prompt.m_paths.push_back(path);
+            prompt.m_paths = {path, QString()};
             dlg.OnCommand(ID_FILE_OPEN);
+            QCOMPARE(prompt.MessageTexts(),
+                     message.isEmpty() ? std::vector<QString>() : std::vector{message.arg(path)});
+            if (!message.isEmpty()) {
+                QCOMPARE(prompt.m_shown.back().caption, CPrompt::ApplicationName());
+                QCOMPARE(prompt.m_shown.back().nType & MB_TYPEMASK, unsigned(MB_OK));
+            }
             QCOMPARE(DataMenus(dlg), bReadable ? 1 : 0);
+            const CChannelStore& store = *dlg.GetStore();
+            QCOMPARE(PathOf(dlg), bReadable ? path : QString());
+            if (nSatellites >= 0)
+                QCOMPARE(int(store.GetSatelliteCount() + store.GetSatTvCount()), nSatellites);
+            QCOMPARE(dlg.Tree().topLevelItemCount(), bReadable ? store.GetSatelliteCount() + 1 : 0);
             if (bReadable) {
-                QCOMPARE(prompt.MessageTexts(), warning.isEmpty() ? std::vector<QString>()
-                                                                  : std::vector{warning.arg(path)});
-                QCOMPARE(PathOf(dlg), path);
-                QCOMPARE(dlg.Tree().topLevelItemCount(), dlg.GetStore()->GetSatelliteCount() + 1);
-                QVERIFY(dlg.GetStore()->GetSatTvCount() > 0);
+                QCOMPARE(dlg.Grid(LIST_SAT_TV).GetRows(), long(store.GetSatTvCount()) + 1);
                 continue;
             }
-            QCOMPARE(prompt.MessageTexts(),
-                     std::vector<QString>{
-                         QStringLiteral("[Error] Can't read the data file \"%1\"").arg(path)});
-            QCOMPARE(prompt.m_shown.back().caption, CPrompt::ApplicationName());
-            QCOMPARE(prompt.m_shown.back().nType & MB_TYPEMASK, unsigned(MB_OK));
-            QVERIFY(PathOf(dlg).isEmpty());
-            QCOMPARE(dlg.GetStore()->GetSatelliteCount(), WORD(0));
+            prompt.m_shown.clear();
+            dlg.OnCommand(ID_FILE_SAVE);
+            QCOMPARE(prompt.m_shown.size(), std::size_t(1));
+            QCOMPARE(prompt.m_shown[0].kind, CScriptedPrompt::EKind::SaveFile);
+            QCOMPARE(prompt.m_shown[0].caption, kDataFilter);
         }
-    }
-
-    // A file whose satellite block fails replaces the open database with an empty one.
-    void badBlockZeroOpensEmpty() {
-        CScriptedPrompt prompt;
-        CEditorDlg dlg(prompt);
-        dlg.OpenDataFile(kSample);
-        dlg.OpenDataFile(kData + QStringLiteral("/bad_block0.zdf"));
-        QVERIFY(prompt.m_shown.empty());
-        QCOMPARE(dlg.GetStore()->GetSatelliteCount(), WORD(0));
-        QCOMPARE(dlg.GetStore()->GetSatTvCount(), WORD(0));
-        QCOMPARE(dlg.Grid(LIST_SAT_TV).GetRows(), 1L);
-        QCOMPARE(dlg.Tree().topLevelItemCount(), 1); // just the new-satellite placeholder
-        QCOMPARE(DataMenus(dlg), 1);
-        // A failed open after it leaves no path behind, so Save asks for one.
-        dlg.OpenDataFile(kData + QStringLiteral("/empty.zdf"));
-        prompt.m_shown.clear();
-        prompt.m_paths.push_back(QString());
-        dlg.OnCommand(ID_FILE_SAVE);
-        QCOMPARE(prompt.m_shown.size(), std::size_t(1));
-        QCOMPARE(prompt.m_shown[0].kind, CScriptedPrompt::EKind::SaveFile);
-        QCOMPARE(prompt.m_shown[0].caption, kDataFilter);
     }
 
     void saveAsksFirstAndCancelWritesNothing() {
@@ -169,7 +147,7 @@ class EditorFilesTest : public QObject {
     }
 
     // The extension is added only to a name without a dot; the written copy reads back as the
-    // same database with the same header.
+    // same database.
     void saveAsWritesTheSameDatabase() {
         const std::vector<BYTE> original = ImageOf(kSample);
         QVERIFY(!original.empty());
@@ -187,7 +165,6 @@ class EditorFilesTest : public QObject {
             QCOMPARE(prompt.m_shown[0].text, kSample); // offered the current path
             QCOMPARE(PathOf(dlg), dir.filePath(written));
             QCOMPARE(ImageOf(dir.filePath(written)), original);
-            QCOMPARE(ReadAll(dir.filePath(written)).left(43), ReadAll(kSample).left(43));
         }
     }
 

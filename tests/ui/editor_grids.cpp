@@ -1,11 +1,8 @@
 // The four service grids: columns, filling from the store, header sorts and flag toggles.
-#include "editor_dlg.h"
 #include "grid_clicks.h"
-#include "scripted_prompt.h"
-#include "store_builders.h"
+#include "window_test_util.h"
 
 #include <QHeaderView>
-#include <QTest>
 
 namespace {
 
@@ -25,13 +22,6 @@ QStringList Rows(const CMSFlexGrid& grid) {
     for (long r = 1; r < grid.GetRows(); ++r)
         rows << RowOf(grid, r);
     return rows;
-}
-
-QStringList Column(const CMSFlexGrid& grid, long nCol) {
-    QStringList cells;
-    for (long r = 1; r < grid.GetRows(); ++r)
-        cells << grid.GetTextMatrix(r, nCol);
-    return cells;
 }
 
 // Headers, then widths in twips of the columns before the six 500-twip flag columns; the narrow
@@ -159,22 +149,11 @@ class EditorGridsTest : public QObject {
                  (QStringList{"   5|AB|NET-ONE|First|$|*||||", "   9||NET-ONE|No MUX||||||*",
                               "  12|5|Unknown|Far|||*|||"}));
         QCOMPARE(Rows(dlg.Grid(LIST_TERR_RADIO)), QStringList{"   2|AB|NET-ONE|Radio||||*||"});
-    }
-
-    void refillShowsLessAfterClear() {
-        CEditorDlg dlg(m_prompt);
-        FillSortStore(*dlg.GetStore());
-        dlg.RefillGrid(LIST_SAT_TV);
-        const CMSFlexGrid& grid = dlg.Grid(LIST_SAT_TV);
-        QCOMPARE(grid.GetTextMatrix(1, 8), QStringLiteral("*"));
-        dlg.GetStore()->SetServiceFlag(0, LIST_SAT_TV, 0, 0);
-        dlg.GetStore()->SetServiceMark(3, LIST_SAT_TV, 1);
-        dlg.GetStore()->DeleteMarkedServices(LIST_SAT_TV);
-        dlg.RefillGrid(LIST_SAT_TV);
-        QCOMPARE(grid.GetRows(), 4L);
-        QCOMPARE(grid.GetTextMatrix(1, 8), QString());
-        QCOMPARE(grid.GetTextMatrix(0, 8), QStringLiteral("Lock"));
-        QCOMPARE(grid.GetTextMatrix(3, 6), QStringLiteral("charlie"));
+        // A refill starts afresh: the mark of a cleared flag goes.
+        dlg.GetStore()->SetServiceFlag(0, LIST_SAT_RADIO, 0, 0);
+        dlg.RefillGrid(LIST_SAT_RADIO);
+        QCOMPARE(Rows(dlg.Grid(LIST_SAT_RADIO)),
+                 QStringList{"   1|1. SAT-A|11494|27500|H|NET-ONE|A radio||||||"});
     }
 
     // The orders as initials (see Order).
@@ -223,16 +202,6 @@ class EditorGridsTest : public QObject {
         QCOMPARE(stored, orders.split(QLatin1Char(' ')).back());
     }
 
-    void flagMarksFollowTheirServicesThroughASort() {
-        auto dlg = SortWindow(LIST_SAT_TV);
-        const CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
-        DoubleClickGridCell(dlg->Grid(LIST_SAT_TV), 0, 6);
-        QCOMPARE(Rows(grid), (QStringList{"   1|2. SAT-B|11000|27500|H|Beta|Alpha|$|||*|*|",
-                                          "   2|2. SAT-B|12000|22000|V|Unknown|Bravo||||||",
-                                          "   3|1. SAT-A|12000|22000|V|alpha|charlie||*||||*",
-                                          "   4|1. SAT-A|11000|27500|H|Zeta|delta||*|*|||"}));
-    }
-
     void sortStateRules() {
         auto dlg = SortWindow(LIST_SAT_TV);
         CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
@@ -268,74 +237,35 @@ class EditorGridsTest : public QObject {
         QCOMPARE(sat(), QStringLiteral("ABcd"));
     }
 
-    void flagCellsToggle_data() {
-        QTest::addColumn<int>("list");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<int>("flag");
-        const int sat = LIST_SAT_TV, terr = LIST_TERR_TV;
-        QTest::newRow("sat Lock on") << sat << 4 << 8 << int(FLAG_LOCK);
-        QTest::newRow("sat Lock off") << sat << 1 << 8 << int(FLAG_LOCK);
-        QTest::newRow("sat Fav1") << sat << 2 << 9 << int(FLAG_FAV1);
-        QTest::newRow("sat Fav2") << sat << 1 << 10 << int(FLAG_FAV2);
-        QTest::newRow("sat Fav3") << sat << 2 << 11 << int(FLAG_FAV3);
-        QTest::newRow("sat Fav4") << sat << 3 << 12 << int(FLAG_FAV4);
-        QTest::newRow("terr Lock") << terr << 2 << 5 << int(FLAG_LOCK);
-        QTest::newRow("terr Fav1") << terr << 1 << 6 << int(FLAG_FAV1);
-        QTest::newRow("terr Fav4") << terr << 3 << 9 << int(FLAG_FAV4);
-    }
-    void flagCellsToggle() {
-        QFETCH(int, list);
-        QFETCH(int, row);
-        QFETCH(int, column);
-        QFETCH(int, flag);
-        const BYTE nList = static_cast<BYTE>(list);
-        auto dlg = SortWindow(nList);
-        CMSFlexGrid& grid = dlg->Grid(nList);
-        const SSVC_INFO* service = dlg->GetStore()->GetService(WORD(row - 1), nList);
-        const bool bWasSet = (service->wFlags & flag) != 0;
-        const WORD wOthers = service->wFlags & ~WORD(flag);
-        QCOMPARE(grid.GetTextMatrix(row, column), bWasSet ? QStringLiteral("*") : QString());
-        for (bool bSet : {!bWasSet, bWasSet}) {
-            DoubleClickGridCell(grid, row, column);
-            QCOMPARE(grid.GetTextMatrix(row, column), bSet ? QStringLiteral("*") : QString());
-            QCOMPARE((service->wFlags & flag) != 0, bSet);
-            QCOMPARE(WORD(service->wFlags & ~WORD(flag)), wOthers);
-        }
-    }
-
-    void theCellDecidesTheToggle() {
-        auto dlg = SortWindow(LIST_SAT_TV);
-        CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
-        const SSVC_INFO* bravo = dlg->GetStore()->GetService(3, LIST_SAT_TV);
-        // The cell shows a mark the store does not have: the double-click clears both.
-        grid.SetTextMatrix(4, 9, QStringLiteral("*"));
-        dlg->SetFlagCell(LIST_SAT_TV, 4, 10, TRUE);
-        QVERIFY(bravo->wFlags & FLAG_FAV2);
-        DoubleClickGridCell(grid, 4, 9);
-        QCOMPARE(grid.GetTextMatrix(4, 9), QString());
-        QCOMPARE(bravo->wFlags & FLAG_FAV1, 0);
-        // A flag cell outside the list changes only the cell.
-        dlg->SetFlagCell(LIST_SAT_TV, 9, 8, TRUE);
-        QCOMPARE(dlg->GetStore()->GetServiceCount(LIST_SAT_TV), WORD(4));
-    }
-
-    void otherCellsIgnoreDoubleClicks() {
-        auto dlg = SortWindow(LIST_SAT_TV);
-        // The CA column included: it is display only.
-        for (const auto& [nList, nLastCol] : {std::pair{LIST_SAT_TV, 7L}, {LIST_TERR_TV, 4L}}) {
-            dlg->TabCtrl().setCurrentIndex(nList + 1);
-            dlg->RefillGrid(nList);
+    // A double-click on a Lock or favourite cell turns that flag round in the cell and the
+    // store, the cell deciding the way; the other cells, CA included, ignore it.
+    void doubleClicksToggleFlagCells() {
+        const WORD kFlags[] = {FLAG_LOCK, FLAG_FAV1, FLAG_FAV2, FLAG_FAV3, FLAG_FAV4};
+        for (const auto& [nList, nFirstFlag] : {std::pair{LIST_SAT_TV, 8L}, {LIST_TERR_TV, 5L}}) {
+            auto dlg = SortWindow(nList);
             CMSFlexGrid& grid = dlg->Grid(nList);
-            const QStringList before = Rows(grid);
-            std::vector<WORD> flags;
-            for (WORD i = 0; i < 4; ++i)
-                flags.push_back(dlg->GetStore()->GetService(i, nList)->wFlags);
-            for (long col = 0; col <= nLastCol; ++col)
-                DoubleClickGridCell(grid, 2, col);
-            QCOMPARE(Rows(grid), before);
-            for (WORD i = 0; i < 4; ++i)
-                QCOMPARE(dlg->GetStore()->GetService(i, nList)->wFlags, flags[i]);
+            for (long nRow : {1L, 4L}) { // delta: Lock and Fav1; Bravo: no flags
+                const SSVC_INFO* service = dlg->GetStore()->GetService(WORD(nRow - 1), nList);
+                for (long nCol = 0; nCol < grid.GetCols(); ++nCol) {
+                    const QStringList before = Rows(grid);
+                    const WORD wBefore = service->wFlags;
+                    DoubleClickGridCell(grid, nRow, nCol);
+                    if (nCol < nFirstFlag) {
+                        QCOMPARE(Rows(grid), before);
+                        QCOMPARE(service->wFlags, wBefore);
+                        continue;
+                    }
+                    const WORD wFlag = kFlags[nCol - nFirstFlag];
+                    QCOMPARE(service->wFlags, WORD(wBefore ^ wFlag));
+                    QCOMPARE(grid.GetTextMatrix(nRow, nCol),
+                             wBefore & wFlag ? QString() : QStringLiteral("*"));
+                }
+            }
+            // The cell shows a mark the store does not have: the double-click clears both.
+            dlg->GetStore()->SetServiceFlag(3, nList, 0, 0);
+            DoubleClickGridCell(grid, 4, nFirstFlag);
+            QCOMPARE(grid.GetTextMatrix(4, nFirstFlag), QString());
+            QCOMPARE(dlg->GetStore()->GetService(3, nList)->wFlags & FLAG_LOCK, 0);
         }
     }
 };

@@ -1,19 +1,12 @@
 // The main window: start-up state, menus, tabs, the template's controls, what each tab shows,
 // and closing.
 #include "controls.h"
-#include "editor_dlg.h"
 #include "main_dialog.h"
-#include "scripted_prompt.h"
-#include "store_builders.h"
+#include "window_test_util.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QMenu>
+#include <QAbstractButton>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -109,8 +102,9 @@ class EditorWindowTest : public QObject {
             QCOMPARE(s.nType, MB_OK | MB_ICONINFORMATION);
     }
 
-    // Each grid tab shows its grid alone; Append and Detail Info need services in the list.
-    void gridTabsShowTheirGridAndEnableByContent() {
+    // Each grid tab shows its grid alone, Append and Detail Info enabled when its list has
+    // services; the tree's tab shows the tree and the panel shown last, its buttons greyed.
+    void tabsShowTheirViews() {
         CEditorDlg dlg(m_prompt);
         QStringList tabs;
         for (int i = 0; i < dlg.TabCtrl().count(); ++i)
@@ -118,66 +112,47 @@ class EditorWindowTest : public QObject {
         QCOMPARE(tabs, (QStringList{"  Satellite / Transponder List  ", "  Satellite TV List  ",
                                     "  Satellite RADIO List  ", "  Terrestrial TV List  ",
                                     "  Terrestrial RADIO List  "}));
-        const auto check = [&](int nTab, bool bHasServices) {
-            QCOMPARE(dlg.TabCtrl().currentIndex(), nTab);
-            QCOMPARE(dlg.GetCurrentList(), nTab - 1);
-            for (int i = 0; i < 4; ++i)
-                QCOMPARE(Shown(dlg, kGridIds[i]), i == nTab - 1);
-            for (int nId : {IDC_TREE, IDC_PANEL_FRAME, IDC_BUTTON_UPDATE, IDC_BUTTON_DELETE,
-                            IDC_TITLE_SATELLITE, IDC_TITLE_TRANSPONDER, IDC_EDIT_SAT_NAME,
-                            IDC_COMBO_FEC, IDC_RADIO_MOTOR, IDC_RADIO_USALS})
-                QVERIFY2(!Shown(dlg, nId), qPrintable(QString::number(nId)));
-            for (int nId : {IDC_BUTTON_APPEND, IDC_BUTTON_DETAIL_INFO}) {
-                QVERIFY(Shown(dlg, nId));
-                QCOMPARE(Enabled(dlg, nId), bHasServices);
-            }
+        // Shown (S), hidden (-) and greyed (g) of the tree, panel frame, Append, Update, Delete,
+        // Detail Info and the four grids, then the satellite and transponder panels' controls.
+        const auto shown = [&] {
+            QString views = QString::number(dlg.GetCurrentList());
+            for (int nId : {0, IDC_TREE, IDC_PANEL_FRAME, IDC_BUTTON_APPEND, IDC_BUTTON_UPDATE,
+                            IDC_BUTTON_DELETE, IDC_BUTTON_DETAIL_INFO, 0, kGridIds[0], kGridIds[1],
+                            kGridIds[2], kGridIds[3]})
+                views += nId == 0 ? ' ' : !Shown(dlg, nId) ? '-' : Enabled(dlg, nId) ? 'S' : 'g';
+            const auto panel = [&](const auto& ids) {
+                int nShown = 0;
+                for (int nId : ids)
+                    nShown += Shown(dlg, nId) ? 1 : 0;
+                return nShown == 0 ? " -" : nShown == int(std::size(ids)) ? " S" : " ?";
+            };
+            views += panel(main_dialog::kSatellitePanelIds);
+            views += panel(main_dialog::kTransponderPanelIds);
+            return views;
         };
-        check(1, false); // the starting view, on an empty list
+        QCOMPARE(shown(), QStringLiteral("0 --g--g S--- - -")); // the starting view, empty
         CStoreBuilder build(*dlg.GetStore());
         const BYTE nSat = build.Satellite("SAT-A", 192);
         build.SatService(nSat, build.Transponder(nSat, 11494, 27500, true), 1, 1, "R", FLAG_RADIO);
         build.Mux(2, 0);
         build.TerrService(2, 1, 1, "Terr TV");
         dlg.GetStore()->Rebuild();
-        const bool kHasServices[] = {false, true, true, false};
-        for (int nTab = 1; nTab <= 4; ++nTab) {
+        const char* const kViews[] = {"-1 SSggg- ---- S -", "0 --g--g S--- - -",
+                                      "1 --S--S -S-- - -", "2 --S--S --S- - -",
+                                      "3 --g--g ---S - -"};
+        for (int nTab : {1, 2, 3, 4, 0}) {
             dlg.TabCtrl().setCurrentIndex(nTab);
-            check(nTab, kHasServices[nTab - 1]);
+            QCOMPARE(shown(), QString::fromLatin1(kViews[nTab]));
         }
-    }
-
-    void treeTabShowsTreeAndTheLastPanel() {
-        CEditorDlg dlg(m_prompt);
-        const auto checkShown = [&](const auto& ids, bool bShown) {
-            for (int nId : ids)
-                QVERIFY2(Shown(dlg, nId) == bShown, qPrintable(QString::number(nId)));
-        };
-        dlg.TabCtrl().setCurrentIndex(0);
-        QCOMPARE(dlg.GetCurrentList(), -1);
-        checkShown(std::initializer_list<int>{IDC_TREE, IDC_PANEL_FRAME}, true);
-        for (int nId : {IDC_BUTTON_APPEND, IDC_BUTTON_DELETE, IDC_BUTTON_UPDATE}) {
-            QVERIFY(Shown(dlg, nId));
-            QVERIFY(!Enabled(dlg, nId));
-        }
-        QVERIFY(!Shown(dlg, IDC_BUTTON_DETAIL_INFO));
-        checkShown(main_dialog::kSatellitePanelIds, true);
-        checkShown(main_dialog::kTransponderPanelIds, false);
-        checkShown(main_dialog::kAlwaysHiddenIds, false);
-        checkShown(kGridIds, false);
-
-        // The transponder panel was the last one shown: it comes back with the tab.
+        for (int nId : main_dialog::kAlwaysHiddenIds)
+            QVERIFY(!Shown(dlg, nId));
+        // The transponder panel was the last one shown: it comes back with the tab. Other tab
+        // numbers change nothing.
         dlg.ShowSatellitePanel(FALSE);
         dlg.ShowTransponderPanel(TRUE);
-        dlg.TabCtrl().setCurrentIndex(2);
-        checkShown(main_dialog::kTransponderPanelIds, false);
-        dlg.TabCtrl().setCurrentIndex(0);
-        checkShown(main_dialog::kTransponderPanelIds, true);
-        checkShown(main_dialog::kSatellitePanelIds, false);
-
-        // Other tab numbers change nothing.
-        dlg.ShowTabView(5);
-        dlg.ShowTabView(-1);
-        QVERIFY(Shown(dlg, IDC_TREE));
+        for (int nTab : {2, 0, 5, -1})
+            dlg.ShowTabView(nTab);
+        QCOMPARE(shown(), QStringLiteral("-1 SSggg- ---- - S"));
     }
 
     // Before the window is shown every control is where, and what, its template says.
@@ -204,31 +179,7 @@ class EditorWindowTest : public QObject {
             }
             if (*item.pszText)
                 QCOMPARE(control->property("text").toString(), QString::fromLatin1(item.pszText));
-            // Radios group by hand; no button takes Enter.
-            if (auto* radio = qobject_cast<QRadioButton*>(control))
-                QVERIFY2(!radio->autoExclusive(), qPrintable(id));
-            if (auto* button = qobject_cast<QPushButton*>(control))
-                QVERIFY2(!button->autoDefault(), qPrintable(id));
         }
-    }
-
-    void spinStepsWithinItsRange() {
-        CSpinButtonCtrl spin;
-        spin.resize(14, 22);
-        spin.SetRange(0, 2);
-        spin.SetPos(1);
-        std::vector<std::pair<int, int>> steps;
-        connect(&spin, &CSpinButtonCtrl::Stepped,
-                [&](int nPos, int nDelta) { steps.emplace_back(nPos, nDelta); });
-        const auto buttons = spin.findChildren<QAbstractButton*>();
-        QCOMPARE(buttons.size(), 2);
-        buttons[0]->click(); // up
-        buttons[0]->click(); // at the top: no step
-        buttons[1]->click();
-        QCOMPARE(spin.GetPos(), 1);
-        QCOMPARE(steps, (std::vector<std::pair<int, int>>{{2, 1}, {1, -1}}));
-        spin.SetPos(99);
-        QCOMPARE(spin.GetPos(), 2);
     }
 
     // The window fills the desktop; Enter, Esc and the conversion command leave it open.
@@ -250,6 +201,8 @@ class EditorWindowTest : public QObject {
         QVERIFY(dlg->GetStore() != nullptr);
     }
 
+    // The close box and Exit end the program, a modal run too; with the store gone the views
+    // are left alone.
     void closeBoxAndExitEndTheProgram() {
         for (bool bExit : {false, true}) {
             auto dlg = ShownWindow();
@@ -261,14 +214,10 @@ class EditorWindowTest : public QObject {
             QVERIFY(!dlg->isVisible());
             QCOMPARE(dlg->result(), int(QDialog::Rejected));
             QVERIFY(dlg->GetStore() == nullptr);
-            // With the store gone the views are left alone.
             dlg->ShowTabView(1);
             dlg->FillGrid(LIST_SAT_TV);
             QCOMPARE(dlg->Grid(LIST_SAT_TV).GetRows(), 1L);
         }
-    }
-
-    void exitEndsAModalRun() {
         CEditorDlg dlg(m_prompt);
         QTimer::singleShot(0, &dlg, [&dlg] { dlg.OnCommand(32775); });
         QCOMPARE(dlg.exec(), int(QDialog::Rejected));

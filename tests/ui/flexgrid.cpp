@@ -11,13 +11,30 @@
 
 namespace {
 
-// "Row,Col RowSel,ColSel": the current cell, then the selection's other end.
+// "Row,Col RowSel,ColSel n@r,c": the current cell, the selection's other end, then how many
+// cells the view shows selected and which one is its current cell.
 QString Ends(const CMSFlexGrid& grid) {
-    return QStringLiteral("%1,%2 %3,%4")
+    const QModelIndex current = grid.selectionModel()->currentIndex();
+    return QStringLiteral("%1,%2 %3,%4 %5@%6,%7")
         .arg(grid.GetRow())
         .arg(grid.GetCol())
         .arg(grid.GetRowSel())
-        .arg(grid.GetColSel());
+        .arg(grid.GetColSel())
+        .arg(grid.selectionModel()->selectedIndexes().size())
+        .arg(current.row() + 1)
+        .arg(current.column() + 1);
+}
+
+// Every cell, fixed ones included: cells joined by ',', rows by '/'.
+QString Cells(const CMSFlexGrid& grid) {
+    QStringList rows;
+    for (long r = 0; r < grid.GetRows(); ++r) {
+        QStringList cells;
+        for (long c = 0; c < grid.GetCols(); ++c)
+            cells << grid.GetTextMatrix(r, c);
+        rows << cells.join(',');
+    }
+    return rows.join('/');
 }
 
 void Drag(CMSFlexGrid& grid, long nRow0, long nCol0, long nRow1, long nCol1) {
@@ -50,68 +67,44 @@ class FlexGridTest : public QObject {
     }
 
   private slots:
+    // Cells outside the grid are neither written nor read; the fixed row and column never go.
     void cellsFollowTheShape() {
         CMSFlexGrid grid;
-        QCOMPARE(grid.GetRows(), 1L);
-        QCOMPARE(grid.GetCols(), 1L);
         QCOMPARE(grid.model()->rowCount(), 0);
         grid.SetCols(3);
         grid.SetRows(4);
-        grid.SetTextMatrix(0, 2, QStringLiteral("head"));
-        grid.SetTextMatrix(3, 1, QStringLiteral("last"));
-        grid.SetTextMatrix(2, 0, QStringLiteral("  2"));
-        // Cells outside the grid are ignored.
+        grid.SetTextMatrix(0, 2, QStringLiteral("h"));
+        grid.SetTextMatrix(3, 1, QStringLiteral("l"));
+        grid.SetTextMatrix(2, 0, QStringLiteral("2"));
         for (const auto& [r, c] : {std::pair{4L, 0L}, {0L, 3L}, {-1L, 0L}})
             grid.SetTextMatrix(r, c, QStringLiteral("x"));
-        QCOMPARE(grid.GetTextMatrix(4, 0), QString());
-        QCOMPARE(grid.GetTextMatrix(-1, -1), QString());
+        QCOMPARE(Cells(grid), QStringLiteral(",,h/,,/2,,/,l,"));
+        QCOMPARE(grid.GetTextMatrix(-1, -1) + grid.GetTextMatrix(4, 0), QString());
         grid.SetColWidth(7, 500);
-        grid.SetColAlignment(7, flexAlignCenterTop);
+        for (long nCol : {-1L, 7L})
+            grid.SetColAlignment(nCol, flexAlignCenterTop);
         grid.SetRow(4);
         grid.SetCol(-1);
-        QCOMPARE(Ends(grid), QStringLiteral("0,0 0,0"));
+        QCOMPARE(Ends(grid), QStringLiteral("0,0 0,0 0@0,0"));
         // The view shows the fixed row and column as headers.
         const QAbstractItemModel& model = *grid.model();
         QCOMPARE(model.rowCount(), 3);
         QCOMPARE(model.columnCount(), 2);
-        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("head"));
-        QCOMPARE(model.headerData(1, Qt::Vertical).toString(), QStringLiteral("  2"));
-        QCOMPARE(model.data(model.index(2, 0)).toString(), QStringLiteral("last"));
-        // Cells are kept across row and column changes.
+        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("h"));
+        QCOMPARE(model.headerData(1, Qt::Vertical).toString(), QStringLiteral("2"));
+        QCOMPARE(model.data(model.index(2, 0)).toString(), QStringLiteral("l"));
         grid.SetCols(5);
-        QCOMPARE(grid.GetTextMatrix(0, 2), QStringLiteral("head"));
-        QCOMPARE(grid.GetTextMatrix(3, 4), QString());
+        QCOMPARE(Cells(grid), QStringLiteral(",,h,,/,,,,/2,,,,/,l,,,"));
         grid.SetCols(2);
-        QCOMPARE(grid.GetTextMatrix(3, 1), QStringLiteral("last"));
-        QCOMPARE(grid.GetTextMatrix(0, 2), QString());
+        QCOMPARE(Cells(grid), QStringLiteral(",/,/2,/,l"));
         grid.SetRows(3);
-        QCOMPARE(grid.GetRows(), 3L);
-        QCOMPARE(grid.GetTextMatrix(2, 0), QStringLiteral("  2"));
-        QCOMPARE(grid.GetTextMatrix(3, 1), QString());
-        // Clear empties every cell and keeps the shape.
+        QCOMPARE(Cells(grid), QStringLiteral(",/,/2,"));
         grid.Clear();
-        QCOMPARE(grid.GetRows(), 3L);
-        QCOMPARE(grid.GetCols(), 2L);
-        for (long r = 0; r < 3; ++r)
-            for (long c = 0; c < 2; ++c)
-                QCOMPARE(grid.GetTextMatrix(r, c), QString());
-        // The fixed row and column never go.
+        QCOMPARE(Cells(grid), QStringLiteral(",/,/,"));
         grid.SetRows(0);
         grid.SetCols(-4);
-        QCOMPARE(grid.GetRows(), 1L);
-        QCOMPARE(grid.GetCols(), 1L);
-    }
-
-    void widthsAreTwips() {
-        CMSFlexGrid grid;
-        grid.SetCols(4);
-        grid.SetColWidth(0, 1440);
-        grid.SetColWidth(1, 2880);
-        grid.SetColWidth(2, 750);
-        const int dpi = grid.logicalDpiX();
-        QCOMPARE(grid.verticalHeader()->width(), dpi);
-        QCOMPARE(grid.columnWidth(0), 2 * dpi);
-        QCOMPARE(grid.columnWidth(1), (750 * dpi + 720) / 1440);
+        QCOMPARE(Cells(grid), QString());
+        QCOMPARE(grid.GetRows() + grid.GetCols(), 2L);
     }
 
     // Each alignment reaches the cells, the column headers and the row headers.
@@ -138,14 +131,14 @@ class FlexGridTest : public QObject {
     }
 
     void usesANarrowFace() {
-        CMSFlexGrid grid;
-        const QString family = QFontInfo(grid.font()).family();
-        if (QFontDatabase::hasFamily(QStringLiteral("Arial Narrow")))
-            QCOMPARE(family, QStringLiteral("Arial Narrow"));
-        else if (QFontDatabase::hasFamily(QStringLiteral("Liberation Sans Narrow")))
-            QCOMPARE(family, QStringLiteral("Liberation Sans Narrow"));
-        else
-            QVERIFY(grid.font().stretch() < QFont::Unstretched || family.contains("Condensed"));
+        const QFont font = CMSFlexGrid().font();
+        for (const char* narrow : {"Arial Narrow", "Liberation Sans Narrow"})
+            if (QFontDatabase::hasFamily(QString::fromLatin1(narrow))) {
+                QCOMPARE(QFontInfo(font).family(), QString::fromLatin1(narrow));
+                return;
+            }
+        QVERIFY(font.stretch() < QFont::Unstretched ||
+                QFontInfo(font).family().contains("Condensed"));
     }
 
     // Clicks and double-clicks in every part: data cells, column header, row header, corner.
@@ -156,8 +149,7 @@ class FlexGridTest : public QObject {
         for (const auto& [row, col] : {std::pair{3L, 2L}, {0L, 4L}, {7L, 0L}, {0L, 0L}}) {
             const bool bCorner = row == 0 && col == 0; // clicked only
             bCorner ? ClickGridCell(*grid, row, col) : DoubleClickGridCell(*grid, row, col);
-            QCOMPARE(grid->GetMouseRow(), row);
-            QCOMPARE(grid->GetMouseCol(), col);
+            QCOMPARE(QPoint(grid->GetMouseCol(), grid->GetMouseRow()), QPoint(col, row));
             nDblClicks += bCorner ? 0 : 1;
             QCOMPARE(spy.count(), nDblClicks);
         }
@@ -166,70 +158,47 @@ class FlexGridTest : public QObject {
         QCOMPARE(grid->GetMouseCol(), -1L);
     }
 
+    // Clicks, shift-clicks and drags; right-clicks anywhere move the mouse cell only.
     void selectionKeepsItsEndsInTheOrderMade() {
         auto grid = MakeGrid();
         ClickGridCell(*grid, 4, 3);
-        QCOMPARE(Ends(*grid), QStringLiteral("4,3 4,3"));
+        QCOMPARE(Ends(*grid), QStringLiteral("4,3 4,3 1@4,3"));
         ClickGridCell(*grid, 6, 4);
         ClickGridCell(*grid, 2, 1, Qt::ShiftModifier);
-        QCOMPARE(Ends(*grid), QStringLiteral("6,4 2,1"));
+        QCOMPARE(Ends(*grid), QStringLiteral("6,4 2,1 20@2,1"));
         ClickGridCell(*grid, 2, 2);
         ClickGridCell(*grid, 5, 3, Qt::ShiftModifier);
-        QCOMPARE(Ends(*grid), QStringLiteral("2,2 5,3"));
-        Drag(*grid, 3, 4, 6, 2);
-        QCOMPARE(Ends(*grid), QStringLiteral("3,4 6,2"));
-        QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 4 * 3);
-        // Setting Row or Col collapses the selection onto the current cell.
-        grid->SetRow(9);
-        QCOMPARE(Ends(*grid), QStringLiteral("9,4 9,4"));
-        grid->SetCol(5);
-        QCOMPARE(Ends(*grid), QStringLiteral("9,5 9,5"));
-        const QModelIndexList selected = grid->selectionModel()->selectedIndexes();
-        QCOMPARE(selected.size(), 1);
-        QCOMPARE(selected.front().row(), 8);
-        QCOMPARE(selected.front().column(), 4);
-    }
-
-    // Clicking, shift-clicking or dragging over the NUM column selects whole rows.
-    void theNumColumnSelectsWholeRows() {
-        auto grid = MakeGrid();
-        for (bool bDrag : {false, true}) {
-            if (bDrag) {
-                Drag(*grid, 7, 0, 4, 0);
-            } else {
-                ClickGridCell(*grid, 7, 0);
-                ClickGridCell(*grid, 4, 0, Qt::ShiftModifier);
-            }
-            QCOMPARE(grid->GetRow(), 7L);
-            QCOMPARE(grid->GetRowSel(), 4L);
-            // The current cell is in the first column, next to the NUM column they came from.
-            QCOMPARE(grid->GetCol(), 1L);
-            QCOMPARE(grid->GetColSel(), grid->GetCols() - 1);
-            QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 4 * 5);
-        }
-    }
-
-    void rightClicksLeaveTheSelection() {
-        auto grid = MakeGrid();
-        ClickGridCell(*grid, 2, 1);
-        ClickGridCell(*grid, 4, 3, Qt::ShiftModifier);
         for (const auto& [row, col] : {std::pair{9L, 2L}, {0L, 4L}, {6L, 0L}, {3L, 2L}}) {
             const SGridPoint p = GridCellPoint(*grid, row, col);
             QTest::mouseClick(p.pTarget, Qt::RightButton, {}, p.pos);
-            QCOMPARE(grid->GetMouseRow(), row);
-            QCOMPARE(grid->GetMouseCol(), col);
-            QCOMPARE(Ends(*grid), QStringLiteral("2,1 4,3"));
-            QCOMPARE(grid->selectionModel()->selectedIndexes().size(), 9);
+            QCOMPARE(QPoint(grid->GetMouseCol(), grid->GetMouseRow()), QPoint(col, row));
+            QCOMPARE(Ends(*grid), QStringLiteral("2,2 5,3 8@5,3"));
         }
+        Drag(*grid, 3, 4, 6, 2);
+        QCOMPARE(Ends(*grid), QStringLiteral("3,4 6,2 12@6,2"));
+        // Setting Row or Col collapses the selection onto the current cell.
+        grid->SetRow(9);
+        QCOMPARE(Ends(*grid), QStringLiteral("9,4 9,4 1@9,4"));
+        grid->SetCol(5);
+        QCOMPARE(Ends(*grid), QStringLiteral("9,5 9,5 1@9,5"));
+        // Removed rows take the current cell with them.
+        grid->SetRows(8);
+        QCOMPARE(Ends(*grid).left(8), QStringLiteral("7,5 7,5 "));
+        grid->SetRows(1);
+        QCOMPARE(Ends(*grid), QStringLiteral("0,5 0,5 0@0,0"));
     }
 
-    void removedRowsTakeTheCurrentCellWithThem() {
+    // Clicking, shift-clicking or dragging over the NUM column selects whole rows; the current
+    // cell is in the first column, next to the NUM column they came from.
+    void theNumColumnSelectsWholeRows() {
         auto grid = MakeGrid();
-        ClickGridCell(*grid, 15, 2);
-        grid->SetRows(10);
-        QCOMPARE(Ends(*grid), QStringLiteral("9,2 9,2"));
-        grid->SetRows(1);
-        QCOMPARE(grid->GetRow(), 0L);
+        ClickGridCell(*grid, 3, 2);
+        ClickGridCell(*grid, 7, 0);
+        QCOMPARE(Ends(*grid), QStringLiteral("7,1 7,5 5@7,1"));
+        ClickGridCell(*grid, 4, 0, Qt::ShiftModifier);
+        QCOMPARE(Ends(*grid), QStringLiteral("7,1 4,5 20@4,1"));
+        Drag(*grid, 7, 0, 4, 0);
+        QCOMPARE(Ends(*grid), QStringLiteral("7,1 4,5 20@4,1"));
     }
 };
 

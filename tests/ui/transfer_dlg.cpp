@@ -44,74 +44,32 @@ class TransferDlgTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void opensOnTheRememberedPort() {
-        const struct {
-            UINT nDirection;
-            int nPort;
-            bool bBox;
-        } cases[] = {{DIRECTION_STB_TO_PC, 0, true},
-                     {DIRECTION_PC_TO_STB, 2, true},
-                     {DIRECTION_STB_TO_PC, 0, false}};
-        const std::vector<BYTE> image = RandomImage(1);
-        for (const auto& c : cases) {
-            CTestPorts ports;
-            if (c.bBox)
-                ports.AddBox(UINT(c.nPort) + 1);
-            const bool bDown = c.nDirection == DIRECTION_PC_TO_STB;
-            const QString port = QStringLiteral("COM%1").arg(c.nPort + 1);
-            const QString mode = bDown ? QStringLiteral("Data Transfer mode : PC ==> STB")
-                                       : QStringLiteral("Data Transfer mode : STB ==> PC");
-            const QStringList log =
-                c.bBox ? QStringList{"Connection " + port, "Ready data transfer", mode}
-                       : QStringList{"Connection Error!!!, Check the serial port.", mode};
-            SRun run;
-            run.Run(
-                c.nDirection, BYTE(c.nPort),
-                [&](CTransferDlg& dlg) {
-                    QCOMPARE(LogLines(dlg), log);
-                    QCOMPARE(dlg.windowTitle(), bDown ? QStringLiteral("Data Transfer PC to STB")
-                                                      : QStringLiteral("Data Transfer STB to PC"));
-                    QCOMPARE(PortList(dlg).currentText(), port);
-                    QCOMPARE(PortList(dlg).itemText(3), QStringLiteral("COM4"));
-                    QVERIFY(c.bBox ? GreenLampLit(dlg) : RedLampLit(dlg));
-                    QCOMPARE(dlg.IsTimerActive(kPollTimerId), c.bBox);
-                    QCOMPARE(dlg.GetDlgItem<QLabel>(IDC_STATIC_TRANSFER)->text(),
-                             bDown ? QStringLiteral("Download") : QStringLiteral("Upload"));
-                    QCOMPARE(!dlg.GetDlgItem(IDC_PROGRESS_FLASH)->isHidden(), bDown);
-                    QCOMPARE(!dlg.GetDlgItem(IDC_STATIC_FLASH)->isHidden(), bDown);
-                    QCOMPARE(dlg.GetDlgItem<QProgressBar>(IDC_PROGRESS_TRANSFER)->maximum(), 204);
-                    if (bDown)
-                        QCOMPARE(dlg.GetDlgItem<QProgressBar>(IDC_PROGRESS_FLASH)->maximum(), 51);
-                    QCOMPARE(dlg.GetPortIndex(), BYTE(c.nPort));
-                    // Typing into the port list is undone.
-                    QLineEdit* edit = PortList(dlg).lineEdit();
-                    QTest::keyClicks(edit, QStringLiteral("X"));
-                    QCOMPARE(edit->text(), port);
-                    QTest::keyClick(edit, Qt::Key_Backspace);
-                    QCOMPARE(edit->text(), port);
-                    QCOMPARE(PortList(dlg).count(), 4);
-                },
-                &image);
-            QVERIFY(run.prompt.MessageTexts().empty()); // the log tells, no box
-        }
-    }
-
-    // A port that cannot be opened falls back to the one in use, if any; one that this user may
-    // not use also names the fix.
-    void choosingAPort() {
+    // The dialog opens on the remembered port and connects. A port chosen that cannot be opened
+    // falls back to the one in use, if any; one that this user may not use also names the fix.
+    // Rows: direction, the port opened on, the boxes behind ports, the port chosen (-1 none), the
+    // log, and the port in use afterwards. The log tells, no message box.
+    void opensAndChoosesPorts() {
         const UINT kUp = DIRECTION_STB_TO_PC, kDown = DIRECTION_PC_TO_STB;
         const QString kReady = QStringLiteral("Ready data transfer");
         const QString kNoPort = QStringLiteral("Connection Error!!!, Check the serial port.");
+        const QString kUpMode = QStringLiteral("Data Transfer mode : STB ==> PC");
         const struct {
             UINT nDirection;
-            int nFrom, nTo, nKept;
+            int nFrom;
             QList<int> boxes;
+            int nTo;
             QStringList log;
+            int nKept;
             bool bDenied = false; // the port chosen is one this user may not use
-        } cases[] = {{kUp, 0, 2, 0, {}, {kNoPort}},
-                     {kUp, 1, 2, 1, {2}, {"Connection COM3 Error!!!", "Connection COM2", kReady}},
-                     {kDown, 0, 3, 3, {1, 4}, {"Disconnection COM1", "Connection COM4", kReady}},
-                     {kUp, 0, 2, 0, {}, {kNoPort, kSerialAccessHint}, true}};
+        } cases[] = {
+            {kUp, 0, {1}, -1, {"Connection COM1", kReady, kUpMode}, 0},
+            {kDown, 2, {3}, -1, {"Connection COM3", kReady, "Data Transfer mode : PC ==> STB"}, 2},
+            {kUp, 0, {}, -1, {kNoPort, kUpMode}, 0},
+            {kUp, 0, {}, 2, {kNoPort}, 0},
+            {kUp, 1, {2}, 2, {"Connection COM3 Error!!!", "Connection COM2", kReady}, 1},
+            {kDown, 0, {1, 4}, 3, {"Disconnection COM1", "Connection COM4", kReady}, 3},
+            {kUp, 0, {}, 2, {kNoPort, kSerialAccessHint}, 0, true}};
+        const std::vector<BYTE> image = RandomImage(1);
         for (const auto& c : cases) {
             CTestPorts ports;
             for (int nPort : c.boxes)
@@ -122,18 +80,39 @@ class TransferDlgTest : public QObject {
                 qputenv("ORVANE_COM" + QByteArray::number(c.nTo + 1),
                         QByteArray::fromStdString(denied->Path()));
             }
-            const bool bOpen = !c.boxes.isEmpty();
+            const bool bOpen = !c.boxes.isEmpty(), bDown = c.nDirection == kDown;
             SRun run;
-            run.Run(c.nDirection, BYTE(c.nFrom), [&](CTransferDlg& dlg) {
-                ChoosePort(dlg, c.nTo);
-                QCOMPARE(LogLines(dlg), c.log);
-                QVERIFY(bOpen ? GreenLampLit(dlg) : RedLampLit(dlg));
-                QCOMPARE(dlg.GetPortIndex(), BYTE(c.nKept));
-                if (bOpen) {
-                    QCOMPARE(PortList(dlg).currentIndex(), c.nKept);
-                    QCOMPARE(dlg.Port().GetPortNumber(), UINT(c.nKept + 1));
-                }
-            });
+            run.Run(
+                c.nDirection, BYTE(c.nFrom),
+                [&](CTransferDlg& dlg) {
+                    if (c.nTo >= 0)
+                        ChoosePort(dlg, c.nTo);
+                    QCOMPARE(LogLines(dlg), c.log);
+                    QVERIFY(bOpen ? GreenLampLit(dlg) : RedLampLit(dlg));
+                    QCOMPARE(dlg.IsTimerActive(kPollTimerId), bOpen);
+                    QCOMPARE(dlg.GetPortIndex(), BYTE(c.nKept));
+                    const QString shown = PortList(dlg).currentText();
+                    if (bOpen || c.nTo < 0) // a port that failed to open is shown as chosen
+                        QCOMPARE(shown, QStringLiteral("COM%1").arg(c.nKept + 1));
+                    if (bOpen)
+                        QCOMPARE(dlg.Port().GetPortNumber(), UINT(c.nKept + 1));
+                    QCOMPARE(dlg.windowTitle(), bDown ? QStringLiteral("Data Transfer PC to STB")
+                                                      : QStringLiteral("Data Transfer STB to PC"));
+                    QCOMPARE(dlg.GetDlgItem<QLabel>(IDC_STATIC_TRANSFER)->text(),
+                             bDown ? QStringLiteral("Download") : QStringLiteral("Upload"));
+                    QCOMPARE(!dlg.GetDlgItem(IDC_PROGRESS_FLASH)->isHidden(), bDown);
+                    QCOMPARE(!dlg.GetDlgItem(IDC_STATIC_FLASH)->isHidden(), bDown);
+                    QCOMPARE(dlg.GetDlgItem<QProgressBar>(IDC_PROGRESS_TRANSFER)->maximum(), 204);
+                    if (bDown)
+                        QCOMPARE(dlg.GetDlgItem<QProgressBar>(IDC_PROGRESS_FLASH)->maximum(), 51);
+                    // Typing into the port list is undone: only the four ports can be chosen.
+                    QLineEdit* edit = PortList(dlg).lineEdit();
+                    QTest::keyClicks(edit, QStringLiteral("X"));
+                    QTest::keyClick(edit, Qt::Key_Backspace);
+                    QCOMPARE(edit->text(), shown);
+                    QCOMPARE(PortList(dlg).count(), 4);
+                },
+                &image);
             QCOMPARE(run.dlg.GetPortIndex(), BYTE(c.nKept));
             QVERIFY(run.prompt.MessageTexts().empty());
         }

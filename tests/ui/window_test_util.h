@@ -1,0 +1,58 @@
+// Shared by the window's tests: typing as a user does, and the window's views as text.
+#pragma once
+
+#include "editor_dlg.h"
+#include "resource.h"
+#include "scripted_prompt.h"
+#include "store_builders.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeWidget>
+
+// Types into an edit or an editable list as the user would: all its text selected, then the keys.
+inline void TypeInto(QWidget* pField, const QString& keys) {
+    auto* combo = qobject_cast<QComboBox*>(pField);
+    QLineEdit* edit = combo != nullptr ? combo->lineEdit() : qobject_cast<QLineEdit*>(pField);
+    edit->selectAll();
+    QTest::keyClicks(edit, keys);
+}
+
+inline void Type(const CEditorDlg& dlg, int nId, const QString& keys) {
+    TypeInto(dlg.GetDlgItem(nId), keys);
+}
+
+// What an edit or a list shows.
+inline QString Text(const CEditorDlg& dlg, int nId) {
+    if (const auto* combo = dlg.GetDlgItem<QComboBox>(nId))
+        return combo->currentText();
+    return dlg.GetDlgItem<QLineEdit>(nId)->text();
+}
+
+// The labels of the tree's top level, or of an item's children.
+inline QStringList Labels(const QTreeWidget& tree, const QTreeWidgetItem* parent = nullptr) {
+    if (parent == nullptr)
+        parent = tree.invisibleRootItem();
+    QStringList labels;
+    for (int i = 0; i < parent->childCount(); ++i)
+        labels << parent->child(i)->text(0);
+    return labels;
+}
+
+// A grid column's cells under the header.
+inline QStringList Column(const CMSFlexGrid& grid, long nCol) {
+    QStringList cells;
+    for (long r = 1; r < grid.GetRows(); ++r)
+        cells << grid.GetTextMatrix(r, nCol);
+    return cells;
+}
+
+// Append, Update and Delete as "AUD", a dash for each greyed one.
+inline QString Buttons(const CEditorDlg& dlg) {
+    QString buttons;
+    for (const auto& [nId, letter] :
+         {std::pair{IDC_BUTTON_APPEND, 'A'}, {IDC_BUTTON_UPDATE, 'U'}, {IDC_BUTTON_DELETE, 'D'}})
+        buttons += dlg.GetDlgItem(nId)->isEnabled() ? letter : '-';
+    return buttons;
+}
