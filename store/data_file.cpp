@@ -162,3 +162,26 @@ BOOL CChannelStore::WriteDataFile() {
     m_strLastFileError.clear();
     return TRUE;
 }
+
+// The copy goes through the same atomic save, so a failed backup leaves any older backup whole.
+BOOL CChannelStore::BackupDataFile() {
+    QFile file(QString::fromStdString(m_strPath));
+    if (m_strPath.empty() || !file.exists())
+        return TRUE;
+    auto fail = [this](const QFileDevice& device, const char* what) {
+        m_strLastFileError = what + ErrorText(device);
+        return FALSE;
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(file, "cannot read the file: ");
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return fail(file, "cannot read the file: ");
+    QSaveFile backup(QString::fromStdString(m_strPath + ".bak"));
+    if (!backup.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(backup, "cannot create the backup: ");
+    if (backup.write(data) != data.size() || !backup.commit())
+        return fail(backup, "cannot write the backup: ");
+    m_strLastFileError.clear();
+    return TRUE;
+}
