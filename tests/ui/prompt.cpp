@@ -57,7 +57,8 @@ class PromptTest : public QObject {
         QCOMPARE(prompt.MessageBox("ok cancel", {}, MB_OKCANCEL | MB_ICONWARNING), int(IDCANCEL));
         QCOMPARE(prompt.MessageBox("yes no", {}, MB_YESNO), int(IDNO));
         QCOMPARE(prompt.MessageBox("yes no cancel", {}, MB_YESNOCANCEL), int(IDCANCEL));
-        QCOMPARE(prompt.UnansweredCount(), 4);
+        QCOMPARE(prompt.MessageBox("save?", {}, MB_SAVEDISCARDCANCEL), int(IDCANCEL));
+        QCOMPARE(prompt.UnansweredCount(), 5);
     }
 
     void fileDialogsRecordTheirPathAndFilter() {
@@ -162,6 +163,9 @@ class PromptTest : public QObject {
         QTest::newRow("OK of two") << unsigned(MB_OKCANCEL | MB_ICONQUESTION) << "OK" << int(IDOK);
         QTest::newRow("Yes") << unsigned(MB_YESNO) << "Yes" << int(IDYES);
         QTest::newRow("No") << unsigned(MB_YESNOCANCEL | MB_ICONSTOP) << "No" << int(IDNO);
+        QTest::newRow("Save") << unsigned(MB_SAVEDISCARDCANCEL) << "Save" << int(IDSAVE);
+        QTest::newRow("Discard") << unsigned(MB_SAVEDISCARDCANCEL | MB_ICONWARNING) << "Discard"
+                                 << int(IDDISCARD);
     }
     void realBoxesReportTheButtonPressed() {
         QFETCH(unsigned, type);
