@@ -39,16 +39,13 @@ inline void FillFullStructure(CChannelStore& store, int nTransponders) {
     }
 }
 
-// The image's capacities: 1360 transponder records with the MUXes, 4048 services.
-inline void FillFullDatabase(CChannelStore& store) {
+// Services with random transponders, networks, PIDs and CA flags, so many per list.
+inline void FillServices(CChannelStore& store, const int (&counts)[kListCount]) {
     unsigned state = 12345;
     const auto next = [&state](unsigned n) {
         state = state * 1103515245u + 12345u;
         return (state >> 8) % n;
     };
-    FillFullStructure(store, kMaxTransponders - kMaxMuxes);
-    // 4048 services: the service section full.
-    const int counts[kListCount] = {2500, 548, 700, 300};
     for (BYTE list = 0; list < kListCount; ++list) {
         const bool bSat = list == LIST_SAT_TV || list == LIST_SAT_RADIO;
         const bool bRadio = list == LIST_SAT_RADIO || list == LIST_TERR_RADIO;
@@ -72,4 +69,17 @@ inline void FillFullDatabase(CChannelStore& store) {
         }
     }
     store.Rebuild();
+}
+
+// The image's capacities: 1360 transponder records with the MUXes, 4048 services.
+inline void FillFullDatabase(CChannelStore& store) {
+    FillFullStructure(store, kMaxTransponders - kMaxMuxes);
+    FillServices(store, {2500, 548, 700, 300});
+}
+
+// Every list full as the editor holds them: 4048 satellite services (3000 TV, 1048 radio) and
+// 2000 terrestrial ones, on 1360 transponders.
+inline void FillFullEditorDatabase(CChannelStore& store) {
+    FillFullStructure(store, kMaxTransponders);
+    FillServices(store, {3000, kMaxSatServices - 3000, kMaxTerrServices, kMaxTerrServices});
 }
