@@ -3,8 +3,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <span>
-#include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -24,6 +25,32 @@ bool SameList(const SStoreSnapshot::SList& a, const SStoreSnapshot::SList& b, bo
            std::equal(a.rows.begin(), a.rows.end(), b.rows.begin(), b.rows.end(),
                       [bMarks](const auto& x, const auto& y) { return SameRows(x, y, bMarks); }) &&
            SameRecords<SSVC_INFO>(a.records, b.records);
+}
+
+// A list's records in list order, and its rows, each naming its record by the record's place in
+// the list (found by address).
+void TakeList(const CRecordList<SSVC_INFO>& list, std::span<const SSVC_INDEX> rows,
+              SStoreSnapshot::SList& to) {
+    std::vector<std::pair<const SSVC_INFO*, WORD>> position;
+    position.reserve(list.Size());
+    to.records.reserve(list.Size());
+    for (const auto* node = list.pFirst; node != nullptr; node = node->pNext) {
+        position.emplace_back(node->pData, static_cast<WORD>(to.records.size()));
+        to.records.push_back(*node->pData);
+    }
+    // std::less: addresses of unrelated records are ordered only by it.
+    const auto byAddress = [](const auto& a, const auto& b) {
+        return std::less<const SSVC_INFO*>()(a.first, b.first);
+    };
+    std::sort(position.begin(), position.end(), byAddress);
+    to.rows.reserve(rows.size());
+    for (const SSVC_INDEX& row : rows) {
+        const auto it =
+            std::lower_bound(position.begin(), position.end(),
+                             std::pair<const SSVC_INFO*, WORD>(row.pService, 0), byAddress);
+        const bool bFound = it != position.end() && it->first == row.pService;
+        to.rows.push_back({bFound ? it->second : SStoreSnapshot::kNoRecord, row.wKey, row.bMark});
+    }
 }
 
 } // namespace
@@ -88,21 +115,7 @@ SStoreSnapshot CChannelStore::TakeSnapshot(unsigned lists) const {
             continue;
         const ServiceList& from = m_lists[nList];
         SStoreSnapshot::SList& to = s.lists[nList].emplace();
-        // A row names its record by the record's place in the list.
-        std::unordered_map<const SSVC_INFO*, WORD> position;
-        position.reserve(from.list.Size());
-        to.records.reserve(from.list.Size());
-        for (const auto* node = from.list.pFirst; node != nullptr; node = node->pNext) {
-            position.emplace(node->pData, static_cast<WORD>(to.records.size()));
-            to.records.push_back(*node->pData);
-        }
-        to.rows.reserve(from.nRows);
-        for (WORD i = 0; i < from.nRows; ++i) {
-            const SSVC_INDEX& row = from.index[i];
-            const auto it = position.find(row.pService);
-            to.rows.push_back({it != position.end() ? it->second : SStoreSnapshot::kNoRecord,
-                               row.wKey, row.bMark});
-        }
+        TakeList(from.list, std::span(from.index.data(), from.nRows), to);
         to.nCount = from.nCount;
         to.nHighestKey = from.nHighestKey;
     }
