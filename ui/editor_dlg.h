@@ -142,6 +142,7 @@ class CEditorDlg : public QDialog {
     struct SViewState {
         int nTab = 1;
         long nRow = 0, nCol = 0, nRowSel = 0, nColSel = 0; // the grid's selection
+        BYTE nSortColumn = 0, bSortDescending = 0;         // and its last header sort
         int nTreeRoot = -1, nTreeChild = -1; // the tree's current item by place; -1 none
         BYTE bCutPending = 0;
         BOOL bHasData = FALSE;

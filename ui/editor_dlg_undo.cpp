@@ -66,6 +66,8 @@ CEditorDlg::SViewState CEditorDlg::CurrentView() const {
         view.nCol = grid.GetCol();
         view.nRowSel = grid.GetRowSel();
         view.nColSel = grid.GetColSel();
+        view.nSortColumn = m_gridSort[nList].nColumn;
+        view.bSortDescending = m_gridSort[nList].bDescending;
     }
     if (QTreeWidgetItem* item = m_pTree->currentItem()) {
         QTreeWidgetItem* parent = item->parent();
@@ -101,7 +103,8 @@ void CEditorDlg::RefreshChangedViews(unsigned nChanged) {
             RefillGrid(nList);
 }
 
-// The tab of the edit, and on it the grid's selection or the tree's item where it still exists.
+// The tab of the edit, and on it the grid's selection and sort direction, or the tree's item
+// where it still exists.
 void CEditorDlg::ShowView(const SViewState& view) {
     m_bCutPending = view.bCutPending;
     m_pTab->setCurrentIndex(view.nTab);
@@ -109,6 +112,7 @@ void CEditorDlg::ShowView(const SViewState& view) {
     if (const int nList = GetCurrentList(); nList >= 0) {
         Grid(static_cast<BYTE>(nList))
             .SetSelection(view.nRow, view.nCol, view.nRowSel, view.nColSel);
+        m_gridSort[nList] = {view.nSortColumn, view.bSortDescending};
         return;
     }
     QTreeWidgetItem* item = view.nTreeRoot >= 0 ? m_pTree->topLevelItem(view.nTreeRoot) : nullptr;

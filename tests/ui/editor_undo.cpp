@@ -204,6 +204,17 @@ class EditorUndoTest : public QObject {
         }
     }
 
+    // After an undone sort the header sorts the same way again.
+    void anUndoneSortIsRepeatedTheSameWay() {
+        SSession s;
+        s.dlg.TabCtrl().setCurrentIndex(1);
+        DoubleClickGridCell(s.Grid(LIST_SAT_TV), 0, 6);
+        const SStoreSnapshot sorted = s.State();
+        s.dlg.OnCommand(ID_EDIT_UNDO);
+        DoubleClickGridCell(s.Grid(LIST_SAT_TV), 0, 6);
+        QVERIFY(s.State() == sorted);
+    }
+
     // Every kind of edit in a row, each one step; undone to the start the store is the file's
     // again, and saved it gives the file byte for byte.
     void editsUndoneToTheStartSaveTheSameFile() {
