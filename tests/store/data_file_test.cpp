@@ -290,29 +290,6 @@ TEST_F(DataFileTest, FailedSaveLeavesTheOldFileUntouched) {
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"db.zdf"});
 }
 
-// The backup holds the file's bytes from before the save, replacing an older backup; no file
-// means no backup; a backup that cannot be written is a failure with a reason.
-TEST_F(DataFileTest, BackupKeepsThePreviousFile) {
-    const Bytes old = Concat(kDefaultHeader, Bytes(300, 0x5A));
-    WriteFile(Path("db.zdf"), old);
-    WriteFile(Path("db.zdf.bak"), Bytes(7, 1));
-    WriteFile(Path("blocked.zdf"), old);
-    QDir(m_dir.path()).mkdir("blocked.zdf.bak");
-    const std::tuple<const char*, bool, Bytes> cases[] = {
-        {"db.zdf", true, old}, {"new.zdf", true, {}}, {"blocked.zdf", false, {}}};
-    for (const auto& [name, bOk, backup] : cases) {
-        CChannelStore store;
-        store.SetPathName(Path(name));
-        EXPECT_EQ(store.BackupDataFile(), BOOL(bOk)) << name;
-        EXPECT_EQ(store.GetLastFileError().empty(), bOk) << name;
-        if (bOk) {
-            EXPECT_EQ(ReadFile(Path(name) + ".bak"), backup) << name;
-        }
-    }
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("new.zdf.bak"))));
-    EXPECT_EQ(ReadFile(Path("blocked.zdf")), old);
-}
-
 // ---- round trip ------------------------------------------------------------------------------
 
 // Every store the image can hold is written and read back to the same records, field by field,
