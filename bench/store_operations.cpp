@@ -197,4 +197,23 @@ void BM_ParseFullImage(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseFullImage)->Unit(benchmark::kMicrosecond);
 
+// An undo step's own work on the full store: both snapshots of an edit and their comparison,
+// and putting one back.
+void BM_SnapshotsOfAnEdit(benchmark::State& state) {
+    const CChannelStore& store = FullStore();
+    for (auto _ : state) {
+        const SStoreSnapshot before = store.TakeSnapshot(), after = store.TakeSnapshot();
+        benchmark::DoNotOptimize(DifferingParts(before, after));
+    }
+}
+BENCHMARK(BM_SnapshotsOfAnEdit)->Unit(benchmark::kMicrosecond);
+
+void BM_RestoreSnapshot(benchmark::State& state) {
+    CChannelStore& store = FullStore();
+    const SStoreSnapshot snapshot = store.TakeSnapshot();
+    for (auto _ : state)
+        store.RestoreSnapshot(snapshot);
+}
+BENCHMARK(BM_RestoreSnapshot)->Unit(benchmark::kMicrosecond);
+
 } // namespace

@@ -151,10 +151,14 @@ struct SMenuPopup {
 };
 
 inline constexpr SMenuItem kFileMenuItems[] = {
-    {"&Open", ID_FILE_OPEN},
-    {"&Save", ID_FILE_SAVE},
-    {"Save &As ...", ID_FILE_SAVE_AS},
+    {"&New", ID_FILE_NEW},   {"&Open", ID_FILE_OPEN},
+    {"&Save", ID_FILE_SAVE}, {"Save &As ...", ID_FILE_SAVE_AS},
     {"E&xit", ID_EXIT},
+};
+// The texts the undo stack gives them while there is nothing to undo or redo.
+inline constexpr SMenuItem kEditMenuItems[] = {
+    {"Undo", ID_EDIT_UNDO},
+    {"Redo", ID_EDIT_REDO},
 };
 inline constexpr SMenuItem kTransferMenuItems[] = {
     {"&STB->PC", ID_TRANSFER_STB_TO_PC},
@@ -169,15 +173,19 @@ inline constexpr SMenuItem kHelpMenuItems[] = {
 };
 inline constexpr SMenuPopup kMainMenu[] = {
     {"&File", kFileMenuItems, std::size(kFileMenuItems)},
+    {"&Edit", kEditMenuItems, std::size(kEditMenuItems)},
     {"&Transfer", kTransferMenuItems, std::size(kTransferMenuItems)},
     {"&Help", kHelpMenuItems, std::size(kHelpMenuItems)},
 };
 
-// Keys that run a menu command from anywhere in the window.
+// Keys that run a menu command from anywhere in the window; a command's first key is the one
+// its menu shows.
 struct SAccelerator {
     const char* pszKey; // as QKeySequence reads it
     unsigned nId;
 };
 inline constexpr SAccelerator kAccelerators[] = {
-    {"F1", ID_HELP_SHORTCUTS},
+    {"Ctrl+N", ID_FILE_NEW},           {"Ctrl+O", ID_FILE_OPEN}, {"Ctrl+S", ID_FILE_SAVE},
+    {"Ctrl+Shift+S", ID_FILE_SAVE_AS}, {"Ctrl+Q", ID_EXIT},      {"Ctrl+Z", ID_EDIT_UNDO},
+    {"Ctrl+Shift+Z", ID_EDIT_REDO},    {"Ctrl+Y", ID_EDIT_REDO}, {"F1", ID_HELP_SHORTCUTS},
 };

@@ -15,6 +15,9 @@ inline constexpr unsigned ID_TRANSFER_STB_TO_PC = 32776;
 inline constexpr unsigned ID_TRANSFER_PC_TO_STB = 32777;
 inline constexpr unsigned ID_CONV_TP_LIST = 32807;
 inline constexpr unsigned ID_CONV_DEFAULT_CHANNEL = 32808;
+inline constexpr unsigned ID_FILE_NEW = 0xE100;
+inline constexpr unsigned ID_EDIT_UNDO = 0xE12B;
+inline constexpr unsigned ID_EDIT_REDO = 0xE12E;
 inline constexpr unsigned ID_APP_ABOUT = 0xE140;
 inline constexpr unsigned ID_HELP_SHORTCUTS = 0xE146;
 

@@ -4,6 +4,7 @@
 
 #include "read_findings.h"
 #include "records.h"
+#include "snapshot.h"
 
 #include <array>
 #include <memory>
@@ -164,6 +165,12 @@ class CChannelStore {
     void WriteEmptyBlock(UINT offset, BYTE* block);
     BOOL VerifyBlock(UINT offset, BYTE* block) const;
 
+    // ---- snapshots ------------------------------------------------------------------------------
+    // The tables and the service lists that `lists` names (PART_... list bits).
+    SStoreSnapshot TakeSnapshot(unsigned lists = PART_ALL_LISTS) const;
+    // Puts back the tables and every list the snapshot holds; the other lists stay as they are.
+    void RestoreSnapshot(const SStoreSnapshot& snapshot);
+
     // ---- data file ----------------------------------------------------------------------------
     int ParseFileHeader(const BYTE* pFile, UINT nFileLength);
     // The file at the path, opened and handed to ReadData; written through WriteData into a
@@ -182,6 +189,9 @@ class CChannelStore {
     WORD GetHeaderLength() const { return m_nHeaderLength; }
     // Why the last ReadDataFile / WriteDataFile failed, for tools that print it.
     const std::string& GetLastFileError() const { return m_strLastFileError; }
+    // Copies the file at the path, if there is one, to "<path>.bak" before a save replaces it.
+    // FALSE, with the reason in GetLastFileError, when the copy cannot be written.
+    BOOL BackupDataFile();
 
   private:
     struct ServiceList {

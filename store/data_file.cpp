@@ -173,3 +173,25 @@ BOOL CChannelStore::WriteDataFile() {
         m_strLastFileError = "cannot write the file: " + strReason;
     return step == ESaveStep::Done ? TRUE : FALSE;
 }
+
+// The copy goes through the same atomic save, so a failed backup leaves any older backup whole.
+BOOL CChannelStore::BackupDataFile() {
+    QFile file(QString::fromStdString(m_strPath));
+    if (m_strPath.empty() || !file.exists())
+        return TRUE;
+    const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        m_strLastFileError = "cannot read the file: " + ErrorText(file);
+        return FALSE;
+    }
+    std::string strReason;
+    const ESaveStep step = SaveFileAtomically(
+        m_strPath + ".bak", std::string_view(data.constData(), size_t(data.size())), strReason);
+    if (step == ESaveStep::Create)
+        m_strLastFileError = "cannot create the backup: " + strReason;
+    else if (step != ESaveStep::Done)
+        m_strLastFileError = "cannot write the backup: " + strReason;
+    else
+        m_strLastFileError.clear();
+    return step == ESaveStep::Done ? TRUE : FALSE;
+}

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 namespace {
 
@@ -47,12 +48,19 @@ CEditorDlg::CEditorDlg(CPrompt& prompt, QWidget* parent) : QDialog(parent), m_pr
     OnInitDialog();
 }
 
-CEditorDlg::~CEditorDlg() = default;
+// The undo stack goes with the window's children and tells it is clean as it goes, when the
+// window is no longer there to hear it.
+CEditorDlg::~CEditorDlg() {
+    m_pUndoStack->disconnect(this);
+}
 
 void CEditorDlg::OnInitDialog() {
     m_pStore = std::make_unique<CChannelStore>();
+    m_pUndoStack = new QUndoStack(this);
+    connect(m_pUndoStack, &QUndoStack::cleanChanged, this, &CEditorDlg::UpdateTitle);
+    ConnectEditMenu();
     setWindowIcon(m_hIcon);
-    setWindowTitle(QString::asprintf("%s%s", kTitleName, kTitleVersion));
+    UpdateTitle();
     FitToDesktop();
     raise();
     RemoveConversionCommands();
@@ -97,8 +105,10 @@ void CEditorDlg::CreateMenu() {
         if (popup.pItems == kTransferMenuItems)
             m_pTransferMenu = menu;
     }
-    for (const SAccelerator& accelerator : kAccelerators)
-        m_actions.at(accelerator.nId)->setShortcut(QKeySequence(accelerator.pszKey));
+    for (const SAccelerator& accelerator : kAccelerators) {
+        QAction* action = m_actions.at(accelerator.nId);
+        action->setShortcuts(action->shortcuts() << QKeySequence(accelerator.pszKey));
+    }
 }
 
 // The conversion commands are not for users: their menu entries go, their ids stay.
@@ -118,6 +128,19 @@ QAction* CEditorDlg::GetMenuAction(UINT nId) const {
 void CEditorDlg::EnableDataMenus(BOOL bEnable) {
     for (UINT nId : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_TRANSFER_PC_TO_STB})
         m_actions.at(nId)->setEnabled(bEnable != FALSE);
+    m_bHasData = bEnable;
+    if (const int nList = GetCurrentList(); nList >= 0)
+        EnableGridButtons(static_cast<BYTE>(nList));
+    UpdateTitle();
+}
+
+// "Orvane  v3.0.1", and with a database " - <file name>" and the modified mark.
+void CEditorDlg::UpdateTitle() {
+    QString title = QString::asprintf("%s%s", kTitleName, kTitleVersion);
+    if (m_bHasData)
+        title += QStringLiteral(" - ") + DocumentName() + QStringLiteral("[*]");
+    setWindowTitle(title);
+    setWindowModified(m_bHasData && !m_pUndoStack->isClean());
 }
 
 BOOL CEditorDlg::OnCommand(UINT nId) {
@@ -126,10 +149,13 @@ BOOL CEditorDlg::OnCommand(UINT nId) {
         void (CEditorDlg::*pHandler)();
     };
     static constexpr SCommand kCommands[] = {
+        {ID_FILE_NEW, &CEditorDlg::OnFileNew},
         {ID_FILE_OPEN, &CEditorDlg::OnFileOpen},
         {ID_FILE_SAVE, &CEditorDlg::OnFileSave},
         {ID_FILE_SAVE_AS, &CEditorDlg::OnFileSaveAs},
         {ID_EXIT, &CEditorDlg::OnExit},
+        {ID_EDIT_UNDO, &CEditorDlg::OnEditUndo},
+        {ID_EDIT_REDO, &CEditorDlg::OnEditRedo},
         {ID_TRANSFER_STB_TO_PC, &CEditorDlg::OnTransferStbToPc},
         {ID_TRANSFER_PC_TO_STB, &CEditorDlg::OnTransferPcToStb},
         {ID_CONV_TP_LIST, &CEditorDlg::OnConvTpList},
@@ -188,9 +214,14 @@ void CEditorDlg::ShowTabView(int nTab) {
     }
     ShowSatellitePanel(FALSE);
     ShowTransponderPanel(FALSE);
-    const bool bHasServices =
-        m_pStore != nullptr && m_pStore->GetServiceCount(static_cast<BYTE>(nShownList)) > 0;
-    GetDlgItem(IDC_BUTTON_APPEND)->setEnabled(bHasServices);
+    EnableGridButtons(static_cast<BYTE>(nShownList));
+}
+
+// Detail Info needs a service in the list. The first service of a list is added with Append
+// too, so Append needs a database, not a service.
+void CEditorDlg::EnableGridButtons(BYTE nList) {
+    const bool bHasServices = m_pStore != nullptr && m_pStore->GetServiceCount(nList) > 0;
+    GetDlgItem(IDC_BUTTON_APPEND)->setEnabled(bHasServices || m_bHasData);
     GetDlgItem(IDC_BUTTON_DETAIL_INFO)->setEnabled(bHasServices);
 }
 
@@ -211,12 +242,16 @@ void CEditorDlg::ShowTransponderPanel(BOOL bShow) {
 // ---- closing --------------------------------------------------------------------------------
 
 void CEditorDlg::OnExit() {
+    if (!AskToSaveChanges())
+        return;
     m_pStore.reset();
     QDialog::reject();
 }
 
 void CEditorDlg::OnSysCommand(UINT nId) {
     if ((nId & 0xFFF0) == SC_CLOSE) {
+        if (!AskToSaveChanges())
+            return;
         m_bCloseRequest = 1;
         OnCancel();
     }

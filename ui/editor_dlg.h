@@ -5,7 +5,7 @@
 // satellite / transponder tree), editor_dlg_panel.cpp (the panel beside it), editor_dlg_file.cpp
 // (the File menu), editor_dlg_transfer.cpp (the Transfer menu), editor_dlg_edit.cpp (the grids'
 // popup menu: cut, paste, delete, flags), editor_dlg_export.cpp (the firmware table export),
-// editor_dlg_help.cpp (the Help menu).
+// editor_dlg_help.cpp (the Help menu), editor_dlg_undo.cpp (undo and redo, the save prompt).
 #pragma once
 
 #include "channel_store.h"
@@ -17,8 +17,11 @@
 #include <QIcon>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
+#include <set>
+#include <string>
 #include <vector>
 
 class CPrompt;
@@ -31,6 +34,7 @@ class QAction;
 class QMenu;
 class QMenuBar;
 class QTreeWidget;
+class QUndoStack;
 struct SDlgItem;
 
 // Size message kinds.
@@ -47,6 +51,7 @@ class CEditorDlg : public QDialog {
 
     // ---- window, menus and tabs (editor_dlg.cpp) ----------------------------------------------
     // Greys or enables Save, Save As and PC->STB: nothing can be saved or sent without data.
+    // The title names the database while there is one.
     void EnableDataMenus(BOOL bEnable);
     // Shows the views of tab nTab (0 tree and panel, 1..4 one grid); other values do nothing.
     void ShowTabView(int nTab);
@@ -76,6 +81,8 @@ class CEditorDlg : public QDialog {
     static long FirstFlagColumn(BYTE nList);
     static long NetworkColumn(BYTE nList);
     static long NameColumn(BYTE nList);
+    // The store parts (PART_...) that list nList's grid shows.
+    static unsigned PartsShownBy(BYTE nList);
 
     // ---- channel list editing (editor_dlg_edit.cpp) -------------------------------------------
     // A right-click at screen point `point` over `pWnd` (any widget): over a grid it shows the
@@ -126,11 +133,29 @@ class CEditorDlg : public QDialog {
     void OnButtonDetailInfo();
 
     // ---- File menu (editor_dlg_file.cpp) -------------------------------------------------------
+    void OnFileNew();
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
     // Opens `path` as Open does once a file is chosen.
     void OpenDataFile(const QString& path);
+
+    // ---- undo and redo (editor_dlg_undo.cpp) ---------------------------------------------------
+    // What the views showed around an edit, shown again by its undo or redo.
+    struct SViewState {
+        int nTab = 1;
+        long nRow = 0, nCol = 0, nRowSel = 0, nColSel = 0; // the grid's selection
+        BYTE nSortColumn = 0, bSortDescending = 0;         // and its last header sort
+        int nTreeRoot = -1, nTreeChild = -1; // the tree's current item by place; -1 none
+        BYTE bCutPending = 0;
+        BOOL bHasData = FALSE;
+    };
+    void OnEditUndo();
+    void OnEditRedo();
+    // Puts the store back to `state` (the parts it holds), refreshes the views that show the
+    // `nChanged` parts and shows `view`.
+    void RestoreEdit(const SStoreSnapshot& state, unsigned nChanged, const SViewState& view);
+    QUndoStack& UndoStack() const { return *m_pUndoStack; }
 
     // ---- Transfer menu (editor_dlg_transfer.cpp) -----------------------------------------------
     void OnTransferStbToPc();
@@ -199,6 +224,11 @@ class CEditorDlg : public QDialog {
     bool UpdateSatelliteItem(QTreeWidgetItem& item);
     bool UpdateTransponderItem(QTreeWidgetItem& item);
     void RunChannelInfo(BYTE nList, long nRow);
+    void ChannelInfo(BYTE nList, long nRow);
+    void UpdateItem(QTreeWidgetItem& item);
+    void DeleteItem(const QTreeWidgetItem& item);
+    void PasteMarkedRows();
+    void DeleteSelectedRows();
     static BYTE SatelliteIndexOf(const QTreeWidgetItem& item);
     void WriteComboText(QComboBox& combo, const QString& text);
     void CheckNumberEdit(QString& member, int nSpinId, int limit, bool tenths);
@@ -212,6 +242,28 @@ class CEditorDlg : public QDialog {
     CSpinButtonCtrl& Spin(int nId) const;
     bool IsChecked(int nId) const;
     BOOL WriteWithWaitCursor();
+    // The normal save and Save As; false when nothing was written (cancelled or failed).
+    bool SaveFile();
+    bool SaveFileAs();
+    // Writes the file after keeping its backup; `failure` is the message for a failed write.
+    bool WriteDocument(const QString& failure);
+    bool KeepBackup();
+    // Asks "Save changes to ...?" when there are unsaved changes; false when the user cancels
+    // or the save does not happen, and the action that asked must not go on.
+    bool AskToSaveChanges();
+    // The file's name, or "Untitled" for a database that has none yet.
+    QString DocumentName() const;
+    void UpdateTitle();
+    void ConnectEditMenu();
+    // Runs one user action as one undo step, when it changed the store. `text` names the step;
+    // it is asked once the action has run, so it can count what the action did.
+    void RunUndoable(const std::function<void()>& action, const std::function<QString()>& text);
+    SViewState CurrentView() const;
+    void ShowView(const SViewState& view);
+    void EnableGridButtons(BYTE nList);
+    void RefreshChangedViews(unsigned nChanged);
+    // The text of column nCol's header, without its blanks: what the Edit menu calls it.
+    static QString ColumnName(BYTE nList, long nCol);
     // Tells the user in one message what reading `source` into the store dropped.
     void ReportDroppedRecords(const QString& source);
     QString PathName() const;
@@ -224,6 +276,9 @@ class CEditorDlg : public QDialog {
 
     CPrompt& m_prompt;
     std::unique_ptr<CChannelStore> m_pStore;
+    QUndoStack* m_pUndoStack = nullptr;
+    BOOL m_bHasData = FALSE;          // a database is open, new or received
+    std::set<std::string> m_backedUp; // files whose previous bytes this session has kept
     QIcon m_hIcon;
 
     QMenuBar* m_pMenuBar = nullptr;

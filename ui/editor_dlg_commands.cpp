@@ -5,6 +5,7 @@
 
 #include "channel_info_dlg.h"
 #include "control_text.h"
+#include "edit_command.h"
 #include "list_tabs.h"
 #include "number_text.h"
 #include "panel_options.h"
@@ -118,9 +119,11 @@ void CEditorDlg::OnButtonAppend() {
     if (item == nullptr)
         return;
     if (item->parent() == nullptr)
-        AppendSatelliteItem(*item);
+        RunUndoable([&] { AppendSatelliteItem(*item); },
+                    [] { return EditText(EEdit::AppendSatellite); });
     else
-        AppendTransponderItem(*item);
+        RunUndoable([&] { AppendTransponderItem(*item); },
+                    [] { return EditText(EEdit::AppendTransponder); });
 }
 
 // The new satellite takes the place of the "New Satellite" item, which moves to the end.
@@ -173,9 +176,15 @@ void CEditorDlg::OnButtonUpdate() {
     QTreeWidgetItem* item = m_pTree->currentItem();
     if (item == nullptr)
         return;
+    const EEdit edit =
+        item->parent() == nullptr ? EEdit::UpdateSatellite : EEdit::UpdateTransponder;
+    RunUndoable([&] { UpdateItem(*item); }, [edit] { return EditText(edit); });
+}
+
+void CEditorDlg::UpdateItem(QTreeWidgetItem& item) {
     ReadControls();
     const bool bUpdated =
-        item->parent() == nullptr ? UpdateSatelliteItem(*item) : UpdateTransponderItem(*item);
+        item.parent() == nullptr ? UpdateSatelliteItem(item) : UpdateTransponderItem(item);
     if (!bUpdated)
         return;
     ReadControls();
@@ -224,14 +233,20 @@ void CEditorDlg::OnButtonDelete() {
     const QTreeWidgetItem* item = m_pTree->currentItem();
     if (item == nullptr)
         return;
-    const bool bSatellite = item->parent() == nullptr;
-    const int nNumber = LabelNumber(item->text(0));
+    const EEdit edit =
+        item->parent() == nullptr ? EEdit::DeleteSatellite : EEdit::DeleteTransponder;
+    RunUndoable([&] { DeleteItem(*item); }, [edit] { return EditText(edit); });
+}
+
+void CEditorDlg::DeleteItem(const QTreeWidgetItem& item) {
+    const bool bSatellite = item.parent() == nullptr;
+    const int nNumber = LabelNumber(item.text(0));
     if (bSatellite) {
         if (nNumber == 0)
             return;
         m_pStore->DeleteSatellite(static_cast<BYTE>(nNumber + 1));
     } else {
-        const int nSatNumber = LabelNumber(item->parent()->text(0));
+        const int nSatNumber = LabelNumber(item.parent()->text(0));
         if (nSatNumber == 0 || nNumber == 0)
             return;
         m_pStore->DeleteTransponder(static_cast<BYTE>(nSatNumber + 1), static_cast<BYTE>(nNumber));
@@ -258,10 +273,17 @@ void CEditorDlg::OnButtonDetailInfo() {
     RunChannelInfo(static_cast<BYTE>(nList), nRow);
 }
 
-// Row 0 adds a new service to list nList, any other row changes that row's service. The grid
-// follows the store: refilled after an add (also when the store merged the new service into an
-// equal one), or its network and name cells rewritten after a change.
+// Row 0 adds a new service to list nList, any other row changes that row's service; an OK that
+// changed the store is one undo step.
 void CEditorDlg::RunChannelInfo(BYTE nList, long nRow) {
+    RunUndoable(
+        [=, this] { ChannelInfo(nList, nRow); },
+        [nRow] { return EditText(nRow == 0 ? EEdit::AppendService : EEdit::ChangeService); });
+}
+
+// The grid follows the store: refilled after an add (also when the store merged the new service
+// into an equal one), or its network and name cells rewritten after a change.
+void CEditorDlg::ChannelInfo(BYTE nList, long nRow) {
     CChannelInfoDlg dlg(m_prompt, this);
     dlg.SetupChannelInfo(TabOfList(nList), static_cast<int>(nRow), m_pStore.get(),
                          nRow == 0 ? 1 : 0);

@@ -3,6 +3,7 @@
 // and Disable set or clear a rectangle of Lock / favourite cells.
 #include "editor_dlg.h"
 
+#include "edit_command.h"
 #include "grid_menu.h"
 #include "prompt.h"
 
@@ -118,7 +119,17 @@ void CEditorDlg::OnCut() {
     m_bCutPending = 1;
 }
 
+// One step, named by the number of marked rows it moves.
 void CEditorDlg::OnPaste() {
+    int nMarked = 0;
+    if (const int nList = GetCurrentList(); nList >= 0 && m_pStore != nullptr)
+        for (WORD i = 0; i < m_pStore->GetRowCount(static_cast<BYTE>(nList)); ++i)
+            nMarked += m_pStore->GetServiceMark(i, static_cast<BYTE>(nList)) == 1 ? 1 : 0;
+    RunUndoable([this] { PasteMarkedRows(); },
+                [nMarked] { return EditText(EEdit::PasteServices, nMarked); });
+}
+
+void CEditorDlg::PasteMarkedRows() {
     if (!HasDataFile())
         return;
     if (const int nList = GetCurrentList(); nList >= 0) {
@@ -133,10 +144,21 @@ void CEditorDlg::OnPaste() {
     m_bCutPending = 0;
 }
 
+// One step, named by the number of services it removes.
+void CEditorDlg::OnDelete() {
+    const int nList = GetCurrentList();
+    const auto count = [this, nList] {
+        return nList >= 0 && m_pStore != nullptr ? m_pStore->GetServiceCount(BYTE(nList)) : 0;
+    };
+    const int nBefore = count();
+    RunUndoable([this] { DeleteSelectedRows(); },
+                [&] { return EditText(EEdit::DeleteServices, nBefore - count()); });
+}
+
 // Deletes the rows of the last row selection at once, without asking. The current row stays
 // where it was, or goes to the new last row; an emptied list leaves it on the header row, which
 // the grid shows as no selection at all.
-void CEditorDlg::OnDelete() {
+void CEditorDlg::DeleteSelectedRows() {
     OnCut();
     if (!HasDataFile())
         return;
@@ -172,7 +194,17 @@ void CEditorDlg::SetFlagsInSelection(BOOL bOn) {
     const long nFirstCol =
         std::max(FirstFlagColumn(nKind), std::min(grid.GetCol(), grid.GetColSel()));
     const long nLastCol = std::max(grid.GetCol(), grid.GetColSel());
+    QStringList columns;
     for (long nCol = nFirstCol; nCol <= nLastCol; ++nCol)
-        for (long nRow = nFirstRow; nRow <= nLastRow; ++nRow)
-            SetFlagCell(nKind, nRow, nCol, bOn);
+        columns << ColumnName(nKind, nCol);
+    RunUndoable(
+        [&] {
+            for (long nCol = nFirstCol; nCol <= nLastCol; ++nCol)
+                for (long nRow = nFirstRow; nRow <= nLastRow; ++nRow)
+                    SetFlagCell(nKind, nRow, nCol, bOn);
+        },
+        [&] {
+            return EditText(bOn ? EEdit::EnableFlags : EEdit::DisableFlags,
+                            columns.join(QStringLiteral(", ")));
+        });
 }

@@ -1,9 +1,13 @@
-// The File menu: open a data file into the store, save it back, save it under a new name.
+// The File menu: start a new database, open a data file into the store, save it back (keeping
+// the file's previous bytes once per session), save it under a new name.
 #include "editor_dlg.h"
 
 #include "controls.h"
 #include "prompt.h"
 #include "wait_cursor.h"
+
+#include <QFileInfo>
+#include <QUndoStack>
 
 namespace {
 
@@ -11,7 +15,22 @@ const char* const kDataFileFilter = "Data Files (*.zdf)|*.zdf|All Files (*.*)|*.
 
 } // namespace
 
+// An empty database without a file name: the tree offers its first satellite, Save asks for a
+// name.
+void CEditorDlg::OnFileNew() {
+    if (!AskToSaveChanges())
+        return;
+    m_pStore = std::make_unique<CChannelStore>();
+    m_pUndoStack->clear();
+    ClearAllViews();
+    RefreshAllViews();
+    EnableDataMenus(TRUE);
+    ShowTabView(m_pTab->currentIndex());
+}
+
 void CEditorDlg::OnFileOpen() {
+    if (!AskToSaveChanges())
+        return;
     const QString path = m_prompt.GetOpenFileName(PathName(), QString::fromLatin1(kDataFileFilter));
     if (!path.isEmpty())
         OpenDataFile(path);
@@ -20,6 +39,7 @@ void CEditorDlg::OnFileOpen() {
 // Everything Open does once a file is chosen; also how a file named at start-up is opened.
 void CEditorDlg::OpenDataFile(const QString& path) {
     m_pStore->SetPathName(path.toStdString());
+    m_pUndoStack->clear();
     ClearAllViews();
     CWaitCursor wait;
     EnableDataMenus(FALSE);
@@ -37,28 +57,61 @@ void CEditorDlg::OpenDataFile(const QString& path) {
 }
 
 void CEditorDlg::OnFileSave() {
-    if (m_pStore->GetPathName().empty()) {
-        OnFileSaveAs();
-        return;
-    }
-    if (m_prompt.MessageBox(QStringLiteral("Write to existing file ?\n\n"),
-                            QStringLiteral("File Save"), MB_OKCANCEL) != IDOK)
-        return;
-    if (!WriteWithWaitCursor())
-        m_prompt.MessageBox(QStringLiteral("[Error] Can't write the data file\n \"") + PathName() +
-                            QStringLiteral("\"\n\n"));
+    SaveFile();
 }
 
 void CEditorDlg::OnFileSaveAs() {
+    SaveFileAs();
+}
+
+bool CEditorDlg::SaveFile() {
+    if (m_pStore->GetPathName().empty())
+        return SaveFileAs();
+    if (m_prompt.MessageBox(QStringLiteral("Write to existing file ?\n\n"),
+                            QStringLiteral("File Save"), MB_OKCANCEL) != IDOK)
+        return false;
+    return WriteDocument(QStringLiteral("[Error] Can't write the data file\n \"") + PathName() +
+                         QStringLiteral("\"\n\n"));
+}
+
+bool CEditorDlg::SaveFileAs() {
     QString path = m_prompt.GetSaveFileName(PathName(), QString::fromLatin1(kDataFileFilter));
     if (path.isEmpty())
-        return;
+        return false;
     if (!path.contains(u'.'))
         path += QStringLiteral(".zdf");
     m_pStore->SetPathName(path.toStdString());
-    if (!WriteWithWaitCursor())
-        m_prompt.MessageBox(QStringLiteral("[Error] Can't write the data file \n\"") + path +
-                            QStringLiteral("\"\n\n"));
+    UpdateTitle();
+    return WriteDocument(QStringLiteral("[Error] Can't write the data file \n\"") + path +
+                         QStringLiteral("\"\n\n"));
+}
+
+// A saved database is the undo history's clean state: the title loses its modified mark.
+bool CEditorDlg::WriteDocument(const QString& failure) {
+    if (!KeepBackup())
+        return false;
+    if (!WriteWithWaitCursor()) {
+        m_prompt.MessageBox(failure);
+        return false;
+    }
+    m_pUndoStack->setClean();
+    return true;
+}
+
+// The first save over a file in this session keeps what the file held as "<file>.bak"; a file
+// that cannot be backed up is not overwritten.
+bool CEditorDlg::KeepBackup() {
+    const std::string path = m_pStore->GetPathName();
+    if (m_backedUp.contains(path) || !QFileInfo::exists(PathName()))
+        return true;
+    if (!m_pStore->BackupDataFile()) {
+        m_prompt.MessageBox(QStringLiteral("[Error] Can't write the backup file\n \"%1.bak\"\n"
+                                           "The data file is not saved.\n\n")
+                                .arg(PathName()));
+        return false;
+    }
+    m_backedUp.insert(path);
+    return true;
 }
 
 BOOL CEditorDlg::WriteWithWaitCursor() {
@@ -83,4 +136,9 @@ void CEditorDlg::ReportDroppedRecords(const QString& source) {
 
 QString CEditorDlg::PathName() const {
     return QString::fromStdString(m_pStore->GetPathName());
+}
+
+QString CEditorDlg::DocumentName() const {
+    const QString path = m_pStore != nullptr ? PathName() : QString();
+    return path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName();
 }

@@ -2,6 +2,7 @@
 // double-click and toggling a Lock or favourite flag by a cell double-click.
 #include "editor_dlg.h"
 
+#include "edit_command.h"
 #include "main_dialog.h"
 
 #include <algorithm>
@@ -184,6 +185,18 @@ long CEditorDlg::NameColumn(BYTE nList) {
     return ColumnOf(nList, EField::Name);
 }
 
+// Every grid shows its list and network names; the satellite grids show satellite names and
+// transponders, the terrestrial ones MUXes.
+unsigned CEditorDlg::PartsShownBy(BYTE nList) {
+    return ListPart(nList) | PART_NETWORKS |
+           (IsSatelliteList(nList) ? PART_SATELLITES : PART_MUXES);
+}
+
+QString CEditorDlg::ColumnName(BYTE nList, long nCol) {
+    const SGridColumn& column = ColumnsOf(nList)[static_cast<std::size_t>(nCol)];
+    return QString::fromLatin1(column.pszHeader ? column.pszHeader : kNameHeaders[nList]).trimmed();
+}
+
 void CEditorDlg::SetupGridColumns(BYTE nList) {
     CMSFlexGrid& grid = Grid(nList);
     const std::span<const SGridColumn> columns = ColumnsOf(nList);
@@ -239,11 +252,18 @@ void CEditorDlg::OnDblClickGrid(BYTE nList) {
     const long nCol = grid.GetMouseCol(), nRow = grid.GetMouseRow();
     if (nCol < 0 || nCol >= long(ColumnsOf(nList).size()))
         return;
-    if (nRow == 0)
-        SortGrid(nList, nCol);
-    else if (nRow >= 1 && nCol >= FirstFlagColumn(nList))
+    if (nRow == 0) {
+        RunUndoable([=, this] { SortGrid(nList, nCol); },
+                    [=] { return EditText(EEdit::Sort, ColumnName(nList, nCol)); });
+    } else if (nRow >= 1 && nCol >= FirstFlagColumn(nList)) {
         // The cell, not the store, decides which way the flag goes.
-        SetFlagCell(nList, nRow, nCol, grid.GetTextMatrix(nRow, nCol) != QStringLiteral("*"));
+        const bool bOn = grid.GetTextMatrix(nRow, nCol) != QStringLiteral("*");
+        RunUndoable([=, this] { SetFlagCell(nList, nRow, nCol, bOn); },
+                    [=] {
+                        return EditText(bOn ? EEdit::SetFlag : EEdit::ClearFlag,
+                                        ColumnName(nList, nCol));
+                    });
+    }
 }
 
 // A header double-click sorts on that column: ascending the first time, then each further

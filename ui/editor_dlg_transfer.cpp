@@ -2,6 +2,7 @@
 // box, each through the transfer dialog.
 #include "editor_dlg.h"
 
+#include "edit_command.h"
 #include "prompt.h"
 #include "transfer_dlg.h"
 #include "transfer_image.h"
@@ -9,7 +10,11 @@
 
 #include <vector>
 
+// The received data replace the editor's as one undo step; unsaved changes are offered for
+// saving before the dialog opens.
 void CEditorDlg::OnTransferStbToPc() {
+    if (!AskToSaveChanges())
+        return;
     CTransferDlg dlg(m_prompt, m_transferSettings);
     dlg.SetDirection(DIRECTION_STB_TO_PC);
     RunTransferDialog(dlg);
@@ -17,7 +22,8 @@ void CEditorDlg::OnTransferStbToPc() {
         CWaitCursor wait;
         std::vector<BYTE> image(dlg.GetImageLength());
         if (dlg.GetImageData(image.data()) > 0)
-            LoadReceivedImage(image, wait);
+            RunUndoable([&] { LoadReceivedImage(image, wait); },
+                        [] { return EditText(EEdit::ReceiveFromStb); });
     }
     ShowTabView(m_pTab->currentIndex());
 }

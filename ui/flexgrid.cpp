@@ -259,6 +259,16 @@ void CMSFlexGrid::SetCol(long nCol) {
     ApplySelection();
 }
 
+void CMSFlexGrid::SetSelection(long nRow, long nCol, long nRowSel, long nColSel) {
+    const auto row = [this](long n) { return std::clamp(n, 0L, GetRows() - 1); };
+    const auto col = [this](long n) { return std::clamp(n, 0L, GetCols() - 1); };
+    m_nRow = row(nRow);
+    m_nRowSel = row(nRowSel);
+    m_nCol = col(nCol);
+    m_nColSel = col(nColSel);
+    ApplySelection();
+}
+
 void CMSFlexGrid::SetColAlignment(long nCol, short nAlignment) {
     if (nCol >= 0 && nCol < GetCols())
         m_pModel->SetAlignment(nCol, nAlignment);

@@ -42,6 +42,8 @@ class CMSFlexGrid : public QTableView {
     // The other end of the selection; may be above or left of Row / Col.
     long GetRowSel() const { return m_nRowSel; }
     long GetColSel() const { return m_nColSel; }
+    // Puts both ends back as they were read, each kept within the grid.
+    void SetSelection(long nRow, long nCol, long nRowSel, long nColSel);
     // The cell under the mouse at its last event; -1 where no row or column is.
     long GetMouseRow() const { return m_nMouseRow; }
     long GetMouseCol() const { return m_nMouseCol; }

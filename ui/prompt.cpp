@@ -49,6 +49,10 @@ std::vector<SButton> ButtonsOf(unsigned nType) {
             {QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
     case MB_YESNO:
         return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
+    case MB_SAVEDISCARDCANCEL:
+        return {{QMessageBox::Save, IDSAVE},
+                {QMessageBox::Discard, IDDISCARD},
+                {QMessageBox::Cancel, IDCANCEL}};
     default:
         return {{QMessageBox::Ok, IDOK}};
     }

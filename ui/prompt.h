@@ -17,6 +17,7 @@ enum : unsigned {
     MB_OKCANCEL = 0x01,
     MB_YESNOCANCEL = 0x03,
     MB_YESNO = 0x04,
+    MB_SAVEDISCARDCANCEL = 0x07, // the question before unsaved changes would be lost
     MB_TYPEMASK = 0x0F,
     MB_ICONSTOP = 0x10,
     MB_ICONQUESTION = 0x20,
@@ -24,7 +25,7 @@ enum : unsigned {
     MB_ICONINFORMATION = 0x40,
     MB_ICONMASK = 0xF0,
 };
-enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
+enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7, IDSAVE = 12, IDDISCARD = 13 };
 
 class CPrompt {
   public:

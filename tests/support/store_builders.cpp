@@ -133,12 +133,9 @@ void FillFullStructure(CChannelStore& store, int nTransponders) {
         builder.Network(static_cast<WORD>(n), ("Network " + std::to_string(n)).c_str());
 }
 
-void FillFullDatabase(CChannelStore& store) {
+void FillServices(CChannelStore& store, const int (&counts)[kListCount]) {
     std::mt19937 rng(12345);
     const auto next = [&rng](unsigned n) { return rng() % n; };
-    FillFullStructure(store, kMaxTransponders - kMaxMuxes);
-    // 4048 services: the service section full.
-    const int counts[kListCount] = {2500, 548, 700, 300};
     for (BYTE list = 0; list < kListCount; ++list) {
         const bool bSat = IsSatelliteList(list);
         const bool bRadio = IsRadioList(list);
@@ -158,6 +155,16 @@ void FillFullDatabase(CChannelStore& store) {
         }
     }
     store.Rebuild();
+}
+
+void FillFullDatabase(CChannelStore& store) {
+    FillFullStructure(store, kMaxTransponders - kMaxMuxes);
+    FillServices(store, {2500, 548, 700, 300});
+}
+
+void FillFullEditorDatabase(CChannelStore& store) {
+    FillFullStructure(store, kMaxTransponders);
+    FillServices(store, {3000, kMaxSatServices - 3000, kMaxTerrServices, kMaxTerrServices});
 }
 
 std::string CountsText(const CChannelStore& store) {

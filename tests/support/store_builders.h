@@ -72,8 +72,13 @@ void FillMixedStore(CChannelStore& store);
 // 119 satellites, 100 MUXes, 408 networks and nTransponders transponders spread evenly over
 // the satellites.
 void FillFullStructure(CChannelStore& store, int nTransponders);
+// Services with random transponders, networks, PIDs and CA flags, so many per list.
+void FillServices(CChannelStore& store, const int (&counts)[kListCount]);
 // The image's capacities: 1360 transponder records with the MUXes, 4048 services.
 void FillFullDatabase(CChannelStore& store);
+// Every list full as the editor holds them: 4048 satellite services (3000 TV, 1048 radio) and
+// 2000 terrestrial ones, on 1360 transponders.
+void FillFullEditorDatabase(CChannelStore& store);
 
 // The counts of satellites, transponders, networks, MUXes and of each list's services, as one
 // line: "satellites 2, transponders 5, networks 1, MUXes 0, services 7 1 0 0".

@@ -6,8 +6,6 @@
 #include "scripted_prompt.h"
 #include "store_builders.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -16,30 +14,6 @@ namespace {
 using L = QStringList;
 
 const QString kUnmoved = QStringLiteral("S1 S2 S3 S4 S5 S6");
-
-// A right-click as the user makes it: the press and release move the mouse cell but leave the
-// selection alone, then the platform sends the context-menu event to the widget under the mouse.
-void RightClick(QWidget* pTarget, const QPoint& pos) {
-    QTest::mouseClick(pTarget, Qt::RightButton, {}, pos);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, pTarget->mapToGlobal(pos));
-    QApplication::sendEvent(pTarget, &event);
-}
-
-void RightClickGridCell(CMSFlexGrid& grid, long nRow, long nCol) {
-    const SGridPoint p = GridCellPoint(grid, nRow, nCol);
-    RightClick(p.pTarget, p.pos);
-}
-
-// Selects from one cell to another as a click and a shift-click do.
-void SelectCells(CMSFlexGrid& grid, long nRow, long nCol, long nRowSel, long nColSel) {
-    ClickGridCell(grid, nRow, nCol);
-    ClickGridCell(grid, nRowSel, nColSel, Qt::ShiftModifier);
-}
-
-// Whole rows, selected in the NUM column.
-void SelectRows(CMSFlexGrid& grid, long nRow, long nRowSel) {
-    SelectCells(grid, nRow, 0, nRowSel, 0);
-}
 
 } // namespace
 

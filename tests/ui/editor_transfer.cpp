@@ -136,6 +136,19 @@ class EditorTransferTest : public QObject {
         QVERIFY(store.GetSatTvCount() > 0);
         QVERIFY(ed.DataMenusEnabled());
         QVERIFY(!ed.dlg.Grid(LIST_SAT_TV).isHidden()); // the current tab's view is shown again
+        // One undo step gives back the empty editor, its redo the received channels.
+        const SStoreSnapshot receivedState = store.TakeSnapshot();
+        QCOMPARE(ed.dlg.GetMenuAction(ID_EDIT_UNDO)->text(),
+                 QStringLiteral("Undo Receive from STB"));
+        ed.dlg.OnCommand(ID_EDIT_UNDO);
+        QVERIFY(store.TakeSnapshot() == CChannelStore().TakeSnapshot());
+        QVERIFY(!ed.DataMenusEnabled());
+        QCOMPARE(ed.dlg.Tree().topLevelItemCount(), 0);
+        QCOMPARE(ed.dlg.Grid(LIST_SAT_TV).GetRows(), 1L);
+        ed.dlg.OnCommand(ID_EDIT_REDO);
+        QVERIFY(store.TakeSnapshot() == receivedState);
+        QVERIFY(ed.DataMenusEnabled());
+        QCOMPARE(ed.dlg.Tree().topLevelItemCount(), store.GetSatelliteCount() + 1);
     }
 
     // A dialog closed before the image is in, or blocks that all arrive intact but hold no

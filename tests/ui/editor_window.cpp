@@ -51,19 +51,22 @@ class EditorWindowTest : public QObject {
     void menusAndTheirDataState() {
         CEditorDlg dlg(m_prompt);
         const QList<QAction*> menus = dlg.MenuBar().actions();
-        QCOMPARE(menus.size(), 3);
-        QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
-        QCOMPARE(menus[1]->text(), QStringLiteral("&Transfer"));
-        QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
+        QStringList titles;
+        for (const QAction* menu : menus)
+            titles << menu->text();
+        QCOMPARE(titles, (QStringList{"&File", "&Edit", "&Transfer", "&Help"}));
         QCOMPARE(EntriesOf(menus[0]->menu()),
-                 (QStringList{"&Open 32771", "&Save 32772", "Save &As ... 32773", "E&xit 32775"}));
+                 (QStringList{"&New 57600", "&Open 32771", "&Save 32772", "Save &As ... 32773",
+                              "E&xit 32775"}));
+        QCOMPARE(EntriesOf(menus[1]->menu()), (QStringList{"Undo 57643", "Redo 57646"}));
         // The conversion commands and their separator are gone from the Transfer menu.
-        QCOMPARE(EntriesOf(menus[1]->menu()), (QStringList{"&STB->PC 32776", "&PC->STB 32777"}));
-        QCOMPARE(EntriesOf(menus[2]->menu()),
+        QCOMPARE(EntriesOf(menus[2]->menu()), (QStringList{"&STB->PC 32776", "&PC->STB 32777"}));
+        QCOMPARE(EntriesOf(menus[3]->menu()),
                  (QStringList{"&Keyboard Shortcuts 57670", "&About Orvane 57664"}));
         // Save, Save As and PC->STB need data; the rest are always there.
-        const std::pair<UINT, bool> needsData[] = {{32771, false}, {32772, true},  {32773, true},
-                                                   {32775, false}, {32776, false}, {32777, true}};
+        const std::pair<UINT, bool> needsData[] = {{57600, false}, {32771, false}, {32772, true},
+                                                   {32773, true},  {32775, false}, {32776, false},
+                                                   {32777, true}};
         for (int step : {-1, int(TRUE), int(FALSE)}) {
             if (step >= 0)
                 dlg.EnableDataMenus(step);
@@ -95,9 +98,12 @@ class EditorWindowTest : public QObject {
                                 "Licence: GNU General Public License, version 3 or later. There "
                                 "is no warranty."));
         QCOMPARE(shown[1].caption, QStringLiteral("Keyboard Shortcuts"));
-        QCOMPARE(shown[1].text, QStringLiteral("Alt+F\tFile menu\nAlt+T\tTransfer menu\n"
-                                               "Alt+H\tHelp menu\nF1\tKeyboard Shortcuts\n"
-                                               "Ctrl+K\tFrobnicate\nDel\tFrobnicate"));
+        QCOMPARE(shown[1].text,
+                 QStringLiteral("Alt+F\tFile menu\nAlt+E\tEdit menu\nAlt+T\tTransfer menu\n"
+                                "Alt+H\tHelp menu\nCtrl+N\tNew\nCtrl+O\tOpen\nCtrl+S\tSave\n"
+                                "Ctrl+Shift+S\tSave As\nCtrl+Q\tExit\nCtrl+Z\tUndo\n"
+                                "Ctrl+Shift+Z\tRedo\nCtrl+Y\tRedo\nF1\tKeyboard Shortcuts\n"
+                                "Ctrl+K\tFrobnicate\nDel\tFrobnicate"));
         for (const auto& s : shown)
             QCOMPARE(s.nType, MB_OK | MB_ICONINFORMATION);
     }

@@ -5,6 +5,8 @@
 #include "flexgrid.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QTest>
 
@@ -46,4 +48,28 @@ inline void DoubleClickGridCell(CMSFlexGrid& grid, long nRow, long nCol) {
     QTest::mouseClick(first.pTarget, Qt::LeftButton, {}, first.pos);
     const SGridPoint second = GridCellPoint(grid, nRow, nCol);
     QTest::mouseDClick(second.pTarget, Qt::LeftButton, {}, second.pos);
+}
+
+// A right-click as the user makes it: the press and release move the mouse cell but leave the
+// selection alone, then the platform sends the context-menu event to the widget under the mouse.
+inline void RightClick(QWidget* pTarget, const QPoint& pos) {
+    QTest::mouseClick(pTarget, Qt::RightButton, {}, pos);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, pTarget->mapToGlobal(pos));
+    QApplication::sendEvent(pTarget, &event);
+}
+
+inline void RightClickGridCell(CMSFlexGrid& grid, long nRow, long nCol) {
+    const SGridPoint p = GridCellPoint(grid, nRow, nCol);
+    RightClick(p.pTarget, p.pos);
+}
+
+// Selects from one cell to another as a click and a shift-click do.
+inline void SelectCells(CMSFlexGrid& grid, long nRow, long nCol, long nRowSel, long nColSel) {
+    ClickGridCell(grid, nRow, nCol);
+    ClickGridCell(grid, nRowSel, nColSel, Qt::ShiftModifier);
+}
+
+// Whole rows, selected in the NUM column.
+inline void SelectRows(CMSFlexGrid& grid, long nRow, long nRowSel) {
+    SelectCells(grid, nRow, 0, nRowSel, 0);
 }

@@ -19,7 +19,8 @@ class PromptTest : public QObject {
         const std::pair<unsigned, int> cases[] = {{MB_OK, IDOK},
                                                   {MB_OKCANCEL | MB_ICONWARNING, IDCANCEL},
                                                   {MB_YESNO, IDNO},
-                                                  {MB_YESNOCANCEL, IDCANCEL}};
+                                                  {MB_YESNOCANCEL, IDCANCEL},
+                                                  {MB_SAVEDISCARDCANCEL, IDCANCEL}};
         for (const auto& [nType, nAnswer] : cases)
             QCOMPARE(prompt.MessageBox(QStringLiteral("text"), {}, nType), nAnswer);
         prompt.MessageBox(QStringLiteral("text"), QStringLiteral("File Save"));
@@ -68,7 +69,9 @@ class PromptTest : public QObject {
                      {MB_OKCANCEL, "Cancel", IDCANCEL},
                      {MB_OKCANCEL | MB_ICONQUESTION, "OK", IDOK},
                      {MB_YESNO, "Yes", IDYES},
-                     {MB_YESNOCANCEL | MB_ICONSTOP, "No", IDNO}};
+                     {MB_YESNOCANCEL | MB_ICONSTOP, "No", IDNO},
+                     {MB_SAVEDISCARDCANCEL, "Save", IDSAVE},
+                     {MB_SAVEDISCARDCANCEL | MB_ICONWARNING, "Discard", IDDISCARD}};
         for (const auto& c : cases) {
             CQtPrompt prompt;
             QString caption, text;

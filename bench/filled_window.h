@@ -1,0 +1,68 @@
+// A shown editor window over a filled store, and the user's mouse on its grids, for the widget
+// benchmarks.
+#pragma once
+
+#include "editor_dlg.h"
+#include "scripted_prompt.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include <functional>
+
+struct SFilledWindow {
+    CScriptedPrompt prompt;
+    CEditorDlg dlg{prompt};
+
+    // Opens on the satellite TV list; the store has a file name, as Cut, Paste and Delete want.
+    explicit SFilledWindow(const std::function<void(CChannelStore&)>& fill) {
+        fill(*dlg.GetStore());
+        dlg.GetStore()->SetPathName("channels.zdf");
+        dlg.EnableDataMenus(TRUE);
+        dlg.RefreshAllViews();
+        dlg.show();
+        QCoreApplication::processEvents();
+    }
+
+    CMSFlexGrid& Grid() { return dlg.Grid(LIST_SAT_TV); }
+
+    // Selects from (nRow, nCol) to (nRowSel, nColSel) as a drag would.
+    void Select(long nRow, long nCol, long nRowSel, long nColSel) {
+        QAbstractItemModel& model = *Grid().model();
+        const QModelIndex end = model.index(int(nRowSel - 1), int(nColSel - 1));
+        Grid().selectionModel()->setCurrentIndex(end, QItemSelectionModel::NoUpdate);
+        Grid().selectionModel()->select(
+            QItemSelection(model.index(int(nRow - 1), int(nCol - 1)), end),
+            QItemSelectionModel::ClearAndSelect);
+    }
+    void SelectRows(long nRow, long nRowSel) { Select(nRow, 1, nRowSel, Grid().GetCols() - 1); }
+
+    // A right-click on a cell and the menu command chosen from the popup.
+    void Command(long nRow, long nCol, unsigned nId) {
+        const QModelIndex cell = Grid().model()->index(int(nRow - 1), int(nCol - 1));
+        Grid().scrollTo(cell);
+        const QPointF pos = Grid().visualRect(cell).center();
+        const QPoint global = Grid().viewport()->mapToGlobal(pos.toPoint());
+        QMouseEvent press(QEvent::MouseButtonPress, pos, global, Qt::RightButton, Qt::RightButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(Grid().viewport(), &press);
+        prompt.m_menuAnswers.push_back(nId);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, pos.toPoint(), global);
+        QCoreApplication::sendEvent(Grid().viewport(), &menu);
+        QCoreApplication::processEvents();
+    }
+
+    // What a user's double-click on a column header sends to the grid.
+    void DoubleClickHeader(long nCol) {
+        QHeaderView* header = Grid().horizontalHeader();
+        const int section = int(nCol - 1);
+        const QPointF pos(header->sectionViewportPosition(section) +
+                              header->sectionSize(section) / 2,
+                          header->height() / 2);
+        QMouseEvent event(QEvent::MouseButtonDblClick, pos, header->viewport()->mapToGlobal(pos),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(header->viewport(), &event);
+    }
+};

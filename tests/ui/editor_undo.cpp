@@ -1,0 +1,346 @@
+// Undo and redo of every kind of edit, with the views and the modified mark following; the
+// question before unsaved changes would be lost; the backup of a saved file; File > New.
+#include "channel_info_dialog.h"
+#include "channel_info_dlg.h"
+#include "editor_dlg.h"
+#include "grid_clicks.h"
+#include "grid_menu.h"
+#include "scripted_prompt.h"
+#include "resource.h"
+#include "transfer_test_util.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <QUndoStack>
+
+#include <functional>
+
+namespace {
+
+const QString kSample = QStringLiteral(ORVANE_TEST_DATA "/../../res/sample.zdf");
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A copy of the sample, open in a shown window; COM1 to COM4 lead nowhere.
+struct SSession {
+    SSession() {
+        QFile::copy(kSample, path);
+        dlg.OpenDataFile(path);
+        dlg.show();
+    }
+    SStoreSnapshot State() const { return dlg.GetStore()->TakeSnapshot(); }
+    QString Text(UINT nId) const { return dlg.GetMenuAction(nId)->text(); }
+    void Click(int nButtonId) { QTest::mouseClick(dlg.GetDlgItem(nButtonId), Qt::LeftButton); }
+    CMSFlexGrid& Grid(BYTE nList) { return dlg.Grid(nList); }
+    void Select(BYTE nList, long nRow, long nCol, long nRowSel, long nColSel) {
+        dlg.TabCtrl().setCurrentIndex(nList + 1);
+        SelectCells(Grid(nList), nRow, nCol, nRowSel, nColSel);
+    }
+    // Chooses a command from the menu a right-click on a grid cell shows.
+    void Command(BYTE nList, long nRow, long nCol, unsigned nId) {
+        prompt.m_menuAnswers.push_back(nId);
+        RightClickGridCell(Grid(nList), nRow, nCol);
+    }
+    void SelectTreeItem(int nRoot, int nChild = -1) {
+        dlg.TabCtrl().setCurrentIndex(0);
+        QTreeWidgetItem* item = dlg.Tree().topLevelItem(nRoot);
+        dlg.Tree().setCurrentItem(nChild < 0 ? item : item->child(nChild));
+    }
+    // A change worth saving: a flag of the first satellite TV service turned round.
+    void Edit(long nCol = 12) {
+        const bool bOn = Grid(LIST_SAT_TV).GetTextMatrix(1, nCol) == QStringLiteral("*");
+        dlg.TabCtrl().setCurrentIndex(1);
+        Grid(LIST_SAT_TV).SetSelection(1, nCol, 1, nCol);
+        dlg.OnCommand(bOn ? ID_FLAGS_DISABLE : ID_FLAGS_ENABLE);
+    }
+
+    CTestPorts ports;
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("sample.zdf"));
+    CScriptedPrompt prompt;
+    CEditorDlg dlg{prompt};
+};
+
+// Everything the views show: the tab, every grid's cells as the user reads them (the channel
+// dialog writes a network cell with its list entry's trailing blank), the current grid's
+// selection, the tree's labels and its current item.
+QStringList Views(CEditorDlg& dlg) {
+    QStringList views{QString::number(dlg.TabCtrl().currentIndex())};
+    for (BYTE nList = 0; nList < kListCount; ++nList) {
+        const CMSFlexGrid& grid = dlg.Grid(nList);
+        for (long r = 0; r < grid.GetRows(); ++r)
+            for (long c = 0; c < grid.GetCols(); ++c)
+                views << grid.GetTextMatrix(r, c).trimmed();
+    }
+    if (const int nList = dlg.GetCurrentList(); nList >= 0) {
+        const CMSFlexGrid& grid = dlg.Grid(BYTE(nList));
+        views << QStringLiteral("selection %1 %2 %3 %4")
+                     .arg(grid.GetRow())
+                     .arg(grid.GetCol())
+                     .arg(grid.GetRowSel())
+                     .arg(grid.GetColSel());
+    }
+    for (int i = 0; i < dlg.Tree().topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* sat = dlg.Tree().topLevelItem(i);
+        views << sat->text(0);
+        for (int j = 0; j < sat->childCount(); ++j)
+            views << sat->child(j)->text(0);
+    }
+    if (const QTreeWidgetItem* current = dlg.Tree().currentItem())
+        views << QStringLiteral("current ") + current->text(0);
+    return views;
+}
+
+// One kind of edit: what its undo step is called, how the user prepares it (the selection and
+// the like, no edit yet) and makes it.
+struct SEditKind {
+    QString text;
+    std::function<void(SSession&)> prepare;
+    std::function<void(SSession&)> make;
+};
+
+std::vector<SEditKind> EditKinds() {
+    return {
+        {"Append satellite",
+         [](SSession& s) {
+             s.SelectTreeItem(s.dlg.Tree().topLevelItemCount() - 1);
+             s.dlg.GetDlgItem<QLineEdit>(IDC_EDIT_SAT_NAME)->setText(QStringLiteral("Nova"));
+             s.dlg.GetDlgItem<QLineEdit>(IDC_EDIT_SAT_POSITION)->setText(QStringLiteral("45.0"));
+         },
+         [](SSession& s) { s.Click(IDC_BUTTON_APPEND); }},
+        {"Update transponder",
+         [](SSession& s) {
+             s.SelectTreeItem(0, 1);
+             s.dlg.GetDlgItem<QLineEdit>(IDC_EDIT_FREQUENCY)->setText(QStringLiteral("10999"));
+         },
+         [](SSession& s) { s.Click(IDC_BUTTON_UPDATE); }},
+        {"Delete satellite", [](SSession& s) { s.SelectTreeItem(1); },
+         [](SSession& s) { s.Click(IDC_BUTTON_DELETE); }},
+        {"Change service",
+         [](SSession& s) {
+             s.dlg.TabCtrl().setCurrentIndex(1);
+             s.Grid(LIST_SAT_TV).SetRow(3);
+             s.prompt.m_modalScripts.push_back([](QDialog& info) {
+                 info.findChild<QLineEdit*>(QString::number(IDC_CHANNEL_EDIT_NAME))
+                     ->setText(QStringLiteral("Renamed"));
+                 static_cast<CChannelInfoDlg&>(info).accept();
+                 return info.result();
+             });
+         },
+         [](SSession& s) { s.Click(IDC_BUTTON_DETAIL_INFO); }},
+        {"Paste 3 services",
+         [](SSession& s) {
+             s.Select(LIST_SAT_TV, 2, 0, 4, 0);
+             s.Command(LIST_SAT_TV, 2, 1, ID_EDIT_CUT);
+             s.Select(LIST_SAT_TV, 10, 0, 10, 0);
+         },
+         [](SSession& s) { s.Command(LIST_SAT_TV, 10, 1, ID_EDIT_PASTE); }},
+        {"Delete 3 services", [](SSession& s) { s.Select(LIST_SAT_TV, 7, 0, 5, 0); },
+         [](SSession& s) { s.Command(LIST_SAT_TV, 7, 1, ID_EDIT_DELETE); }},
+        {"Enable Fav1, Fav2", [](SSession& s) { s.Select(LIST_SAT_RADIO, 1, 9, 4, 10); },
+         [](SSession& s) { s.Command(LIST_SAT_RADIO, 1, 9, ID_FLAGS_ENABLE); }},
+        {"Set Lock", // the sample's second terrestrial TV service is not locked
+         [](SSession& s) { s.Select(LIST_TERR_TV, 2, 5, 2, 5); },
+         [](SSession& s) { DoubleClickGridCell(s.Grid(LIST_TERR_TV), 2, 5); }},
+        {"Sort by TV Channel Name",
+         [](SSession& s) {
+             s.dlg.TabCtrl().setCurrentIndex(1);
+             ClickGridCell(s.Grid(LIST_SAT_TV), 0, 6);
+         },
+         [](SSession& s) { DoubleClickGridCell(s.Grid(LIST_SAT_TV), 0, 6); }},
+    };
+}
+
+} // namespace
+
+class EditorUndoTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Undo gives back the store and the views as they were before the edit, redo as they were
+    // after it; the modified mark follows.
+    void eachKindOfEditIsUndoneAndRedone() {
+        for (const SEditKind& kind : EditKinds()) {
+            SSession s;
+            kind.prepare(s);
+            const QString& text = kind.text;
+            const SStoreSnapshot before = s.State();
+            const QStringList viewsBefore = Views(s.dlg);
+            kind.make(s);
+            const SStoreSnapshot after = s.State();
+            const QStringList viewsAfter = Views(s.dlg);
+            QVERIFY2(!(after == before), qPrintable(text));
+            QCOMPARE(s.Text(ID_EDIT_UNDO), QStringLiteral("Undo ") + text);
+            QVERIFY(s.dlg.isWindowModified());
+            QVERIFY(s.dlg.OnCommand(ID_EDIT_UNDO));
+            QVERIFY2(s.State() == before, qPrintable(text));
+            QCOMPARE(Views(s.dlg), viewsBefore);
+            QVERIFY(!s.dlg.isWindowModified());
+            QCOMPARE(s.Text(ID_EDIT_REDO), QStringLiteral("Redo ") + text);
+            QVERIFY(s.dlg.OnCommand(ID_EDIT_REDO));
+            QVERIFY2(s.State() == after, qPrintable(text));
+            QCOMPARE(Views(s.dlg), viewsAfter);
+            QVERIFY(s.dlg.isWindowModified());
+        }
+    }
+
+    // After an undone sort the header sorts the same way again.
+    void anUndoneSortIsRepeatedTheSameWay() {
+        SSession s;
+        s.dlg.TabCtrl().setCurrentIndex(1);
+        DoubleClickGridCell(s.Grid(LIST_SAT_TV), 0, 6);
+        const SStoreSnapshot sorted = s.State();
+        s.dlg.OnCommand(ID_EDIT_UNDO);
+        DoubleClickGridCell(s.Grid(LIST_SAT_TV), 0, 6);
+        QVERIFY(s.State() == sorted);
+    }
+
+    // Every kind of edit in a row, each one step; undone to the start the store is the file's
+    // again, and saved it gives the file byte for byte.
+    void editsUndoneToTheStartSaveTheSameFile() {
+        SSession s;
+        const QByteArray original = ReadAll(s.path);
+        int nSteps = 0;
+        for (const SEditKind& kind : EditKinds()) {
+            kind.prepare(s);
+            kind.make(s);
+            QCOMPARE(s.dlg.UndoStack().count(), ++nSteps);
+        }
+        while (s.dlg.UndoStack().canUndo())
+            s.dlg.OnCommand(ID_EDIT_UNDO);
+        CChannelStore file;
+        file.SetPathName(s.path.toStdString());
+        QVERIFY(file.ReadDataFile());
+        QVERIFY(s.State() == file.TakeSnapshot());
+        QVERIFY(!s.dlg.isWindowModified());
+        s.prompt.m_boxAnswers = {IDOK};
+        s.dlg.OnCommand(ID_FILE_SAVE);
+        QCOMPARE(s.prompt.MessageTexts().back(), QStringLiteral("Write to existing file ?\n\n"));
+        QCOMPARE(ReadAll(s.path), original);
+    }
+
+    // Before unsaved changes would be lost the window asks; Cancel, or a save that does not
+    // happen, stops the command, Discard lets it go on, Save saves first. Unchanged, nothing asks.
+    void unsavedChangesAreOfferedForSaving() {
+        const struct {
+            UINT nId;
+            std::function<bool(SSession&)> proceeded;
+        } commands[] = {
+            {ID_EXIT, [](SSession& s) { return s.dlg.GetStore() == nullptr; }},
+            {0, [](SSession& s) { return s.dlg.GetStore() == nullptr; }}, // the close box
+            {ID_FILE_OPEN,
+             [](SSession& s) {
+                 return s.prompt.m_shown.back().kind == CScriptedPrompt::EKind::OpenFile;
+             }},
+            {ID_FILE_NEW, [](SSession& s) { return s.dlg.GetStore()->GetSatelliteCount() == 0; }},
+            {ID_TRANSFER_STB_TO_PC,
+             [](SSession& s) {
+                 return s.prompt.m_shown.back().kind == CScriptedPrompt::EKind::Modal;
+             }},
+        };
+        const struct {
+            bool bEdit;
+            std::deque<int> answers; // the question, then "Write to existing file ?"
+            bool bProceeds;
+            bool bSaved;
+        } answers[] = {
+            {false, {}, true, false},
+            {true, {IDCANCEL}, false, false},
+            {true, {IDDISCARD}, true, false},
+            {true, {IDSAVE, IDOK}, true, true},
+            {true, {IDSAVE, IDCANCEL}, false, false},
+        };
+        for (const auto& command : commands) {
+            for (const auto& answer : answers) {
+                const QString what = QStringLiteral("command %1, answer %2")
+                                         .arg(command.nId)
+                                         .arg(answer.answers.empty() ? 0 : answer.answers[0]);
+                SSession s;
+                const QByteArray original = ReadAll(s.path);
+                if (answer.bEdit)
+                    s.Edit();
+                s.prompt.m_boxAnswers = answer.answers;
+                if (command.nId != 0)
+                    s.dlg.OnCommand(command.nId);
+                else
+                    s.dlg.close();
+                const std::vector<QString> texts = s.prompt.MessageTexts();
+                QCOMPARE(!texts.empty() &&
+                             texts[0] == QStringLiteral("Save changes to sample.zdf?"),
+                         answer.bEdit);
+                if (answer.bEdit)
+                    QCOMPARE(s.prompt.m_shown[0].nType,
+                             unsigned(MB_SAVEDISCARDCANCEL | MB_ICONWARNING));
+                QVERIFY2(command.proceeded(s) == answer.bProceeds, qPrintable(what));
+                QVERIFY2((ReadAll(s.path) != original) == answer.bSaved, qPrintable(what));
+            }
+        }
+    }
+
+    // The first save over the file keeps its old bytes beside it, once; a backup that cannot
+    // be written is reported and the file is left as it was.
+    void theFirstSaveKeepsABackup() {
+        SSession s;
+        const QByteArray original = ReadAll(s.path);
+        QCOMPARE(s.dlg.windowTitle(), QStringLiteral("Orvane  v3.0.1 - sample.zdf[*]"));
+        for (long nCol : {12, 11}) {
+            s.Edit(nCol);
+            s.prompt.m_boxAnswers = {IDOK};
+            s.dlg.OnCommand(ID_FILE_SAVE);
+            QCOMPARE(ReadAll(s.path + QStringLiteral(".bak")), original);
+            QVERIFY(ReadAll(s.path) != original);
+            QVERIFY(!s.dlg.isWindowModified());
+        }
+        QCOMPARE(s.prompt.MessageTexts().size(), std::size_t(2)); // the questions alone
+        // A file that was not there has nothing to keep.
+        s.prompt.m_paths = {s.dir.filePath(QStringLiteral("new.zdf"))};
+        s.dlg.OnCommand(ID_FILE_SAVE_AS);
+        QVERIFY(QFile::exists(s.dir.filePath(QStringLiteral("new.zdf"))));
+        QVERIFY(!QFile::exists(s.dir.filePath(QStringLiteral("new.zdf.bak"))));
+
+        SSession blocked;
+        QVERIFY(QDir().mkdir(blocked.path + QStringLiteral(".bak")));
+        blocked.Edit();
+        blocked.prompt.m_boxAnswers = {IDOK};
+        blocked.dlg.OnCommand(ID_FILE_SAVE);
+        QCOMPARE(blocked.prompt.MessageTexts().back(),
+                 QStringLiteral("[Error] Can't write the backup file\n \"%1.bak\"\nThe data file "
+                                "is not saved.\n\n")
+                     .arg(blocked.path));
+        QCOMPARE(ReadAll(blocked.path), original);
+        QVERIFY(blocked.dlg.isWindowModified());
+    }
+
+    // An empty database with the tree's placeholder, Append ready for a list's first service,
+    // and no file name: Save asks for one.
+    void newStartsAnEmptyDatabase() {
+        SSession s;
+        s.dlg.TabCtrl().setCurrentIndex(1);
+        s.Edit();
+        s.dlg.OnCommand(ID_EDIT_UNDO);
+        s.dlg.OnCommand(ID_FILE_NEW);
+        QVERIFY(s.prompt.m_shown.empty()); // back at the saved state: nothing to ask
+        QVERIFY(s.State() == CChannelStore().TakeSnapshot());
+        QCOMPARE(s.dlg.Tree().topLevelItemCount(), 1);
+        QCOMPARE(s.dlg.Tree().topLevelItem(0)->text(0), QStringLiteral("00. New Satellite "));
+        QCOMPARE(s.dlg.windowTitle(), QStringLiteral("Orvane  v3.0.1 - Untitled[*]"));
+        QCOMPARE(s.Text(ID_EDIT_UNDO), QStringLiteral("Undo"));
+        QVERIFY(!s.dlg.GetMenuAction(ID_EDIT_UNDO)->isEnabled());
+        QVERIFY(s.dlg.GetDlgItem(IDC_BUTTON_APPEND)->isEnabled());
+        QVERIFY(!s.dlg.GetDlgItem(IDC_BUTTON_DETAIL_INFO)->isEnabled());
+        s.dlg.OnCommand(ID_FILE_SAVE);
+        QCOMPARE(s.prompt.m_shown.back().kind, CScriptedPrompt::EKind::SaveFile);
+    }
+};
+
+QTEST_MAIN(EditorUndoTest)
+#include "editor_undo.moc"
