@@ -2,8 +2,8 @@
 // right-click to the view having caught up: moving a 100-row block from the top to near the end
 // (Cut, Paste and the refill), and setting or clearing Lock over the whole column.
 #include "filled_window.h"
-#include "store_builders.h"
 #include "grid_menu.h"
+#include "store_builders.h"
 #include "widget_bench_main.h"
 
 #include <benchmark/benchmark.h>

@@ -5,8 +5,8 @@
 #include "editor_dlg.h"
 #include "grid_clicks.h"
 #include "grid_menu.h"
-#include "scripted_prompt.h"
 #include "resource.h"
+#include "scripted_prompt.h"
 #include "transfer_test_util.h"
 
 #include <QAction>
