@@ -4,7 +4,7 @@
 # AppStream, MIME and man tools; dpkg-dev computes the .deb's dependencies.
 set -euo pipefail
 packages=(
-    cmake g++ make pkg-config
+    cmake g++ make pkg-config lld
     qt6-base-dev qt6-serialport-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang clang-format libclang-rt-14-dev ccache
