@@ -40,16 +40,12 @@ class EditorWindowTest : public QObject {
     }
 
   private slots:
-    void titleAndIcon() {
+    void titleIconMenusAndTheirDataState() {
         CEditorDlg dlg(m_prompt);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Orvane  v3.0.1"));
         QVERIFY(!dlg.windowIcon().pixmap(64).isNull()); // the icon is there, not just named
         QVERIFY(!(dlg.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(dlg.windowFlags() & Qt::WindowMinimizeButtonHint);
-    }
-
-    void menusAndTheirDataState() {
-        CEditorDlg dlg(m_prompt);
         const QList<QAction*> menus = dlg.MenuBar().actions();
         QStringList titles;
         for (const QAction* menu : menus)
