@@ -127,6 +127,9 @@ class ChannelInfoDlgTest : public QObject {
     void newSatelliteServiceOffersTheStoresLists() {
         auto dlg = Open(kSatTv, 0);
         QCOMPARE(dlg->windowTitle(), QStringLiteral("Channel Informaton"));
+        for (const SChannelDlgItem& item : channel_info_dialog::kItems) // every control inside
+            QVERIFY2(dlg->rect().contains(dlg->GetDlgItem(item.nId)->geometry()),
+                     qPrintable(QString::number(item.nId)));
         QCOMPARE(Entries(Combo(*dlg, IDC_CHANNEL_COMBO_SATELLITE)),
                  (QStringList{" 2. SAT-A ( 19.2) ", " 3. SAT-B ( 13.0) "}));
         QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER).count(), 0);
@@ -319,24 +322,15 @@ class ChannelInfoDlgTest : public QObject {
         Type(*radio, IDC_CHANNEL_EDIT_VIDEO_PID, QStringLiteral("100"));
         PressOk(*radio);
         QCOMPARE(int(m_store->GetService(0, LIST_SAT_RADIO)->wVideoPid), 77);
-    }
-
-    void serviceWithoutItsTransponderCanStillBeChanged() {
+        // A service without its transponder can still be changed.
         m_store->DeleteTransponder(2, 1);                  // "Nordlicht" moves to tpid 1 ...
         m_store->GetService(0, LIST_SAT_TV)->bTpIndex = 9; // ... and then loses it
-        auto dlg = Open(kSatTv, 1);
-        QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER).currentIndex(), -1);
-        Type(*dlg, IDC_CHANNEL_EDIT_NAME, QStringLiteral("Renamed"));
-        PressOk(*dlg);
+        auto lost = Open(kSatTv, 1);
+        QCOMPARE(Combo(*lost, IDC_CHANNEL_COMBO_TRANSPONDER).currentIndex(), -1);
+        Type(*lost, IDC_CHANNEL_EDIT_NAME, QStringLiteral("Renamed"));
+        PressOk(*lost);
         QVERIFY(m_prompt.m_shown.empty());
         QCOMPARE(QByteArray(m_store->GetService(0, LIST_SAT_TV)->szName), QByteArray("Renamed"));
-    }
-
-    void controlsSitInsideTheDialog() {
-        CChannelInfoDlg dlg(m_prompt);
-        for (const SChannelDlgItem& item : channel_info_dialog::kItems)
-            QVERIFY2(dlg.rect().contains(dlg.GetDlgItem(item.nId)->geometry()),
-                     qPrintable(QString::number(item.nId)));
     }
 };
 
