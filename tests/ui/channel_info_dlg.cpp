@@ -127,6 +127,9 @@ class ChannelInfoDlgTest : public QObject {
     void newSatelliteServiceOffersTheStoresLists() {
         auto dlg = Open(kSatTv, 0);
         QCOMPARE(dlg->windowTitle(), QStringLiteral("Channel Informaton"));
+        for (const SChannelDlgItem& item : channel_info_dialog::kItems) // every control inside
+            QVERIFY2(dlg->rect().contains(dlg->GetDlgItem(item.nId)->geometry()),
+                     qPrintable(QString::number(item.nId)));
         QCOMPARE(Entries(Combo(*dlg, IDC_CHANNEL_COMBO_SATELLITE)),
                  (QStringList{" 2. SAT-A ( 19.2) ", " 3. SAT-B ( 13.0) "}));
         QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER).count(), 0);
@@ -218,58 +221,54 @@ class ChannelInfoDlgTest : public QObject {
                  QStringLiteral("   3. Alpha "));
     }
 
-    // Each row chooses the satellite, transponder and network entries (-1 leaves them), types
-    // the service id, name, video, audio and PCR PIDs (empty: not typed) and may check Dolby.
-    // OK chooses the first network, 3. An equal service is merged into the stored one, which
-    // takes the new values.
+    // Each row chooses the satellite, transponder and network entries (a digit, '-' leaves
+    // it), types the service id, name, video, audio and PCR PIDs ('|' between them, empty: not
+    // typed) and may check Dolby. OK chooses the first network, 3. An equal service is merged
+    // into the stored one, which takes the new values.
     void newOrEqualServiceStoresWhatWasTyped() {
         const struct {
-            int nMode, choices[3];
-            QStringList typed;
+            int nMode;
+            const char *choices, *typed;
             bool bDolby;
             const char* name;
             QList<int> fields;
         } cases[] = {
-            {kSatTv, {1, -1, -1}, {"4711"}, false, "Noname", {3, 1, 3, 4711, 0, 0, 0, FLAG_NEW_TV}},
+            {kSatTv, "1--", "4711", false, "Noname", {3, 1, 3, 4711, 0, 0, 0, FLAG_NEW_TV}},
             {kSatTv,
-             {1, -1, 2},
-             {"65535", "A name longer than sixteen", "8191", "4100", "33"},
+             "1-2",
+             "65535|A name longer than sixteen|8191|4100|33",
              true,
              "A name longer th",
              {3, 1, 100, 65535, 8191, 0x8000 | 4100, 33, FLAG_NEW_TV}},
-            {kSatRadio,
-             {0, -1, -1},
-             {"9", "", "100"},
-             false,
-             "Noname",
-             {2, 1, 3, 9, 0, 0, 0, FLAG_RADIO}},
+            {kSatRadio, "0--", "9||100", false, "Noname", {2, 1, 3, 9, 0, 0, 0, FLAG_RADIO}},
             {kTerrRadio,
-             {-1, 1, -1},
-             {"77"},
+             "-1-",
+             "77",
              false,
              "Noname",
              {kTerrestrialSatIndex, 3, 3, 77, 0, 0, 0, FLAG_RADIO}},
             {kSatTv,
-             {0, 1, -1},
-             {"28106", "Nordlicht HD"},
+             "01-",
+             "28106|Nordlicht HD",
              false,
              "Nordlicht HD",
              {2, 2, 3, 28106, 0, 0, 0, FLAG_NEW_TV}}};
+        const int choiceIds[] = {IDC_CHANNEL_COMBO_SATELLITE, IDC_CHANNEL_COMBO_TRANSPONDER,
+                                 IDC_CHANNEL_COMBO_NETWORK};
         for (const auto& c : cases) {
             init();
             const BYTE nList = BYTE(c.nMode - 1);
             const WORD nBefore = m_store->GetServiceCount(nList);
-            const WORD wSid = WORD(c.typed[0].toUInt());
+            const QStringList typed = QString::fromLatin1(c.typed).split('|');
+            const WORD wSid = WORD(typed[0].toUInt());
             const bool bMerge = FindService(*m_store, nList, wSid) != nullptr;
             auto dlg = Open(c.nMode, 0);
-            const int choiceIds[] = {IDC_CHANNEL_COMBO_SATELLITE, IDC_CHANNEL_COMBO_TRANSPONDER,
-                                     IDC_CHANNEL_COMBO_NETWORK};
             for (int i = 0; i < 3; ++i)
-                if (c.choices[i] >= 0)
-                    Choose(*dlg, choiceIds[i], c.choices[i]);
-            for (int i = 0; i < c.typed.size(); ++i)
-                if (!c.typed[i].isEmpty())
-                    Type(*dlg, IDC_CHANNEL_EDIT_SERVICE_ID + i, c.typed[i]);
+                if (c.choices[i] != '-')
+                    Choose(*dlg, choiceIds[i], c.choices[i] - '0');
+            for (int i = 0; i < typed.size(); ++i)
+                if (!typed[i].isEmpty())
+                    Type(*dlg, IDC_CHANNEL_EDIT_SERVICE_ID + i, typed[i]);
             if (c.bDolby)
                 QTest::mouseClick(dlg->GetDlgItem(IDC_CHANNEL_CHECK_DOLBY), Qt::LeftButton);
             PressOk(*dlg);
@@ -323,24 +322,15 @@ class ChannelInfoDlgTest : public QObject {
         Type(*radio, IDC_CHANNEL_EDIT_VIDEO_PID, QStringLiteral("100"));
         PressOk(*radio);
         QCOMPARE(int(m_store->GetService(0, LIST_SAT_RADIO)->wVideoPid), 77);
-    }
-
-    void serviceWithoutItsTransponderCanStillBeChanged() {
+        // A service without its transponder can still be changed.
         m_store->DeleteTransponder(2, 1);                  // "Nordlicht" moves to tpid 1 ...
         m_store->GetService(0, LIST_SAT_TV)->bTpIndex = 9; // ... and then loses it
-        auto dlg = Open(kSatTv, 1);
-        QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER).currentIndex(), -1);
-        Type(*dlg, IDC_CHANNEL_EDIT_NAME, QStringLiteral("Renamed"));
-        PressOk(*dlg);
+        auto lost = Open(kSatTv, 1);
+        QCOMPARE(Combo(*lost, IDC_CHANNEL_COMBO_TRANSPONDER).currentIndex(), -1);
+        Type(*lost, IDC_CHANNEL_EDIT_NAME, QStringLiteral("Renamed"));
+        PressOk(*lost);
         QVERIFY(m_prompt.m_shown.empty());
         QCOMPARE(QByteArray(m_store->GetService(0, LIST_SAT_TV)->szName), QByteArray("Renamed"));
-    }
-
-    void controlsSitInsideTheDialog() {
-        CChannelInfoDlg dlg(m_prompt);
-        for (const SChannelDlgItem& item : channel_info_dialog::kItems)
-            QVERIFY2(dlg.rect().contains(dlg.GetDlgItem(item.nId)->geometry()),
-                     qPrintable(QString::number(item.nId)));
     }
 };
 

@@ -99,125 +99,95 @@ class EditorCommandsTest : public QObject {
     // typed over the list), the position, LNB and C-LNB texts typed and the record's position,
     // C/KU, switch bits, DiSEqC, LNB type and frequency, C-LNB and frequency. No record: refused,
     // SAT-B has the position.
-    void appendSatellite_data() {
-        QTest::addColumn<QList<int>>("clicks");
-        QTest::addColumn<QList<int>>("lists");
-        QTest::addColumn<QStringList>("typed");
-        QTest::addColumn<QList<int>>("record");
-        using I = QList<int>;
-        using S = QStringList;
-        const int cku = IDC_RADIO_CKU_0V12V, power = SW_LNB_POWER; // cku: the C-LNB list in use
-        QTest::newRow("every option")
-            << I{IDC_RADIO_CKU_TONEBURST, IDC_RADIO_LNB_POWER_OFF, IDC_RADIO_22KHZ_ON,
-                 IDC_RADIO_12V,           IDC_RADIO_TONEBURST_B,   IDC_RADIO_DISEQC_C}
-            << I{0, 0} << S{"23.5"}
-            << I{235, 3, SW_22KHZ | SW_12V | (2 << SW_TONEBURST_SHIFT), 3, 0, 0, 2, 0};
-        QTest::newRow("5750 entries")
-            << I{cku} << I{4, 2} << S{"5"} << I{50, 1, power, 0, 4, 5750, 4, 5750};
-        QTest::newRow("typed entry text") << I{cku} << I{-1, -1} << S{"5", "9750", "5750"}
-                                          << I{50, 1, power, 0, 13, 9750, 5, 5750};
-        QTest::newRow("taken position") << I{} << I{0, 0} << S{"13.0"} << I{};
-    }
     // An appended satellite takes the placeholder's item, which moves to the end. A refusal
     // leaves the placeholder selected while the panel shows the satellite that has the position:
     // Update and Delete are enabled but change nothing.
     void appendSatellite() {
-        QFETCH(QList<int>, clicks);
-        QFETCH(QList<int>, lists);
-        QFETCH(QStringList, typed);
-        QFETCH(QList<int>, record);
-        auto dlg = Open();
-        const QStringList before = Labels(dlg->Tree());
-        Select(*dlg, LastRoot(*dlg));
-        for (int nId : clicks)
-            Click(dlg->GetDlgItem(nId));
-        SetList(*dlg, IDC_COMBO_LNB_FREQ, lists[0], typed.value(1));
-        SetList(*dlg, IDC_COMBO_CLNB_FREQ, lists[1], typed.value(2));
-        Type(*dlg, IDC_EDIT_SAT_NAME, QStringLiteral("Helion 3"));
-        Type(*dlg, IDC_EDIT_SAT_POSITION, typed[0]);
-        Press(*dlg, IDC_BUTTON_APPEND);
-        if (!record.isEmpty()) {
-            const SSAT_INFO* sat = dlg->GetStore()->GetSatellite(4);
-            QVERIFY(sat != nullptr);
-            QCOMPARE(QByteArray(sat->szName), QByteArray("Helion 3"));
-            QCOMPARE(Settings(*sat), record);
-            QVERIFY(Root(*dlg, 2)->text(0).startsWith(QStringLiteral(" 3. Helion 3 (")));
-            QCOMPARE(Labels(dlg->Tree()), before.mid(0, 2)
-                                              << Root(*dlg, 2)->text(0) << kNewSatellite);
-            QCOMPARE(Labels(dlg->Tree(), Root(*dlg, 2)), QStringList{kNewTransponder});
-            QCOMPARE(dlg->Tree().currentItem(), Root(*dlg, 2));
-            QCOMPARE(Buttons(*dlg), QStringLiteral("-UD"));
-            QVERIFY(m_prompt.m_shown.empty());
-            return;
+        const int cku = IDC_RADIO_CKU_0V12V, power = SW_LNB_POWER; // cku: the C-LNB list in use
+        const struct {
+            QList<int> clicks, lists;
+            QStringList typed;
+            QList<int> record;
+        } cases[] = {
+            {{IDC_RADIO_CKU_TONEBURST, IDC_RADIO_LNB_POWER_OFF, IDC_RADIO_22KHZ_ON, IDC_RADIO_12V,
+              IDC_RADIO_TONEBURST_B, IDC_RADIO_DISEQC_C},
+             {0, 0},
+             {"23.5"},
+             {235, 3, SW_22KHZ | SW_12V | (2 << SW_TONEBURST_SHIFT), 3, 0, 0, 2, 0}},
+            {{cku}, {4, 2}, {"5"}, {50, 1, power, 0, 4, 5750, 4, 5750}}, // the 5750 entries
+            {{cku}, {-1, -1}, {"5", "9750", "5750"}, {50, 1, power, 0, 13, 9750, 5, 5750}},
+            {{}, {0, 0}, {"13.0"}, {}}}; // the position is taken
+        for (const auto& [clicks, lists, typed, record] : cases) {
+            m_prompt = CScriptedPrompt();
+            auto dlg = Open();
+            const QStringList before = Labels(dlg->Tree());
+            Select(*dlg, LastRoot(*dlg));
+            for (int nId : clicks)
+                Click(dlg->GetDlgItem(nId));
+            SetList(*dlg, IDC_COMBO_LNB_FREQ, lists[0], typed.value(1));
+            SetList(*dlg, IDC_COMBO_CLNB_FREQ, lists[1], typed.value(2));
+            Type(*dlg, IDC_EDIT_SAT_NAME, QStringLiteral("Helion 3"));
+            Type(*dlg, IDC_EDIT_SAT_POSITION, typed[0]);
+            Press(*dlg, IDC_BUTTON_APPEND);
+            if (!record.isEmpty()) {
+                const SSAT_INFO* sat = dlg->GetStore()->GetSatellite(4);
+                QVERIFY(sat != nullptr && QByteArray(sat->szName) == "Helion 3");
+                QCOMPARE(Settings(*sat), record);
+                QVERIFY(Root(*dlg, 2)->text(0).startsWith(QStringLiteral(" 3. Helion 3 (")));
+                QCOMPARE(Labels(dlg->Tree()), before.mid(0, 2)
+                                                  << Root(*dlg, 2)->text(0) << kNewSatellite);
+                QCOMPARE(Labels(dlg->Tree(), Root(*dlg, 2)), QStringList{kNewTransponder});
+                QCOMPARE(dlg->Tree().currentItem(), Root(*dlg, 2));
+                QCOMPARE(Buttons(*dlg), QStringLiteral("-UD"));
+                QVERIFY(m_prompt.m_shown.empty());
+                continue;
+            }
+            QCOMPARE(m_prompt.MessageTexts(), std::vector{kRefusedSatellite});
+            QCOMPARE(m_prompt.m_shown[0].nType, unsigned(MB_OK));
+            QCOMPARE(Labels(dlg->Tree()), before);
+            QCOMPARE(Text(*dlg, IDC_EDIT_SAT_NAME) + Text(*dlg, IDC_EDIT_SAT_POSITION),
+                     QStringLiteral("SAT-B13.0"));
+            QCOMPARE(dlg->Tree().currentItem(), LastRoot(*dlg));
+            Press(*dlg, IDC_BUTTON_UPDATE);
+            Press(*dlg, IDC_BUTTON_DELETE);
+            QCOMPARE(dlg->GetStore()->GetSatelliteCount(), 2);
+            QCOMPARE(QByteArray(dlg->GetStore()->GetSatellite(3)->szName), QByteArray("SAT-B"));
         }
-        QCOMPARE(m_prompt.m_shown.size(), std::size_t(1));
-        QCOMPARE(m_prompt.m_shown[0].text, kRefusedSatellite);
-        QCOMPARE(m_prompt.m_shown[0].caption, CPrompt::ApplicationName());
-        QCOMPARE(m_prompt.m_shown[0].nType, unsigned(MB_OK));
-        QCOMPARE(Labels(dlg->Tree()), before);
-        QCOMPARE(Text(*dlg, IDC_EDIT_SAT_NAME) + Text(*dlg, IDC_EDIT_SAT_POSITION),
-                 QStringLiteral("SAT-B13.0"));
-        QCOMPARE(dlg->Tree().currentItem(), LastRoot(*dlg));
-        Press(*dlg, IDC_BUTTON_UPDATE);
-        Press(*dlg, IDC_BUTTON_DELETE);
-        QCOMPARE(dlg->GetStore()->GetSatelliteCount(), 2);
-        QCOMPARE(QByteArray(dlg->GetStore()->GetSatellite(3)->szName), QByteArray("SAT-B"));
-    }
-
-    // The new-satellite defaults are back.
-    void fullSatelliteTableIsRefused() {
-        auto dlg = std::make_unique<CEditorDlg>(m_prompt);
-        CStoreBuilder build(*dlg->GetStore());
-        for (int i = 0; i < kMaxSatellites; ++i)
-            build.Satellite("S", static_cast<WORD>(10 + i));
-        dlg->RefreshAllViews();
-        dlg->TabCtrl().setCurrentIndex(0);
-        Select(*dlg, LastRoot(*dlg));
-        Type(*dlg, IDC_EDIT_SAT_POSITION, QStringLiteral("300"));
-        Press(*dlg, IDC_BUTTON_APPEND);
-        QCOMPARE(m_prompt.MessageTexts(), std::vector<QString>{kRefusedSatellite});
-        QCOMPARE(int(dlg->GetStore()->GetSatelliteCount()), kMaxSatellites);
-        QCOMPARE(Text(*dlg, IDC_EDIT_SAT_NAME) + Text(*dlg, IDC_EDIT_SAT_POSITION),
-                 QStringLiteral("0.0"));
-        QCOMPARE(dlg->Tree().topLevelItemCount(), kMaxSatellites + 1);
     }
 
     // The store's own tests cover the merge and refusal rules. SAT-B holds 10700 V; the rows give
     // the added transponder's label (empty: none added) and the frequency SAT-B's first
     // transponder has afterwards.
-    void appendTransponder_data() {
-        QTest::addColumn<int>("frequency");
-        QTest::addColumn<bool>("horizontal");
-        QTest::addColumn<QString>("added");
-        QTest::addColumn<int>("firstFrequency");
-        QTest::newRow("appended") << 11000 << true << "  2. 11000 - 27500 - H " << 10700;
-        QTest::newRow("frequency 0 does nothing") << 0 << false << "" << 10700;
-        // Its item keeps its old label for now; the panel shows it.
-        QTest::newRow("near one merged") << 10701 << false << "" << 10701;
-    }
     void appendTransponder() {
-        QFETCH(int, frequency);
-        QFETCH(bool, horizontal);
-        QFETCH(QString, added);
-        QFETCH(int, firstFrequency);
-        auto dlg = Open();
-        QTreeWidgetItem* satB = Root(*dlg, 1);
-        QTreeWidgetItem* placeholder = satB->child(1);
-        Select(*dlg, placeholder);
-        Type(*dlg, IDC_EDIT_FREQUENCY, QString::number(frequency));
-        Type(*dlg, IDC_EDIT_SYMBOL_RATE, QStringLiteral("27500"));
-        Click(dlg->GetDlgItem(horizontal ? IDC_RADIO_HORIZONTAL : IDC_RADIO_VERTICAL));
-        Press(*dlg, IDC_BUTTON_APPEND);
-        QVERIFY(m_prompt.m_shown.empty());
-        QStringList labels{"  1. 10700 - 27500 - V "};
-        if (!added.isEmpty())
-            labels << added;
-        QCOMPARE(Labels(dlg->Tree(), satB), labels << kNewTransponder);
-        QCOMPARE(dlg->Tree().currentItem(), placeholder);
-        QCOMPARE(int(dlg->GetStore()->GetTransponderCount()), 4 + int(!added.isEmpty()));
-        QCOMPARE(Text(*dlg, IDC_EDIT_FREQUENCY), QString::number(frequency));
-        QCOMPARE(int(dlg->GetStore()->GetTransponder(3, 1)->frequency), firstFrequency);
-        QCOMPARE(Buttons(*dlg), added.isEmpty() && firstFrequency == 10700 ? "A--" : "-UD");
+        const struct {
+            int frequency;
+            bool horizontal;
+            QString added;
+            int firstFrequency;
+        } cases[] = {{11000, true, "  2. 11000 - 27500 - H ", 10700},
+                     {0, false, "", 10700},      // frequency 0 does nothing
+                     {10701, false, "", 10701}}; // merged: its item keeps its label for now
+        for (const auto& [frequency, horizontal, added, firstFrequency] : cases) {
+            m_prompt = CScriptedPrompt();
+            auto dlg = Open();
+            QTreeWidgetItem* satB = Root(*dlg, 1);
+            QTreeWidgetItem* placeholder = satB->child(1);
+            Select(*dlg, placeholder);
+            Type(*dlg, IDC_EDIT_FREQUENCY, QString::number(frequency));
+            Type(*dlg, IDC_EDIT_SYMBOL_RATE, QStringLiteral("27500"));
+            Click(dlg->GetDlgItem(horizontal ? IDC_RADIO_HORIZONTAL : IDC_RADIO_VERTICAL));
+            Press(*dlg, IDC_BUTTON_APPEND);
+            QVERIFY(m_prompt.m_shown.empty());
+            QStringList labels{"  1. 10700 - 27500 - V "};
+            if (!added.isEmpty())
+                labels << added;
+            QCOMPARE(Labels(dlg->Tree(), satB), labels << kNewTransponder);
+            QCOMPARE(dlg->Tree().currentItem(), placeholder);
+            QCOMPARE(int(dlg->GetStore()->GetTransponderCount()), 4 + int(!added.isEmpty()));
+            QCOMPARE(Text(*dlg, IDC_EDIT_FREQUENCY), QString::number(frequency));
+            QCOMPARE(int(dlg->GetStore()->GetTransponder(3, 1)->frequency), firstFrequency);
+            QCOMPARE(Buttons(*dlg), added.isEmpty() && firstFrequency == 10700 ? "A--" : "-UD");
+        }
     }
 
     // Update rewrites the record and relabels the item in place; the satellite grids follow.

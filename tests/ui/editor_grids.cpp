@@ -156,50 +156,39 @@ class EditorGridsTest : public QObject {
                  QStringList{"   1|1. SAT-A|11494|27500|H|NET-ONE|A radio||||||"});
     }
 
-    // The orders as initials (see Order).
-    void headerDoubleClickSorts_data() {
-        QTest::addColumn<int>("list");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("orders"); // ascending, then descending
-        const int sat = LIST_SAT_TV, terr = LIST_TERR_TV;
-        // Ties keep the number order in both directions; the name and satellite keys reverse.
-        QTest::newRow("satellite") << sat << 1 << "dcAB BAcd";
-        QTest::newRow("network") << sat << 5 << "cABd dBAc";
-        QTest::newRow("name") << sat << 6 << "ABcd dcBA";
-        QTest::newRow("CA") << sat << 7 << "AdcB dcBA";
-        QTest::newRow("Lock") << sat << 8 << "dcAB ABdc";
-        QTest::newRow("Fav1") << sat << 9 << "dAcB AcBd";
-        QTest::newRow("Fav2") << sat << 10 << "AdcB dcBA";
-        QTest::newRow("Fav3") << sat << 11 << "AdcB dcBA";
-        QTest::newRow("Fav4") << sat << 12 << "cdAB dABc";
-        QTest::newRow("MUX") << terr << 1 << "ABdc cdBA";
-        QTest::newRow("terr network") << terr << 2 << "cABd dBAc";
-        QTest::newRow("terr name") << terr << 3 << "ABcd dcBA";
-        QTest::newRow("terr CA") << terr << 4 << "AdcB dcBA";
-        QTest::newRow("terr Lock") << terr << 5 << "dcAB ABdc";
-        QTest::newRow("terr Fav1") << terr << 6 << "dAcB AcBd";
-        QTest::newRow("terr Fav4") << terr << 9 << "cdAB dABc";
-    }
+    // The orders as initials (see Order): ascending, then descending. Ties keep the number
+    // order in both directions; the name and satellite keys reverse.
     void headerDoubleClickSorts() {
-        QFETCH(int, list);
-        QFETCH(int, column);
-        QFETCH(QString, orders);
-        const BYTE nList = static_cast<BYTE>(list);
-        auto dlg = SortWindow(nList);
-        CMSFlexGrid& grid = dlg->Grid(nList);
-        const QString headers = RowOf(grid, 0);
-        for (const QString& expected : orders.split(QLatin1Char(' '))) {
-            DoubleClickGridCell(grid, 0, column);
-            QCOMPARE(Order(*dlg, nList), expected);
-            // Renumbered in the new order, headers untouched.
-            QCOMPARE(Column(grid, 0), (QStringList{"   1", "   2", "   3", "   4"}));
-            QCOMPARE(RowOf(grid, 0), headers);
+        const int sat = LIST_SAT_TV, terr = LIST_TERR_TV;
+        const struct {
+            int nList;
+            long nCol;
+            const char* orders;
+        } cases[] = {{sat, 1, "dcAB BAcd"},  {sat, 5, "cABd dBAc"},  {sat, 6, "ABcd dcBA"},
+                     {sat, 7, "AdcB dcBA"},  {sat, 8, "dcAB ABdc"},  {sat, 9, "dAcB AcBd"},
+                     {sat, 10, "AdcB dcBA"}, {sat, 11, "AdcB dcBA"}, {sat, 12, "cdAB dABc"},
+                     {terr, 1, "ABdc cdBA"}, {terr, 2, "cABd dBAc"}, {terr, 3, "ABcd dcBA"},
+                     {terr, 4, "AdcB dcBA"}, {terr, 5, "dcAB ABdc"}, {terr, 6, "dAcB AcBd"},
+                     {terr, 9, "cdAB dABc"}};
+        for (const auto& c : cases) {
+            const BYTE nList = static_cast<BYTE>(c.nList);
+            auto dlg = SortWindow(nList);
+            CMSFlexGrid& grid = dlg->Grid(nList);
+            const QString headers = RowOf(grid, 0);
+            const QStringList orders = QString::fromLatin1(c.orders).split(' ');
+            for (const QString& expected : orders) {
+                DoubleClickGridCell(grid, 0, c.nCol);
+                QCOMPARE(Order(*dlg, nList), expected);
+                // Renumbered in the new order, headers untouched.
+                QCOMPARE(Column(grid, 0), (QStringList{"   1", "   2", "   3", "   4"}));
+                QCOMPARE(RowOf(grid, 0), headers);
+            }
+            // The store holds the shown order.
+            QString stored;
+            for (WORD i = 0; i < 4; ++i)
+                stored += QLatin1Char(NameOf(dlg->GetStore()->GetService(i, nList)->szName)[0]);
+            QCOMPARE(stored, orders.back());
         }
-        // The store holds the shown order.
-        QString stored;
-        for (WORD i = 0; i < 4; ++i)
-            stored += QLatin1Char(NameOf(dlg->GetStore()->GetService(i, nList)->szName).data()[0]);
-        QCOMPARE(stored, orders.split(QLatin1Char(' ')).back());
     }
 
     void sortStateRules() {

@@ -245,20 +245,14 @@ class EditorTreePanelTest : public QObject {
             {IDC_EDIT_FREQUENCY, "0012", "12"},        {IDC_EDIT_SYMBOL_RATE, "60000", "60000"},
             {IDC_EDIT_SYMBOL_RATE, "60001", "6000"},   {IDC_COMBO_LNB_FREQ, "65535", "65535"},
             {IDC_COMBO_LNB_FREQ, "70000", "7000"}};
-        for (const auto& c : cases) {
-            CEditorDlg dlg(m_prompt);
-            dlg.TabCtrl().setCurrentIndex(0);
-            dlg.show();
-            Type(dlg, c.nEdit, QString(c.keys));
-            QCOMPARE(Text(dlg, c.nEdit), QString(c.shown));
-        }
-    }
-
-    // Spin steps keep the tenths; a blank position reads as zero.
-    void spinFollowsThePositionEdit() {
         CEditorDlg dlg(m_prompt);
         dlg.TabCtrl().setCurrentIndex(0);
         dlg.show();
+        for (const auto& c : cases) {
+            Type(dlg, c.nEdit, QString(c.keys));
+            QCOMPARE(Text(dlg, c.nEdit), QString(c.shown));
+        }
+        // Spin steps keep the tenths; a blank position reads as zero.
         Type(dlg, IDC_EDIT_SAT_POSITION, QStringLiteral("19.2"));
         StepUp(dlg, IDC_SPIN_SAT_POSITION);
         QCOMPARE(Panel(dlg).section(' ', 1, 1), QStringLiteral("---||20.2|20"));

@@ -2,33 +2,18 @@
 // question before unsaved changes would be lost; the backup of a saved file; File > New.
 #include "channel_info_dialog.h"
 #include "channel_info_dlg.h"
-#include "editor_dlg.h"
 #include "grid_clicks.h"
 #include "grid_menu.h"
-#include "resource.h"
-#include "scripted_prompt.h"
 #include "transfer_test_util.h"
+#include "window_test_util.h"
 
-#include <QAction>
 #include <QDir>
-#include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
 #include <QUndoStack>
 
 #include <functional>
 
 namespace {
-
-const QString kSample = QStringLiteral(ORVANE_TEST_DATA "/../../res/sample.zdf");
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A copy of the sample, open in a shown window; COM1 to COM4 lead nowhere.
 struct SSession {
@@ -178,18 +163,15 @@ class EditorUndoTest : public QObject {
             kind.make(s);
             const SStoreSnapshot after = s.State();
             const QStringList viewsAfter = Views(s.dlg);
-            QVERIFY2(!(after == before), qPrintable(text));
-            QCOMPARE(s.Text(ID_EDIT_UNDO), QStringLiteral("Undo ") + text);
-            QVERIFY(s.dlg.isWindowModified());
-            QVERIFY(s.dlg.OnCommand(ID_EDIT_UNDO));
-            QVERIFY2(s.State() == before, qPrintable(text));
-            QCOMPARE(Views(s.dlg), viewsBefore);
-            QVERIFY(!s.dlg.isWindowModified());
-            QCOMPARE(s.Text(ID_EDIT_REDO), QStringLiteral("Redo ") + text);
-            QVERIFY(s.dlg.OnCommand(ID_EDIT_REDO));
-            QVERIFY2(s.State() == after, qPrintable(text));
-            QCOMPARE(Views(s.dlg), viewsAfter);
-            QVERIFY(s.dlg.isWindowModified());
+            QVERIFY2(!(after == before) && s.dlg.isWindowModified(), qPrintable(text));
+            for (const bool bUndo : {true, false}) {
+                const UINT nId = bUndo ? ID_EDIT_UNDO : ID_EDIT_REDO;
+                QCOMPARE(s.Text(nId), (bUndo ? "Undo " : "Redo ") + text);
+                QVERIFY(s.dlg.OnCommand(nId));
+                QVERIFY2(s.State() == (bUndo ? before : after), qPrintable(text));
+                QCOMPARE(Views(s.dlg), bUndo ? viewsBefore : viewsAfter);
+                QCOMPARE(s.dlg.isWindowModified(), !bUndo);
+            }
         }
     }
 
@@ -225,6 +207,8 @@ class EditorUndoTest : public QObject {
         s.prompt.m_boxAnswers = {IDOK};
         s.dlg.OnCommand(ID_FILE_SAVE);
         QCOMPARE(s.prompt.MessageTexts().back(), QStringLiteral("Write to existing file ?\n\n"));
+        QCOMPARE(s.prompt.m_shown.back().caption, QStringLiteral("File Save"));
+        QCOMPARE(s.prompt.m_shown.back().nType & MB_TYPEMASK, unsigned(MB_OKCANCEL));
         QCOMPARE(ReadAll(s.path), original);
     }
 
@@ -330,12 +314,11 @@ class EditorUndoTest : public QObject {
         s.dlg.OnCommand(ID_FILE_NEW);
         QVERIFY(s.prompt.m_shown.empty()); // back at the saved state: nothing to ask
         QVERIFY(s.State() == CChannelStore().TakeSnapshot());
-        QCOMPARE(s.dlg.Tree().topLevelItemCount(), 1);
-        QCOMPARE(s.dlg.Tree().topLevelItem(0)->text(0), QStringLiteral("00. New Satellite "));
+        QCOMPARE(Labels(s.dlg.Tree()), QStringList{"00. New Satellite "});
         QCOMPARE(s.dlg.windowTitle(), QStringLiteral("Orvane  v3.0.1 - Untitled[*]"));
         QCOMPARE(s.Text(ID_EDIT_UNDO), QStringLiteral("Undo"));
         QVERIFY(!s.dlg.GetMenuAction(ID_EDIT_UNDO)->isEnabled());
-        QVERIFY(s.dlg.GetDlgItem(IDC_BUTTON_APPEND)->isEnabled());
+        QCOMPARE(Buttons(s.dlg), QStringLiteral("A--"));
         QVERIFY(!s.dlg.GetDlgItem(IDC_BUTTON_DETAIL_INFO)->isEnabled());
         s.dlg.OnCommand(ID_FILE_SAVE);
         QCOMPARE(s.prompt.m_shown.back().kind, CScriptedPrompt::EKind::SaveFile);

@@ -40,16 +40,12 @@ class EditorWindowTest : public QObject {
     }
 
   private slots:
-    void titleAndIcon() {
+    void titleIconMenusAndTheirDataState() {
         CEditorDlg dlg(m_prompt);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Orvane  v3.0.1"));
         QVERIFY(!dlg.windowIcon().pixmap(64).isNull()); // the icon is there, not just named
         QVERIFY(!(dlg.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(dlg.windowFlags() & Qt::WindowMinimizeButtonHint);
-    }
-
-    void menusAndTheirDataState() {
-        CEditorDlg dlg(m_prompt);
         const QList<QAction*> menus = dlg.MenuBar().actions();
         QStringList titles;
         for (const QAction* menu : menus)
@@ -188,31 +184,25 @@ class EditorWindowTest : public QObject {
         }
     }
 
-    // The window fills the desktop; Enter, Esc and the conversion command leave it open.
-    void fillsTheDesktopAndIgnoresEnterEscAndConversion() {
-        auto dlg = ShownWindow();
-        QVERIFY(dlg);
-        QCOMPARE(dlg->frameGeometry(), QGuiApplication::primaryScreen()->availableGeometry());
-        // Its id still reaches the window, which does nothing with it.
-        QCOMPARE(dlg->GetMenuAction(32808)->text(), QStringLiteral("Conv Default Channel"));
-        QVERIFY(dlg->GetMenuAction(32807) != nullptr);
-        QVERIFY(dlg->OnCommand(32808));
-        QVERIFY(!dlg->OnCommand(4242));
-        QVERIFY(m_prompt.m_shown.empty());
-        dlg->GetDlgItem(IDC_EDIT_SAT_NAME)->setFocus();
-        for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-            QTest::keyClick(dlg.get(), Qt::Key(key));
-        QTest::keyClick(dlg->GetDlgItem(IDC_GRID_SAT_TV), Qt::Key_Escape);
-        QVERIFY(dlg->isVisible());
-        QVERIFY(dlg->GetStore() != nullptr);
-    }
-
-    // The close box and Exit end the program, a modal run too; with the store gone the views
-    // are left alone.
-    void closeBoxAndExitEndTheProgram() {
+    // The window fills the desktop; Enter, Esc and the conversion command leave it open. The
+    // close box and Exit end the program, a modal run too; with the store gone the views are
+    // left alone.
+    void fillsTheDesktopUntilTheCloseBoxOrExit() {
         for (bool bExit : {false, true}) {
             auto dlg = ShownWindow();
             QVERIFY(dlg);
+            QCOMPARE(dlg->frameGeometry(), QGuiApplication::primaryScreen()->availableGeometry());
+            // Its id still reaches the window, which does nothing with it.
+            QCOMPARE(dlg->GetMenuAction(32808)->text(), QStringLiteral("Conv Default Channel"));
+            QVERIFY(dlg->GetMenuAction(32807) != nullptr);
+            QVERIFY(dlg->OnCommand(32808));
+            QVERIFY(!dlg->OnCommand(4242));
+            QVERIFY(m_prompt.m_shown.empty());
+            dlg->GetDlgItem(IDC_EDIT_SAT_NAME)->setFocus();
+            for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+                QTest::keyClick(dlg.get(), Qt::Key(key));
+            QTest::keyClick(dlg->GetDlgItem(IDC_GRID_SAT_TV), Qt::Key_Escape);
+            QVERIFY(dlg->isVisible() && dlg->GetStore() != nullptr);
             if (bExit)
                 dlg->GetMenuAction(32775)->trigger();
             else

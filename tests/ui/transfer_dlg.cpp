@@ -118,7 +118,7 @@ class TransferDlgTest : public QObject {
         }
     }
 
-    void everyControlSitsAtItsTemplatePlace() {
+    void everyControlSitsAtItsTemplatePlaceEnterDoesNotClose() {
         CScriptedPrompt prompt;
         STransferSettings settings;
         CTransferDlg dlg(prompt, settings);
@@ -136,13 +136,8 @@ class TransferDlgTest : public QObject {
         for (int nLamp : {IDC_LAMP_RED, IDC_LAMP_GREEN})
             QCOMPARE(dlg.GetDlgItem<QLabel>(nLamp)->pixmap().size(), QSize(20, 20));
         QCOMPARE(dlg.size(), QSize(units.X(351), units.Y(245)));
-    }
-
-    void enterDoesNotCloseEscapeDoes() {
+        // Enter does not close the dialog, Esc and Close do.
         CTestPorts ports;
-        CScriptedPrompt prompt;
-        STransferSettings settings;
-        CTransferDlg dlg(prompt, settings);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         QTest::keyClick(&dlg, Qt::Key_Return);

@@ -2,8 +2,8 @@
 // devices that do not exist, and the user's part in the dialog.
 #pragma once
 
-#include "prompt.h"
 #include "pty_box.h"
+#include "scripted_prompt.h"
 #include "store_builders.h"
 #include "transfer_dialog.h"
 #include "transfer_dlg.h"

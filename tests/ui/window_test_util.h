@@ -7,9 +7,17 @@
 #include "store_builders.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
+
+inline const QString kSample = QStringLiteral(ORVANE_TEST_DATA "/../../res/sample.zdf");
+
+inline QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Types into an edit or an editable list as the user would: all its text selected, then the keys.
 inline void TypeInto(QWidget* pField, const QString& keys) {
