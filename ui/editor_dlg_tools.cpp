@@ -13,6 +13,7 @@
 #include "service_csv.h"
 #include "wait_cursor.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -38,6 +39,14 @@ bool ReadReferenceFile(CPrompt& prompt, const QString& path, bool bCsv, SReferen
 
 QString FileName(const QString& path) {
     return QFileInfo(path).fileName();
+}
+
+// Where the CSV dialogs start: beside the data file, under its name.
+QString CsvBeside(const QString& dataPath) {
+    if (dataPath.isEmpty())
+        return dataPath;
+    const QFileInfo info(dataPath);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".csv"));
 }
 
 } // namespace
@@ -72,7 +81,8 @@ void CEditorDlg::OnEditOrderLike() {
 
 // Import CSV: names, order and flags of the matched services as the file has them.
 void CEditorDlg::OnFileImportCsv() {
-    const QString path = m_prompt.GetOpenFileName(QString(), Text(list_tools::kCsvFileFilter));
+    const QString path =
+        m_prompt.GetOpenFileName(CsvBeside(PathName()), Text(list_tools::kCsvFileFilter));
     SReference reference;
     if (path.isEmpty() || !ReadReferenceFile(m_prompt, path, true, reference))
         return;
@@ -92,7 +102,8 @@ void CEditorDlg::OnFileExportCsv() {
     CExportCsvDlg choice(nList >= 0, this);
     if (m_prompt.RunModal(choice) != QDialog::Accepted)
         return;
-    QString path = m_prompt.GetSaveFileName(QString(), Text(list_tools::kCsvFileFilter));
+    QString path =
+        m_prompt.GetSaveFileName(CsvBeside(PathName()), Text(list_tools::kCsvFileFilter));
     if (path.isEmpty())
         return;
     if (!path.contains(u'.'))
