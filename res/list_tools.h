@@ -21,6 +21,11 @@ inline constexpr const char* kPlanLabel = "Matched with \"%1\":";
 inline constexpr const char* kKeepPlaces = "Unmatched services keep their places";
 inline constexpr const char* kTakeFlags = "Take Lock and favourites from the reference";
 inline constexpr const char* kDuplicatesLabel = "The checked services are deleted.";
+// A duplicate: its number, the frequency when it has one (with a satellite's polarisation),
+// its service id.
+inline constexpr const char* kDuplicateNumber = "No. %1";
+inline constexpr const char* kDuplicateFrequency = ", %1 MHz";
+inline constexpr const char* kDuplicateServiceId = ", service id %1";
 inline constexpr const char* kCompareLabel = "From \"%1\" to this database:";
 inline constexpr const char* kNoDifferences = "No differences.";
 inline constexpr const char* kCurrentList = "The current list";

@@ -18,12 +18,8 @@
 
 namespace {
 
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 void ShowFileError(CPrompt& prompt, const std::string& error) {
-    prompt.MessageBox(Text(list_tools::kFileError).arg(QString::fromStdString(error)));
+    prompt.MessageBox(ToolText(list_tools::kFileError).arg(QString::fromStdString(error)));
 }
 
 // False after telling the user why the file cannot be a reference; nothing has changed.
@@ -64,13 +60,14 @@ void CEditorDlg::RunListTool(const std::function<void()>& change, const QString&
 // Order Like: the lists follow another data file or a CSV file, as the user chose in the
 // preview.
 void CEditorDlg::OnEditOrderLike() {
-    const QString path = m_prompt.GetOpenFileName(PathName(), Text(list_tools::kReferenceFilter));
+    const QString path =
+        m_prompt.GetOpenFileName(PathName(), ToolText(list_tools::kReferenceFilter));
     SReference reference;
     if (path.isEmpty() ||
         !ReadReferenceFile(m_prompt, path, IsCsvPath(path.toStdString()), reference))
         return;
     CPlanPreviewDlg preview(
-        Text(list_tools::kOrderLikeCaption), FileName(path),
+        ToolText(list_tools::kOrderLikeCaption), FileName(path),
         [&](const SOrderOptions& options) { return PlanOrder(*m_pStore, reference, options); },
         SOrderOptions{}, true, this);
     if (m_prompt.RunModal(preview) != QDialog::Accepted)
@@ -82,14 +79,14 @@ void CEditorDlg::OnEditOrderLike() {
 // Import CSV: names, order and flags of the matched services as the file has them.
 void CEditorDlg::OnFileImportCsv() {
     const QString path =
-        m_prompt.GetOpenFileName(CsvBeside(PathName()), Text(list_tools::kCsvFileFilter));
+        m_prompt.GetOpenFileName(CsvBeside(PathName()), ToolText(list_tools::kCsvFileFilter));
     SReference reference;
     if (path.isEmpty() || !ReadReferenceFile(m_prompt, path, true, reference))
         return;
     SOrderOptions options;
     options.bTakeFlags = options.bTakeNames = true;
     CPlanPreviewDlg preview(
-        Text(list_tools::kImportCsvCaption), FileName(path),
+        ToolText(list_tools::kImportCsvCaption), FileName(path),
         [&](const SOrderOptions& chosen) { return PlanOrder(*m_pStore, reference, chosen); },
         options, false, this);
     if (m_prompt.RunModal(preview) != QDialog::Accepted)
@@ -103,7 +100,7 @@ void CEditorDlg::OnFileExportCsv() {
     if (m_prompt.RunModal(choice) != QDialog::Accepted)
         return;
     QString path =
-        m_prompt.GetSaveFileName(CsvBeside(PathName()), Text(list_tools::kCsvFileFilter));
+        m_prompt.GetSaveFileName(CsvBeside(PathName()), ToolText(list_tools::kCsvFileFilter));
     if (path.isEmpty())
         return;
     if (!path.contains(u'.'))
@@ -122,7 +119,8 @@ void CEditorDlg::OnFileExportCsv() {
 void CEditorDlg::OnEditFindDuplicates() {
     const std::vector<SDuplicateGroup> groups = FindDuplicates(*m_pStore);
     if (groups.empty()) {
-        m_prompt.MessageBox(Text(list_tools::kNoDuplicates), QString(), MB_OK | MB_ICONINFORMATION);
+        m_prompt.MessageBox(ToolText(list_tools::kNoDuplicates), QString(),
+                            MB_OK | MB_ICONINFORMATION);
         return;
     }
     CDuplicatesDlg dlg(*m_pStore, groups, this);
@@ -136,7 +134,7 @@ void CEditorDlg::OnEditFindDuplicates() {
 
 // What changed from the chosen file to the database in the window; nothing changes.
 void CEditorDlg::OnFileCompareWith() {
-    const QString path = m_prompt.GetOpenFileName(PathName(), Text(kDataFileFilter));
+    const QString path = m_prompt.GetOpenFileName(PathName(), ToolText(kDataFileFilter));
     if (path.isEmpty())
         return;
     CChannelStore other;
@@ -151,7 +149,7 @@ void CEditorDlg::OnFileCompareWith() {
     if (lines.empty())
         lines.emplace_back(list_tools::kNoDifferences);
     wait.Restore();
-    CLinesDlg dlg(Text(list_tools::kCompareCaption),
-                  Text(list_tools::kCompareLabel).arg(FileName(path)), lines, this);
+    CLinesDlg dlg(ToolText(list_tools::kCompareCaption),
+                  ToolText(list_tools::kCompareLabel).arg(FileName(path)), lines, this);
     m_prompt.RunModal(dlg);
 }

@@ -14,10 +14,6 @@
 
 namespace {
 
-QString Text(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 // In the main window's font: the label on top, then the caller's controls, then the buttons
 // (OK and Cancel, or Close).
 QVBoxLayout* Frame(QDialog& dlg, const QString& caption, const QString& label) {
@@ -32,7 +28,7 @@ QVBoxLayout* Frame(QDialog& dlg, const QString& caption, const QString& label) {
 void AddButtons(QDialog& dlg, QVBoxLayout& layout, bool bCloseOnly = false) {
     auto* buttons = new QDialogButtonBox(&dlg);
     if (bCloseOnly) {
-        buttons->addButton(Text(list_tools::kClose), QDialogButtonBox::RejectRole);
+        buttons->addButton(ToolText(list_tools::kClose), QDialogButtonBox::RejectRole);
     } else {
         buttons->setStandardButtons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     }
@@ -58,7 +54,7 @@ void FillLines(QListWidget& list, const std::vector<std::string>& lines) {
 
 QCheckBox* Choice(QDialog& dlg, QVBoxLayout& layout, const char* objectName, const char* text,
                   bool bChecked) {
-    auto* box = new QCheckBox(Text(text), &dlg);
+    auto* box = new QCheckBox(ToolText(text), &dlg);
     box->setObjectName(QString::fromLatin1(objectName));
     box->setChecked(bChecked);
     layout.addWidget(box);
@@ -69,12 +65,12 @@ QCheckBox* Choice(QDialog& dlg, QVBoxLayout& layout, const char* objectName, con
 // service id.
 QString DuplicateText(const CChannelStore& store, BYTE nList, WORD wRow) {
     const SServiceKey key = KeyOf(store, *store.GetService(wRow, nList));
-    QString text = QStringLiteral("No. %1").arg(wRow + 1);
+    QString text = ToolText(list_tools::kDuplicateNumber).arg(wRow + 1);
     if (key.wFrequency != 0)
-        text += QStringLiteral(", %1 MHz").arg(key.wFrequency) +
+        text += ToolText(list_tools::kDuplicateFrequency).arg(key.wFrequency) +
                 (key.bSatellite ? (key.bHorizontal ? QStringLiteral(" H") : QStringLiteral(" V"))
                                 : QString());
-    return text + QStringLiteral(", service id %1").arg(key.wServiceId);
+    return text + ToolText(list_tools::kDuplicateServiceId).arg(key.wServiceId);
 }
 
 constexpr int kListRole = Qt::UserRole;
@@ -85,7 +81,7 @@ constexpr int kRowRole = Qt::UserRole + 1;
 CPlanPreviewDlg::CPlanPreviewDlg(const QString& caption, const QString& reference, Planner planner,
                                  SOrderOptions options, bool bOfferFlags, QWidget* parent)
     : QDialog(parent), m_planner(std::move(planner)), m_options(options) {
-    QVBoxLayout* layout = Frame(*this, caption, Text(list_tools::kPlanLabel).arg(reference));
+    QVBoxLayout* layout = Frame(*this, caption, ToolText(list_tools::kPlanLabel).arg(reference));
     m_pLines = LinesList(*this);
     layout->addWidget(m_pLines);
     m_pKeepPlaces =
@@ -111,8 +107,8 @@ void CPlanPreviewDlg::Replan() {
 CDuplicatesDlg::CDuplicatesDlg(const CChannelStore& store,
                                const std::vector<SDuplicateGroup>& groups, QWidget* parent)
     : QDialog(parent) {
-    QVBoxLayout* layout =
-        Frame(*this, Text(list_tools::kDuplicatesCaption), Text(list_tools::kDuplicatesLabel));
+    QVBoxLayout* layout = Frame(*this, ToolText(list_tools::kDuplicatesCaption),
+                                ToolText(list_tools::kDuplicatesLabel));
     m_pGroups = new QTreeWidget(this);
     m_pGroups->setObjectName(QStringLiteral("groups"));
     m_pGroups->setHeaderHidden(true);
@@ -157,11 +153,11 @@ CLinesDlg::CLinesDlg(const QString& caption, const QString& label,
 }
 
 CExportCsvDlg::CExportCsvDlg(bool bHasCurrentList, QWidget* parent) : QDialog(parent) {
-    QVBoxLayout* layout = Frame(*this, Text(list_tools::kExportCsvCaption), QString());
-    auto* current = new QRadioButton(Text(list_tools::kCurrentList), this);
+    QVBoxLayout* layout = Frame(*this, ToolText(list_tools::kExportCsvCaption), QString());
+    auto* current = new QRadioButton(ToolText(list_tools::kCurrentList), this);
     current->setObjectName(QStringLiteral("currentList"));
     current->setEnabled(bHasCurrentList);
-    m_pAllLists = new QRadioButton(Text(list_tools::kAllLists), this);
+    m_pAllLists = new QRadioButton(ToolText(list_tools::kAllLists), this);
     m_pAllLists->setObjectName(QStringLiteral("allLists"));
     (bHasCurrentList ? current : m_pAllLists)->setChecked(true);
     layout->addWidget(current);
