@@ -115,47 +115,11 @@ int Save(CChannelStore& store, const std::string& path, std::ostream& out, std::
     return ZDF_OK;
 }
 
-bool IsCsvPath(const std::string& path) {
-    return QFileInfo(QString::fromStdString(path)).suffix().compare("csv", Qt::CaseInsensitive) ==
-           0;
-}
-
-bool LoadCsv(const std::string& path, SReference& reference, std::ostream& err) {
-    std::string text, error;
-    SCsvError csvError;
-    if (!ReadCsvFile(path, text, error)) {
-        err << "zdftool: " << error << "\n";
-        return false;
-    }
-    if (!ReadServicesCsv(text, reference, csvError)) {
-        err << "zdftool: " << path << ": " << CsvErrorText(csvError) << "\n";
-        return false;
-    }
-    return true;
-}
-
 // ---- order and import -------------------------------------------------------------------------
 
 void WritePlan(std::ostream& out, const SOrderPlan& plan) {
-    for (BYTE list = 0; list < kListCount; ++list) {
-        const SListPlan& lp = plan[list];
-        out << kListNames[list] << ": ";
-        if (!lp.bInReference) {
-            out << "not in the reference, left as it is\n";
-            continue;
-        }
-        const bool bReordered =
-            !std::is_sorted(lp.order.begin(), lp.order.end()); // the identity is sorted
-        out << lp.order.size() << " services; " << lp.match.nByKey << " matched by key, "
-            << lp.match.nByName << " by name, " << lp.unmatched.size() << " unmatched";
-        if (!lp.renames.empty())
-            out << "; " << lp.renames.size() << " renamed";
-        if (!lp.flagChanges.empty())
-            out << "; " << lp.flagChanges.size() << " with other flags";
-        out << (bReordered ? "; reordered\n" : "; order unchanged\n");
-        for (const std::string& name : lp.unmatched)
-            out << "  unmatched " << QuotedName(name) << "\n";
-    }
+    for (const std::string& line : PlanLines(plan))
+        out << line << "\n";
 }
 
 int RunPlan(const char* command, Args args, bool bCsvOnly, std::ostream& out, std::ostream& err) {
@@ -167,19 +131,14 @@ int RunPlan(const char* command, Args args, bool bCsvOnly, std::ostream& out, st
     if (!Split(command, args, known, {}, line, err) ||
         !Output(command, line, 2, false, output, err))
         return ZDF_USAGE;
-    const bool bCsv = bCsvOnly || IsCsvPath(line.files[1]);
     CChannelStore store;
     SReference reference;
+    std::string error;
     if (!Load(line.files[0], store, err))
         return ZDF_FAILED;
-    if (bCsv) {
-        if (!LoadCsv(line.files[1], reference, err))
-            return ZDF_FAILED;
-    } else {
-        CChannelStore other;
-        if (!Load(line.files[1], other, err))
-            return ZDF_FAILED;
-        reference = ReferenceFromStore(other);
+    if (!ReadReference(line.files[1], bCsvOnly || IsCsvPath(line.files[1]), reference, error)) {
+        err << "zdftool: " << error << "\n";
+        return ZDF_FAILED;
     }
     SOrderOptions options;
     options.bKeepPlaces = line.Has("--keep-places");
@@ -320,24 +279,17 @@ int RunDupes(Args args, std::ostream& out, std::ostream& err) {
     if (!Load(line.files[0], store, err))
         return ZDF_FAILED;
     const std::vector<SDuplicateGroup> groups = FindDuplicates(store);
-    std::vector<std::pair<BYTE, WORD>> extra; // all but the first of each group
     for (const SDuplicateGroup& g : groups) {
-        out << kListNames[g.nList] << ": ";
-        if (g.nSat != kTerrestrialSatIndex)
-            out << FormatPosition(store.GetSatellite(g.nSat)->wPosition) << " "
-                << QuotedName(store.GetSatelliteName(g.nSat)) << ": ";
-        out << QuotedName(g.strName) << " at";
-        for (const WORD row : g.rows) {
+        out << GroupTitle(store, g) << " at";
+        for (const WORD row : g.rows)
             out << (row == g.rows.front() ? " " : ", ") << row + 1;
-            if (row != g.rows.front())
-                extra.emplace_back(g.nList, row);
-        }
         out << "\n";
     }
     if (groups.empty())
         out << "no duplicates\n";
     if (output.empty())
         return ZDF_OK;
+    const std::vector<std::pair<BYTE, WORD>> extra = LaterDuplicates(groups);
     DeleteServices(store, extra);
     out << "deleted " << extra.size() << " services\n";
     return Save(store, output, out, err);

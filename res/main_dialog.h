@@ -151,14 +151,23 @@ struct SMenuPopup {
 };
 
 inline constexpr SMenuItem kFileMenuItems[] = {
-    {"&New", ID_FILE_NEW},   {"&Open", ID_FILE_OPEN},
-    {"&Save", ID_FILE_SAVE}, {"Save &As ...", ID_FILE_SAVE_AS},
+    {"&New", ID_FILE_NEW},
+    {"&Open", ID_FILE_OPEN},
+    {"&Save", ID_FILE_SAVE},
+    {"Save &As ...", ID_FILE_SAVE_AS},
     {"E&xit", ID_EXIT},
+    {"", 0},
+    {"Compare With…", ID_FILE_COMPARE_WITH},
+    {"Export CSV…", ID_FILE_EXPORT_CSV},
+    {"Import CSV…", ID_FILE_IMPORT_CSV},
 };
 // The texts the undo stack gives them while there is nothing to undo or redo.
 inline constexpr SMenuItem kEditMenuItems[] = {
     {"Undo", ID_EDIT_UNDO},
     {"Redo", ID_EDIT_REDO},
+    {"", 0},
+    {"Order Like…", ID_EDIT_ORDER_LIKE},
+    {"Find Duplicates…", ID_EDIT_FIND_DUPLICATES},
 };
 inline constexpr SMenuItem kTransferMenuItems[] = {
     {"&STB->PC", ID_TRANSFER_STB_TO_PC},

@@ -20,6 +20,12 @@ inline constexpr unsigned ID_EDIT_UNDO = 0xE12B;
 inline constexpr unsigned ID_EDIT_REDO = 0xE12E;
 inline constexpr unsigned ID_APP_ABOUT = 0xE140;
 inline constexpr unsigned ID_HELP_SHORTCUTS = 0xE146;
+// The list tools.
+inline constexpr unsigned ID_FILE_COMPARE_WITH = 32820;
+inline constexpr unsigned ID_FILE_EXPORT_CSV = 32821;
+inline constexpr unsigned ID_FILE_IMPORT_CSV = 32822;
+inline constexpr unsigned ID_EDIT_ORDER_LIKE = 32823;
+inline constexpr unsigned ID_EDIT_FIND_DUPLICATES = 32824;
 
 // ---- main dialog controls -------------------------------------------------------------------
 inline constexpr int IDC_TAB = 1005;

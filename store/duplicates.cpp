@@ -1,5 +1,7 @@
 #include "duplicates.h"
 
+#include "list_text.h"
+
 #include <array>
 #include <map>
 #include <string_view>
@@ -27,6 +29,22 @@ std::vector<SDuplicateGroup> FindDuplicates(const CChannelStore& store) {
         }
     }
     return groups;
+}
+
+std::string GroupTitle(const CChannelStore& store, const SDuplicateGroup& group) {
+    std::string title = std::string(kListNames[group.nList]) + ": ";
+    if (group.nSat != kTerrestrialSatIndex)
+        title += FormatPosition(store.GetSatellite(group.nSat)->wPosition) + " " +
+                 QuotedName(store.GetSatelliteName(group.nSat)) + ": ";
+    return title + QuotedName(group.strName);
+}
+
+std::vector<std::pair<BYTE, WORD>> LaterDuplicates(const std::vector<SDuplicateGroup>& groups) {
+    std::vector<std::pair<BYTE, WORD>> later;
+    for (const SDuplicateGroup& group : groups)
+        for (std::size_t i = 1; i < group.rows.size(); ++i)
+            later.emplace_back(group.nList, group.rows[i]);
+    return later;
 }
 
 void DeleteServices(CChannelStore& store, const std::vector<std::pair<BYTE, WORD>>& chosen) {

@@ -1,5 +1,7 @@
 #include "list_match.h"
 
+#include "list_text.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -187,4 +189,29 @@ void ApplyOrder(CChannelStore& store, const SOrderPlan& plan) {
         }
         store.ReorderList(list, lp.order);
     }
+}
+
+std::vector<std::string> PlanLines(const SOrderPlan& plan) {
+    std::vector<std::string> lines;
+    for (BYTE list = 0; list < kListCount; ++list) {
+        const SListPlan& lp = plan[list];
+        std::string line = std::string(kListNames[list]) + ": ";
+        if (!lp.bInReference) {
+            lines.push_back(line + "not in the reference, left as it is");
+            continue;
+        }
+        const bool bReordered =
+            !std::is_sorted(lp.order.begin(), lp.order.end()); // the identity is sorted
+        line += std::to_string(lp.order.size()) + " services; " + std::to_string(lp.match.nByKey) +
+                " matched by key, " + std::to_string(lp.match.nByName) + " by name, " +
+                std::to_string(lp.unmatched.size()) + " unmatched";
+        if (!lp.renames.empty())
+            line += "; " + std::to_string(lp.renames.size()) + " renamed";
+        if (!lp.flagChanges.empty())
+            line += "; " + std::to_string(lp.flagChanges.size()) + " with other flags";
+        lines.push_back(line + (bReordered ? "; reordered" : "; order unchanged"));
+        for (const std::string& name : lp.unmatched)
+            lines.push_back("  unmatched " + QuotedName(name));
+    }
+    return lines;
 }

@@ -77,3 +77,8 @@ SOrderPlan PlanOrder(const CChannelStore& store, const SReference& reference,
 
 // Carries out a plan made for the store as it is now, through the store's own operations.
 void ApplyOrder(CChannelStore& store, const SOrderPlan& plan);
+
+// What a plan will do, as zdftool prints it and the window previews it: per list one line
+// ("satellite-tv: 120 services; 100 matched by key, 12 by name, 8 unmatched; reordered"), then
+// one indented line per unmatched name.
+std::vector<std::string> PlanLines(const SOrderPlan& plan);

@@ -350,3 +350,34 @@ bool WriteCsvFile(const std::string& path, std::string_view text, std::string& e
     }
     return true;
 }
+
+bool IsCsvPath(std::string_view path) {
+    const std::size_t nDot = path.rfind('.');
+    if (nDot == std::string_view::npos || path.find('/', nDot) != std::string_view::npos)
+        return false;
+    const std::string_view ext = path.substr(nDot + 1);
+    return ext.size() == 3 && std::equal(ext.begin(), ext.end(), "csv",
+                                         [](char a, char b) { return (a | 0x20) == b; });
+}
+
+bool ReadReference(const std::string& path, bool bCsv, SReference& reference, std::string& error) {
+    if (!bCsv) {
+        CChannelStore store;
+        store.SetPathName(path);
+        if (!store.ReadDataFile()) {
+            error = path + ": " + store.GetLastFileError();
+            return false;
+        }
+        reference = ReferenceFromStore(store);
+        return true;
+    }
+    std::string text;
+    SCsvError csvError;
+    if (!ReadCsvFile(path, text, error))
+        return false;
+    if (!ReadServicesCsv(text, reference, csvError)) {
+        error = path + ": " + CsvErrorText(csvError);
+        return false;
+    }
+    return true;
+}

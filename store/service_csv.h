@@ -46,3 +46,9 @@ bool ReadServicesCsv(std::string_view text, SReference& reference, SCsvError& er
 // The file as a whole, written atomically (a failed write leaves an older file as it was).
 bool ReadCsvFile(const std::string& path, std::string& text, std::string& error);
 bool WriteCsvFile(const std::string& path, std::string_view text, std::string& error);
+
+// Whether a path names a CSV file rather than a data file: its extension is ".csv", any case.
+bool IsCsvPath(std::string_view path);
+// A reference read from a CSV file (bCsv) or a data file; false with `error` naming the file
+// and, for a refused CSV file, the row and column.
+bool ReadReference(const std::string& path, bool bCsv, SReference& reference, std::string& error);

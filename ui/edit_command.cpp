@@ -27,12 +27,15 @@ constexpr SEditText kEditTexts[] = {
     {EEdit::ClearFlag, "Clear %1", nullptr},
     {EEdit::Sort, "Sort by %1", nullptr},
     {EEdit::ReceiveFromStb, "Receive from STB", nullptr},
+    {EEdit::OrderLike, "Order Like %1", nullptr},
+    {EEdit::ImportCsv, "Import CSV", nullptr},
+    {EEdit::DeleteDuplicates, "Delete 1 duplicate", "Delete %1 duplicates"},
 };
 constexpr bool InEditOrder() {
     for (std::size_t i = 0; i < std::size(kEditTexts); ++i)
         if (kEditTexts[i].edit != static_cast<EEdit>(i))
             return false;
-    return std::size(kEditTexts) == std::size_t(EEdit::ReceiveFromStb) + 1;
+    return std::size(kEditTexts) == std::size_t(EEdit::DeleteDuplicates) + 1;
 }
 static_assert(InEditOrder(), "one text per edit, in the order of EEdit");
 

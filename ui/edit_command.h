@@ -25,6 +25,9 @@ enum class EEdit {
     ClearFlag,      // names a column
     Sort,           // names a column
     ReceiveFromStb,
+    OrderLike, // names the reference file
+    ImportCsv,
+    DeleteDuplicates, // counts services
 };
 
 QString EditText(EEdit edit, int nCount);

@@ -95,7 +95,7 @@ void CEditorDlg::CreateMenu() {
                 continue;
             }
             // The dialog owns the actions, so a command taken off its menu keeps its id.
-            auto* action = new QAction(QString::fromLatin1(item.pszText), this);
+            auto* action = new QAction(QString::fromUtf8(item.pszText), this);
             action->setData(item.nId);
             action->setObjectName(QString::number(item.nId));
             connect(action, &QAction::triggered, this, [this, id = item.nId] { OnCommand(id); });
@@ -126,7 +126,9 @@ QAction* CEditorDlg::GetMenuAction(UINT nId) const {
 }
 
 void CEditorDlg::EnableDataMenus(BOOL bEnable) {
-    for (UINT nId : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_TRANSFER_PC_TO_STB})
+    for (UINT nId :
+         {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_TRANSFER_PC_TO_STB, ID_FILE_COMPARE_WITH,
+          ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_EDIT_ORDER_LIKE, ID_EDIT_FIND_DUPLICATES})
         m_actions.at(nId)->setEnabled(bEnable != FALSE);
     m_bHasData = bEnable;
     if (const int nList = GetCurrentList(); nList >= 0)
@@ -167,6 +169,11 @@ BOOL CEditorDlg::OnCommand(UINT nId) {
         {ID_FLAGS_DISABLE, &CEditorDlg::OnDisableFlags},
         {ID_APP_ABOUT, &CEditorDlg::OnAppAbout},
         {ID_HELP_SHORTCUTS, &CEditorDlg::OnHelpShortcuts},
+        {ID_EDIT_ORDER_LIKE, &CEditorDlg::OnEditOrderLike},
+        {ID_EDIT_FIND_DUPLICATES, &CEditorDlg::OnEditFindDuplicates},
+        {ID_FILE_COMPARE_WITH, &CEditorDlg::OnFileCompareWith},
+        {ID_FILE_EXPORT_CSV, &CEditorDlg::OnFileExportCsv},
+        {ID_FILE_IMPORT_CSV, &CEditorDlg::OnFileImportCsv},
     };
     for (const SCommand& command : kCommands) {
         if (command.nId == nId) {

@@ -5,7 +5,8 @@
 // satellite / transponder tree), editor_dlg_panel.cpp (the panel beside it), editor_dlg_file.cpp
 // (the File menu), editor_dlg_transfer.cpp (the Transfer menu), editor_dlg_edit.cpp (the grids'
 // popup menu: cut, paste, delete, flags), editor_dlg_export.cpp (the firmware table export),
-// editor_dlg_help.cpp (the Help menu), editor_dlg_undo.cpp (undo and redo, the save prompt).
+// editor_dlg_help.cpp (the Help menu), editor_dlg_undo.cpp (undo and redo, the save prompt),
+// editor_dlg_tools.cpp (the list tools: Order Like, duplicates, Compare With, CSV).
 #pragma once
 
 #include "channel_store.h"
@@ -50,7 +51,8 @@ class CEditorDlg : public QDialog {
     ~CEditorDlg() override;
 
     // ---- window, menus and tabs (editor_dlg.cpp) ----------------------------------------------
-    // Greys or enables Save, Save As and PC->STB: nothing can be saved or sent without data.
+    // Greys or enables Save, Save As, PC->STB and the list tools: nothing can be saved, sent or
+    // worked on without data.
     // The title names the database while there is one.
     void EnableDataMenus(BOOL bEnable);
     // Shows the views of tab nTab (0 tree and panel, 1..4 one grid); other values do nothing.
@@ -157,6 +159,13 @@ class CEditorDlg : public QDialog {
     void RestoreEdit(const SStoreSnapshot& state, unsigned nChanged, const SViewState& view);
     QUndoStack& UndoStack() const { return *m_pUndoStack; }
 
+    // ---- list tools (editor_dlg_tools.cpp) -----------------------------------------------------
+    void OnEditOrderLike();
+    void OnEditFindDuplicates();
+    void OnFileCompareWith();
+    void OnFileExportCsv();
+    void OnFileImportCsv();
+
     // ---- Transfer menu (editor_dlg_transfer.cpp) -----------------------------------------------
     void OnTransferStbToPc();
     void OnTransferPcToStb();
@@ -258,6 +267,9 @@ class CEditorDlg : public QDialog {
     // Runs one user action as one undo step, when it changed the store. `text` names the step;
     // it is asked once the action has run, so it can count what the action did.
     void RunUndoable(const std::function<void()>& action, const std::function<QString()>& text);
+    // A list tool's change as one undo step: the grids show the lists as they are after it,
+    // and a pending Cut is forgotten (the store's reorders and deletes clear the marks).
+    void RunListTool(const std::function<void()>& change, const QString& text);
     SViewState CurrentView() const;
     void ShowView(const SViewState& view);
     void EnableGridButtons(BYTE nList);

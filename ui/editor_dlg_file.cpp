@@ -3,17 +3,12 @@
 #include "editor_dlg.h"
 
 #include "controls.h"
+#include "list_tools.h"
 #include "prompt.h"
 #include "wait_cursor.h"
 
 #include <QFileInfo>
 #include <QUndoStack>
-
-namespace {
-
-const char* const kDataFileFilter = "Data Files (*.zdf)|*.zdf|All Files (*.*)|*.*||";
-
-} // namespace
 
 // An empty database without a file name: the tree offers its first satellite, Save asks for a
 // name.

@@ -53,16 +53,20 @@ class EditorWindowTest : public QObject {
         QCOMPARE(titles, (QStringList{"&File", "&Edit", "&Transfer", "&Help"}));
         QCOMPARE(EntriesOf(menus[0]->menu()),
                  (QStringList{"&New 57600", "&Open 32771", "&Save 32772", "Save &As ... 32773",
-                              "E&xit 32775"}));
-        QCOMPARE(EntriesOf(menus[1]->menu()), (QStringList{"Undo 57643", "Redo 57646"}));
+                              "E&xit 32775", " 0", "Compare With… 32820", "Export CSV… 32821",
+                              "Import CSV… 32822"}));
+        QCOMPARE(EntriesOf(menus[1]->menu()),
+                 (QStringList{"Undo 57643", "Redo 57646", " 0", "Order Like… 32823",
+                              "Find Duplicates… 32824"}));
         // The conversion commands and their separator are gone from the Transfer menu.
         QCOMPARE(EntriesOf(menus[2]->menu()), (QStringList{"&STB->PC 32776", "&PC->STB 32777"}));
         QCOMPARE(EntriesOf(menus[3]->menu()),
                  (QStringList{"&Keyboard Shortcuts 57670", "&About Orvane 57664"}));
-        // Save, Save As and PC->STB need data; the rest are always there.
+        // Save, Save As, PC->STB and the list tools need data; the rest are always there.
         const std::pair<UINT, bool> needsData[] = {{57600, false}, {32771, false}, {32772, true},
                                                    {32773, true},  {32775, false}, {32776, false},
-                                                   {32777, true}};
+                                                   {32777, true},  {32820, true},  {32821, true},
+                                                   {32822, true},  {32823, true},  {32824, true}};
         for (int step : {-1, int(TRUE), int(FALSE)}) {
             if (step >= 0)
                 dlg.EnableDataMenus(step);
