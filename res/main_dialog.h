@@ -155,11 +155,12 @@ inline constexpr SMenuItem kFileMenuItems[] = {
     {"&Open", ID_FILE_OPEN},
     {"&Save", ID_FILE_SAVE},
     {"Save &As ...", ID_FILE_SAVE_AS},
-    {"E&xit", ID_EXIT},
     {"", 0},
     {"Compare With…", ID_FILE_COMPARE_WITH},
     {"Export CSV…", ID_FILE_EXPORT_CSV},
     {"Import CSV…", ID_FILE_IMPORT_CSV},
+    {"", 0},
+    {"E&xit", ID_EXIT},
 };
 // The texts the undo stack gives them while there is nothing to undo or redo.
 inline constexpr SMenuItem kEditMenuItems[] = {

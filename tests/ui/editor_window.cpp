@@ -53,8 +53,8 @@ class EditorWindowTest : public QObject {
         QCOMPARE(titles, (QStringList{"&File", "&Edit", "&Transfer", "&Help"}));
         QCOMPARE(EntriesOf(menus[0]->menu()),
                  (QStringList{"&New 57600", "&Open 32771", "&Save 32772", "Save &As ... 32773",
-                              "E&xit 32775", " 0", "Compare With… 32820", "Export CSV… 32821",
-                              "Import CSV… 32822"}));
+                              " 0", "Compare With… 32820", "Export CSV… 32821", "Import CSV… 32822",
+                              " 0", "E&xit 32775"}));
         QCOMPARE(EntriesOf(menus[1]->menu()),
                  (QStringList{"Undo 57643", "Redo 57646", " 0", "Order Like… 32823",
                               "Find Duplicates… 32824"}));
