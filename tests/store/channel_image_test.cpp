@@ -66,35 +66,37 @@ std::string Layout(const Image& image) {
     return text;
 }
 
+// A block's checksum, high byte first, is one plus the sum of its first 4094 bytes: 1 + 4094 x
+// 0xFF = 0xFEE03 -> 0xEE03. Blocks past the image neither write nor verify.
 TEST(Blocks, ChecksumOfAZeroPayloadIsOneAndAnEmptyBlockNeverVerifies) {
     CChannelStore store;
-    Image image(kImageBufferSize, 0);
+    Image image(kImageBufferSize, 0), block(kBlockSize);
     store.SetImage(image.data(), kImageBufferSize);
-    std::vector<BYTE> block(kBlockSize, 0);
-    store.WriteBlock(0, block.data());
-    EXPECT_EQ(block[4094], 0x00);
-    EXPECT_EQ(block[4095], 0x01);
-    EXPECT_TRUE(store.VerifyBlock(0, block.data()));
+    for (const auto& [fill, high, low] : {std::tuple{0x00, 0x00, 0x01}, {0xFF, 0xEE, 0x03}}) {
+        std::fill(block.begin(), block.end(), BYTE(fill));
+        store.WriteBlock(kBlockSize, block.data());
+        EXPECT_EQ(Image(block.end() - 2, block.end()), (Image{BYTE(high), BYTE(low)}));
+        EXPECT_TRUE(store.VerifyBlock(kBlockSize, block.data()));
+        EXPECT_FALSE(store.VerifyBlock(kImageBufferSize - 100, block.data()));
+    }
     store.WriteEmptyBlock(kBlockSize, block.data());
     EXPECT_FALSE(store.VerifyBlock(kBlockSize, block.data()));
-    // Checksum high byte first: 1 + 4094 x 0xFF = 0xFEE03 -> 0xEE03.
-    std::fill(block.begin(), block.end(), 0xFF);
-    store.WriteBlock(2 * kBlockSize, block.data());
-    EXPECT_EQ(block[4094], 0xEE);
-    EXPECT_EQ(block[4095], 0x03);
-    EXPECT_TRUE(store.VerifyBlock(2 * kBlockSize, block.data()));
-    // Blocks past the image neither write nor verify.
-    store.WriteBlock(kImageBufferSize - 100, block.data());
-    EXPECT_FALSE(store.VerifyBlock(kImageBufferSize - 100, block.data()));
 }
 
+// The transfer image is the first 51 blocks of the whole one; an empty store's holds only the
+// TERRESTRIAL record, and it parses to nothing (no transponders) without a finding.
 TEST(Build, EmptyStore) {
     CChannelStore store, back;
     const Image image = store.BuildFullImage();
     ASSERT_EQ(image.size(), kImageBufferSize);
     EXPECT_EQ(Layout(image), "0:1 1:0 ");
-    EXPECT_FALSE(Parse(back, image));            // no transponders
-    EXPECT_TRUE(back.GetReadFindings().empty()); // and nothing else to read
+    EXPECT_FALSE(Parse(back, image));
+    EXPECT_TRUE(back.GetReadFindings().empty());
+    Image out(kTransferImageSize);
+    EXPECT_EQ(store.BuildImage(nullptr), 0u);
+    EXPECT_EQ(store.BuildImage(out.data()), kTransferImageSize);
+    EXPECT_TRUE(std::equal(out.begin(), out.end(), image.begin()));
+    EXPECT_EQ(store.FreeImage(), FALSE); // nothing left behind
 }
 
 // Where each section's records go: MUXes lead the transponder section in their own slots,
@@ -122,18 +124,17 @@ TEST(Build, WhereTheRecordsGo) {
     const Image image = store.BuildFullImage();
 
     EXPECT_EQ(Layout(image), "0:3 1:204 2:1 3:340 4:3 7-8:92/0 9:17/21 ");
-    std::vector<std::string> records;
-    for (int i : {0, 1, 2}) { // satellite index and MUX index or tpid
-        const BYTE* tp = Block(image, 3) + i * sizeof(STP_INFO);
-        records.push_back(std::to_string(tp[10]) + "/" + std::to_string(tp[11]));
-    }
-    records.push_back(std::to_string(Block(image, 4)[10]) + "/" +
-                      std::to_string(Block(image, 4)[11]));
-    for (int i : {0, 1, 17, 18}) // name of a record in block 7 or 9
-        records.emplace_back(reinterpret_cast<const char*>(Block(image, i < 17 ? 7 : 9)) + i * 44 +
-                             26);
-    EXPECT_THAT(records,
-                ElementsAre("1/5", "1/100", "2/1", "3/84", "T-TV", "TV", "T-RADIO", "RADIO"));
+    // A transponder record's satellite index and MUX index or tpid; a service record's name.
+    const auto tp = [&](int n, int i) {
+        const BYTE* rec = Block(image, n) + i * sizeof(STP_INFO);
+        return std::to_string(rec[10]) + "/" + std::to_string(rec[11]) + " ";
+    };
+    const auto svc = [&](int n, int i) {
+        return std::string(reinterpret_cast<const char*>(Block(image, n)) + i * 44 + 26) + " ";
+    };
+    EXPECT_EQ(tp(3, 0) + tp(3, 1) + tp(3, 2) + tp(4, 0) + svc(7, 0) + svc(7, 1) + svc(9, 17) +
+                  svc(9, 18),
+              "1/5 1/100 2/1 3/84 T-TV TV T-RADIO RADIO ");
     const BYTE* b0 = Block(image, 0);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(b0), 26),
               std::string(14, '\0') + "\1TERRESTRIAL");
@@ -167,17 +168,6 @@ TEST(Build, RadioGivesWayWhenTheServiceSectionIsFull) {
     Parse(back, image);
     EXPECT_EQ(CountsText(back),
               "satellites 1, transponders 1, networks 0, MUXes 0, services 3500 448 100 0");
-}
-
-TEST(Build, BuildImageHandsOutTheFirstFiftyOneBlocks) {
-    CChannelStore store;
-    FillSatTv(store, {"A", "B"});
-    Image out(kTransferImageSize);
-    EXPECT_EQ(store.BuildImage(nullptr), 0u);
-    EXPECT_EQ(store.BuildImage(out.data()), kTransferImageSize);
-    const Image full = store.BuildFullImage();
-    EXPECT_TRUE(std::equal(out.begin(), out.end(), full.begin()));
-    EXPECT_EQ(store.FreeImage(), FALSE); // nothing left behind
 }
 
 // The mixed store's image: SAT-A (index 2) and SAT-B (index 3), MUX 1 and three transponders

@@ -10,17 +10,6 @@ using ::testing::ElementsAreArray;
 
 namespace {
 
-// Satellites at the given positions, named "S" and the position, each with the given
-// transponder frequencies.
-void WithSats(CChannelStore& store, std::initializer_list<WORD> positions,
-              std::initializer_list<WORD> freqs = {11000}) {
-    for (WORD pos : positions) {
-        const BYTE sat = AppendSat(store, pos, ("S" + std::to_string(pos)).c_str());
-        for (WORD f : freqs)
-            AppendTp(store, sat, f);
-    }
-}
-
 TEST(Records, NamesAreBoundedByTheirField) {
     SSVC_INFO svc{};
     std::memset(svc.szName, 'A', kNameSize); // no NUL in all 17 bytes
@@ -33,11 +22,10 @@ TEST(Records, NamesAreBoundedByTheirField) {
 
 TEST(Satellites, IndexesRunFromTwoAndAPositionIsStoredOnce) {
     CChannelStore store;
-    EXPECT_EQ(AppendSat(store, 192), 2);
-    EXPECT_EQ(AppendSat(store, 130), 3);
-    EXPECT_EQ(AppendSat(store, 0), 4); // position 0 is never a duplicate
-    EXPECT_EQ(AppendSat(store, 0), 5);
-    EXPECT_EQ(store.GetSatellite(5)->wPosition, 0);
+    // Position 0 is never a duplicate.
+    EXPECT_EQ((std::vector{AppendSat(store, 192), AppendSat(store, 130), AppendSat(store, 0),
+                           AppendSat(store, 0)}),
+              (std::vector<BYTE>{2, 3, 4, 5}));
     for (BYTE bad : {0, 1, 6})
         EXPECT_EQ(store.GetSatellite(bad), nullptr) << int(bad);
     SSAT_INFO again = MakeSat(130, "AGAIN");
@@ -69,11 +57,10 @@ TEST(Satellites, DeleteMovesLaterSatellitesTranspondersAndServicesDown) {
     store.DeleteSatellite(2); // SAT-A: every radio service goes with it
     EXPECT_EQ(CountsText(store),
               "satellites 1, transponders 1, networks 2, MUXes 1, services 50 0 0 0");
-    EXPECT_EQ(store.GetSatelliteName(2), "SAT-B");
-    EXPECT_EQ(store.GetSatellite(2)->bIndex, 2);
-    EXPECT_EQ(store.GetTransponder(2, 1)->frequency, 10992);
-    EXPECT_EQ(store.GetTransponder(2, 1)->satid, 2);
-    EXPECT_EQ(store.GetService(49, LIST_SAT_TV)->bSatIndex, 2);
+    EXPECT_EQ(std::tuple(store.GetSatelliteName(2), store.GetSatellite(2)->bIndex,
+                         store.GetTransponder(2, 1)->frequency, store.GetTransponder(2, 1)->satid,
+                         store.GetService(49, LIST_SAT_TV)->bSatIndex),
+              std::tuple("SAT-B", 2, 10992, 2, 2));
 }
 
 // ---- transponders -------------------------------------------------------------------------
@@ -93,20 +80,20 @@ TEST(Transponders, MergeToleranceFollowsSymbolRate) {
         {6000, 3, 0, 0, TP_MERGED},    {6000, 4, 0, 0, TP_APPENDED},   // 6000 / 2000 = 3
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.rate << " " << c.freqDelta << " " << c.rateDelta << " "
-                                        << int(c.horizontal));
         CChannelStore store;
         const BYTE sat = AppendSat(store, 192);
         BYTE tp = 0;
         ASSERT_EQ(store.AppendTransponder(sat, &tp, 11000, c.rate, 0, 0), TP_APPENDED);
-        EXPECT_EQ(store.AppendTransponder(sat, &tp, static_cast<WORD>(11000 + c.freqDelta),
-                                          static_cast<WORD>(c.rate + c.rateDelta), c.horizontal, 0),
-                  c.expected);
-        EXPECT_EQ(tp, c.expected == TP_MERGED ? 1 : 2);
-        EXPECT_EQ(store.GetTransponderCountOf(sat), tp);
+        const BYTE result =
+            store.AppendTransponder(sat, &tp, static_cast<WORD>(11000 + c.freqDelta),
+                                    static_cast<WORD>(c.rate + c.rateDelta), c.horizontal, 0);
         // A merged transponder takes the new values.
-        EXPECT_EQ(store.GetTransponder(sat, 1)->frequency,
-                  c.expected == TP_MERGED ? 11000 + c.freqDelta : 11000);
+        const bool bMerged = c.expected == TP_MERGED;
+        EXPECT_EQ(std::tuple(result, tp, store.GetTransponderCountOf(sat),
+                             store.GetTransponder(sat, 1)->frequency),
+                  std::tuple(c.expected, bMerged ? 1 : 2, bMerged ? 1 : 2,
+                             bMerged ? 11000 + c.freqDelta : 11000))
+            << c.rate << " " << c.freqDelta << " " << c.rateDelta << " " << int(c.horizontal);
     }
 }
 
@@ -115,14 +102,13 @@ TEST(Transponders, ValuesAreRaisedToOneThousandAndZeroIsRefused) {
     const BYTE sat = AppendSat(store, 192);
     BYTE tp = 0;
     EXPECT_EQ(store.AppendTransponder(sat, &tp, 500, 500, 0, 3), TP_APPENDED);
-    const STP_INFO* stored = store.GetTransponder(sat, 1);
-    EXPECT_EQ(stored->frequency, 1000);
-    EXPECT_EQ(stored->symbolrate, 1000);
-    EXPECT_EQ(stored->attribute, 0x30);
-    EXPECT_EQ(store.AppendTransponder(sat, &tp, 0, 27500, 0, 0), TP_REFUSED);
-    EXPECT_EQ(store.AppendTransponder(sat, &tp, 11000, 0, 0, 0), TP_REFUSED);
-    EXPECT_EQ(store.AppendTransponder(1, &tp, 11000, 27500, 0, 0), TP_REFUSED);
-    EXPECT_EQ(store.AppendTransponder(3, &tp, 11000, 27500, 0, 0), TP_REFUSED);
+    const STP_INFO& stored = *store.GetTransponder(sat, 1);
+    EXPECT_EQ(std::tuple(stored.frequency, stored.symbolrate, stored.attribute),
+              std::tuple(1000, 1000, 0x30));
+    for (const auto& [nSat, freq, rate] :
+         {std::tuple{2, 0, 27500}, {2, 11000, 0}, {1, 11000, 1}, {3, 11000, 1}})
+        EXPECT_EQ(store.AppendTransponder(BYTE(nSat), &tp, WORD(freq), WORD(rate), 0, 0),
+                  TP_REFUSED);
     EXPECT_EQ(store.AppendTransponder(sat, nullptr, 11000, 27500, 0, 0), TP_REFUSED);
 }
 
@@ -155,10 +141,11 @@ TEST(Transponders, DeleteRenumbersLaterOnesAndTheirServices) {
     store.DeleteTransponder(2, 1); // SAT-A's first, with 50 TV and every radio service
     EXPECT_EQ(CountsText(store),
               "satellites 2, transponders 2, networks 2, MUXes 1, services 100 0 0 0");
-    EXPECT_EQ(store.GetTransponder(2, 1)->frequency, 12188);
-    EXPECT_EQ(store.GetTransponder(2, 2), nullptr);
-    EXPECT_EQ(store.GetService(1, LIST_SAT_TV)->bTpIndex, 1); // "TV 2" was on the second
-    EXPECT_EQ(AppendTp(store, 2, 12500), 2);                  // the numbering goes on without a gap
+    // "TV 2" was on the second; the numbering goes on without a gap.
+    EXPECT_EQ(std::tuple(store.GetTransponder(2, 1)->frequency, store.GetTransponder(2, 2),
+                         store.GetService(1, LIST_SAT_TV)->bTpIndex),
+              std::tuple(12188, nullptr, 1));
+    EXPECT_EQ(AppendTp(store, 2, 12500), 2);
 }
 
 TEST(Muxes, SlotsOneToOneHundredCountedOnce) {
@@ -171,8 +158,9 @@ TEST(Muxes, SlotsOneToOneHundredCountedOnce) {
     for (int i = 0; i < 150; ++i)
         EXPECT_TRUE(store.AddMux(MakeMux(static_cast<BYTE>(1 + i % 100), WORD(474 + i))));
     EXPECT_EQ(store.GetMuxCount(), kMaxMuxes);
-    EXPECT_EQ(store.GetMux(1)->frequency, 474 + 100); // the later one replaced the first
-    EXPECT_EQ(store.GetMux(100)->frequency, 474 + 99);
+    // The later one replaced the first.
+    EXPECT_EQ(std::tuple(store.GetMux(1)->frequency, store.GetMux(100)->frequency),
+              std::tuple(474 + 100, 474 + 99));
     for (BYTE bad : {0, 101, 255})
         EXPECT_EQ(store.GetMux(bad), nullptr) << int(bad);
 }
@@ -181,22 +169,23 @@ TEST(Muxes, SlotsOneToOneHundredCountedOnce) {
 
 TEST(Services, AddRefusesWhatHasNoPlace) {
     CChannelStore store;
-    WithSats(store, {192});
-    EXPECT_EQ(store.AddSatService(ADD_ORDERED, MakeService(3, 1, 1, "BADSAT")), SVC_REFUSED);
-    EXPECT_EQ(store.AddSatService(ADD_ORDERED, MakeService(1, 1, 1, "TERR")), SVC_REFUSED);
-    EXPECT_EQ(store.AddSatService(ADD_ORDERED, MakeService(2, 0, 1, "NOTP")), SVC_REFUSED);
-    EXPECT_EQ(store.AddTerrService(ADD_ORDERED, MakeService(2, 1, 1, "SAT")), SVC_REFUSED);
-    EXPECT_EQ(store.AddTerrService(ADD_ORDERED, MakeService(1, 1, 1, "TERR")), SVC_STORED);
-    EXPECT_EQ(store.AddTerrService(ADD_ORDERED, MakeService(1, 1, 2, "RADIO", FLAG_RADIO)),
-              SVC_STORED);
-    EXPECT_EQ(store.GetTerrTvCount(), 1);
-    EXPECT_EQ(store.GetTerrRadioCount(), 1);
+    FillSatTv(store, {});
+    // A missing satellite, the terrestrial one, transponder 0; then a satellite one.
+    for (const auto& [sat, tp] : {std::pair{3, 1}, {1, 1}, {2, 0}})
+        EXPECT_EQ(store.AddSatService(ADD_ORDERED, MakeService(BYTE(sat), BYTE(tp), 1, "")),
+                  SVC_REFUSED);
+    EXPECT_EQ(store.AddTerrService(ADD_ORDERED, MakeService(2, 1, 1, "")), SVC_REFUSED);
+    EXPECT_EQ(store.AddTerrService(ADD_ORDERED, MakeService(1, 1, 1, "")), SVC_STORED);
+    EXPECT_EQ(store.AddTerrService(ADD_ORDERED, MakeService(1, 1, 2, "", FLAG_RADIO)), SVC_STORED);
+    EXPECT_EQ(std::tuple(store.GetTerrTvCount(), store.GetTerrRadioCount()), std::tuple(1, 1));
 }
 
 TEST(Services, OrderedInsertKeepsSatelliteTransponderServiceIdOrder) {
     CChannelStore store;
-    WithSats(store, {192}, {11000, 12000});
-    WithSats(store, {130});
+    const BYTE a = AppendSat(store, 192);
+    AppendTp(store, a, 11000);
+    AppendTp(store, a, 12000);
+    AppendTp(store, AppendSat(store, 130), 11000);
     for (const auto& [sat, tp, sid, name] :
          {std::tuple{3, 1, 5, "B1-5"}, {2, 2, 9, "A2-9"}, {2, 1, 7, "A1-7"}, {2, 2, 3, "A2-3"}})
         store.AddSatService(ADD_ORDERED, MakeService(BYTE(sat), BYTE(tp), WORD(sid), name));
@@ -205,9 +194,8 @@ TEST(Services, OrderedInsertKeepsSatelliteTransponderServiceIdOrder) {
     EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAre("B1-5", "A2-9", "A1-7", "A2-3"));
     // ...while the linked list is ordered by satellite, transponder and service id: the
     // satellite order (first appearance along the list) shows A before B.
-    ASSERT_EQ(store.GetSatOrderCount(), 2);
-    EXPECT_EQ(store.GetSatOrder()[0], 2);
-    EXPECT_EQ(store.GetSatOrder()[1], 3);
+    EXPECT_EQ(std::vector(store.GetSatOrder(), store.GetSatOrder() + store.GetSatOrderCount()),
+              (std::vector<BYTE>{2, 3}));
     EXPECT_EQ(store.GetHighestKey(LIST_SAT_TV), 4);
     store.SortSatListsByTransponder();
     EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAre("A1-7", "A2-3", "A2-9", "B1-5"));
@@ -234,27 +222,24 @@ TEST(Services, MergeKeepsNumberKeyKeptFlagsAndFixedName) {
     update.bNameAttr = 9;
     EXPECT_EQ(store.AddSatService(ADD_ORDERED, update), SVC_MERGED);
 
-    const SSVC_INFO* merged = store.GetService(1, LIST_SAT_TV);
-    EXPECT_EQ(merged->wNumber, 2);
-    EXPECT_EQ(merged->wOrderKey, 2);
-    EXPECT_EQ(merged->wVideoPid, 200);
+    const SSVC_INFO& m = *store.GetService(1, LIST_SAT_TV);
     // Old Lock, Fav2, bits 6 and 8 and the fixed-name bit stay; CA comes from the new record.
-    EXPECT_EQ(merged->wFlags,
-              FLAG_FAV4 | FLAG_LOCK | FLAG_FAV2 | 0x0040 | 0x0100 | FLAG_NAME_FIXED);
-    EXPECT_EQ(NameOf(merged->szName), "OLD NAME");
-    EXPECT_EQ(merged->bNameAttr, 7);
-    EXPECT_EQ(store.GetSatTvCount(), 2);
+    EXPECT_EQ(std::tuple(m.wNumber, m.wOrderKey, m.wVideoPid, m.wFlags, NameOf(m.szName),
+                         m.bNameAttr, store.GetSatTvCount()),
+              std::tuple(2, 2, 200,
+                         FLAG_FAV4 | FLAG_LOCK | FLAG_FAV2 | 0x0040 | 0x0100 | FLAG_NAME_FIXED,
+                         "OLD NAME", 7, 2));
 
     // Without the fixed-name bit the new name wins.
     store.GetService(0, LIST_SAT_TV)->wFlags = FLAG_CA;
     EXPECT_EQ(store.AddSatService(ADD_ORDERED, MakeService(2, 1, 1, "NEW")), SVC_MERGED);
-    EXPECT_EQ(NameOf(store.GetService(0, LIST_SAT_TV)->szName), "NEW");
-    EXPECT_EQ(store.GetService(0, LIST_SAT_TV)->wFlags, 0);
+    const SSVC_INFO& first = *store.GetService(0, LIST_SAT_TV);
+    EXPECT_EQ(std::tuple(NameOf(first.szName), first.wFlags), std::tuple("NEW", 0));
 }
 
 TEST(Services, ListsStopAtTheirIndexCapacity) {
     CChannelStore store;
-    WithSats(store, {192});
+    FillSatTv(store, {});
     for (int i = 0; i < kMaxSatServices; ++i)
         ASSERT_EQ(store.AddSatService(ADD_APPEND, MakeService(2, 1, WORD(i), "S")), SVC_STORED);
     EXPECT_EQ(store.AddSatService(ADD_APPEND, MakeService(2, 1, 60000, "S")), SVC_REFUSED);
@@ -263,8 +248,8 @@ TEST(Services, ListsStopAtTheirIndexCapacity) {
         store.AddTerrService(ADD_APPEND_IMAGE, MakeService(1, 1, WORD(i), "T"));
     EXPECT_EQ(store.AddTerrService(ADD_APPEND_IMAGE, MakeService(1, 1, 1, "T")), SVC_REFUSED);
     store.Rebuild();
-    EXPECT_EQ(store.GetSatTvCount(), kMaxSatServices);
-    EXPECT_EQ(store.GetTerrTvCount(), kMaxTerrServices);
+    EXPECT_EQ(std::tuple(store.GetSatTvCount(), store.GetTerrTvCount()),
+              std::tuple(kMaxSatServices, kMaxTerrServices));
 }
 
 TEST(Services, SettersAndFlagsReachOnlyRowsOfTheList) {
@@ -274,13 +259,10 @@ TEST(Services, SettersAndFlagsReachOnlyRowsOfTheList) {
     EXPECT_EQ(NameOf(store.GetService(0, LIST_SAT_TV)->szName), "A NAME FAR TOO L");
     store.SetServiceName(0, LIST_SAT_TV, "AB", 1);
     EXPECT_EQ(NameOf(store.GetService(0, LIST_SAT_TV)->szName), "A");
-    store.SetServiceAudioPid(0, LIST_SAT_TV, 0x8100);
-    store.SetServiceVideoPid(0, LIST_SAT_TV, 0x101);
+    store.SetServiceVideoPid(0, LIST_SAT_TV, 0x101); // audio and network: in the compare tests
     store.SetServicePcrPid(0, LIST_SAT_TV, 0x102);
-    store.SetServiceNetwork(0, LIST_SAT_TV, 7);
     const SSVC_INFO& svc = *store.GetService(0, LIST_SAT_TV);
-    EXPECT_EQ(std::tuple(svc.wAudioPid, svc.wVideoPid, svc.wPcrPid, svc.wNetwork),
-              std::tuple(0x8100, 0x101, 0x102, 7));
+    EXPECT_EQ(std::tuple(svc.wVideoPid, svc.wPcrPid), std::tuple(0x101, 0x102));
     store.SetServiceVideoPid(1, LIST_SAT_TV, 5); // beyond the list: nothing
     store.SetServiceVideoPid(0, 7, 5);           // no such list: nothing
     EXPECT_EQ(store.GetService(1, LIST_SAT_TV), nullptr);

@@ -14,18 +14,16 @@ namespace {
 // 19.2E with 11494 H and 12000 V, 13.0E with 10700 V; MUX 1 and 2; network 1. Satellite TV
 // A to F on 19.2E, satellite radio R on 13.0E, terrestrial TV T and U.
 void FillOld(CChannelStore& store) {
-    const BYTE a = AppendSat(store, 192, "Helion");
-    const BYTE b = AppendSat(store, 130, "Corvina");
+    const BYTE a = AppendSat(store, 192, "Helion"), b = AppendSat(store, 130, "Corvina");
     AppendTp(store, a, 11494, 27500, 1);
     AppendTp(store, a, 12000);
     AppendTp(store, b, 10700, 22000);
     store.AddMux(MakeMux(1, 474));
     store.AddMux(MakeMux(2, 498));
     store.AddNetwork(MakeNetwork(1, "Net One"));
-    WORD sid = 1;
     for (const char* name : {"A", "B", "C", "D", "E", "F"}) {
+        const WORD sid = WORD(name[0] - 'A' + 1);
         store.AddSatService(ADD_ORDERED, MakeService(a, 1 + sid % 2, sid, name, 0, 1));
-        ++sid;
     }
     store.AddSatService(ADD_ORDERED, MakeService(b, 1, 20, "R", FLAG_RADIO));
     store.AddTerrService(ADD_ORDERED, MakeService(1, 1, 30, "T"));
@@ -33,9 +31,10 @@ void FillOld(CChannelStore& store) {
     store.Rebuild();
 }
 
-void Mark(CChannelStore& store, BYTE list, std::initializer_list<WORD> rows) {
+CChannelStore& Mark(CChannelStore& store, std::initializer_list<WORD> rows) {
     for (const WORD row : rows)
-        store.SetServiceMark(row, list, 1);
+        store.SetServiceMark(row, LIST_SAT_TV, 1);
+    return store;
 }
 
 TEST(Compare, ListsExactlyTheEdits) {
@@ -51,22 +50,17 @@ TEST(Compare, ListsExactlyTheEdits) {
          [](CChannelStore& s) { s.SetServiceName(2, LIST_SAT_TV, "Cee", 3); },
          {"satellite-tv: renamed 3 \"Cee\": \"C\" -> \"Cee\""}},
         {"move one down",
-         [](CChannelStore& s) {
-             Mark(s, LIST_SAT_TV, {0});
-             s.MoveMarkedServices(4, LIST_SAT_TV);
-         },
+         [](CChannelStore& s) { Mark(s, {0}).MoveMarkedServices(4, LIST_SAT_TV); },
          {"satellite-tv: moved 4 \"A\": 1 -> 4"}},
         {"move two up",
          [](CChannelStore& s) {
-             Mark(s, LIST_SAT_TV, {3, 5});
-             s.MoveMarkedServices(1, LIST_SAT_TV);
+             Mark(s, {3, 5}).MoveMarkedServices(1, LIST_SAT_TV);
          },
          {"satellite-tv: moved 2 \"D\": 4 -> 2", "satellite-tv: moved 3 \"F\": 6 -> 3"}},
         {"insert and delete move nothing",
          [](CChannelStore& s) {
              s.AddSatService(ADD_ORDERED, MakeService(2, 1, 9, "New"));
-             Mark(s, LIST_SAT_TV, {1});
-             s.DeleteMarkedServices(LIST_SAT_TV);
+             Mark(s, {1}).DeleteMarkedServices(LIST_SAT_TV);
          },
          {"satellite-tv: added 6 \"New\" (19.2E 11494 H sid 9)",
           "satellite-tv: removed 2 \"B\" (19.2E 11494 H sid 2)"}},

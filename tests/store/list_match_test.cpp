@@ -27,42 +27,30 @@ void Add(CChannelStore& store, const SSVC_INFO& svc) {
 
 enum class By { None, Key, Name };
 
-// One present service per list (service id 100 on 11494 H at 19.2E, or on MUX 1 at 474 MHz)
-// against one or two reference services: which one it takes, and how.
+// One present service per list (service id 100 on 11494 H at 19.2E, 27500 kS/s, or on MUX 1 at
+// 474 MHz) against one or two reference services: which one it takes, and how. The tolerance
+// itself belongs to the transponder merge tests.
 TEST(Matching, ByKeyWithinTheMergeToleranceThenByName) {
     struct Case {
         const char* what;
-        WORD rate;
-        const char* name; // the present service's
         std::vector<std::pair<SServiceKey, const char*>> reference;
         By by;
         int partner = 0;
+        const char* name = "Nova"; // the present service's
     };
     const Case cases[] = {
-        {"same key", 27500, "Nova", {{Sat(11494), "Kite"}}, By::Key},
-        {"13 MHz above at 27500", 27500, "Nova", {{Sat(11507), "Kite"}}, By::Key},
-        {"13 MHz below", 27500, "Nova", {{Sat(11481), "Kite"}}, By::Key},
-        {"14 MHz, same name", 27500, "Nova", {{Sat(11508), "Nova"}}, By::Name},
-        {"4 MHz at 5000", 5000, "Nova", {{Sat(11498), "Kite"}}, By::None},
-        {"the nearer of two",
-         27500,
-         "Nova",
-         {{Sat(11504), "Kite"}, {Sat(11496), "Kite"}},
-         By::Key,
-         1},
-        {"a key before a name",
-         27500,
-         "Nova",
-         {{Sat(12000), "Nova"}, {Sat(11494), "Kite"}},
-         By::Key,
-         1},
-        {"other polarisation", 27500, "Nova", {{Sat(11494, false), "Kite"}}, By::None},
-        {"other service id", 27500, "Nova", {{Sat(11494, true, 101), "Nova"}}, By::Name},
-        {"other position", 27500, "Nova", {{Sat(11494, true, 100, 130), "Kite"}}, By::None},
-        {"empty names", 27500, "", {{Sat(12000), ""}}, By::None},
-        {"same MUX frequency", 27500, "Nova", {{Terr(474), "Kite"}}, By::Key},
-        {"MUX 1 MHz off, same name", 27500, "Nova", {{Terr(475), "Nova"}}, By::Name},
-        {"other terrestrial service id", 27500, "Nova", {{Terr(474, 101), "Kite"}}, By::None},
+        {"same key", {{Sat(11494), "Kite"}}, By::Key},
+        {"13 MHz below", {{Sat(11481), "Kite"}}, By::Key},
+        {"14 MHz, same name", {{Sat(11508), "Nova"}}, By::Name},
+        {"the nearer of two", {{Sat(11504), "Kite"}, {Sat(11496), "Kite"}}, By::Key, 1},
+        {"a key before a name", {{Sat(12000), "Nova"}, {Sat(11494), "Kite"}}, By::Key, 1},
+        {"other polarisation", {{Sat(11494, false), "Kite"}}, By::None},
+        {"other service id", {{Sat(11494, true, 101), "Nova"}}, By::Name},
+        {"other position", {{Sat(11494, true, 100, 130), "Kite"}}, By::None},
+        {"empty names", {{Sat(12000), ""}}, By::None, 0, ""},
+        {"same MUX frequency", {{Terr(474), "Kite"}}, By::Key},
+        {"MUX 1 MHz off, same name", {{Terr(475), "Nova"}}, By::Name},
+        {"other terrestrial service id", {{Terr(474, 101), "Kite"}}, By::None},
     };
     for (const Case& c : cases) {
         const bool bSat = c.reference[0].first.bSatellite;
@@ -70,7 +58,7 @@ TEST(Matching, ByKeyWithinTheMergeToleranceThenByName) {
                                     : std::vector<BYTE>{LIST_TERR_TV, LIST_TERR_RADIO}) {
             SCOPED_TRACE(testing::Message() << c.what << ", list " << int(list));
             CChannelStore store;
-            AppendTp(store, AppendSat(store, 192), 11494, c.rate, 1);
+            AppendTp(store, AppendSat(store, 192), 11494, 27500, 1);
             store.AddMux(MakeMux(1, 474));
             Add(store, MakeService(bSat ? kFirstSatIndex : kTerrestrialSatIndex, 1, 100, c.name,
                                    list % 2 ? FLAG_RADIO : 0));
@@ -78,11 +66,10 @@ TEST(Matching, ByKeyWithinTheMergeToleranceThenByName) {
             std::vector<SReferenceService> reference;
             for (const auto& [key, name] : c.reference)
                 reference.push_back({key, name, 0});
-
             const SListMatch match = MatchList(store, list, reference);
             EXPECT_THAT(match.partner, ElementsAre(c.by == By::None ? -1 : c.partner));
-            EXPECT_EQ(match.nByKey, c.by == By::Key);
-            EXPECT_EQ(match.nByName, c.by == By::Name);
+            EXPECT_EQ(std::tuple(match.nByKey, match.nByName),
+                      std::tuple(int(c.by == By::Key), int(c.by == By::Name)));
         }
     }
 }
@@ -154,11 +141,8 @@ TEST(ReorderList, PermutationsOnly) {
         CChannelStore store;
         FillSatTv(store, {"A", "B", "C"});
         store.AddMux(MakeMux(1, 474));
-        for (const auto& [key, name] : {std::pair<WORD, const char*>{2, "A"}, {5, "B"}, {9, "C"}}) {
-            SSVC_INFO svc = MakeService(kTerrestrialSatIndex, 1, key, name);
-            svc.wOrderKey = key;
-            store.AddTerrService(ADD_APPEND, svc);
-        }
+        for (const auto& [key, name] : {std::pair<WORD, const char*>{2, "A"}, {5, "B"}, {9, "C"}})
+            CStoreBuilder(store).TerrService(1, key, 0, name);
         store.Rebuild();
         store.SetServiceMark(0, c.list, 1);
 
@@ -174,8 +158,7 @@ TEST(ReorderList, PermutationsOnly) {
 
 TEST(Duplicates, EqualNamesOnOneSatelliteAreGroupedAndDeletedInOneGo) {
     CChannelStore store;
-    const BYTE a = AppendSat(store, 192);
-    const BYTE b = AppendSat(store, 130);
+    const BYTE a = AppendSat(store, 192), b = AppendSat(store, 130);
     AppendTp(store, a, 11494);
     AppendTp(store, a, 12000);
     AppendTp(store, b, 10700);
@@ -187,17 +170,15 @@ TEST(Duplicates, EqualNamesOnOneSatelliteAreGroupedAndDeletedInOneGo) {
         Add(store, svc);
     store.Rebuild();
 
-    const std::vector<SDuplicateGroup> groups = FindDuplicates(store);
-    ASSERT_EQ(groups.size(), 3u);
-    const std::tuple<BYTE, BYTE, std::string, std::vector<WORD>> expected[] = {
-        {LIST_SAT_TV, a, "Nova", {0, 3}},
-        {LIST_SAT_TV, a, "Kite", {1, 5}},
-        {LIST_TERR_TV, kTerrestrialSatIndex, "Dup", {0, 1}}};
-    for (std::size_t i = 0; i < groups.size(); ++i) {
-        EXPECT_EQ(std::tie(groups[i].nList, groups[i].nSat, groups[i].strName, groups[i].rows),
-                  expected[i])
-            << i;
+    // List, satellite, name and rows of each group.
+    std::string text;
+    for (const SDuplicateGroup& g : FindDuplicates(store)) {
+        text += std::to_string(g.nList) + " " + std::to_string(g.nSat) + " " + g.strName + ":";
+        for (WORD row : g.rows)
+            text += " " + std::to_string(row);
+        text += "; ";
     }
+    EXPECT_EQ(text, "0 2 Nova: 0 3; 0 2 Kite: 1 5; 2 1 Dup: 0 1; ");
 
     store.SetServiceMark(2, LIST_SAT_TV, 1); // a Cut mark of its own is not deleted
     DeleteServices(store, {{LIST_SAT_TV, 3}, {LIST_TERR_TV, 1}, {LIST_SAT_TV, 5}});

@@ -94,107 +94,91 @@ TEST_F(Sorting, NetworkIdsPastTheTableSortAfterNamedOnes) {
     EXPECT_THAT(Names(), ElementsAre("al", "Gamma", "beta", "Alpha", "alpha"));
 }
 
+// A row's number and order key, for every row: "1/5 2/40 ".
+std::string NumbersAndKeys(const CChannelStore& store, BYTE list) {
+    std::string text;
+    for (WORD row = 0; const SSVC_INFO* svc = store.GetService(row, list); ++row)
+        text += std::to_string(svc->wNumber) + "/" + std::to_string(svc->wOrderKey) + " ";
+    return text;
+}
+
+// A later rebuild (any deletion, a save and reload) keeps the order the user sorted.
 TEST_F(Sorting, RenumberMakesTheSortedOrderStick) {
     store.SortByName(L, FALSE);
     store.Renumber(L);
-    for (WORD i = 0; i < 5; ++i) {
-        EXPECT_EQ(store.GetService(i, L)->wNumber, i + 1);
-        EXPECT_EQ(store.GetService(i, L)->wOrderKey, i + 1);
-    }
-    // A later rebuild (any deletion, a save and reload) keeps the order the user sorted.
+    EXPECT_EQ(NumbersAndKeys(store, L), "1/1 2/2 3/3 4/4 5/5 ");
     store.Rebuild();
     EXPECT_THAT(Names(), ElementsAre("al", "Alpha", "alpha", "beta", "Gamma"));
 }
 
+// Names differing only in the 17th byte are equal: the number key decides, here descending.
 TEST_F(Sorting, NameComparisonStopsAfterSixteenCharacters) {
     SSVC_INFO* first = store.GetService(0, L);
     SSVC_INFO* second = store.GetService(1, L);
     std::memset(first->szName, 'Q', kNameSize); // no NUL at all
     std::memset(second->szName, 'Q', kNameSize);
-    second->szName[16] = 'A'; // differs only in the 17th byte: equal names
+    second->szName[16] = 'A';
     store.SortByName(L, TRUE);
-    // Equal names fall back to the number key, descending.
-    EXPECT_EQ(store.GetService(1, L), first);
-    EXPECT_EQ(store.GetService(0, L), second);
+    EXPECT_EQ(std::tuple(store.GetService(0, L), store.GetService(1, L)),
+              std::tuple(second, first));
 }
 
 // ---- rebuild --------------------------------------------------------------------------------
 
-TEST(Rebuild, DropsDeletedAndOrphanedServices) {
+// Deleted services and those off their list's kind of satellite go; the rest are numbered from 1,
+// satellite lists get their keys again, terrestrial keys keep their gaps and an ordered insert
+// goes on after the highest.
+TEST(Rebuild, DropsDeletedAndOrphanedServicesAndKeepsTerrestrialKeys) {
     CChannelStore store;
     FillSatTv(store, {"KEEP", "DELETED", "ORPHAN", "LAST"});
     store.GetService(1, LIST_SAT_TV)->wFlags |= FLAG_DELETED;
     store.GetService(2, LIST_SAT_TV)->bSatIndex = 3; // no such satellite
-    store.AddTerrService(ADD_ORDERED, MakeService(1, 1, 1, "TERR"));
-    store.AddTerrService(ADD_ORDERED, MakeService(1, 1, 2, "MOVED"));
+    for (WORD key : {10, 5, 40})
+        CStoreBuilder(store).TerrService(1, key, 0, ("K" + std::to_string(key)).c_str());
     store.Rebuild();
-    store.GetService(1, LIST_TERR_TV)->bSatIndex = 2;
-    store.Rebuild();
-    EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAre("KEEP", "LAST"));
-    EXPECT_EQ(store.GetService(1, LIST_SAT_TV)->wNumber, 2);
-    EXPECT_EQ(store.GetService(1, LIST_SAT_TV)->wOrderKey, 2);
-    EXPECT_THAT(RowNames(store, LIST_TERR_TV), ElementsAre("TERR"));
-    EXPECT_EQ(store.GetSatTvCount(), 2);
-    EXPECT_EQ(store.GetTerrTvCount(), 1);
-}
-
-TEST(Rebuild, TerrestrialOrderKeysKeepTheirGaps) {
-    CChannelStore store;
-    for (WORD key : {WORD{10}, WORD{5}, WORD{40}}) {
-        SSVC_INFO svc = MakeService(1, 1, key, ("K" + std::to_string(key)).c_str());
-        svc.wOrderKey = key;
-        store.AddTerrService(ADD_APPEND_IMAGE, svc);
-    }
-    store.Rebuild();
-    EXPECT_THAT(RowNames(store, LIST_TERR_TV), ElementsAre("K5", "K10", "K40"));
-    EXPECT_EQ(store.GetService(2, LIST_TERR_TV)->wNumber, 3);
-    EXPECT_EQ(store.GetService(2, LIST_TERR_TV)->wOrderKey, 40);
     EXPECT_EQ(store.GetHighestKey(LIST_TERR_TV), 40);
-    // An ordered insert continues after the highest key.
+    store.GetService(1, LIST_TERR_TV)->bSatIndex = 2;
     store.AddTerrService(ADD_ORDERED, MakeService(1, 1, 99, "NEW"));
     store.Rebuild();
-    EXPECT_EQ(store.GetService(3, LIST_TERR_TV)->wOrderKey, 41);
+    EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAre("KEEP", "LAST"));
+    EXPECT_THAT(RowNames(store, LIST_TERR_TV), ElementsAre("K5", "K40", "NEW"));
+    EXPECT_EQ(NumbersAndKeys(store, LIST_SAT_TV) + NumbersAndKeys(store, LIST_TERR_TV),
+              "1/1 2/2 1/5 2/40 3/41 ");
+    EXPECT_EQ(CountsText(store),
+              "satellites 1, transponders 1, networks 0, MUXes 0, services 2 0 3 0");
 }
 
 TEST(Rebuild, SatelliteOrderIsFirstAppearanceOfTvThenRadioOnlySatellites) {
     CChannelStore store;
-    for (WORD pos : {WORD{10}, WORD{20}, WORD{30}, WORD{40}}) {
-        const BYTE sat = AppendSat(store, pos);
-        AppendTp(store, sat, 11000);
-    }
+    for (WORD pos : {10, 20, 30, 40})
+        AppendTp(store, AppendSat(store, pos), 11000);
     // Linked-list order is by satellite index; appearance is along the list.
-    store.AddSatService(ADD_APPEND, MakeService(4, 1, 1, "TV4"));
-    store.AddSatService(ADD_APPEND, MakeService(2, 1, 2, "TV2"));
-    store.AddSatService(ADD_APPEND, MakeService(4, 1, 3, "TV4B"));
-    store.AddSatService(ADD_APPEND, MakeService(5, 1, 4, "R5", FLAG_RADIO));
-    store.AddSatService(ADD_APPEND, MakeService(3, 1, 5, "R3", FLAG_RADIO));
-    store.AddSatService(ADD_APPEND, MakeService(2, 1, 6, "R2", FLAG_RADIO));
+    for (const auto& [sat, flags] : {std::pair{4, 0}, {2, 0}, {4, 0}, {5, 1}, {3, 1}, {2, 1}})
+        store.AddSatService(ADD_APPEND, MakeService(BYTE(sat), 1, 1, "S", flags ? FLAG_RADIO : 0));
     store.Rebuild();
     ASSERT_EQ(store.GetSatOrderCount(), 4);
     EXPECT_THAT(std::vector<BYTE>(store.GetSatOrder(), store.GetSatOrder() + 5),
                 ElementsAre(4, 2, 3, 5, 0));
 }
 
+// Entry 0 stays, used or not; of the others the first entry of each used id; then an "Unknown"
+// entry for every used id from 2 to 408 that none names.
 TEST(Rebuild, NetworkTableKeepsUsedEntriesAndNamesUnknownOnes) {
     CChannelStore store;
-    FillSatTv(store, {"A", "B", "C", "D"});
-    store.AddNetwork(MakeNetwork(9, "FIRST", 4)); // entry 0 stays, used or not
-    store.AddNetwork(MakeNetwork(5, "UNUSED"));
-    store.AddNetwork(MakeNetwork(3, "THREE", 2));
-    store.AddNetwork(MakeNetwork(3, "THREE AGAIN"));
-    store.AddNetwork(MakeNetwork(0, "EMPTY"));
-    store.GetService(0, LIST_SAT_TV)->wNetwork = 3;
-    store.GetService(1, LIST_SAT_TV)->wNetwork = 7;
-    store.GetService(2, LIST_SAT_TV)->wNetwork = 0;
-    store.GetService(3, LIST_SAT_TV)->wNetwork = 409;
+    FillSatTv(store, {"A", "B", "C", "D", "E", "F"});
+    for (const SNET_INFO& net :
+         {MakeNetwork(9, "FIRST", 4), MakeNetwork(5, "UNUSED"), MakeNetwork(3, "THREE", 2),
+          MakeNetwork(3, "AGAIN"), MakeNetwork(0, "EMPTY")})
+        store.AddNetwork(net);
+    const WORD used[] = {3, 1, 2, 0, 408, 409};
+    for (WORD row = 0; row < 6; ++row)
+        store.GetService(row, LIST_SAT_TV)->wNetwork = used[row];
     store.Rebuild();
-    ASSERT_EQ(store.GetNetworkCount(), 3);
-    EXPECT_EQ(NameOf(store.GetNetworkAt(0)->name), "FIRST");
-    EXPECT_EQ(NameOf(store.GetNetworkAt(1)->name), "THREE");
-    EXPECT_EQ(store.GetNetworkAt(2)->id, 7);
-    EXPECT_EQ(NameOf(store.GetNetworkAt(2)->name), "Unknown");
-    EXPECT_EQ(store.GetNetworkAt(2)->attribute, 0);
-    EXPECT_EQ(store.GetNetworkAt(3), nullptr);
+    std::string table;
+    for (WORD i = 0; const SNET_INFO* net = store.GetNetworkAt(i); ++i)
+        table += std::to_string(net->id) + " " + std::string(NameOf(net->name)) + " " +
+                 std::to_string(net->attribute) + "; ";
+    EXPECT_EQ(table, "9 FIRST 4; 3 THREE 2; 2 Unknown 0; 408 Unknown 0; ");
     BYTE attr = 99;
     EXPECT_EQ(store.GetNetworkName(3, &attr), "THREE");
     EXPECT_EQ(attr, 2);
