@@ -66,12 +66,8 @@ TEST(Satellites, DeleteMovesLaterSatellitesTranspondersAndServicesDown) {
 // ---- transponders -------------------------------------------------------------------------
 
 TEST(Transponders, MergeToleranceFollowsSymbolRate) {
-    struct Case {
-        WORD rate;
-        int freqDelta, rateDelta;
-        BYTE horizontal, expected;
-    };
-    const Case cases[] = {
+    // symbol rate, the second's frequency and rate less the first's, its polarisation, result
+    const std::tuple<WORD, int, int, BYTE, BYTE> cases[] = {
         {27500, 11, 0, 0, TP_MERGED},  {27500, 13, 0, 0, TP_MERGED}, // 13 MHz at 27500
         {27500, -13, 0, 0, TP_MERGED}, {27500, 14, 0, 0, TP_APPENDED},
         {27500, 0, 27, 0, TP_MERGED},  {27500, 0, 28, 0, TP_APPENDED}, // rate within rate/1000
@@ -79,21 +75,21 @@ TEST(Transponders, MergeToleranceFollowsSymbolRate) {
         {5000, 3, 0, 0, TP_MERGED},    {5000, 4, 0, 0, TP_APPENDED},   // 3 MHz below 6000 kS/s
         {6000, 3, 0, 0, TP_MERGED},    {6000, 4, 0, 0, TP_APPENDED},   // 6000 / 2000 = 3
     };
-    for (const Case& c : cases) {
+    for (const auto& [rate, freqDelta, rateDelta, horizontal, expected] : cases) {
         CChannelStore store;
         const BYTE sat = AppendSat(store, 192);
         BYTE tp = 0;
-        ASSERT_EQ(store.AppendTransponder(sat, &tp, 11000, c.rate, 0, 0), TP_APPENDED);
+        ASSERT_EQ(store.AppendTransponder(sat, &tp, 11000, rate, 0, 0), TP_APPENDED);
         const BYTE result =
-            store.AppendTransponder(sat, &tp, static_cast<WORD>(11000 + c.freqDelta),
-                                    static_cast<WORD>(c.rate + c.rateDelta), c.horizontal, 0);
+            store.AppendTransponder(sat, &tp, static_cast<WORD>(11000 + freqDelta),
+                                    static_cast<WORD>(rate + rateDelta), horizontal, 0);
         // A merged transponder takes the new values.
-        const bool bMerged = c.expected == TP_MERGED;
+        const bool bMerged = expected == TP_MERGED;
         EXPECT_EQ(std::tuple(result, tp, store.GetTransponderCountOf(sat),
                              store.GetTransponder(sat, 1)->frequency),
-                  std::tuple(c.expected, bMerged ? 1 : 2, bMerged ? 1 : 2,
-                             bMerged ? 11000 + c.freqDelta : 11000))
-            << c.rate << " " << c.freqDelta << " " << c.rateDelta << " " << int(c.horizontal);
+                  std::tuple(expected, bMerged ? 1 : 2, bMerged ? 1 : 2,
+                             bMerged ? 11000 + freqDelta : 11000))
+            << rate << " " << freqDelta << " " << rateDelta << " " << int(horizontal);
     }
 }
 
@@ -284,38 +280,31 @@ TEST(Services, SettersAndFlagsReachOnlyRowsOfTheList) {
 // ---- paste ------------------------------------------------------------------------------------
 
 TEST(Paste, MovesTheMarkedBlockAboveTheTarget) {
-    struct Case {
-        std::vector<int> marked; // rows
-        WORD target;
-        std::vector<std::string> expected;
+    // marked rows, target row, the list after (services named 1 to 6)
+    const std::tuple<std::vector<WORD>, WORD, const char*> cases[] = {
+        {{2, 4}, 1, "135246"},     {{2, 3}, 5, "125346"}, // onto the last
+        {{3, 4}, 1, "145236"},     {{5}, 0, "612345"},    // last to the top
+        {{0}, 5, "234516"},                               // first above the last
+        {{2, 3}, 3, "123456"},     {{0, 1}, 0, "123456"}, // onto itself, a block at the top
+        {{}, 2, "123456"},         {{1, 2}, 6, "123456"}, // nothing marked, a target past the end
+        {{1, 2}, 60000, "123456"},
     };
-    const std::vector<std::string> same = {"S1", "S2", "S3", "S4", "S5", "S6"};
-    const Case cases[] = {
-        {{2, 4}, 1, {"S1", "S3", "S5", "S2", "S4", "S6"}},
-        {{2, 3}, 5, {"S1", "S2", "S5", "S3", "S4", "S6"}}, // onto the last
-        {{3, 4}, 1, {"S1", "S4", "S5", "S2", "S3", "S6"}},
-        {{5}, 0, {"S6", "S1", "S2", "S3", "S4", "S5"}}, // last to the top
-        {{0}, 5, {"S2", "S3", "S4", "S5", "S1", "S6"}}, // first above the last
-        {{2, 3}, 3, same},                              // onto itself
-        {{0, 1}, 0, same},                              // block at the top
-        {{}, 2, same},                                  // nothing marked
-        {{1, 2}, 6, same},                              // target past the end
-        {{1, 2}, 60000, same},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.target);
+    for (const auto& [marked, target, after] : cases) {
         CChannelStore store;
-        FillSatTv(store, same);
-        for (int row : c.marked)
-            store.SetServiceMark(static_cast<WORD>(row), LIST_SAT_TV, 1);
-        store.MoveMarkedServices(c.target, LIST_SAT_TV);
-        EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAreArray(c.expected));
+        FillSatTv(store, {"1", "2", "3", "4", "5", "6"});
+        for (WORD row : marked)
+            store.SetServiceMark(row, LIST_SAT_TV, 1);
+        store.MoveMarkedServices(target, LIST_SAT_TV);
+        // Names, numbers and marks; a target past the end leaves list and marks alone.
+        std::string names, numbers, marks;
         for (WORD i = 0; i < 6; ++i) {
-            EXPECT_EQ(store.GetService(i, LIST_SAT_TV)->wNumber, i + 1);
-            // A target past the end leaves list and marks alone.
-            EXPECT_EQ(store.GetServiceMark(i, LIST_SAT_TV),
-                      c.target >= 6 && (i == 1 || i == 2) ? 1 : 0);
+            const SSVC_INFO& svc = *store.GetService(i, LIST_SAT_TV);
+            names += NameOf(svc.szName);
+            numbers += std::to_string(svc.wNumber);
+            marks += std::to_string(store.GetServiceMark(i, LIST_SAT_TV));
         }
+        EXPECT_EQ(names + " " + numbers + " " + marks,
+                  after + std::string(" 123456 ") + (target >= 6 ? "011000" : "000000"));
     }
 }
 

@@ -85,19 +85,14 @@ Bytes SampleImage() {
 
 // Each chunk: its header, then the payload scrambled with the key from its first byte on.
 TEST(CodecEncode, TokenChoiceAndPayloadLengths) {
-    struct Case {
-        const char* name;
-        Bytes chunk;
-        int nPayload;
-        Bytes plainStart; // the payload's first bytes before scrambling
-    };
     Bytes pair = DistinctNeighbours(1024);
     pair[0] = pair[1] = 0x42;
     Bytes aaThenCc(1024, 0xCC);
     aaThenCc[0] = 0xAA;
     Bytes twoChunks = DistinctNeighbours(2048);
     twoChunks[1024] = 0x00;
-    const Case cases[] = {
+    // what, the input, the payload length, the payload's first bytes before scrambling
+    const std::tuple<const char*, Bytes, int, Bytes> cases[] = {
         {"zeros are one run token", Bytes(1024, 0), 6, {0xAA, 0xCC, 0xCC, 0x00, 0x04, 0x00}},
         {"distinct neighbours are literals", DistinctNeighbours(1024), 1024, {1, 8}},
         {"two equal bytes take a run token", pair, 6 + 1022, {0xAA, 0xCC, 0xCC, 0x42, 0, 2, 15}},
@@ -105,15 +100,13 @@ TEST(CodecEncode, TokenChoiceAndPayloadLengths) {
         {"0xAA then a run of 0xCC", aaThenCc, 1 + 6, {0xAA, 0xAA, 0xCC, 0xCC, 0xCC, 0x03, 0xFF}},
         {"the key restarts with the second chunk", twoChunks, 1024, {1, 8}},
     };
-    for (const Case& c : cases) {
-        const Bytes stream = Encode(c.chunk);
-        const size_t chunks = c.chunk.size() / 1024;
-        ASSERT_EQ(stream.size(), chunks * (5 + c.nPayload)) << c.name;
-        EXPECT_EQ(Bytes(stream.begin(), stream.begin() + 5), ChunkHeader(c.nPayload)) << c.name;
-        EXPECT_EQ(Bytes(stream.begin() + 5, stream.begin() + 5 + c.plainStart.size()),
-                  Scrambled(c.plainStart))
-            << c.name;
-        EXPECT_EQ(Decode(stream), c.chunk) << c.name;
+    for (const auto& [name, chunk, nPayload, plainStart] : cases) {
+        const Bytes stream = Encode(chunk);
+        ASSERT_EQ(stream.size(), chunk.size() / 1024 * (5 + nPayload)) << name;
+        EXPECT_EQ(Bytes(stream.begin(), stream.begin() + 5 + plainStart.size()),
+                  Concat({ChunkHeader(nPayload), Scrambled(plainStart)}))
+            << name;
+        EXPECT_EQ(Decode(stream), chunk) << name;
     }
     EXPECT_EQ(Encode(twoChunks)[5 + 17], twoChunks[17] ^ kKey[1]);
     EXPECT_EQ(Encode(twoChunks)[5 + 1024 + 5], 0x00 ^ kKey[0]);

@@ -39,12 +39,8 @@ CChannelStore& Mark(CChannelStore& store, std::initializer_list<WORD> rows) {
 
 TEST(Compare, ListsExactlyTheEdits) {
     using Edit = std::function<void(CChannelStore&)>;
-    struct Case {
-        const char* what;
-        Edit edit;
-        std::vector<std::string> lines;
-    };
-    const Case cases[] = {
+    // what, the edit, the lines that tell it
+    const std::tuple<const char*, Edit, std::vector<std::string>> cases[] = {
         {"nothing", [](CChannelStore&) {}, {}},
         {"rename",
          [](CChannelStore& s) { s.SetServiceName(2, LIST_SAT_TV, "Cee", 3); },
@@ -108,15 +104,15 @@ TEST(Compare, ListsExactlyTheEdits) {
          [](CChannelStore& s) { AppendSat(s, 282, "Meridia"); },
          {"satellites: added 28.2E \"Meridia\""}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, edit, lines] : cases) {
+        SCOPED_TRACE(what);
         CChannelStore before, after;
         FillOld(before);
         FillOld(after);
-        c.edit(after);
+        edit(after);
         after.Rebuild(); // as saving and reading the file back would
-        EXPECT_THAT(DiffLines(CompareStores(before, after)), ElementsAreArray(c.lines));
-        EXPECT_EQ(CompareStores(before, after).IsEmpty(), c.lines.empty());
+        EXPECT_THAT(DiffLines(CompareStores(before, after)), ElementsAreArray(lines));
+        EXPECT_EQ(CompareStores(before, after).IsEmpty(), lines.empty());
     }
 }
 

@@ -77,13 +77,9 @@ TEST(Matching, ByKeyWithinTheMergeToleranceThenByName) {
 // Satellite TV A B C D E (service ids 1 to 5) against a reference data file with D and B by
 // key, A by name only (another service id) and X that is not in the present list.
 TEST(OrderLike, PlanAndApply) {
-    struct Case {
-        SOrderOptions options;
-        std::vector<std::string> names;
-        WORD flagsOfD;
-    };
+    // options, the list after, the flags of D
     const WORD dFlags = FLAG_CA | FLAG_FAV1;
-    const Case cases[] = {
+    const std::tuple<SOrderOptions, std::vector<std::string>, WORD> cases[] = {
         {{}, {"D", "B", "A", "C", "E"}, dFlags},
         {{.bKeepPlaces = true}, {"D", "B", "C", "A", "E"}, dFlags},
         {{.bTakeFlags = true}, {"D", "B", "A", "C", "E"}, FLAG_CA | FLAG_LOCK | FLAG_FAV2},
@@ -99,60 +95,52 @@ TEST(OrderLike, PlanAndApply) {
     Add(ref, MakeService(3, 1, 99, "A"));
     Add(ref, MakeService(refSat, 1, 1, "X"));
     ref.Rebuild();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.names));
+    for (const auto& [options, names, flagsOfD] : cases) {
+        SCOPED_TRACE(testing::PrintToString(names));
         CChannelStore store;
         FillSatTv(store, {"A", "B", "C", "D", "E"});
         store.GetService(3, LIST_SAT_TV)->wFlags = dFlags;
 
-        const SOrderPlan plan = PlanOrder(store, ReferenceFromStore(ref), c.options);
+        const SOrderPlan plan = PlanOrder(store, ReferenceFromStore(ref), options);
         const SListPlan& tv = plan[LIST_SAT_TV];
-        EXPECT_EQ(tv.match.nByKey, 2);
-        EXPECT_EQ(tv.match.nByName, 1);
+        EXPECT_EQ(std::tuple(tv.match.nByKey, tv.match.nByName, plan[LIST_SAT_RADIO].bInReference),
+                  std::tuple(2, 1, false));
         EXPECT_THAT(tv.unmatched, ElementsAre("C", "E"));
-        EXPECT_FALSE(plan[LIST_SAT_RADIO].bInReference);
         ApplyOrder(store, plan);
-        EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAreArray(c.names));
-        EXPECT_EQ(store.GetService(0, LIST_SAT_TV)->wFlags, c.flagsOfD); // D leads
-        EXPECT_EQ(store.GetService(0, LIST_SAT_TV)->wNumber, 1);
+        EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAreArray(names));
+        const SSVC_INFO& d = *store.GetService(0, LIST_SAT_TV); // D leads
+        EXPECT_EQ(std::tuple(d.wFlags, d.wNumber), std::tuple(flagsOfD, 1));
     }
 }
 
 // ReorderList hands out the list's keys as Paste does; it refuses anything but a permutation,
 // and the present order leaves even a terrestrial list's gapped order keys alone.
 TEST(ReorderList, PermutationsOnly) {
-    struct Case {
-        BYTE list;
-        std::vector<WORD> order;
-        BOOL result;
-        std::vector<std::string> names;
-        std::vector<WORD> orderKeys;
+    // list, new order, result, then each row's name, number and order key
+    const std::tuple<BYTE, std::vector<WORD>, BOOL, std::string> cases[] = {
+        {LIST_SAT_TV, {2, 0, 1}, TRUE, "C 1 1, A 2 2, B 3 3, "},
+        {LIST_SAT_TV, {0, 1}, FALSE, "A 1 1, B 2 2, C 3 3, "},
+        {LIST_SAT_TV, {0, 1, 1}, FALSE, "A 1 1, B 2 2, C 3 3, "},
+        {LIST_SAT_TV, {0, 1, 3}, FALSE, "A 1 1, B 2 2, C 3 3, "},
+        {LIST_TERR_TV, {0, 1, 2}, TRUE, "A 1 2, B 2 5, C 3 9, "},
+        {LIST_TERR_TV, {1, 0, 2}, TRUE, "B 1 1, A 2 2, C 3 3, "},
     };
-    const Case cases[] = {
-        {LIST_SAT_TV, {2, 0, 1}, TRUE, {"C", "A", "B"}, {1, 2, 3}},
-        {LIST_SAT_TV, {0, 1}, FALSE, {"A", "B", "C"}, {1, 2, 3}},
-        {LIST_SAT_TV, {0, 1, 1}, FALSE, {"A", "B", "C"}, {1, 2, 3}},
-        {LIST_SAT_TV, {0, 1, 3}, FALSE, {"A", "B", "C"}, {1, 2, 3}},
-        {LIST_TERR_TV, {0, 1, 2}, TRUE, {"A", "B", "C"}, {2, 5, 9}},
-        {LIST_TERR_TV, {1, 0, 2}, TRUE, {"B", "A", "C"}, {1, 2, 3}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.order));
+    for (const auto& [list, order, result, rows] : cases) {
+        SCOPED_TRACE(testing::PrintToString(order));
         CChannelStore store;
         FillSatTv(store, {"A", "B", "C"});
         store.AddMux(MakeMux(1, 474));
         for (const auto& [key, name] : {std::pair<WORD, const char*>{2, "A"}, {5, "B"}, {9, "C"}})
             CStoreBuilder(store).TerrService(1, key, 0, name);
         store.Rebuild();
-        store.SetServiceMark(0, c.list, 1);
-
-        EXPECT_EQ(store.ReorderList(c.list, c.order), c.result);
-        EXPECT_THAT(RowNames(store, c.list), ElementsAreArray(c.names));
-        for (WORD row = 0; row < 3; ++row) {
-            EXPECT_EQ(store.GetService(row, c.list)->wNumber, row + 1);
-            EXPECT_EQ(store.GetService(row, c.list)->wOrderKey, c.orderKeys[row]);
-        }
-        EXPECT_EQ(store.GetServiceMark(0, c.list), c.result && c.order[0] != 0 ? 0 : 1);
+        store.SetServiceMark(0, list, 1);
+        EXPECT_EQ(store.ReorderList(list, order), result);
+        std::string text;
+        for (WORD row = 0; const SSVC_INFO* svc = store.GetService(row, list); ++row)
+            text += std::string(NameOf(svc->szName)) + " " + std::to_string(svc->wNumber) + " " +
+                    std::to_string(svc->wOrderKey) + ", ";
+        EXPECT_EQ(text, rows);
+        EXPECT_EQ(store.GetServiceMark(0, list), result && order[0] != 0 ? 0 : 1);
     }
 }
 

@@ -122,20 +122,15 @@ TEST(ServiceCsv, ReadBackAndApplied) {
             EXPECT_TRUE(store.BuildFullImage() == image);
             continue;
         }
-        EXPECT_EQ(store.GetService(0, LIST_SAT_TV)->wFlags, FLAG_LOCK);
-        EXPECT_EQ(store.GetService(1, LIST_SAT_TV)->wFlags, FLAG_CA | FLAG_FAV2);
+        const auto flags = [&](WORD row) { return store.GetService(row, LIST_SAT_TV)->wFlags; };
+        EXPECT_EQ(std::tuple(flags(0), flags(1)), std::tuple(FLAG_LOCK, FLAG_CA | FLAG_FAV2));
         EXPECT_THAT(RowNames(store, LIST_SAT_RADIO), ElementsAre(" Lead")); // not in the file
     }
 }
 
 TEST(ServiceCsv, FaultsAreRefusedWithRowAndColumn) {
-    struct Case {
-        const char* from; // replaced in kOddCsv
-        const char* to;
-        int row, column;
-        const char* why;
-    };
-    const Case cases[] = {
+    // a text of kOddCsv, what replaces it, the error's row, column and words
+    const std::tuple<const char*, const char*, int, int, const char*> cases[] = {
         {"pcr_pid,flags", "pcr_pid", 1, 13, "missing column \"flags\""},
         {"pcr_pid,flags", "pcr_pid,flags,more", 1, 14, "extra column \"more\""},
         {"symbol_rate", "rate", 1, 7, "\"rate\" where \"symbol_rate\" belongs"},
@@ -163,16 +158,15 @@ TEST(ServiceCsv, FaultsAreRefusedWithRowAndColumn) {
         {"Caf\u00E9 +", "\"Caf\"\u00E9", 3, 3, "goes on after its closing quote"},
         {"Caf\u00E9 +", "Caf\"\u00E9", 3, 3, "a quote inside a field"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [from, to, row, column, why] : cases) {
         std::string text = kOddCsv;
-        ASSERT_NE(text.find(c.from), std::string::npos) << c.from;
-        text.replace(text.find(c.from), std::strlen(c.from), c.to);
+        ASSERT_NE(text.find(from), std::string::npos) << from;
+        text.replace(text.find(from), std::strlen(from), to);
         SReference reference;
         SCsvError error;
-        EXPECT_FALSE(ReadServicesCsv(text, reference, error)) << c.to;
-        EXPECT_EQ(error.nRow, c.row) << c.to;
-        EXPECT_EQ(error.nColumn, c.column) << c.to;
-        EXPECT_THAT(error.strText, HasSubstr(c.why)) << c.to;
+        EXPECT_FALSE(ReadServicesCsv(text, reference, error)) << to;
+        EXPECT_EQ(std::tuple(error.nRow, error.nColumn), std::tuple(row, column)) << to;
+        EXPECT_THAT(error.strText, HasSubstr(why)) << to;
     }
     SCsvError error{3, 14, "extra column"};
     EXPECT_EQ(CsvErrorText(error), "row 3, column 14 (beyond the columns): extra column");

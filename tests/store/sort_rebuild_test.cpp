@@ -49,13 +49,8 @@ const auto L = LIST_SAT_TV;
 // number brings the fixture's order back.
 TEST_F(Sorting, OrderAndTieBreak) {
     using S = CChannelStore;
-    struct Case {
-        void (S::*sort)(BYTE, BOOL); // by favourite when null
-        int fav;
-        BOOL desc;
-        std::vector<std::string> expected;
-    };
-    const Case cases[] = {
+    // the sort (by favourite when null), the favourite, descending, the list after
+    const std::tuple<void (S::*)(BYTE, BOOL), int, BOOL, std::vector<std::string>> cases[] = {
         {&S::SortByName, 0, FALSE, {"al", "Alpha", "alpha", "beta", "Gamma"}},
         {&S::SortByName, 0, TRUE, {"Gamma", "beta", "alpha", "Alpha", "al"}},
         {&S::SortByCa, 0, FALSE, {"Alpha", "al", "beta", "alpha", "Gamma"}},
@@ -71,13 +66,13 @@ TEST_F(Sorting, OrderAndTieBreak) {
         {&S::SortByNetwork, 0, FALSE, {"Alpha", "al", "beta", "Gamma", "alpha"}},
         {&S::SortByNetwork, 0, TRUE, {"Gamma", "beta", "al", "Alpha", "alpha"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [sort, fav, desc, expected] : cases) {
         store.SortByName(L, TRUE);
-        if (c.sort)
-            (store.*c.sort)(L, c.desc);
+        if (sort)
+            (store.*sort)(L, desc);
         else
-            store.SortByFavourite(L, c.fav, c.desc);
-        EXPECT_THAT(Names(), ElementsAreArray(c.expected)) << c.fav << c.desc;
+            store.SortByFavourite(L, fav, desc);
+        EXPECT_THAT(Names(), ElementsAreArray(expected)) << fav << desc;
         store.SortByNumber(L);
         EXPECT_THAT(Names(), ElementsAre("beta", "Alpha", "alpha", "Gamma", "al"));
     }
