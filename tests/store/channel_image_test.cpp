@@ -172,15 +172,10 @@ TEST(Build, RadioGivesWayWhenTheServiceSectionIsFull) {
 
 // The mixed store's image: SAT-A (index 2) and SAT-B (index 3), MUX 1 and three transponders
 // in block 3, two networks, 150 TV services in blocks 7 and 8 and 30 radio services in block 8.
-class Damaged : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        FillMixedStore(source);
-        image = source.BuildFullImage();
-    }
-    CChannelStore source;
-    Image image;
-};
+Image MixedImage(CChannelStore& source) {
+    FillMixedStore(source);
+    return source.BuildFullImage();
+}
 
 // Changes record i of block n and fixes the block's checksum.
 template <class Rec> void EditRecord(Image& image, int n, int i, std::function<void(Rec&)> edit) {
@@ -201,7 +196,9 @@ void SetCount(Image& image, int n, int at, int count) {
 
 // Every way the reader stops early or drops records gives its line, in reading order, and leaves
 // what the counts say; an image it rejects leaves the store empty. Normal ends give no line.
-TEST_F(Damaged, ReaderSaysWhatItDrops) {
+TEST(Damaged, ReaderSaysWhatItDrops) {
+    CChannelStore source;
+    const Image image = MixedImage(source);
     using Damage = std::function<void(Image&)>;
     const auto setByte = [](int n, int at, BYTE value) -> Damage {
         return [=](Image& im) {
@@ -339,8 +336,9 @@ TEST_F(Damaged, ReaderSaysWhatItDrops) {
 }
 
 // The parse reads only the blocks it was given: four whole blocks at least.
-TEST_F(Damaged, ShortImagesEndWhereTheyEnd) {
+TEST(Damaged, ShortImagesEndWhereTheyEnd) {
     CChannelStore store;
+    const Image image = MixedImage(store);
     EXPECT_FALSE(store.SetImage(image.data(), 0));
     EXPECT_FALSE(store.ParseImage(FALSE));
     for (UINT blocks = 1; blocks <= 10; ++blocks) {
