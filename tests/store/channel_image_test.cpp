@@ -6,10 +6,7 @@
 #include <functional>
 #include <numeric>
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-using ::testing::ElementsAre;
 
 namespace {
 
@@ -24,9 +21,9 @@ int Count(const Image& image, int n, int at) {
 }
 
 // Loads an image into the store through the parser.
-BOOL Parse(CChannelStore& store, const Image& image, BOOL shifted = FALSE) {
+BOOL Parse(CChannelStore& store, const Image& image) {
     store.SetImage(image.data(), static_cast<UINT>(image.size()));
-    const BOOL ok = store.ParseImage(shifted);
+    const BOOL ok = store.ParseImage(FALSE);
     store.FreeImage();
     return ok;
 }

@@ -314,24 +314,20 @@ TEST(Paste, MovesTheMarkedBlockAboveTheTarget) {
 class Sorting : public ::testing::Test {
   protected:
     void SetUp() override {
-        const BYTE a = AppendSat(store, 192);
-        const BYTE b = AppendSat(store, 130);
-        AppendTp(store, a, 11000);
-        AppendTp(store, a, 12000);
-        AppendTp(store, b, 11000);
-        store.AddNetwork(MakeNetwork(1, "ABC"));
-        store.AddNetwork(MakeNetwork(2, "ZED"));
-        Add(b, 1, 1, "beta", FLAG_LOCK, 2);
-        Add(a, 2, 2, "Alpha", FLAG_CA, 1);
-        Add(a, 1, 3, "alpha", FLAG_LOCK | FLAG_FAV1, 500);
-        Add(a, 2, 4, "Gamma", FLAG_FAV1, 2);
-        Add(b, 1, 5, "al", FLAG_CA | FLAG_FAV3, 1);
+        CStoreBuilder build(store);
+        const BYTE a = build.Satellite("A", 192), b = build.Satellite("B", 130);
+        build.Transponder(a, 11000, 27500, false);
+        build.Transponder(a, 12000, 27500, false);
+        build.Transponder(b, 11000, 27500, false);
+        build.Network(1, "ABC");
+        build.Network(2, "ZED");
+        build.SatService(b, 1, 1, 2, "beta", FLAG_LOCK);
+        build.SatService(a, 2, 2, 1, "Alpha", FLAG_CA);
+        build.SatService(a, 1, 3, 500, "alpha", FLAG_LOCK | FLAG_FAV1);
+        build.SatService(a, 2, 4, 2, "Gamma", FLAG_FAV1);
+        build.SatService(b, 1, 5, 1, "al", FLAG_CA | FLAG_FAV3);
         store.Rebuild();
         ASSERT_THAT(Names(), ElementsAre("beta", "Alpha", "alpha", "Gamma", "al"));
-    }
-    void Add(BYTE sat, BYTE tp, WORD sid, const char* name, WORD flags, WORD net) {
-        ASSERT_EQ(store.AddSatService(ADD_ORDERED, MakeService(sat, tp, sid, name, flags, net)),
-                  SVC_STORED);
     }
     std::vector<std::string> Names() const { return RowNames(store, LIST_SAT_TV); }
 

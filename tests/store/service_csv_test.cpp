@@ -34,9 +34,8 @@ TEST(ListTexts, NamesAreLatin1InUtf8) {
     };
     const Case cases[] = {
         {"Caf\u00E9 \u00FF", "Caf\xE9 \xFF"},
-        {"\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9"
-         "\u00E9"
-         "\u00E9",
+        {"\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9"
+         "\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9", // sixteen letters of two bytes
          "\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9"},
         {"Seventeen letters", nullptr, "\"Seventeen letters\" is longer than 16 characters"},
         {"\u0141odz", nullptr, "\"\u0141odz\" cannot be stored in 8 bits"},
