@@ -74,6 +74,7 @@ TEST(Blocks, ChecksumOfAZeroPayloadIsOneAndAnEmptyBlockNeverVerifies) {
         store.WriteBlock(kBlockSize, block.data());
         EXPECT_EQ(Image(block.end() - 2, block.end()), (Image{BYTE(high), BYTE(low)}));
         EXPECT_TRUE(store.VerifyBlock(kBlockSize, block.data()));
+        store.WriteBlock(kImageBufferSize - 100, block.data());
         EXPECT_FALSE(store.VerifyBlock(kImageBufferSize - 100, block.data()));
     }
     store.WriteEmptyBlock(kBlockSize, block.data());

@@ -29,6 +29,7 @@ TEST(Satellites, IndexesRunFromTwoAndAPositionIsStoredOnce) {
     EXPECT_EQ((std::vector{AppendSat(store, 192), AppendSat(store, 130), AppendSat(store, 0),
                            AppendSat(store, 0)}),
               (std::vector<BYTE>{2, 3, 4, 5}));
+    EXPECT_EQ(store.GetSatellite(5)->wPosition, 0);
     for (BYTE bad : {0, 1, 6})
         EXPECT_EQ(store.GetSatellite(bad), nullptr) << int(bad);
     SSAT_INFO again = MakeSat(130, "AGAIN");
@@ -423,13 +424,13 @@ TEST(Rebuild, DropsDeletedAndOrphanedServicesAndKeepsTerrestrialKeys) {
         CStoreBuilder(store).TerrService(1, key, 0, ("K" + std::to_string(key)).c_str());
     store.Rebuild();
     EXPECT_EQ(store.GetHighestKey(LIST_TERR_TV), 40);
-    store.GetService(1, LIST_TERR_TV)->bSatIndex = 2;
+    store.GetService(2, LIST_TERR_TV)->bSatIndex = 2; // K40, now on a satellite
     store.AddTerrService(ADD_ORDERED, MakeService(1, 1, 99, "NEW"));
     store.Rebuild();
     EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAre("KEEP", "LAST"));
-    EXPECT_THAT(RowNames(store, LIST_TERR_TV), ElementsAre("K5", "K40", "NEW"));
+    EXPECT_THAT(RowNames(store, LIST_TERR_TV), ElementsAre("K5", "K10", "NEW"));
     EXPECT_EQ(NumbersAndKeys(store, LIST_SAT_TV) + NumbersAndKeys(store, LIST_TERR_TV),
-              "1/1 2/2 1/5 2/40 3/41 ");
+              "1/1 2/2 1/5 2/10 3/41 ");
     EXPECT_EQ(CountsText(store),
               "satellites 1, transponders 1, networks 0, MUXes 0, services 2 0 3 0");
 }
