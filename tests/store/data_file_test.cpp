@@ -314,15 +314,18 @@ TEST(ReadDataBytes, RefusedOrReadAsFarAsItGoes) {
         const bool bRead = store.ReadDataBytes(c.file.data(), UINT(c.file.size()));
         EXPECT_EQ(bRead, !c.counts.empty()) << c.name;
         if (!bRead) {
-            EXPECT_EQ(store.GetLastFileError(), c.what) << c.name;
+            EXPECT_EQ(std::tuple(store.GetLastFileError(), store.GetHeaderLength()),
+                      std::tuple(c.what, 50))
+                << c.name;
             EXPECT_EQ(Bytes(store.GetHeader(), store.GetHeader() + kHeaderBufferSize), header);
-            EXPECT_EQ(store.GetHeaderLength(), 50) << c.name;
             continue;
         }
-        EXPECT_EQ(store.GetLastFileError(), "") << c.name;
         const auto& findings = store.GetReadFindings();
-        EXPECT_EQ(findings.empty() ? "" : ReadFindingText(findings.front()), c.what) << c.name;
-        EXPECT_EQ(CountsText(store), c.counts) << c.name;
+        EXPECT_EQ(std::tuple(store.GetLastFileError(),
+                             findings.empty() ? "" : ReadFindingText(findings.front()),
+                             CountsText(store)),
+                  std::tuple("", c.what, c.counts))
+            << c.name;
         QBuffer out;
         out.open(QIODevice::WriteOnly);
         ASSERT_TRUE(store.WriteData(out));

@@ -27,16 +27,12 @@ TEST(ListTexts, PositionsWrittenAndReadBack) {
 }
 
 TEST(ListTexts, NamesAreLatin1InUtf8) {
-    struct Case {
-        const char* text;
-        const char* bytes; // null when refused
-        const char* why = "";
-    };
-    const Case cases[] = {
-        {"Caf\u00E9 \u00FF", "Caf\xE9 \xFF"},
+    // the text, its bytes (null when refused), why it is refused
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"Caf\u00E9 \u00FF", "Caf\xE9 \xFF", ""},
         {"\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9"
          "\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9", // sixteen letters of two bytes
-         "\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9"},
+         "\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9", ""},
         {"Seventeen letters", nullptr, "\"Seventeen letters\" is longer than 16 characters"},
         {"\u0141odz", nullptr, "\"\u0141odz\" cannot be stored in 8 bits"},
         {"\xF0\x9F\x93\xBA TV", nullptr, "cannot be stored in 8 bits"},
@@ -46,14 +42,12 @@ TEST(ListTexts, NamesAreLatin1InUtf8) {
         {"\xA9", nullptr, "not UTF-8"},       // a continuation byte first
         {"\xF8\x88\x80\x80\x80", nullptr, "not UTF-8"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [text, expected, reason] : cases) {
         std::string bytes, why;
-        EXPECT_EQ(NameFromUtf8(c.text, bytes, why), c.bytes != nullptr) << c.text;
-        EXPECT_EQ(bytes, c.bytes ? c.bytes : bytes) << c.text;
-        EXPECT_THAT(why, HasSubstr(c.why)) << c.text;
-        if (c.bytes) {
-            EXPECT_EQ(NameToUtf8(c.bytes), c.text);
-        }
+        EXPECT_EQ(NameFromUtf8(text, bytes, why), expected != nullptr) << text;
+        EXPECT_EQ(bytes, expected ? expected : bytes) << text;
+        EXPECT_THAT(why, HasSubstr(reason)) << text;
+        EXPECT_TRUE(!expected || NameToUtf8(expected) == text) << text;
     }
 }
 
