@@ -207,6 +207,12 @@ TEST(Damaged, ReaderSaysWhatItDrops) {
     const auto flip = [](int n) -> Damage {
         return [=](Image& im) { im[n * kBlockSize + 3] ^= 1; };
     };
+    const auto both = [](Damage a, Damage b) -> Damage {
+        return [=](Image& im) {
+            a(im);
+            b(im);
+        };
+    };
     const std::string all = CountsText(source);
     const std::string none = "satellites 0, transponders 0, networks 0, MUXes 0, services 0 0 0 0";
     struct Case {
@@ -225,12 +231,8 @@ TEST(Damaged, ReaderSaysWhatItDrops) {
         {setByte(0, 4093, 3),
          {"satellite block 0 carries format version 3 (1 or 2 are read): nothing is read"}},
         {setByte(0, 4091, 0), {"satellite block 0 counts no records: nothing is read"}},
-        {[&](Image& im) { // version 1: a full table, whatever the count says
-             im[4091] = 0;
-             setByte(0, 4093, 1)(im);
-         },
-         {},
-         all},
+        // Version 1: a full table, whatever the count says.
+        {both(setByte(0, 4091, 0), setByte(0, 4093, 1)), {}, all},
         {[](Image& im) {
              EditRecord<SSAT_INFO>(im, 0, 1, [](SSAT_INFO& sat) { sat.bIndex = 120; });
              EditRecord<SSAT_INFO>(im, 0, 3, [](SSAT_INFO& sat) { sat.bIndex = 121; });
@@ -277,17 +279,11 @@ TEST(Damaged, ReaderSaysWhatItDrops) {
         {[](Image& im) { std::fill(im.begin() + 3 * kBlockSize, im.begin() + 7 * kBlockSize, 0); },
          {"no transponder is loaded: no service is read"},
          "satellites 2, transponders 0, networks 2, MUXes 0, services 0 0 0 0"},
-        {[](Image& im) {
-             SetCount(im, 7, 4090, 90);
-             SetCount(im, 7, 4092, 3);
-         },
+        {both(setByte(7, 4091, 90), setByte(7, 4093, 3)),
          {"service block 7 claims 93 records (at most 92): it and every later service block are "
           "dropped"},
          "satellites 2, transponders 3, networks 1, MUXes 1, services 0 0 0 0"},
-        {[&](Image& im) {
-             flip(1)(im);
-             flip(8)(im);
-         },
+        {both(flip(1), flip(8)),
          {"network block 1 fails its checksum: it and any later network block are not read",
           "service block 8 fails its checksum: it and any later service block are not read"}},
         {[](Image& im) { std::copy_n(Block(im, 7), kBlockSize, im.begin() + 10 * kBlockSize); },
