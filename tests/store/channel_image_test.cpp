@@ -6,10 +6,7 @@
 #include <functional>
 #include <numeric>
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-using ::testing::ElementsAre;
 
 namespace {
 
@@ -24,9 +21,9 @@ int Count(const Image& image, int n, int at) {
 }
 
 // Loads an image into the store through the parser.
-BOOL Parse(CChannelStore& store, const Image& image, BOOL shifted = FALSE) {
+BOOL Parse(CChannelStore& store, const Image& image) {
     store.SetImage(image.data(), static_cast<UINT>(image.size()));
-    const BOOL ok = store.ParseImage(shifted);
+    const BOOL ok = store.ParseImage(FALSE);
     store.FreeImage();
     return ok;
 }
@@ -66,35 +63,38 @@ std::string Layout(const Image& image) {
     return text;
 }
 
+// A block's checksum, high byte first, is one plus the sum of its first 4094 bytes: 1 + 4094 x
+// 0xFF = 0xFEE03 -> 0xEE03. Blocks past the image neither write nor verify.
 TEST(Blocks, ChecksumOfAZeroPayloadIsOneAndAnEmptyBlockNeverVerifies) {
     CChannelStore store;
-    Image image(kImageBufferSize, 0);
+    Image image(kImageBufferSize, 0), block(kBlockSize);
     store.SetImage(image.data(), kImageBufferSize);
-    std::vector<BYTE> block(kBlockSize, 0);
-    store.WriteBlock(0, block.data());
-    EXPECT_EQ(block[4094], 0x00);
-    EXPECT_EQ(block[4095], 0x01);
-    EXPECT_TRUE(store.VerifyBlock(0, block.data()));
+    for (const auto& [fill, high, low] : {std::tuple{0x00, 0x00, 0x01}, {0xFF, 0xEE, 0x03}}) {
+        std::fill(block.begin(), block.end(), BYTE(fill));
+        store.WriteBlock(kBlockSize, block.data());
+        EXPECT_EQ(Image(block.end() - 2, block.end()), (Image{BYTE(high), BYTE(low)}));
+        EXPECT_TRUE(store.VerifyBlock(kBlockSize, block.data()));
+        store.WriteBlock(kImageBufferSize - 100, block.data());
+        EXPECT_FALSE(store.VerifyBlock(kImageBufferSize - 100, block.data()));
+    }
     store.WriteEmptyBlock(kBlockSize, block.data());
     EXPECT_FALSE(store.VerifyBlock(kBlockSize, block.data()));
-    // Checksum high byte first: 1 + 4094 x 0xFF = 0xFEE03 -> 0xEE03.
-    std::fill(block.begin(), block.end(), 0xFF);
-    store.WriteBlock(2 * kBlockSize, block.data());
-    EXPECT_EQ(block[4094], 0xEE);
-    EXPECT_EQ(block[4095], 0x03);
-    EXPECT_TRUE(store.VerifyBlock(2 * kBlockSize, block.data()));
-    // Blocks past the image neither write nor verify.
-    store.WriteBlock(kImageBufferSize - 100, block.data());
-    EXPECT_FALSE(store.VerifyBlock(kImageBufferSize - 100, block.data()));
 }
 
+// The transfer image is the first 51 blocks of the whole one; an empty store's holds only the
+// TERRESTRIAL record, and it parses to nothing (no transponders) without a finding.
 TEST(Build, EmptyStore) {
     CChannelStore store, back;
     const Image image = store.BuildFullImage();
     ASSERT_EQ(image.size(), kImageBufferSize);
     EXPECT_EQ(Layout(image), "0:1 1:0 ");
-    EXPECT_FALSE(Parse(back, image));            // no transponders
-    EXPECT_TRUE(back.GetReadFindings().empty()); // and nothing else to read
+    EXPECT_FALSE(Parse(back, image));
+    EXPECT_TRUE(back.GetReadFindings().empty());
+    Image out(kTransferImageSize);
+    EXPECT_EQ(store.BuildImage(nullptr), 0u);
+    EXPECT_EQ(store.BuildImage(out.data()), kTransferImageSize);
+    EXPECT_TRUE(std::equal(out.begin(), out.end(), image.begin()));
+    EXPECT_EQ(store.FreeImage(), FALSE); // nothing left behind
 }
 
 // Where each section's records go: MUXes lead the transponder section in their own slots,
@@ -122,18 +122,17 @@ TEST(Build, WhereTheRecordsGo) {
     const Image image = store.BuildFullImage();
 
     EXPECT_EQ(Layout(image), "0:3 1:204 2:1 3:340 4:3 7-8:92/0 9:17/21 ");
-    std::vector<std::string> records;
-    for (int i : {0, 1, 2}) { // satellite index and MUX index or tpid
-        const BYTE* tp = Block(image, 3) + i * sizeof(STP_INFO);
-        records.push_back(std::to_string(tp[10]) + "/" + std::to_string(tp[11]));
-    }
-    records.push_back(std::to_string(Block(image, 4)[10]) + "/" +
-                      std::to_string(Block(image, 4)[11]));
-    for (int i : {0, 1, 17, 18}) // name of a record in block 7 or 9
-        records.emplace_back(reinterpret_cast<const char*>(Block(image, i < 17 ? 7 : 9)) + i * 44 +
-                             26);
-    EXPECT_THAT(records,
-                ElementsAre("1/5", "1/100", "2/1", "3/84", "T-TV", "TV", "T-RADIO", "RADIO"));
+    // A transponder record's satellite index and MUX index or tpid; a service record's name.
+    const auto tp = [&](int n, int i) {
+        const BYTE* rec = Block(image, n) + i * sizeof(STP_INFO);
+        return std::to_string(rec[10]) + "/" + std::to_string(rec[11]) + " ";
+    };
+    const auto svc = [&](int n, int i) {
+        return std::string(reinterpret_cast<const char*>(Block(image, n)) + i * 44 + 26) + " ";
+    };
+    EXPECT_EQ(tp(3, 0) + tp(3, 1) + tp(3, 2) + tp(4, 0) + svc(7, 0) + svc(7, 1) + svc(9, 17) +
+                  svc(9, 18),
+              "1/5 1/100 2/1 3/84 T-TV TV T-RADIO RADIO ");
     const BYTE* b0 = Block(image, 0);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(b0), 26),
               std::string(14, '\0') + "\1TERRESTRIAL");
@@ -169,28 +168,12 @@ TEST(Build, RadioGivesWayWhenTheServiceSectionIsFull) {
               "satellites 1, transponders 1, networks 0, MUXes 0, services 3500 448 100 0");
 }
 
-TEST(Build, BuildImageHandsOutTheFirstFiftyOneBlocks) {
-    CChannelStore store;
-    FillSatTv(store, {"A", "B"});
-    Image out(kTransferImageSize);
-    EXPECT_EQ(store.BuildImage(nullptr), 0u);
-    EXPECT_EQ(store.BuildImage(out.data()), kTransferImageSize);
-    const Image full = store.BuildFullImage();
-    EXPECT_TRUE(std::equal(out.begin(), out.end(), full.begin()));
-    EXPECT_EQ(store.FreeImage(), FALSE); // nothing left behind
-}
-
 // The mixed store's image: SAT-A (index 2) and SAT-B (index 3), MUX 1 and three transponders
 // in block 3, two networks, 150 TV services in blocks 7 and 8 and 30 radio services in block 8.
-class Damaged : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        FillMixedStore(source);
-        image = source.BuildFullImage();
-    }
-    CChannelStore source;
-    Image image;
-};
+Image MixedImage(CChannelStore& source) {
+    FillMixedStore(source);
+    return source.BuildFullImage();
+}
 
 // Changes record i of block n and fixes the block's checksum.
 template <class Rec> void EditRecord(Image& image, int n, int i, std::function<void(Rec&)> edit) {
@@ -211,7 +194,9 @@ void SetCount(Image& image, int n, int at, int count) {
 
 // Every way the reader stops early or drops records gives its line, in reading order, and leaves
 // what the counts say; an image it rejects leaves the store empty. Normal ends give no line.
-TEST_F(Damaged, ReaderSaysWhatItDrops) {
+TEST(Damaged, ReaderSaysWhatItDrops) {
+    CChannelStore source;
+    const Image image = MixedImage(source);
     using Damage = std::function<void(Image&)>;
     const auto setByte = [](int n, int at, BYTE value) -> Damage {
         return [=](Image& im) {
@@ -221,6 +206,12 @@ TEST_F(Damaged, ReaderSaysWhatItDrops) {
     };
     const auto flip = [](int n) -> Damage {
         return [=](Image& im) { im[n * kBlockSize + 3] ^= 1; };
+    };
+    const auto both = [](Damage a, Damage b) -> Damage {
+        return [=](Image& im) {
+            a(im);
+            b(im);
+        };
     };
     const std::string all = CountsText(source);
     const std::string none = "satellites 0, transponders 0, networks 0, MUXes 0, services 0 0 0 0";
@@ -240,12 +231,8 @@ TEST_F(Damaged, ReaderSaysWhatItDrops) {
         {setByte(0, 4093, 3),
          {"satellite block 0 carries format version 3 (1 or 2 are read): nothing is read"}},
         {setByte(0, 4091, 0), {"satellite block 0 counts no records: nothing is read"}},
-        {[&](Image& im) { // version 1: a full table, whatever the count says
-             im[4091] = 0;
-             setByte(0, 4093, 1)(im);
-         },
-         {},
-         all},
+        // Version 1: a full table, whatever the count says.
+        {both(setByte(0, 4091, 0), setByte(0, 4093, 1)), {}, all},
         {[](Image& im) {
              EditRecord<SSAT_INFO>(im, 0, 1, [](SSAT_INFO& sat) { sat.bIndex = 120; });
              EditRecord<SSAT_INFO>(im, 0, 3, [](SSAT_INFO& sat) { sat.bIndex = 121; });
@@ -292,17 +279,11 @@ TEST_F(Damaged, ReaderSaysWhatItDrops) {
         {[](Image& im) { std::fill(im.begin() + 3 * kBlockSize, im.begin() + 7 * kBlockSize, 0); },
          {"no transponder is loaded: no service is read"},
          "satellites 2, transponders 0, networks 2, MUXes 0, services 0 0 0 0"},
-        {[](Image& im) {
-             SetCount(im, 7, 4090, 90);
-             SetCount(im, 7, 4092, 3);
-         },
+        {both(setByte(7, 4091, 90), setByte(7, 4093, 3)),
          {"service block 7 claims 93 records (at most 92): it and every later service block are "
           "dropped"},
          "satellites 2, transponders 3, networks 1, MUXes 1, services 0 0 0 0"},
-        {[&](Image& im) {
-             flip(1)(im);
-             flip(8)(im);
-         },
+        {both(flip(1), flip(8)),
          {"network block 1 fails its checksum: it and any later network block are not read",
           "service block 8 fails its checksum: it and any later service block are not read"}},
         {[](Image& im) { std::copy_n(Block(im, 7), kBlockSize, im.begin() + 10 * kBlockSize); },
@@ -349,8 +330,9 @@ TEST_F(Damaged, ReaderSaysWhatItDrops) {
 }
 
 // The parse reads only the blocks it was given: four whole blocks at least.
-TEST_F(Damaged, ShortImagesEndWhereTheyEnd) {
+TEST(Damaged, ShortImagesEndWhereTheyEnd) {
     CChannelStore store;
+    const Image image = MixedImage(store);
     EXPECT_FALSE(store.SetImage(image.data(), 0));
     EXPECT_FALSE(store.ParseImage(FALSE));
     for (UINT blocks = 1; blocks <= 10; ++blocks) {

@@ -1,25 +1,17 @@
-// The store's records: satellites, transponders, MUXes, services, their limits, and paste.
+// The store's records: satellites, transponders, MUXes, services, their limits, paste, sorting,
+// renumbering, what a rebuild keeps, drops and hands out, and snapshots.
 #include "channel_store.h"
 #include "store_builders.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
 namespace {
-
-// Satellites at the given positions, named "S" and the position, each with the given
-// transponder frequencies.
-void WithSats(CChannelStore& store, std::initializer_list<WORD> positions,
-              std::initializer_list<WORD> freqs = {11000}) {
-    for (WORD pos : positions) {
-        const BYTE sat = AppendSat(store, pos, ("S" + std::to_string(pos)).c_str());
-        for (WORD f : freqs)
-            AppendTp(store, sat, f);
-    }
-}
 
 TEST(Records, NamesAreBoundedByTheirField) {
     SSVC_INFO svc{};
@@ -33,10 +25,10 @@ TEST(Records, NamesAreBoundedByTheirField) {
 
 TEST(Satellites, IndexesRunFromTwoAndAPositionIsStoredOnce) {
     CChannelStore store;
-    EXPECT_EQ(AppendSat(store, 192), 2);
-    EXPECT_EQ(AppendSat(store, 130), 3);
-    EXPECT_EQ(AppendSat(store, 0), 4); // position 0 is never a duplicate
-    EXPECT_EQ(AppendSat(store, 0), 5);
+    // Position 0 is never a duplicate.
+    EXPECT_EQ((std::vector{AppendSat(store, 192), AppendSat(store, 130), AppendSat(store, 0),
+                           AppendSat(store, 0)}),
+              (std::vector<BYTE>{2, 3, 4, 5}));
     EXPECT_EQ(store.GetSatellite(5)->wPosition, 0);
     for (BYTE bad : {0, 1, 6})
         EXPECT_EQ(store.GetSatellite(bad), nullptr) << int(bad);
@@ -53,14 +45,6 @@ TEST(Satellites, IndexesRunFromTwoAndAPositionIsStoredOnce) {
     for (int i = 4; i < kMaxSatellites; ++i)
         ASSERT_NE(AppendSat(store, static_cast<WORD>(1000 + i)), 0) << i;
     EXPECT_EQ(AppendSat(store, 3000), 0); // the table holds 120
-    // A service on each: all 120 take their place in the satellite order.
-    for (int sat = kFirstSatIndex; sat <= 121; ++sat) {
-        AppendTp(store, BYTE(sat), 11000);
-        store.AddSatService(ADD_APPEND, MakeService(BYTE(sat), 1, 1, "S"));
-    }
-    store.Rebuild();
-    ASSERT_EQ(store.GetSatOrderCount(), kMaxSatellites);
-    EXPECT_EQ(store.GetSatOrder()[119], 121);
 }
 
 TEST(Satellites, DeleteMovesLaterSatellitesTranspondersAndServicesDown) {
@@ -69,22 +53,17 @@ TEST(Satellites, DeleteMovesLaterSatellitesTranspondersAndServicesDown) {
     store.DeleteSatellite(2); // SAT-A: every radio service goes with it
     EXPECT_EQ(CountsText(store),
               "satellites 1, transponders 1, networks 2, MUXes 1, services 50 0 0 0");
-    EXPECT_EQ(store.GetSatelliteName(2), "SAT-B");
-    EXPECT_EQ(store.GetSatellite(2)->bIndex, 2);
-    EXPECT_EQ(store.GetTransponder(2, 1)->frequency, 10992);
-    EXPECT_EQ(store.GetTransponder(2, 1)->satid, 2);
-    EXPECT_EQ(store.GetService(49, LIST_SAT_TV)->bSatIndex, 2);
+    EXPECT_EQ(std::tuple(store.GetSatelliteName(2), store.GetSatellite(2)->bIndex,
+                         store.GetTransponder(2, 1)->frequency, store.GetTransponder(2, 1)->satid,
+                         store.GetService(49, LIST_SAT_TV)->bSatIndex),
+              std::tuple("SAT-B", 2, 10992, 2, 2));
 }
 
 // ---- transponders -------------------------------------------------------------------------
 
 TEST(Transponders, MergeToleranceFollowsSymbolRate) {
-    struct Case {
-        WORD rate;
-        int freqDelta, rateDelta;
-        BYTE horizontal, expected;
-    };
-    const Case cases[] = {
+    // symbol rate, the second's frequency and rate less the first's, its polarisation, result
+    const std::tuple<WORD, int, int, BYTE, BYTE> cases[] = {
         {27500, 11, 0, 0, TP_MERGED},  {27500, 13, 0, 0, TP_MERGED}, // 13 MHz at 27500
         {27500, -13, 0, 0, TP_MERGED}, {27500, 14, 0, 0, TP_APPENDED},
         {27500, 0, 27, 0, TP_MERGED},  {27500, 0, 28, 0, TP_APPENDED}, // rate within rate/1000
@@ -92,21 +71,21 @@ TEST(Transponders, MergeToleranceFollowsSymbolRate) {
         {5000, 3, 0, 0, TP_MERGED},    {5000, 4, 0, 0, TP_APPENDED},   // 3 MHz below 6000 kS/s
         {6000, 3, 0, 0, TP_MERGED},    {6000, 4, 0, 0, TP_APPENDED},   // 6000 / 2000 = 3
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.rate << " " << c.freqDelta << " " << c.rateDelta << " "
-                                        << int(c.horizontal));
+    for (const auto& [rate, freqDelta, rateDelta, horizontal, expected] : cases) {
         CChannelStore store;
         const BYTE sat = AppendSat(store, 192);
         BYTE tp = 0;
-        ASSERT_EQ(store.AppendTransponder(sat, &tp, 11000, c.rate, 0, 0), TP_APPENDED);
-        EXPECT_EQ(store.AppendTransponder(sat, &tp, static_cast<WORD>(11000 + c.freqDelta),
-                                          static_cast<WORD>(c.rate + c.rateDelta), c.horizontal, 0),
-                  c.expected);
-        EXPECT_EQ(tp, c.expected == TP_MERGED ? 1 : 2);
-        EXPECT_EQ(store.GetTransponderCountOf(sat), tp);
+        ASSERT_EQ(store.AppendTransponder(sat, &tp, 11000, rate, 0, 0), TP_APPENDED);
+        const BYTE result =
+            store.AppendTransponder(sat, &tp, static_cast<WORD>(11000 + freqDelta),
+                                    static_cast<WORD>(rate + rateDelta), horizontal, 0);
         // A merged transponder takes the new values.
-        EXPECT_EQ(store.GetTransponder(sat, 1)->frequency,
-                  c.expected == TP_MERGED ? 11000 + c.freqDelta : 11000);
+        const bool bMerged = expected == TP_MERGED;
+        EXPECT_EQ(std::tuple(result, tp, store.GetTransponderCountOf(sat),
+                             store.GetTransponder(sat, 1)->frequency),
+                  std::tuple(expected, bMerged ? 1 : 2, bMerged ? 1 : 2,
+                             bMerged ? 11000 + freqDelta : 11000))
+            << rate << " " << freqDelta << " " << rateDelta << " " << int(horizontal);
     }
 }
 
@@ -115,14 +94,13 @@ TEST(Transponders, ValuesAreRaisedToOneThousandAndZeroIsRefused) {
     const BYTE sat = AppendSat(store, 192);
     BYTE tp = 0;
     EXPECT_EQ(store.AppendTransponder(sat, &tp, 500, 500, 0, 3), TP_APPENDED);
-    const STP_INFO* stored = store.GetTransponder(sat, 1);
-    EXPECT_EQ(stored->frequency, 1000);
-    EXPECT_EQ(stored->symbolrate, 1000);
-    EXPECT_EQ(stored->attribute, 0x30);
-    EXPECT_EQ(store.AppendTransponder(sat, &tp, 0, 27500, 0, 0), TP_REFUSED);
-    EXPECT_EQ(store.AppendTransponder(sat, &tp, 11000, 0, 0, 0), TP_REFUSED);
-    EXPECT_EQ(store.AppendTransponder(1, &tp, 11000, 27500, 0, 0), TP_REFUSED);
-    EXPECT_EQ(store.AppendTransponder(3, &tp, 11000, 27500, 0, 0), TP_REFUSED);
+    const STP_INFO& stored = *store.GetTransponder(sat, 1);
+    EXPECT_EQ(std::tuple(stored.frequency, stored.symbolrate, stored.attribute),
+              std::tuple(1000, 1000, 0x30));
+    for (const auto& [nSat, freq, rate] :
+         {std::tuple{2, 0, 27500}, {2, 11000, 0}, {1, 11000, 1}, {3, 11000, 1}})
+        EXPECT_EQ(store.AppendTransponder(BYTE(nSat), &tp, WORD(freq), WORD(rate), 0, 0),
+                  TP_REFUSED);
     EXPECT_EQ(store.AppendTransponder(sat, nullptr, 11000, 27500, 0, 0), TP_REFUSED);
 }
 
@@ -155,10 +133,11 @@ TEST(Transponders, DeleteRenumbersLaterOnesAndTheirServices) {
     store.DeleteTransponder(2, 1); // SAT-A's first, with 50 TV and every radio service
     EXPECT_EQ(CountsText(store),
               "satellites 2, transponders 2, networks 2, MUXes 1, services 100 0 0 0");
-    EXPECT_EQ(store.GetTransponder(2, 1)->frequency, 12188);
-    EXPECT_EQ(store.GetTransponder(2, 2), nullptr);
-    EXPECT_EQ(store.GetService(1, LIST_SAT_TV)->bTpIndex, 1); // "TV 2" was on the second
-    EXPECT_EQ(AppendTp(store, 2, 12500), 2);                  // the numbering goes on without a gap
+    // "TV 2" was on the second; the numbering goes on without a gap.
+    EXPECT_EQ(std::tuple(store.GetTransponder(2, 1)->frequency, store.GetTransponder(2, 2),
+                         store.GetService(1, LIST_SAT_TV)->bTpIndex),
+              std::tuple(12188, nullptr, 1));
+    EXPECT_EQ(AppendTp(store, 2, 12500), 2);
 }
 
 TEST(Muxes, SlotsOneToOneHundredCountedOnce) {
@@ -171,8 +150,9 @@ TEST(Muxes, SlotsOneToOneHundredCountedOnce) {
     for (int i = 0; i < 150; ++i)
         EXPECT_TRUE(store.AddMux(MakeMux(static_cast<BYTE>(1 + i % 100), WORD(474 + i))));
     EXPECT_EQ(store.GetMuxCount(), kMaxMuxes);
-    EXPECT_EQ(store.GetMux(1)->frequency, 474 + 100); // the later one replaced the first
-    EXPECT_EQ(store.GetMux(100)->frequency, 474 + 99);
+    // The later one replaced the first.
+    EXPECT_EQ(std::tuple(store.GetMux(1)->frequency, store.GetMux(100)->frequency),
+              std::tuple(474 + 100, 474 + 99));
     for (BYTE bad : {0, 101, 255})
         EXPECT_EQ(store.GetMux(bad), nullptr) << int(bad);
 }
@@ -181,22 +161,23 @@ TEST(Muxes, SlotsOneToOneHundredCountedOnce) {
 
 TEST(Services, AddRefusesWhatHasNoPlace) {
     CChannelStore store;
-    WithSats(store, {192});
-    EXPECT_EQ(store.AddSatService(ADD_ORDERED, MakeService(3, 1, 1, "BADSAT")), SVC_REFUSED);
-    EXPECT_EQ(store.AddSatService(ADD_ORDERED, MakeService(1, 1, 1, "TERR")), SVC_REFUSED);
-    EXPECT_EQ(store.AddSatService(ADD_ORDERED, MakeService(2, 0, 1, "NOTP")), SVC_REFUSED);
-    EXPECT_EQ(store.AddTerrService(ADD_ORDERED, MakeService(2, 1, 1, "SAT")), SVC_REFUSED);
-    EXPECT_EQ(store.AddTerrService(ADD_ORDERED, MakeService(1, 1, 1, "TERR")), SVC_STORED);
-    EXPECT_EQ(store.AddTerrService(ADD_ORDERED, MakeService(1, 1, 2, "RADIO", FLAG_RADIO)),
-              SVC_STORED);
-    EXPECT_EQ(store.GetTerrTvCount(), 1);
-    EXPECT_EQ(store.GetTerrRadioCount(), 1);
+    FillSatTv(store, {});
+    // A missing satellite, the terrestrial one, transponder 0; then a satellite one.
+    for (const auto& [sat, tp] : {std::pair{3, 1}, {1, 1}, {2, 0}})
+        EXPECT_EQ(store.AddSatService(ADD_ORDERED, MakeService(BYTE(sat), BYTE(tp), 1, "")),
+                  SVC_REFUSED);
+    EXPECT_EQ(store.AddTerrService(ADD_ORDERED, MakeService(2, 1, 1, "")), SVC_REFUSED);
+    EXPECT_EQ(store.AddTerrService(ADD_ORDERED, MakeService(1, 1, 1, "")), SVC_STORED);
+    EXPECT_EQ(store.AddTerrService(ADD_ORDERED, MakeService(1, 1, 2, "", FLAG_RADIO)), SVC_STORED);
+    EXPECT_EQ(std::tuple(store.GetTerrTvCount(), store.GetTerrRadioCount()), std::tuple(1, 1));
 }
 
 TEST(Services, OrderedInsertKeepsSatelliteTransponderServiceIdOrder) {
     CChannelStore store;
-    WithSats(store, {192}, {11000, 12000});
-    WithSats(store, {130});
+    const BYTE a = AppendSat(store, 192);
+    AppendTp(store, a, 11000);
+    AppendTp(store, a, 12000);
+    AppendTp(store, AppendSat(store, 130), 11000);
     for (const auto& [sat, tp, sid, name] :
          {std::tuple{3, 1, 5, "B1-5"}, {2, 2, 9, "A2-9"}, {2, 1, 7, "A1-7"}, {2, 2, 3, "A2-3"}})
         store.AddSatService(ADD_ORDERED, MakeService(BYTE(sat), BYTE(tp), WORD(sid), name));
@@ -205,9 +186,8 @@ TEST(Services, OrderedInsertKeepsSatelliteTransponderServiceIdOrder) {
     EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAre("B1-5", "A2-9", "A1-7", "A2-3"));
     // ...while the linked list is ordered by satellite, transponder and service id: the
     // satellite order (first appearance along the list) shows A before B.
-    ASSERT_EQ(store.GetSatOrderCount(), 2);
-    EXPECT_EQ(store.GetSatOrder()[0], 2);
-    EXPECT_EQ(store.GetSatOrder()[1], 3);
+    EXPECT_EQ(std::vector(store.GetSatOrder(), store.GetSatOrder() + store.GetSatOrderCount()),
+              (std::vector<BYTE>{2, 3}));
     EXPECT_EQ(store.GetHighestKey(LIST_SAT_TV), 4);
     store.SortSatListsByTransponder();
     EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAre("A1-7", "A2-3", "A2-9", "B1-5"));
@@ -234,27 +214,24 @@ TEST(Services, MergeKeepsNumberKeyKeptFlagsAndFixedName) {
     update.bNameAttr = 9;
     EXPECT_EQ(store.AddSatService(ADD_ORDERED, update), SVC_MERGED);
 
-    const SSVC_INFO* merged = store.GetService(1, LIST_SAT_TV);
-    EXPECT_EQ(merged->wNumber, 2);
-    EXPECT_EQ(merged->wOrderKey, 2);
-    EXPECT_EQ(merged->wVideoPid, 200);
+    const SSVC_INFO& m = *store.GetService(1, LIST_SAT_TV);
     // Old Lock, Fav2, bits 6 and 8 and the fixed-name bit stay; CA comes from the new record.
-    EXPECT_EQ(merged->wFlags,
-              FLAG_FAV4 | FLAG_LOCK | FLAG_FAV2 | 0x0040 | 0x0100 | FLAG_NAME_FIXED);
-    EXPECT_EQ(NameOf(merged->szName), "OLD NAME");
-    EXPECT_EQ(merged->bNameAttr, 7);
-    EXPECT_EQ(store.GetSatTvCount(), 2);
+    EXPECT_EQ(std::tuple(m.wNumber, m.wOrderKey, m.wVideoPid, m.wFlags, NameOf(m.szName),
+                         m.bNameAttr, store.GetSatTvCount()),
+              std::tuple(2, 2, 200,
+                         FLAG_FAV4 | FLAG_LOCK | FLAG_FAV2 | 0x0040 | 0x0100 | FLAG_NAME_FIXED,
+                         "OLD NAME", 7, 2));
 
     // Without the fixed-name bit the new name wins.
     store.GetService(0, LIST_SAT_TV)->wFlags = FLAG_CA;
     EXPECT_EQ(store.AddSatService(ADD_ORDERED, MakeService(2, 1, 1, "NEW")), SVC_MERGED);
-    EXPECT_EQ(NameOf(store.GetService(0, LIST_SAT_TV)->szName), "NEW");
-    EXPECT_EQ(store.GetService(0, LIST_SAT_TV)->wFlags, 0);
+    const SSVC_INFO& first = *store.GetService(0, LIST_SAT_TV);
+    EXPECT_EQ(std::tuple(NameOf(first.szName), first.wFlags), std::tuple("NEW", 0));
 }
 
 TEST(Services, ListsStopAtTheirIndexCapacity) {
     CChannelStore store;
-    WithSats(store, {192});
+    FillSatTv(store, {});
     for (int i = 0; i < kMaxSatServices; ++i)
         ASSERT_EQ(store.AddSatService(ADD_APPEND, MakeService(2, 1, WORD(i), "S")), SVC_STORED);
     EXPECT_EQ(store.AddSatService(ADD_APPEND, MakeService(2, 1, 60000, "S")), SVC_REFUSED);
@@ -263,8 +240,8 @@ TEST(Services, ListsStopAtTheirIndexCapacity) {
         store.AddTerrService(ADD_APPEND_IMAGE, MakeService(1, 1, WORD(i), "T"));
     EXPECT_EQ(store.AddTerrService(ADD_APPEND_IMAGE, MakeService(1, 1, 1, "T")), SVC_REFUSED);
     store.Rebuild();
-    EXPECT_EQ(store.GetSatTvCount(), kMaxSatServices);
-    EXPECT_EQ(store.GetTerrTvCount(), kMaxTerrServices);
+    EXPECT_EQ(std::tuple(store.GetSatTvCount(), store.GetTerrTvCount()),
+              std::tuple(kMaxSatServices, kMaxTerrServices));
 }
 
 TEST(Services, SettersAndFlagsReachOnlyRowsOfTheList) {
@@ -274,13 +251,10 @@ TEST(Services, SettersAndFlagsReachOnlyRowsOfTheList) {
     EXPECT_EQ(NameOf(store.GetService(0, LIST_SAT_TV)->szName), "A NAME FAR TOO L");
     store.SetServiceName(0, LIST_SAT_TV, "AB", 1);
     EXPECT_EQ(NameOf(store.GetService(0, LIST_SAT_TV)->szName), "A");
-    store.SetServiceAudioPid(0, LIST_SAT_TV, 0x8100);
-    store.SetServiceVideoPid(0, LIST_SAT_TV, 0x101);
+    store.SetServiceVideoPid(0, LIST_SAT_TV, 0x101); // audio and network: in the compare tests
     store.SetServicePcrPid(0, LIST_SAT_TV, 0x102);
-    store.SetServiceNetwork(0, LIST_SAT_TV, 7);
     const SSVC_INFO& svc = *store.GetService(0, LIST_SAT_TV);
-    EXPECT_EQ(std::tuple(svc.wAudioPid, svc.wVideoPid, svc.wPcrPid, svc.wNetwork),
-              std::tuple(0x8100, 0x101, 0x102, 7));
+    EXPECT_EQ(std::tuple(svc.wVideoPid, svc.wPcrPid), std::tuple(0x101, 0x102));
     store.SetServiceVideoPid(1, LIST_SAT_TV, 5); // beyond the list: nothing
     store.SetServiceVideoPid(0, 7, 5);           // no such list: nothing
     EXPECT_EQ(store.GetService(1, LIST_SAT_TV), nullptr);
@@ -302,37 +276,267 @@ TEST(Services, SettersAndFlagsReachOnlyRowsOfTheList) {
 // ---- paste ------------------------------------------------------------------------------------
 
 TEST(Paste, MovesTheMarkedBlockAboveTheTarget) {
-    struct Case {
-        std::vector<int> marked; // rows
-        WORD target;
-        std::vector<std::string> expected;
+    // marked rows, target row, the list after (services named 1 to 6)
+    const std::tuple<std::vector<WORD>, WORD, const char*> cases[] = {
+        {{2, 4}, 1, "135246"},     {{2, 3}, 5, "125346"}, // onto the last
+        {{3, 4}, 1, "145236"},     {{5}, 0, "612345"},    // last to the top
+        {{0}, 5, "234516"},                               // first above the last
+        {{2, 3}, 3, "123456"},     {{0, 1}, 0, "123456"}, // onto itself, a block at the top
+        {{}, 2, "123456"},         {{1, 2}, 6, "123456"}, // nothing marked, a target past the end
+        {{1, 2}, 60000, "123456"},
     };
-    const std::vector<std::string> same = {"S1", "S2", "S3", "S4", "S5", "S6"};
-    const Case cases[] = {
-        {{2, 4}, 1, {"S1", "S3", "S5", "S2", "S4", "S6"}},
-        {{2, 3}, 5, {"S1", "S2", "S5", "S3", "S4", "S6"}}, // onto the last
-        {{3, 4}, 1, {"S1", "S4", "S5", "S2", "S3", "S6"}},
-        {{5}, 0, {"S6", "S1", "S2", "S3", "S4", "S5"}}, // last to the top
-        {{0}, 5, {"S2", "S3", "S4", "S5", "S1", "S6"}}, // first above the last
-        {{2, 3}, 3, same},                              // onto itself
-        {{0, 1}, 0, same},                              // block at the top
-        {{}, 2, same},                                  // nothing marked
-        {{1, 2}, 6, same},                              // target past the end
-        {{1, 2}, 60000, same},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.target);
+    for (const auto& [marked, target, after] : cases) {
         CChannelStore store;
-        FillSatTv(store, same);
-        for (int row : c.marked)
-            store.SetServiceMark(static_cast<WORD>(row), LIST_SAT_TV, 1);
-        store.MoveMarkedServices(c.target, LIST_SAT_TV);
-        EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAreArray(c.expected));
+        FillSatTv(store, {"1", "2", "3", "4", "5", "6"});
+        for (WORD row : marked)
+            store.SetServiceMark(row, LIST_SAT_TV, 1);
+        store.MoveMarkedServices(target, LIST_SAT_TV);
+        // Names, numbers and marks; a target past the end leaves list and marks alone.
+        std::string names, numbers, marks;
         for (WORD i = 0; i < 6; ++i) {
-            EXPECT_EQ(store.GetService(i, LIST_SAT_TV)->wNumber, i + 1);
-            // A target past the end leaves list and marks alone.
-            EXPECT_EQ(store.GetServiceMark(i, LIST_SAT_TV),
-                      c.target >= 6 && (i == 1 || i == 2) ? 1 : 0);
+            const SSVC_INFO& svc = *store.GetService(i, LIST_SAT_TV);
+            names += NameOf(svc.szName);
+            numbers += std::to_string(svc.wNumber);
+            marks += std::to_string(store.GetServiceMark(i, LIST_SAT_TV));
+        }
+        EXPECT_EQ(names + " " + numbers + " " + marks,
+                  after + std::string(" 123456 ") + (target >= 6 ? "011000" : "000000"));
+    }
+}
+
+// ---- sorting -------------------------------------------------------------------------------
+
+// Five satellite TV services, keys 1..5 in this order:
+//   beta  LOCK      sat 3 tp 1   net 2 "ZED"
+//   Alpha CA        sat 2 tp 2   net 1 "ABC"
+//   alpha LOCK|FAV1 sat 2 tp 1   net 500 (none)
+//   Gamma FAV1      sat 2 tp 2   net 2
+//   al    CA|FAV3   sat 3 tp 1   net 1
+class Sorting : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        CStoreBuilder build(store);
+        const BYTE a = build.Satellite("A", 192), b = build.Satellite("B", 130);
+        build.Transponder(a, 11000, 27500, false);
+        build.Transponder(a, 12000, 27500, false);
+        build.Transponder(b, 11000, 27500, false);
+        build.Network(1, "ABC");
+        build.Network(2, "ZED");
+        build.SatService(b, 1, 1, 2, "beta", FLAG_LOCK);
+        build.SatService(a, 2, 2, 1, "Alpha", FLAG_CA);
+        build.SatService(a, 1, 3, 500, "alpha", FLAG_LOCK | FLAG_FAV1);
+        build.SatService(a, 2, 4, 2, "Gamma", FLAG_FAV1);
+        build.SatService(b, 1, 5, 1, "al", FLAG_CA | FLAG_FAV3);
+        store.Rebuild();
+        ASSERT_THAT(Names(), ElementsAre("beta", "Alpha", "alpha", "Gamma", "al"));
+    }
+    std::vector<std::string> Names() const { return RowNames(store, LIST_SAT_TV); }
+
+    CChannelStore store;
+};
+
+const auto L = LIST_SAT_TV;
+
+// Each sort from the fixture's number order; ties fall back to the number key, and sorting by
+// number brings the fixture's order back.
+TEST_F(Sorting, OrderAndTieBreak) {
+    using S = CChannelStore;
+    // the sort (by favourite when null), the favourite, descending, the list after
+    const std::tuple<void (S::*)(BYTE, BOOL), int, BOOL, std::vector<std::string>> cases[] = {
+        {&S::SortByName, 0, FALSE, {"al", "Alpha", "alpha", "beta", "Gamma"}},
+        {&S::SortByName, 0, TRUE, {"Gamma", "beta", "alpha", "Alpha", "al"}},
+        {&S::SortByCa, 0, FALSE, {"Alpha", "al", "beta", "alpha", "Gamma"}},
+        {&S::SortByCa, 0, TRUE, {"beta", "alpha", "Gamma", "Alpha", "al"}},
+        {&S::SortByLock, 0, FALSE, {"beta", "alpha", "Alpha", "Gamma", "al"}},
+        {&S::SortByLock, 0, TRUE, {"Alpha", "Gamma", "al", "beta", "alpha"}},
+        {nullptr, 1, FALSE, {"alpha", "Gamma", "beta", "Alpha", "al"}},
+        {nullptr, 1, TRUE, {"beta", "Alpha", "al", "alpha", "Gamma"}},
+        {nullptr, 3, FALSE, {"al", "beta", "Alpha", "alpha", "Gamma"}},
+        {nullptr, 5, FALSE, {"beta", "Alpha", "alpha", "Gamma", "al"}}, // out of range: number
+        {&S::SortBySatellite, 0, FALSE, {"alpha", "Alpha", "Gamma", "beta", "al"}},
+        {&S::SortBySatellite, 0, TRUE, {"al", "beta", "Gamma", "Alpha", "alpha"}},
+        {&S::SortByNetwork, 0, FALSE, {"Alpha", "al", "beta", "Gamma", "alpha"}},
+        {&S::SortByNetwork, 0, TRUE, {"Gamma", "beta", "al", "Alpha", "alpha"}},
+    };
+    for (const auto& [sort, fav, desc, expected] : cases) {
+        store.SortByName(L, TRUE);
+        if (sort)
+            (store.*sort)(L, desc);
+        else
+            store.SortByFavourite(L, fav, desc);
+        EXPECT_THAT(Names(), ElementsAreArray(expected)) << fav << desc;
+        store.SortByNumber(L);
+        EXPECT_THAT(Names(), ElementsAre("beta", "Alpha", "alpha", "Gamma", "al"));
+    }
+}
+
+// The first entry of an id names it; ids past the 408-entry lookup name nothing, even 408,
+// which is valid and has a generated entry.
+TEST_F(Sorting, NetworkIdsPastTheTableSortAfterNamedOnes) {
+    store.AddNetwork(MakeNetwork(1, "ZZZ"));
+    store.AddNetwork(MakeNetwork(408, "AAA"));
+    store.GetService(0, L)->wNetwork = 408;
+    store.GetService(1, L)->wNetwork = 60000;
+    store.SortByNetwork(L, FALSE);
+    EXPECT_THAT(Names(), ElementsAre("al", "Gamma", "beta", "Alpha", "alpha"));
+}
+
+// A row's number and order key, for every row: "1/5 2/40 ".
+std::string NumbersAndKeys(const CChannelStore& store, BYTE list) {
+    std::string text;
+    for (WORD row = 0; const SSVC_INFO* svc = store.GetService(row, list); ++row)
+        text += std::to_string(svc->wNumber) + "/" + std::to_string(svc->wOrderKey) + " ";
+    return text;
+}
+
+// A later rebuild (any deletion, a save and reload) keeps the order the user sorted.
+TEST_F(Sorting, RenumberMakesTheSortedOrderStick) {
+    store.SortByName(L, FALSE);
+    store.Renumber(L);
+    EXPECT_EQ(NumbersAndKeys(store, L), "1/1 2/2 3/3 4/4 5/5 ");
+    store.Rebuild();
+    EXPECT_THAT(Names(), ElementsAre("al", "Alpha", "alpha", "beta", "Gamma"));
+}
+
+// Names differing only in the 17th byte are equal: the number key decides, here descending.
+TEST_F(Sorting, NameComparisonStopsAfterSixteenCharacters) {
+    SSVC_INFO* first = store.GetService(0, L);
+    SSVC_INFO* second = store.GetService(1, L);
+    std::memset(first->szName, 'Q', kNameSize); // no NUL at all
+    std::memset(second->szName, 'Q', kNameSize);
+    second->szName[16] = 'A';
+    store.SortByName(L, TRUE);
+    EXPECT_EQ(std::tuple(store.GetService(0, L), store.GetService(1, L)),
+              std::tuple(second, first));
+}
+
+// ---- rebuild --------------------------------------------------------------------------------
+
+// Deleted services and those off their list's kind of satellite go; the rest are numbered from 1,
+// satellite lists get their keys again, terrestrial keys keep their gaps and an ordered insert
+// goes on after the highest.
+TEST(Rebuild, DropsDeletedAndOrphanedServicesAndKeepsTerrestrialKeys) {
+    CChannelStore store;
+    FillSatTv(store, {"KEEP", "DELETED", "ORPHAN", "LAST"});
+    store.GetService(1, LIST_SAT_TV)->wFlags |= FLAG_DELETED;
+    store.GetService(2, LIST_SAT_TV)->bSatIndex = 3; // no such satellite
+    for (WORD key : {10, 5, 40})
+        CStoreBuilder(store).TerrService(1, key, 0, ("K" + std::to_string(key)).c_str());
+    store.Rebuild();
+    EXPECT_EQ(store.GetHighestKey(LIST_TERR_TV), 40);
+    store.GetService(2, LIST_TERR_TV)->bSatIndex = 2; // K40, now on a satellite
+    store.AddTerrService(ADD_ORDERED, MakeService(1, 1, 99, "NEW"));
+    store.Rebuild();
+    EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAre("KEEP", "LAST"));
+    EXPECT_THAT(RowNames(store, LIST_TERR_TV), ElementsAre("K5", "K10", "NEW"));
+    EXPECT_EQ(NumbersAndKeys(store, LIST_SAT_TV) + NumbersAndKeys(store, LIST_TERR_TV),
+              "1/1 2/2 1/5 2/10 3/41 ");
+    EXPECT_EQ(CountsText(store),
+              "satellites 1, transponders 1, networks 0, MUXes 0, services 2 0 3 0");
+}
+
+TEST(Rebuild, SatelliteOrderIsFirstAppearanceOfTvThenRadioOnlySatellites) {
+    CChannelStore store;
+    for (WORD pos : {10, 20, 30, 40})
+        AppendTp(store, AppendSat(store, pos), 11000);
+    // Linked-list order is by satellite index; appearance is along the list.
+    for (const auto& [sat, flags] : {std::pair{4, 0}, {2, 0}, {4, 0}, {5, 1}, {3, 1}, {2, 1}})
+        store.AddSatService(ADD_APPEND, MakeService(BYTE(sat), 1, 1, "S", flags ? FLAG_RADIO : 0));
+    store.Rebuild();
+    ASSERT_EQ(store.GetSatOrderCount(), 4);
+    EXPECT_THAT(std::vector<BYTE>(store.GetSatOrder(), store.GetSatOrder() + 5),
+                ElementsAre(4, 2, 3, 5, 0));
+}
+
+// Entry 0 stays, used or not; of the others the first entry of each used id; then an "Unknown"
+// entry for every used id from 2 to 408 that none names.
+TEST(Rebuild, NetworkTableKeepsUsedEntriesAndNamesUnknownOnes) {
+    CChannelStore store;
+    FillSatTv(store, {"A", "B", "C", "D", "E", "F"});
+    for (const SNET_INFO& net :
+         {MakeNetwork(9, "FIRST", 4), MakeNetwork(5, "UNUSED"), MakeNetwork(3, "THREE", 2),
+          MakeNetwork(3, "AGAIN"), MakeNetwork(0, "EMPTY")})
+        store.AddNetwork(net);
+    const WORD used[] = {3, 1, 2, 0, 408, 409};
+    for (WORD row = 0; row < 6; ++row)
+        store.GetService(row, LIST_SAT_TV)->wNetwork = used[row];
+    store.Rebuild();
+    std::string table;
+    for (WORD i = 0; const SNET_INFO* net = store.GetNetworkAt(i); ++i)
+        table += std::to_string(net->id) + " " + std::string(NameOf(net->name)) + " " +
+                 std::to_string(net->attribute) + "; ";
+    EXPECT_EQ(table, "9 FIRST 4; 3 THREE 2; 2 Unknown 0; 408 Unknown 0; ");
+    BYTE attr = 99;
+    EXPECT_EQ(store.GetNetworkName(3, &attr), "THREE");
+    EXPECT_EQ(attr, 2);
+    EXPECT_EQ(store.GetNetworkName(409, &attr), "Unknown");
+    EXPECT_EQ(attr, 0);
+    EXPECT_EQ(store.GetNetworkName(0), "Unknown");
+}
+
+TEST(Networks, FindTriesTheMatchingSlotThenScansAndTheTableHoldsFourHundredEight) {
+    CChannelStore store;
+    store.AddNetwork(MakeNetwork(1, "ONE"));
+    store.AddNetwork(MakeNetwork(7, "SEVEN"));
+    EXPECT_EQ(NameOf(store.FindNetwork(1)->name), "ONE");
+    EXPECT_EQ(NameOf(store.FindNetwork(7)->name), "SEVEN");
+    for (WORD missing : {0, 2, 409})
+        EXPECT_EQ(store.FindNetwork(missing), nullptr) << missing;
+    for (int i = 2; i < kMaxNetworks; ++i)
+        ASSERT_TRUE(store.AddNetwork(MakeNetwork(static_cast<WORD>(i + 1), "N")));
+    EXPECT_FALSE(store.AddNetwork(MakeNetwork(1, "N")));
+}
+
+// ---- snapshots -----------------------------------------------------------------------------
+
+// Snapshots: each kind of change is seen in the parts it touches, and putting back the parts an
+// edit changed gives exactly the store before it (and after it). The window's undo tests cover
+// the edits a user makes; these cover what only the store sees: marks alone, records not yet
+// rebuilt into rows, the tables no grid edit touches.
+
+struct SChange {
+    const char* what;
+    std::function<void(CChannelStore&)> change;
+    unsigned parts; // the parts that differ
+    bool bMarksOnly = false;
+};
+
+const SChange kChanges[] = {
+    {"mark", [](CChannelStore& s) { s.SetServiceMark(1, LIST_TERR_TV, 1); }, ListPart(LIST_TERR_TV),
+     true},
+    {"appended, not yet rebuilt",
+     [](CChannelStore& s) {
+         SSVC_INFO rec = *s.GetService(0, LIST_TERR_RADIO);
+         rec.wServiceId = 999;
+         s.AddTerrService(ADD_APPEND, rec);
+     },
+     ListPart(LIST_TERR_RADIO)},
+    {"MUX", [](CChannelStore& s) { s.GetMux(1)->drift ^= 0x100; }, PART_MUXES},
+    {"network", [](CChannelStore& s) { s.AddNetwork({}); }, PART_NETWORKS},
+    {"extra", [](CChannelStore& s) { s.SetSatExtra(std::vector<BYTE>(kSatExtraSize).data()); },
+     PART_FILE_ONLY},
+};
+
+TEST(Snapshot, EditsAreUndoneAndRedoneExactly) {
+    for (const SChange& c : kChanges) {
+        CChannelStore store;
+        ASSERT_TRUE(FillRandomStore(store, {3, 20, 4, 5, {30, 10, 6, 2}}, 5));
+        const SStoreSnapshot before = store.TakeSnapshot();
+        const std::vector<BYTE> imageBefore = store.BuildFullImage();
+        c.change(store);
+        const SStoreSnapshot after = store.TakeSnapshot();
+        const std::vector<BYTE> imageAfter = store.BuildFullImage();
+        const unsigned parts = DifferingParts(before, after);
+        EXPECT_EQ(parts, c.parts) << c.what;
+        EXPECT_EQ(DifferingParts(before, after, false), c.bMarksOnly ? 0u : parts) << c.what;
+        // An undo step keeps only the lists that changed.
+        for (const SStoreSnapshot* state : {&before, &after}) {
+            SStoreSnapshot kept = *state;
+            kept.KeepLists(parts);
+            store.RestoreSnapshot(kept);
+            EXPECT_TRUE(store.TakeSnapshot() == *state) << c.what;
+            EXPECT_EQ(store.BuildFullImage(), state == &before ? imageBefore : imageAfter)
+                << c.what;
         }
     }
 }

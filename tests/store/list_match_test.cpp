@@ -1,11 +1,14 @@
 // Matching with a reference, Order Like's plan and its application, the reorder it rests on,
-// and duplicates.
+// duplicates, and comparing two databases.
 #include "duplicates.h"
+#include "list_compare.h"
 #include "list_match.h"
 #include "store_builders.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
@@ -27,42 +30,30 @@ void Add(CChannelStore& store, const SSVC_INFO& svc) {
 
 enum class By { None, Key, Name };
 
-// One present service per list (service id 100 on 11494 H at 19.2E, or on MUX 1 at 474 MHz)
-// against one or two reference services: which one it takes, and how.
+// One present service per list (service id 100 on 11494 H at 19.2E, 27500 kS/s, or on MUX 1 at
+// 474 MHz) against one or two reference services: which one it takes, and how. The tolerance
+// itself belongs to the transponder merge tests.
 TEST(Matching, ByKeyWithinTheMergeToleranceThenByName) {
     struct Case {
         const char* what;
-        WORD rate;
-        const char* name; // the present service's
         std::vector<std::pair<SServiceKey, const char*>> reference;
         By by;
         int partner = 0;
+        const char* name = "Nova"; // the present service's
     };
     const Case cases[] = {
-        {"same key", 27500, "Nova", {{Sat(11494), "Kite"}}, By::Key},
-        {"13 MHz above at 27500", 27500, "Nova", {{Sat(11507), "Kite"}}, By::Key},
-        {"13 MHz below", 27500, "Nova", {{Sat(11481), "Kite"}}, By::Key},
-        {"14 MHz, same name", 27500, "Nova", {{Sat(11508), "Nova"}}, By::Name},
-        {"4 MHz at 5000", 5000, "Nova", {{Sat(11498), "Kite"}}, By::None},
-        {"the nearer of two",
-         27500,
-         "Nova",
-         {{Sat(11504), "Kite"}, {Sat(11496), "Kite"}},
-         By::Key,
-         1},
-        {"a key before a name",
-         27500,
-         "Nova",
-         {{Sat(12000), "Nova"}, {Sat(11494), "Kite"}},
-         By::Key,
-         1},
-        {"other polarisation", 27500, "Nova", {{Sat(11494, false), "Kite"}}, By::None},
-        {"other service id", 27500, "Nova", {{Sat(11494, true, 101), "Nova"}}, By::Name},
-        {"other position", 27500, "Nova", {{Sat(11494, true, 100, 130), "Kite"}}, By::None},
-        {"empty names", 27500, "", {{Sat(12000), ""}}, By::None},
-        {"same MUX frequency", 27500, "Nova", {{Terr(474), "Kite"}}, By::Key},
-        {"MUX 1 MHz off, same name", 27500, "Nova", {{Terr(475), "Nova"}}, By::Name},
-        {"other terrestrial service id", 27500, "Nova", {{Terr(474, 101), "Kite"}}, By::None},
+        {"same key", {{Sat(11494), "Kite"}}, By::Key},
+        {"13 MHz below", {{Sat(11481), "Kite"}}, By::Key},
+        {"14 MHz, same name", {{Sat(11508), "Nova"}}, By::Name},
+        {"the nearer of two", {{Sat(11504), "Kite"}, {Sat(11496), "Kite"}}, By::Key, 1},
+        {"a key before a name", {{Sat(12000), "Nova"}, {Sat(11494), "Kite"}}, By::Key, 1},
+        {"other polarisation", {{Sat(11494, false), "Kite"}}, By::None},
+        {"other service id", {{Sat(11494, true, 101), "Nova"}}, By::Name},
+        {"other position", {{Sat(11494, true, 100, 130), "Kite"}}, By::None},
+        {"empty names", {{Sat(12000), ""}}, By::None, 0, ""},
+        {"same MUX frequency", {{Terr(474), "Kite"}}, By::Key},
+        {"MUX 1 MHz off, same name", {{Terr(475), "Nova"}}, By::Name},
+        {"other terrestrial service id", {{Terr(474, 101), "Kite"}}, By::None},
     };
     for (const Case& c : cases) {
         const bool bSat = c.reference[0].first.bSatellite;
@@ -70,7 +61,7 @@ TEST(Matching, ByKeyWithinTheMergeToleranceThenByName) {
                                     : std::vector<BYTE>{LIST_TERR_TV, LIST_TERR_RADIO}) {
             SCOPED_TRACE(testing::Message() << c.what << ", list " << int(list));
             CChannelStore store;
-            AppendTp(store, AppendSat(store, 192), 11494, c.rate, 1);
+            AppendTp(store, AppendSat(store, 192), 11494, 27500, 1);
             store.AddMux(MakeMux(1, 474));
             Add(store, MakeService(bSat ? kFirstSatIndex : kTerrestrialSatIndex, 1, 100, c.name,
                                    list % 2 ? FLAG_RADIO : 0));
@@ -78,11 +69,10 @@ TEST(Matching, ByKeyWithinTheMergeToleranceThenByName) {
             std::vector<SReferenceService> reference;
             for (const auto& [key, name] : c.reference)
                 reference.push_back({key, name, 0});
-
             const SListMatch match = MatchList(store, list, reference);
             EXPECT_THAT(match.partner, ElementsAre(c.by == By::None ? -1 : c.partner));
-            EXPECT_EQ(match.nByKey, c.by == By::Key);
-            EXPECT_EQ(match.nByName, c.by == By::Name);
+            EXPECT_EQ(std::tuple(match.nByKey, match.nByName),
+                      std::tuple(int(c.by == By::Key), int(c.by == By::Name)));
         }
     }
 }
@@ -90,13 +80,9 @@ TEST(Matching, ByKeyWithinTheMergeToleranceThenByName) {
 // Satellite TV A B C D E (service ids 1 to 5) against a reference data file with D and B by
 // key, A by name only (another service id) and X that is not in the present list.
 TEST(OrderLike, PlanAndApply) {
-    struct Case {
-        SOrderOptions options;
-        std::vector<std::string> names;
-        WORD flagsOfD;
-    };
+    // options, the list after, the flags of D
     const WORD dFlags = FLAG_CA | FLAG_FAV1;
-    const Case cases[] = {
+    const std::tuple<SOrderOptions, std::vector<std::string>, WORD> cases[] = {
         {{}, {"D", "B", "A", "C", "E"}, dFlags},
         {{.bKeepPlaces = true}, {"D", "B", "C", "A", "E"}, dFlags},
         {{.bTakeFlags = true}, {"D", "B", "A", "C", "E"}, FLAG_CA | FLAG_LOCK | FLAG_FAV2},
@@ -112,70 +98,58 @@ TEST(OrderLike, PlanAndApply) {
     Add(ref, MakeService(3, 1, 99, "A"));
     Add(ref, MakeService(refSat, 1, 1, "X"));
     ref.Rebuild();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.names));
+    for (const auto& [options, names, flagsOfD] : cases) {
+        SCOPED_TRACE(testing::PrintToString(names));
         CChannelStore store;
         FillSatTv(store, {"A", "B", "C", "D", "E"});
         store.GetService(3, LIST_SAT_TV)->wFlags = dFlags;
 
-        const SOrderPlan plan = PlanOrder(store, ReferenceFromStore(ref), c.options);
+        const SOrderPlan plan = PlanOrder(store, ReferenceFromStore(ref), options);
         const SListPlan& tv = plan[LIST_SAT_TV];
-        EXPECT_EQ(tv.match.nByKey, 2);
-        EXPECT_EQ(tv.match.nByName, 1);
+        EXPECT_EQ(std::tuple(tv.match.nByKey, tv.match.nByName, plan[LIST_SAT_RADIO].bInReference),
+                  std::tuple(2, 1, false));
         EXPECT_THAT(tv.unmatched, ElementsAre("C", "E"));
-        EXPECT_FALSE(plan[LIST_SAT_RADIO].bInReference);
         ApplyOrder(store, plan);
-        EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAreArray(c.names));
-        EXPECT_EQ(store.GetService(0, LIST_SAT_TV)->wFlags, c.flagsOfD); // D leads
-        EXPECT_EQ(store.GetService(0, LIST_SAT_TV)->wNumber, 1);
+        EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAreArray(names));
+        const SSVC_INFO& d = *store.GetService(0, LIST_SAT_TV); // D leads
+        EXPECT_EQ(std::tuple(d.wFlags, d.wNumber), std::tuple(flagsOfD, 1));
     }
 }
 
 // ReorderList hands out the list's keys as Paste does; it refuses anything but a permutation,
 // and the present order leaves even a terrestrial list's gapped order keys alone.
 TEST(ReorderList, PermutationsOnly) {
-    struct Case {
-        BYTE list;
-        std::vector<WORD> order;
-        BOOL result;
-        std::vector<std::string> names;
-        std::vector<WORD> orderKeys;
+    // list, new order, result, then each row's name, number and order key
+    const std::tuple<BYTE, std::vector<WORD>, BOOL, std::string> cases[] = {
+        {LIST_SAT_TV, {2, 0, 1}, TRUE, "C 1 1, A 2 2, B 3 3, "},
+        {LIST_SAT_TV, {0, 1}, FALSE, "A 1 1, B 2 2, C 3 3, "},
+        {LIST_SAT_TV, {0, 1, 1}, FALSE, "A 1 1, B 2 2, C 3 3, "},
+        {LIST_SAT_TV, {0, 1, 3}, FALSE, "A 1 1, B 2 2, C 3 3, "},
+        {LIST_TERR_TV, {0, 1, 2}, TRUE, "A 1 2, B 2 5, C 3 9, "},
+        {LIST_TERR_TV, {1, 0, 2}, TRUE, "B 1 1, A 2 2, C 3 3, "},
     };
-    const Case cases[] = {
-        {LIST_SAT_TV, {2, 0, 1}, TRUE, {"C", "A", "B"}, {1, 2, 3}},
-        {LIST_SAT_TV, {0, 1}, FALSE, {"A", "B", "C"}, {1, 2, 3}},
-        {LIST_SAT_TV, {0, 1, 1}, FALSE, {"A", "B", "C"}, {1, 2, 3}},
-        {LIST_SAT_TV, {0, 1, 3}, FALSE, {"A", "B", "C"}, {1, 2, 3}},
-        {LIST_TERR_TV, {0, 1, 2}, TRUE, {"A", "B", "C"}, {2, 5, 9}},
-        {LIST_TERR_TV, {1, 0, 2}, TRUE, {"B", "A", "C"}, {1, 2, 3}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.order));
+    for (const auto& [list, order, result, rows] : cases) {
+        SCOPED_TRACE(testing::PrintToString(order));
         CChannelStore store;
         FillSatTv(store, {"A", "B", "C"});
         store.AddMux(MakeMux(1, 474));
-        for (const auto& [key, name] : {std::pair<WORD, const char*>{2, "A"}, {5, "B"}, {9, "C"}}) {
-            SSVC_INFO svc = MakeService(kTerrestrialSatIndex, 1, key, name);
-            svc.wOrderKey = key;
-            store.AddTerrService(ADD_APPEND, svc);
-        }
+        for (const auto& [key, name] : {std::pair<WORD, const char*>{2, "A"}, {5, "B"}, {9, "C"}})
+            CStoreBuilder(store).TerrService(1, key, 0, name);
         store.Rebuild();
-        store.SetServiceMark(0, c.list, 1);
-
-        EXPECT_EQ(store.ReorderList(c.list, c.order), c.result);
-        EXPECT_THAT(RowNames(store, c.list), ElementsAreArray(c.names));
-        for (WORD row = 0; row < 3; ++row) {
-            EXPECT_EQ(store.GetService(row, c.list)->wNumber, row + 1);
-            EXPECT_EQ(store.GetService(row, c.list)->wOrderKey, c.orderKeys[row]);
-        }
-        EXPECT_EQ(store.GetServiceMark(0, c.list), c.result && c.order[0] != 0 ? 0 : 1);
+        store.SetServiceMark(0, list, 1);
+        EXPECT_EQ(store.ReorderList(list, order), result);
+        std::string text;
+        for (WORD row = 0; const SSVC_INFO* svc = store.GetService(row, list); ++row)
+            text += std::string(NameOf(svc->szName)) + " " + std::to_string(svc->wNumber) + " " +
+                    std::to_string(svc->wOrderKey) + ", ";
+        EXPECT_EQ(text, rows);
+        EXPECT_EQ(store.GetServiceMark(0, list), result && order[0] != 0 ? 0 : 1);
     }
 }
 
 TEST(Duplicates, EqualNamesOnOneSatelliteAreGroupedAndDeletedInOneGo) {
     CChannelStore store;
-    const BYTE a = AppendSat(store, 192);
-    const BYTE b = AppendSat(store, 130);
+    const BYTE a = AppendSat(store, 192), b = AppendSat(store, 130);
     AppendTp(store, a, 11494);
     AppendTp(store, a, 12000);
     AppendTp(store, b, 10700);
@@ -187,22 +161,127 @@ TEST(Duplicates, EqualNamesOnOneSatelliteAreGroupedAndDeletedInOneGo) {
         Add(store, svc);
     store.Rebuild();
 
-    const std::vector<SDuplicateGroup> groups = FindDuplicates(store);
-    ASSERT_EQ(groups.size(), 3u);
-    const std::tuple<BYTE, BYTE, std::string, std::vector<WORD>> expected[] = {
-        {LIST_SAT_TV, a, "Nova", {0, 3}},
-        {LIST_SAT_TV, a, "Kite", {1, 5}},
-        {LIST_TERR_TV, kTerrestrialSatIndex, "Dup", {0, 1}}};
-    for (std::size_t i = 0; i < groups.size(); ++i) {
-        EXPECT_EQ(std::tie(groups[i].nList, groups[i].nSat, groups[i].strName, groups[i].rows),
-                  expected[i])
-            << i;
+    // List, satellite, name and rows of each group.
+    std::string text;
+    for (const SDuplicateGroup& g : FindDuplicates(store)) {
+        text += std::to_string(g.nList) + " " + std::to_string(g.nSat) + " " + g.strName + ":";
+        for (WORD row : g.rows)
+            text += " " + std::to_string(row);
+        text += "; ";
     }
+    EXPECT_EQ(text, "0 2 Nova: 0 3; 0 2 Kite: 1 5; 2 1 Dup: 0 1; ");
 
     store.SetServiceMark(2, LIST_SAT_TV, 1); // a Cut mark of its own is not deleted
     DeleteServices(store, {{LIST_SAT_TV, 3}, {LIST_TERR_TV, 1}, {LIST_SAT_TV, 5}});
     EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAre("Nova", "Kite", "Nova", "nova"));
     EXPECT_THAT(RowNames(store, LIST_TERR_TV), ElementsAre("Dup"));
+}
+
+// ---- comparing two databases: nothing for identical ones, exactly the edits for an edited copy
+
+// 19.2E with 11494 H and 12000 V, 13.0E with 10700 V; MUX 1 and 2; network 1. Satellite TV
+// A to F on 19.2E, satellite radio R on 13.0E, terrestrial TV T and U.
+void FillOld(CChannelStore& store) {
+    const BYTE a = AppendSat(store, 192, "Helion"), b = AppendSat(store, 130, "Corvina");
+    AppendTp(store, a, 11494, 27500, 1);
+    AppendTp(store, a, 12000);
+    AppendTp(store, b, 10700, 22000);
+    store.AddMux(MakeMux(1, 474));
+    store.AddMux(MakeMux(2, 498));
+    store.AddNetwork(MakeNetwork(1, "Net One"));
+    for (const char* name : {"A", "B", "C", "D", "E", "F"}) {
+        const WORD sid = WORD(name[0] - 'A' + 1);
+        store.AddSatService(ADD_ORDERED, MakeService(a, 1 + sid % 2, sid, name, 0, 1));
+    }
+    store.AddSatService(ADD_ORDERED, MakeService(b, 1, 20, "R", FLAG_RADIO));
+    store.AddTerrService(ADD_ORDERED, MakeService(1, 1, 30, "T"));
+    store.AddTerrService(ADD_ORDERED, MakeService(1, 2, 31, "U"));
+    store.Rebuild();
+}
+
+CChannelStore& Mark(CChannelStore& store, std::initializer_list<WORD> rows) {
+    for (const WORD row : rows)
+        store.SetServiceMark(row, LIST_SAT_TV, 1);
+    return store;
+}
+
+TEST(Compare, ListsExactlyTheEdits) {
+    using Edit = std::function<void(CChannelStore&)>;
+    // what, the edit, the lines that tell it
+    const std::tuple<const char*, Edit, std::vector<std::string>> cases[] = {
+        {"nothing", [](CChannelStore&) {}, {}},
+        {"rename",
+         [](CChannelStore& s) { s.SetServiceName(2, LIST_SAT_TV, "Cee", 3); },
+         {"satellite-tv: renamed 3 \"Cee\": \"C\" -> \"Cee\""}},
+        {"move one down",
+         [](CChannelStore& s) { Mark(s, {0}).MoveMarkedServices(4, LIST_SAT_TV); },
+         {"satellite-tv: moved 4 \"A\": 1 -> 4"}},
+        {"move two up",
+         [](CChannelStore& s) {
+             Mark(s, {3, 5}).MoveMarkedServices(1, LIST_SAT_TV);
+         },
+         {"satellite-tv: moved 2 \"D\": 4 -> 2", "satellite-tv: moved 3 \"F\": 6 -> 3"}},
+        {"insert and delete move nothing",
+         [](CChannelStore& s) {
+             s.AddSatService(ADD_ORDERED, MakeService(2, 1, 9, "New"));
+             Mark(s, {1}).DeleteMarkedServices(LIST_SAT_TV);
+         },
+         {"satellite-tv: added 6 \"New\" (19.2E 11494 H sid 9)",
+          "satellite-tv: removed 2 \"B\" (19.2E 11494 H sid 2)"}},
+        {"flags and PIDs",
+         [](CChannelStore& s) {
+             s.SetServiceFlag(0, LIST_SAT_RADIO, 2, TRUE);
+             s.SetServiceAudioPid(1, LIST_TERR_TV, 0x8100);
+             s.SetServiceNetwork(5, LIST_SAT_TV, 7);
+         },
+         {"networks: added 7 \"Unknown\"",
+          "satellite-tv: network 6 \"F\": 1 \"Net One\" -> 7 \"Unknown\"",
+          "satellite-radio: flags 1 \"R\": - -> Fav2",
+          "terrestrial-tv: PIDs 2 \"U\": video 0 audio 0 pcr 0 -> video 0 audio 256 Dolby pcr 0"}},
+        {"satellite and network",
+         [](CChannelStore& s) {
+             SSAT_INFO sat = *s.GetSatellite(3);
+             sat.bDiseqc = 2;
+             SetName(sat.szName, "Corvina B");
+             s.SetSatellite(3, sat);
+             SetName(s.FindNetwork(1)->name, "Net Two");
+         },
+         {"satellites: changed 13.0E \"Corvina B\": name, DiSEqC",
+          "networks: changed 1 \"Net Two\": name"}},
+        {"transponders",
+         [](CChannelStore& s) {
+             BYTE tp = 0;
+             s.AppendTransponder(3, &tp, 11000, 27500, 0, 0);
+             s.GetTransponder(2, 2)->symbolrate = 27000;
+             s.GetTransponder(2, 1)->frequency = 11500; // within 13 MHz: the same one
+         },
+         {"transponders: added 13.0E 11000 V 27500",
+          "transponders: changed 19.2E 11500 H 27500: frequency",
+          "transponders: changed 19.2E 12000 V 27000: symbol rate"}},
+        {"a deleted transponder takes its services",
+         [](CChannelStore& s) { s.DeleteTransponder(2, 2); },
+         {"transponders: removed 19.2E 12000 V 27500",
+          "satellite-tv: removed 1 \"A\" (19.2E 12000 V sid 1)",
+          "satellite-tv: removed 3 \"C\" (19.2E 12000 V sid 3)",
+          "satellite-tv: removed 5 \"E\" (19.2E 12000 V sid 5)"}},
+        {"a MUX moved: its services match by name",
+         [](CChannelStore& s) { s.GetMux(2)->frequency = 506; },
+         {"MUXes: changed 2 506 MHz: frequency",
+          "terrestrial-tv: tuning 2 \"U\": 498 MHz sid 31 -> 506 MHz sid 31"}},
+        {"a satellite added",
+         [](CChannelStore& s) { AppendSat(s, 282, "Meridia"); },
+         {"satellites: added 28.2E \"Meridia\""}},
+    };
+    for (const auto& [what, edit, lines] : cases) {
+        SCOPED_TRACE(what);
+        CChannelStore before, after;
+        FillOld(before);
+        FillOld(after);
+        edit(after);
+        after.Rebuild(); // as saving and reading the file back would
+        EXPECT_THAT(DiffLines(CompareStores(before, after)), ElementsAreArray(lines));
+        EXPECT_EQ(CompareStores(before, after).IsEmpty(), lines.empty());
+    }
 }
 
 } // namespace

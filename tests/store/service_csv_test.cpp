@@ -27,17 +27,12 @@ TEST(ListTexts, PositionsWrittenAndReadBack) {
 }
 
 TEST(ListTexts, NamesAreLatin1InUtf8) {
-    struct Case {
-        const char* text;
-        const char* bytes; // null when refused
-        const char* why = "";
-    };
-    const Case cases[] = {
-        {"Caf\u00E9 \u00FF", "Caf\xE9 \xFF"},
-        {"\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9"
-         "\u00E9"
-         "\u00E9",
-         "\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9"},
+    // the text, its bytes (null when refused), why it is refused
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"Caf\u00E9 \u00FF", "Caf\xE9 \xFF", ""},
+        {"\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9"
+         "\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9", // sixteen letters of two bytes
+         "\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9", ""},
         {"Seventeen letters", nullptr, "\"Seventeen letters\" is longer than 16 characters"},
         {"\u0141odz", nullptr, "\"\u0141odz\" cannot be stored in 8 bits"},
         {"\xF0\x9F\x93\xBA TV", nullptr, "cannot be stored in 8 bits"},
@@ -47,14 +42,12 @@ TEST(ListTexts, NamesAreLatin1InUtf8) {
         {"\xA9", nullptr, "not UTF-8"},       // a continuation byte first
         {"\xF8\x88\x80\x80\x80", nullptr, "not UTF-8"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [text, expected, reason] : cases) {
         std::string bytes, why;
-        EXPECT_EQ(NameFromUtf8(c.text, bytes, why), c.bytes != nullptr) << c.text;
-        EXPECT_EQ(bytes, c.bytes ? c.bytes : bytes) << c.text;
-        EXPECT_THAT(why, HasSubstr(c.why)) << c.text;
-        if (c.bytes) {
-            EXPECT_EQ(NameToUtf8(c.bytes), c.text);
-        }
+        EXPECT_EQ(NameFromUtf8(text, bytes, why), expected != nullptr) << text;
+        EXPECT_EQ(bytes, expected ? expected : bytes) << text;
+        EXPECT_THAT(why, HasSubstr(reason)) << text;
+        EXPECT_TRUE(!expected || NameToUtf8(expected) == text) << text;
     }
 }
 
@@ -122,20 +115,15 @@ TEST(ServiceCsv, ReadBackAndApplied) {
             EXPECT_TRUE(store.BuildFullImage() == image);
             continue;
         }
-        EXPECT_EQ(store.GetService(0, LIST_SAT_TV)->wFlags, FLAG_LOCK);
-        EXPECT_EQ(store.GetService(1, LIST_SAT_TV)->wFlags, FLAG_CA | FLAG_FAV2);
+        const auto flags = [&](WORD row) { return store.GetService(row, LIST_SAT_TV)->wFlags; };
+        EXPECT_EQ(std::tuple(flags(0), flags(1)), std::tuple(FLAG_LOCK, FLAG_CA | FLAG_FAV2));
         EXPECT_THAT(RowNames(store, LIST_SAT_RADIO), ElementsAre(" Lead")); // not in the file
     }
 }
 
 TEST(ServiceCsv, FaultsAreRefusedWithRowAndColumn) {
-    struct Case {
-        const char* from; // replaced in kOddCsv
-        const char* to;
-        int row, column;
-        const char* why;
-    };
-    const Case cases[] = {
+    // a text of kOddCsv, what replaces it, the error's row, column and words
+    const std::tuple<const char*, const char*, int, int, const char*> cases[] = {
         {"pcr_pid,flags", "pcr_pid", 1, 13, "missing column \"flags\""},
         {"pcr_pid,flags", "pcr_pid,flags,more", 1, 14, "extra column \"more\""},
         {"symbol_rate", "rate", 1, 7, "\"rate\" where \"symbol_rate\" belongs"},
@@ -163,16 +151,15 @@ TEST(ServiceCsv, FaultsAreRefusedWithRowAndColumn) {
         {"Caf\u00E9 +", "\"Caf\"\u00E9", 3, 3, "goes on after its closing quote"},
         {"Caf\u00E9 +", "Caf\"\u00E9", 3, 3, "a quote inside a field"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [from, to, row, column, why] : cases) {
         std::string text = kOddCsv;
-        ASSERT_NE(text.find(c.from), std::string::npos) << c.from;
-        text.replace(text.find(c.from), std::strlen(c.from), c.to);
+        ASSERT_NE(text.find(from), std::string::npos) << from;
+        text.replace(text.find(from), std::strlen(from), to);
         SReference reference;
         SCsvError error;
-        EXPECT_FALSE(ReadServicesCsv(text, reference, error)) << c.to;
-        EXPECT_EQ(error.nRow, c.row) << c.to;
-        EXPECT_EQ(error.nColumn, c.column) << c.to;
-        EXPECT_THAT(error.strText, HasSubstr(c.why)) << c.to;
+        EXPECT_FALSE(ReadServicesCsv(text, reference, error)) << to;
+        EXPECT_EQ(std::tuple(error.nRow, error.nColumn), std::tuple(row, column)) << to;
+        EXPECT_THAT(error.strText, HasSubstr(why)) << to;
     }
     SCsvError error{3, 14, "extra column"};
     EXPECT_EQ(CsvErrorText(error), "row 3, column 14 (beyond the columns): extra column");

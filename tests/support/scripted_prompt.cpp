@@ -21,25 +21,17 @@ template <class T> std::optional<T> Take(std::deque<T>& queue) {
 } // namespace
 
 int CScriptedPrompt::ShowMessageBox(const QString& text, const QString& caption, unsigned nType) {
-    m_shown.push_back({EKind::MessageBox, text, caption, nType, !m_boxAnswers.empty()});
+    m_shown.push_back({EKind::MessageBox, text, caption, nType});
     return Take(m_boxAnswers).value_or(DismissedAnswer(nType));
 }
 
 QString CScriptedPrompt::NextPath(EKind kind, const QString& initialPath, const QString& filter) {
-    m_shown.push_back({kind, initialPath, filter, 0, !m_paths.empty()});
+    m_shown.push_back({kind, initialPath, filter});
     return Take(m_paths).value_or(QString());
 }
 
-QString CScriptedPrompt::GetOpenFileName(const QString& initialPath, const QString& filter) {
-    return NextPath(EKind::OpenFile, initialPath, filter);
-}
-
-QString CScriptedPrompt::GetSaveFileName(const QString& initialPath, const QString& filter) {
-    return NextPath(EKind::SaveFile, initialPath, filter);
-}
-
 int CScriptedPrompt::RunModal(QDialog& dlg) {
-    m_shown.push_back({EKind::Modal, dlg.windowTitle(), QString(), 0, !m_modalScripts.empty()});
+    m_shown.push_back({EKind::Modal, dlg.windowTitle(), QString()});
     const auto script = Take(m_modalScripts);
     return script ? (*script)(dlg) : int(QDialog::Rejected);
 }
@@ -50,7 +42,7 @@ unsigned CScriptedPrompt::TrackPopupMenu(QMenu& menu, const QPoint& /*screenPos*
         shown.items.push_back({action->text(), action->isSeparator() ? 0u : action->data().toUInt(),
                                action->isEnabled()});
     m_menus.push_back(shown);
-    m_shown.push_back({EKind::PopupMenu, menu.title(), QString(), 0, !m_menuAnswers.empty()});
+    m_shown.push_back({EKind::PopupMenu, menu.title(), QString()});
     const unsigned nAnswer = Take(m_menuAnswers).value_or(0);
     const bool bChoosable =
         std::any_of(shown.items.begin(), shown.items.end(),
@@ -64,9 +56,4 @@ std::vector<QString> CScriptedPrompt::MessageTexts() const {
         if (s.kind == EKind::MessageBox)
             texts.push_back(s.text);
     return texts;
-}
-
-int CScriptedPrompt::UnansweredCount() const {
-    return int(std::count_if(m_shown.begin(), m_shown.end(),
-                             [](const SShown& s) { return !s.bAnswered; }));
 }

@@ -19,7 +19,6 @@ class CScriptedPrompt : public CPrompt {
         QString text;    // message text, or the initial path of a file dialog
         QString caption; // message caption as shown, or the filter of a file dialog
         unsigned nType = 0;
-        bool bAnswered = true;
     };
 
     std::deque<int> m_boxAnswers;
@@ -42,14 +41,17 @@ class CScriptedPrompt : public CPrompt {
     std::vector<SMenuShown> m_menus;
     std::vector<SShown> m_shown;
 
-    QString GetOpenFileName(const QString& initialPath, const QString& filter) override;
-    QString GetSaveFileName(const QString& initialPath, const QString& filter) override;
+    QString GetOpenFileName(const QString& initialPath, const QString& filter) override {
+        return NextPath(EKind::OpenFile, initialPath, filter);
+    }
+    QString GetSaveFileName(const QString& initialPath, const QString& filter) override {
+        return NextPath(EKind::SaveFile, initialPath, filter);
+    }
     int RunModal(QDialog& dlg) override;
     unsigned TrackPopupMenu(QMenu& menu, const QPoint& screenPos) override;
 
     // Texts of the message boxes shown, in order.
     std::vector<QString> MessageTexts() const;
-    int UnansweredCount() const;
 
   protected:
     int ShowMessageBox(const QString& text, const QString& caption, unsigned nType) override;

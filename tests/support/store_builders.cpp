@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <tuple>
 
 SSAT_INFO MakeSat(WORD position, const char* name) {
     SSAT_INFO sat{};
@@ -13,11 +14,8 @@ SSAT_INFO MakeSat(WORD position, const char* name) {
 
 SSVC_INFO MakeService(BYTE sat, BYTE tp, WORD sid, const char* name, WORD flags, WORD network) {
     SSVC_INFO svc{};
-    svc.bSatIndex = sat;
-    svc.bTpIndex = tp;
-    svc.wServiceId = sid;
-    svc.wFlags = flags;
-    svc.wNetwork = network;
+    std::tie(svc.bSatIndex, svc.bTpIndex, svc.wServiceId, svc.wFlags, svc.wNetwork) =
+        std::tuple(sat, tp, sid, flags, network);
     SetName(svc.szName, name);
     return svc;
 }
@@ -28,9 +26,9 @@ SNET_INFO MakeNetwork(WORD id, const char* name, BYTE attr) {
     return net;
 }
 
-STP_INFO MakeMux(BYTE index, WORD freq, WORD drift) {
+STP_INFO MakeMux(BYTE index, WORD freq, WORD drift, WORD rate) {
     // frequency, symbol rate, tsid, drift, attribute, signal, satid, tpid
-    return STP_INFO{freq, 0, 0, drift, 0, 0, kTerrestrialSatIndex, index};
+    return STP_INFO{freq, rate, 0, drift, 0, 0, kTerrestrialSatIndex, index};
 }
 
 BYTE AppendSat(CChannelStore& store, WORD position, const char* name) {
@@ -51,8 +49,8 @@ std::vector<std::string> RowNames(const CChannelStore& store, BYTE list) {
 }
 
 void FillSatTv(CChannelStore& store, const std::vector<std::string>& names) {
-    BYTE sat = store.GetSatelliteCount() > 0 ? kFirstSatIndex : AppendSat(store, 192);
-    BYTE tp = store.GetTransponderCountOf(sat) > 0 ? 1 : AppendTp(store, sat, 11494);
+    const BYTE sat = store.GetSatelliteCount() > 0 ? kFirstSatIndex : AppendSat(store, 192);
+    const BYTE tp = store.GetTransponderCountOf(sat) > 0 ? 1 : AppendTp(store, sat, 11494);
     WORD sid = 1;
     for (const std::string& name : names)
         store.AddSatService(ADD_ORDERED, MakeService(sat, tp, sid++, name.c_str()));
@@ -61,23 +59,10 @@ void FillSatTv(CChannelStore& store, const std::vector<std::string>& names) {
 
 // ---- CStoreBuilder ----------------------------------------------------------------------------
 
-void CStoreBuilder::Mux(BYTE nMux, WORD wDrift) {
-    STP_INFO rec = MakeMux(nMux, static_cast<WORD>(474 + 8 * nMux), wDrift);
-    rec.symbolrate = 6875;
-    m_store.AddMux(rec);
-}
-
-void CStoreBuilder::TerrService(BYTE nMux, WORD wOrderKey, WORD wNetwork, const char* name,
-                                WORD wFlags) {
-    SSVC_INFO rec = MakeService(kTerrestrialSatIndex, nMux, wOrderKey, name, wFlags, wNetwork);
-    rec.wOrderKey = wOrderKey;
-    m_store.AddTerrService(ADD_APPEND, rec);
-}
-
 void CStoreBuilder::LargeSatTvList(int nServices) {
     for (int s = 0; s < 8; ++s) {
-        const std::string name = "SAT-" + std::string(1, char('A' + s));
-        const BYTE nSat = Satellite(name.c_str(), static_cast<WORD>(100 + 50 * s));
+        const BYTE nSat = Satellite(("SAT-" + std::string(1, char('A' + s))).c_str(),
+                                    static_cast<WORD>(100 + 50 * s));
         for (int t = 0; t < 40; ++t)
             Transponder(nSat, static_cast<WORD>(10700 + 40 * t), 27500, t % 2 == 0);
     }
@@ -98,10 +83,8 @@ void CStoreBuilder::LargeSatTvList(int nServices) {
 // ---- whole stores -----------------------------------------------------------------------------
 
 void FillMixedStore(CChannelStore& store) {
-    const BYTE satA = AppendSat(store, 192, "SAT-A");
-    const BYTE satB = AppendSat(store, 130, "SAT-B");
-    const BYTE tpA = AppendTp(store, satA, 11494);
-    const BYTE tpB = AppendTp(store, satA, 12188, 27500, 1);
+    const BYTE satA = AppendSat(store, 192, "SAT-A"), satB = AppendSat(store, 130, "SAT-B");
+    const BYTE tpA = AppendTp(store, satA, 11494), tpB = AppendTp(store, satA, 12188, 27500, 1);
     const BYTE tpC = AppendTp(store, satB, 10992);
     store.AddNetwork(MakeNetwork(1, "NET-A"));
     store.AddNetwork(MakeNetwork(2, "NET-B"));
@@ -133,12 +116,12 @@ void FillFullStructure(CChannelStore& store, int nTransponders) {
         builder.Network(static_cast<WORD>(n), ("Network " + std::to_string(n)).c_str());
 }
 
-void FillServices(CChannelStore& store, const int (&counts)[kListCount]) {
+// Services with random transponders, networks, PIDs and CA flags, so many per list.
+static void FillServices(CChannelStore& store, const int (&counts)[kListCount]) {
     std::mt19937 rng(12345);
     const auto next = [&rng](unsigned n) { return rng() % n; };
     for (BYTE list = 0; list < kListCount; ++list) {
-        const bool bSat = IsSatelliteList(list);
-        const bool bRadio = IsRadioList(list);
+        const bool bSat = IsSatelliteList(list), bRadio = IsRadioList(list);
         for (int i = 0; i < counts[list]; ++i) {
             const BYTE bSatIndex = bSat ? static_cast<BYTE>(kFirstSatIndex + next(kImageSatellites))
                                         : kTerrestrialSatIndex;
@@ -177,26 +160,13 @@ std::string CountsText(const CChannelStore& store) {
     return text;
 }
 
-std::string ChannelsText(CChannelStore& store) {
-    std::string text = CountsText(store) + "\n";
-    for (BYTE list = 0; list < kListCount; ++list) {
-        store.SortByNumber(list);
-        for (const std::string& name : RowNames(store, list))
-            text += name + ";";
-        text += "\n";
-    }
-    return text;
-}
-
 // ---- random stores and images -----------------------------------------------------------------
 
 namespace {
 
 template <class T> T Random(std::mt19937& rng) {
     T rec;
-    auto* bytes = reinterpret_cast<BYTE*>(&rec);
-    for (size_t i = 0; i < sizeof rec; ++i)
-        bytes[i] = static_cast<BYTE>(rng());
+    std::generate_n(reinterpret_cast<BYTE*>(&rec), sizeof rec, [&] { return BYTE(rng()); });
     return rec;
 }
 
@@ -248,9 +218,8 @@ bool FillRandomStore(CChannelStore& store, const StoreShape& shape, unsigned nSt
             svc.wFlags = static_cast<WORD>((svc.wFlags & ~(FLAG_DELETED | FLAG_RADIO)) |
                                            (IsRadioList(list) ? FLAG_RADIO : 0));
             RandomName(rng, svc.szName);
-            const BYTE result = bSat ? store.AddSatService(ADD_ORDERED, svc)
-                                     : store.AddTerrService(ADD_ORDERED, svc);
-            bAllStored = bAllStored && result == SVC_STORED;
+            bAllStored &= (bSat ? store.AddSatService(ADD_ORDERED, svc)
+                                : store.AddTerrService(ADD_ORDERED, svc)) == SVC_STORED;
         }
     }
     store.Rebuild();
@@ -258,9 +227,8 @@ bool FillRandomStore(CChannelStore& store, const StoreShape& shape, unsigned nSt
 }
 
 std::vector<BYTE> RandomImage(unsigned nState, size_t nLength) {
-    std::mt19937 generator(nState);
-    std::uniform_int_distribution<int> byte(0, 255);
+    std::mt19937 rng(nState);
     std::vector<BYTE> image(nLength);
-    std::generate(image.begin(), image.end(), [&] { return static_cast<BYTE>(byte(generator)); });
+    std::generate(image.begin(), image.end(), [&] { return static_cast<BYTE>(rng()); });
     return image;
 }

@@ -15,7 +15,7 @@ SSAT_INFO MakeSat(WORD position, const char* name);
 SSVC_INFO MakeService(BYTE sat, BYTE tp, WORD sid, const char* name, WORD flags = 0,
                       WORD network = 0);
 SNET_INFO MakeNetwork(WORD id, const char* name, BYTE attr = 0);
-STP_INFO MakeMux(BYTE index, WORD freq, WORD drift = 0);
+STP_INFO MakeMux(BYTE index, WORD freq, WORD drift = 0, WORD rate = 0);
 
 // Appends a satellite and returns its index (0 when refused).
 BYTE AppendSat(CChannelStore& store, WORD position, const char* name = "SAT");
@@ -43,7 +43,9 @@ class CStoreBuilder {
         return AppendTp(m_store, nSat, wFreq, wSymbolRate, bHorizontal ? 1 : 0);
     }
     // MUX nMux at 474 + 8 x nMux MHz, 6875 kS/s.
-    void Mux(BYTE nMux, WORD wDrift);
+    void Mux(BYTE nMux, WORD wDrift) {
+        m_store.AddMux(MakeMux(nMux, static_cast<WORD>(474 + 8 * nMux), wDrift, 6875));
+    }
     void Network(WORD id, const char* name) { m_store.AddNetwork(MakeNetwork(id, name)); }
     // Appends a satellite service (radio when FLAG_RADIO is in wFlags).
     void SatService(BYTE nSat, BYTE nTp, WORD wServiceId, WORD wNetwork, const char* name,
@@ -52,7 +54,11 @@ class CStoreBuilder {
                               MakeService(nSat, nTp, wServiceId, name, wFlags, wNetwork));
     }
     // Appends a terrestrial service with its own order key.
-    void TerrService(BYTE nMux, WORD wOrderKey, WORD wNetwork, const char* name, WORD wFlags = 0);
+    void TerrService(BYTE nMux, WORD wOrderKey, WORD wNetwork, const char* name, WORD wFlags = 0) {
+        SSVC_INFO rec = MakeService(kTerrestrialSatIndex, nMux, wOrderKey, name, wFlags, wNetwork);
+        rec.wOrderKey = wOrderKey;
+        m_store.AddTerrService(ADD_APPEND, rec);
+    }
 
     // A full satellite TV list: nServices services spread over 8 satellites of 40
     // transponders and 30 networks, every fifth one locked and some in favourites.
@@ -72,8 +78,6 @@ void FillMixedStore(CChannelStore& store);
 // 119 satellites, 100 MUXes, 408 networks and nTransponders transponders spread evenly over
 // the satellites.
 void FillFullStructure(CChannelStore& store, int nTransponders);
-// Services with random transponders, networks, PIDs and CA flags, so many per list.
-void FillServices(CChannelStore& store, const int (&counts)[kListCount]);
 // The image's capacities: 1360 transponder records with the MUXes, 4048 services.
 void FillFullDatabase(CChannelStore& store);
 // Every list full as the editor holds them: 4048 satellite services (3000 TV, 1048 radio) and
@@ -83,9 +87,6 @@ void FillFullEditorDatabase(CChannelStore& store);
 // The counts of satellites, transponders, networks, MUXes and of each list's services, as one
 // line: "satellites 2, transponders 5, networks 1, MUXes 0, services 7 1 0 0".
 std::string CountsText(const CChannelStore& store);
-// The counts and every list's names in number order, as one text: two stores with the same
-// channels give the same text. Sorts the lists by number.
-std::string ChannelsText(CChannelStore& store);
 
 // ---- random stores and images
 // ---------------------------------------------------------------------
