@@ -6,6 +6,7 @@
 #include "edit_command.h"
 #include "prompt.h"
 #include "resource.h"
+#include "status_text.h"
 
 #include <QAction>
 #include <QSignalBlocker>
@@ -30,11 +31,15 @@ void CEditorDlg::ConnectEditMenu() {
 }
 
 void CEditorDlg::OnEditUndo() {
+    const QString step = m_pUndoStack->undoText();
     m_pUndoStack->undo();
+    ShowStatus(StatusText(EStatus::Undone, step));
 }
 
 void CEditorDlg::OnEditRedo() {
+    const QString step = m_pUndoStack->redoText();
     m_pUndoStack->redo();
+    ShowStatus(StatusText(EStatus::Redone, step));
 }
 
 void CEditorDlg::RunUndoable(const std::function<void()>& action,
@@ -113,6 +118,7 @@ void CEditorDlg::ShowView(const SViewState& view) {
         Grid(static_cast<BYTE>(nList))
             .SetSelection(view.nRow, view.nCol, view.nRowSel, view.nColSel);
         m_gridSort[nList] = {view.nSortColumn, view.bSortDescending};
+        Grid(static_cast<BYTE>(nList)).SetSortArrow(view.nSortColumn, view.bSortDescending != 0);
         return;
     }
     QTreeWidgetItem* item = view.nTreeRoot >= 0 ? m_pTree->topLevelItem(view.nTreeRoot) : nullptr;

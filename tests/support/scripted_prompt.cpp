@@ -58,6 +58,12 @@ unsigned CScriptedPrompt::TrackPopupMenu(QMenu& menu, const QPoint& /*screenPos*
     return bChoosable ? nAnswer : 0;
 }
 
+std::optional<int> CScriptedPrompt::GetInteger(const QString& caption, const QString& label,
+                                               int /*nValue*/, int /*nMin*/, int /*nMax*/) {
+    m_shown.push_back({EKind::Integer, label, caption, 0, !m_integers.empty()});
+    return Take(m_integers);
+}
+
 std::vector<QString> CScriptedPrompt::MessageTexts() const {
     std::vector<QString> texts;
     for (const SShown& s : m_shown)

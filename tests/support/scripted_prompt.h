@@ -13,7 +13,7 @@
 // can see it and never blocks.
 class CScriptedPrompt : public CPrompt {
   public:
-    enum class EKind { MessageBox, OpenFile, SaveFile, Modal, PopupMenu };
+    enum class EKind { MessageBox, OpenFile, SaveFile, Modal, PopupMenu, Integer };
     struct SShown {
         EKind kind;
         QString text;    // message text, or the initial path of a file dialog
@@ -39,6 +39,7 @@ class CScriptedPrompt : public CPrompt {
         std::vector<SMenuItemShown> items;
     };
     std::deque<unsigned> m_menuAnswers;
+    std::deque<int> m_integers; // the numbers typed; none left: cancelled
     std::vector<SMenuShown> m_menus;
     std::vector<SShown> m_shown;
 
@@ -46,6 +47,8 @@ class CScriptedPrompt : public CPrompt {
     QString GetSaveFileName(const QString& initialPath, const QString& filter) override;
     int RunModal(QDialog& dlg) override;
     unsigned TrackPopupMenu(QMenu& menu, const QPoint& screenPos) override;
+    std::optional<int> GetInteger(const QString& caption, const QString& label, int nValue,
+                                  int nMin, int nMax) override;
 
     // Texts of the message boxes shown, in order.
     std::vector<QString> MessageTexts() const;
