@@ -18,6 +18,10 @@ namespace {
 constexpr int kTwipsPerInch = 1440;
 constexpr const char* kRowsMimeType = "application/x-orvane-grid-rows";
 
+QByteArray GridId(const QObject* grid) {
+    return QByteArray::number(reinterpret_cast<quintptr>(grid), 16);
+}
+
 Qt::Alignment AlignmentOf(short nAlignment) {
     if (nAlignment < flexAlignLeftTop || nAlignment > flexAlignRightBottom)
         return Qt::AlignLeft | Qt::AlignVCenter;
@@ -205,11 +209,11 @@ class CFlexGridModel final : public QAbstractTableModel {
         return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled
                                : Qt::ItemIsDropEnabled;
     }
-    // Rows dragged within the grid carry nothing: the drop reads the grid's own selection.
+    // Rows dragged carry only the grid they come from: the drop reads the grid's own selection.
     QStringList mimeTypes() const override { return {QString::fromLatin1(kRowsMimeType)}; }
     QMimeData* mimeData(const QModelIndexList&) const override {
         auto* data = new QMimeData;
-        data->setData(QString::fromLatin1(kRowsMimeType), QByteArray());
+        data->setData(QString::fromLatin1(kRowsMimeType), GridId(parent()));
         return data;
     }
     Qt::DropActions supportedDropActions() const override { return Qt::CopyAction; }
@@ -568,7 +572,7 @@ long CMSFlexGrid::DropRowAt(const QPoint& pos) const {
 // Only rows of this grid are taken; the grid's cells stay as they are until the window moves
 // the rows in its store and refills.
 void CMSFlexGrid::dropEvent(QDropEvent* event) {
-    if (event->source() != this) {
+    if (event->mimeData()->data(QString::fromLatin1(kRowsMimeType)) != GridId(this)) {
         event->ignore();
         return;
     }

@@ -48,7 +48,7 @@ unsigned CScriptedPrompt::TrackPopupMenu(QMenu& menu, const QPoint& /*screenPos*
     SMenuShown shown{menu.title(), {}};
     for (const QAction* action : menu.actions())
         shown.items.push_back({action->text(), action->isSeparator() ? 0u : action->data().toUInt(),
-                               action->isEnabled()});
+                               action->isEnabled(), action->shortcut().toString()});
     m_menus.push_back(shown);
     m_shown.push_back({EKind::PopupMenu, menu.title(), QString(), 0, !m_menuAnswers.empty()});
     const unsigned nAnswer = Take(m_menuAnswers).value_or(0);

@@ -33,6 +33,7 @@ class CScriptedPrompt : public CPrompt {
         QString text;
         unsigned nId = 0; // 0: separator
         bool bEnabled = true;
+        QString keys; // the shortcut shown beside the text
     };
     struct SMenuShown {
         QString title;
