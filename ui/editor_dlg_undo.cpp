@@ -58,8 +58,11 @@ void CEditorDlg::RunUndoable(const std::function<void()>& action,
     const unsigned nChanged = DifferingParts(before.store, after.store);
     before.store.KeepLists(nChanged);
     after.store.KeepLists(nChanged);
+    const QString step = text();
     m_pUndoStack->push(
-        new CEditCommand(*this, text(), nChanged, std::move(before), std::move(after)));
+        new CEditCommand(*this, step, nChanged, std::move(before), std::move(after)));
+    // Actions with a result of their own to tell show it after this.
+    ShowStatus(step);
 }
 
 CEditorDlg::SViewState CEditorDlg::CurrentView() const {
