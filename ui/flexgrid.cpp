@@ -78,7 +78,10 @@ class CFlexGridModel final : public QAbstractTableModel {
     // The view shows every data row, or only the rows of m_shown (ascending grid rows).
     int ShownRows() const { return int(m_bFiltered ? long(m_shown.size()) : m_nRows - 1); }
     bool IsFiltered() const { return m_bFiltered; }
+    // The grid row shown in view row nViewRow; -1 past the rows shown.
     long GridRow(int nViewRow) const {
+        if (nViewRow < 0 || nViewRow >= ShownRows())
+            return -1;
         return m_bFiltered ? m_shown[static_cast<std::size_t>(nViewRow)] : nViewRow + 1L;
     }
     // The view row of grid row nRow, or of the first shown row after it, or of the last shown
@@ -489,17 +492,14 @@ void CMSFlexGrid::SyncSelectionFromView() {
 
 void CMSFlexGrid::TrackMouse(QObject* watched, const QPoint& pos) {
     const auto gridIndex = [](int viewIndex) { return viewIndex < 0 ? -1L : viewIndex + 1L; };
-    const auto gridRow = [this](int viewRow) {
-        return viewRow < 0 ? -1L : m_pModel->GridRow(viewRow);
-    };
     if (watched == viewport()) {
-        m_nMouseRow = gridRow(rowAt(pos.y()));
+        m_nMouseRow = m_pModel->GridRow(rowAt(pos.y()));
         m_nMouseCol = gridIndex(columnAt(pos.x()));
     } else if (watched == horizontalHeader()->viewport()) {
         m_nMouseRow = 0;
         m_nMouseCol = gridIndex(horizontalHeader()->logicalIndexAt(pos.x()));
     } else if (watched == verticalHeader()->viewport()) {
-        m_nMouseRow = gridRow(verticalHeader()->logicalIndexAt(pos.y()));
+        m_nMouseRow = m_pModel->GridRow(verticalHeader()->logicalIndexAt(pos.y()));
         m_nMouseCol = 0;
     } else if (watched == m_pCorner) {
         m_nMouseRow = 0;
