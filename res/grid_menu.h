@@ -11,12 +11,14 @@ inline constexpr unsigned ID_EDIT_PASTE = 32783;
 inline constexpr unsigned ID_EDIT_DELETE = 32784;
 inline constexpr unsigned ID_FLAGS_ENABLE = 32804;
 inline constexpr unsigned ID_FLAGS_DISABLE = 32805;
+inline constexpr unsigned ID_EDIT_MOVE_TO_NUMBER = 32806;
 
 inline constexpr SMenuItem kGridRowMenuItems[] = {
     {"&Cut", ID_EDIT_CUT},
     {"&Paste", ID_EDIT_PASTE},
     {"", 0},
     {"&Delete", ID_EDIT_DELETE},
+    {"&Move to Number ...", ID_EDIT_MOVE_TO_NUMBER},
 };
 inline constexpr SMenuItem kGridFlagMenuItems[] = {
     {"&Enable", ID_FLAGS_ENABLE},

@@ -133,6 +133,15 @@ void CChannelInfoDlg::CreateControls() {
                   {IDC_CHANNEL_EDIT_PCR_PID, &CChannelInfoDlg::OnChangePcrPid}};
     for (const auto& check : checks)
         connect(&Edit(check.nId), &QLineEdit::textChanged, this, check.pHandler);
+    // PIDs show the value they hold once editing ends.
+    for (auto [nId, pMember] : {std::pair{IDC_CHANNEL_EDIT_VIDEO_PID, &m_strVideoPid},
+                                {IDC_CHANNEL_EDIT_AUDIO_PID, &m_strAudioPid},
+                                {IDC_CHANNEL_EDIT_PCR_PID, &m_strPcrPid}})
+        connect(&Edit(nId), &QLineEdit::editingFinished, this, [this, pMember] {
+            ReadControls();
+            *pMember = QString::number(ParseDecimal(*pMember, kNumberChars));
+            WriteControls();
+        });
 }
 
 QWidget* CChannelInfoDlg::GetDlgItem(int nId) const {
@@ -318,30 +327,29 @@ void CChannelInfoDlg::OnSelchangeSatellite() {
 
 // ---- typed numbers ------------------------------------------------------------------------------
 
-// A change that takes a number past its limit is undone. PIDs also show the value they hold at
-// once ("" becomes "0", leading zeros go); a service id may stay empty, so that OK can say so.
-void CChannelInfoDlg::CheckNumberField(QString& member, int limit, bool bShowValue) {
+// A change that takes a number past its limit is undone; other changes stay as typed. A service
+// id may stay empty, so that OK can say so; PIDs show their value once editing ends ("" becomes
+// "0", leading zeros go).
+void CChannelInfoDlg::CheckNumberField(QString& member, int limit) {
     const QString accepted = member;
     ReadControls();
-    const int value = ParseDecimal(member, kNumberChars);
-    if (value > limit)
+    if (ParseDecimal(member, kNumberChars) > limit) {
         member = accepted;
-    else if (bShowValue)
-        member = QString::number(value);
-    WriteControls();
+        WriteControls();
+    }
 }
 
 void CChannelInfoDlg::OnChangeServiceId() {
-    CheckNumberField(m_strServiceId, kServiceIdLimit, false);
+    CheckNumberField(m_strServiceId, kServiceIdLimit);
 }
 void CChannelInfoDlg::OnChangeVideoPid() {
-    CheckNumberField(m_strVideoPid, kPidLimit, true);
+    CheckNumberField(m_strVideoPid, kPidLimit);
 }
 void CChannelInfoDlg::OnChangeAudioPid() {
-    CheckNumberField(m_strAudioPid, kPidLimit, true);
+    CheckNumberField(m_strAudioPid, kPidLimit);
 }
 void CChannelInfoDlg::OnChangePcrPid() {
-    CheckNumberField(m_strPcrPid, kPidLimit, true);
+    CheckNumberField(m_strPcrPid, kPidLimit);
 }
 
 // ---- OK -----------------------------------------------------------------------------------------

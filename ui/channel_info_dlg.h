@@ -77,7 +77,7 @@ class CChannelInfoDlg : public QDialog {
     void FillMuxList();
     void FillNetworkList();
     void ShowService(const SSVC_INFO& service);
-    void CheckNumberField(QString& member, int limit, bool bShowValue);
+    void CheckNumberField(QString& member, int limit);
     bool CheckInput();
     WORD NetworkToStore(const SSVC_INFO* pExisting);
     void AddNewService();

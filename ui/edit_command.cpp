@@ -21,6 +21,7 @@ constexpr SEditText kEditTexts[] = {
     {EEdit::ChangeService, "Change service", nullptr},
     {EEdit::PasteServices, "Paste 1 service", "Paste %1 services"},
     {EEdit::DeleteServices, "Delete 1 service", "Delete %1 services"},
+    {EEdit::MoveServices, "Move 1 service", "Move %1 services"},
     {EEdit::EnableFlags, "Enable %1", nullptr},
     {EEdit::DisableFlags, "Disable %1", nullptr},
     {EEdit::SetFlag, "Set %1", nullptr},

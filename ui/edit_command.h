@@ -19,6 +19,7 @@ enum class EEdit {
     ChangeService,
     PasteServices,  // counts services
     DeleteServices, // counts services
+    MoveServices,   // counts services
     EnableFlags,    // names columns
     DisableFlags,   // names columns
     SetFlag,        // names a column

@@ -5,10 +5,13 @@
 #include "list_tabs.h"
 #include "main_dialog.h"
 #include "prompt.h"
+#include "tree_labels.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -45,6 +48,7 @@ CEditorDlg::CEditorDlg(CPrompt& prompt, QWidget* parent) : QDialog(parent), m_pr
     setFont(QFont(QString::fromLatin1(kMainDialogFontFamily), kMainDialogFontPoints));
     CreateMenu();
     CreateControls();
+    CreateGridKeys();
     OnInitDialog();
 }
 
@@ -58,6 +62,7 @@ void CEditorDlg::OnInitDialog() {
     m_pStore = std::make_unique<CChannelStore>();
     m_pUndoStack = new QUndoStack(this);
     connect(m_pUndoStack, &QUndoStack::cleanChanged, this, &CEditorDlg::UpdateTitle);
+    connect(m_pUndoStack, &QUndoStack::indexChanged, this, &CEditorDlg::UpdateStatusLine);
     ConnectEditMenu();
     setWindowIcon(m_hIcon);
     UpdateTitle();
@@ -143,6 +148,7 @@ void CEditorDlg::UpdateTitle() {
         title += QStringLiteral(" - ") + DocumentName() + QStringLiteral("[*]");
     setWindowTitle(title);
     setWindowModified(m_bHasData && !m_pUndoStack->isClean());
+    UpdateStatusLine();
 }
 
 BOOL CEditorDlg::OnCommand(UINT nId) {
@@ -167,6 +173,7 @@ BOOL CEditorDlg::OnCommand(UINT nId) {
         {ID_EDIT_DELETE, &CEditorDlg::OnDelete},
         {ID_FLAGS_ENABLE, &CEditorDlg::OnEnableFlags},
         {ID_FLAGS_DISABLE, &CEditorDlg::OnDisableFlags},
+        {ID_EDIT_MOVE_TO_NUMBER, &CEditorDlg::OnMoveToNumber},
         {ID_APP_ABOUT, &CEditorDlg::OnAppAbout},
         {ID_HELP_SHORTCUTS, &CEditorDlg::OnHelpShortcuts},
         {ID_EDIT_ORDER_LIKE, &CEditorDlg::OnEditOrderLike},
@@ -206,15 +213,24 @@ void CEditorDlg::ShowTabView(int nTab) {
     for (int nList = 0; nList < kListCount; ++nList)
         m_grids[nList]->setVisible(nList == nShownList);
     m_pTree->setVisible(bTree);
+    m_pFilter->setVisible(!bTree);
+    m_pFilterCount->setVisible(!bTree);
     GetDlgItem(IDC_PANEL_FRAME)->setVisible(bTree);
     GetDlgItem(IDC_BUTTON_UPDATE)->setVisible(bTree);
     GetDlgItem(IDC_BUTTON_DELETE)->setVisible(bTree);
     GetDlgItem(IDC_BUTTON_DETAIL_INFO)->setVisible(!bTree);
     GetDlgItem(IDC_BUTTON_APPEND)->setVisible(true);
     if (bTree) {
-        // Nothing is chosen in the tree yet: every button waits for a selection.
-        for (int nId : {IDC_BUTTON_APPEND, IDC_BUTTON_DELETE, IDC_BUTTON_UPDATE})
-            GetDlgItem(nId)->setEnabled(false);
+        // The buttons follow the highlighted item; with none they wait for a selection.
+        const QTreeWidgetItem* item = m_pTree->currentItem();
+        if (item != nullptr) {
+            const bool bPlaceholder = item->parent() != nullptr ? LabelNumber(item->text(0)) == 0
+                                                                : SatelliteIndexOf(*item) == 0;
+            EnableRecordButtons(bPlaceholder);
+        } else {
+            for (int nId : {IDC_BUTTON_APPEND, IDC_BUTTON_DELETE, IDC_BUTTON_UPDATE})
+                GetDlgItem(nId)->setEnabled(false);
+        }
         ShowSatellitePanel(m_nPanelMode == 1);
         ShowTransponderPanel(m_nPanelMode != 1);
         return;
@@ -222,6 +238,7 @@ void CEditorDlg::ShowTabView(int nTab) {
     ShowSatellitePanel(FALSE);
     ShowTransponderPanel(FALSE);
     EnableGridButtons(static_cast<BYTE>(nShownList));
+    ShowFilterOf(static_cast<BYTE>(nShownList));
 }
 
 // Detail Info needs a service in the list. The first service of a list is added with Append

@@ -6,7 +6,9 @@
 // (the File menu), editor_dlg_transfer.cpp (the Transfer menu), editor_dlg_edit.cpp (the grids'
 // popup menu: cut, paste, delete, flags), editor_dlg_export.cpp (the firmware table export),
 // editor_dlg_help.cpp (the Help menu), editor_dlg_undo.cpp (undo and redo, the save prompt),
-// editor_dlg_tools.cpp (the list tools: Order Like, duplicates, Compare With, CSV).
+// editor_dlg_tools.cpp (the list tools: Order Like, duplicates, Compare With, CSV),
+// editor_dlg_arrange.cpp (the grids' filter, keys, drag and drop and Move to Number),
+// editor_dlg_status.cpp (the status line).
 #pragma once
 
 #include "channel_store.h"
@@ -29,7 +31,9 @@ class CPrompt;
 class CTransferDlg;
 class CWaitCursor;
 class QComboBox;
+class QLabel;
 class QLineEdit;
+class QStatusBar;
 class QTreeWidgetItem;
 class QAction;
 class QMenu;
@@ -95,6 +99,19 @@ class CEditorDlg : public QDialog {
     void OnDelete();
     void OnEnableFlags();
     void OnDisableFlags();
+
+    // ---- finding and arranging services (editor_dlg_arrange.cpp) -------------------------------
+    // Shows only the rows of list nList's grid that the list's filter text finds (all of them
+    // for an empty text) and, on its tab, their count beside the filter.
+    void ApplyFilter(BYTE nList);
+    // Asks for a number and moves the selected rows shown so that the first takes that number.
+    void OnMoveToNumber();
+    QLineEdit& FilterField() const { return *m_pFilter; }
+    QLabel& FilterCount() const { return *m_pFilterCount; }
+
+    // ---- status line (editor_dlg_status.cpp) ---------------------------------------------------
+    // The file, the lists' counts and the result of the last action, " | " between them.
+    QString StatusFields() const;
 
     // ---- firmware table export (editor_dlg_export.cpp) ----------------------------------------
     void OnConvTpList();
@@ -206,6 +223,7 @@ class CEditorDlg : public QDialog {
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     struct SGridSort {
@@ -238,9 +256,31 @@ class CEditorDlg : public QDialog {
     void DeleteItem(const QTreeWidgetItem& item);
     void PasteMarkedRows();
     void DeleteSelectedRows();
+    void ToggleFlag(BYTE nList, long nRow, long nCol);
+    // Rows cut and waiting for their paste are shown marked.
+    void ShowCutRows(BYTE nList);
+    void CreateFilter(const QRect& field, const QRect& count);
+    void CreateGridKeys();
+    void ShowFilterOf(BYTE nList);
+    void OnFindKey();
+    void OnCutKey();
+    void OnPasteKey();
+    void OnDeleteKey();
+    void OnToggleFlagKey();
+    void OnSelectAllKey();
+    // The rows of the current grid's selection that are shown, as list rows (from 0, ascending).
+    std::vector<WORD> SelectedShownRows(BYTE nList) const;
+    // One undo step that moves `rows` of list nList so that the first lands at list row nFirst.
+    void MoveRows(BYTE nList, const std::vector<WORD>& rows, std::size_t nFirst);
+    void OnRowsDropped(BYTE nList, long nBeforeRow);
+    void CreateStatusLine();
+    void UpdateStatusLine();
+    void ShowStatus(const QString& text);
     static BYTE SatelliteIndexOf(const QTreeWidgetItem& item);
     void WriteComboText(QComboBox& combo, const QString& text);
     void CheckNumberEdit(QString& member, int nSpinId, int limit, bool tenths);
+    // The number edits in their normal form: "19." becomes "19.0", "0050" "50".
+    void FormatNumberEdits();
     void EnableRecordButtons(bool bNewRecord);
     void SelectPanelEntry(int nComboId, int nIndex);
     void SearchPanelEntry(int nComboId, const QString& text, int nStart);
@@ -284,7 +324,6 @@ class CEditorDlg : public QDialog {
     int GridListOf(const QWidget* pWnd) const;
     void TrackGridPopup(std::size_t nPopup, const QPoint& point);
     void SetFlagsInSelection(BOOL bOn);
-    bool HasDataFile();
 
     CPrompt& m_prompt;
     std::unique_ptr<CChannelStore> m_pStore;
@@ -301,6 +340,13 @@ class CEditorDlg : public QDialog {
     std::map<int, QWidget*> m_controls;
     std::map<UINT, QAction*> m_actions;
     QMenu* m_pTransferMenu = nullptr;
+    QLineEdit* m_pFilter = nullptr;
+    QLabel* m_pFilterCount = nullptr;
+    std::array<QString, kListCount> m_filters; // each grid's filter text
+    QStatusBar* m_pStatus = nullptr;
+    QLabel* m_pStatusFile = nullptr;
+    QLabel* m_pStatusCounts = nullptr;
+    QLabel* m_pStatusAction = nullptr;
 
     BYTE m_nPanelMode = 1; // 1 satellite panel, 0 transponder panel
     std::array<SGridSort, kListCount> m_gridSort{};

@@ -109,8 +109,9 @@ void CEditorDlg::ConnectCommandButtons() {
 
 // ---- Append -------------------------------------------------------------------------------------
 
+// A button ends the editing of a number: it is read in its normal form.
 void CEditorDlg::OnButtonAppend() {
-    ReadControls();
+    FormatNumberEdits();
     if (const int nList = GetCurrentList(); nList >= 0) {
         RunChannelInfo(static_cast<BYTE>(nList), 0);
         return;
@@ -173,6 +174,7 @@ void CEditorDlg::AppendTransponderItem(QTreeWidgetItem& item) {
 // ---- Update -------------------------------------------------------------------------------------
 
 void CEditorDlg::OnButtonUpdate() {
+    FormatNumberEdits();
     QTreeWidgetItem* item = m_pTree->currentItem();
     if (item == nullptr)
         return;
@@ -267,8 +269,10 @@ void CEditorDlg::OnButtonDetailInfo() {
     const int nList = GetCurrentList();
     if (nList < 0 || m_pStore == nullptr)
         return;
-    const long nRow = Grid(static_cast<BYTE>(nList)).GetRow();
-    if (nRow < 1 || nRow > m_pStore->GetServiceCount(static_cast<BYTE>(nList)))
+    const CMSFlexGrid& grid = Grid(static_cast<BYTE>(nList));
+    const long nRow = grid.GetRow();
+    if (nRow < 1 || nRow > m_pStore->GetServiceCount(static_cast<BYTE>(nList)) ||
+        !grid.IsRowShown(nRow))
         return;
     RunChannelInfo(static_cast<BYTE>(nList), nRow);
 }

@@ -1,11 +1,13 @@
 // Editing a service list from the grid's popup menu: Cut marks a block of whole rows, Paste
 // moves the marked block in front of the current row, Delete removes the selected rows, Enable
-// and Disable set or clear a rectangle of Lock / favourite cells.
+// and Disable set or clear a rectangle of Lock / favourite cells. Under a filter each takes only
+// the rows shown.
 #include "editor_dlg.h"
 
 #include "edit_command.h"
 #include "grid_menu.h"
 #include "prompt.h"
+#include "status_text.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -17,13 +19,6 @@ namespace {
 
 bool Between(long n, long nEnd1, long nEnd2) {
     return n >= std::min(nEnd1, nEnd2) && n <= std::max(nEnd1, nEnd2);
-}
-
-// The grid's selection spans whole rows when it runs from the first to the last non-fixed
-// column, in either direction (a click or drag in the NUM column makes one).
-bool IsRowSelection(const CMSFlexGrid& grid) {
-    const long nLast = grid.GetCols() - 1, nCol = grid.GetCol(), nColSel = grid.GetColSel();
-    return (nCol == 1 && nColSel == nLast) || (nCol == nLast && nColSel == 1);
 }
 
 void LoadPopup(QMenu& menu, const SMenuPopup& popup) {
@@ -69,7 +64,7 @@ void CEditorDlg::OnContextMenu(QWidget* pWnd, const QPoint& point) {
     const long nRow = grid.GetRow(), nRowSel = grid.GetRowSel();
     const long nCol = grid.GetCol(), nColSel = grid.GetColSel();
     const bool bMouseInRows = Between(nMouseRow, nRow, nRowSel);
-    if (IsRowSelection(grid)) {
+    if (grid.IsRowSelection()) {
         if (!bMouseInRows || !Between(nMouseCol, 0, grid.GetCols()))
             return;
         m_nMarkFrom = int(nRow);
@@ -84,54 +79,64 @@ void CEditorDlg::OnContextMenu(QWidget* pWnd, const QPoint& point) {
         TrackGridPopup(kGridFlagPopup, point);
 }
 
-// Paste, in the popup that has it, waits for a Cut. The chosen command reaches the window as a
-// menu command does.
+// Paste, in the popup that has it, waits for a Cut. The items show the keys that do the same.
+// The chosen command reaches the window as a menu command does.
 void CEditorDlg::TrackGridPopup(std::size_t nPopup, const QPoint& point) {
     QMenu menu(this);
     LoadPopup(menu, kGridMenu[nPopup]);
     EnableMenuItem(menu, ID_EDIT_PASTE, m_bCutPending == 1);
+    for (QAction* item : menu.actions())
+        if (const QAction* key = GetMenuAction(item->data().toUInt()); key && !item->isSeparator())
+            item->setShortcuts(key->shortcuts());
     if (const unsigned nId = m_prompt.TrackPopupMenu(menu, point))
         OnCommand(nId);
 }
 
-// Cut, Paste and Delete work only on a database that has a data file; without one they forget
-// the saved rows and do nothing else.
-bool CEditorDlg::HasDataFile() {
-    if (m_pStore != nullptr && !m_pStore->GetPathName().empty())
-        return true;
-    m_nMarkFrom = m_nMarkTo = 0;
-    return false;
-}
-
+// Marks the shown rows of the last row selection; hidden rows are never cut.
 void CEditorDlg::OnCut() {
     if (m_nMarkTo < m_nMarkFrom)
         std::swap(m_nMarkFrom, m_nMarkTo);
-    if (!HasDataFile())
+    const int nList = GetCurrentList();
+    if (nList < 0 || m_pStore == nullptr)
         return;
-    if (const int nList = GetCurrentList(); nList >= 0) {
-        CMSFlexGrid& grid = Grid(static_cast<BYTE>(nList));
-        for (long i = 0; i <= grid.GetRows() - 2; ++i)
-            m_pStore->SetServiceMark(static_cast<WORD>(i), static_cast<BYTE>(nList),
-                                     Between(i, m_nMarkFrom - 1, m_nMarkTo - 1) ? 1 : 0);
-        grid.SetCol(1);
-        grid.SetRow(m_nMarkTo);
+    CMSFlexGrid& grid = Grid(static_cast<BYTE>(nList));
+    int nCut = 0;
+    for (long i = 0; i <= grid.GetRows() - 2; ++i) {
+        const bool bCut = Between(i, m_nMarkFrom - 1, m_nMarkTo - 1) && grid.IsRowShown(i + 1);
+        m_pStore->SetServiceMark(static_cast<WORD>(i), static_cast<BYTE>(nList), bCut ? 1 : 0);
+        nCut += bCut ? 1 : 0;
     }
+    grid.SetCol(1);
+    grid.SetRow(m_nMarkTo);
     m_bCutPending = 1;
+    ShowCutRows(static_cast<BYTE>(nList));
+    ShowStatus(StatusText(EStatus::Cut, nCut));
+}
+
+void CEditorDlg::ShowCutRows(BYTE nList) {
+    CMSFlexGrid& grid = Grid(nList);
+    std::vector<bool> marked(static_cast<std::size_t>(grid.GetRows()));
+    for (WORD i = 0; m_bCutPending == 1 && i < m_pStore->GetServiceCount(nList); ++i)
+        marked[i + 1U] = m_pStore->GetServiceMark(i, nList) == 1;
+    grid.SetMarkedRows(std::move(marked));
 }
 
 // One step, named by the number of marked rows it moves.
 void CEditorDlg::OnPaste() {
+    const int nList = GetCurrentList();
+    if (nList < 0 || m_pStore == nullptr)
+        return;
     int nMarked = 0;
-    if (const int nList = GetCurrentList(); nList >= 0 && m_pStore != nullptr)
-        for (WORD i = 0; i < m_pStore->GetRowCount(static_cast<BYTE>(nList)); ++i)
-            nMarked += m_pStore->GetServiceMark(i, static_cast<BYTE>(nList)) == 1 ? 1 : 0;
+    for (WORD i = 0; i < m_pStore->GetRowCount(static_cast<BYTE>(nList)); ++i)
+        nMarked += m_pStore->GetServiceMark(i, static_cast<BYTE>(nList)) == 1 ? 1 : 0;
+    const long nTarget = Grid(static_cast<BYTE>(nList)).GetRow();
     RunUndoable([this] { PasteMarkedRows(); },
                 [nMarked] { return EditText(EEdit::PasteServices, nMarked); });
+    ShowStatus(StatusText(EStatus::Pasted, nMarked, QString::number(nTarget)));
 }
 
 void CEditorDlg::PasteMarkedRows() {
-    if (!HasDataFile())
-        return;
+    m_bCutPending = 0;
     if (const int nList = GetCurrentList(); nList >= 0) {
         CMSFlexGrid& grid = Grid(static_cast<BYTE>(nList));
         const long nRow = grid.GetRow();
@@ -141,7 +146,6 @@ void CEditorDlg::PasteMarkedRows() {
         RefillGrid(static_cast<BYTE>(nList));
         grid.SetRow(nRow);
     }
-    m_bCutPending = 0;
 }
 
 // One step, named by the number of services it removes.
@@ -153,6 +157,7 @@ void CEditorDlg::OnDelete() {
     const int nBefore = count();
     RunUndoable([this] { DeleteSelectedRows(); },
                 [&] { return EditText(EEdit::DeleteServices, nBefore - count()); });
+    ShowStatus(StatusText(EStatus::Deleted, nBefore - count()));
 }
 
 // Deletes the rows of the last row selection at once, without asking. The current row stays
@@ -160,8 +165,6 @@ void CEditorDlg::OnDelete() {
 // the grid shows as no selection at all.
 void CEditorDlg::DeleteSelectedRows() {
     OnCut();
-    if (!HasDataFile())
-        return;
     if (const int nList = GetCurrentList(); nList >= 0) {
         CMSFlexGrid& grid = Grid(static_cast<BYTE>(nList));
         const long nRow = grid.GetRow();
@@ -201,7 +204,8 @@ void CEditorDlg::SetFlagsInSelection(BOOL bOn) {
         [&] {
             for (long nCol = nFirstCol; nCol <= nLastCol; ++nCol)
                 for (long nRow = nFirstRow; nRow <= nLastRow; ++nRow)
-                    SetFlagCell(nKind, nRow, nCol, bOn);
+                    if (grid.IsRowShown(nRow))
+                        SetFlagCell(nKind, nRow, nCol, bOn);
         },
         [&] {
             return EditText(bOn ? EEdit::EnableFlags : EEdit::DisableFlags,

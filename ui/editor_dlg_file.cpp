@@ -5,6 +5,7 @@
 #include "controls.h"
 #include "list_tools.h"
 #include "prompt.h"
+#include "status_text.h"
 #include "wait_cursor.h"
 
 #include <QFileInfo>
@@ -43,6 +44,7 @@ void CEditorDlg::OpenDataFile(const QString& path) {
         RefreshAllViews();
         wait.Restore();
         EnableDataMenus(TRUE);
+        ShowStatus(StatusText(EStatus::Opened, DocumentName()));
         ReportDroppedRecords(QStringLiteral("the data file \"%1\"").arg(path));
         return;
     }
@@ -90,6 +92,7 @@ bool CEditorDlg::WriteDocument(const QString& failure) {
         return false;
     }
     m_pUndoStack->setClean();
+    ShowStatus(StatusText(EStatus::Saved, DocumentName()));
     return true;
 }
 

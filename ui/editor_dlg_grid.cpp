@@ -1,5 +1,6 @@
 // The four service grids: their columns, filling them from the store, sorting by a header
-// double-click and toggling a Lock or favourite flag by a cell double-click.
+// double-click, toggling a Lock or favourite flag by a cell double-click and opening Detail Info
+// by a double-click on a channel name.
 #include "editor_dlg.h"
 
 #include "edit_command.h"
@@ -212,7 +213,8 @@ void CEditorDlg::SetupGridColumns(BYTE nList) {
 }
 
 // Writes every service of the list into its row. Cells that have nothing to show are not
-// written, so a refill that may show less starts with Clear (see RefillGrid).
+// written, so a refill that may show less starts with Clear (see RefillGrid). The list's filter
+// and cut rows are shown again, and a grid with rows has a current row, the first at the start.
 void CEditorDlg::FillGrid(BYTE nList) {
     if (m_pStore == nullptr)
         return;
@@ -231,6 +233,10 @@ void CEditorDlg::FillGrid(BYTE nList) {
             if (const auto text = CellText(*m_pStore, columns[c].field, *service, tp))
                 grid.SetTextMatrix(long(i) + 1, long(c), *text);
     }
+    ShowCutRows(nList);
+    ApplyFilter(nList);
+    if (grid.GetRow() < 1 && nCount > 0)
+        grid.SetSelection(1, 1, 1, 1);
 }
 
 void CEditorDlg::RefillGrid(BYTE nList) {
@@ -256,14 +262,18 @@ void CEditorDlg::OnDblClickGrid(BYTE nList) {
         RunUndoable([=, this] { SortGrid(nList, nCol); },
                     [=] { return EditText(EEdit::Sort, ColumnName(nList, nCol)); });
     } else if (nRow >= 1 && nCol >= FirstFlagColumn(nList)) {
-        // The cell, not the store, decides which way the flag goes.
-        const bool bOn = grid.GetTextMatrix(nRow, nCol) != QStringLiteral("*");
-        RunUndoable([=, this] { SetFlagCell(nList, nRow, nCol, bOn); },
-                    [=] {
-                        return EditText(bOn ? EEdit::SetFlag : EEdit::ClearFlag,
-                                        ColumnName(nList, nCol));
-                    });
+        ToggleFlag(nList, nRow, nCol);
+    } else if (nRow >= 1 && nCol == NameColumn(nList)) {
+        RunChannelInfo(nList, nRow);
     }
+}
+
+// The cell, not the store, decides which way the flag goes.
+void CEditorDlg::ToggleFlag(BYTE nList, long nRow, long nCol) {
+    const bool bOn = Grid(nList).GetTextMatrix(nRow, nCol) != QStringLiteral("*");
+    RunUndoable(
+        [=, this] { SetFlagCell(nList, nRow, nCol, bOn); },
+        [=] { return EditText(bOn ? EEdit::SetFlag : EEdit::ClearFlag, ColumnName(nList, nCol)); });
 }
 
 // A header double-click sorts on that column: ascending the first time, then each further
@@ -282,4 +292,5 @@ void CEditorDlg::SortGrid(BYTE nList, long nCol) {
     SortList(*m_pStore, nList, key, sort.bDescending);
     m_pStore->Renumber(nList);
     RefillGrid(nList);
+    Grid(nList).SetSortArrow(nCol, sort.bDescending != 0);
 }

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTreeWidget>
 
 namespace {
@@ -22,6 +23,11 @@ namespace {
 // coordinates).
 constexpr int kMinLayoutRight = 604;
 constexpr int kMinLayoutBottom = 435;
+
+// The filter field and its count in the free space of the grid tabs' button row, left of Append
+// (dialog units).
+constexpr int kFilterX = 8, kFilterY = 305, kFilterCx = 150, kFilterCy = 14;
+constexpr int kFilterCountX = 162, kFilterCountCx = 100;
 
 } // namespace
 
@@ -94,16 +100,24 @@ void CEditorDlg::CreateControls() {
         m_grids[nList] = GetDlgItem<CMSFlexGrid>(kGridIds[nList]);
         connect(m_grids[nList], &CMSFlexGrid::DblClick, this,
                 [this, nList] { OnDblClickGrid(static_cast<BYTE>(nList)); });
+        connect(m_grids[nList], &CMSFlexGrid::RowsDropped, this, [this, nList](long nBeforeRow) {
+            OnRowsDropped(static_cast<BYTE>(nList), nBeforeRow);
+        });
     }
     for (int nId : main_dialog::kAlwaysHiddenIds)
         GetDlgItem(nId)->hide();
+    CreateFilter(units.MapRect(kFilterX, kFilterY, kFilterCx, kFilterCy),
+                 units.MapRect(kFilterCountX, kFilterY, kFilterCountCx, kFilterCy));
+    CreateStatusLine();
 
+    // The status line lies under the area of the controls.
     const QSize client(units.X(kMainDialogWidth), units.Y(kMainDialogHeight));
     const int nMenuHeight = m_pMenuBar->sizeHint().height();
-    resize(client.width(), client.height() + nMenuHeight);
+    const int nStatusHeight = m_pStatus->sizeHint().height();
+    resize(client.width(), client.height() + nMenuHeight + nStatusHeight);
     OnSize(SIZE_RESTORED, client.width(), client.height());
     // Smaller, the layout would stop moving the controls and leave some out of reach.
-    setMinimumSize(kMinLayoutRight, kMinLayoutBottom + nMenuHeight);
+    setMinimumSize(kMinLayoutRight, kMinLayoutBottom + nMenuHeight + nStatusHeight);
 }
 
 QWidget* CEditorDlg::GetDlgItem(int nId) const {
@@ -131,8 +145,10 @@ UINT CEditorDlg::SizeType() const {
 void CEditorDlg::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     const int nMenuHeight = m_pMenuBar->sizeHint().height();
+    const int nStatusHeight = m_pStatus->sizeHint().height();
     m_pMenuBar->setGeometry(0, 0, width(), nMenuHeight);
-    m_pClient->setGeometry(0, nMenuHeight, width(), height() - nMenuHeight);
+    m_pClient->setGeometry(0, nMenuHeight, width(), height() - nMenuHeight - nStatusHeight);
+    m_pStatus->setGeometry(0, height() - nStatusHeight, width(), nStatusHeight);
     OnSize(SizeType(), m_pClient->width(), m_pClient->height());
 }
 
@@ -161,7 +177,8 @@ void CEditorDlg::OnSize(UINT nType, int cx, int cy) {
     const QRect outer = frameGeometry();
     const QPoint clientOrigin = geometry().topLeft() + m_pClient->pos();
     if (outer.x() + outer.width() - clientOrigin.x() < kMinLayoutRight ||
-        outer.y() + outer.height() - clientOrigin.y() < kMinLayoutBottom)
+        outer.y() + outer.height() - clientOrigin.y() - m_pStatus->sizeHint().height() <
+            kMinLayoutBottom)
         return;
 
     for (const SDlgItem& item : main_dialog::kItems) {
@@ -183,6 +200,10 @@ void CEditorDlg::OnSize(UINT nType, int cx, int cy) {
         }
         control->setGeometry(rect);
     }
+    // The filter and its count stay left in the button row: they go down with it.
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_pFilter), static_cast<QWidget*>(m_pFilterCount)})
+        control->move(control->pos() + QPoint(0, dy));
     m_nPrevCx = cx;
     m_nPrevCy = cy;
 }

@@ -144,6 +144,9 @@ void CEditorDlg::ConnectPanel() {
             &CEditorDlg::OnChangeFrequency);
     connect(&Edit(IDC_EDIT_SYMBOL_RATE), &QLineEdit::textChanged, this,
             &CEditorDlg::OnChangeSymbolRate);
+    // The normal form is shown once editing ends: Enter, leaving the field, a button.
+    for (int nId : {IDC_EDIT_SAT_POSITION, IDC_EDIT_FREQUENCY, IDC_EDIT_SYMBOL_RATE})
+        connect(&Edit(nId), &QLineEdit::editingFinished, this, &CEditorDlg::FormatNumberEdits);
     connect(&Spin(IDC_SPIN_SAT_POSITION), &CSpinButtonCtrl::Stepped, this,
             &CEditorDlg::OnDeltaposSatPosition);
     connect(&Spin(IDC_SPIN_FREQUENCY), &CSpinButtonCtrl::Stepped, this,
@@ -179,8 +182,7 @@ void CEditorDlg::OnRadioMotorUsals() {
 // ---- typed numbers ------------------------------------------------------------------------------
 
 // Every change of a number edit is checked at once: a value past the limit puts the last
-// accepted text back (the keystroke is undone); a good one is shown in its normal form and moves
-// the spin.
+// accepted text back (the keystroke is undone); a good one stays as typed and moves the spin.
 void CEditorDlg::CheckNumberEdit(QString& member, int nSpinId, int limit, bool tenths) {
     const QString accepted = member;
     ReadControls();
@@ -191,11 +193,17 @@ void CEditorDlg::CheckNumberEdit(QString& member, int nSpinId, int limit, bool t
         WriteControls();
         return;
     }
-    member = tenths ? QString::asprintf("%d.%d", value / 10, value % 10)
-                    : QString::asprintf("%d", value);
-    WriteControls();
     Spin(nSpinId).SetPos(tenths ? value / 10 : value);
     ReadControls();
+}
+
+void CEditorDlg::FormatNumberEdits() {
+    ReadControls();
+    const int position = ParseTenths(m_strSatPosition, kNumberChars);
+    m_strSatPosition = QString::asprintf("%d.%d", position / 10, position % 10);
+    for (QString* number : {&m_strFrequency, &m_strSymbolRate})
+        *number = QString::number(ParseDecimal(*number, kNumberChars));
+    WriteControls();
 }
 
 void CEditorDlg::OnChangeSatPosition() {

@@ -4,6 +4,7 @@
 
 #include "edit_command.h"
 #include "prompt.h"
+#include "status_text.h"
 #include "transfer_dlg.h"
 #include "transfer_image.h"
 #include "wait_cursor.h"
@@ -43,6 +44,10 @@ void CEditorDlg::LoadReceivedImage(const std::vector<BYTE>& image, CWaitCursor& 
     if (ParseReceivedImage(*m_pStore, image)) {
         RefreshAllViews();
         EnableDataMenus(TRUE);
+        int nServices = 0;
+        for (BYTE nList = 0; nList < kListCount; ++nList)
+            nServices += m_pStore->GetServiceCount(nList);
+        ShowStatus(StatusText(EStatus::Received, nServices));
     }
     wait.Restore();
     ReportDroppedRecords(QStringLiteral("the data received from the STB"));

@@ -68,8 +68,10 @@ void CEditorDlg::ClearAllViews() {
     m_pStore->ClearSatellites();
     m_pStore->ClearMuxes();
     m_pTree->clear();
-    for (BYTE nList = 0; nList < kListCount; ++nList)
+    for (BYTE nList = 0; nList < kListCount; ++nList) {
         Grid(nList).Clear();
+        Grid(nList).SetSortArrow(0, false);
+    }
     ResetControls();
     FillSatellitePanel(0);
     FillTransponderPanel(0, 0);

@@ -6,6 +6,7 @@
 #include "edit_command.h"
 #include "prompt.h"
 #include "resource.h"
+#include "status_text.h"
 
 #include <QAction>
 #include <QSignalBlocker>
@@ -30,11 +31,15 @@ void CEditorDlg::ConnectEditMenu() {
 }
 
 void CEditorDlg::OnEditUndo() {
+    const QString step = m_pUndoStack->undoText();
     m_pUndoStack->undo();
+    ShowStatus(StatusText(EStatus::Undone, step));
 }
 
 void CEditorDlg::OnEditRedo() {
+    const QString step = m_pUndoStack->redoText();
     m_pUndoStack->redo();
+    ShowStatus(StatusText(EStatus::Redone, step));
 }
 
 void CEditorDlg::RunUndoable(const std::function<void()>& action,
@@ -53,8 +58,11 @@ void CEditorDlg::RunUndoable(const std::function<void()>& action,
     const unsigned nChanged = DifferingParts(before.store, after.store);
     before.store.KeepLists(nChanged);
     after.store.KeepLists(nChanged);
+    const QString step = text();
     m_pUndoStack->push(
-        new CEditCommand(*this, text(), nChanged, std::move(before), std::move(after)));
+        new CEditCommand(*this, step, nChanged, std::move(before), std::move(after)));
+    // Actions with a result of their own to tell show it after this.
+    ShowStatus(step);
 }
 
 CEditorDlg::SViewState CEditorDlg::CurrentView() const {
@@ -113,6 +121,7 @@ void CEditorDlg::ShowView(const SViewState& view) {
         Grid(static_cast<BYTE>(nList))
             .SetSelection(view.nRow, view.nCol, view.nRowSel, view.nColSel);
         m_gridSort[nList] = {view.nSortColumn, view.bSortDescending};
+        Grid(static_cast<BYTE>(nList)).SetSortArrow(view.nSortColumn, view.bSortDescending != 0);
         return;
     }
     QTreeWidgetItem* item = view.nTreeRoot >= 0 ? m_pTree->topLevelItem(view.nTreeRoot) : nullptr;

@@ -4,6 +4,7 @@
 #include <QAbstractTableModel>
 #include <QFontDatabase>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
@@ -15,6 +16,11 @@
 namespace {
 
 constexpr int kTwipsPerInch = 1440;
+constexpr const char* kRowsMimeType = "application/x-orvane-grid-rows";
+
+QByteArray GridId(const QObject* grid) {
+    return QByteArray::number(reinterpret_cast<quintptr>(grid), 16);
+}
 
 Qt::Alignment AlignmentOf(short nAlignment) {
     if (nAlignment < flexAlignLeftTop || nAlignment > flexAlignRightBottom)
@@ -69,6 +75,50 @@ class CFlexGridModel final : public QAbstractTableModel {
     }
     short Alignment(long nCol) const { return m_alignments[static_cast<std::size_t>(nCol)]; }
 
+    // The view shows every data row, or only the rows of m_shown (ascending grid rows).
+    int ShownRows() const { return int(m_bFiltered ? long(m_shown.size()) : m_nRows - 1); }
+    bool IsFiltered() const { return m_bFiltered; }
+    // The grid row shown in view row nViewRow; -1 past the rows shown.
+    long GridRow(int nViewRow) const {
+        if (nViewRow < 0 || nViewRow >= ShownRows())
+            return -1;
+        return m_bFiltered ? m_shown[static_cast<std::size_t>(nViewRow)] : nViewRow + 1L;
+    }
+    // The view row of grid row nRow, or of the first shown row after it, or of the last shown
+    // row; -1 when no row is shown.
+    int ViewRow(long nRow) const {
+        if (!m_bFiltered)
+            return ShownRows() > 0 ? int(std::clamp(nRow, 1L, m_nRows - 1) - 1) : -1;
+        if (m_shown.empty())
+            return -1;
+        const auto it = std::lower_bound(m_shown.begin(), m_shown.end(), nRow);
+        return int(std::min(it - m_shown.begin(), std::ptrdiff_t(m_shown.size()) - 1));
+    }
+    bool IsShown(long nRow) const {
+        if (!m_bFiltered)
+            return nRow >= 1 && nRow < m_nRows;
+        return std::binary_search(m_shown.begin(), m_shown.end(), nRow);
+    }
+    void ShowOnly(std::vector<long> rows) {
+        beginResetModel();
+        m_shown = std::move(rows);
+        m_bFiltered = true;
+        endResetModel();
+    }
+    void ShowAll() {
+        if (!m_bFiltered)
+            return;
+        beginResetModel();
+        m_shown.clear();
+        m_bFiltered = false;
+        endResetModel();
+    }
+    void SetMarked(std::vector<bool> marked) {
+        m_marked = std::move(marked);
+        m_marked.resize(static_cast<std::size_t>(m_nRows));
+        ScheduleRefresh();
+    }
+
     void SetCell(long nRow, long nCol, const QString& text) {
         m_cells[static_cast<std::size_t>(nRow * m_nCols + nCol)] = text;
         ScheduleRefresh();
@@ -82,8 +132,17 @@ class CFlexGridModel final : public QAbstractTableModel {
         ScheduleRefresh();
     }
 
+    // Rows that come or go end the filter: its rows were the old ones.
     void SetRows(long nRows) {
-        if (nRows > m_nRows) {
+        m_marked.assign(static_cast<std::size_t>(std::max(nRows, m_nRows)), false);
+        if (m_bFiltered && nRows != m_nRows) {
+            beginResetModel();
+            m_shown.clear();
+            m_bFiltered = false;
+            m_nRows = nRows;
+            m_cells.resize(static_cast<std::size_t>(m_nRows * m_nCols));
+            endResetModel();
+        } else if (nRows > m_nRows) {
             beginInsertRows(QModelIndex(), int(m_nRows - 1), int(nRows - 2));
             m_nRows = nRows;
             m_cells.resize(static_cast<std::size_t>(m_nRows * m_nCols));
@@ -94,6 +153,7 @@ class CFlexGridModel final : public QAbstractTableModel {
             m_cells.resize(static_cast<std::size_t>(m_nRows * m_nCols));
             endRemoveRows();
         }
+        m_marked.resize(static_cast<std::size_t>(m_nRows));
     }
 
     void SetCols(long nCols) {
@@ -120,7 +180,7 @@ class CFlexGridModel final : public QAbstractTableModel {
     }
 
     int rowCount(const QModelIndex& parent) const override {
-        return parent.isValid() ? 0 : int(m_nRows - 1);
+        return parent.isValid() ? 0 : ShownRows();
     }
     int columnCount(const QModelIndex& parent) const override {
         return parent.isValid() ? 0 : int(m_nCols - 1);
@@ -128,16 +188,17 @@ class CFlexGridModel final : public QAbstractTableModel {
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid())
             return {};
+        const long nRow = GridRow(index.row());
         if (role == Qt::DisplayRole)
-            return Cell(index.row() + 1, index.column() + 1);
+            return Cell(nRow, index.column() + 1);
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(AlignmentOf(Alignment(index.column() + 1)));
         if (role == Qt::BackgroundRole)
-            return m_cellBrush;
+            return m_marked[static_cast<std::size_t>(nRow)] ? m_markBrush : m_cellBrush;
         return {};
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        const long nRow = orientation == Qt::Horizontal ? 0 : section + 1;
+        const long nRow = orientation == Qt::Horizontal ? 0 : GridRow(section);
         const long nCol = orientation == Qt::Horizontal ? section + 1 : 0;
         if (!Contains(nRow, nCol))
             return {};
@@ -148,13 +209,24 @@ class CFlexGridModel final : public QAbstractTableModel {
         return {};
     }
     Qt::ItemFlags flags(const QModelIndex& index) const override {
-        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled
+                               : Qt::ItemIsDropEnabled;
     }
+    // Rows dragged carry only the grid they come from: the drop reads the grid's own selection.
+    QStringList mimeTypes() const override { return {QString::fromLatin1(kRowsMimeType)}; }
+    QMimeData* mimeData(const QModelIndexList&) const override {
+        auto* data = new QMimeData;
+        data->setData(QString::fromLatin1(kRowsMimeType), GridId(parent()));
+        return data;
+    }
+    Qt::DropActions supportedDropActions() const override { return Qt::CopyAction; }
 
     // Called once when the fixed corner cell must be repainted after a refresh.
     std::function<void()> m_onRefreshed;
-    // The cells' own background, set apart from the empty area around them.
+    // The cells' own background, set apart from the empty area around them, and that of rows
+    // marked (cut and waiting for their paste).
     QBrush m_cellBrush;
+    QBrush m_markBrush;
 
   private:
     // Text changes come in bursts (a refill writes tens of thousands of cells): the views hear
@@ -168,12 +240,12 @@ class CFlexGridModel final : public QAbstractTableModel {
     }
     void Refresh() {
         m_bRefreshPending = false;
-        if (m_nRows > 1 && m_nCols > 1)
-            emit dataChanged(index(0, 0), index(int(m_nRows - 2), int(m_nCols - 2)));
+        if (ShownRows() > 0 && m_nCols > 1)
+            emit dataChanged(index(0, 0), index(ShownRows() - 1, int(m_nCols - 2)));
         if (m_nCols > 1)
             emit headerDataChanged(Qt::Horizontal, 0, int(m_nCols - 2));
-        if (m_nRows > 1)
-            emit headerDataChanged(Qt::Vertical, 0, int(m_nRows - 2));
+        if (ShownRows() > 0)
+            emit headerDataChanged(Qt::Vertical, 0, ShownRows() - 1);
         if (m_onRefreshed)
             m_onRefreshed();
     }
@@ -182,6 +254,9 @@ class CFlexGridModel final : public QAbstractTableModel {
     long m_nCols = 1;
     std::vector<QString> m_cells = std::vector<QString>(1);
     std::vector<short> m_alignments{flexAlignGeneral};
+    std::vector<bool> m_marked = std::vector<bool>(1);
+    std::vector<long> m_shown;
+    bool m_bFiltered = false;
     bool m_bRefreshPending = false;
 };
 
@@ -195,6 +270,7 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent), m_pModel(new CFl
     // As in a spreadsheet, the area beyond the last row and column is grey, the cells white.
     QPalette colours = palette();
     m_pModel->m_cellBrush = colours.base();
+    m_pModel->m_markBrush = QBrush(QColor(0xFF, 0xF0, 0xB0), Qt::Dense4Pattern);
     colours.setBrush(QPalette::Base, colours.window());
     setPalette(colours);
 
@@ -210,6 +286,19 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent), m_pModel(new CFl
     horizontalHeader()->setFixedHeight(nRowHeight + 2);
     viewport()->setMouseTracking(true);
     viewport()->installEventFilter(this);
+    // Selected rows can be dragged to another place in the same grid.
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::CopyAction);
+    setDropIndicatorShown(true);
+    setDragDropOverwriteMode(false);
+    // The arrow shows the last sort; a click on a header selects its column and sorts nothing.
+    horizontalHeader()->setSortIndicatorShown(true);
+    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    connect(horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this] {
+        if (horizontalHeader()->sortIndicatorSection() != m_nSortSection ||
+            horizontalHeader()->sortIndicatorOrder() != m_sortOrder)
+            horizontalHeader()->setSortIndicator(m_nSortSection, m_sortOrder);
+    });
 
     // The corner is the fixed cell (0, 0): it shows its text like the other header cells.
     m_pCorner = findChild<QAbstractButton*>();
@@ -297,6 +386,49 @@ void CMSFlexGrid::Clear() {
     m_pModel->ClearCells();
 }
 
+void CMSFlexGrid::ShowOnlyRows(std::vector<long> rows) {
+    m_pModel->ShowOnly(std::move(rows));
+    ApplySelection();
+}
+
+void CMSFlexGrid::ShowAllRows() {
+    if (!m_pModel->IsFiltered())
+        return;
+    m_pModel->ShowAll();
+    ApplySelection();
+}
+
+bool CMSFlexGrid::IsRowShown(long nRow) const {
+    return m_pModel->IsShown(nRow);
+}
+
+long CMSFlexGrid::ShownRowCount() const {
+    return m_pModel->ShownRows();
+}
+
+long CMSFlexGrid::FirstShownRow() const {
+    return ShownRowCount() > 0 ? m_pModel->GridRow(0) : 0;
+}
+
+long CMSFlexGrid::LastShownRow() const {
+    return ShownRowCount() > 0 ? m_pModel->GridRow(m_pModel->ShownRows() - 1) : 0;
+}
+
+void CMSFlexGrid::SetMarkedRows(std::vector<bool> marked) {
+    m_pModel->SetMarked(std::move(marked));
+}
+
+void CMSFlexGrid::SetSortArrow(long nCol, bool bDescending) {
+    m_nSortSection = nCol >= 1 ? int(nCol - 1) : -1;
+    m_sortOrder = bDescending ? Qt::DescendingOrder : Qt::AscendingOrder;
+    horizontalHeader()->setSortIndicator(m_nSortSection, m_sortOrder);
+}
+
+bool CMSFlexGrid::IsRowSelection() const {
+    const long nLast = GetCols() - 1;
+    return (m_nCol == 1 && m_nColSel == nLast) || (m_nCol == nLast && m_nColSel == 1);
+}
+
 // After rows or columns went away the selection stays on the last ones left.
 void CMSFlexGrid::ClampSelection() {
     const long nLastRow = GetRows() - 1, nLastCol = GetCols() - 1;
@@ -313,9 +445,10 @@ void CMSFlexGrid::ClampSelection() {
 void CMSFlexGrid::ApplySelection() {
     m_bApplyingSelection = true;
     QItemSelectionModel* selection = selectionModel();
-    if (m_nRow >= 1 && m_nCol >= 1 && m_nRowSel >= 1 && m_nColSel >= 1) {
-        const QModelIndex anchor = m_pModel->index(int(m_nRow - 1), int(m_nCol - 1));
-        const QModelIndex end = m_pModel->index(int(m_nRowSel - 1), int(m_nColSel - 1));
+    const int nAnchorRow = m_pModel->ViewRow(m_nRow), nEndRow = m_pModel->ViewRow(m_nRowSel);
+    if (m_nRow >= 1 && m_nCol >= 1 && m_nRowSel >= 1 && m_nColSel >= 1 && nEndRow >= 0) {
+        const QModelIndex anchor = m_pModel->index(nAnchorRow, int(m_nCol - 1));
+        const QModelIndex end = m_pModel->index(nEndRow, int(m_nColSel - 1));
         selection->setCurrentIndex(end, QItemSelectionModel::NoUpdate);
         selection->select(QItemSelection(anchor, end), QItemSelectionModel::ClearAndSelect);
     } else {
@@ -333,12 +466,13 @@ void CMSFlexGrid::SyncSelectionFromView() {
     const QModelIndex current = selectionModel()->currentIndex();
     if (!current.isValid())
         return;
-    long nEndRow = current.row() + 1, nEndCol = current.column() + 1;
+    long nEndRow = m_pModel->GridRow(current.row()), nEndCol = current.column() + 1;
     long nAnchorRow = nEndRow, nAnchorCol = nEndCol;
     for (const QItemSelectionRange& range : selectionModel()->selection()) {
         if (!range.contains(current))
             continue;
-        SplitRange(range.top() + 1, range.bottom() + 1, nAnchorRow, nEndRow);
+        SplitRange(m_pModel->GridRow(range.top()), m_pModel->GridRow(range.bottom()), nAnchorRow,
+                   nEndRow);
         // Rows picked in the NUM column run from the first column to the last, whichever
         // column the view made current.
         const bool bWholeRows = range.left() == 0 && range.right() == GetCols() - 2;
@@ -359,13 +493,13 @@ void CMSFlexGrid::SyncSelectionFromView() {
 void CMSFlexGrid::TrackMouse(QObject* watched, const QPoint& pos) {
     const auto gridIndex = [](int viewIndex) { return viewIndex < 0 ? -1L : viewIndex + 1L; };
     if (watched == viewport()) {
-        m_nMouseRow = gridIndex(rowAt(pos.y()));
+        m_nMouseRow = m_pModel->GridRow(rowAt(pos.y()));
         m_nMouseCol = gridIndex(columnAt(pos.x()));
     } else if (watched == horizontalHeader()->viewport()) {
         m_nMouseRow = 0;
         m_nMouseCol = gridIndex(horizontalHeader()->logicalIndexAt(pos.x()));
     } else if (watched == verticalHeader()->viewport()) {
-        m_nMouseRow = gridIndex(verticalHeader()->logicalIndexAt(pos.y()));
+        m_nMouseRow = m_pModel->GridRow(verticalHeader()->logicalIndexAt(pos.y()));
         m_nMouseCol = 0;
     } else if (watched == m_pCorner) {
         m_nMouseRow = 0;
@@ -394,8 +528,14 @@ bool CMSFlexGrid::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseMove: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         TrackMouse(watched, mouse->position().toPoint());
-        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton)
+        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
             m_bRowsFromHeader = watched == verticalHeader()->viewport();
+            // A press on selected whole rows may start dragging them; anywhere else a drag
+            // selects.
+            const QModelIndex index = indexAt(mouse->position().toPoint());
+            setDragEnabled(watched == viewport() && index.isValid() && IsRowSelection() &&
+                           selectionModel()->isSelected(index));
+        }
         // Only the left button selects; a right-click leaves the selection for the context
         // menu to look at.
         if (mouse->button() == Qt::RightButton)
@@ -415,4 +555,28 @@ bool CMSFlexGrid::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return QTableView::eventFilter(watched, event);
+}
+
+// The grid row a drop at `pos` goes in front of: the row under the pointer when it is in the row's
+// upper half, else the next shown row; below the last row, GetRows() (the end).
+long CMSFlexGrid::DropRowAt(const QPoint& pos) const {
+    const int nViewRow = rowAt(pos.y());
+    if (nViewRow < 0)
+        return GetRows();
+    const bool bLowerHalf = pos.y() > visualRect(m_pModel->index(nViewRow, 0)).center().y();
+    if (!bLowerHalf)
+        return m_pModel->GridRow(nViewRow);
+    return nViewRow + 1 < m_pModel->ShownRows() ? m_pModel->GridRow(nViewRow + 1) : GetRows();
+}
+
+// Only rows of this grid are taken; the grid's cells stay as they are until the window moves
+// the rows in its store and refills.
+void CMSFlexGrid::dropEvent(QDropEvent* event) {
+    if (event->mimeData()->data(QString::fromLatin1(kRowsMimeType)) != GridId(this)) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    emit RowsDropped(DropRowAt(event->position().toPoint()));
 }

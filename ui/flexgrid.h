@@ -5,6 +5,8 @@
 
 #include <QTableView>
 
+#include <vector>
+
 // Column alignments: horizontal part (left, centre, right) times 3 plus vertical part (top,
 // centre, bottom); 9 is the general alignment (left, centred vertically).
 enum : short {
@@ -54,11 +56,32 @@ class CMSFlexGrid : public QTableView {
     // Empties every cell, the fixed ones included; rows and columns stay.
     void Clear();
 
+    // A filter: the view shows only `rows` (ascending grid rows), or every row again. The cells
+    // stay, and a change of the row count shows every row again.
+    void ShowOnlyRows(std::vector<long> rows);
+    void ShowAllRows();
+    bool IsRowShown(long nRow) const;
+    long ShownRowCount() const;
+    // The first and last rows shown; 0 when none is.
+    long FirstShownRow() const;
+    long LastShownRow() const;
+    // marked[nRow] shows the row as marked (rows cut and waiting for their paste).
+    void SetMarkedRows(std::vector<bool> marked);
+    // The header's arrow on column nCol (0: none) pointing the way of the last sort.
+    void SetSortArrow(long nCol, bool bDescending);
+    // The selection spans whole rows: from the first to the last non-fixed column, either way
+    // (a click or drag in the NUM column makes one).
+    bool IsRowSelection() const;
+
   signals:
     void DblClick();
+    // Selected rows were dragged and dropped in front of grid row nBeforeRow (GetRows(): after
+    // the last row).
+    void RowsDropped(long nBeforeRow);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void TrackMouse(QObject* watched, const QPoint& pos);
@@ -66,6 +89,7 @@ class CMSFlexGrid : public QTableView {
     void ClampSelection();
     void ApplySelection();
     void SyncSelectionFromView();
+    long DropRowAt(const QPoint& pos) const;
 
     CFlexGridModel* m_pModel;
     QAbstractButton* m_pCorner = nullptr;
@@ -73,4 +97,6 @@ class CMSFlexGrid : public QTableView {
     long m_nMouseRow = 0, m_nMouseCol = 0;
     bool m_bApplyingSelection = false;
     bool m_bRowsFromHeader = false; // the last left press was in the NUM column
+    int m_nSortSection = -1;        // where the sort arrow stays
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

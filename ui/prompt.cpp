@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStringList>
@@ -107,4 +108,11 @@ int CQtPrompt::RunModal(QDialog& dlg) {
 unsigned CQtPrompt::TrackPopupMenu(QMenu& menu, const QPoint& screenPos) {
     const QAction* chosen = menu.exec(screenPos);
     return chosen != nullptr ? chosen->data().toUInt() : 0;
+}
+
+std::optional<int> CQtPrompt::GetInteger(const QString& caption, const QString& label, int nValue,
+                                         int nMin, int nMax) {
+    bool bOk = false;
+    const int nAnswer = QInputDialog::getInt(m_pOwner, caption, label, nValue, nMin, nMax, 1, &bOk);
+    return bOk ? std::optional(nAnswer) : std::nullopt;
 }

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QDialog;
 class QMenu;
 class QPoint;
@@ -42,6 +44,9 @@ class CPrompt {
     // Shows a popup menu at a screen point until the user chooses; returns the command id (the
     // action's data) of the item chosen, or 0 when none was.
     virtual unsigned TrackPopupMenu(QMenu& menu, const QPoint& screenPos) = 0;
+    // Asks for a whole number from nMin to nMax, offering nValue; nothing when the user cancels.
+    virtual std::optional<int> GetInteger(const QString& caption, const QString& label, int nValue,
+                                          int nMin, int nMax) = 0;
 
     // The caption of a message box given none: the executable's base name.
     static QString ApplicationName();
@@ -63,6 +68,8 @@ class CQtPrompt : public CPrompt {
     QString GetSaveFileName(const QString& initialPath, const QString& filter) override;
     int RunModal(QDialog& dlg) override;
     unsigned TrackPopupMenu(QMenu& menu, const QPoint& screenPos) override;
+    std::optional<int> GetInteger(const QString& caption, const QString& label, int nValue,
+                                  int nMin, int nMax) override;
 
     // "Data Files (*.zdf)|*.zdf|All Files (*.*)|*.*||" -> "Data Files (*.zdf);;All Files (*)".
     static QString ToQtFilter(const QString& filter);

@@ -40,7 +40,7 @@ unsigned CScriptedPrompt::TrackPopupMenu(QMenu& menu, const QPoint& /*screenPos*
     SMenuShown shown{menu.title(), {}};
     for (const QAction* action : menu.actions())
         shown.items.push_back({action->text(), action->isSeparator() ? 0u : action->data().toUInt(),
-                               action->isEnabled()});
+                               action->isEnabled(), action->shortcut().toString()});
     m_menus.push_back(shown);
     m_shown.push_back({EKind::PopupMenu, menu.title(), QString()});
     const unsigned nAnswer = Take(m_menuAnswers).value_or(0);
@@ -48,6 +48,12 @@ unsigned CScriptedPrompt::TrackPopupMenu(QMenu& menu, const QPoint& /*screenPos*
         std::any_of(shown.items.begin(), shown.items.end(),
                     [&](const auto& item) { return item.nId == nAnswer && item.bEnabled; });
     return bChoosable ? nAnswer : 0;
+}
+
+std::optional<int> CScriptedPrompt::GetInteger(const QString& caption, const QString& label,
+                                               int /*nValue*/, int /*nMin*/, int /*nMax*/) {
+    m_shown.push_back({EKind::Integer, label, caption});
+    return Take(m_integers);
 }
 
 std::vector<QString> CScriptedPrompt::MessageTexts() const {

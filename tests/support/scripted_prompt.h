@@ -13,7 +13,7 @@
 // can see it and never blocks.
 class CScriptedPrompt : public CPrompt {
   public:
-    enum class EKind { MessageBox, OpenFile, SaveFile, Modal, PopupMenu };
+    enum class EKind { MessageBox, OpenFile, SaveFile, Modal, PopupMenu, Integer };
     struct SShown {
         EKind kind;
         QString text;    // message text, or the initial path of a file dialog
@@ -32,12 +32,14 @@ class CScriptedPrompt : public CPrompt {
         QString text;
         unsigned nId = 0; // 0: separator
         bool bEnabled = true;
+        QString keys; // the shortcut shown beside the text
     };
     struct SMenuShown {
         QString title;
         std::vector<SMenuItemShown> items;
     };
     std::deque<unsigned> m_menuAnswers;
+    std::deque<int> m_integers; // the numbers typed; none left: cancelled
     std::vector<SMenuShown> m_menus;
     std::vector<SShown> m_shown;
 
@@ -49,6 +51,8 @@ class CScriptedPrompt : public CPrompt {
     }
     int RunModal(QDialog& dlg) override;
     unsigned TrackPopupMenu(QMenu& menu, const QPoint& screenPos) override;
+    std::optional<int> GetInteger(const QString& caption, const QString& label, int nValue,
+                                  int nMin, int nMax) override;
 
     // Texts of the message boxes shown, in order.
     std::vector<QString> MessageTexts() const;

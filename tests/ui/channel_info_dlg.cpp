@@ -177,18 +177,19 @@ class ChannelInfoDlgTest : public QObject {
         QCOMPARE(int(m_store->GetService(0, LIST_TERR_TV)->wNetwork), 250);
     }
 
-    // "keys: the text after each key".
+    // "keys: the text after each key: the text once editing ended" (\b: Backspace).
     void pidsAreCheckedOnEveryKey() {
         const int video = IDC_CHANNEL_EDIT_VIDEO_PID, pcr = IDC_CHANNEL_EDIT_PCR_PID;
         const int sid = IDC_CHANNEL_EDIT_SERVICE_ID, audio = IDC_CHANNEL_EDIT_AUDIO_PID;
         const std::pair<int, const char*> cases[] = {
-            {video, "9000: 9 90 900 900"},
-            {audio, "8191: 8 81 819 8191"},
-            {pcr, "8192: 8 81 819 819"},
-            {pcr, "007: 0 0 7"},                        // leading zeros go
-            {video, "1x2: 1 1 12"},                     // letters are not taken
-            {sid, "065536: 0 06 065 0655 06553 06553"}, // up to 65535, as typed
-            {sid, "70000: 7 70 700 7000 7000"}};
+            {video, "9000: 9 90 900 900: 900"},
+            {audio, "8191: 8 81 819 8191: 8191"},
+            {pcr, "8192: 8 81 819 819: 819"},
+            {pcr, "007: 0 00 007: 7"},                         // leading zeros go at the end
+            {pcr, "1\b5: 1  5: 5"},                            // emptied, then typed
+            {video, "1x2: 1 1 12: 12"},                        // letters are not taken
+            {sid, "065536: 0 06 065 0655 06553 06553: 06553"}, // up to 65535, as typed
+            {sid, "70000: 7 70 700 7000 7000: 7000"}};
         for (const auto& [nEdit, typing] : cases) {
             auto dlg = Open(kSatTv, 0);
             QStringList seen;
@@ -196,7 +197,11 @@ class ChannelInfoDlgTest : public QObject {
                 QTest::keyClicks(&Edit(*dlg, nEdit), QString(key));
                 seen << Edit(*dlg, nEdit).text();
             }
-            QCOMPARE(seen.join(' '), QString::fromLatin1(typing).section(QStringLiteral(": "), 1));
+            emit Edit(*dlg, nEdit).editingFinished();
+            seen << Edit(*dlg, nEdit).text();
+            QCOMPARE(seen.join(' '), QString::fromLatin1(typing)
+                                         .section(QStringLiteral(": "), 1)
+                                         .replace(QStringLiteral(": "), QStringLiteral(" ")));
         }
     }
 
@@ -300,8 +305,8 @@ class ChannelInfoDlgTest : public QObject {
         QCOMPARE(int(full.GetSatTvCount()), kMaxSatServices);
     }
 
-    // A cleared PID shows 0 at once; a cleared name is stored as "Noname". An old radio
-    // service's video PID is not changed.
+    // A cleared PID is stored as 0; a cleared name as "Noname". An old radio service's video PID
+    // is not changed.
     void changedServiceIsWrittenBack() {
         auto dlg = Open(kSatTv, 1);
         Type(*dlg, IDC_CHANNEL_EDIT_NAME, QString());
@@ -309,7 +314,7 @@ class ChannelInfoDlgTest : public QObject {
         QLineEdit& audio = Edit(*dlg, IDC_CHANNEL_EDIT_AUDIO_PID);
         audio.selectAll();
         QTest::keyClick(&audio, Qt::Key_Backspace);
-        QCOMPARE(audio.text() + dlg->m_strAudioPid, QStringLiteral("00"));
+        QCOMPARE(audio.text() + dlg->m_strAudioPid, QString());
         Type(*dlg, IDC_CHANNEL_EDIT_AUDIO_PID, QStringLiteral("44"));
         QTest::mouseClick(dlg->GetDlgItem(IDC_CHANNEL_CHECK_DOLBY), Qt::LeftButton);
         Choose(*dlg, IDC_CHANNEL_COMBO_NETWORK, 2);

@@ -5,6 +5,7 @@
 #include "scripted_prompt.h"
 
 #include <QDebug>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
 #include <QToolButton>
@@ -15,17 +16,19 @@
 namespace {
 
 using Geometries = std::map<int, QRect>;
+constexpr int kFilter = -1; // the filter field, a control of no template
 
 Geometries GeometriesOf(const CEditorDlg& dlg) {
     Geometries rects;
     for (const SDlgItem& item : main_dialog::kItems)
         rects[item.nId] = dlg.GetDlgItem(item.nId)->geometry();
+    rects[kFilter] = dlg.FilterField().geometry();
     return rects;
 }
 
 // Where every control should be after the client area changed by (dx, dy): the tab, tree and
 // grids stretch, the panel frame moves right and stretches down, the buttons move right and
-// down, the panels' controls move right.
+// down, the panels' controls and the filter field move right, the filter down.
 Geometries Moved(const Geometries& before, int dx, int dy) {
     static const std::set<int> kStretched = {1005, 1007, 1061, 1064, 1066, 1067};
     static const std::set<int> kButtons = {1009, 1010, 1011, 1013};
@@ -36,7 +39,8 @@ Geometries Moved(const Geometries& before, int dx, int dy) {
         else if (nId == 1012)
             after[nId] = rect.adjusted(dx, 0, dx, dy);
         else
-            after[nId] = rect.translated(dx, kButtons.count(nId) ? dy : 0);
+            after[nId] = nId == kFilter ? rect.translated(0, dy)
+                                        : rect.translated(dx, kButtons.count(nId) ? dy : 0);
     }
     return after;
 }
@@ -62,9 +66,10 @@ class EditorLayoutTest : public QObject {
         return QTest::qWaitForWindowExposed(dlg.get()) ? std::move(dlg) : nullptr;
     }
 
-    // Resizes the window so that its client area (under the menu bar) is w x h.
+    // Resizes the window so that its client area (between the menu bar and the status line) is
+    // w x h.
     void ResizeClient(CEditorDlg& dlg, int w, int h) {
-        dlg.resize(QSize(w, h + dlg.MenuBar().height()));
+        dlg.resize(QSize(w, h + dlg.height() - dlg.ClientArea().height()));
     }
 
   private slots:

@@ -233,24 +233,30 @@ class EditorTreePanelTest : public QObject {
         }
     }
 
-    // Each key is checked: one that takes the value past its limit is undone.
+    // Each key is checked: one that takes the value past its limit is undone. The text stays as
+    // typed until Enter shows its normal form.
     void typedNumbersAreCheckedOnEveryKey() {
         const struct {
             int nEdit;
-            const char *keys, *shown;
-        } cases[] = {
-            {IDC_EDIT_SAT_POSITION, "360.0", "360.0"}, {IDC_EDIT_SAT_POSITION, "360.1", "360.0"},
-            {IDC_EDIT_SAT_POSITION, "19.2", "19.2"},   {IDC_EDIT_SAT_POSITION, "1", "1.0"},
-            {IDC_EDIT_FREQUENCY, "30000", "30000"},    {IDC_EDIT_FREQUENCY, "30001", "3000"},
-            {IDC_EDIT_FREQUENCY, "0012", "12"},        {IDC_EDIT_SYMBOL_RATE, "60000", "60000"},
-            {IDC_EDIT_SYMBOL_RATE, "60001", "6000"},   {IDC_COMBO_LNB_FREQ, "65535", "65535"},
-            {IDC_COMBO_LNB_FREQ, "70000", "7000"}};
+            const char *keys, *shown, *entered;
+        } cases[] = {{IDC_EDIT_SAT_POSITION, "360.0", "360.0", "360.0"},
+                     {IDC_EDIT_SAT_POSITION, "360.1", "360.", "360.0"},
+                     {IDC_EDIT_SAT_POSITION, "19.2\b5", "19.5", "19.5"},
+                     {IDC_EDIT_SAT_POSITION, "1", "1", "1.0"},
+                     {IDC_EDIT_FREQUENCY, "30000", "30000", "30000"},
+                     {IDC_EDIT_FREQUENCY, "30001", "3000", "3000"},
+                     {IDC_EDIT_FREQUENCY, "0012", "0012", "12"},
+                     {IDC_EDIT_SYMBOL_RATE, "60001", "6000", "6000"},
+                     {IDC_COMBO_LNB_FREQ, "65535", "65535", "65535"},
+                     {IDC_COMBO_LNB_FREQ, "70000", "7000", "7000"}};
         CEditorDlg dlg(m_prompt);
         dlg.TabCtrl().setCurrentIndex(0);
         dlg.show();
         for (const auto& c : cases) {
             Type(dlg, c.nEdit, QString(c.keys));
             QCOMPARE(Text(dlg, c.nEdit), QString(c.shown));
+            QTest::keyClick(dlg.GetDlgItem(c.nEdit), Qt::Key_Return);
+            QCOMPARE(Text(dlg, c.nEdit), QString(c.entered));
         }
         // Spin steps keep the tenths; a blank position reads as zero.
         Type(dlg, IDC_EDIT_SAT_POSITION, QStringLiteral("19.2"));
@@ -259,6 +265,8 @@ class EditorTreePanelTest : public QObject {
         auto* edit = dlg.GetDlgItem<QLineEdit>(IDC_EDIT_SAT_POSITION);
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
+        QCOMPARE(Panel(dlg).section(' ', 1, 1), QStringLiteral("---|||0"));
+        QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(Panel(dlg).section(' ', 1, 1), QStringLiteral("---||0.0|0"));
         Type(dlg, IDC_EDIT_FREQUENCY, QStringLiteral("11494"));
         StepUp(dlg, IDC_SPIN_FREQUENCY);

@@ -103,6 +103,9 @@ class EditorWindowTest : public QObject {
                                 "Alt+H\tHelp menu\nCtrl+N\tNew\nCtrl+O\tOpen\nCtrl+S\tSave\n"
                                 "Ctrl+Shift+S\tSave As\nCtrl+Q\tExit\nCtrl+Z\tUndo\n"
                                 "Ctrl+Shift+Z\tRedo\nCtrl+Y\tRedo\nF1\tKeyboard Shortcuts\n"
+                                "Esc\tClear Filter\nCtrl+X\tCut\nCtrl+V\tPaste\nDel\tDelete\n"
+                                "Ctrl+M\tMove to Number\nSpace\tToggle Flag\nReturn\tDetail Info\n"
+                                "Ctrl+A\tSelect All Rows\nCtrl+F\tFilter\n"
                                 "Ctrl+K\tFrobnicate\nDel\tFrobnicate"));
         for (const auto& s : shown)
             QCOMPARE(s.nType, MB_OK | MB_ICONINFORMATION);

@@ -1,0 +1,23 @@
+// Finding and arranging services in a list: which rows a filter text keeps, and the order that
+// moves a block of rows to a given number.
+#pragma once
+
+#include "channel_store.h"
+
+#include <cstddef>
+#include <span>
+#include <string_view>
+#include <vector>
+
+// Whether `text` holds `part`, letters compared without case as Latin-1 has them ("É" finds
+// "é"); an empty part is in every text.
+bool ContainsFolded(std::string_view text, std::string_view part);
+
+// The rows of list nList (ascending) whose channel name, network name or, in a satellite list,
+// satellite name holds `part` (Latin-1) as ContainsFolded finds it.
+std::vector<WORD> MatchingServices(const CChannelStore& store, BYTE nList, std::string_view part);
+
+// The order (for ReorderList) of a list of nRows rows that takes `moved` (ascending, distinct)
+// so that the first of them lands at row nFirst and the rest follow it in their order, the other
+// rows keeping theirs; a row past the end puts the block at the end.
+std::vector<WORD> MoveRowsOrder(std::size_t nRows, std::span<const WORD> moved, std::size_t nFirst);

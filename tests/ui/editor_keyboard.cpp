@@ -1,0 +1,257 @@
+// Finding and arranging services in the grids: the filter and its count, the keys against their
+// menu items, drag and drop, Move to Number, and what the window shows of them.
+#include "edit_command.h"
+#include "grid_clicks.h"
+#include "grid_menu.h"
+#include "window_test_util.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUndoStack>
+
+namespace {
+
+const BYTE kTv = LIST_SAT_TV;
+const std::vector<std::string> kNames = {"Alpha", "beta", "\xC4RD", "Gamma", "\xE4rd 2", "Delta"};
+
+// The grid's shown names, or the store's rows as "name:flags".
+QString Rows(CEditorDlg& dlg, bool bStored = false) {
+    QStringList rows;
+    for (WORD i = 0; i < dlg.GetStore()->GetServiceCount(kTv); ++i) {
+        const SSVC_INFO* s = dlg.GetStore()->GetService(i, kTv);
+        if (bStored)
+            rows << QString::fromLatin1(NameOf(s->szName).data()) + ':' +
+                        QString::number(s->wFlags);
+        else if (dlg.Grid(kTv).IsRowShown(i + 1))
+            rows << dlg.Grid(kTv).GetTextMatrix(i + 1, CEditorDlg::NameColumn(kTv));
+    }
+    return rows.join(' ');
+}
+
+// Latin-1 text; "%1" stands for the flags value given.
+QString Expect(const char* text, WORD wFlags = 0) {
+    const QString expected = QString::fromLatin1(text);
+    return expected.contains(QStringLiteral("%1")) ? expected.arg(wFlags) : expected;
+}
+
+void Key(CEditorDlg& dlg, const QKeySequence& key) {
+    dlg.Grid(kTv).setFocus();
+    QTest::keySequence(&dlg.Grid(kTv), key);
+}
+
+} // namespace
+
+class EditorKeyboardTest : public QObject {
+    Q_OBJECT
+
+    CScriptedPrompt m_prompt;
+
+    // The satellite TV list with kNames, shown, without a file name.
+    std::unique_ptr<CEditorDlg> Window() {
+        auto dlg = std::make_unique<CEditorDlg>(m_prompt);
+        FillSatTv(*dlg->GetStore(), kNames);
+        dlg->EnableDataMenus(TRUE);
+        dlg->RefreshAllViews();
+        dlg->show();
+        return QTest::qWaitForWindowActive(dlg.get()) ? std::move(dlg) : nullptr;
+    }
+
+  private slots:
+    void init() { m_prompt = CScriptedPrompt(); }
+
+    // Case folds as Latin-1 does; a character Latin-1 has not finds nothing.
+    void filterShowsTheMatchingRowsAndTheirCount() {
+        const struct {
+            const char *text, *shown, *count; // UTF-8
+        } cases[] = {{"äRD", "ÄRD ärd 2", "2 of 6"},
+                     {"sat", "Alpha beta ÄRD Gamma ärd 2 Delta", "6 of 6"},
+                     {"€", "", "0 of 6"}};
+        auto dlg = Window();
+        QVERIFY(dlg);
+        for (const auto& c : cases) {
+            dlg->FilterField().setText(QString::fromUtf8(c.text));
+            QCOMPARE(Rows(*dlg), QString::fromUtf8(c.shown));
+            QCOMPARE(dlg->FilterCount().text(), QLatin1String(c.count));
+        }
+        // Each tab keeps its filter; Ctrl+F goes to the field, Down on into the grid's first row
+        // shown, Esc clears it and the list shows in its stored order.
+        QTest::keyClick(dlg.get(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(dlg->FilterField().hasFocus());
+        QTest::keyClicks(&dlg->FilterField(), QStringLiteral("rd"));
+        dlg->TabCtrl().setCurrentIndex(2);
+        QCOMPARE(dlg->FilterField().text() + dlg->FilterCount().text(), QStringLiteral("0 of 0"));
+        dlg->TabCtrl().setCurrentIndex(1);
+        QTest::keyClick(&dlg->FilterField(), Qt::Key_Down);
+        QVERIFY(dlg->Grid(kTv).hasFocus());
+        QCOMPARE(dlg->Grid(kTv).GetRow(), 3L);
+        dlg->FilterField().setFocus();
+        QTest::keyClick(&dlg->FilterField(), Qt::Key_Escape);
+        QCOMPARE(Rows(*dlg), QString::fromUtf8("Alpha beta ÄRD Gamma ärd 2 Delta"));
+    }
+
+    // Under the filter "rd" (rows 3 and 5) each edit leaves the hidden rows as they were; Paste
+    // goes in front of the target row shown. Each is one undo step.
+    void editsUnderAFilterTouchOnlyShownRows() {
+        auto dlg = Window();
+        QVERIFY(dlg);
+        dlg->FilterField().setText(QStringLiteral("rd"));
+        Key(*dlg, QKeySequence::SelectAll);
+        Key(*dlg, QKeySequence::Cut);
+        dlg->FilterField().setText(QStringLiteral("elt"));
+        Key(*dlg, QKeySequence::Paste);
+        QCOMPARE(Rows(*dlg, true), Expect("Alpha:0 beta:0 Gamma:0 \xC4RD:0 \xE4rd 2:0 Delta:0"));
+        dlg->FilterField().setText(QStringLiteral("rd"));
+        const long nLock = CEditorDlg::FirstFlagColumn(kTv);
+        dlg->Grid(kTv).SetSelection(2, nLock, 5, nLock);
+        dlg->OnCommand(ID_FLAGS_ENABLE);
+        QCOMPARE(Rows(*dlg, true),
+                 Expect("Alpha:0 beta:0 Gamma:0 \xC4RD:%1 \xE4rd 2:%1 Delta:0", FLAG_LOCK));
+        Key(*dlg, QKeySequence::SelectAll);
+        Key(*dlg, Qt::Key_Delete);
+        QCOMPARE(Rows(*dlg, true), Expect("Alpha:0 beta:0 Gamma:0 Delta:0"));
+        QCOMPARE(dlg->UndoStack().count(), 3);
+    }
+
+    // A key and its menu item leave the same store, selection and undo step.
+    void keysDoWhatTheirMenuItemsDo() {
+        const struct {
+            QKeySequence key;
+            unsigned nMenuId;
+        } cases[] = {{QKeySequence::Cut, ID_EDIT_CUT},
+                     {Qt::Key_Delete, ID_EDIT_DELETE},
+                     {QKeySequence(Qt::CTRL | Qt::Key_M), ID_EDIT_MOVE_TO_NUMBER}};
+        for (const auto& c : cases) {
+            QStringList results;
+            for (bool bKey : {true, false}) {
+                m_prompt.m_integers = {5};
+                auto dlg = Window();
+                QVERIFY(dlg);
+                SelectRows(dlg->Grid(kTv), 2, 3);
+                if (bKey) {
+                    Key(*dlg, c.key);
+                } else {
+                    m_prompt.m_menuAnswers.push_back(c.nMenuId);
+                    RightClickGridCell(dlg->Grid(kTv), 2, 2);
+                }
+                CMSFlexGrid& grid = dlg->Grid(kTv);
+                results << Rows(*dlg, true) + dlg->UndoStack().undoText() +
+                               QStringLiteral(" %1,%2").arg(grid.GetRow()).arg(grid.GetRowSel());
+            }
+            QCOMPARE(results[0], results[1]);
+        }
+        // The popup shows the keys.
+        QCOMPARE(m_prompt.m_menus.back().items[0].keys, QStringLiteral("Ctrl+X"));
+    }
+
+    // Paste goes before the current row; Space toggles the flag under the current cell as a
+    // double-click does; Enter and a double-click on a name open Detail Info.
+    void keysOfTheCurrentCell() {
+        auto dlg = Window();
+        QVERIFY(dlg);
+        CMSFlexGrid& grid = dlg->Grid(kTv);
+        SelectRows(grid, 1, 2);
+        Key(*dlg, QKeySequence::Cut);
+        ClickGridCell(grid, 5, 3);
+        Key(*dlg, QKeySequence::Paste);
+        QCOMPARE(Rows(*dlg, true), Expect("\xC4RD:0 Gamma:0 Alpha:0 beta:0 \xE4rd 2:0 Delta:0"));
+        const long nFav1 = CEditorDlg::FirstFlagColumn(kTv) + 1;
+        ClickGridCell(grid, 1, nFav1);
+        Key(*dlg, Qt::Key_Space);
+        DoubleClickGridCell(grid, 2, nFav1);
+        QCOMPARE(Rows(*dlg, true),
+                 Expect("\xC4RD:%1 Gamma:%1 Alpha:0 beta:0 \xE4rd 2:0 Delta:0", FLAG_FAV1));
+        ClickGridCell(grid, 3, 2);
+        Key(*dlg, Qt::Key_Return);
+        DoubleClickGridCell(grid, 4, CEditorDlg::NameColumn(kTv));
+        QCOMPARE(m_prompt.m_shown.size(), std::size_t(2)); // the dialog, twice
+    }
+
+    // Move to Number puts the block where its first row takes number N, past the end at the
+    // end; dropped in the upper half of row 6 it goes before that row. One undo step puts it
+    // back; a cancel changes nothing.
+    void moveToNumberAndDragAndDrop() {
+        const struct {
+            long nFrom, nTo;
+            std::deque<int> answer; // none: a drop, or a cancel with nFrom 4
+            const char* order;
+        } cases[] = {{4, 5, {1}, "Gamma \xE4rd 2 Alpha beta \xC4RD Delta"},
+                     {2, 3, {99}, "Alpha Gamma \xE4rd 2 Delta beta \xC4RD"},
+                     {4, 5, {}, "Alpha beta \xC4RD Gamma \xE4rd 2 Delta"},
+                     {2, 3, {}, "Alpha Gamma \xE4rd 2 beta \xC4RD Delta"}};
+        for (const auto& c : cases) {
+            m_prompt.m_integers = c.answer;
+            auto dlg = Window();
+            QVERIFY(dlg);
+            CMSFlexGrid& grid = dlg->Grid(kTv);
+            SelectRows(grid, c.nFrom, c.nTo);
+            Key(*dlg, QKeyCombination(Qt::CTRL | Qt::Key_M));
+            if (c.nFrom == 2 && c.answer.empty()) {
+                std::unique_ptr<QMimeData> rows(grid.model()->mimeData({}));
+                const QRect target = grid.visualRect(grid.model()->index(5, 1));
+                const QPointF pos(target.center().x(), target.top() + 2);
+                QDragEnterEvent enter(pos.toPoint(), Qt::CopyAction, rows.get(), Qt::LeftButton,
+                                      {});
+                QApplication::sendEvent(grid.viewport(),
+                                        &enter); // a drop goes where a drag entered
+                QDropEvent drop(pos, Qt::CopyAction, rows.get(), Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(grid.viewport(), &drop);
+            }
+            QCOMPARE(Rows(*dlg), Expect(c.order));
+            QCOMPARE(dlg->UndoStack().count(), c.nFrom == 4 && c.answer.empty() ? 0 : 1);
+            dlg->OnCommand(ID_EDIT_UNDO);
+            QCOMPARE(Rows(*dlg), Expect("Alpha beta \xC4RD Gamma \xE4rd 2 Delta"));
+        }
+    }
+
+    // Back on the tree's tab, the buttons follow the item still highlighted; a grid opens with
+    // its first row current, so Detail Info has a row at once.
+    void buttonsAndCurrentRowAfterOpening() {
+        auto dlg = Window();
+        QVERIFY(dlg);
+        QCOMPARE(dlg->Grid(kTv).GetRow(), 1L);
+        QTest::mouseClick(dlg->GetDlgItem<QPushButton>(IDC_BUTTON_DETAIL_INFO), Qt::LeftButton);
+        QCOMPARE(m_prompt.m_shown.size(), std::size_t(1));
+        for (int nItem : {0, 1}) {
+            dlg->TabCtrl().setCurrentIndex(0);
+            dlg->Tree().setCurrentItem(dlg->Tree().topLevelItem(nItem));
+            const QString buttons = Buttons(*dlg);
+            dlg->TabCtrl().setCurrentIndex(1);
+            dlg->TabCtrl().setCurrentIndex(0);
+            QCOMPARE(buttons + Buttons(*dlg), QLatin1String(nItem == 0 ? "-UD-UD" : "A--A--"));
+        }
+    }
+
+    // The header's arrow names the last sort and its way; cut rows look marked until the paste;
+    // the status line names the file, counts the lists and tells what the last action did.
+    void sortArrowCutRowsAndStatusLine() {
+        auto dlg = Window();
+        QVERIFY(dlg);
+        CMSFlexGrid& grid = dlg->Grid(kTv);
+        const QHeaderView& header = *grid.horizontalHeader();
+        for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            DoubleClickGridCell(grid, 0, CEditorDlg::NameColumn(kTv));
+            QCOMPARE(header.sortIndicatorSection(), int(CEditorDlg::NameColumn(kTv) - 1));
+            QCOMPARE(header.sortIndicatorOrder(), order);
+        }
+        const auto background = [&](int nRow) {
+            return grid.model()->index(nRow, 0).data(Qt::BackgroundRole);
+        };
+        SelectRows(grid, 1, 2);
+        Key(*dlg, QKeySequence::Cut);
+        QVERIFY(background(1) != background(2));
+        QCOMPARE(dlg->StatusFields(), QStringLiteral("Untitled | Satellite TV 6  Radio 0  "
+                                                     "Terrestrial TV 0  Radio 0 | Cut 2 services"));
+        ClickGridCell(grid, 5, 2);
+        Key(*dlg, QKeySequence::Paste);
+        QCOMPARE(background(1), background(2));
+        QCOMPARE(dlg->StatusFields().section(" | ", 2),
+                 QStringLiteral("Pasted 2 services before 5"));
+        dlg->OnCommand(ID_EDIT_UNDO);
+        QCOMPARE(dlg->StatusFields().section(" | ", 2), QStringLiteral("Undone: Paste 2 services"));
+    }
+};
+
+QTEST_MAIN(EditorKeyboardTest)
+#include "editor_keyboard.moc"

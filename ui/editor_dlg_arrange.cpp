@@ -1,0 +1,243 @@
+// Finding and arranging services in the grids: the filter field with its count, the grids'
+// keys, dragging selected rows to another place and Move to Number. Every change is one undo
+// step made of the store's own operations, and only rows the filter shows are touched.
+#include "editor_dlg.h"
+
+#include "edit_command.h"
+#include "grid_menu.h"
+#include "list_arrange.h"
+#include "prompt.h"
+#include "status_text.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// The largest number Move to Number offers; a number past the list's end moves to its end.
+constexpr int kMaxMoveNumber = 9999;
+
+bool IsLatin1(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+}
+
+} // namespace
+
+// ---- filter -------------------------------------------------------------------------------------
+
+void CEditorDlg::CreateFilter(const QRect& field, const QRect& count) {
+    m_pFilter = new QLineEdit(m_pClient);
+    m_pFilter->setObjectName(QStringLiteral("filter"));
+    m_pFilter->setPlaceholderText(QStringLiteral("Filter"));
+    m_pFilter->setClearButtonEnabled(true);
+    m_pFilter->setGeometry(field);
+    m_pFilter->installEventFilter(this);
+    m_pFilterCount = new QLabel(m_pClient);
+    m_pFilterCount->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_pFilterCount->setGeometry(count);
+    connect(m_pFilter, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (const int nList = GetCurrentList(); nList >= 0) {
+            m_filters[nList] = text;
+            ApplyFilter(static_cast<BYTE>(nList));
+        }
+    });
+    auto* clear = new QAction(QStringLiteral("Clear Filter"), this);
+    clear->setShortcut(QKeySequence(Qt::Key_Escape));
+    clear->setShortcutContext(Qt::WidgetShortcut);
+    connect(clear, &QAction::triggered, m_pFilter, &QLineEdit::clear);
+    m_pFilter->addAction(clear);
+}
+
+void CEditorDlg::ApplyFilter(BYTE nList) {
+    CMSFlexGrid& grid = Grid(nList);
+    const QString& text = m_filters[nList];
+    if (text.isEmpty() || m_pStore == nullptr) {
+        grid.ShowAllRows();
+    } else {
+        std::vector<long> rows;
+        if (IsLatin1(text))
+            for (WORD i : MatchingServices(*m_pStore, nList, text.toLatin1().toStdString()))
+                rows.push_back(i + 1L);
+        grid.ShowOnlyRows(std::move(rows));
+        // The current row and the selection stay on rows the user can see.
+        const long nFirst = grid.FirstShownRow();
+        if (nFirst > 0 && !(grid.IsRowShown(grid.GetRow()) && grid.IsRowShown(grid.GetRowSel())))
+            grid.SetSelection(nFirst, 1, nFirst, 1);
+    }
+    if (nList == GetCurrentList())
+        ShowFilterOf(nList);
+}
+
+// The field shows the filter of the tab's own list, the label how many rows it shows.
+void CEditorDlg::ShowFilterOf(BYTE nList) {
+    if (m_pFilter->text() != m_filters[nList]) {
+        const QSignalBlocker quiet(m_pFilter);
+        m_pFilter->setText(m_filters[nList]);
+    }
+    const CMSFlexGrid& grid = Grid(nList);
+    m_pFilterCount->setText(StatusText(EStatus::Shown, QString::number(grid.ShownRowCount()),
+                                       QString::number(grid.GetRows() - 1)));
+}
+
+void CEditorDlg::OnFindKey() {
+    if (GetCurrentList() < 0)
+        return;
+    m_pFilter->setFocus(Qt::ShortcutFocusReason);
+    m_pFilter->selectAll();
+}
+
+// Tab or Down in the filter field goes on into the grid, on its first row shown.
+bool CEditorDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_pFilter && event->type() == QEvent::KeyPress) {
+        const int nKey = static_cast<QKeyEvent*>(event)->key();
+        const int nList = GetCurrentList();
+        if ((nKey == Qt::Key_Tab || nKey == Qt::Key_Down) && nList >= 0) {
+            CMSFlexGrid& grid = Grid(static_cast<BYTE>(nList));
+            grid.setFocus(Qt::TabFocusReason);
+            if (const long nFirst = grid.FirstShownRow(); nFirst > 0)
+                grid.SetSelection(nFirst, 1, nFirst, 1);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// ---- keys ---------------------------------------------------------------------------------------
+
+// The grids' keys: actions of the window held by the four grids, so that they answer while a
+// grid has the focus and the help lists them. Those of a popup menu command carry its id, and
+// the popup item shows the keys.
+void CEditorDlg::CreateGridKeys() {
+    struct SGridKey {
+        const char* pszText;
+        const char* pszKey;
+        void (CEditorDlg::*pHandler)();
+        unsigned nMenuId;
+    };
+    const SGridKey keys[] = {
+        {"Cut", "Ctrl+X", &CEditorDlg::OnCutKey, ID_EDIT_CUT},
+        {"Paste", "Ctrl+V", &CEditorDlg::OnPasteKey, ID_EDIT_PASTE},
+        {"Delete", "Del", &CEditorDlg::OnDeleteKey, ID_EDIT_DELETE},
+        {"Move to Number", "Ctrl+M", &CEditorDlg::OnMoveToNumber, ID_EDIT_MOVE_TO_NUMBER},
+        {"Toggle Flag", "Space", &CEditorDlg::OnToggleFlagKey, 0},
+        {"Detail Info", "Return", &CEditorDlg::OnButtonDetailInfo, 0},
+        {"Select All Rows", "Ctrl+A", &CEditorDlg::OnSelectAllKey, 0},
+    };
+    for (const SGridKey& key : keys) {
+        auto* action = new QAction(QString::fromLatin1(key.pszText), this);
+        action->setShortcut(QKeySequence(QString::fromLatin1(key.pszKey)));
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(action, &QAction::triggered, this, key.pHandler);
+        for (CMSFlexGrid* grid : m_grids)
+            grid->addAction(action);
+        if (key.nMenuId != 0)
+            m_actions[key.nMenuId] = action;
+    }
+    auto* find = new QAction(QStringLiteral("Filter"), this);
+    find->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
+    connect(find, &QAction::triggered, this, &CEditorDlg::OnFindKey);
+    addAction(find);
+}
+
+// The rows of the selection are the rows the keys cut or delete, as the rows a popup menu opened
+// on are for its commands.
+void CEditorDlg::OnCutKey() {
+    if (const int nList = GetCurrentList(); nList >= 0) {
+        m_nMarkFrom = int(Grid(static_cast<BYTE>(nList)).GetRow());
+        m_nMarkTo = int(Grid(static_cast<BYTE>(nList)).GetRowSel());
+        OnCut();
+    }
+}
+
+// Paste waits for a Cut, as its menu item does.
+void CEditorDlg::OnPasteKey() {
+    if (m_bCutPending == 1)
+        OnPaste();
+}
+
+void CEditorDlg::OnDeleteKey() {
+    if (const int nList = GetCurrentList(); nList >= 0) {
+        m_nMarkFrom = int(Grid(static_cast<BYTE>(nList)).GetRow());
+        m_nMarkTo = int(Grid(static_cast<BYTE>(nList)).GetRowSel());
+        OnDelete();
+    }
+}
+
+// The flag under the current cell, as a double-click on it toggles it.
+void CEditorDlg::OnToggleFlagKey() {
+    const int nList = GetCurrentList();
+    if (nList < 0)
+        return;
+    const CMSFlexGrid& grid = Grid(static_cast<BYTE>(nList));
+    const long nRow = grid.GetRow(), nCol = grid.GetCol();
+    if (nRow >= 1 && grid.IsRowShown(nRow) && nCol >= FirstFlagColumn(static_cast<BYTE>(nList)))
+        ToggleFlag(static_cast<BYTE>(nList), nRow, nCol);
+}
+
+void CEditorDlg::OnSelectAllKey() {
+    const int nList = GetCurrentList();
+    if (nList < 0)
+        return;
+    CMSFlexGrid& grid = Grid(static_cast<BYTE>(nList));
+    if (grid.ShownRowCount() > 0)
+        grid.SetSelection(grid.FirstShownRow(), 1, grid.LastShownRow(), grid.GetCols() - 1);
+}
+
+// ---- moving rows --------------------------------------------------------------------------------
+
+std::vector<WORD> CEditorDlg::SelectedShownRows(BYTE nList) const {
+    const CMSFlexGrid& grid = Grid(nList);
+    std::vector<WORD> rows;
+    const long nFirst = std::max(1L, std::min(grid.GetRow(), grid.GetRowSel()));
+    const long nLast = std::min(grid.GetRows() - 1, std::max(grid.GetRow(), grid.GetRowSel()));
+    for (long nRow = nFirst; nRow <= nLast; ++nRow)
+        if (grid.IsRowShown(nRow))
+            rows.push_back(static_cast<WORD>(nRow - 1));
+    return rows;
+}
+
+// The moved rows stay selected as whole rows where they went; a list whose order did not change
+// is no undo step.
+void CEditorDlg::MoveRows(BYTE nList, const std::vector<WORD>& rows, std::size_t nFirst) {
+    const std::size_t nRows = m_pStore->GetServiceCount(nList);
+    const long nTop = long(std::min(nFirst, nRows - rows.size())) + 1;
+    RunUndoable(
+        [&] {
+            m_pStore->ReorderList(nList, MoveRowsOrder(nRows, rows, nFirst));
+            RefillGrid(nList);
+            CMSFlexGrid& grid = Grid(nList);
+            grid.SetSelection(nTop, 1, nTop + long(rows.size()) - 1, grid.GetCols() - 1);
+        },
+        [&] { return EditText(EEdit::MoveServices, int(rows.size())); });
+    ShowStatus(StatusText(EStatus::Moved, int(rows.size()), QString::number(nTop)));
+}
+
+void CEditorDlg::OnMoveToNumber() {
+    const int nList = GetCurrentList();
+    if (nList < 0 || m_pStore == nullptr)
+        return;
+    const std::vector<WORD> rows = SelectedShownRows(static_cast<BYTE>(nList));
+    if (rows.empty())
+        return;
+    const std::optional<int> nNumber = m_prompt.GetInteger(
+        QStringLiteral("Move to Number"), QStringLiteral("Number of the first selected service:"),
+        rows.front() + 1, 1, kMaxMoveNumber);
+    if (nNumber)
+        MoveRows(static_cast<BYTE>(nList), rows, std::size_t(*nNumber - 1));
+}
+
+// As Cut and Paste in front of the drop row: the block lands before the first row left there.
+void CEditorDlg::OnRowsDropped(BYTE nList, long nBeforeRow) {
+    const std::vector<WORD> rows = SelectedShownRows(nList);
+    if (rows.empty() || m_pStore == nullptr)
+        return;
+    const auto nAbove = std::count_if(rows.begin(), rows.end(),
+                                      [nBeforeRow](WORD row) { return row < nBeforeRow - 1; });
+    MoveRows(nList, rows, std::size_t(nBeforeRow - 1 - nAbove));
+}
