@@ -71,3 +71,20 @@ TEST_F(ImageFiles, FailuresSayWhy) {
         EXPECT_TRUE(!bSave || !QFile::exists(QString::fromStdString(Path(name)))) << name;
     }
 }
+
+// A satellite, a transponder, a network and one service of any of the four lists.
+TEST(TransferImage, TheBoxNeedsTheTablesAndOneServiceOfAnyList) {
+    for (int nOnly = -1; nOnly < kListCount; ++nOnly) {
+        CChannelStore store;
+        CStoreBuilder build(store);
+        const BYTE sat = build.Satellite("SAT", 192);
+        build.Transponder(sat, 11494, 27500, true);
+        build.Network(1, "NET");
+        if (nOnly == LIST_SAT_TV || nOnly == LIST_SAT_RADIO)
+            build.SatService(sat, 1, 1, 1, "S", nOnly == LIST_SAT_RADIO ? FLAG_RADIO : 0);
+        else if (nOnly >= 0)
+            build.TerrService(1, 1, 1, "T", nOnly == LIST_TERR_RADIO ? FLAG_RADIO : 0);
+        store.Rebuild();
+        EXPECT_EQ(HasTransferableData(store), nOnly >= 0) << nOnly;
+    }
+}

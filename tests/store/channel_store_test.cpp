@@ -485,6 +485,8 @@ TEST(Networks, FindTriesTheMatchingSlotThenScansAndTheTableHoldsFourHundredEight
     for (int i = 2; i < kMaxNetworks; ++i)
         ASSERT_TRUE(store.AddNetwork(MakeNetwork(static_cast<WORD>(i + 1), "N")));
     EXPECT_FALSE(store.AddNetwork(MakeNetwork(1, "N")));
+    store.ClearNetworks();
+    EXPECT_EQ(store.FindNetwork(1), nullptr); // its slot still holds the old record
 }
 
 // ---- snapshots -----------------------------------------------------------------------------
