@@ -8,22 +8,6 @@ namespace {
 
 const QStringList kFlagHeaders = {" CA ", "Lock", "Fav1", "Fav2", "Fav3", "Fav4"};
 
-// A grid row's cells joined by '|'.
-QString RowOf(const CMSFlexGrid& grid, long nRow) {
-    QStringList cells;
-    for (long c = 0; c < grid.GetCols(); ++c)
-        cells << grid.GetTextMatrix(nRow, c);
-    return cells.join(QLatin1Char('|'));
-}
-
-// The rows under the header.
-QStringList Rows(const CMSFlexGrid& grid) {
-    QStringList rows;
-    for (long r = 1; r < grid.GetRows(); ++r)
-        rows << RowOf(grid, r);
-    return rows;
-}
-
 // Headers, then widths in twips of the columns before the six 500-twip flag columns; the narrow
 // columns (NUM, MUX, H/V, flags) are centred at the top, the others left and centred.
 void CheckColumns(const CMSFlexGrid& grid, const QStringList& headers, std::vector<int> twips) {
