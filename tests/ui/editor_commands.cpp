@@ -269,55 +269,50 @@ class EditorCommandsTest : public QObject {
     }
 
     // Append adds through the channel dialog: the grid follows the store, also when the store
-    // merged the new service into an equal one although the dialog ended with Cancel.
-    void appendOnAGridRunsTheChannelDialog() {
-        auto dlg = Open();
-        dlg->TabCtrl().setCurrentIndex(1);
-        m_prompt.m_modalScripts = {
-            FillChannel(1, QStringLiteral("7"), -1, QStringLiteral("Neu")),
-            FillChannel(1, QStringLiteral("201"), -1, QStringLiteral("Bee 2")),
-            [](QDialog&) { return int(QDialog::Rejected); }};
-        for (int i = 0; i < 3; ++i)
-            Press(*dlg, IDC_BUTTON_APPEND);
-        QCOMPARE(m_prompt.m_shown.front().text, QStringLiteral("Channel Informaton"));
-        QStringList names = Column(dlg->Grid(LIST_SAT_TV), 6);
-        names.sort();
-        QCOMPARE(names, (QStringList{"Bee 2", "Neu", "One", "Three"}));
-    }
-
-    // OK rewrites the network and name cells; no dialog opens on the header row or a grid row
-    // past the store's list, and Cancel changes nothing.
-    void detailInfoRunsTheChannelDialog() {
+    // merged the new service into an equal one although the dialog ended with Cancel. Detail Info
+    // runs it on the current row: OK rewrites the network and name cells; no dialog opens on the
+    // header row or a grid row past the store's list, and Cancel changes nothing.
+    void gridButtonsRunTheChannelDialog() {
         auto dlg = Open();
         dlg->TabCtrl().setCurrentIndex(1);
         CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
+        const auto cancel = [](QDialog& modal) {
+            modal.findChild<QLineEdit*>(QString::number(IDC_CHANNEL_EDIT_NAME))
+                ->setText(QStringLiteral("Gone"));
+            return int(QDialog::Rejected);
+        };
         m_prompt.m_modalScripts = {
-            FillChannel(-1, {}, 0, QStringLiteral("Drei")),
-            FillChannel(-1, {}, -1, QStringLiteral("Terra 2")), [](QDialog& modal) {
-                modal.findChild<QLineEdit*>(QString::number(IDC_CHANNEL_EDIT_NAME))
-                    ->setText(QStringLiteral("Gone"));
-                return int(QDialog::Rejected);
-            }};
-        grid.SetRows(10);
+            FillChannel(1, QStringLiteral("7"), -1, QStringLiteral("Neu")),
+            FillChannel(1, QStringLiteral("201"), -1, QStringLiteral("Bee 2")), cancel};
+        for (int i = 0; i < 3; ++i)
+            Press(*dlg, IDC_BUTTON_APPEND);
+        QCOMPARE(m_prompt.m_shown.front().text, QStringLiteral("Channel Informaton"));
+        QStringList names = Column(grid, 6);
+        names.sort();
+        QCOMPARE(names, (QStringList{"Bee 2", "Neu", "One", "Three"}));
+        dlg = Open();
+        dlg->TabCtrl().setCurrentIndex(1);
+        CMSFlexGrid& details = dlg->Grid(LIST_SAT_TV);
+        m_prompt = CScriptedPrompt();
+        m_prompt.m_modalScripts = {FillChannel(-1, {}, 0, QStringLiteral("Drei")),
+                                   FillChannel(-1, {}, -1, QStringLiteral("Terra 2")), cancel};
+        details.SetRows(10);
         for (long nRow : {0, 5, 2}) { // 2: "Three", network 2
-            grid.SetRow(nRow);
+            details.SetRow(nRow);
             Press(*dlg, IDC_BUTTON_DETAIL_INFO);
         }
         QCOMPARE(m_prompt.m_shown.size(), std::size_t(1));
-        QCOMPARE(grid.GetTextMatrix(2, 5) + '|' + grid.GetTextMatrix(2, 6),
-                 QStringLiteral("First |Drei"));
+        QCOMPARE(RowOf(details, 2).section('|', 5, 6), QStringLiteral("First |Drei"));
         QCOMPARE(int(dlg->GetStore()->GetService(1, LIST_SAT_TV)->wNetwork), 1);
         dlg->TabCtrl().setCurrentIndex(3);
         dlg->Grid(LIST_TERR_TV).SetRow(1);
         Press(*dlg, IDC_BUTTON_DETAIL_INFO);
-        QCOMPARE(dlg->Grid(LIST_TERR_TV).GetTextMatrix(1, 2) + '|' +
-                     dlg->Grid(LIST_TERR_TV).GetTextMatrix(1, 3),
-                 QStringLiteral("First |Terra 2"));
+        QCOMPARE(RowOf(dlg->Grid(LIST_TERR_TV), 1).section('|', 2, 3), "First |Terra 2");
         dlg->TabCtrl().setCurrentIndex(1);
-        grid.SetRow(1);
+        details.SetRow(1);
         Press(*dlg, IDC_BUTTON_DETAIL_INFO);
         QCOMPARE(m_prompt.m_shown.size(), std::size_t(3));
-        QCOMPARE(grid.GetTextMatrix(1, 6), QStringLiteral("One"));
+        QCOMPARE(details.GetTextMatrix(1, 6), QStringLiteral("One"));
     }
 };
 
