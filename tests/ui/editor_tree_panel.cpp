@@ -127,42 +127,34 @@ class EditorTreePanelTest : public QObject {
                               "000. New Transponder "}));
         QCOMPARE(Labels(dlg.Tree(), dlg.Tree().topLevelItem(1)),
                  QStringList{"000. New Transponder "});
+        // The placeholders show the defaults and change nothing; a click keeps its row
+        // exclusive and the C/KU row switches the C-LNB list.
+        QCOMPARE(Panel(dlg).left(5), QStringLiteral("S ---")); // nothing chosen yet
+        QTreeWidgetItem* sat = dlg.Tree().topLevelItem(0);
         QTreeWidgetItem* hundredth = dlg.Tree().topLevelItem(99);
-        Select(dlg, hundredth);
-        QCOMPARE(Panel(dlg), QStringLiteral("S -UD|19E|10.9|10 000000-"));
+        const std::pair<QTreeWidgetItem*, const char*> panels[] = {
+            {hundredth, "S -UD|19E|10.9|10 000000-"},
+            {sat, "S -UD|SAT-A|19.2|19 000000-"},
+            {sat->child(0), "T -UD|11494|27500|Auto|11494|27500 0000001"},
+            {sat->child(2), "T A--|1000|1000|Auto|1000|1000 0000000"}, // "000. New Transponder "
+            {dlg.Tree().topLevelItem(100), "S A--||0.0|0 0100000"},    // "00. New Satellite "
+        };
+        for (const auto& [item, panel] : panels) {
+            Select(dlg, item);
+            QCOMPARE(Panel(dlg), QString::fromLatin1(panel));
+        }
+        QCOMPARE(dlg.GetStore()->GetSatelliteCount() + dlg.GetStore()->GetTransponderCount(), 357);
         QTreeWidgetItem* tp255 = hundredth->child(254);
         QVERIFY(tp255->text(0).startsWith(QStringLiteral("255. 28400")));
         Select(dlg, tp255);
         QCOMPARE(Text(dlg, IDC_EDIT_FREQUENCY), QStringLiteral("28400"));
         Select(dlg, dlg.Tree().topLevelItem(9)); // "10. 19E"
         QCOMPARE(Text(dlg, IDC_EDIT_SAT_POSITION), QStringLiteral("1.9"));
-    }
-
-    // The placeholders show the defaults and change nothing; a click keeps its row exclusive
-    // and the C/KU row switches the C-LNB list.
-    void selectionDrivesPanelAndButtons() {
-        CEditorDlg dlg(m_prompt);
-        CStoreBuilder build(*dlg.GetStore());
-        build.Transponder(build.Satellite("SAT-A", 192), 11494, 27500, true);
-        ShowTree(dlg);
-        QCOMPARE(Panel(dlg).left(5), QStringLiteral("S ---")); // nothing chosen yet
-        QTreeWidgetItem* sat = dlg.Tree().topLevelItem(0);
-        const char* const kPanels[] = {
-            "S -UD|SAT-A|19.2|19 000000-",                // the satellite
-            "T -UD|11494|27500|Auto|11494|27500 0000001", // its transponder
-            "T A--|1000|1000|Auto|1000|1000 0000000",     // "000. New Transponder "
-            "S A--||0.0|0 0100000"};                      // "00. New Satellite "
-        const QTreeWidgetItem* items[] = {sat, sat->child(0), sat->child(1),
-                                          dlg.Tree().topLevelItem(1)};
-        for (int i = 0; i < 4; ++i) {
-            Select(dlg, const_cast<QTreeWidgetItem*>(items[i]));
-            QCOMPARE(Panel(dlg), QString::fromLatin1(kPanels[i]));
-        }
+        Select(dlg, dlg.Tree().topLevelItem(100));
         QVERIFY(!Enabled(dlg, IDC_COMBO_CLNB_FREQ));
         QCOMPARE(dlg.GetDlgItem<QComboBox>(IDC_COMBO_LNB_FREQ)->currentIndex() +
                      dlg.GetDlgItem<QComboBox>(IDC_COMBO_CLNB_FREQ)->currentIndex(),
                  0);
-        QCOMPARE(dlg.GetStore()->GetSatelliteCount() + dlg.GetStore()->GetTransponderCount(), 2);
         for (int nId : {IDC_RADIO_CKU_TONEBURST, IDC_RADIO_DISEQC_C})
             QTest::mouseClick(dlg.GetDlgItem(nId), Qt::LeftButton);
         QCOMPARE(Options(dlg), QStringLiteral("2100030"));
