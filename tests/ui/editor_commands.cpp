@@ -191,7 +191,8 @@ class EditorCommandsTest : public QObject {
     }
 
     // Update rewrites the record and relabels the item in place; the satellite grids follow.
-    void updateRewritesInPlace() {
+    // Delete renumbers the later records, so the tree and the satellite grids are rebuilt.
+    void updateInPlaceAndDeleteRebuilds() {
         auto dlg = Open();
         SSAT_INFO& stored = *dlg->GetStore()->GetSatellite(2);
         stored.bSwitch = 0x08 | SW_LNB_POWER | (1 << SW_TONEBURST_SHIFT); // bit 3 not shown
@@ -225,12 +226,7 @@ class EditorCommandsTest : public QObject {
         const CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
         QCOMPARE(grid.GetTextMatrix(1, 1) + grid.GetTextMatrix(1, 3),
                  QStringLiteral("1. SAT-Z500"));
-    }
-
-    // The later records are renumbered, so the tree and the satellite grids are rebuilt.
-    void deleteRebuildsTreeAndGrids() {
-        auto dlg = Open();
-        Select(*dlg, Root(*dlg, 0)->child(0));
+        Press(*dlg, IDC_BUTTON_DELETE); // the transponder just updated
         Press(*dlg, IDC_BUTTON_DELETE);
         QCOMPARE(
             Labels(dlg->Tree(), Root(*dlg, 0)),
@@ -290,29 +286,26 @@ class EditorCommandsTest : public QObject {
         QStringList names = Column(grid, 6);
         names.sort();
         QCOMPARE(names, (QStringList{"Bee 2", "Neu", "One", "Three"}));
-        dlg = Open();
-        dlg->TabCtrl().setCurrentIndex(1);
-        CMSFlexGrid& details = dlg->Grid(LIST_SAT_TV);
-        m_prompt = CScriptedPrompt();
+        m_prompt.m_shown.clear(); // Detail Info on the same rows: "One", "Three", ...
         m_prompt.m_modalScripts = {FillChannel(-1, {}, 0, QStringLiteral("Drei")),
                                    FillChannel(-1, {}, -1, QStringLiteral("Terra 2")), cancel};
-        details.SetRows(10);
+        grid.SetRows(10);
         for (long nRow : {0, 5, 2}) { // 2: "Three", network 2
-            details.SetRow(nRow);
+            grid.SetRow(nRow);
             Press(*dlg, IDC_BUTTON_DETAIL_INFO);
         }
         QCOMPARE(m_prompt.m_shown.size(), std::size_t(1));
-        QCOMPARE(RowOf(details, 2).section('|', 5, 6), QStringLiteral("First |Drei"));
+        QCOMPARE(RowOf(grid, 2).section('|', 5, 6), QStringLiteral("First |Drei"));
         QCOMPARE(int(dlg->GetStore()->GetService(1, LIST_SAT_TV)->wNetwork), 1);
         dlg->TabCtrl().setCurrentIndex(3);
         dlg->Grid(LIST_TERR_TV).SetRow(1);
         Press(*dlg, IDC_BUTTON_DETAIL_INFO);
         QCOMPARE(RowOf(dlg->Grid(LIST_TERR_TV), 1).section('|', 2, 3), "First |Terra 2");
         dlg->TabCtrl().setCurrentIndex(1);
-        details.SetRow(1);
+        grid.SetRow(1);
         Press(*dlg, IDC_BUTTON_DETAIL_INFO);
         QCOMPARE(m_prompt.m_shown.size(), std::size_t(3));
-        QCOMPARE(details.GetTextMatrix(1, 6), QStringLiteral("One"));
+        QCOMPARE(grid.GetTextMatrix(1, 6), QStringLiteral("One"));
     }
 };
 
