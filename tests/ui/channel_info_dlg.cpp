@@ -160,8 +160,9 @@ class ChannelInfoDlgTest : public QObject {
 
     // Names are 8-bit texts; where a service sits and its id are not changed here. An unchanged
     // OK keeps the service: Dolby stays, bit 14 of the audio PID goes, and a network the table
-    // does not list is kept. A terrestrial service offers the MUXes in index order.
-    void existingServiceIsShownAndKeptByOk() {
+    // does not list is kept. A terrestrial service offers the MUXes in index order. A changed
+    // service is written back.
+    void existingServiceIsShownKeptAndChanged() {
         SetName(m_store->FindNetwork(12)->name, "B\xE9ta");
         SetName(m_store->GetSatellite(2)->szName, "T\xFCrksat");
         SetName(m_store->GetService(0, LIST_SAT_TV)->szName, "Caf\xE9");
@@ -182,6 +183,35 @@ class ChannelInfoDlgTest : public QObject {
         QCOMPARE(Stored(m_store->GetService(0, LIST_SAT_TV)) + ' ' +
                      Stored(m_store->GetService(0, LIST_TERR_TV)),
                  QString("Caf\u00E9|2 2 12 28106 512 8123 600 0 0 Terra|1 3 250 1 0 0 0 0 0"));
+        // A cleared PID shows 0 at once; a cleared name is stored as "Noname". An old radio
+        // service's video PID is not changed.
+        auto changed = Open(kSatTv, 1);
+        Type(*changed, IDC_CHANNEL_EDIT_NAME, QString());
+        QTest::keyClick(&Edit(*changed, IDC_CHANNEL_EDIT_NAME), Qt::Key_Delete);
+        QLineEdit& audio = Edit(*changed, IDC_CHANNEL_EDIT_AUDIO_PID);
+        audio.selectAll();
+        QTest::keyClick(&audio, Qt::Key_Backspace);
+        QCOMPARE(audio.text() + changed->m_strAudioPid, QStringLiteral("00"));
+        Type(*changed, IDC_CHANNEL_EDIT_AUDIO_PID, QStringLiteral("44"));
+        QTest::mouseClick(changed->GetDlgItem(IDC_CHANNEL_CHECK_DOLBY), Qt::LeftButton);
+        Choose(*changed, IDC_CHANNEL_COMBO_NETWORK, 2);
+        PressOk(*changed);
+        QCOMPARE(Stored(m_store->GetService(0, LIST_SAT_TV)),
+                 QStringLiteral("Noname|2 2 100 28106 512 2c 600 0 0"));
+        auto radio = Open(kSatRadio, 1);
+        QCOMPARE(Edit(*radio, IDC_CHANNEL_EDIT_VIDEO_PID).text(), QStringLiteral("77"));
+        Type(*radio, IDC_CHANNEL_EDIT_VIDEO_PID, QStringLiteral("100"));
+        PressOk(*radio);
+        QCOMPARE(int(m_store->GetService(0, LIST_SAT_RADIO)->wVideoPid), 77);
+        // A service without its transponder can still be changed.
+        m_store->DeleteTransponder(2, 1);                  // "Nordlicht" moves to tpid 1 ...
+        m_store->GetService(0, LIST_SAT_TV)->bTpIndex = 9; // ... and then loses it
+        auto lost = Open(kSatTv, 1);
+        QCOMPARE(Combo(*lost, IDC_CHANNEL_COMBO_TRANSPONDER).currentIndex(), -1);
+        Type(*lost, IDC_CHANNEL_EDIT_NAME, QStringLiteral("Renamed"));
+        PressOk(*lost);
+        QVERIFY(m_prompt.m_shown.empty());
+        QCOMPARE(Stored(m_store->GetService(0, LIST_SAT_TV)).section('|', 0, 0), "Renamed");
     }
 
     // "keys: the text after each key".
@@ -276,38 +306,6 @@ class ChannelInfoDlgTest : public QObject {
             QCOMPARE(store.GetServiceCount(nList), WORD(nBefore + (bMerge || bFull ? 0 : 1)));
             QCOMPARE(Stored(FindService(store, nList, wSid)), QString::fromLatin1(c.stored));
         }
-    }
-
-    // A cleared PID shows 0 at once; a cleared name is stored as "Noname". An old radio
-    // service's video PID is not changed.
-    void changedServiceIsWrittenBack() {
-        auto dlg = Open(kSatTv, 1);
-        Type(*dlg, IDC_CHANNEL_EDIT_NAME, QString());
-        QTest::keyClick(&Edit(*dlg, IDC_CHANNEL_EDIT_NAME), Qt::Key_Delete);
-        QLineEdit& audio = Edit(*dlg, IDC_CHANNEL_EDIT_AUDIO_PID);
-        audio.selectAll();
-        QTest::keyClick(&audio, Qt::Key_Backspace);
-        QCOMPARE(audio.text() + dlg->m_strAudioPid, QStringLiteral("00"));
-        Type(*dlg, IDC_CHANNEL_EDIT_AUDIO_PID, QStringLiteral("44"));
-        QTest::mouseClick(dlg->GetDlgItem(IDC_CHANNEL_CHECK_DOLBY), Qt::LeftButton);
-        Choose(*dlg, IDC_CHANNEL_COMBO_NETWORK, 2);
-        PressOk(*dlg);
-        QCOMPARE(Stored(m_store->GetService(0, LIST_SAT_TV)),
-                 QStringLiteral("Noname|2 2 100 28106 512 2c 600 0 0"));
-        auto radio = Open(kSatRadio, 1);
-        QCOMPARE(Edit(*radio, IDC_CHANNEL_EDIT_VIDEO_PID).text(), QStringLiteral("77"));
-        Type(*radio, IDC_CHANNEL_EDIT_VIDEO_PID, QStringLiteral("100"));
-        PressOk(*radio);
-        QCOMPARE(int(m_store->GetService(0, LIST_SAT_RADIO)->wVideoPid), 77);
-        // A service without its transponder can still be changed.
-        m_store->DeleteTransponder(2, 1);                  // "Nordlicht" moves to tpid 1 ...
-        m_store->GetService(0, LIST_SAT_TV)->bTpIndex = 9; // ... and then loses it
-        auto lost = Open(kSatTv, 1);
-        QCOMPARE(Combo(*lost, IDC_CHANNEL_COMBO_TRANSPONDER).currentIndex(), -1);
-        Type(*lost, IDC_CHANNEL_EDIT_NAME, QStringLiteral("Renamed"));
-        PressOk(*lost);
-        QVERIFY(m_prompt.m_shown.empty());
-        QCOMPARE(Stored(m_store->GetService(0, LIST_SAT_TV)).section('|', 0, 0), "Renamed");
     }
 };
 
