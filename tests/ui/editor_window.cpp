@@ -45,8 +45,9 @@ class EditorWindowTest : public QObject {
     }
 
   private slots:
-    void titleIconMenusAndTheirDataState() {
-        CEditorDlg dlg(m_prompt);
+    void titleIconMenusAndHelp() {
+        CScriptedPrompt prompt; // its own: the help texts are the only ones shown
+        CEditorDlg dlg(prompt);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Orvane  v3.0.1"));
         QVERIFY(!dlg.windowIcon().pixmap(64).isNull()); // the icon is there, not just named
         QVERIFY(!(dlg.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -65,13 +66,8 @@ class EditorWindowTest : public QObject {
         QVERIFY(all.count('*') == 2 && all.contains(QStringLiteral("Undo 57643*|Redo 57646*")));
         dlg.EnableDataMenus(FALSE);
         QCOMPARE(MenusOf(dlg.MenuBar()), greyed);
-    }
-
-    // About names the version and the licence; the shortcut list is read from the actions, so a
-    // shortcut added later is in it, and F1 shows it.
-    void helpMenu() {
-        CScriptedPrompt prompt;
-        CEditorDlg dlg(prompt);
+        // About names the version and the licence; the shortcut list is read from the actions, so
+        // a shortcut added later is in it, and F1 shows it.
         dlg.show();
         QVERIFY(QTest::qWaitForWindowActive(&dlg));
         QVERIFY(dlg.OnCommand(ID_APP_ABOUT));
