@@ -56,17 +56,10 @@ const SSVC_INFO* FindService(const CChannelStore& store, BYTE nList, WORD wServi
 QString Stored(const SSVC_INFO* s) {
     if (s == nullptr)
         return QStringLiteral("none");
-    return QStringLiteral("%1|%2 %3 %4 %5 %6 %7 %8 %9 %10")
-        .arg(QString::fromLatin1(NameOf(s->szName)))
-        .arg(s->bSatIndex)
-        .arg(s->bTpIndex)
-        .arg(s->wNetwork)
-        .arg(s->wServiceId)
-        .arg(s->wVideoPid)
-        .arg(s->wAudioPid, 0, 16)
-        .arg(s->wPcrPid)
-        .arg(s->wFlags, 0, 16)
-        .arg(s->abReserved[0]);
+    return QString::fromLatin1(NameOf(s->szName)) +
+           QString::asprintf("|%d %d %d %d %d %x %d %x %d", s->bSatIndex, s->bTpIndex, s->wNetwork,
+                             s->wServiceId, s->wVideoPid, s->wAudioPid, s->wPcrPid, s->wFlags,
+                             s->abReserved[0]);
 }
 
 // A list's entries joined by '|'.

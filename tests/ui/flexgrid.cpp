@@ -15,14 +15,10 @@ namespace {
 // cells the view shows selected and which one is its current cell.
 QString Ends(const CMSFlexGrid& grid) {
     const QModelIndex current = grid.selectionModel()->currentIndex();
-    return QStringLiteral("%1,%2 %3,%4 %5@%6,%7")
-        .arg(grid.GetRow())
-        .arg(grid.GetCol())
-        .arg(grid.GetRowSel())
-        .arg(grid.GetColSel())
-        .arg(grid.selectionModel()->selectedIndexes().size())
-        .arg(current.row() + 1)
-        .arg(current.column() + 1);
+    return QString::asprintf("%ld,%ld %ld,%ld %d@%d,%d", grid.GetRow(), grid.GetCol(),
+                             grid.GetRowSel(), grid.GetColSel(),
+                             int(grid.selectionModel()->selectedIndexes().size()),
+                             current.row() + 1, current.column() + 1);
 }
 
 // Every cell, fixed ones included: cells joined by ',', rows by '/'.
