@@ -43,18 +43,14 @@ void FillSortStore(CChannelStore& store) {
     build.Network(1, "Beta");
     build.Network(2, "Zeta");
     build.Network(3, "alpha");
-    const struct {
-        const char* name;
-        WORD wNetwork, wFlags;
-    } services[] = {{"delta", 2, FLAG_LOCK | FLAG_FAV1},
-                    {"Alpha", 1, FLAG_CA | FLAG_FAV2 | FLAG_FAV3},
-                    {"charlie", 3, FLAG_LOCK | FLAG_FAV4},
-                    {"Bravo", 4, 0}};
+    const char* const names[] = {"delta", "Alpha", "charlie", "Bravo"};
+    const WORD networks[] = {2, 1, 3, 4},
+               flags[] = {FLAG_LOCK | FLAG_FAV1, FLAG_CA | FLAG_FAV2 | FLAG_FAV3,
+                          FLAG_LOCK | FLAG_FAV4, 0};
     for (WORD i = 0; i < 4; ++i) {
-        const auto& s = services[i];
-        build.SatService(i % 2 ? b : a, BYTE(1 + i / 2), WORD(10 + i), s.wNetwork, s.name,
-                         s.wFlags);
-        build.TerrService(i % 2 ? 3 : 5, WORD(i + 1), s.wNetwork, s.name, s.wFlags);
+        build.SatService(i % 2 ? b : a, BYTE(1 + i / 2), WORD(10 + i), networks[i], names[i],
+                         flags[i]);
+        build.TerrService(i % 2 ? 3 : 5, WORD(i + 1), networks[i], names[i], flags[i]);
     }
     store.Rebuild();
 }
