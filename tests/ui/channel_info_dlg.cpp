@@ -51,17 +51,23 @@ const SSVC_INFO* FindService(const CChannelStore& store, BYTE nList, WORD wServi
     return nullptr;
 }
 
-// A service's place, ids, PIDs and flags in a comparable form.
-QList<int> Fields(const SSVC_INFO& s) {
-    return {s.bSatIndex, s.bTpIndex,  s.wNetwork, s.wServiceId,
-            s.wVideoPid, s.wAudioPid, s.wPcrPid,  s.wFlags};
+// "name|satellite transponder network sid video audio pcr flags reserved", audio and flags in
+// hex; "none" for no service.
+QString Stored(const SSVC_INFO* s) {
+    if (s == nullptr)
+        return QStringLiteral("none");
+    return QString::fromLatin1(NameOf(s->szName)) +
+           QString::asprintf("|%d %d %d %d %d %x %d %x %d", s->bSatIndex, s->bTpIndex, s->wNetwork,
+                             s->wServiceId, s->wVideoPid, s->wAudioPid, s->wPcrPid, s->wFlags,
+                             s->abReserved[0]);
 }
 
-QStringList Entries(const QComboBox& combo) {
+// A list's entries joined by '|'.
+QString Entries(const QComboBox& combo) {
     QStringList texts;
     for (int i = 0; i < combo.count(); ++i)
         texts << combo.itemText(i);
-    return texts;
+    return texts.join('|');
 }
 
 } // namespace
@@ -77,9 +83,6 @@ class ChannelInfoDlgTest : public QObject {
     }
     static QLineEdit& Edit(CChannelInfoDlg& dlg, int nId) {
         return *dlg.GetDlgItem<QLineEdit>(nId);
-    }
-    static void Type(CChannelInfoDlg& dlg, int nId, const QString& keys) {
-        TypeInto(dlg.GetDlgItem(nId), keys);
     }
     // Chooses entry nIndex of a list with the arrow keys, as the user would.
     static void Choose(CChannelInfoDlg& dlg, int nId, int nIndex) {
@@ -107,6 +110,14 @@ class ChannelInfoDlgTest : public QObject {
         const bool bDolby = dlg.GetDlgItem<QCheckBox>(IDC_CHANNEL_CHECK_DOLBY)->isChecked();
         return texts << (bDolby ? QStringLiteral("Dolby") : QString()) << usable;
     }
+    // The transponder label, then the satellite, transponder and network lists' entries, '#'
+    // between them.
+    static QString Lists(CChannelInfoDlg& dlg) {
+        return dlg.GetDlgItem<QLabel>(IDC_CHANNEL_STATIC_TRANSPONDER)->text() + '#' +
+               Entries(Combo(dlg, IDC_CHANNEL_COMBO_SATELLITE)) + '#' +
+               Entries(Combo(dlg, IDC_CHANNEL_COMBO_TRANSPONDER)) + '#' +
+               Entries(Combo(dlg, IDC_CHANNEL_COMBO_NETWORK));
+    }
     // A dialog set up and shown as its modal run shows it.
     std::unique_ptr<CChannelInfoDlg> Open(int nMode, int nRow, CChannelStore* store = nullptr) {
         auto dlg = std::make_unique<CChannelInfoDlg>(m_prompt);
@@ -130,27 +141,21 @@ class ChannelInfoDlgTest : public QObject {
         for (const SChannelDlgItem& item : channel_info_dialog::kItems) // every control inside
             QVERIFY2(dlg->rect().contains(dlg->GetDlgItem(item.nId)->geometry()),
                      qPrintable(QString::number(item.nId)));
-        QCOMPARE(Entries(Combo(*dlg, IDC_CHANNEL_COMBO_SATELLITE)),
-                 (QStringList{" 2. SAT-A ( 19.2) ", " 3. SAT-B ( 13.0) "}));
-        QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER).count(), 0);
-        QCOMPARE(Entries(Combo(*dlg, IDC_CHANNEL_COMBO_NETWORK)),
-                 (QStringList{"   3. Alpha ", "  12. Beta ", " 100. Gamma "}));
+        QCOMPARE(Lists(*dlg), QStringLiteral("Transponder# 2. SAT-A ( 19.2) | 3. SAT-B ( 13.0) "
+                                             "##   3. Alpha |  12. Beta | 100. Gamma "));
         QCOMPARE(Shown(*dlg), QStringList(9) << "1111");
-        QCOMPARE(dlg->GetDlgItem<QLabel>(IDC_CHANNEL_STATIC_TRANSPONDER)->text(),
-                 QStringLiteral("Transponder"));
         Choose(*dlg, IDC_CHANNEL_COMBO_SATELLITE, 0);
-        QCOMPARE(Entries(Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER)),
-                 (QStringList{"  1. 11494 - 27500 - H ", "  2. 10714 - 22000 - V "}));
-        QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER).currentIndex(), 0);
+        QCOMPARE(Lists(*dlg).section('#', 2, 2) + '#' + Shown(*dlg)[1],
+                 "  1. 11494 - 27500 - H |  2. 10714 - 22000 - V #  1. 11494 - 27500 - H ");
         Choose(*dlg, IDC_CHANNEL_COMBO_SATELLITE, 1);
-        QCOMPARE(Entries(Combo(*dlg, IDC_CHANNEL_COMBO_TRANSPONDER)),
-                 QStringList{"  1. 12000 - 27500 - H "});
+        QCOMPARE(Lists(*dlg).section('#', 2, 2), "  1. 12000 - 27500 - H ");
     }
 
     // Names are 8-bit texts; where a service sits and its id are not changed here. An unchanged
     // OK keeps the service: Dolby stays, bit 14 of the audio PID goes, and a network the table
-    // does not list is kept. A terrestrial service offers the MUXes in index order.
-    void existingServiceIsShownAndKeptByOk() {
+    // does not list is kept. A terrestrial service offers the MUXes in index order. A changed
+    // service is written back.
+    void existingServiceIsShownKeptAndChanged() {
         SetName(m_store->FindNetwork(12)->name, "B\xE9ta");
         SetName(m_store->GetSatellite(2)->szName, "T\xFCrksat");
         SetName(m_store->GetService(0, LIST_SAT_TV)->szName, "Caf\xE9");
@@ -159,22 +164,47 @@ class ChannelInfoDlgTest : public QObject {
                                            "  12. B\u00E9ta ", "28106", "Caf\u00E9", "512", "291",
                                            "600", "Dolby", "0010"}));
         PressOk(*dlg);
-        QCOMPARE(dlg->result(), int(QDialog::Accepted));
-        QVERIFY(m_prompt.m_shown.empty());
-        const SSVC_INFO& tv = *m_store->GetService(0, LIST_SAT_TV);
-        QCOMPARE(Fields(tv), (QList<int>{2, 2, 12, 28106, 512, 0x8123, 600, 0}));
-        QCOMPARE(QByteArray(tv.szName), QByteArray("Caf\xE9"));
         auto terr = Open(kTerrTv, 1);
         QVERIFY(!terr->GetDlgItem(IDC_CHANNEL_COMBO_SATELLITE)->isVisible());
         QVERIFY(!terr->GetDlgItem(IDC_CHANNEL_STATIC_SATELLITE)->isVisible());
-        QCOMPARE(terr->GetDlgItem<QLabel>(IDC_CHANNEL_STATIC_TRANSPONDER)->text(),
-                 QStringLiteral("MUX"));
-        QCOMPARE(Entries(Combo(*terr, IDC_CHANNEL_COMBO_TRANSPONDER)),
-                 (QStringList{"  1. MUX 21", "  3. MUX 2F"}));
+        QCOMPARE(Lists(*terr).section('#', 0, 0) + '#' + Lists(*terr).section('#', 2, 2),
+                 "MUX#  1. MUX 21|  3. MUX 2F");
         QCOMPARE(Shown(*terr).mid(1, 3), (QStringList{"  3. MUX 2F", "", "1"}));
         PressOk(*terr);
-        QCOMPARE(terr->result(), int(QDialog::Accepted));
-        QCOMPARE(int(m_store->GetService(0, LIST_TERR_TV)->wNetwork), 250);
+        QCOMPARE(dlg->result() + terr->result(), 2 * int(QDialog::Accepted));
+        QVERIFY(m_prompt.m_shown.empty());
+        QCOMPARE(Stored(m_store->GetService(0, LIST_SAT_TV)) + ' ' +
+                     Stored(m_store->GetService(0, LIST_TERR_TV)),
+                 QString("Caf\u00E9|2 2 12 28106 512 8123 600 0 0 Terra|1 3 250 1 0 0 0 0 0"));
+        // A cleared PID stays empty while typed and is stored as 0; a cleared name is stored as
+        // "Noname". An old radio service's video PID is not changed.
+        auto changed = Open(kSatTv, 1);
+        Type(*changed, IDC_CHANNEL_EDIT_NAME, QString());
+        QTest::keyClick(&Edit(*changed, IDC_CHANNEL_EDIT_NAME), Qt::Key_Delete);
+        QLineEdit& audio = Edit(*changed, IDC_CHANNEL_EDIT_AUDIO_PID);
+        audio.selectAll();
+        QTest::keyClick(&audio, Qt::Key_Backspace);
+        QCOMPARE(audio.text() + changed->m_strAudioPid, QString());
+        Type(*changed, IDC_CHANNEL_EDIT_AUDIO_PID, QStringLiteral("44"));
+        QTest::mouseClick(changed->GetDlgItem(IDC_CHANNEL_CHECK_DOLBY), Qt::LeftButton);
+        Choose(*changed, IDC_CHANNEL_COMBO_NETWORK, 2);
+        PressOk(*changed);
+        QCOMPARE(Stored(m_store->GetService(0, LIST_SAT_TV)),
+                 QStringLiteral("Noname|2 2 100 28106 512 2c 600 0 0"));
+        auto radio = Open(kSatRadio, 1);
+        QCOMPARE(Edit(*radio, IDC_CHANNEL_EDIT_VIDEO_PID).text(), QStringLiteral("77"));
+        Type(*radio, IDC_CHANNEL_EDIT_VIDEO_PID, QStringLiteral("100"));
+        PressOk(*radio);
+        QCOMPARE(int(m_store->GetService(0, LIST_SAT_RADIO)->wVideoPid), 77);
+        // A service without its transponder can still be changed.
+        m_store->DeleteTransponder(2, 1);                  // "Nordlicht" moves to tpid 1 ...
+        m_store->GetService(0, LIST_SAT_TV)->bTpIndex = 9; // ... and then loses it
+        auto lost = Open(kSatTv, 1);
+        QCOMPARE(Combo(*lost, IDC_CHANNEL_COMBO_TRANSPONDER).currentIndex(), -1);
+        Type(*lost, IDC_CHANNEL_EDIT_NAME, QStringLiteral("Renamed"));
+        PressOk(*lost);
+        QVERIFY(m_prompt.m_shown.empty());
+        QCOMPARE(Stored(m_store->GetService(0, LIST_SAT_TV)).section('|', 0, 0), "Renamed");
     }
 
     // "keys: the text after each key: the text once editing ended" (\b: Backspace).
@@ -227,115 +257,53 @@ class ChannelInfoDlgTest : public QObject {
     }
 
     // Each row chooses the satellite, transponder and network entries (a digit, '-' leaves
-    // it), types the service id, name, video, audio and PCR PIDs ('|' between them, empty: not
-    // typed) and may check Dolby. OK chooses the first network, 3. An equal service is merged
-    // into the stored one, which takes the new values.
+    // it; a 'D' after them checks Dolby) and types the service id, name, video, audio and PCR
+    // PIDs ('|' between them, empty: not typed). OK chooses the first network, 3. An equal
+    // service is merged into the stored one, which takes the new values. A full list refuses.
     void newOrEqualServiceStoresWhatWasTyped() {
         const struct {
             int nMode;
-            const char *choices, *typed;
-            bool bDolby;
-            const char* name;
-            QList<int> fields;
-        } cases[] = {
-            {kSatTv, "1--", "4711", false, "Noname", {3, 1, 3, 4711, 0, 0, 0, FLAG_NEW_TV}},
-            {kSatTv,
-             "1-2",
-             "65535|A name longer than sixteen|8191|4100|33",
-             true,
-             "A name longer th",
-             {3, 1, 100, 65535, 8191, 0x8000 | 4100, 33, FLAG_NEW_TV}},
-            {kSatRadio, "0--", "9||100", false, "Noname", {2, 1, 3, 9, 0, 0, 0, FLAG_RADIO}},
-            {kTerrRadio,
-             "-1-",
-             "77",
-             false,
-             "Noname",
-             {kTerrestrialSatIndex, 3, 3, 77, 0, 0, 0, FLAG_RADIO}},
-            {kSatTv,
-             "01-",
-             "28106|Nordlicht HD",
-             false,
-             "Nordlicht HD",
-             {2, 2, 3, 28106, 0, 0, 0, FLAG_NEW_TV}}};
+            const char *choices, *typed, *stored;
+        } cases[] = {{kSatTv, "1--", "4711", "Noname|3 1 3 4711 0 0 0 400 1"},
+                     {kSatTv, "1-2D", "65535|A name longer than sixteen|8191|4100|33",
+                      "A name longer th|3 1 100 65535 8191 9004 33 400 1"},
+                     {kSatRadio, "0--", "9||100", "Noname|2 1 3 9 0 0 0 800 1"},
+                     {kTerrRadio, "-1-", "77", "Noname|1 3 3 77 0 0 0 800 1"},
+                     {kSatTv, "01-", "28106|Nordlicht HD", "Nordlicht HD|2 2 3 28106 0 0 0 400 1"},
+                     {kSatTv, "0--", "60000", "none"}}; // into a full list
         const int choiceIds[] = {IDC_CHANNEL_COMBO_SATELLITE, IDC_CHANNEL_COMBO_TRANSPONDER,
                                  IDC_CHANNEL_COMBO_NETWORK};
         for (const auto& c : cases) {
             init();
+            const bool bFull = QByteArray(c.stored) == "none";
+            std::optional<CChannelStore> full;
+            if (bFull)
+                CStoreBuilder(full.emplace()).LargeSatTvList(kMaxSatServices);
+            CChannelStore& store = bFull ? *full : *m_store;
             const BYTE nList = BYTE(c.nMode - 1);
-            const WORD nBefore = m_store->GetServiceCount(nList);
+            const WORD nBefore = store.GetServiceCount(nList);
             const QStringList typed = QString::fromLatin1(c.typed).split('|');
             const WORD wSid = WORD(typed[0].toUInt());
-            const bool bMerge = FindService(*m_store, nList, wSid) != nullptr;
-            auto dlg = Open(c.nMode, 0);
+            const bool bMerge = FindService(store, nList, wSid) != nullptr;
+            auto dlg = Open(c.nMode, 0, &store);
             for (int i = 0; i < 3; ++i)
                 if (c.choices[i] != '-')
                     Choose(*dlg, choiceIds[i], c.choices[i] - '0');
             for (int i = 0; i < typed.size(); ++i)
                 if (!typed[i].isEmpty())
                     Type(*dlg, IDC_CHANNEL_EDIT_SERVICE_ID + i, typed[i]);
-            if (c.bDolby)
+            if (c.choices[3] == 'D')
                 QTest::mouseClick(dlg->GetDlgItem(IDC_CHANNEL_CHECK_DOLBY), Qt::LeftButton);
             PressOk(*dlg);
             QCOMPARE(m_prompt.MessageTexts(),
-                     std::vector<QString>{bMerge ? "Same service is existed.\n"
-                                                 : "New service is appended.\n"});
-            QCOMPARE(dlg->result(), int(bMerge ? QDialog::Rejected : QDialog::Accepted));
-            QVERIFY(!dlg->isVisible() && dlg->StoreChanged());
-            QCOMPARE(m_store->GetServiceCount(nList), WORD(nBefore + (bMerge ? 0 : 1)));
-            const SSVC_INFO* added = FindService(*m_store, nList, wSid);
-            QVERIFY(added != nullptr);
-            QCOMPARE(QByteArray(added->szName), QByteArray(c.name));
-            QCOMPARE(Fields(*added), c.fields);
-            QCOMPARE(int(added->abReserved[0]), 1);
+                     std::vector<QString>{bFull    ? "[Error] Service is not appended.\n"
+                                          : bMerge ? "Same service is existed.\n"
+                                                   : "New service is appended.\n"});
+            QCOMPARE(dlg->result(), int(bMerge || bFull ? QDialog::Rejected : QDialog::Accepted));
+            QVERIFY(!dlg->isVisible() && dlg->StoreChanged() != bFull);
+            QCOMPARE(store.GetServiceCount(nList), WORD(nBefore + (bMerge || bFull ? 0 : 1)));
+            QCOMPARE(Stored(FindService(store, nList, wSid)), QString::fromLatin1(c.stored));
         }
-    }
-
-    void fullListRefusesTheService() {
-        CChannelStore full;
-        CStoreBuilder(full).LargeSatTvList(kMaxSatServices);
-        auto dlg = Open(kSatTv, 0, &full);
-        Choose(*dlg, IDC_CHANNEL_COMBO_SATELLITE, 0);
-        Type(*dlg, IDC_CHANNEL_EDIT_SERVICE_ID, QStringLiteral("60000"));
-        PressOk(*dlg);
-        QCOMPARE(m_prompt.MessageTexts(),
-                 std::vector<QString>{"[Error] Service is not appended.\n"});
-        QCOMPARE(dlg->result(), int(QDialog::Rejected));
-        QVERIFY(!dlg->StoreChanged());
-        QCOMPARE(int(full.GetSatTvCount()), kMaxSatServices);
-    }
-
-    // A cleared PID is stored as 0; a cleared name as "Noname". An old radio service's video PID
-    // is not changed.
-    void changedServiceIsWrittenBack() {
-        auto dlg = Open(kSatTv, 1);
-        Type(*dlg, IDC_CHANNEL_EDIT_NAME, QString());
-        QTest::keyClick(&Edit(*dlg, IDC_CHANNEL_EDIT_NAME), Qt::Key_Delete);
-        QLineEdit& audio = Edit(*dlg, IDC_CHANNEL_EDIT_AUDIO_PID);
-        audio.selectAll();
-        QTest::keyClick(&audio, Qt::Key_Backspace);
-        QCOMPARE(audio.text() + dlg->m_strAudioPid, QString());
-        Type(*dlg, IDC_CHANNEL_EDIT_AUDIO_PID, QStringLiteral("44"));
-        QTest::mouseClick(dlg->GetDlgItem(IDC_CHANNEL_CHECK_DOLBY), Qt::LeftButton);
-        Choose(*dlg, IDC_CHANNEL_COMBO_NETWORK, 2);
-        PressOk(*dlg);
-        const SSVC_INFO& tv = *m_store->GetService(0, LIST_SAT_TV);
-        QCOMPARE(QByteArray(tv.szName), QByteArray("Noname"));
-        QCOMPARE(Fields(tv), (QList<int>{2, 2, 100, 28106, 512, 44, 600, 0}));
-        auto radio = Open(kSatRadio, 1);
-        QCOMPARE(Edit(*radio, IDC_CHANNEL_EDIT_VIDEO_PID).text(), QStringLiteral("77"));
-        Type(*radio, IDC_CHANNEL_EDIT_VIDEO_PID, QStringLiteral("100"));
-        PressOk(*radio);
-        QCOMPARE(int(m_store->GetService(0, LIST_SAT_RADIO)->wVideoPid), 77);
-        // A service without its transponder can still be changed.
-        m_store->DeleteTransponder(2, 1);                  // "Nordlicht" moves to tpid 1 ...
-        m_store->GetService(0, LIST_SAT_TV)->bTpIndex = 9; // ... and then loses it
-        auto lost = Open(kSatTv, 1);
-        QCOMPARE(Combo(*lost, IDC_CHANNEL_COMBO_TRANSPONDER).currentIndex(), -1);
-        Type(*lost, IDC_CHANNEL_EDIT_NAME, QStringLiteral("Renamed"));
-        PressOk(*lost);
-        QVERIFY(m_prompt.m_shown.empty());
-        QCOMPARE(QByteArray(m_store->GetService(0, LIST_SAT_TV)->szName), QByteArray("Renamed"));
     }
 };
 

@@ -191,7 +191,8 @@ class EditorCommandsTest : public QObject {
     }
 
     // Update rewrites the record and relabels the item in place; the satellite grids follow.
-    void updateRewritesInPlace() {
+    // Delete renumbers the later records, so the tree and the satellite grids are rebuilt.
+    void updateInPlaceAndDeleteRebuilds() {
         auto dlg = Open();
         SSAT_INFO& stored = *dlg->GetStore()->GetSatellite(2);
         stored.bSwitch = 0x08 | SW_LNB_POWER | (1 << SW_TONEBURST_SHIFT); // bit 3 not shown
@@ -225,12 +226,7 @@ class EditorCommandsTest : public QObject {
         const CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
         QCOMPARE(grid.GetTextMatrix(1, 1) + grid.GetTextMatrix(1, 3),
                  QStringLiteral("1. SAT-Z500"));
-    }
-
-    // The later records are renumbered, so the tree and the satellite grids are rebuilt.
-    void deleteRebuildsTreeAndGrids() {
-        auto dlg = Open();
-        Select(*dlg, Root(*dlg, 0)->child(0));
+        Press(*dlg, IDC_BUTTON_DELETE); // the transponder just updated
         Press(*dlg, IDC_BUTTON_DELETE);
         QCOMPARE(
             Labels(dlg->Tree(), Root(*dlg, 0)),
@@ -269,50 +265,42 @@ class EditorCommandsTest : public QObject {
     }
 
     // Append adds through the channel dialog: the grid follows the store, also when the store
-    // merged the new service into an equal one although the dialog ended with Cancel.
-    void appendOnAGridRunsTheChannelDialog() {
-        auto dlg = Open();
-        dlg->TabCtrl().setCurrentIndex(1);
-        m_prompt.m_modalScripts = {
-            FillChannel(1, QStringLiteral("7"), -1, QStringLiteral("Neu")),
-            FillChannel(1, QStringLiteral("201"), -1, QStringLiteral("Bee 2")),
-            [](QDialog&) { return int(QDialog::Rejected); }};
-        for (int i = 0; i < 3; ++i)
-            Press(*dlg, IDC_BUTTON_APPEND);
-        QCOMPARE(m_prompt.m_shown.front().text, QStringLiteral("Channel Informaton"));
-        QStringList names = Column(dlg->Grid(LIST_SAT_TV), 6);
-        names.sort();
-        QCOMPARE(names, (QStringList{"Bee 2", "Neu", "One", "Three"}));
-    }
-
-    // OK rewrites the network and name cells; no dialog opens on the header row or a grid row
-    // past the store's list, and Cancel changes nothing.
-    void detailInfoRunsTheChannelDialog() {
+    // merged the new service into an equal one although the dialog ended with Cancel. Detail Info
+    // runs it on the current row: OK rewrites the network and name cells; no dialog opens on the
+    // header row or a grid row past the store's list, and Cancel changes nothing.
+    void gridButtonsRunTheChannelDialog() {
         auto dlg = Open();
         dlg->TabCtrl().setCurrentIndex(1);
         CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
+        const auto cancel = [](QDialog& modal) {
+            modal.findChild<QLineEdit*>(QString::number(IDC_CHANNEL_EDIT_NAME))
+                ->setText(QStringLiteral("Gone"));
+            return int(QDialog::Rejected);
+        };
         m_prompt.m_modalScripts = {
-            FillChannel(-1, {}, 0, QStringLiteral("Drei")),
-            FillChannel(-1, {}, -1, QStringLiteral("Terra 2")), [](QDialog& modal) {
-                modal.findChild<QLineEdit*>(QString::number(IDC_CHANNEL_EDIT_NAME))
-                    ->setText(QStringLiteral("Gone"));
-                return int(QDialog::Rejected);
-            }};
+            FillChannel(1, QStringLiteral("7"), -1, QStringLiteral("Neu")),
+            FillChannel(1, QStringLiteral("201"), -1, QStringLiteral("Bee 2")), cancel};
+        for (int i = 0; i < 3; ++i)
+            Press(*dlg, IDC_BUTTON_APPEND);
+        QCOMPARE(m_prompt.m_shown.front().text, QStringLiteral("Channel Informaton"));
+        QStringList names = Column(grid, 6);
+        names.sort();
+        QCOMPARE(names, (QStringList{"Bee 2", "Neu", "One", "Three"}));
+        m_prompt.m_shown.clear(); // Detail Info on the same rows: "One", "Three", ...
+        m_prompt.m_modalScripts = {FillChannel(-1, {}, 0, QStringLiteral("Drei")),
+                                   FillChannel(-1, {}, -1, QStringLiteral("Terra 2")), cancel};
         grid.SetRows(10);
         for (long nRow : {0, 5, 2}) { // 2: "Three", network 2
             grid.SetRow(nRow);
             Press(*dlg, IDC_BUTTON_DETAIL_INFO);
         }
         QCOMPARE(m_prompt.m_shown.size(), std::size_t(1));
-        QCOMPARE(grid.GetTextMatrix(2, 5) + '|' + grid.GetTextMatrix(2, 6),
-                 QStringLiteral("First |Drei"));
+        QCOMPARE(RowOf(grid, 2).section('|', 5, 6), QStringLiteral("First |Drei"));
         QCOMPARE(int(dlg->GetStore()->GetService(1, LIST_SAT_TV)->wNetwork), 1);
         dlg->TabCtrl().setCurrentIndex(3);
         dlg->Grid(LIST_TERR_TV).SetRow(1);
         Press(*dlg, IDC_BUTTON_DETAIL_INFO);
-        QCOMPARE(dlg->Grid(LIST_TERR_TV).GetTextMatrix(1, 2) + '|' +
-                     dlg->Grid(LIST_TERR_TV).GetTextMatrix(1, 3),
-                 QStringLiteral("First |Terra 2"));
+        QCOMPARE(RowOf(dlg->Grid(LIST_TERR_TV), 1).section('|', 2, 3), "First |Terra 2");
         dlg->TabCtrl().setCurrentIndex(1);
         grid.SetRow(1);
         Press(*dlg, IDC_BUTTON_DETAIL_INFO);

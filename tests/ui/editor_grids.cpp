@@ -8,22 +8,6 @@ namespace {
 
 const QStringList kFlagHeaders = {" CA ", "Lock", "Fav1", "Fav2", "Fav3", "Fav4"};
 
-// A grid row's cells joined by '|'.
-QString RowOf(const CMSFlexGrid& grid, long nRow) {
-    QStringList cells;
-    for (long c = 0; c < grid.GetCols(); ++c)
-        cells << grid.GetTextMatrix(nRow, c);
-    return cells.join(QLatin1Char('|'));
-}
-
-// The rows under the header.
-QStringList Rows(const CMSFlexGrid& grid) {
-    QStringList rows;
-    for (long r = 1; r < grid.GetRows(); ++r)
-        rows << RowOf(grid, r);
-    return rows;
-}
-
 // Headers, then widths in twips of the columns before the six 500-twip flag columns; the narrow
 // columns (NUM, MUX, H/V, flags) are centred at the top, the others left and centred.
 void CheckColumns(const CMSFlexGrid& grid, const QStringList& headers, std::vector<int> twips) {
@@ -59,18 +43,14 @@ void FillSortStore(CChannelStore& store) {
     build.Network(1, "Beta");
     build.Network(2, "Zeta");
     build.Network(3, "alpha");
-    const struct {
-        const char* name;
-        WORD wNetwork, wFlags;
-    } services[] = {{"delta", 2, FLAG_LOCK | FLAG_FAV1},
-                    {"Alpha", 1, FLAG_CA | FLAG_FAV2 | FLAG_FAV3},
-                    {"charlie", 3, FLAG_LOCK | FLAG_FAV4},
-                    {"Bravo", 4, 0}};
+    const char* const names[] = {"delta", "Alpha", "charlie", "Bravo"};
+    const WORD networks[] = {2, 1, 3, 4},
+               flags[] = {FLAG_LOCK | FLAG_FAV1, FLAG_CA | FLAG_FAV2 | FLAG_FAV3,
+                          FLAG_LOCK | FLAG_FAV4, 0};
     for (WORD i = 0; i < 4; ++i) {
-        const auto& s = services[i];
-        build.SatService(i % 2 ? b : a, BYTE(1 + i / 2), WORD(10 + i), s.wNetwork, s.name,
-                         s.wFlags);
-        build.TerrService(i % 2 ? 3 : 5, WORD(i + 1), s.wNetwork, s.name, s.wFlags);
+        build.SatService(i % 2 ? b : a, BYTE(1 + i / 2), WORD(10 + i), networks[i], names[i],
+                         flags[i]);
+        build.TerrService(i % 2 ? 3 : 5, WORD(i + 1), networks[i], names[i], flags[i]);
     }
     store.Rebuild();
 }

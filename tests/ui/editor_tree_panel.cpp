@@ -127,42 +127,36 @@ class EditorTreePanelTest : public QObject {
                               "000. New Transponder "}));
         QCOMPARE(Labels(dlg.Tree(), dlg.Tree().topLevelItem(1)),
                  QStringList{"000. New Transponder "});
+        // The placeholders show the defaults and change nothing; a click keeps its row
+        // exclusive and the C/KU row switches the C-LNB list.
+        QCOMPARE(Panel(dlg).left(5), QStringLiteral("S ---")); // nothing chosen yet
+        QTreeWidgetItem* sat = dlg.Tree().topLevelItem(0);
         QTreeWidgetItem* hundredth = dlg.Tree().topLevelItem(99);
-        Select(dlg, hundredth);
-        QCOMPARE(Panel(dlg), QStringLiteral("S -UD|19E|10.9|10 000000-"));
+        const std::pair<QTreeWidgetItem*, const char*> panels[] = {
+            {hundredth, "S -UD|19E|10.9|10 000000-"},
+            {sat, "S -UD|SAT-A|19.2|19 000000-"},
+            {sat->child(0), "T -UD|11494|27500|Auto|11494|27500 0000001"},
+            {sat->child(2), "T A--|1000|1000|Auto|1000|1000 0000000"}, // "000. New Transponder "
+            {dlg.Tree().topLevelItem(100), "S A--||0.0|0 0100000"},    // "00. New Satellite "
+        };
+        for (const auto& [item, panel] : panels) {
+            Select(dlg, item);
+            QCOMPARE(Panel(dlg), QString::fromLatin1(panel));
+        }
+        QCOMPARE(dlg.GetStore()->GetSatelliteCount() + dlg.GetStore()->GetTransponderCount(), 357);
         QTreeWidgetItem* tp255 = hundredth->child(254);
         QVERIFY(tp255->text(0).startsWith(QStringLiteral("255. 28400")));
         Select(dlg, tp255);
         QCOMPARE(Text(dlg, IDC_EDIT_FREQUENCY), QStringLiteral("28400"));
         Select(dlg, dlg.Tree().topLevelItem(9)); // "10. 19E"
         QCOMPARE(Text(dlg, IDC_EDIT_SAT_POSITION), QStringLiteral("1.9"));
-    }
-
-    // The placeholders show the defaults and change nothing; a click keeps its row exclusive
-    // and the C/KU row switches the C-LNB list.
-    void selectionDrivesPanelAndButtons() {
-        CEditorDlg dlg(m_prompt);
-        CStoreBuilder build(*dlg.GetStore());
-        build.Transponder(build.Satellite("SAT-A", 192), 11494, 27500, true);
-        ShowTree(dlg);
-        QCOMPARE(Panel(dlg).left(5), QStringLiteral("S ---")); // nothing chosen yet
-        QTreeWidgetItem* sat = dlg.Tree().topLevelItem(0);
-        const char* const kPanels[] = {
-            "S -UD|SAT-A|19.2|19 000000-",                // the satellite
-            "T -UD|11494|27500|Auto|11494|27500 0000001", // its transponder
-            "T A--|1000|1000|Auto|1000|1000 0000000",     // "000. New Transponder "
-            "S A--||0.0|0 0100000"};                      // "00. New Satellite "
-        const QTreeWidgetItem* items[] = {sat, sat->child(0), sat->child(1),
-                                          dlg.Tree().topLevelItem(1)};
-        for (int i = 0; i < 4; ++i) {
-            Select(dlg, const_cast<QTreeWidgetItem*>(items[i]));
-            QCOMPARE(Panel(dlg), QString::fromLatin1(kPanels[i]));
-        }
+        Select(dlg, dlg.Tree().topLevelItem(100));
         QVERIFY(!Enabled(dlg, IDC_COMBO_CLNB_FREQ));
         QCOMPARE(dlg.GetDlgItem<QComboBox>(IDC_COMBO_LNB_FREQ)->currentIndex() +
                      dlg.GetDlgItem<QComboBox>(IDC_COMBO_CLNB_FREQ)->currentIndex(),
                  0);
-        QCOMPARE(dlg.GetStore()->GetSatelliteCount() + dlg.GetStore()->GetTransponderCount(), 2);
+        QCOMPARE(Text(dlg, IDC_COMBO_LNB_FREQ) + '|' + Text(dlg, IDC_COMBO_CLNB_FREQ),
+                 QStringLiteral("Univ.LNB1(9750, 10600)|C Single Solution(5150,5750)"));
         for (int nId : {IDC_RADIO_CKU_TONEBURST, IDC_RADIO_DISEQC_C})
             QTest::mouseClick(dlg.GetDlgItem(nId), Qt::LeftButton);
         QCOMPARE(Options(dlg), QStringLiteral("2100030"));
@@ -172,64 +166,53 @@ class EditorTreePanelTest : public QObject {
         QCOMPARE(Options(dlg), QStringLiteral("0100030"));
     }
 
-    // Entries of the list are selected (a user 9750 finds its entry, a user 5750 is searched
-    // for after entry 4); other user values stay as typed text. C-LNB 0, 1 and 6 act as 2.
-    // The cases give the combo, the LNB type or C-LNB selection and frequency stored, and the
-    // entry and text shown.
-    void lnbListsShowEntriesAndUserValues() {
-        const int kLnb = IDC_COMBO_LNB_FREQ, kCLnb = IDC_COMBO_CLNB_FREQ;
-        const char *kUniv = "Univ.LNB1(9750, 10600)", *kSingle = "C Single Solution(5150,5750)",
-                   *kNormal = "C Normal LNB(5150)";
+    // Entries of the LNB lists are selected (a user 9750 finds its entry, a user 5750 is
+    // searched for after entry 4); other user values stay as typed text. C-LNB 0, 1 and 6 act as
+    // 2. One button per option row; an unknown DiSEqC value (a motor) checks none of its row.
+    // Toneburst 3 shows sat B, C/KU 7 shows toneburst. A transponder's FEC shows Auto for unknown
+    // values. Rows: the record's C/KU, switch bits, DiSEqC, LNB type and frequency, C-LNB and
+    // frequency, the transponder's attribute; then the options, the LNB and C-LNB lists (#entry,
+    // or the text shown), '+' if the C-LNB list is in use, the FEC and the polarisation.
+    void storedValuesAreShown() {
         const struct {
-            int nCombo;
-            BYTE nSelection;
-            WORD wFreq;
-            int nIndex;
-            const char* text;
-        } cases[] = {{kLnb, 0, 0, 0, kUniv},       {kLnb, 12, 11475, 12, "11475"},
-                     {kLnb, 13, 9750, 5, "9750"},  {kLnb, 13, 10100, -1, "10100"},
-                     {kLnb, 20, 5750, 4, "5750"},  {kCLnb, 0, 0, 0, kSingle},
-                     {kCLnb, 1, 0, 0, kSingle},    {kCLnb, 3, 0, 1, kNormal},
-                     {kCLnb, 4, 0, 2, "5750"},     {kCLnb, 5, 5750, 2, "5750"},
-                     {kCLnb, 5, 5300, -1, "5300"}, {kCLnb, 6, 0, 0, kSingle}};
-        for (const auto& c : cases) {
-            CEditorDlg dlg(m_prompt);
-            SSAT_INFO sat{};
-            (c.nCombo == kLnb ? sat.bLnbType : sat.bCLnb) = c.nSelection;
-            (c.nCombo == kLnb ? sat.wLnbFreq : sat.wCLnbFreq) = c.wFreq;
-            sat.bCkuSwitch = c.nCombo == kCLnb ? 1 : 0; // the C-LNB list in use
-            ShowSatellite(dlg, sat);
-            QCOMPARE(dlg.GetDlgItem<QComboBox>(c.nCombo)->currentIndex(), c.nIndex);
-            QCOMPARE(Text(dlg, c.nCombo), QString(c.text));
-            // The bound text is what the combo shows, so a later write keeps it.
-            if (c.nCombo == kLnb)
-                QCOMPARE(dlg.m_strLnbFreq, QString(c.text));
-        }
-    }
-
-    // One button per row; an unknown DiSEqC value (a motor) checks none of its row. Toneburst 3
-    // shows sat B, C/KU 7 shows toneburst. A transponder's FEC shows Auto for unknown values.
-    void optionRowsShowStoredValues() {
-        const struct {
-            BYTE nCku, nFlags, nDiseqc, attribute;
-            const char *options, *fec;
-        } cases[] = {{0, 0x00, 0, 0x31, "000000-", "3/4"},
-                     {1, 0x17, 2, 0x50, "111112-", "7/8"},
-                     {7, 0x30, 4, 0x60, "200024-", "Auto"},
-                     {3, 0x20, 5, 0x71, "20002--", "Auto"},
-                     {3, 0x20, 6, 0x00, "20002--", "Auto"}};
+            BYTE nCku, nFlags, nDiseqc, nLnb;
+            WORD wLnbFreq;
+            BYTE nCLnb;
+            WORD wCLnbFreq;
+            BYTE attribute;
+            const char* shown;
+        } cases[] = {{0, 0x00, 0, 0, 0, 0, 0, 0x31, "000000- #0 #0 - 3/4 1"},
+                     {1, 0x17, 2, 12, 11475, 0, 0, 0x50, "111112- #12 #0 + 7/8 0"},
+                     {7, 0x30, 4, 13, 9750, 1, 0, 0x60, "200024- #5 #0 + Auto 0"},
+                     {3, 0x20, 5, 13, 10100, 3, 0, 0x71, "20002-- 10100 #1 + Auto 1"},
+                     {3, 0x20, 6, 20, 5750, 4, 0, 0x00, "20002-- #4 #2 + Auto 0"},
+                     {1, 0x00, 0, 0, 0, 5, 5750, 0x00, "100000- #0 #2 + Auto 0"},
+                     {1, 0x00, 0, 0, 0, 5, 5300, 0x00, "100000- #0 5300 + Auto 0"},
+                     {1, 0x00, 0, 0, 0, 6, 0, 0x00, "100000- #0 #0 + Auto 0"}};
         for (const auto& c : cases) {
             CEditorDlg dlg(m_prompt);
             SSAT_INFO sat{};
             sat.bCkuSwitch = c.nCku;
             sat.bSwitch = c.nFlags;
             sat.bDiseqc = c.nDiseqc;
+            sat.bLnbType = c.nLnb;
+            sat.wLnbFreq = c.wLnbFreq;
+            sat.bCLnb = c.nCLnb;
+            sat.wCLnbFreq = c.wCLnbFreq;
             ShowSatellite(dlg, sat, c.attribute);
-            QCOMPARE(Options(dlg), QString::fromLatin1(c.options));
-            QCOMPARE(Enabled(dlg, IDC_COMBO_CLNB_FREQ), c.nCku != 0);
+            QStringList shown{Options(dlg)};
+            for (int nId : {IDC_COMBO_LNB_FREQ, IDC_COMBO_CLNB_FREQ}) {
+                const int i = dlg.GetDlgItem<QComboBox>(nId)->currentIndex();
+                const bool bEntry =
+                    i >= 0 && Text(dlg, nId) == dlg.GetDlgItem<QComboBox>(nId)->itemText(i);
+                shown << (bEntry ? '#' + QString::number(i) : Text(dlg, nId));
+            }
+            shown << (Enabled(dlg, IDC_COMBO_CLNB_FREQ) ? "+" : "-");
+            // The bound text is what the combo shows, so a later write keeps it.
+            QCOMPARE(dlg.m_strLnbFreq, Text(dlg, IDC_COMBO_LNB_FREQ));
             Select(dlg, dlg.Tree().topLevelItem(0)->child(0));
-            QCOMPARE(Text(dlg, IDC_COMBO_FEC), QString::fromLatin1(c.fec));
-            QCOMPARE(Options(dlg).back(), QChar(c.attribute & 1 ? '1' : '0'));
+            shown << Text(dlg, IDC_COMBO_FEC) << Options(dlg).right(1);
+            QCOMPARE(shown.join(' '), QString::fromLatin1(c.shown));
         }
     }
 

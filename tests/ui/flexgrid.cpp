@@ -15,14 +15,10 @@ namespace {
 // cells the view shows selected and which one is its current cell.
 QString Ends(const CMSFlexGrid& grid) {
     const QModelIndex current = grid.selectionModel()->currentIndex();
-    return QStringLiteral("%1,%2 %3,%4 %5@%6,%7")
-        .arg(grid.GetRow())
-        .arg(grid.GetCol())
-        .arg(grid.GetRowSel())
-        .arg(grid.GetColSel())
-        .arg(grid.selectionModel()->selectedIndexes().size())
-        .arg(current.row() + 1)
-        .arg(current.column() + 1);
+    return QString::asprintf("%ld,%ld %ld,%ld %d@%d,%d", grid.GetRow(), grid.GetCol(),
+                             grid.GetRowSel(), grid.GetColSel(),
+                             int(grid.selectionModel()->selectedIndexes().size()),
+                             current.row() + 1, current.column() + 1);
 }
 
 // Every cell, fixed ones included: cells joined by ',', rows by '/'.
@@ -81,7 +77,7 @@ class FlexGridTest : public QObject {
         QCOMPARE(Cells(grid), QStringLiteral(",,h/,,/2,,/,l,"));
         QCOMPARE(grid.GetTextMatrix(-1, -1) + grid.GetTextMatrix(4, 0), QString());
         grid.SetColWidth(3, 500);
-        for (long nCol : {-1L, 7L})
+        for (long nCol : {-1L, 1L, 7L})
             grid.SetColAlignment(nCol, flexAlignCenterTop);
         grid.SetRow(4);
         grid.SetCol(-1);
@@ -93,6 +89,8 @@ class FlexGridTest : public QObject {
         QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("h"));
         QCOMPARE(model.headerData(1, Qt::Vertical).toString(), QStringLiteral("2"));
         QCOMPARE(model.data(model.index(2, 0)).toString(), QStringLiteral("l"));
+        QCOMPARE(model.data(model.index(2, 0), Qt::TextAlignmentRole).value<Qt::Alignment>(),
+                 Qt::AlignHCenter | Qt::AlignTop);
         grid.SetCols(5);
         QCOMPARE(Cells(grid), QStringLiteral(",,h,,/,,,,/2,,,,/,l,,,"));
         QCOMPARE(grid.columnWidth(2), grid.horizontalHeader()->defaultSectionSize());
@@ -108,29 +106,6 @@ class FlexGridTest : public QObject {
         QCOMPARE(grid.GetRows() + grid.GetCols(), 2L);
     }
 
-    // Each alignment reaches the cells, the column headers and the row headers.
-    void alignmentsMapToTheCells() {
-        const std::pair<short, Qt::Alignment> cases[] = {
-            {0, Qt::AlignLeft | Qt::AlignTop},        {1, Qt::AlignLeft | Qt::AlignVCenter},
-            {2, Qt::AlignLeft | Qt::AlignBottom},     {3, Qt::AlignHCenter | Qt::AlignTop},
-            {4, Qt::AlignHCenter | Qt::AlignVCenter}, {7, Qt::AlignRight | Qt::AlignVCenter},
-            {8, Qt::AlignRight | Qt::AlignBottom},    {9, Qt::AlignLeft | Qt::AlignVCenter}};
-        CMSFlexGrid grid;
-        grid.SetCols(3);
-        grid.SetRows(3);
-        const QAbstractItemModel& model = *grid.model();
-        const auto alignmentOf = [](const QVariant& v) { return v.value<Qt::Alignment>(); };
-        for (const auto& [nAlignment, expected] : cases) {
-            grid.SetColAlignment(2, nAlignment);
-            grid.SetColAlignment(0, nAlignment);
-            QCOMPARE(alignmentOf(model.data(model.index(0, 1), Qt::TextAlignmentRole)), expected);
-            QCOMPARE(alignmentOf(model.headerData(1, Qt::Horizontal, Qt::TextAlignmentRole)),
-                     expected);
-            QCOMPARE(alignmentOf(model.headerData(0, Qt::Vertical, Qt::TextAlignmentRole)),
-                     expected);
-        }
-    }
-
     void usesANarrowFace() {
         const QFont font = CMSFlexGrid().font();
         for (const char* narrow : {"Arial Narrow", "Liberation Sans Narrow"})
@@ -142,8 +117,10 @@ class FlexGridTest : public QObject {
                 QFontInfo(font).family().contains("Condensed"));
     }
 
-    // Clicks and double-clicks in every part: data cells, column header, row header, corner.
-    void mouseCellAndDoubleClickFollowEveryPart() {
+    // Clicks and double-clicks in every part (data cells, column header, row header, corner) set
+    // the mouse cell. Clicks, shift-clicks and drags make a selection whose ends stay in the
+    // order made; right-clicks anywhere move the mouse cell only.
+    void mouseCellAndSelectionEnds() {
         auto grid = MakeGrid();
         QSignalSpy spy(grid.get(), &CMSFlexGrid::DblClick);
         int nDblClicks = 0;
@@ -157,11 +134,6 @@ class FlexGridTest : public QObject {
         // Right of the last column there is no column.
         QTest::mouseMove(grid->viewport(), QPoint(grid->viewport()->width() - 2, 5));
         QCOMPARE(grid->GetMouseCol(), -1L);
-    }
-
-    // Clicks, shift-clicks and drags; right-clicks anywhere move the mouse cell only.
-    void selectionKeepsItsEndsInTheOrderMade() {
-        auto grid = MakeGrid();
         ClickGridCell(*grid, 4, 3);
         QCOMPARE(Ends(*grid), QStringLiteral("4,3 4,3 1@4,3"));
         // From the last column to the first: the ends stay as made, not as whole rows.
@@ -176,6 +148,15 @@ class FlexGridTest : public QObject {
             QCOMPARE(QPoint(grid->GetMouseCol(), grid->GetMouseRow()), QPoint(col, row));
             QCOMPARE(Ends(*grid), QStringLiteral("2,2 5,3 8@5,3"));
         }
+        // Clicking, shift-clicking or dragging over the NUM column selects whole rows; the current
+        // cell is in the first column, next to the NUM column they came from.
+        ClickGridCell(*grid, 3, 2);
+        ClickGridCell(*grid, 7, 0);
+        QCOMPARE(Ends(*grid), QStringLiteral("7,1 7,5 5@7,1"));
+        ClickGridCell(*grid, 4, 0, Qt::ShiftModifier);
+        QCOMPARE(Ends(*grid), QStringLiteral("7,1 4,5 20@4,1"));
+        Drag(*grid, 7, 0, 4, 0);
+        QCOMPARE(Ends(*grid), QStringLiteral("7,1 4,5 20@4,1"));
         Drag(*grid, 3, 4, 6, 2);
         QCOMPARE(Ends(*grid), QStringLiteral("3,4 6,2 12@6,2"));
         // Setting Row or Col collapses the selection onto the current cell.
@@ -188,19 +169,6 @@ class FlexGridTest : public QObject {
         QCOMPARE(Ends(*grid).left(8), QStringLiteral("7,5 7,5 "));
         grid->SetRows(1);
         QCOMPARE(Ends(*grid), QStringLiteral("0,5 0,5 0@0,0"));
-    }
-
-    // Clicking, shift-clicking or dragging over the NUM column selects whole rows; the current
-    // cell is in the first column, next to the NUM column they came from.
-    void theNumColumnSelectsWholeRows() {
-        auto grid = MakeGrid();
-        ClickGridCell(*grid, 3, 2);
-        ClickGridCell(*grid, 7, 0);
-        QCOMPARE(Ends(*grid), QStringLiteral("7,1 7,5 5@7,1"));
-        ClickGridCell(*grid, 4, 0, Qt::ShiftModifier);
-        QCOMPARE(Ends(*grid), QStringLiteral("7,1 4,5 20@4,1"));
-        Drag(*grid, 7, 0, 4, 0);
-        QCOMPARE(Ends(*grid), QStringLiteral("7,1 4,5 20@4,1"));
     }
 };
 

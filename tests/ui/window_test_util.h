@@ -27,7 +27,7 @@ inline void TypeInto(QWidget* pField, const QString& keys) {
     QTest::keyClicks(edit, keys);
 }
 
-inline void Type(const CEditorDlg& dlg, int nId, const QString& keys) {
+template <class Dialog> void Type(const Dialog& dlg, int nId, const QString& keys) {
     TypeInto(dlg.GetDlgItem(nId), keys);
 }
 
@@ -54,6 +54,22 @@ inline QStringList Column(const CMSFlexGrid& grid, long nCol) {
     for (long r = 1; r < grid.GetRows(); ++r)
         cells << grid.GetTextMatrix(r, nCol);
     return cells;
+}
+
+// A grid row's cells joined by '|'.
+inline QString RowOf(const CMSFlexGrid& grid, long nRow) {
+    QStringList cells;
+    for (long c = 0; c < grid.GetCols(); ++c)
+        cells << grid.GetTextMatrix(nRow, c);
+    return cells.join(QLatin1Char('|'));
+}
+
+// The rows under the header.
+inline QStringList Rows(const CMSFlexGrid& grid) {
+    QStringList rows;
+    for (long r = 1; r < grid.GetRows(); ++r)
+        rows << RowOf(grid, r);
+    return rows;
 }
 
 // Append, Update and Delete as "AUD", a dash for each greyed one.
