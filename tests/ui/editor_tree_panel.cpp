@@ -157,6 +157,11 @@ class EditorTreePanelTest : public QObject {
                  0);
         QCOMPARE(Text(dlg, IDC_COMBO_LNB_FREQ) + '|' + Text(dlg, IDC_COMBO_CLNB_FREQ),
                  QStringLiteral("Univ.LNB1(9750, 10600)|C Single Solution(5150,5750)"));
+        QCOMPARE(QString("%1 %2 %3")
+                     .arg(dlg.GetDlgItem<QComboBox>(IDC_COMBO_LNB_FREQ)->count())
+                     .arg(dlg.GetDlgItem<QComboBox>(IDC_COMBO_CLNB_FREQ)->count())
+                     .arg(dlg.GetDlgItem<QComboBox>(IDC_COMBO_FEC)->count()),
+                 QStringLiteral("13 3 6"));
         for (int nId : {IDC_RADIO_CKU_TONEBURST, IDC_RADIO_DISEQC_C})
             QTest::mouseClick(dlg.GetDlgItem(nId), Qt::LeftButton);
         QCOMPARE(Options(dlg), QStringLiteral("2100030"));
