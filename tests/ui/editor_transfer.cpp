@@ -63,10 +63,6 @@ struct SEditor {
     CEditorDlg dlg{prompt};
 };
 
-void WaitForTheImage(CTransferDlg& transfer) {
-    QVERIFY(WaitUntil([&] { return transfer.IsComplete(); }));
-}
-
 } // namespace
 
 class EditorTransferTest : public QObject {
@@ -143,10 +139,11 @@ class EditorTransferTest : public QObject {
             ed.ports.AddBox(1, options);
             const std::vector<BYTE> before = ed.Image();
             const QString views = ed.Views();
-            if (bNoChannelList)
-                ed.Script(WaitForTheImage);
-            else
-                ed.Script([](CTransferDlg& transfer) { QVERIFY(!transfer.IsComplete()); });
+            ed.Script([bNoChannelList](CTransferDlg& transfer) { // waits, or closes at once
+                QCOMPARE(bNoChannelList ? WaitUntil([&] { return transfer.IsComplete(); })
+                                        : transfer.IsComplete(),
+                         bNoChannelList);
+            });
             ed.dlg.OnCommand(ID_TRANSFER_STB_TO_PC);
             const std::vector<QString> expected{QStringLiteral(
                 "[Error] The data received from the STB is not a channel list.\nNothing was "
