@@ -68,11 +68,8 @@ QStringList Views(CEditorDlg& dlg) {
     }
     if (const int nList = dlg.GetCurrentList(); nList >= 0) {
         const CMSFlexGrid& grid = dlg.Grid(BYTE(nList));
-        views << QStringLiteral("selection %1 %2 %3 %4")
-                     .arg(grid.GetRow())
-                     .arg(grid.GetCol())
-                     .arg(grid.GetRowSel())
-                     .arg(grid.GetColSel());
+        views << QString::asprintf("selection %ld %ld %ld %ld", grid.GetRow(), grid.GetCol(),
+                                   grid.GetRowSel(), grid.GetColSel());
     }
     views << Labels(dlg.Tree());
     for (int i = 0; i < dlg.Tree().topLevelItemCount(); ++i)
@@ -276,15 +273,14 @@ class EditorUndoTest : public QObject {
             s.prompt.m_boxAnswers = {IDOK};
             s.dlg.OnCommand(ID_FILE_SAVE);
             QCOMPARE(ReadAll(s.path + QStringLiteral(".bak")), original);
-            QVERIFY(ReadAll(s.path) != original);
-            QVERIFY(!s.dlg.isWindowModified());
+            QVERIFY(ReadAll(s.path) != original && !s.dlg.isWindowModified());
         }
         QCOMPARE(s.prompt.MessageTexts().size(), std::size_t(2)); // the questions alone
         // A file that was not there has nothing to keep.
         s.prompt.m_paths = {s.dir.filePath(QStringLiteral("new.zdf"))};
         s.dlg.OnCommand(ID_FILE_SAVE_AS);
-        QVERIFY(QFile::exists(s.dir.filePath(QStringLiteral("new.zdf"))));
-        QVERIFY(!QFile::exists(s.dir.filePath(QStringLiteral("new.zdf.bak"))));
+        QVERIFY(QFile::exists(s.dir.filePath(QStringLiteral("new.zdf"))) &&
+                !QFile::exists(s.dir.filePath(QStringLiteral("new.zdf.bak"))));
 
         SSession blocked;
         QVERIFY(QDir().mkdir(blocked.path + QStringLiteral(".bak")));
@@ -295,8 +291,7 @@ class EditorUndoTest : public QObject {
                  QStringLiteral("[Error] Can't write the backup file\n \"%1.bak\"\nThe data file "
                                 "is not saved.\n\n")
                      .arg(blocked.path));
-        QCOMPARE(ReadAll(blocked.path), original);
-        QVERIFY(blocked.dlg.isWindowModified());
+        QVERIFY(ReadAll(blocked.path) == original && blocked.dlg.isWindowModified());
     }
 
     // An empty database with the tree's placeholder, Append ready for a list's first service,
