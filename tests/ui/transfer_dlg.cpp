@@ -1,6 +1,7 @@
 // The transfer dialog: connecting when it opens, choosing ports (good or missing), the port
 // list's edit field, Enter, the direction's captions and bars, the timers. Whole transfers, and
 // the port locked during them, are watched from the editor's Transfer menu (editor_transfer).
+#include "controls.h"
 #include "denied_device.h"
 #include "scripted_prompt.h"
 #include "transfer_test_util.h"
@@ -125,12 +126,20 @@ class TransferDlgTest : public QObject {
         }
     }
 
-    // Enter does not close the dialog, Esc and Close do.
-    void enterDoesNotClose() {
+    // The dialog's size, where its controls sit and the lamps' size; Enter does not close the
+    // dialog, Esc and Close do.
+    void controlsInPlaceEnterDoesNotClose() {
         CScriptedPrompt prompt;
         STransferSettings settings;
         CTransferDlg dlg(prompt, settings);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Data Transfer"));
+        const CDialogUnits units(dlg.font());
+        QCOMPARE(dlg.size(), QSize(units.X(351), units.Y(245)));
+        for (const STransferItem& item : transfer_dialog::kItems) // placed as the table says
+            QCOMPARE(dlg.GetDlgItem(item.nId)->pos(),
+                     units.MapRect(item.x, item.y, 1, 1).topLeft());
+        for (int nLamp : {IDC_LAMP_RED, IDC_LAMP_GREEN}) // a lamp takes its picture's size
+            QCOMPARE(dlg.GetDlgItem(nLamp)->size(), QSize(20, 20));
         CTestPorts ports;
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
