@@ -231,9 +231,8 @@ class EditorTransferTest : public QObject {
                 continue;
             }
             const CScriptedPrompt::SShown& report = ed.prompt.m_shown[1];
-            QCOMPARE(report.caption, QStringLiteral("Application Error"));
-            QCOMPARE(report.nType, unsigned(MB_OK | MB_ICONSTOP));
-            QVERIFY(report.text.endsWith(QStringLiteral("\nPort: 1\n"))); // the port's text
+            QCOMPARE(report.caption + QString::number(report.nType) + report.text.right(9),
+                     "Application Error" + QString::number(MB_OK | MB_ICONSTOP) + "\nPort: 1\n");
             QVERIFY(ed.Image() == before);
         }
     }
@@ -241,12 +240,9 @@ class EditorTransferTest : public QObject {
     void thePortChosenIsRememberedForTheNextTransfer() {
         SEditor ed;
         ed.ports.AddBox(2);
-        ed.Script([](CTransferDlg& transfer) {
-            QCOMPARE(LogLines(transfer).first(),
-                     QStringLiteral("Connection Error!!!, Check the serial port."));
-            ChoosePort(transfer, 1);
-            QCOMPARE(LogLines(transfer).first(), QStringLiteral("Connection COM2"));
-        });
+        // COM2 chosen in one dialog (what it logs there is the dialog's own business) is where
+        // the next one opens.
+        ed.Script([](CTransferDlg& transfer) { ChoosePort(transfer, 1); });
         ed.dlg.OnCommand(ID_TRANSFER_STB_TO_PC);
         QStringList log;
         ed.Script([&log](CTransferDlg& transfer) { log = LogLines(transfer); });
