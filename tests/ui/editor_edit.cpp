@@ -250,9 +250,8 @@ class EditorEditTest : public QObject {
                 RightClickGridCell(grid, 3, nFirstCol + 1);
                 for (WORD i = 0; i < 6; ++i) {
                     const bool bSet = i >= 1 && i <= 3 && bOn;
-                    const WORD wFlags = store.GetService(i, nList)->wFlags;
-                    QCOMPARE(wFlags & ~FLAG_FAV4, bSet ? mask : 0);
-                    QCOMPARE((wFlags & FLAG_FAV4) != 0, i == 0);
+                    QCOMPARE(int(store.GetService(i, nList)->wFlags),
+                             (bSet ? mask : 0) | (i == 0 ? FLAG_FAV4 : 0));
                     for (long c = nFirstCol; c <= nFirstCol + 2; ++c)
                         QCOMPARE(grid.GetTextMatrix(i + 1, c), bSet ? "*" : QString());
                 }

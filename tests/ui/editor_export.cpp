@@ -54,8 +54,7 @@ class EditorExportTest : public QObject {
         QVERIFY(dlg.OnCommand(kExport));
         CStoreBuilder(*dlg.GetStore()).Satellite("SAT-A", 192); // no transponders
         QVERIFY(dlg.OnCommand(kExport));
-        QVERIFY(m_prompt.m_shown.empty());
-        QVERIFY(!QFile::exists(m_path));
+        QVERIFY(m_prompt.m_shown.empty() && !QFile::exists(m_path));
     }
 
     // OK writes the table over an older, longer file; Cancel writes nothing. A home directory
