@@ -14,14 +14,6 @@ namespace {
 
 constexpr unsigned kExport = 32807;
 
-// Plays the user: presses the dialog's button nId (1 OK, 2 Cancel).
-std::function<int(QDialog&)> Press(int nId) {
-    return [nId](QDialog& dlg) {
-        dlg.findChild<QPushButton*>(QString::number(nId))->click();
-        return dlg.result();
-    };
-}
-
 } // namespace
 
 class EditorExportTest : public QObject {
@@ -62,8 +54,7 @@ class EditorExportTest : public QObject {
         QVERIFY(dlg.OnCommand(kExport));
         CStoreBuilder(*dlg.GetStore()).Satellite("SAT-A", 192); // no transponders
         QVERIFY(dlg.OnCommand(kExport));
-        QVERIFY(m_prompt.m_shown.empty());
-        QVERIFY(!QFile::exists(m_path));
+        QVERIFY(m_prompt.m_shown.empty() && !QFile::exists(m_path));
     }
 
     // OK writes the table over an older, longer file; Cancel writes nothing. A home directory
@@ -80,7 +71,10 @@ class EditorExportTest : public QObject {
             m_prompt = CScriptedPrompt();
             auto dlg = Window();
             int nResult = -1;
-            m_prompt.m_modalScripts = {[&](QDialog& d) { return nResult = Press(nButton)(d); }};
+            m_prompt.m_modalScripts = {[&](QDialog& d) { // presses OK (1) or Cancel (2)
+                d.findChild<QPushButton*>(QString::number(nButton))->click();
+                return nResult = d.result();
+            }};
             QVERIFY(dlg->OnCommand(kExport));
             qputenv("HOME", QFile::encodeName(m_home.path()));
             QCOMPARE(nResult, nButton == 1 ? int(QDialog::Accepted) : int(QDialog::Rejected));
@@ -95,11 +89,9 @@ class EditorExportTest : public QObject {
                      bWritten ? QByteArray::fromStdString(table.str()) : QByteArray(4096, 'x'));
             const std::vector<QString> texts = m_prompt.MessageTexts();
             QCOMPARE(texts.size(), std::size_t(bBlocked ? 1 : 0));
-            if (bBlocked)
-                QVERIFY(texts[0].startsWith(QStringLiteral("[Error] Can't write the file\n\"") +
-                                            blocker + QStringLiteral("/tp_mora.h\"\n")));
-            QVERIFY(dlg->Tree().isVisible());
-            QVERIFY(!dlg->Grid(LIST_SAT_TV).isVisible());
+            QVERIFY(!bBlocked || texts[0].startsWith("[Error] Can't write the file\n\"" + blocker +
+                                                     "/tp_mora.h\"\n"));
+            QVERIFY(dlg->Tree().isVisible() && !dlg->Grid(LIST_SAT_TV).isVisible());
         }
     }
 };

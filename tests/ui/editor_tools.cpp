@@ -144,10 +144,9 @@ std::vector<STool> Tools() {
          },
          "Compare With|",
          [](QDialog& dlg) {
-             QCOMPARE(
-                 Lines(dlg),
-                 QStringList{
-                     "satellite-tv: renamed 1 \"Ember Life\": \"Ember Lite\" -> \"Ember Life\""});
+             QCOMPARE(Lines(dlg).join(u'\n'),
+                      QStringLiteral("satellite-tv: renamed 1 \"Ember Life\": "
+                                     "\"Ember Lite\" -> \"Ember Life\""));
          },
          "", nullptr},
         // The current list alone; the name given without an extension gets ".csv".

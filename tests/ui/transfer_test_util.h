@@ -77,12 +77,13 @@ inline void ChoosePort(CTransferDlg& dlg, int nIndex) {
     emit combo.activated(nIndex);
 }
 
-// Which lamp is lit: true green, false red; the other one must be dark.
-inline bool GreenLampLit(const CTransferDlg& dlg) {
-    return !dlg.GetDlgItem(IDC_LAMP_GREEN)->isHidden() && dlg.GetDlgItem(IDC_LAMP_RED)->isHidden();
-}
-inline bool RedLampLit(const CTransferDlg& dlg) {
-    return dlg.GetDlgItem(IDC_LAMP_GREEN)->isHidden() && !dlg.GetDlgItem(IDC_LAMP_RED)->isHidden();
+// The lamps lit, "green" or "red" when all is well; a lamp without its picture is "blank".
+inline QString Lamp(const CTransferDlg& dlg) {
+    QString lit;
+    for (const auto& [nId, name] : {std::pair{IDC_LAMP_GREEN, "green"}, {IDC_LAMP_RED, "red"}})
+        if (const auto* lamp = dlg.GetDlgItem<QLabel>(nId); !lamp->isHidden())
+            lit += QLatin1String(lamp->pixmap().isNull() ? "blank " : "") + name;
+    return lit;
 }
 
 inline int BarValue(const CTransferDlg& dlg, int nId) {
