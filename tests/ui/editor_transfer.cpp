@@ -192,23 +192,31 @@ class EditorTransferTest : public QObject {
         QVERIFY(ed.Image() == empty);
     }
 
-    // The box goes away while the dialog polls, or in the second after a finished transfer (the
-    // engine's tests cover the other moments). A loss that cuts a transfer off is one report,
-    // and the lamp, the polling and the port list act as after a failed open; after the end it
-    // is a log line and the image received is loaded.
+    // The box goes away while the dialog polls, in the middle of a transfer either way, or in
+    // the second after a finished one. A loss that cuts a transfer off is one report, and the
+    // lamp, the polling and the port list act as after a failed open, with the editor's data
+    // unchanged; after the end it is a log line and the image received is loaded.
     void aBoxThatGoesAway() {
-        for (bool bAfterTheEnd : {false, true}) {
+        enum EWhen { Idle, MidTransfer, AfterTheEnd };
+        const std::pair<UINT, EWhen> cases[] = {{ID_TRANSFER_STB_TO_PC, Idle},
+                                                {ID_TRANSFER_STB_TO_PC, MidTransfer},
+                                                {ID_TRANSFER_PC_TO_STB, MidTransfer},
+                                                {ID_TRANSFER_STB_TO_PC, AfterTheEnd}};
+        for (const auto& [nCommand, when] : cases) {
+            const bool bAfterTheEnd = when == AfterTheEnd;
             SEditor ed(true);
             NumberByName(*ed.dlg.GetStore()); // unlike the box's channels
             SBoxOptions options, idle;
             options.image = SampleAsTheBoxHoldsIt();
             idle.strVersion = "MODE"; // never gets past its announcement
-            ed.ports.AddBox(1, bAfterTheEnd ? options : idle);
+            ed.ports.AddBox(1, when == Idle ? idle : options);
             ed.ports.AddBox(2, idle);
             const std::vector<BYTE> before = ed.Image();
             ed.Script([&](CTransferDlg& transfer) {
                 QVERIFY(WaitUntil([&] {
-                    return transfer.IsTimerActive(bAfterTheEnd ? kCloseTimerId : kPollTimerId);
+                    return when == MidTransfer ? transfer.Protocol().GetBlockIndex() >= 20
+                                               : transfer.IsTimerActive(
+                                                     bAfterTheEnd ? kCloseTimerId : kPollTimerId);
                 }));
                 ed.ports.RemoveBox(1);
                 QVERIFY(WaitUntil([&] { return !transfer.Port().IsOpen(); }, 500));
@@ -224,7 +232,7 @@ class EditorTransferTest : public QObject {
                 QCOMPARE(Lamp(transfer) + ' ' + LogLines(transfer).back(),
                          QStringLiteral("green Ready data transfer"));
             });
-            ed.dlg.OnCommand(ID_TRANSFER_STB_TO_PC);
+            ed.dlg.OnCommand(nCommand);
             QCOMPARE(ed.prompt.MessageTexts().size(), std::size_t(bAfterTheEnd ? 0 : 1));
             if (bAfterTheEnd) {
                 QVERIFY(TransferImageOf(*ed.dlg.GetStore()) == options.image);
