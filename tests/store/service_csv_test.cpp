@@ -36,6 +36,7 @@ TEST(ListTexts, NamesAreLatin1InUtf8) {
         {"Seventeen letters", nullptr, "\"Seventeen letters\" is longer than 16 characters"},
         {"\u0141odz", nullptr, "\"\u0141odz\" cannot be stored in 8 bits"},
         {"\xF0\x9F\x93\xBA TV", nullptr, "cannot be stored in 8 bits"},
+        {"\xE0\xA4\x85", nullptr, "cannot be stored in 8 bits"}, // the smallest lead of three
         {"Caf\xC3", nullptr, "not UTF-8"},
         {"\xC0\x80", nullptr, "not UTF-8"},   // overlong NUL
         {"\xE2\x82 x", nullptr, "not UTF-8"}, // cut short
@@ -161,8 +162,9 @@ TEST(ServiceCsv, FaultsAreRefusedWithRowAndColumn) {
         EXPECT_EQ(std::tuple(error.nRow, error.nColumn), std::tuple(row, column)) << to;
         EXPECT_THAT(error.strText, HasSubstr(why)) << to;
     }
-    SCsvError error{3, 14, "extra column"};
-    EXPECT_EQ(CsvErrorText(error), "row 3, column 14 (beyond the columns): extra column");
+    EXPECT_EQ(CsvErrorText({3, 14, "extra column"}),
+              "row 3, column 14 (beyond the columns): extra column");
+    EXPECT_EQ(CsvErrorText({4, 1, "unknown list"}), "row 4, column 1 (list): unknown list");
 }
 
 // The file as written reads back whole; one that cannot be written or read says which.

@@ -109,6 +109,10 @@ std::vector<STool> Tools() {
         // Refused with the row and column, before any preview.
         {ID_FILE_IMPORT_CSV, [](SSession& s) { return s.Csv("tv,1,", "tv,one,"); },
          "[Error] %1: row 2, column 2 (number): ", nullptr, "", nullptr},
+        // A reference that cannot be read is one message, and no preview.
+        {ID_EDIT_ORDER_LIKE, [](SSession& s) { return s.dir.filePath(QStringLiteral("no.zdf")); },
+         "[Error] ", nullptr, "",
+         [](SSession& s, bool) { QCOMPARE(s.prompt.m_shown.size(), std::size_t(2)); }},
         // The sample has ten groups; a pending Cut is forgotten once services are deleted.
         {ID_EDIT_FIND_DUPLICATES,
          [](SSession& s) {

@@ -314,6 +314,12 @@ class EditorUndoTest : public QObject {
                      {"00. New Satellite ", "Orvane  v3.0.1 - Untitled[*]", "Undo-", "A---"}));
         s.dlg.OnCommand(ID_FILE_SAVE);
         QCOMPARE(s.prompt.m_shown.back().kind, CScriptedPrompt::EKind::SaveFile);
+        // With changes, Exit's Save asks for a name; cancelling that keeps the window open.
+        s.dlg.UndoStack().resetClean();
+        s.prompt.m_boxAnswers = {IDSAVE};
+        s.dlg.OnCommand(ID_EXIT);
+        QCOMPARE(s.prompt.m_shown.back().kind, CScriptedPrompt::EKind::SaveFile);
+        QVERIFY(s.dlg.GetStore() != nullptr);
     }
 };
 
