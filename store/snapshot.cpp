@@ -114,7 +114,7 @@ SStoreSnapshot CChannelStore::TakeSnapshot(unsigned lists) const {
         if ((lists & ListPart(nList)) == 0)
             continue;
         const ServiceList& from = m_lists[nList];
-        SStoreSnapshot::SList& to = s.lists[nList].emplace();
+        SStoreSnapshot::SList& to = s.lists[nList].emplace(SStoreSnapshot::SList());
         TakeList(from.list, std::span(from.index.data(), from.nRows), to);
         to.nCount = from.nCount;
         to.nHighestKey = from.nHighestKey;
