@@ -246,6 +246,12 @@ class EditorTreePanelTest : public QObject {
             QTest::keyClick(dlg.GetDlgItem(c.nEdit), Qt::Key_Return);
             QCOMPARE(Text(dlg, c.nEdit), QString(c.entered));
         }
+        // The normal form keeps the caret among the same digits: after the first 0 of "0012".
+        auto* frequency = dlg.GetDlgItem<QLineEdit>(IDC_EDIT_FREQUENCY);
+        Type(dlg, IDC_EDIT_FREQUENCY, QStringLiteral("0012"));
+        frequency->setCursorPosition(1);
+        QTest::keyClick(frequency, Qt::Key_Return);
+        QCOMPARE(frequency->text() + QString::number(frequency->cursorPosition()), "121");
         // Spin steps keep the tenths; a blank position reads as zero.
         Type(dlg, IDC_EDIT_SAT_POSITION, QStringLiteral("19.2"));
         StepUp(dlg, IDC_SPIN_SAT_POSITION);
