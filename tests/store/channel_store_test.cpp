@@ -454,8 +454,8 @@ TEST(Rebuild, NetworkTableKeepsUsedEntriesAndNamesUnknownOnes) {
     CChannelStore store;
     FillSatTv(store, {"A", "B", "C", "D", "E", "F"});
     for (const SNET_INFO& net :
-         {MakeNetwork(9, "FIRST", 4), MakeNetwork(5, "UNUSED"), MakeNetwork(3, "THREE", 2),
-          MakeNetwork(3, "AGAIN"), MakeNetwork(0, "EMPTY")})
+         {MakeNetwork(9, "FIRST", 4), MakeNetwork(5, "UNUSED"), MakeNetwork(1, "ONE"),
+          MakeNetwork(3, "THREE", 2), MakeNetwork(3, "AGAIN"), MakeNetwork(0, "EMPTY")})
         store.AddNetwork(net);
     const WORD used[] = {3, 1, 2, 0, 408, 409};
     for (WORD row = 0; row < 6; ++row)
@@ -465,7 +465,7 @@ TEST(Rebuild, NetworkTableKeepsUsedEntriesAndNamesUnknownOnes) {
     for (WORD i = 0; const SNET_INFO* net = store.GetNetworkAt(i); ++i)
         table += std::to_string(net->id) + " " + std::string(NameOf(net->name)) + " " +
                  std::to_string(net->attribute) + "; ";
-    EXPECT_EQ(table, "9 FIRST 4; 3 THREE 2; 2 Unknown 0; 408 Unknown 0; ");
+    EXPECT_EQ(table, "9 FIRST 4; 1 ONE 0; 3 THREE 2; 2 Unknown 0; 408 Unknown 0; ");
     BYTE attr = 99;
     EXPECT_EQ(store.GetNetworkName(3, &attr), "THREE");
     EXPECT_EQ(attr, 2);
