@@ -141,6 +141,9 @@ class ChannelInfoDlgTest : public QObject {
         for (const SChannelDlgItem& item : channel_info_dialog::kItems) // every control inside
             QVERIFY2(dlg->rect().contains(dlg->GetDlgItem(item.nId)->geometry()),
                      qPrintable(QString::number(item.nId)));
+        // A list is as tall as when closed, not as its dropped list in the template.
+        const QComboBox& networks = Combo(*dlg, IDC_CHANNEL_COMBO_NETWORK);
+        QCOMPARE(networks.height(), networks.sizeHint().height());
         QCOMPARE(Lists(*dlg), QStringLiteral("Transponder# 2. SAT-A ( 19.2) | 3. SAT-B ( 13.0) "
                                              "##   3. Alpha |  12. Beta | 100. Gamma "));
         QCOMPARE(Shown(*dlg), QStringList(9) << "1111");
