@@ -32,10 +32,11 @@ TEST_F(ListCommands, ExportImportDiff) {
                         "Lif\u00E9\"\n");
     const ZdfResult json = Zdf({"diff", kSample, in, "--json"});
     EXPECT_EQ(json.nExit, ZDF_FAILED);
-    EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(
-                  json.out))["lists"]["satellite-tv"]["changed"][0]["now"]["name"]
-                  .toString(),
-              QString::fromUtf8("Ember Lif\u00E9"));
+    const QJsonValue now = QJsonDocument::fromJson(
+        QByteArray::fromStdString(json.out))["lists"]["satellite-tv"]["changed"][0]["now"];
+    EXPECT_EQ(now["name"].toString() + ' ' + QString::number(now["number"].toInt()) + ' ' +
+                  now["polarisation"].toString(),
+              QString::fromUtf8("Ember Lif\u00E9 1 V"));
 }
 
 TEST_F(ListCommands, OrderAndDupesWriteTheirOutput) {

@@ -36,7 +36,8 @@ TEST(ListTexts, NamesAreLatin1InUtf8) {
         {"Seventeen letters", nullptr, "\"Seventeen letters\" is longer than 16 characters"},
         {"\u0141odz", nullptr, "\"\u0141odz\" cannot be stored in 8 bits"},
         {"\xF0\x9F\x93\xBA TV", nullptr, "cannot be stored in 8 bits"},
-        {"\xE0\xA4\x85", nullptr, "cannot be stored in 8 bits"}, // the smallest lead of three
+        {"\xE0\xA4\x85", nullptr, "cannot be stored in 8 bits"},     // the smallest lead of three
+        {"\xF4\x8F\xBF\xBF", nullptr, "cannot be stored in 8 bits"}, // the last code point
         {"Caf\xC3", nullptr, "not UTF-8"},
         {"\xC0\x80", nullptr, "not UTF-8"},   // overlong NUL
         {"\xE2\x82 x", nullptr, "not UTF-8"}, // cut short
