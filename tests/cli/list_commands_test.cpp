@@ -24,19 +24,24 @@ TEST_F(ListCommands, ExportImportDiff) {
 
     std::string text = Bytes(csv);
     text.replace(text.find("Ember Life"), 10, "Ember Lif\u00E9");
+    text.replace(text.find("terrestrial-tv,1,Coral Plus"), 27, "terrestrial-tv,1,Coral Max");
     Write(csv, text);
     ASSERT_EQ(Zdf({"import", in, csv, "--in-place"}).nExit, ZDF_OK);
     const ZdfResult diff = Zdf({"diff", kSample, in});
     EXPECT_EQ(diff.nExit, ZDF_FAILED);
     EXPECT_EQ(diff.out, "satellite-tv: renamed 1 \"Ember Lif\u00E9\": \"Ember Life\" -> \"Ember "
-                        "Lif\u00E9\"\n");
+                        "Lif\u00E9\"\nterrestrial-tv: renamed 1 \"Coral Max\": \"Coral Plus\" -> "
+                        "\"Coral Max\"\n");
     const ZdfResult json = Zdf({"diff", kSample, in, "--json"});
     EXPECT_EQ(json.nExit, ZDF_FAILED);
-    const QJsonValue now = QJsonDocument::fromJson(
-        QByteArray::fromStdString(json.out))["lists"]["satellite-tv"]["changed"][0]["now"];
-    EXPECT_EQ(now["name"].toString() + ' ' + QString::number(now["number"].toInt()) + ' ' +
-                  now["polarisation"].toString(),
-              QString::fromUtf8("Ember Lif\u00E9 1 V"));
+    const QJsonValue lists = QJsonDocument::fromJson(QByteArray::fromStdString(json.out))["lists"];
+    QString shown;
+    for (const char* list : {"satellite-tv", "terrestrial-tv"}) {
+        const QJsonValue now = lists[list]["changed"][0]["now"];
+        shown += now["name"].toString() + ' ' + QString::number(now["number"].toInt()) + ' ' +
+                 now["polarisation"].toString("none") + ';';
+    }
+    EXPECT_EQ(shown, QString::fromUtf8("Ember Lif\u00E9 1 V;Coral Max 1 none;"));
 }
 
 TEST_F(ListCommands, OrderAndDupesWriteTheirOutput) {
