@@ -263,6 +263,7 @@ class CEditorDlg : public QDialog {
     void CreateGridKeys();
     void ShowFilterOf(BYTE nList);
     void OnFindKey();
+    bool MarkSelectedRows();
     void OnCutKey();
     void OnPasteKey();
     void OnDeleteKey();

@@ -146,13 +146,19 @@ void CEditorDlg::CreateGridKeys() {
 }
 
 // The rows of the selection are the rows the keys cut or delete, as the rows a popup menu opened
-// on are for its commands.
+// on are for its commands. False without a grid tab.
+bool CEditorDlg::MarkSelectedRows() {
+    const int nList = GetCurrentList();
+    if (nList < 0)
+        return false;
+    m_nMarkFrom = int(Grid(static_cast<BYTE>(nList)).GetRow());
+    m_nMarkTo = int(Grid(static_cast<BYTE>(nList)).GetRowSel());
+    return true;
+}
+
 void CEditorDlg::OnCutKey() {
-    if (const int nList = GetCurrentList(); nList >= 0) {
-        m_nMarkFrom = int(Grid(static_cast<BYTE>(nList)).GetRow());
-        m_nMarkTo = int(Grid(static_cast<BYTE>(nList)).GetRowSel());
+    if (MarkSelectedRows())
         OnCut();
-    }
 }
 
 // Paste waits for a Cut, as its menu item does.
@@ -162,11 +168,8 @@ void CEditorDlg::OnPasteKey() {
 }
 
 void CEditorDlg::OnDeleteKey() {
-    if (const int nList = GetCurrentList(); nList >= 0) {
-        m_nMarkFrom = int(Grid(static_cast<BYTE>(nList)).GetRow());
-        m_nMarkTo = int(Grid(static_cast<BYTE>(nList)).GetRowSel());
+    if (MarkSelectedRows())
         OnDelete();
-    }
 }
 
 // The flag under the current cell, as a double-click on it toggles it.
