@@ -1,5 +1,5 @@
 // Encoding and decoding the whole 214016-byte image of a full database.
-#include "store_builders.h"
+#include "full_stores.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Reading and writing the data file of a full database. The write is measured with its flush to
 // disk (a file system on the disk) and without it (tmpfs, where the flush costs nothing), and
 // the in-memory part (build and encode) alone.
-#include "store_builders.h"
+#include "full_stores.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // The list tools on full databases (4048 services): Order Like, comparing two data files, CSV
 // export and import.
+#include "full_stores.h"
 #include "list_compare.h"
 #include "service_csv.h"
-#include "store_builders.h"
 
 #include <benchmark/benchmark.h>
 

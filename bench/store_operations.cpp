@@ -1,7 +1,7 @@
 // Store operations on a full database: 119 satellites, 1360 transponders, 4048 satellite
 // services (TV and radio), 1000 + 1000 terrestrial services, 408 networks.
 #include "channel_store.h"
-#include "store_builders.h"
+#include "full_stores.h"
 
 #include <algorithm>
 #include <memory>

@@ -2,9 +2,9 @@
 // and Import CSV, each from the file's reading through the preview to the refilled grids and the
 // undo step, with the satellite TV list put backwards.
 #include "filled_window.h"
+#include "full_stores.h"
 #include "resource.h"
 #include "service_csv.h"
-#include "store_builders.h"
 #include "widget_bench_main.h"
 
 #include <QTemporaryDir>

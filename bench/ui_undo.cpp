@@ -2,9 +2,9 @@
 // transponders), each until the grid has been refilled and the view has caught up: a paste of a
 // 500-row block and a header sort. And the memory that 100 undo steps hold.
 #include "filled_window.h"
+#include "full_stores.h"
 #include "grid_menu.h"
 #include "resource.h"
-#include "store_builders.h"
 #include "widget_bench_main.h"
 
 #include <QTreeWidget>

@@ -102,54 +102,6 @@ void FillMixedStore(CChannelStore& store) {
     store.Rebuild();
 }
 
-void FillFullStructure(CChannelStore& store, int nTransponders) {
-    CStoreBuilder builder(store);
-    for (int s = 0; s < kImageSatellites; ++s)
-        builder.Satellite(("Satellite " + std::to_string(s)).c_str(),
-                          static_cast<WORD>(10 + s * 30));
-    for (int m = 1; m <= kMaxMuxes; ++m)
-        builder.Mux(static_cast<BYTE>(m), 0);
-    for (int t = 0; t < nTransponders; ++t)
-        builder.Transponder(static_cast<BYTE>(kFirstSatIndex + t % kImageSatellites),
-                            static_cast<WORD>(10700 + 20 * (t / kImageSatellites)), 27500, t & 1);
-    for (int n = 1; n <= kMaxNetworks; ++n)
-        builder.Network(static_cast<WORD>(n), ("Network " + std::to_string(n)).c_str());
-}
-
-// Services with random transponders, networks, PIDs and CA flags, so many per list.
-static void FillServices(CChannelStore& store, const int (&counts)[kListCount]) {
-    std::mt19937 rng(12345);
-    const auto next = [&rng](unsigned n) { return rng() % n; };
-    for (BYTE list = 0; list < kListCount; ++list) {
-        const bool bSat = IsSatelliteList(list), bRadio = IsRadioList(list);
-        for (int i = 0; i < counts[list]; ++i) {
-            const BYTE bSatIndex = bSat ? static_cast<BYTE>(kFirstSatIndex + next(kImageSatellites))
-                                        : kTerrestrialSatIndex;
-            const BYTE bTpIndex = static_cast<BYTE>(1 + next(10));
-            SSVC_INFO svc = MakeService(bSatIndex, bTpIndex, static_cast<WORD>(i), "", 0,
-                                        static_cast<WORD>(1 + i % kMaxNetworks));
-            svc.wVideoPid = bRadio ? 0 : static_cast<WORD>(0x100 + next(0x1000));
-            svc.wAudioPid = static_cast<WORD>(0x100 + next(0x1000));
-            svc.wPcrPid = svc.wVideoPid;
-            svc.wFlags =
-                static_cast<WORD>((bRadio ? FLAG_RADIO : 0) | (next(4) == 0 ? FLAG_CA : 0));
-            SetName(svc.szName, "Service " + std::to_string(next(100000)));
-            bSat ? store.AddSatService(ADD_ORDERED, svc) : store.AddTerrService(ADD_ORDERED, svc);
-        }
-    }
-    store.Rebuild();
-}
-
-void FillFullDatabase(CChannelStore& store) {
-    FillFullStructure(store, kMaxTransponders - kMaxMuxes);
-    FillServices(store, {2500, 548, 700, 300});
-}
-
-void FillFullEditorDatabase(CChannelStore& store) {
-    FillFullStructure(store, kMaxTransponders);
-    FillServices(store, {3000, kMaxSatServices - 3000, kMaxTerrServices, kMaxTerrServices});
-}
-
 std::string CountsText(const CChannelStore& store) {
     std::string text = "satellites " + std::to_string(store.GetSatelliteCount()) +
                        ", transponders " + std::to_string(store.GetTransponderCount()) +

@@ -1,6 +1,6 @@
 // The one way tests and benchmarks fill a channel store: record makers, a builder for stores
-// made by hand, a mixed store for transfers, stores filled to the image's capacities, random
-// stores, and random transfer images. Everything goes through the store's own operations.
+// made by hand, a mixed store for transfers, random stores, and random transfer images. Everything
+// goes through the store's own operations.
 #pragma once
 
 #include "channel_store.h"
@@ -74,15 +74,6 @@ class CStoreBuilder {
 // A little of everything, more than one service block: SAT-A (two transponders) and SAT-B (one),
 // networks NET-A and NET-B, one MUX, 150 TV and 30 radio services.
 void FillMixedStore(CChannelStore& store);
-
-// 119 satellites, 100 MUXes, 408 networks and nTransponders transponders spread evenly over
-// the satellites.
-void FillFullStructure(CChannelStore& store, int nTransponders);
-// The image's capacities: 1360 transponder records with the MUXes, 4048 services.
-void FillFullDatabase(CChannelStore& store);
-// Every list full as the editor holds them: 4048 satellite services (3000 TV, 1048 radio) and
-// 2000 terrestrial ones, on 1360 transponders.
-void FillFullEditorDatabase(CChannelStore& store);
 
 // The counts of satellites, transponders, networks, MUXes and of each list's services, as one
 // line: "satellites 2, transponders 5, networks 1, MUXes 0, services 7 1 0 0".
