@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The programs' command lines as a user types them: help, version, an unknown option.
-# usage: check_command_lines.sh VERSION ORVANE ZDFTOOL STB-SIM
+# The programs' command lines as a user types them: help, version, an unknown option; and the
+# generators of the committed sample, test files and fuzz corpus.
+# usage: check_command_lines.sh VERSION ORVANE ZDFTOOL STB-SIM MAKE-SAMPLE MAKE-TEST-DATA SOURCE_DIR
 set -euo pipefail
-version=$1 orvane=$2 zdftool=$3 stbsim=$4
+version=$1 orvane=$2 zdftool=$3 stbsim=$4 makesample=$5 maketestdata=$6 src=$7
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -37,4 +38,27 @@ expect 0 "zdftool $version" "" "$zdftool" --version
 expect 2 "" "usage: zdftool COMMAND" "$zdftool" --frobnicate
 expect 0 "stb-sim $version" "" "$stbsim" --version
 expect 2 "" "usage: stb-sim [options] [IMAGE]" "$stbsim" --frobnicate
+
+# same GENERATED COMMITTED: a generated file is byte for byte the committed one.
+same() {
+    if ! cmp -s "$1" "$2"; then
+        echo "FAIL: $2 is stale: run make-sample res/sample.zdf and make-test-data tests/data fuzz/corpus" >&2
+        failures=$((failures + 1))
+    fi
+}
+
+expect 2 "" "usage: make-sample OUTPUT.zdf" "$makesample"
+expect 0 "" "" "$makesample" "$work/sample.zdf"
+same "$work/sample.zdf" "$src/res/sample.zdf"
+expect 2 "" "usage: make-test-data" "$maketestdata" "$work/data"
+expect 0 "" "" "$maketestdata" "$work/data" "$work/corpus"
+for file in "$work"/data/*; do
+    same "$file" "$src/tests/data/${file##*/}"
+done
+for file in "$work"/corpus/*/*; do
+    same "$file" "$src/fuzz/corpus/${file#"$work"/corpus/}"
+done
+# A file it cannot write stops it with the reason.
+mkdir -p "$work/blocked/bad_block0.zdf"
+expect 1 "" "make-test-data: $work/blocked/bad_block0.zdf: " "$maketestdata" "$work/blocked" "$work/c2"
 exit $((failures > 0))
