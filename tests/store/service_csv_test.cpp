@@ -106,7 +106,7 @@ TEST(ServiceCsv, FaultsAreRefusedWithRowAndColumn) {
         {"10700,V,22000", "10700,V,", 4, 7, "\"\" is not a number from 0 to 65535"},
         {"11494", "70000", 2, 5, "\"70000\" is not a number from 1 to 65535"},
         {",256,257,", ",256,16384,", 2, 11, "from 0 to 16383"},
-        {"Lock CA Fav1 Dolby", "Lock Fav5", 2, 13, "unknown flag \"Fav5\""},
+        {"Lock CA Fav1 Dolby\r\n", "Lock Fav5\n", 2, 13, "unknown flag \"Fav5\""}, // LF ends it
         {"satellite-tv,2,", "satellite-tv,1,", 3, 2, "satellite-tv number 1 is on row 2 too"},
         {"104,Unknown,0,0,0,", "104,Unknown,0,0,0,\"Lock", 5, 13, "a quoted field is not closed"},
         {"Caf\u00E9 +", "\"Caf\"\u00E9", 3, 3, "goes on after its closing quote"},
