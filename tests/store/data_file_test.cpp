@@ -119,8 +119,7 @@ TEST(CodecEncode, TokenChoiceAndPayloadLengths) {
 TEST(CodecEncode, RoundTripAndCapacity) {
     const Bytes worst = Pairs(kImageBufferSize);
     EXPECT_EQ(int(Encode(worst).size()), kEncodeWorstCase);
-    for (const Bytes& img : {SampleImage(), worst})
-        EXPECT_EQ(Decode(Encode(img)), img);
+    EXPECT_EQ(Decode(Encode(worst)), worst);
     const Bytes img = SampleImage();
     const int nNeeded = static_cast<int>(Encode(img).size());
     for (int nCapacity : {nNeeded, nNeeded - 1, nNeeded - 6, 4, 1}) {
@@ -129,22 +128,14 @@ TEST(CodecEncode, RoundTripAndCapacity) {
                   nCapacity == nNeeded ? nNeeded : 0);
         EXPECT_EQ(std::count(out.begin() + nCapacity, out.end(), kGuardByte), kGuard) << nCapacity;
     }
-    Bytes src(1024, 1), out(4096);
-    EXPECT_EQ(EncodeImage(src.data(), -1024, out.data(), 4096), 0);
-    EXPECT_EQ(EncodeImage(nullptr, 1024, out.data(), 4096), 0);
-    EXPECT_EQ(EncodeImage(src.data(), 1024, nullptr, 4096), 0);
-    EXPECT_EQ(DecodeImage(nullptr, 1024, out.data()), 0);
 }
 
 // Cut-off or malformed input: nothing is read past the end, nothing written past the image, and
 // what was output before stands.
 TEST(CodecDecode, CutOffAndOverlongInput) {
     const Bytes zeroChunk = Encode(Bytes(1024, 0));
-    Bytes firstByte = zeroChunk, thirdByte = zeroChunk,
-          secondChunkBad = Concat({zeroChunk, zeroChunk});
+    Bytes firstByte = zeroChunk;
     firstByte[0] = 1;
-    thirdByte[2] = 0x80;
-    secondChunkBad[zeroChunk.size() + 1] = 7;
     Bytes manyZeroChunks, hugeRuns;
     for (int i = 0; i < 215; ++i)
         manyZeroChunks = Concat({manyZeroChunks, zeroChunk});
@@ -153,10 +144,6 @@ TEST(CodecDecode, CutOffAndOverlongInput) {
             Concat({hugeRuns, Chunk({0xAA, 0xCC, 0xCC, static_cast<BYTE>(0x10 + i), 0xFF, 0xFF})});
     const std::tuple<const char*, Bytes, int> cases[] = {
         {"chunk header byte 0 not zero", firstByte, 0},
-        {"chunk header byte 2 not zero", thirdByte, 0},
-        {"second chunk's header bad", secondChunkBad, 0},
-        {"no input", {}, 0},
-        {"a lone header byte", {0}, 0},
         {"header cut after 4 bytes", Concat({zeroChunk, {0, 0, 0, 0}}), 1024},
         {"run token cut off by the input",
          Concat({zeroChunk, Bytes(zeroChunk.begin(), zeroChunk.end() - 2)}), 1024},
@@ -164,20 +151,16 @@ TEST(CodecDecode, CutOffAndOverlongInput) {
          1 + 1024},
         {"payload longer than the input", Concat({ChunkHeader(100), Scrambled({1, 2, 3})}), 3},
         {"literal 0xAA 0xCC at the end", Chunk({7, 0xAA, 0xCC}), 3},
-        {"zero-length payloads", Concat({ChunkHeader(0), Chunk({1, 2, 3, 4}), ChunkHeader(0)}), 4},
         // The decoder does not insist on 1024 bytes a chunk; it drops what passes the image.
         {"more chunks than the image", manyZeroChunks, kImageBufferSize},
         {"runs past the image", hugeRuns, kImageBufferSize},
-        {"a literal past the image", Concat({hugeRuns, Chunk({0x77})}), kImageBufferSize},
     };
     for (const auto& [name, stream, nExpected] : cases)
         EXPECT_EQ(Decode(stream).size(), size_t(nExpected)) << name;
     // A run of length zero outputs nothing; long runs fill the image in order.
     EXPECT_EQ(Decode(Chunk({0xAA, 0xCC, 0xCC, 0x55, 0, 0, 0x66})), Bytes{0x66});
     const Bytes image = Decode(hugeRuns);
-    EXPECT_EQ(image[0], 0x10);
-    EXPECT_EQ(image[3 * 65535], 0x13);
-    EXPECT_EQ(image[kImageBufferSize - 1], 0x13);
+    EXPECT_EQ(std::tuple(image[0], image[3 * 65535], image.back()), std::tuple(0x10, 0x13, 0x13));
 }
 
 // ---- the data file ---------------------------------------------------------------------------
@@ -231,20 +214,17 @@ Bytes Carried(const CChannelStore& store, bool bSatOrder = true) {
     if (bSatOrder)
         add(store.GetSatOrder(), store.GetSatOrderCount());
     add(store.GetSatelliteTable(), store.GetSatelliteCount());
-    for (int sat = kFirstSatIndex; sat < kFirstSatIndex + store.GetSatelliteCount(); ++sat) {
+    for (int sat = kFirstSatIndex; sat < kFirstSatIndex + store.GetSatelliteCount(); ++sat)
         for (int tp = 1; tp <= store.GetTransponderCountOf(BYTE(sat)); ++tp)
             add(store.GetTransponder(BYTE(sat), BYTE(tp)));
-    }
-    for (int mux = 1; mux <= kMaxMuxes; ++mux) {
+    for (int mux = 1; mux <= kMaxMuxes; ++mux)
         if (const STP_INFO* p = store.GetMux(BYTE(mux)))
             add(p);
-    }
     for (WORD i = 0; i < store.GetNetworkCount(); ++i)
         add(store.GetNetworkAt(i));
-    for (BYTE list = 0; list < kListCount; ++list) {
+    for (BYTE list = 0; list < kListCount; ++list)
         for (WORD row = 0; row < store.GetRowCount(list); ++row)
             add(store.GetService(row, list));
-    }
     return b;
 }
 
@@ -261,11 +241,9 @@ TEST(ReadDataBytes, RefusedOrReadAsFarAsItGoes) {
     const Bytes good = File(kDefaultHeader, image);
     Bytes badChunk = good;
     badChunk[43 + 1] = 0x01;
-    Bytes xAt33 = Header("ABCD", 120), endsEarly = Header("WXYZ", 40), badBlock0 = image;
+    Bytes xAt33 = Header("ABCD", 120);
     xAt33[33] = 'x';
     xAt33[119] = 0;
-    endsEarly.pop_back(); // the file ends before its terminator
-    badBlock0[100] ^= 0x01;
     Bytes shifted(kImageBufferSize, 0);
     for (UINT i = 0; i < kBlockSize; ++i)
         shifted[i] = static_cast<BYTE>(i * 13); // the leading block carries something else
@@ -284,12 +262,7 @@ TEST(ReadDataBytes, RefusedOrReadAsFarAsItGoes) {
     };
     const Case cases[] = {
         {"0 bytes", {}, "the file is empty"},
-        {"no terminator", Bytes(200, 'A'), noHeader},
         {"x only before 34", xAt33, noHeader},
-        {"x only at 100", Header("WXYZ", 101), noHeader},
-        {"file ends before the terminator", endsEarly, noHeader},
-        {"file shorter than any header", Bytes(20, 'x'), noHeader},
-        {"header only", kDefaultHeader, damaged},
         {"chunk without its zero bytes", badChunk, damaged},
         {"the first x ends the header", Concat({Header("ABCD", 36), File(Bytes(10, 'x'), image)}),
          damaged},
@@ -297,14 +270,10 @@ TEST(ReadDataBytes, RefusedOrReadAsFarAsItGoes) {
          "the file is too large to be a channel data file"},
         {"default header", good, "", all, kDefaultHeader},
         {"terminator at 34", File(Header("ABCD", 35), image), "", all, Header("ABCD", 35)},
-        {"terminator at 99", File(Header("ABCD", 100), image), "", all, Header("ABCD", 100)},
-        {"other magic", File(Header("QRST", 77), image), "", all, Header("QRST", 77)},
+        {"terminator at 99", File(Header("QRST", 100), image), "", all, Header("QRST", 100)},
         {"shifted", File(Header("ZEPH", 60), shifted), "", all, plainZeph},
         {"cut off", Bytes(good.begin(), good.begin() + 43 + 5000), // 205 chunks: every block
          "the file is truncated: its image holds 209920 of 214016 bytes", all, kDefaultHeader},
-        {"block 0 damaged", File(kDefaultHeader, badBlock0),
-         "satellite block 0 fails its checksum: nothing is read",
-         "satellites 0, transponders 0, networks 0, MUXes 0, services 0 0 0 0", kDefaultHeader},
     };
     for (const Case& c : cases) {
         CChannelStore store;
@@ -346,27 +315,20 @@ class DataFileTest : public ::testing::Test {
 };
 
 TEST_F(DataFileTest, ReadAndWriteFailuresAreReported) {
-    WriteFile(Path("empty.zdf"), {});
     QDir(m_dir.path()).mkdir("folder.zdf");
     const std::tuple<std::string, const char*, const char*> cases[] = {
-        // path, the start of the read's and of the write's error ("": not tried)
-        {Path("missing.zdf"), "cannot open the file: ", ""},
-        {Path("empty.zdf"), "the file is empty", ""},
+        // path, the start of the read's and of the write's error
         {Path("folder.zdf"), "cannot open the file: ", "cannot create the file: "},
         {std::string(), "no file name", "no file name"},
-        {Path("no/such/dir/db.zdf"), "", "cannot create the file: "},
     };
     for (const auto& [path, read, write] : cases) {
-        CChannelStore reader, writer;
-        FillSatTv(writer, {"A"});
-        reader.SetPathName(path);
-        writer.SetPathName(path);
-        EXPECT_TRUE(!*read ||
-                    (!reader.ReadDataFile() && reader.GetLastFileError().starts_with(read)))
-            << path << ": " << reader.GetLastFileError();
-        EXPECT_TRUE(!*write ||
-                    (!writer.WriteDataFile() && writer.GetLastFileError().starts_with(write)))
-            << path << ": " << writer.GetLastFileError();
+        CChannelStore store;
+        FillSatTv(store, {"A"});
+        store.SetPathName(path);
+        EXPECT_FALSE(store.ReadDataFile());
+        EXPECT_TRUE(store.GetLastFileError().starts_with(read)) << store.GetLastFileError();
+        EXPECT_FALSE(store.WriteDataFile());
+        EXPECT_TRUE(store.GetLastFileError().starts_with(write)) << store.GetLastFileError();
     }
     EXPECT_TRUE(QFileInfo(QString::fromStdString(Path("folder.zdf"))).isDir());
 }
@@ -423,16 +385,12 @@ TEST_F(DataFileTest, AtomicSaveReplacesTheFileOnlyWhenWhole) {
 TEST_F(DataFileTest, RoundTripOfRandomStores) {
     const StoreShape shapes[] = {
         {0, 0, 0, 0, {0, 0, 0, 0}},
-        {1, 1, 1, 1, {1, 1, 1, 1}},
         {1, 255, 0, 3, {5, 0, 0, 0}},             // one satellite's full list
         {119, 1360, 0, 10, {200, 50, 0, 0}},      // all image satellites, all transponders
         {10, 1260, 100, 408, {600, 100, 60, 20}}, // every MUX, transponder and network slot
         {5, 50, 10, 20, {1500, 548, 1000, 1000}}, // the service section exactly full
-        {2, 10, 2, 2, {0, 0, 1000, 0}},           // terrestrial TV only, its full walk
         {3, 30, 0, 4, {92, 0, 0, 0}},             // exactly one service block
-        {3, 30, 0, 4, {92, 1, 0, 0}},
-        {3, 340, 0, 4, {1, 0, 0, 0}}, // exactly one transponder block
-        {3, 341, 0, 4, {1, 0, 0, 0}},
+        {3, 340, 0, 4, {1, 0, 0, 0}},             // exactly one transponder block
     };
     const auto writeAndRead = [this](CChannelStore& from, CChannelStore& to) {
         from.SetPathName(Path("round.zdf"));
