@@ -1,6 +1,7 @@
 // The store's records: satellites, transponders, MUXes, services, their limits, paste, sorting,
 // renumbering, what a rebuild keeps, drops and hands out, and snapshots.
 #include "channel_store.h"
+#include "duplicates.h"
 #include "store_builders.h"
 
 #include <gmock/gmock.h>
@@ -464,6 +465,17 @@ const SChange kChanges[] = {
      },
      ListPart(LIST_TERR_RADIO)},
     {"MUX", [](CChannelStore& s) { s.GetMux(1)->drift ^= 0x100; }, PART_MUXES},
+    // The middle satellite left to the radio list: as many satellites in the order, but not the
+    // same ones.
+    {"satellite order",
+     [](CChannelStore& s) {
+         std::vector<std::pair<BYTE, WORD>> rows;
+         for (WORD row = 0; row < s.GetRowCount(LIST_SAT_TV); ++row)
+             if (s.GetService(row, LIST_SAT_TV)->bSatIndex == kFirstSatIndex + 1)
+                 rows.emplace_back(LIST_SAT_TV, row);
+         DeleteServices(s, rows);
+     },
+     ListPart(LIST_SAT_TV) | PART_FILE_ONLY},
 };
 
 TEST(Snapshot, EditsAreUndoneAndRedoneExactly) {

@@ -27,7 +27,7 @@ TEST(ListTexts, PositionsWrittenAndReadBack) {
 
 TEST(ListTexts, NamesAreLatin1InUtf8) {
     // the text, its bytes (null when refused), why it is refused
-    const std::tuple<const char*, const char*, const char*> cases[] = {
+    const std::tuple<std::string_view, const char*, const char*> cases[] = {
         {"Caf\u00E9 \u00FF", "Caf\xE9 \xFF", ""},
         {"\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9"
          "\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9", // sixteen letters of two bytes
@@ -39,6 +39,7 @@ TEST(ListTexts, NamesAreLatin1InUtf8) {
         {"Caf\xC3", nullptr, "not UTF-8"},
         {"\xC0\x80", nullptr, "not UTF-8"},   // overlong NUL
         {"\xE2\x82 x", nullptr, "not UTF-8"}, // cut short
+        {std::string_view("Ki\0te", 5), nullptr, "a name cannot hold a NUL character"},
     };
     for (const auto& [text, expected, reason] : cases) {
         std::string bytes, why;
