@@ -6,7 +6,6 @@
 
 #include <QDebug>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QTest>
 
 #include <map>
