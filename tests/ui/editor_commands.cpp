@@ -100,8 +100,7 @@ class EditorCommandsTest : public QObject {
     // C/KU, switch bits, DiSEqC, LNB type and frequency, C-LNB and frequency. No record: refused,
     // SAT-B has the position.
     // An appended satellite takes the placeholder's item, which moves to the end. A refusal
-    // leaves the placeholder selected while the panel shows the satellite that has the position:
-    // Update and Delete are enabled but change nothing.
+    // leaves the placeholder selected while the panel shows the satellite that has the position.
     void appendSatellite() {
         const int cku = IDC_RADIO_CKU_0V12V, power = SW_LNB_POWER; // cku: the C-LNB list in use
         const struct {
@@ -148,45 +147,6 @@ class EditorCommandsTest : public QObject {
             QCOMPARE(Text(*dlg, IDC_EDIT_SAT_NAME) + Text(*dlg, IDC_EDIT_SAT_POSITION),
                      QStringLiteral("SAT-B13.0"));
             QCOMPARE(dlg->Tree().currentItem(), LastRoot(*dlg));
-            Press(*dlg, IDC_BUTTON_UPDATE);
-            Press(*dlg, IDC_BUTTON_DELETE);
-            QCOMPARE(dlg->GetStore()->GetSatelliteCount(), 2);
-            QCOMPARE(QByteArray(dlg->GetStore()->GetSatellite(3)->szName), QByteArray("SAT-B"));
-        }
-    }
-
-    // The store's own tests cover the merge and refusal rules. SAT-B holds 10700 V; the rows give
-    // the added transponder's label (empty: none added) and the frequency SAT-B's first
-    // transponder has afterwards.
-    void appendTransponder() {
-        const struct {
-            int frequency;
-            bool horizontal;
-            QString added;
-            int firstFrequency;
-        } cases[] = {{11000, true, "  2. 11000 - 27500 - H ", 10700},
-                     {0, false, "", 10700},      // frequency 0 does nothing
-                     {10701, false, "", 10701}}; // merged: its item keeps its label for now
-        for (const auto& [frequency, horizontal, added, firstFrequency] : cases) {
-            m_prompt = CScriptedPrompt();
-            auto dlg = Open();
-            QTreeWidgetItem* satB = Root(*dlg, 1);
-            QTreeWidgetItem* placeholder = satB->child(1);
-            Select(*dlg, placeholder);
-            Type(*dlg, IDC_EDIT_FREQUENCY, QString::number(frequency));
-            Type(*dlg, IDC_EDIT_SYMBOL_RATE, QStringLiteral("27500"));
-            Click(dlg->GetDlgItem(horizontal ? IDC_RADIO_HORIZONTAL : IDC_RADIO_VERTICAL));
-            Press(*dlg, IDC_BUTTON_APPEND);
-            QVERIFY(m_prompt.m_shown.empty());
-            QStringList labels{"  1. 10700 - 27500 - V "};
-            if (!added.isEmpty())
-                labels << added;
-            QCOMPARE(Labels(dlg->Tree(), satB), labels << kNewTransponder);
-            QCOMPARE(dlg->Tree().currentItem(), placeholder);
-            QCOMPARE(int(dlg->GetStore()->GetTransponderCount()), 4 + int(!added.isEmpty()));
-            QCOMPARE(Text(*dlg, IDC_EDIT_FREQUENCY), QString::number(frequency));
-            QCOMPARE(int(dlg->GetStore()->GetTransponder(3, 1)->frequency), firstFrequency);
-            QCOMPARE(Buttons(*dlg), added.isEmpty() && firstFrequency == 10700 ? "A--" : "-UD");
         }
     }
 
@@ -205,12 +165,9 @@ class EditorCommandsTest : public QObject {
         Click(dlg->GetDlgItem(IDC_RADIO_22KHZ_ON));
         Press(*dlg, IDC_BUTTON_UPDATE);
         QCOMPARE(Root(*dlg, 0)->text(0), QStringLiteral(" 1. SAT-Z ( 13.0) "));
-        QCOMPARE(Root(*dlg, 0)->childCount(), 4);
         const SSAT_INFO& sat = *dlg->GetStore()->GetSatellite(2);
         QCOMPARE(QByteArray(sat.szName), QByteArray("SAT-Z"));
-        QCOMPARE(int(sat.bIndex), 2);
         QCOMPARE(Settings(sat).mid(0, 4), (QList<int>{130, 1, 0x08 | SW_LNB_POWER | SW_22KHZ, 5}));
-        QCOMPARE(Buttons(*dlg), QStringLiteral("-UD"));
 
         // A transponder takes exactly the new values.
         STP_INFO& tp = *dlg->GetStore()->GetTransponder(2, 1);
@@ -232,7 +189,6 @@ class EditorCommandsTest : public QObject {
             Labels(dlg->Tree(), Root(*dlg, 0)),
             (QStringList{"  1. 10714 - 22000 - V ", "  2. 12000 - 27500 - H ", kNewTransponder}));
         QCOMPARE(Column(dlg->Grid(LIST_SAT_TV), 6), (QStringList{"Three", "Bee"}));
-        QCOMPARE(Buttons(*dlg), QStringLiteral("-UD"));
         Select(*dlg, Root(*dlg, 0));
         Press(*dlg, IDC_BUTTON_DELETE);
         QCOMPARE(Labels(dlg->Tree()), (QStringList{" 1. SAT-B ( 13.0) ", kNewSatellite}));
@@ -248,26 +204,9 @@ class EditorCommandsTest : public QObject {
         QVERIFY(m_prompt.m_shown.empty());
     }
 
-    // A click on the tree's empty space, or a Ctrl-click on the selected item, leaves the
-    // selection as it was: the buttons act on the item the tree shows selected.
-    void emptySpaceClickKeepsTheSelection() {
-        auto dlg = Open();
-        QWidget* viewport = dlg->Tree().viewport();
-        const QPoint satB = dlg->Tree().visualItemRect(Root(*dlg, 1)).center();
-        const QPoint empty(10, viewport->height() - 5);
-        QTest::mouseClick(viewport, Qt::LeftButton, {}, satB);
-        QTest::mouseClick(viewport, Qt::LeftButton, {}, empty);
-        QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, satB);
-        QCOMPARE(dlg->Tree().selectedItems(), QList{Root(*dlg, 1)});
-        QTest::mouseClick(viewport, Qt::LeftButton, {}, empty);
-        Press(*dlg, IDC_BUTTON_DELETE);
-        QCOMPARE(Labels(dlg->Tree()), (QStringList{" 1. SAT-A ( 19.2) ", kNewSatellite}));
-    }
-
     // Append adds through the channel dialog: the grid follows the store, also when the store
     // merged the new service into an equal one although the dialog ended with Cancel. Detail Info
-    // runs it on the current row: OK rewrites the network and name cells; no dialog opens on the
-    // header row or a grid row past the store's list, and Cancel changes nothing.
+    // runs it on the current row: OK rewrites the network and name cells, Cancel changes nothing.
     void gridButtonsRunTheChannelDialog() {
         auto dlg = Open();
         dlg->TabCtrl().setCurrentIndex(1);
@@ -289,12 +228,8 @@ class EditorCommandsTest : public QObject {
         m_prompt.m_shown.clear(); // Detail Info on the same rows: "One", "Three", ...
         m_prompt.m_modalScripts = {FillChannel(-1, {}, 0, QStringLiteral("Drei")),
                                    FillChannel(-1, {}, -1, QStringLiteral("Terra 2")), cancel};
-        grid.SetRows(10);
-        for (long nRow : {0, 5, 2}) { // 2: "Three", network 2
-            grid.SetRow(nRow);
-            Press(*dlg, IDC_BUTTON_DETAIL_INFO);
-        }
-        QCOMPARE(m_prompt.m_shown.size(), std::size_t(1));
+        grid.SetRow(2); // "Three", network 2
+        Press(*dlg, IDC_BUTTON_DETAIL_INFO);
         QCOMPARE(RowOf(grid, 2).section('|', 5, 6), QStringLiteral("First |Drei"));
         QCOMPARE(int(dlg->GetStore()->GetService(1, LIST_SAT_TV)->wNetwork), 1);
         dlg->TabCtrl().setCurrentIndex(3);

@@ -23,18 +23,6 @@ class EditorExportTest : public QObject {
     QTemporaryDir m_home;
     QString m_path;
 
-    // A shown window over SAT-A with two transponders, on the tree's tab.
-    std::unique_ptr<CEditorDlg> Window() {
-        auto dlg = std::make_unique<CEditorDlg>(m_prompt);
-        CStoreBuilder build(*dlg->GetStore());
-        const BYTE nSat = build.Satellite("SAT-A", 192);
-        build.Transponder(nSat, 11494, 27500, true);
-        build.Transponder(nSat, 10971, 22000, false);
-        dlg->show();
-        dlg->TabCtrl().setCurrentIndex(0);
-        return dlg;
-    }
-
   private slots:
     // The file goes to the home directory: the tests' own.
     void initTestCase() {
@@ -42,19 +30,6 @@ class EditorExportTest : public QObject {
         qputenv("HOME", QFile::encodeName(m_home.path()));
         m_path = QDir(m_home.path()).filePath(QStringLiteral("tp_mora.h"));
         QCOMPARE(CConvTpListDlg::OutputPath(), m_path);
-    }
-
-    void init() {
-        m_prompt = CScriptedPrompt();
-        QFile::remove(m_path);
-    }
-
-    void nothingToExportShowsNothing() {
-        CEditorDlg dlg(m_prompt);
-        QVERIFY(dlg.OnCommand(kExport));
-        CStoreBuilder(*dlg.GetStore()).Satellite("SAT-A", 192); // no transponders
-        QVERIFY(dlg.OnCommand(kExport));
-        QVERIFY(m_prompt.m_shown.empty() && !QFile::exists(m_path));
     }
 
     // OK writes the table over an older, longer file; Cancel writes nothing. A home directory
@@ -69,7 +44,13 @@ class EditorExportTest : public QObject {
             old.close();
             qputenv("HOME", QFile::encodeName(bBlocked ? blocker : m_home.path()));
             m_prompt = CScriptedPrompt();
-            auto dlg = Window();
+            auto dlg = std::make_unique<CEditorDlg>(m_prompt); // SAT-A with two transponders
+            CStoreBuilder build(*dlg->GetStore());
+            const BYTE nSat = build.Satellite("SAT-A", 192);
+            build.Transponder(nSat, 11494, 27500, true);
+            build.Transponder(nSat, 10971, 22000, false);
+            dlg->show();
+            dlg->TabCtrl().setCurrentIndex(0);
             int nResult = -1;
             m_prompt.m_modalScripts = {[&](QDialog& d) { // presses OK (1) or Cancel (2)
                 d.findChild<QPushButton*>(QString::number(nButton))->click();
@@ -83,7 +64,6 @@ class EditorExportTest : public QObject {
             std::ostringstream table;
             WriteTpListFile(table, std::span(store.GetSatelliteTable(), store.GetSatelliteCount()),
                             store.GetTransponderLists());
-            QVERIFY(table.str().find("10971") != std::string::npos);
             const bool bWritten = nButton == 1 && !bBlocked;
             QCOMPARE(ReadAll(m_path),
                      bWritten ? QByteArray::fromStdString(table.str()) : QByteArray(4096, 'x'));

@@ -1,10 +1,9 @@
-// The prompt seam: the caption a box gets, the answer of a dismissed box, and the real boxes',
-// menus' and file dialogs' mapping to Qt.
+// The prompt seam: the caption a box gets, the answer of a dismissed box, and the real boxes'
+// and file dialogs' mapping to Qt.
 #include "scripted_prompt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -28,27 +27,6 @@ class PromptTest : public QObject {
                  QStringLiteral("ui_prompt|File Save"));
     }
 
-    // Keys play the user; the greyed item and the separator are stepped over.
-    void realMenusReturnTheChosenCommand() {
-        for (const auto& [keys, nCommand] :
-             {std::pair{QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, 3u},
-              std::pair{QList<int>{Qt::Key_Escape}, 0u}}) {
-            CQtPrompt prompt;
-            QMenu menu;
-            menu.addAction(QStringLiteral("&Cut"))->setData(1u);
-            QAction* paste = menu.addAction(QStringLiteral("&Paste"));
-            paste->setData(2u);
-            paste->setEnabled(false);
-            menu.addSeparator();
-            menu.addAction(QStringLiteral("&Delete"))->setData(3u);
-            QTimer::singleShot(0, [&] {
-                for (int key : keys)
-                    QTest::keyClick(&menu, Qt::Key(key));
-            });
-            QCOMPARE(prompt.TrackPopupMenu(menu, QPoint(20, 20)), nCommand);
-        }
-    }
-
     void filtersBecomeQtFilters() {
         const std::pair<const char*, const char*> cases[] = {
             {"Data Files (*.zdf)|*.zdf|All Files (*.*)|*.*||", "Data Files (*.zdf);;All Files (*)"},
@@ -67,7 +45,6 @@ class PromptTest : public QObject {
             int nAnswer;
         } cases[] = {{MB_OK, "OK", IDOK},
                      {MB_OKCANCEL, "Cancel", IDCANCEL},
-                     {MB_OKCANCEL | MB_ICONQUESTION, "OK", IDOK},
                      {MB_YESNO, "Yes", IDYES},
                      {MB_YESNOCANCEL | MB_ICONSTOP, "No", IDNO},
                      {MB_SAVEDISCARDCANCEL, "Save", IDSAVE},
