@@ -57,7 +57,7 @@ struct SSession {
 
 // Everything the views show: the tab, every grid's cells as the user reads them (the channel
 // dialog writes a network cell with its list entry's trailing blank), the current grid's
-// selection, the tree's labels and its current item.
+// selection and sort arrow, the tree's labels and its current item.
 QStringList Views(CEditorDlg& dlg) {
     QStringList views{QString::number(dlg.TabCtrl().currentIndex())};
     for (BYTE nList = 0; nList < kListCount; ++nList) {
@@ -68,8 +68,10 @@ QStringList Views(CEditorDlg& dlg) {
     }
     if (const int nList = dlg.GetCurrentList(); nList >= 0) {
         const CMSFlexGrid& grid = dlg.Grid(BYTE(nList));
-        views << QString::asprintf("selection %ld %ld %ld %ld", grid.GetRow(), grid.GetCol(),
-                                   grid.GetRowSel(), grid.GetColSel());
+        views << QString::asprintf("selection %ld %ld %ld %ld, sort arrow %d %d", grid.GetRow(),
+                                   grid.GetCol(), grid.GetRowSel(), grid.GetColSel(),
+                                   grid.horizontalHeader()->sortIndicatorSection(),
+                                   int(grid.horizontalHeader()->sortIndicatorOrder()));
     }
     views << Labels(dlg.Tree());
     for (int i = 0; i < dlg.Tree().topLevelItemCount(); ++i)
