@@ -237,6 +237,7 @@ TEST(Services, FlagsReachOnlyRowsOfTheList) {
     const SSVC_INFO& svc = *store.GetService(0, LIST_SAT_TV);
     EXPECT_EQ(store.GetService(1, LIST_SAT_TV), nullptr);
     EXPECT_EQ(store.GetService(0, 4), nullptr);
+    EXPECT_EQ(store.GetRowCount(kListCount) + store.GetServiceCount(kListCount), 0);
     store.SetServiceFlag(1, LIST_SAT_TV, 0, 1);
     store.SetServiceFlag(0, LIST_SAT_RADIO, 0, 1);
     store.SetServiceFlag(0, 7, 0, 1); // no such list
