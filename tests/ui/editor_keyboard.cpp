@@ -127,15 +127,15 @@ class EditorKeyboardTest : public QObject {
         Key(*dlg, QKeySequence::Paste);
         QCOMPARE(Rows(*dlg, true), Expect("\xC4RD:0 Gamma:0 Alpha:0 beta:0 \xE4rd 2:0 Delta:0"));
         const long nFav1 = CEditorDlg::FirstFlagColumn(kTv) + 1;
-        ClickGridCell(grid, 1, nFav1);
+        ClickGridCell(grid, 2, nFav1);
         Key(*dlg, Qt::Key_Space);
         for (long nCol = nFav1 - 2; nCol <= nFav1 + 4; ++nCol) // CA, Lock to Fav4, Fav4 again
-            DoubleClickGridCell(grid, 2, std::min(nCol, nFav1 + 3));
+            DoubleClickGridCell(grid, 1, std::min(nCol, nFav1 + 3));
         QCOMPARE(Rows(*dlg, true),
                  QString::fromLatin1("\xC4RD:%1 Gamma:%2 Alpha:0 beta:0 \xE4rd 2:0 Delta:0")
-                     .arg(FLAG_FAV1)
-                     .arg(FLAG_LOCK | FLAG_FAV1 | FLAG_FAV2 | FLAG_FAV3));
-        QCOMPARE(RowOf(grid, 2).section('|', int(nFav1 - 2)), QStringLiteral("|*|*|*|*|"));
+                     .arg(FLAG_LOCK | FLAG_FAV1 | FLAG_FAV2 | FLAG_FAV3)
+                     .arg(FLAG_FAV1));
+        QCOMPARE(RowOf(grid, 1).section('|', int(nFav1 - 2)), QStringLiteral("|*|*|*|*|"));
         ClickGridCell(grid, 3, 2);
         Key(*dlg, Qt::Key_Return);
         DoubleClickGridCell(grid, 4, CEditorDlg::NameColumn(kTv));
