@@ -5,8 +5,6 @@
 
 namespace {
 
-using L = QStringList;
-
 const QString kUnmoved = QStringLiteral("S1 S2 S3 S4 S5 S6");
 
 } // namespace
@@ -44,7 +42,7 @@ class EditorEditTest : public QObject {
 
     // The grid's names in order, followed by the store's if they differ.
     static QString Rows(CEditorDlg& dlg, BYTE nList = LIST_SAT_TV) {
-        L grid, store;
+        QStringList grid, store;
         for (long r = 1; r < dlg.Grid(nList).GetRows(); ++r)
             grid << dlg.Grid(nList).GetTextMatrix(r, CEditorDlg::NameColumn(nList));
         for (WORD i = 0; i < dlg.GetStore()->GetServiceCount(nList); ++i)
