@@ -1,8 +1,6 @@
-// The four service grids: columns, filling from the store, header sorts and flag toggles.
+// The four service grids: columns, filling from the store and header sorts.
 #include "grid_clicks.h"
 #include "window_test_util.h"
-
-#include <QHeaderView>
 
 namespace {
 
@@ -129,11 +127,6 @@ class EditorGridsTest : public QObject {
                  (QStringList{"   5|AB|NET-ONE|First|$|*||||", "   9||NET-ONE|No MUX||||||*",
                               "  12|5|Unknown|Far|||*|||"}));
         QCOMPARE(Rows(dlg.Grid(LIST_TERR_RADIO)), QStringList{"   2|AB|NET-ONE|Radio||||*||"});
-        // A refill starts afresh: the mark of a cleared flag goes.
-        dlg.GetStore()->SetServiceFlag(0, LIST_SAT_RADIO, 0, 0);
-        dlg.RefillGrid(LIST_SAT_RADIO);
-        QCOMPARE(Rows(dlg.Grid(LIST_SAT_RADIO)),
-                 QStringList{"   1|1. SAT-A|11494|27500|H|NET-ONE|A radio||||||"});
     }
 
     // The orders as initials (see Order): ascending, then descending. Ties keep the number
@@ -163,11 +156,6 @@ class EditorGridsTest : public QObject {
                 QCOMPARE(Column(grid, 0), (QStringList{"   1", "   2", "   3", "   4"}));
                 QCOMPARE(RowOf(grid, 0), headers);
             }
-            // The store holds the shown order.
-            QString stored;
-            for (WORD i = 0; i < 4; ++i)
-                stored += QLatin1Char(NameOf(dlg->GetStore()->GetService(i, nList)->szName)[0]);
-            QCOMPARE(stored, orders.back());
         }
     }
 
@@ -190,13 +178,6 @@ class EditorGridsTest : public QObject {
         DoubleClickGridCell(dlg->Grid(LIST_TERR_TV), 0, 0);
         QCOMPARE(Order(*dlg, LIST_TERR_TV), QStringLiteral("dAcB"));
 
-        // Each grid keeps its own direction: the terrestrial name column starts ascending.
-        DoubleClickGridCell(grid, 0, 6);
-        dlg->OnDblClickGrid(LIST_SAT_TV); // the same header again: descending
-        QCOMPARE(sat(), QStringLiteral("dcBA"));
-        DoubleClickGridCell(dlg->Grid(LIST_TERR_TV), 0, 3);
-        QCOMPARE(Order(*dlg, LIST_TERR_TV), QStringLiteral("ABcd"));
-
         // Changing tabs forgets the sort state: the same header sorts ascending again.
         DoubleClickGridCell(grid, 0, 6);
         QCOMPARE(sat(), QStringLiteral("ABcd"));
@@ -204,38 +185,6 @@ class EditorGridsTest : public QObject {
         dlg->TabCtrl().setCurrentIndex(1);
         DoubleClickGridCell(grid, 0, 6);
         QCOMPARE(sat(), QStringLiteral("ABcd"));
-    }
-
-    // A double-click on a Lock or favourite cell turns that flag round in the cell and the
-    // store, the cell deciding the way; the other cells, CA included, ignore it.
-    void doubleClicksToggleFlagCells() {
-        const WORD kFlags[] = {FLAG_LOCK, FLAG_FAV1, FLAG_FAV2, FLAG_FAV3, FLAG_FAV4};
-        for (const auto& [nList, nFirstFlag] : {std::pair{LIST_SAT_TV, 8L}, {LIST_TERR_TV, 5L}}) {
-            auto dlg = SortWindow(nList);
-            CMSFlexGrid& grid = dlg->Grid(nList);
-            for (long nRow : {1L, 4L}) { // delta: Lock and Fav1; Bravo: no flags
-                const SSVC_INFO* service = dlg->GetStore()->GetService(WORD(nRow - 1), nList);
-                for (long nCol = 0; nCol < grid.GetCols(); ++nCol) {
-                    const QStringList before = Rows(grid);
-                    const WORD wBefore = service->wFlags;
-                    DoubleClickGridCell(grid, nRow, nCol);
-                    if (nCol < nFirstFlag) {
-                        QCOMPARE(Rows(grid), before);
-                        QCOMPARE(service->wFlags, wBefore);
-                        continue;
-                    }
-                    const WORD wFlag = kFlags[nCol - nFirstFlag];
-                    QCOMPARE(service->wFlags, WORD(wBefore ^ wFlag));
-                    QCOMPARE(grid.GetTextMatrix(nRow, nCol),
-                             wBefore & wFlag ? QString() : QStringLiteral("*"));
-                }
-            }
-            // The cell shows a mark the store does not have: the double-click clears both.
-            dlg->GetStore()->SetServiceFlag(3, nList, 0, 0);
-            DoubleClickGridCell(grid, 4, nFirstFlag);
-            QCOMPARE(grid.GetTextMatrix(4, nFirstFlag), QString());
-            QCOMPARE(dlg->GetStore()->GetService(3, nList)->wFlags & FLAG_LOCK, 0);
-        }
     }
 };
 
