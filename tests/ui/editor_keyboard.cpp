@@ -138,21 +138,23 @@ class EditorKeyboardTest : public QObject {
         QCOMPARE(RowOf(grid, 1).section('|', int(nFav1 - 2)), QStringLiteral("|*|*|*|*|"));
         ClickGridCell(grid, 3, 2);
         Key(*dlg, Qt::Key_Return);
-        DoubleClickGridCell(grid, 4, CEditorDlg::NameColumn(kTv));
-        QCOMPARE(m_prompt.m_shown.size(), std::size_t(3)); // the dialog, three times
+        DoubleClickGridCell(grid, 1, CEditorDlg::NameColumn(kTv)); // the first row is a row
+        QCOMPARE(m_prompt.m_shown.size(), std::size_t(3));         // the dialog, three times
     }
 
     // Move to Number puts the block where its first row takes number N (the store's tests own
-    // the rest of the rule); dropped in the upper half of row 6 it goes before that row. One undo
-    // step puts it back; a cancel changes nothing.
+    // the rest of the rule); dropped in the upper half of the last row it goes before that row,
+    // in its lower half after it. One undo step puts it back; a cancel changes nothing.
     void moveToNumberAndDragAndDrop() {
         const struct {
             long nFrom, nTo;
             std::deque<int> answer; // none: a drop, or a cancel with nFrom 4
             const char* order;
+            int nDropY = 2; // from the last row's top, or (negative) from its bottom
         } cases[] = {{4, 5, {1}, "Gamma \xE4rd 2 Alpha beta \xC4RD Delta"},
                      {4, 5, {}, "Alpha beta \xC4RD Gamma \xE4rd 2 Delta"},
-                     {2, 3, {}, "Alpha Gamma \xE4rd 2 beta \xC4RD Delta"}};
+                     {2, 3, {}, "Alpha Gamma \xE4rd 2 beta \xC4RD Delta"},
+                     {2, 3, {}, "Alpha Gamma \xE4rd 2 Delta beta \xC4RD", -2}};
         for (const auto& c : cases) {
             m_prompt.m_integers = c.answer;
             auto dlg = Window();
@@ -163,7 +165,8 @@ class EditorKeyboardTest : public QObject {
             if (c.nFrom == 2 && c.answer.empty()) {
                 std::unique_ptr<QMimeData> rows(grid.model()->mimeData({}));
                 const QRect target = grid.visualRect(grid.model()->index(5, 1));
-                const QPointF pos(target.center().x(), target.top() + 2);
+                const QPointF pos(target.center().x(), c.nDropY > 0 ? target.top() + c.nDropY
+                                                                    : target.bottom() + c.nDropY);
                 QDragEnterEvent enter(pos.toPoint(), Qt::CopyAction, rows.get(), Qt::LeftButton,
                                       {});
                 QApplication::sendEvent(grid.viewport(),

@@ -135,6 +135,9 @@ class FlexGridTest : public QObject {
         QCOMPARE(Ends(*grid), QStringLiteral("7,1 4,5 20@4,1"));
         Drag(*grid, 3, 4, 6, 2);
         QCOMPARE(Ends(*grid), QStringLiteral("3,4 6,2 12@6,2"));
+        // Ends past the grid are held to its last row and column.
+        grid->SetSelection(2, 4, 99, 99);
+        QCOMPARE(Ends(*grid), QStringLiteral("2,4 19,5 36@19,5"));
         // Setting Row or Col collapses the selection onto the current cell.
         grid->SetRow(9);
         QCOMPARE(Ends(*grid), QStringLiteral("9,4 9,4 1@9,4"));
