@@ -111,6 +111,7 @@ TEST(ServiceCsv, FaultsAreRefusedWithRowAndColumn) {
         {"satellite-tv,2,", "satellite-tv,1,", 3, 2, "satellite-tv number 1 is on row 2 too"},
         {"104,Unknown,0,0,0,", "104,Unknown,0,0,0,\"Lock", 5, 13, "a quoted field is not closed"},
         {"104,Unknown,0,0,0,\r\n", "104,Unknown,0,0,0,\r\nlone", 6, 2, "missing column"},
+        {"104,Unknown,0,0,0,\r\n", "104,Unknown,0,0,0,\r", 5, 13, "unknown flag"}, // a lone CR
         {"Caf\u00E9 +", "\"Caf\"\u00E9", 3, 3, "goes on after its closing quote"},
         {"Caf\u00E9 +", "Caf\"\u00E9", 3, 3, "a quote inside a field"},
     };
