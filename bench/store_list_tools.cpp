@@ -95,7 +95,7 @@ void BM_CsvExport(benchmark::State& state) {
     const auto store = MakeFull();
     std::size_t bytes = 0;
     for (auto _ : state)
-        bytes = WriteServicesCsv(*store, std::nullopt).size();
+        bytes = WriteServicesCsv(*store, CNameCodec(), std::nullopt).size();
     state.counters["rows"] = ServiceCount(*store);
     state.counters["bytes"] = static_cast<double>(bytes);
 }
@@ -104,13 +104,14 @@ BENCHMARK(BM_CsvExport)->Unit(benchmark::kMillisecond);
 // Read, matched and applied (names, flags and order), alternating between two orders.
 void BM_CsvImport(benchmark::State& state) {
     const auto store = MakeFull();
-    const std::array<std::string, 2> texts = {WriteServicesCsv(*MakeReversed(), std::nullopt),
-                                              WriteServicesCsv(*store, std::nullopt)};
+    const std::array<std::string, 2> texts = {
+        WriteServicesCsv(*MakeReversed(), CNameCodec(), std::nullopt),
+        WriteServicesCsv(*store, CNameCodec(), std::nullopt)};
     std::size_t next = 0;
     for (auto _ : state) {
         SReference reference;
         SCsvError error;
-        if (!ReadServicesCsv(texts[next++ % 2], reference, error))
+        if (!ReadServicesCsv(texts[next++ % 2], CNameCodec(), reference, error))
             state.SkipWithError(CsvErrorText(error).c_str());
         ApplyOrder(*store, PlanOrder(*store, reference, {.bTakeFlags = true, .bTakeNames = true}));
     }

@@ -25,7 +25,7 @@ QString WriteReference(const QTemporaryDir& dir, const CChannelStore& current, b
     store.SetPathName(path.toStdString());
     std::string error;
     const bool bWritten =
-        bCsv ? WriteCsvFile(store.GetPathName(), WriteServicesCsv(store, {}), error)
+        bCsv ? WriteCsvFile(store.GetPathName(), WriteServicesCsv(store, CNameCodec(), {}), error)
              : store.WriteDataFile() != FALSE;
     return bWritten ? path : QString();
 }

@@ -18,6 +18,9 @@
 
 namespace {
 
+// The names are read as the box's 8-bit set.
+const CNameCodec kNames;
+
 using Args = std::span<const std::string>;
 
 // A command's arguments: files in order, options, and the values of options that take one.
@@ -118,7 +121,7 @@ int Save(CChannelStore& store, const std::string& path, std::ostream& out, std::
 // ---- order and import -------------------------------------------------------------------------
 
 void WritePlan(std::ostream& out, const SOrderPlan& plan) {
-    for (const std::string& line : PlanLines(plan))
+    for (const std::string& line : PlanLines(plan, kNames))
         out << line << "\n";
 }
 
@@ -136,7 +139,8 @@ int RunPlan(const char* command, Args args, bool bCsvOnly, std::ostream& out, st
     std::string error;
     if (!Load(line.files[0], store, err))
         return ZDF_FAILED;
-    if (!ReadReference(line.files[1], bCsvOnly || IsCsvPath(line.files[1]), reference, error)) {
+    if (!ReadReference(line.files[1], bCsvOnly || IsCsvPath(line.files[1]), kNames, reference,
+                       error)) {
         err << "zdftool: " << error << "\n";
         return ZDF_FAILED;
     }
@@ -153,12 +157,12 @@ int RunPlan(const char* command, Args args, bool bCsvOnly, std::ostream& out, st
 // ---- diff ---------------------------------------------------------------------------------------
 
 void WriteDiffText(std::ostream& out, const SStoreDiff& diff) {
-    for (const std::string& line : DiffLines(diff))
+    for (const std::string& line : DiffLines(diff, kNames))
         out << line << "\n";
 }
 
 QString Utf8(std::string_view name) {
-    return QString::fromStdString(NameToUtf8(name));
+    return QString::fromStdString(kNames.ToUtf8(name));
 }
 
 QString Position(WORD wPosition) {
@@ -280,7 +284,7 @@ int RunDupes(Args args, std::ostream& out, std::ostream& err) {
         return ZDF_FAILED;
     const std::vector<SDuplicateGroup> groups = FindDuplicates(store);
     for (const SDuplicateGroup& g : groups) {
-        out << GroupTitle(store, g) << " at";
+        out << GroupTitle(store, g, kNames) << " at";
         for (const WORD row : g.rows)
             out << (row == g.rows.front() ? " " : ", ") << row + 1;
         out << "\n";
@@ -332,7 +336,7 @@ int RunExport(Args args, std::ostream& out, std::ostream& err) {
     CChannelStore store;
     if (!Load(line.files[0], store, err))
         return ZDF_FAILED;
-    const std::string csv = WriteServicesCsv(store, list);
+    const std::string csv = WriteServicesCsv(store, kNames, list);
     if (output.empty()) {
         out << csv;
         return ZDF_OK;

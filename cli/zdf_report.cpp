@@ -1,5 +1,7 @@
 #include "zdf_report.h"
 
+#include "name_codec.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -38,10 +40,10 @@ std::string Printf(const char* format, auto... args) {
     return buf;
 }
 
-// Names are bytes of the box's character set, read here as Latin-1; control characters would
-// upset a terminal and show as dots.
+// Names are bytes of the box's character set, read through the name codec; control characters
+// would upset a terminal and show as dots.
 QString NameText(std::string_view name) {
-    QString text = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    QString text = QString::fromStdString(CNameCodec().ToUtf8(name));
     for (QChar& c : text) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             c = QLatin1Char('.');

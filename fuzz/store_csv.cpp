@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SReference reference;
     SCsvError error;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    if (!ReadServicesCsv(text, reference, error)) {
+    if (!ReadServicesCsv(text, CNameCodec(), reference, error)) {
         CsvErrorText(error);
         return 0;
     }

@@ -31,12 +31,13 @@ std::vector<SDuplicateGroup> FindDuplicates(const CChannelStore& store) {
     return groups;
 }
 
-std::string GroupTitle(const CChannelStore& store, const SDuplicateGroup& group) {
+std::string GroupTitle(const CChannelStore& store, const SDuplicateGroup& group,
+                       const CNameCodec& names) {
     std::string title = std::string(kListNames[group.nList]) + ": ";
     if (group.nSat != kTerrestrialSatIndex)
         title += FormatPosition(store.GetSatellite(group.nSat)->wPosition) + " " +
-                 QuotedName(store.GetSatelliteName(group.nSat)) + ": ";
-    return title + QuotedName(group.strName);
+                 names.Quoted(store.GetSatelliteName(group.nSat)) + ": ";
+    return title + names.Quoted(group.strName);
 }
 
 std::vector<std::pair<BYTE, WORD>> LaterDuplicates(const std::vector<SDuplicateGroup>& groups) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "channel_store.h"
+#include "name_codec.h"
 
 #include <string>
 #include <utility>
@@ -20,7 +21,8 @@ std::vector<SDuplicateGroup> FindDuplicates(const CChannelStore& store);
 
 // A group as zdftool lists it and the window heads it: the list, the satellite's position and
 // name, and the name: satellite-tv: 19.2E "SAT-A": "Nova". Terrestrial groups name no satellite.
-std::string GroupTitle(const CChannelStore& store, const SDuplicateGroup& group);
+std::string GroupTitle(const CChannelStore& store, const SDuplicateGroup& group,
+                       const CNameCodec& names);
 // What is offered for deletion: every service of the groups but the first of each.
 std::vector<std::pair<BYTE, WORD>> LaterDuplicates(const std::vector<SDuplicateGroup>& groups);
 

@@ -176,8 +176,8 @@ std::string KeyText(const SServiceKey& key) {
     return text + " sid " + std::to_string(key.wServiceId);
 }
 
-std::string ServiceText(const SServiceAt& s) {
-    return std::to_string(s.wRow + 1) + " " + QuotedName(NameOf(s.svc.szName));
+std::string ServiceText(const SServiceAt& s, const CNameCodec& names) {
+    return std::to_string(s.wRow + 1) + " " + names.Quoted(NameOf(s.svc.szName));
 }
 
 std::string PidsText(const SSVC_INFO& svc) {
@@ -196,20 +196,20 @@ std::string TransponderText(const STransponderAt& t) {
            ((t.tp.attribute & 1) ? " H " : " V ") + std::to_string(t.tp.symbolrate);
 }
 
-std::string SatelliteText(const SSAT_INFO& s) {
-    return FormatPosition(s.wPosition) + " " + QuotedName(NameOf(s.szName));
+std::string SatelliteText(const SSAT_INFO& s, const CNameCodec& names) {
+    return FormatPosition(s.wPosition) + " " + names.Quoted(NameOf(s.szName));
 }
 
 std::string MuxText(const STP_INFO& m) {
     return std::to_string(m.tpid) + " " + std::to_string(m.frequency) + " MHz";
 }
 
-std::string NetworkText(const SServiceAt& s) {
-    return std::to_string(s.svc.wNetwork) + " " + QuotedName(s.strNetwork);
+std::string NetworkText(const SServiceAt& s, const CNameCodec& names) {
+    return std::to_string(s.svc.wNetwork) + " " + names.Quoted(s.strNetwork);
 }
 
-std::string NetworkText(const SNET_INFO& n) {
-    return std::to_string(n.id) + " " + QuotedName(NameOf(n.name));
+std::string NetworkText(const SNET_INFO& n, const CNameCodec& names) {
+    return std::to_string(n.id) + " " + names.Quoted(NameOf(n.name));
 }
 
 struct ChangeKind {
@@ -221,10 +221,11 @@ constexpr ChangeKind kChangeKinds[] = {{CHANGE_NAME, "renamed"},    {CHANGE_MOVE
                                        {CHANGE_NETWORK, "network"}, {CHANGE_TUNING, "tuning"}};
 
 // What one kind of change was and became.
-std::pair<std::string, std::string> ChangeTexts(unsigned nKind, const SServiceChange& c) {
+std::pair<std::string, std::string> ChangeTexts(unsigned nKind, const SServiceChange& c,
+                                                const CNameCodec& names) {
     switch (nKind) {
     case CHANGE_NAME:
-        return {QuotedName(NameOf(c.a.svc.szName)), QuotedName(NameOf(c.b.svc.szName))};
+        return {names.Quoted(NameOf(c.a.svc.szName)), names.Quoted(NameOf(c.b.svc.szName))};
     case CHANGE_MOVED:
         return {std::to_string(c.a.wRow + 1), std::to_string(c.b.wRow + 1)};
     case CHANGE_FLAGS:
@@ -232,7 +233,7 @@ std::pair<std::string, std::string> ChangeTexts(unsigned nKind, const SServiceCh
     case CHANGE_PIDS:
         return {PidsText(c.a.svc), PidsText(c.b.svc)};
     case CHANGE_NETWORK:
-        return {NetworkText(c.a), NetworkText(c.b)};
+        return {NetworkText(c.a, names), NetworkText(c.b, names)};
     default:
         return {KeyText(c.a.key), KeyText(c.b.key)};
     }
@@ -334,27 +335,29 @@ std::vector<const char*> ChangeWords(unsigned nChanges) {
     return words;
 }
 
-std::vector<std::string> DiffLines(const SStoreDiff& diff) {
+std::vector<std::string> DiffLines(const SStoreDiff& diff, const CNameCodec& names) {
     std::vector<std::string> lines;
-    RecordLines(lines, "satellites", diff.satellites, SatelliteText);
+    RecordLines(lines, "satellites", diff.satellites,
+                [&](const SSAT_INFO& s) { return SatelliteText(s, names); });
     RecordLines(lines, "transponders", diff.transponders, TransponderText);
     RecordLines(lines, "MUXes", diff.muxes, MuxText);
     RecordLines(lines, "networks", diff.networks,
-                [](const SNET_INFO& n) { return NetworkText(n); });
+                [&](const SNET_INFO& n) { return NetworkText(n, names); });
     for (BYTE list = 0; list < kListCount; ++list) {
         const SListDiff& d = diff.lists[list];
         const std::string title = std::string(kListNames[list]) + ": ";
         for (const SServiceAt& s : d.added)
-            lines.push_back(title + "added " + ServiceText(s) + " (" + KeyText(s.key) + ")");
+            lines.push_back(title + "added " + ServiceText(s, names) + " (" + KeyText(s.key) + ")");
         for (const SServiceAt& s : d.removed)
-            lines.push_back(title + "removed " + ServiceText(s) + " (" + KeyText(s.key) + ")");
+            lines.push_back(title + "removed " + ServiceText(s, names) + " (" + KeyText(s.key) +
+                            ")");
         for (const SServiceChange& c : d.changed) {
             for (const ChangeKind& kind : kChangeKinds) {
                 if (!(c.nChanges & kind.nMask))
                     continue;
-                const auto [was, now] = ChangeTexts(kind.nMask, c);
-                lines.push_back(title + kind.word + " " + ServiceText(c.b) + ": " + was + " -> " +
-                                now);
+                const auto [was, now] = ChangeTexts(kind.nMask, c, names);
+                lines.push_back(title + kind.word + " " + ServiceText(c.b, names) + ": " + was +
+                                " -> " + now);
             }
         }
     }

@@ -74,4 +74,4 @@ std::vector<const char*> ChangeWords(unsigned nChanges);
 // ("transponders: changed 19.2E 11494 H 27500: symbol rate"), then per list the services
 // added and removed with their tuning, and one line per kind of change ("satellite-tv: moved
 // 5 "Nova": 9 -> 5", what it was -> what it is).
-std::vector<std::string> DiffLines(const SStoreDiff& diff);
+std::vector<std::string> DiffLines(const SStoreDiff& diff, const CNameCodec& names);

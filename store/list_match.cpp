@@ -191,7 +191,7 @@ void ApplyOrder(CChannelStore& store, const SOrderPlan& plan) {
     }
 }
 
-std::vector<std::string> PlanLines(const SOrderPlan& plan) {
+std::vector<std::string> PlanLines(const SOrderPlan& plan, const CNameCodec& names) {
     std::vector<std::string> lines;
     for (BYTE list = 0; list < kListCount; ++list) {
         const SListPlan& lp = plan[list];
@@ -211,7 +211,7 @@ std::vector<std::string> PlanLines(const SOrderPlan& plan) {
             line += "; " + std::to_string(lp.flagChanges.size()) + " with other flags";
         lines.push_back(line + (bReordered ? "; reordered" : "; order unchanged"));
         for (const std::string& name : lp.unmatched)
-            lines.push_back("  unmatched " + QuotedName(name));
+            lines.push_back("  unmatched " + names.Quoted(name));
     }
     return lines;
 }

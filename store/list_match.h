@@ -4,6 +4,7 @@
 #pragma once
 
 #include "channel_store.h"
+#include "name_codec.h"
 
 #include <array>
 #include <string>
@@ -81,4 +82,4 @@ void ApplyOrder(CChannelStore& store, const SOrderPlan& plan);
 // What a plan will do, as zdftool prints it and the window previews it: per list one line
 // ("satellite-tv: 120 services; 100 matched by key, 12 by name, 8 unmatched; reordered"), then
 // one indented line per unmatched name.
-std::vector<std::string> PlanLines(const SOrderPlan& plan);
+std::vector<std::string> PlanLines(const SOrderPlan& plan, const CNameCodec& names);

@@ -1,5 +1,5 @@
-// The service lists' texts as the user reads and types them outside the box: names in UTF-8,
-// orbital positions and the lists' names.
+// The service lists' texts as the user reads and types them outside the box: orbital positions,
+// the lists' names and the flags' names. Names go through the name codec (name_codec.h).
 #pragma once
 
 #include "records.h"
@@ -20,16 +20,6 @@ inline constexpr std::pair<WORD, const char*> kFlagNames[] = {
     {FLAG_FAV2, "Fav2"}, {FLAG_FAV3, "Fav3"}, {FLAG_FAV4, "Fav4"}};
 // The named flags that are set, separated by blanks: "Lock Fav1".
 std::string FlagsText(WORD wFlags);
-
-// A name's 8-bit bytes as UTF-8: the box's characters are read as Latin-1, as the grids show
-// them.
-std::string NameToUtf8(std::string_view bytes);
-// The same in double quotes, as messages show a name.
-std::string QuotedName(std::string_view bytes);
-
-// The box's bytes of a UTF-8 name; false with `error` saying why when the text is not UTF-8,
-// holds a character beyond U+00FF or a NUL, or needs more than 16 bytes.
-bool NameFromUtf8(std::string_view text, std::string& bytes, std::string& error);
 
 // Orbital position as the panel writes it: "19.2E", "5.0W"; "invalid (3600)" beyond 3599.
 std::string FormatPosition(WORD wPosition);

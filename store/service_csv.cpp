@@ -58,13 +58,13 @@ void AppendRecord(std::string& out, const Record& fields) {
     out += "\r\n";
 }
 
-Record ServiceRecord(const CChannelStore& store, BYTE nList, WORD nRow) {
+Record ServiceRecord(const CChannelStore& store, const CNameCodec& names, BYTE nList, WORD nRow) {
     const SSVC_INFO& svc = *store.GetService(nRow, nList);
     const SServiceKey key = KeyOf(store, svc);
     Record r(COL_COUNT);
     r[COL_LIST] = kListNames[nList];
     r[COL_NUMBER] = std::to_string(nRow + 1);
-    r[COL_NAME] = NameToUtf8(NameOf(svc.szName));
+    r[COL_NAME] = names.ToUtf8(NameOf(svc.szName));
     if (key.bSatellite)
         r[COL_POSITION] = FormatPosition(key.wPosition);
     if (key.wFrequency != 0) {
@@ -75,7 +75,7 @@ Record ServiceRecord(const CChannelStore& store, BYTE nList, WORD nRow) {
         }
     }
     r[COL_SERVICE_ID] = std::to_string(svc.wServiceId);
-    r[COL_NETWORK] = NameToUtf8(store.GetNetworkName(svc.wNetwork));
+    r[COL_NETWORK] = names.ToUtf8(store.GetNetworkName(svc.wNetwork));
     r[COL_VIDEO_PID] = std::to_string(svc.wVideoPid);
     r[COL_AUDIO_PID] = std::to_string(svc.wAudioPid & AUDIO_PID_MASK);
     r[COL_PCR_PID] = std::to_string(svc.wPcrPid);
@@ -152,8 +152,8 @@ std::optional<unsigned> ParseUnsigned(std::string_view text, unsigned nMin, unsi
 // One data row, checked column by column.
 class RowReader {
   public:
-    RowReader(const Record& fields, int nRow, SCsvError& error)
-        : m_fields(fields), m_nRow(nRow), m_error(error) {}
+    RowReader(const Record& fields, const CNameCodec& names, int nRow, SCsvError& error)
+        : m_fields(fields), m_names(names), m_nRow(nRow), m_error(error) {}
 
     bool Read(BYTE& nList, WORD& wNumber, SReferenceService& svc) {
         if (m_fields.size() != COL_COUNT)
@@ -178,7 +178,7 @@ class RowReader {
   private:
     bool Name(std::string& bytes) {
         std::string why;
-        return NameFromUtf8(m_fields[COL_NAME], bytes, why) || Fail(COL_NAME, why);
+        return m_names.FromUtf8(m_fields[COL_NAME], bytes, why) || Fail(COL_NAME, why);
     }
     bool Number(int nColumn, unsigned nMin, unsigned nMax, WORD& value) {
         const std::optional<unsigned> n = ParseUnsigned(m_fields[nColumn], nMin, nMax);
@@ -237,6 +237,7 @@ class RowReader {
     }
 
     const Record& m_fields;
+    const CNameCodec& m_names;
     int m_nRow;
     SCsvError& m_error;
 };
@@ -261,14 +262,15 @@ bool CheckHeader(const Record& header, SCsvError& error) {
 
 } // namespace
 
-std::string WriteServicesCsv(const CChannelStore& store, std::optional<BYTE> nOnlyList) {
+std::string WriteServicesCsv(const CChannelStore& store, const CNameCodec& names,
+                             std::optional<BYTE> nOnlyList) {
     std::string out;
     AppendRecord(out, Record(std::begin(kColumns), std::end(kColumns)));
     for (BYTE list = 0; list < kListCount; ++list) {
         if (nOnlyList && *nOnlyList != list)
             continue;
         for (WORD row = 0; row < store.GetRowCount(list); ++row)
-            AppendRecord(out, ServiceRecord(store, list, row));
+            AppendRecord(out, ServiceRecord(store, names, list, row));
     }
     return out;
 }
@@ -281,7 +283,8 @@ std::string CsvErrorText(const SCsvError& error) {
            " (" + column + "): " + error.strText;
 }
 
-bool ReadServicesCsv(std::string_view text, SReference& reference, SCsvError& error) {
+bool ReadServicesCsv(std::string_view text, const CNameCodec& names, SReference& reference,
+                     SCsvError& error) {
     std::vector<Record> records;
     if (!SplitRecords(text, records, error))
         return false;
@@ -302,7 +305,7 @@ bool ReadServicesCsv(std::string_view text, SReference& reference, SCsvError& er
         const int nRow = static_cast<int>(r) + 1;
         if (records[r].size() == 1 && records[r][0].empty())
             continue; // a blank line
-        RowReader reader(records[r], nRow, error);
+        RowReader reader(records[r], names, nRow, error);
         BYTE list = 0;
         WORD number = 0;
         SReferenceService svc;
@@ -360,7 +363,8 @@ bool IsCsvPath(std::string_view path) {
                                          [](char a, char b) { return (a | 0x20) == b; });
 }
 
-bool ReadReference(const std::string& path, bool bCsv, SReference& reference, std::string& error) {
+bool ReadReference(const std::string& path, bool bCsv, const CNameCodec& names,
+                   SReference& reference, std::string& error) {
     if (!bCsv) {
         CChannelStore store;
         store.SetPathName(path);
@@ -375,7 +379,7 @@ bool ReadReference(const std::string& path, bool bCsv, SReference& reference, st
     SCsvError csvError;
     if (!ReadCsvFile(path, text, error))
         return false;
-    if (!ReadServicesCsv(text, reference, csvError)) {
+    if (!ReadServicesCsv(text, names, reference, csvError)) {
         error = path + ": " + CsvErrorText(csvError);
         return false;
     }

@@ -7,12 +7,11 @@
 // terrestrial-tv,1,Kite,,474,,,201,Landwave DVB-T,300,301,300,
 //
 // `list` is one of kListNames; `number` the service's place in its list (1 upwards); `name`
-// and `network` the box's 8-bit names read as Latin-1; `position` the satellite's as "19.2E"
-// or "5.0W". Satellite rows give the transponder's frequency (MHz), polarisation (H or V) and
-// symbol rate (kS/s), or leave them empty when the service has no transponder; terrestrial
-// rows give the MUX frequency and leave position, polarisation and symbol rate empty. The
-// audio PID is without its Dolby bit, which the flags name: Lock, CA, Fav1 to Fav4, Dolby,
-// separated by blanks.
+// and `network` the box's 8-bit names read through the name codec; `position` the satellite's as
+// "19.2E" or "5.0W". Satellite rows give the transponder's frequency (MHz), polarisation (H or V)
+// and symbol rate (kS/s), or leave them empty when the service has no transponder; terrestrial rows
+// give the MUX frequency and leave position, polarisation and symbol rate empty. The audio PID is
+// without its Dolby bit, which the flags name: Lock, CA, Fav1 to Fav4, Dolby, separated by blanks.
 //
 // Read back, a file is a reference for matching (list_match.h): the rows of each list in the
 // order of their numbers, with names and flags; the network and the PIDs are checked as
@@ -26,7 +25,8 @@
 #include <string_view>
 
 // The lists, all four or the one given, as CSV text.
-std::string WriteServicesCsv(const CChannelStore& store, std::optional<BYTE> nOnlyList);
+std::string WriteServicesCsv(const CChannelStore& store, const CNameCodec& names,
+                             std::optional<BYTE> nOnlyList);
 
 // Where a CSV file is refused: its row (the header is row 1) and column (1 upwards).
 struct SCsvError {
@@ -41,7 +41,8 @@ std::string CsvErrorText(const SCsvError& error);
 // other than the columns above, rows with missing or extra columns, a field that is not the
 // number, position, polarisation or flag its column needs, an unknown list, a name that
 // cannot be stored in 8 bits or takes more than 16 bytes, and a number given twice in a list.
-bool ReadServicesCsv(std::string_view text, SReference& reference, SCsvError& error);
+bool ReadServicesCsv(std::string_view text, const CNameCodec& names, SReference& reference,
+                     SCsvError& error);
 
 // The file as a whole, written atomically (a failed write leaves an older file as it was).
 bool ReadCsvFile(const std::string& path, std::string& text, std::string& error);
@@ -51,4 +52,5 @@ bool WriteCsvFile(const std::string& path, std::string_view text, std::string& e
 bool IsCsvPath(std::string_view path);
 // A reference read from a CSV file (bCsv) or a data file; false with `error` naming the file
 // and, for a refused CSV file, the row and column.
-bool ReadReference(const std::string& path, bool bCsv, SReference& reference, std::string& error);
+bool ReadReference(const std::string& path, bool bCsv, const CNameCodec& names,
+                   SReference& reference, std::string& error);

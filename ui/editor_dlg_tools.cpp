@@ -26,7 +26,7 @@ void ShowFileError(CPrompt& prompt, const std::string& error) {
 bool ReadReferenceFile(CPrompt& prompt, const QString& path, bool bCsv, SReference& reference) {
     std::string error;
     CWaitCursor wait;
-    if (ReadReference(path.toStdString(), bCsv, reference, error))
+    if (ReadReference(path.toStdString(), bCsv, CNameCodec(), reference, error))
         return true;
     wait.Restore();
     ShowFileError(prompt, error);
@@ -109,7 +109,7 @@ void CEditorDlg::OnFileExportCsv() {
         choice.AllLists() ? std::nullopt : std::optional<BYTE>(static_cast<BYTE>(nList));
     std::string error;
     CWaitCursor wait;
-    if (!WriteCsvFile(path.toStdString(), WriteServicesCsv(*m_pStore, only), error)) {
+    if (!WriteCsvFile(path.toStdString(), WriteServicesCsv(*m_pStore, CNameCodec(), only), error)) {
         wait.Restore();
         ShowFileError(m_prompt, error);
     }
@@ -145,7 +145,7 @@ void CEditorDlg::OnFileCompareWith() {
         ShowFileError(m_prompt, other.GetPathName() + ": " + other.GetLastFileError());
         return;
     }
-    std::vector<std::string> lines = DiffLines(CompareStores(other, *m_pStore));
+    std::vector<std::string> lines = DiffLines(CompareStores(other, *m_pStore), CNameCodec());
     if (lines.empty())
         lines.emplace_back(list_tools::kNoDifferences);
     wait.Restore();

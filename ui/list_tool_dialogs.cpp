@@ -101,7 +101,7 @@ void CPlanPreviewDlg::Replan() {
     if (m_pTakeFlags != nullptr)
         m_options.bTakeFlags = m_pTakeFlags->isChecked();
     m_plan = m_planner(m_options);
-    FillLines(*m_pLines, PlanLines(m_plan));
+    FillLines(*m_pLines, PlanLines(m_plan, CNameCodec()));
 }
 
 CDuplicatesDlg::CDuplicatesDlg(const CChannelStore& store,
@@ -114,8 +114,8 @@ CDuplicatesDlg::CDuplicatesDlg(const CChannelStore& store,
     m_pGroups->setHeaderHidden(true);
     m_pGroups->setMinimumSize(600, 260);
     for (const SDuplicateGroup& group : groups) {
-        auto* head =
-            new QTreeWidgetItem(m_pGroups, {QString::fromStdString(GroupTitle(store, group))});
+        auto* head = new QTreeWidgetItem(
+            m_pGroups, {QString::fromStdString(GroupTitle(store, group, CNameCodec()))});
         for (const WORD wRow : group.rows) {
             auto* item = new QTreeWidgetItem(head, {DuplicateText(store, group.nList, wRow)});
             item->setData(0, kListRole, group.nList);

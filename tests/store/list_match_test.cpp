@@ -249,7 +249,7 @@ TEST(Compare, ListsExactlyTheEdits) {
         FillOld(after);
         edit(after);
         after.Rebuild(); // as saving and reading the file back would
-        EXPECT_THAT(DiffLines(CompareStores(before, after)), ElementsAreArray(lines));
+        EXPECT_THAT(DiffLines(CompareStores(before, after), CNameCodec()), ElementsAreArray(lines));
         EXPECT_EQ(CompareStores(before, after).IsEmpty(), lines.empty());
     }
 }

@@ -43,10 +43,10 @@ TEST(ListTexts, NamesAreLatin1InUtf8) {
     };
     for (const auto& [text, expected, reason] : cases) {
         std::string bytes, why;
-        EXPECT_EQ(NameFromUtf8(text, bytes, why), expected != nullptr) << text;
+        EXPECT_EQ(CNameCodec().FromUtf8(text, bytes, why), expected != nullptr) << text;
         EXPECT_EQ(bytes, expected ? expected : bytes) << text;
         EXPECT_THAT(why, HasSubstr(reason)) << text;
-        EXPECT_TRUE(!expected || NameToUtf8(expected) == text) << text;
+        EXPECT_TRUE(!expected || CNameCodec().ToUtf8(expected) == text) << text;
     }
 }
 
@@ -84,7 +84,7 @@ const char* const kOddCsv =
 TEST(ServiceCsv, WrittenAsTheFormatHasIt) {
     CChannelStore store;
     FillOdd(store);
-    EXPECT_EQ(WriteServicesCsv(store, std::nullopt), kOddCsv);
+    EXPECT_EQ(WriteServicesCsv(store, CNameCodec(), std::nullopt), kOddCsv);
 }
 
 TEST(ServiceCsv, FaultsAreRefusedWithRowAndColumn) {
@@ -121,7 +121,7 @@ TEST(ServiceCsv, FaultsAreRefusedWithRowAndColumn) {
         text.replace(text.find(from), std::strlen(from), to);
         SReference reference;
         SCsvError error;
-        EXPECT_FALSE(ReadServicesCsv(text, reference, error)) << to;
+        EXPECT_FALSE(ReadServicesCsv(text, CNameCodec(), reference, error)) << to;
         EXPECT_EQ(std::tuple(error.nRow, error.nColumn), std::tuple(row, column)) << to;
         EXPECT_THAT(error.strText, HasSubstr(why)) << to;
     }

@@ -36,7 +36,7 @@ struct SSession {
     }
     // The sample's satellite TV list as CSV, with `from` replaced by `to`.
     QString Csv(const char* from, const char* to) {
-        std::string text = WriteServicesCsv(*dlg.GetStore(), LIST_SAT_TV), error;
+        std::string text = WriteServicesCsv(*dlg.GetStore(), CNameCodec(), LIST_SAT_TV), error;
         text.replace(text.find(from), std::strlen(from), to);
         const QString csv = dir.filePath(QStringLiteral("list.csv"));
         WriteCsvFile(csv.toStdString(), text, error);
@@ -153,7 +153,9 @@ std::vector<STool> Tools() {
          [](SSession& s, bool bAccepted) {
              std::string text, error;
              ReadCsvFile(s.dir.filePath(QStringLiteral("out.csv")).toStdString(), text, error);
-             QVERIFY(text == (bAccepted ? WriteServicesCsv(*s.dlg.GetStore(), LIST_SAT_TV) : ""));
+             QVERIFY(
+                 text ==
+                 (bAccepted ? WriteServicesCsv(*s.dlg.GetStore(), CNameCodec(), LIST_SAT_TV) : ""));
          }},
     };
 }
