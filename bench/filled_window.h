@@ -2,26 +2,40 @@
 // benchmarks.
 #pragma once
 
+#include "channel_store.h"
+#include "controls.h"
 #include "editor_dlg.h"
+#include "flexgrid.h"
 #include "scripted_prompt.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 
 #include <functional>
 
+// The filled store written to a data file, as the window opens it.
+inline QString WriteStoreFile(const QTemporaryDir& dir,
+                              const std::function<void(CChannelStore&)>& fill) {
+    CChannelStore store;
+    fill(store);
+    const QString path = dir.filePath(QStringLiteral("channels.zdf"));
+    store.SetPathName(path.toStdString());
+    return store.WriteDataFile() ? path : QString();
+}
+
 struct SFilledWindow {
+    QTemporaryDir dir;
     CScriptedPrompt prompt;
     CEditorDlg dlg{prompt};
+    QString path;
 
-    // Opens on the satellite TV list; the store has a file name, as Cut, Paste and Delete want.
-    explicit SFilledWindow(const std::function<void(CChannelStore&)>& fill) {
-        fill(*dlg.GetStore());
-        dlg.GetStore()->SetPathName("channels.zdf");
-        dlg.EnableDataMenus(TRUE);
-        dlg.RefreshAllViews();
+    // Opens the filled store on the satellite TV list.
+    explicit SFilledWindow(const std::function<void(CChannelStore&)>& fill)
+        : path(WriteStoreFile(dir, fill)) {
+        dlg.OpenDataFile(path);
         dlg.show();
         QCoreApplication::processEvents();
     }

@@ -1,6 +1,7 @@
 // The satellite TV grid with a full list of 4048 services: one keystroke in the filter field
 // (filter and repaint), clearing the filter, and dragging a block of 100 rows to another place.
 #include "filled_window.h"
+#include "service_list_page.h"
 #include "store_builders.h"
 #include "widget_bench_main.h"
 
@@ -43,7 +44,9 @@ void BM_FilterKeystroke(benchmark::State& state) {
     window.Grid().viewport()->installEventFilter(&paints);
     bool bLonger = true;
     for (auto _ : state) {
-        window.dlg.FilterField().setText(bLonger ? QStringLiteral("123") : QStringLiteral("12"));
+        window.dlg.ListPage(LIST_SAT_TV)
+            .FilterField()
+            .setText(bLonger ? QStringLiteral("123") : QStringLiteral("12"));
         Repaint(window);
         bLonger = !bLonger;
     }
@@ -57,10 +60,10 @@ void BM_ClearFilter(benchmark::State& state) {
     SFilledWindow window(FillList);
     for (auto _ : state) {
         state.PauseTiming();
-        window.dlg.FilterField().setText(QStringLiteral("12"));
+        window.dlg.ListPage(LIST_SAT_TV).FilterField().setText(QStringLiteral("12"));
         Repaint(window);
         state.ResumeTiming();
-        window.dlg.FilterField().clear();
+        window.dlg.ListPage(LIST_SAT_TV).FilterField().clear();
         Repaint(window);
     }
 }

@@ -33,7 +33,7 @@ QString WriteReference(const QTemporaryDir& dir, const CChannelStore& current, b
 void RunTool(benchmark::State& state, UINT nId, bool bCsv) {
     SFilledWindow window(FillFullDatabase);
     const QTemporaryDir dir;
-    const QString path = WriteReference(dir, *window.dlg.GetStore(), bCsv);
+    const QString path = WriteReference(dir, window.dlg.Store(), bCsv);
     for (auto _ : state) {
         window.prompt.m_paths = {path};
         window.prompt.m_modalScripts = {[](QDialog&) { return int(QDialog::Accepted); }};

@@ -35,17 +35,8 @@ BENCHMARK(BM_ToggleFlagAndRefresh)->Unit(benchmark::kMillisecond);
 
 // Open: the file read and decoded, every view filled and the window painted.
 void BM_OpenFileIntoWindow(benchmark::State& state) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("full.zdf"));
-    {
-        CChannelStore store;
-        FillList(store);
-        store.SetPathName(path.toStdString());
-        if (!store.WriteDataFile()) {
-            state.SkipWithError("the full database could not be written");
-            return;
-        }
-    }
+    const QTemporaryDir dir;
+    const QString path = WriteStoreFile(dir, FillList);
     SFilledWindow window([](CChannelStore&) {});
     for (auto _ : state) {
         window.dlg.OpenDataFile(path);

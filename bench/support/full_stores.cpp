@@ -51,8 +51,3 @@ void FillFullDatabase(CChannelStore& store) {
     FillFullStructure(store, kMaxTransponders - kMaxMuxes);
     FillServices(store, {2500, 548, 700, 300});
 }
-
-void FillFullEditorDatabase(CChannelStore& store) {
-    FillFullStructure(store, kMaxTransponders);
-    FillServices(store, {3000, kMaxSatServices - 3000, kMaxTerrServices, kMaxTerrServices});
-}

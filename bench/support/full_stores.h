@@ -9,6 +9,3 @@
 void FillFullStructure(CChannelStore& store, int nTransponders);
 // The image's capacities: 1360 transponder records with the MUXes, 4048 services.
 void FillFullDatabase(CChannelStore& store);
-// Every list full as the editor holds them: 4048 satellite services (3000 TV, 1048 radio) and
-// 2000 terrestrial ones, on 1360 transponders.
-void FillFullEditorDatabase(CChannelStore& store);

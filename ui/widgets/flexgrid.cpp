@@ -1,7 +1,6 @@
 #include "flexgrid.h"
 
 #include <QAbstractButton>
-#include <QAbstractTableModel>
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QMimeData>
@@ -10,27 +9,12 @@
 #include <QStylePainter>
 
 #include <algorithm>
-#include <functional>
 #include <vector>
 
 namespace {
 
 constexpr int kTwipsPerInch = 1440;
 constexpr const char* kRowsMimeType = "application/x-orvane-grid-rows";
-
-QByteArray GridId(const QObject* grid) {
-    return QByteArray::number(reinterpret_cast<quintptr>(grid), 16);
-}
-
-Qt::Alignment AlignmentOf(short nAlignment) {
-    if (nAlignment < flexAlignLeftTop || nAlignment > flexAlignRightBottom)
-        return Qt::AlignLeft | Qt::AlignVCenter;
-    static constexpr Qt::AlignmentFlag kHorizontal[] = {Qt::AlignLeft, Qt::AlignHCenter,
-                                                        Qt::AlignRight};
-    static constexpr Qt::AlignmentFlag kVertical[] = {Qt::AlignTop, Qt::AlignVCenter,
-                                                      Qt::AlignBottom};
-    return kHorizontal[nAlignment / 3] | kVertical[nAlignment % 3];
-}
 
 // The grid's narrow face: Arial Narrow, else its metric twin, else a condensed sans.
 QFont GridFont() {
@@ -59,209 +43,132 @@ void SplitRange(long first, long last, long& anchor, long& end) {
 
 } // namespace
 
-// The cells of the whole grid, fixed ones included, row by row. The view sees the data cells
-// as its items and the fixed row and column as its headers' texts.
-class CFlexGridModel final : public QAbstractTableModel {
-  public:
-    explicit CFlexGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+Qt::Alignment AlignmentOf(short nAlignment) {
+    if (nAlignment < flexAlignLeftTop || nAlignment > flexAlignRightBottom)
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    static constexpr Qt::AlignmentFlag kHorizontal[] = {Qt::AlignLeft, Qt::AlignHCenter,
+                                                        Qt::AlignRight};
+    static constexpr Qt::AlignmentFlag kVertical[] = {Qt::AlignTop, Qt::AlignVCenter,
+                                                      Qt::AlignBottom};
+    return kHorizontal[nAlignment / 3] | kVertical[nAlignment % 3];
+}
 
-    long Rows() const { return m_nRows; }
-    long Cols() const { return m_nCols; }
-    bool Contains(long nRow, long nCol) const {
-        return nRow >= 0 && nRow < m_nRows && nCol >= 0 && nCol < m_nCols;
-    }
-    const QString& Cell(long nRow, long nCol) const {
-        return m_cells[static_cast<std::size_t>(nRow * m_nCols + nCol)];
-    }
-    short Alignment(long nCol) const { return m_alignments[static_cast<std::size_t>(nCol)]; }
+// ---- CFlexGridModel ---------------------------------------------------------------------------
 
-    // The view shows every data row, or only the rows of m_shown (ascending grid rows).
-    int ShownRows() const { return int(m_bFiltered ? long(m_shown.size()) : m_nRows - 1); }
-    bool IsFiltered() const { return m_bFiltered; }
-    // The grid row shown in view row nViewRow; -1 past the rows shown.
-    long GridRow(int nViewRow) const {
-        if (nViewRow < 0 || nViewRow >= ShownRows())
-            return -1;
-        return m_bFiltered ? m_shown[static_cast<std::size_t>(nViewRow)] : nViewRow + 1L;
-    }
-    // The view row of grid row nRow, or of the first shown row after it, or of the last shown
-    // row; -1 when no row is shown.
-    int ViewRow(long nRow) const {
-        if (!m_bFiltered)
-            return ShownRows() > 0 ? int(std::clamp(nRow, 1L, m_nRows - 1) - 1) : -1;
-        if (m_shown.empty())
-            return -1;
-        const auto it = std::lower_bound(m_shown.begin(), m_shown.end(), nRow);
-        return int(std::min(it - m_shown.begin(), std::ptrdiff_t(m_shown.size()) - 1));
-    }
-    bool IsShown(long nRow) const {
-        if (!m_bFiltered)
-            return nRow >= 1 && nRow < m_nRows;
-        return std::binary_search(m_shown.begin(), m_shown.end(), nRow);
-    }
-    void ShowOnly(std::vector<long> rows) {
-        beginResetModel();
-        m_shown = std::move(rows);
-        m_bFiltered = true;
-        endResetModel();
-    }
-    void ShowAll() {
-        if (!m_bFiltered)
-            return;
-        beginResetModel();
-        m_shown.clear();
-        m_bFiltered = false;
-        endResetModel();
-    }
-    void SetMarked(std::vector<bool> marked) {
-        m_marked = std::move(marked);
-        m_marked.resize(static_cast<std::size_t>(m_nRows));
-        ScheduleRefresh();
-    }
+CFlexGridModel::CFlexGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-    void SetCell(long nRow, long nCol, const QString& text) {
-        m_cells[static_cast<std::size_t>(nRow * m_nCols + nCol)] = text;
-        ScheduleRefresh();
-    }
-    void SetAlignment(long nCol, short nAlignment) {
-        m_alignments[static_cast<std::size_t>(nCol)] = nAlignment;
-        ScheduleRefresh();
-    }
-    void ClearCells() {
-        std::fill(m_cells.begin(), m_cells.end(), QString());
-        ScheduleRefresh();
-    }
+int CFlexGridModel::ShownRows() const {
+    return int(m_bFiltered ? long(m_shown.size()) : m_nDataRows);
+}
 
-    // Rows that come or go end the filter: its rows were the old ones.
-    void SetRows(long nRows) {
-        m_marked.assign(static_cast<std::size_t>(std::max(nRows, m_nRows)), false);
-        if (m_bFiltered && nRows != m_nRows) {
-            beginResetModel();
-            m_shown.clear();
-            m_bFiltered = false;
-            m_nRows = nRows;
-            m_cells.resize(static_cast<std::size_t>(m_nRows * m_nCols));
-            endResetModel();
-        } else if (nRows > m_nRows) {
-            beginInsertRows(QModelIndex(), int(m_nRows - 1), int(nRows - 2));
-            m_nRows = nRows;
-            m_cells.resize(static_cast<std::size_t>(m_nRows * m_nCols));
-            endInsertRows();
-        } else if (nRows < m_nRows) {
-            beginRemoveRows(QModelIndex(), int(nRows - 1), int(m_nRows - 2));
-            m_nRows = nRows;
-            m_cells.resize(static_cast<std::size_t>(m_nRows * m_nCols));
-            endRemoveRows();
-        }
-        m_marked.resize(static_cast<std::size_t>(m_nRows));
-    }
+long CFlexGridModel::GridRow(int nViewRow) const {
+    if (nViewRow < 0 || nViewRow >= ShownRows())
+        return -1;
+    return m_bFiltered ? m_shown[static_cast<std::size_t>(nViewRow)] : nViewRow + 1L;
+}
 
-    void SetCols(long nCols) {
-        if (nCols == m_nCols)
-            return;
-        const bool bGrow = nCols > m_nCols;
-        if (bGrow)
-            beginInsertColumns(QModelIndex(), int(m_nCols - 1), int(nCols - 2));
-        else
-            beginRemoveColumns(QModelIndex(), int(nCols - 1), int(m_nCols - 2));
-        std::vector<QString> cells(static_cast<std::size_t>(m_nRows * nCols));
-        const long nKeep = std::min(nCols, m_nCols);
-        for (long r = 0; r < m_nRows; ++r)
-            for (long c = 0; c < nKeep; ++c)
-                cells[static_cast<std::size_t>(r * nCols + c)] =
-                    std::move(m_cells[static_cast<std::size_t>(r * m_nCols + c)]);
-        m_cells = std::move(cells);
-        m_alignments.resize(static_cast<std::size_t>(nCols), flexAlignGeneral);
-        m_nCols = nCols;
-        if (bGrow)
-            endInsertColumns();
-        else
-            endRemoveColumns();
-    }
+int CFlexGridModel::ViewRow(long nRow) const {
+    if (!m_bFiltered)
+        return ShownRows() > 0 ? int(std::clamp(nRow, 1L, m_nDataRows) - 1) : -1;
+    if (m_shown.empty())
+        return -1;
+    const auto it = std::lower_bound(m_shown.begin(), m_shown.end(), nRow);
+    return int(std::min(it - m_shown.begin(), std::ptrdiff_t(m_shown.size()) - 1));
+}
 
-    int rowCount(const QModelIndex& parent) const override {
-        return parent.isValid() ? 0 : ShownRows();
+bool CFlexGridModel::IsShown(long nRow) const {
+    if (!m_bFiltered)
+        return nRow >= 1 && nRow <= m_nDataRows;
+    return std::binary_search(m_shown.begin(), m_shown.end(), nRow);
+}
+
+void CFlexGridModel::SetSortArrow(long nCol, bool bDescending) {
+    m_nSortColumn = nCol;
+    m_bSortDescending = bDescending;
+    emit SortArrowChanged();
+}
+
+void CFlexGridModel::SetBrushes(const QBrush& cell, const QBrush& marked) {
+    m_cellBrush = cell;
+    m_markBrush = marked;
+}
+
+void CFlexGridModel::SetRows(long nDataRows, std::vector<long> shown, bool bFiltered) {
+    if (nDataRows == m_nDataRows && bFiltered == m_bFiltered && shown == m_shown) {
+        RefreshTexts();
+        return;
     }
-    int columnCount(const QModelIndex& parent) const override {
-        return parent.isValid() ? 0 : int(m_nCols - 1);
-    }
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid())
-            return {};
-        const long nRow = GridRow(index.row());
-        if (role == Qt::DisplayRole)
-            return Cell(nRow, index.column() + 1);
-        if (role == Qt::TextAlignmentRole)
-            return QVariant::fromValue(AlignmentOf(Alignment(index.column() + 1)));
-        if (role == Qt::BackgroundRole)
-            return m_marked[static_cast<std::size_t>(nRow)] ? m_markBrush : m_cellBrush;
+    beginResetModel();
+    m_nDataRows = nDataRows;
+    m_shown = std::move(shown);
+    m_bFiltered = bFiltered;
+    endResetModel();
+}
+
+void CFlexGridModel::RefreshTexts() {
+    if (ShownRows() > 0 && Cols() > 1)
+        emit dataChanged(index(0, 0), index(ShownRows() - 1, int(Cols() - 2)));
+    if (Cols() > 1)
+        emit headerDataChanged(Qt::Horizontal, 0, int(Cols() - 2));
+    if (ShownRows() > 0)
+        emit headerDataChanged(Qt::Vertical, 0, ShownRows() - 1);
+}
+
+int CFlexGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ShownRows();
+}
+
+int CFlexGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(Cols() - 1);
+}
+
+QVariant CFlexGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
         return {};
-    }
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        const long nRow = orientation == Qt::Horizontal ? 0 : GridRow(section);
-        const long nCol = orientation == Qt::Horizontal ? section + 1 : 0;
-        if (!Contains(nRow, nCol))
-            return {};
-        if (role == Qt::DisplayRole)
-            return Cell(nRow, nCol);
-        if (role == Qt::TextAlignmentRole)
-            return QVariant::fromValue(AlignmentOf(Alignment(nCol)));
+    const long nRow = GridRow(index.row());
+    if (role == Qt::DisplayRole)
+        return Text(nRow, index.column() + 1);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(AlignmentOf(Alignment(index.column() + 1)));
+    if (role == Qt::BackgroundRole)
+        return IsMarked(nRow) ? m_markBrush : m_cellBrush;
+    return {};
+}
+
+QVariant CFlexGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    const long nRow = orientation == Qt::Horizontal ? 0 : GridRow(section);
+    const long nCol = orientation == Qt::Horizontal ? section + 1 : 0;
+    if (!Contains(nRow, nCol))
         return {};
-    }
-    Qt::ItemFlags flags(const QModelIndex& index) const override {
-        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled
-                               : Qt::ItemIsDropEnabled;
-    }
-    // Rows dragged carry only the grid they come from: the drop reads the grid's own selection.
-    QStringList mimeTypes() const override { return {QString::fromLatin1(kRowsMimeType)}; }
-    QMimeData* mimeData(const QModelIndexList&) const override {
-        auto* data = new QMimeData;
-        data->setData(QString::fromLatin1(kRowsMimeType), GridId(parent()));
-        return data;
-    }
-    Qt::DropActions supportedDropActions() const override { return Qt::CopyAction; }
+    if (role == Qt::DisplayRole)
+        return Text(nRow, nCol);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(AlignmentOf(Alignment(nCol)));
+    return {};
+}
 
-    // Called once when the fixed corner cell must be repainted after a refresh.
-    std::function<void()> m_onRefreshed;
-    // The cells' own background, set apart from the empty area around them, and that of rows
-    // marked (cut and waiting for their paste).
-    QBrush m_cellBrush;
-    QBrush m_markBrush;
+Qt::ItemFlags CFlexGridModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled
+                           : Qt::ItemIsDropEnabled;
+}
 
-  private:
-    // Text changes come in bursts (a refill writes tens of thousands of cells): the views hear
-    // of them once, when control returns to the event loop.
-    void ScheduleRefresh() {
-        if (m_bRefreshPending)
-            return;
-        m_bRefreshPending = true;
-        QMetaObject::invokeMethod(
-            this, [this] { Refresh(); }, Qt::QueuedConnection);
-    }
-    void Refresh() {
-        m_bRefreshPending = false;
-        if (ShownRows() > 0 && m_nCols > 1)
-            emit dataChanged(index(0, 0), index(ShownRows() - 1, int(m_nCols - 2)));
-        if (m_nCols > 1)
-            emit headerDataChanged(Qt::Horizontal, 0, int(m_nCols - 2));
-        if (ShownRows() > 0)
-            emit headerDataChanged(Qt::Vertical, 0, ShownRows() - 1);
-        if (m_onRefreshed)
-            m_onRefreshed();
-    }
+QStringList CFlexGridModel::mimeTypes() const {
+    return {QString::fromLatin1(kRowsMimeType)};
+}
 
-    long m_nRows = 1;
-    long m_nCols = 1;
-    std::vector<QString> m_cells = std::vector<QString>(1);
-    std::vector<short> m_alignments{flexAlignGeneral};
-    std::vector<bool> m_marked = std::vector<bool>(1);
-    std::vector<long> m_shown;
-    bool m_bFiltered = false;
-    bool m_bRefreshPending = false;
-};
+QMimeData* CFlexGridModel::mimeData(const QModelIndexList&) const {
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(kRowsMimeType), DragId());
+    return data;
+}
 
-CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent), m_pModel(new CFlexGridModel(this)) {
-    setModel(m_pModel);
+QByteArray CFlexGridModel::DragId() const {
+    return QByteArray::number(reinterpret_cast<quintptr>(this), 16);
+}
+
+// ---- CMSFlexGrid ------------------------------------------------------------------------------
+
+CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent) {
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -269,8 +176,7 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent), m_pModel(new CFl
     setFont(GridFont());
     // As in a spreadsheet, the area beyond the last row and column is grey, the cells white.
     QPalette colours = palette();
-    m_pModel->m_cellBrush = colours.base();
-    m_pModel->m_markBrush = QBrush(QColor(0xFF, 0xF0, 0xB0), Qt::Dense4Pattern);
+    m_cellBrush = colours.base();
     colours.setBrush(QPalette::Base, colours.window());
     setPalette(colours);
 
@@ -294,42 +200,52 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent), m_pModel(new CFl
     // The arrow shows the last sort; a click on a header selects its column and sorts nothing.
     horizontalHeader()->setSortIndicatorShown(true);
     horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    connect(horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this] {
-        if (horizontalHeader()->sortIndicatorSection() != m_nSortSection ||
-            horizontalHeader()->sortIndicatorOrder() != m_sortOrder)
-            horizontalHeader()->setSortIndicator(m_nSortSection, m_sortOrder);
-    });
+    connect(horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            &CMSFlexGrid::ShowSortArrow);
 
     // The corner is the fixed cell (0, 0): it shows its text like the other header cells.
     m_pCorner = findChild<QAbstractButton*>();
-    if (m_pCorner != nullptr) {
+    if (m_pCorner != nullptr)
         m_pCorner->installEventFilter(this);
-        m_pModel->m_onRefreshed = [this] { m_pCorner->update(); };
-    }
-
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &CMSFlexGrid::SyncSelectionFromView);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &CMSFlexGrid::SyncSelectionFromView);
 }
 
 CMSFlexGrid::~CMSFlexGrid() = default;
 
+void CMSFlexGrid::SetGridModel(CFlexGridModel* model) {
+    m_pModel = model;
+    m_pModel->SetBrushes(m_cellBrush, QBrush(QColor(0xFF, 0xF0, 0xB0), Qt::Dense4Pattern));
+    setModel(m_pModel);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CMSFlexGrid::SyncSelectionFromView);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &CMSFlexGrid::SyncSelectionFromView);
+    // Rows that came or went, or another filter: the selection stays within the grid and on the
+    // rows shown.
+    connect(m_pModel, &QAbstractItemModel::modelReset, this, &CMSFlexGrid::ClampSelection);
+    connect(m_pModel, &CFlexGridModel::SortArrowChanged, this, &CMSFlexGrid::ShowSortArrow);
+    if (m_pCorner != nullptr)
+        connect(m_pModel, &QAbstractItemModel::headerDataChanged, m_pCorner,
+                qOverload<>(&QWidget::update));
+    ShowSortArrow();
+}
+
 long CMSFlexGrid::GetRows() const {
-    return m_pModel->Rows();
+    return m_pModel != nullptr ? m_pModel->Rows() : 1;
 }
 long CMSFlexGrid::GetCols() const {
-    return m_pModel->Cols();
+    return m_pModel != nullptr ? m_pModel->Cols() : 1;
 }
 
-void CMSFlexGrid::SetRows(long nRows) {
-    m_pModel->SetRows(std::max(1L, nRows));
-    ClampSelection();
-}
-
-void CMSFlexGrid::SetCols(long nCols) {
-    m_pModel->SetCols(std::max(1L, nCols));
-    ClampSelection();
+// The arrow shows the model's last sort; a click on a header selects its column and sorts nothing.
+void CMSFlexGrid::ShowSortArrow() {
+    const long nCol = m_pModel != nullptr ? m_pModel->SortArrowColumn() : 0;
+    const int nSection = nCol >= 1 ? int(nCol - 1) : -1;
+    const Qt::SortOrder order = m_pModel != nullptr && m_pModel->IsSortArrowDescending()
+                                    ? Qt::DescendingOrder
+                                    : Qt::AscendingOrder;
+    QHeaderView* header = horizontalHeader();
+    if (header->sortIndicatorSection() != nSection || header->sortIndicatorOrder() != order)
+        header->setSortIndicator(nSection, order);
 }
 
 void CMSFlexGrid::SetRow(long nRow) {
@@ -358,11 +274,6 @@ void CMSFlexGrid::SetSelection(long nRow, long nCol, long nRowSel, long nColSel)
     ApplySelection();
 }
 
-void CMSFlexGrid::SetColAlignment(long nCol, short nAlignment) {
-    if (nCol >= 0 && nCol < GetCols())
-        m_pModel->SetAlignment(nCol, nAlignment);
-}
-
 void CMSFlexGrid::SetColWidth(long nCol, long nTwips) {
     if (nCol < 0 || nCol >= GetCols() || nTwips < 0)
         return;
@@ -374,36 +285,16 @@ void CMSFlexGrid::SetColWidth(long nCol, long nTwips) {
 }
 
 QString CMSFlexGrid::GetTextMatrix(long nRow, long nCol) const {
-    return m_pModel->Contains(nRow, nCol) ? m_pModel->Cell(nRow, nCol) : QString();
-}
-
-void CMSFlexGrid::SetTextMatrix(long nRow, long nCol, const QString& text) {
-    if (m_pModel->Contains(nRow, nCol))
-        m_pModel->SetCell(nRow, nCol, text);
-}
-
-void CMSFlexGrid::Clear() {
-    m_pModel->ClearCells();
-}
-
-void CMSFlexGrid::ShowOnlyRows(std::vector<long> rows) {
-    m_pModel->ShowOnly(std::move(rows));
-    ApplySelection();
-}
-
-void CMSFlexGrid::ShowAllRows() {
-    if (!m_pModel->IsFiltered())
-        return;
-    m_pModel->ShowAll();
-    ApplySelection();
+    return m_pModel != nullptr && m_pModel->Contains(nRow, nCol) ? m_pModel->Text(nRow, nCol)
+                                                                 : QString();
 }
 
 bool CMSFlexGrid::IsRowShown(long nRow) const {
-    return m_pModel->IsShown(nRow);
+    return m_pModel != nullptr && m_pModel->IsShown(nRow);
 }
 
 long CMSFlexGrid::ShownRowCount() const {
-    return m_pModel->ShownRows();
+    return m_pModel != nullptr ? m_pModel->ShownRows() : 0;
 }
 
 long CMSFlexGrid::FirstShownRow() const {
@@ -414,26 +305,15 @@ long CMSFlexGrid::LastShownRow() const {
     return ShownRowCount() > 0 ? m_pModel->GridRow(m_pModel->ShownRows() - 1) : 0;
 }
 
-void CMSFlexGrid::SetMarkedRows(std::vector<bool> marked) {
-    m_pModel->SetMarked(std::move(marked));
-}
-
-void CMSFlexGrid::SetSortArrow(long nCol, bool bDescending) {
-    m_nSortSection = nCol >= 1 ? int(nCol - 1) : -1;
-    m_sortOrder = bDescending ? Qt::DescendingOrder : Qt::AscendingOrder;
-    horizontalHeader()->setSortIndicator(m_nSortSection, m_sortOrder);
-}
-
 bool CMSFlexGrid::IsRowSelection() const {
     const long nLast = GetCols() - 1;
     return (m_nCol == 1 && m_nColSel == nLast) || (m_nCol == nLast && m_nColSel == 1);
 }
 
-// After rows or columns went away the selection stays on the last ones left.
+// After rows or columns went away the selection stays on the last ones left; the view shows it
+// again on the rows it now has.
 void CMSFlexGrid::ClampSelection() {
     const long nLastRow = GetRows() - 1, nLastCol = GetCols() - 1;
-    if (m_nRow <= nLastRow && m_nRowSel <= nLastRow && m_nCol <= nLastCol && m_nColSel <= nLastCol)
-        return;
     m_nRow = std::min(m_nRow, nLastRow);
     m_nRowSel = std::min(m_nRowSel, nLastRow);
     m_nCol = std::min(m_nCol, nLastCol);
@@ -443,6 +323,8 @@ void CMSFlexGrid::ClampSelection() {
 
 // Shows Row/Col .. RowSel/ColSel in the view, the end RowSel/ColSel being its current cell.
 void CMSFlexGrid::ApplySelection() {
+    if (m_pModel == nullptr)
+        return;
     m_bApplyingSelection = true;
     QItemSelectionModel* selection = selectionModel();
     const int nAnchorRow = m_pModel->ViewRow(m_nRow), nEndRow = m_pModel->ViewRow(m_nRowSel);
@@ -491,6 +373,8 @@ void CMSFlexGrid::SyncSelectionFromView() {
 }
 
 void CMSFlexGrid::TrackMouse(QObject* watched, const QPoint& pos) {
+    if (m_pModel == nullptr)
+        return;
     const auto gridIndex = [](int viewIndex) { return viewIndex < 0 ? -1L : viewIndex + 1L; };
     if (watched == viewport()) {
         m_nMouseRow = m_pModel->GridRow(rowAt(pos.y()));
@@ -516,7 +400,7 @@ bool CMSFlexGrid::PaintCorner() {
     option.position = QStyleOptionHeader::OnlyOneSection;
     option.orientation = Qt::Horizontal;
     option.text = GetTextMatrix(0, 0);
-    option.textAlignment = AlignmentOf(m_pModel->Alignment(0));
+    option.textAlignment = AlignmentOf(m_pModel != nullptr ? m_pModel->Alignment(0) : 0);
     painter.drawControl(QStyle::CE_Header, option);
     return true;
 }
@@ -572,7 +456,8 @@ long CMSFlexGrid::DropRowAt(const QPoint& pos) const {
 // Only rows of this grid are taken; the grid's cells stay as they are until the window moves
 // the rows in its store and refills.
 void CMSFlexGrid::dropEvent(QDropEvent* event) {
-    if (event->mimeData()->data(QString::fromLatin1(kRowsMimeType)) != GridId(this)) {
+    if (m_pModel == nullptr ||
+        event->mimeData()->data(QString::fromLatin1(kRowsMimeType)) != m_pModel->DragId()) {
         event->ignore();
         return;
     }

@@ -1,0 +1,21 @@
+// Labels of satellite and transponder records, as the satellite tree and the channel dialog's
+// lists show them: "%2d. %s (%3d.%01d) " and "%3d. %5d - %5d - %c ".
+#pragma once
+
+#include "name_text.h"
+#include "records.h"
+
+#include <QString>
+
+inline constexpr const char* kNewSatelliteLabel = "00. New Satellite ";
+inline constexpr const char* kNewTransponderLabel = "000. New Transponder ";
+
+inline QString SatelliteLabel(const CNameCodec& names, int nNumber, const SSAT_INFO& sat) {
+    return QString::asprintf("%2d. ", nNumber) + NameText(names, sat.szName) +
+           QString::asprintf(" (%3d.%01d) ", sat.wPosition / 10, sat.wPosition % 10);
+}
+
+inline QString TransponderLabel(const STP_INFO& tp) {
+    return QString::asprintf("%3d. %5d - %5d - %c ", tp.tpid, tp.frequency, tp.symbolrate,
+                             (tp.attribute & 1) ? 'H' : 'V');
+}

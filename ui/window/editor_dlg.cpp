@@ -1,0 +1,512 @@
+#include "editor_dlg.h"
+
+#include "controls.h"
+#include "document.h"
+#include "file_commands.h"
+#include "flexgrid.h"
+#include "grid_menu.h"
+#include "list_tabs.h"
+#include "main_dialog.h"
+#include "prompt.h"
+#include "satellite_page.h"
+#include "service_list_page.h"
+#include "status_line.h"
+#include "status_text.h"
+#include "template_controls.h"
+#include "tool_commands.h"
+#include "transfer_commands.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QUndoStack>
+
+namespace {
+
+constexpr const char* kTitleName = "Orvane ";
+constexpr const char* kTitleVersion = " v3.0.1";
+
+// The five tabs: the satellite / transponder page, then one per list (list_tabs.h).
+constexpr const char* kTabLabels[] = {
+    "  Satellite / Transponder List  ", "  Satellite TV List  ",      "  Satellite RADIO List  ",
+    "  Terrestrial TV List  ",          "  Terrestrial RADIO List  ",
+};
+
+// Below these the window is too small to lay out (outer right and bottom edges, in client
+// coordinates).
+constexpr int kMinLayoutRight = 604;
+constexpr int kMinLayoutBottom = 435;
+
+} // namespace
+
+// The lamps and the other resources of res/orvane.qrc are compiled into the ui library.
+static void InitResources() {
+    Q_INIT_RESOURCE(orvane);
+}
+
+CEditorDlg::CEditorDlg(CPrompt& prompt, QWidget* parent)
+    : QDialog(parent), m_prompt(prompt), m_pDocument(new CDocument(this)) {
+    InitResources();
+    m_hIcon = QIcon(QStringLiteral(":/icons/orvane.png"));
+    // The program's main window: a sizing border, a system menu and a minimise box, but no
+    // maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromLatin1(kMainDialogCaption));
+    setFont(QFont(QString::fromLatin1(kMainDialogFontFamily), kMainDialogFontPoints));
+    m_pFiles = new CFileCommands(*m_pDocument, m_prompt, this);
+    m_pTools = new CToolCommands(*m_pDocument, m_prompt, *this);
+    m_pTransfers = new CTransferCommands(*m_pDocument, m_prompt, *m_pFiles, *this);
+    CreateMenu();
+    CreateControls();
+    ConnectDocument();
+    ConnectEditMenu();
+    setWindowIcon(m_hIcon);
+    FitToDesktop();
+    raise();
+    RemoveConversionCommands();
+    for (const char* label : kTabLabels)
+        m_pTab->addTab(QString::fromLatin1(label));
+    m_pTab->setCurrentIndex(TabOfList(LIST_SAT_TV));
+    connect(m_pTab, &QTabBar::currentChanged, this, &CEditorDlg::OnSelchangeTab);
+    OnDataStateChanged();
+    ShowTabView(TabOfList(LIST_SAT_TV));
+}
+
+// The document's undo stack goes with the window's children and tells it is clean as it goes,
+// when the window is no longer there to hear it.
+CEditorDlg::~CEditorDlg() {
+    m_pDocument->disconnect(this);
+}
+
+const CChannelStore& CEditorDlg::Store() const {
+    return m_pDocument->Store();
+}
+
+QUndoStack& CEditorDlg::UndoStack() const {
+    return m_pDocument->UndoStack();
+}
+
+CMSFlexGrid& CEditorDlg::Grid(BYTE nList) const {
+    return ListPage(nList).Grid();
+}
+
+QTreeWidget& CEditorDlg::Tree() const {
+    return m_pSatellites->Tree();
+}
+
+// ---- menus ----------------------------------------------------------------------------------
+
+void CEditorDlg::CreateMenu() {
+    m_pMenuBar = new QMenuBar(this);
+    m_pMenuBar->setNativeMenuBar(false);
+    for (const SMenuPopup& popup : kMainMenu) {
+        QMenu* menu = m_pMenuBar->addMenu(QString::fromLatin1(popup.pszTitle));
+        for (std::size_t i = 0; i < popup.nItems; ++i) {
+            const SMenuItem& item = popup.pItems[i];
+            if (item.nId == 0) {
+                menu->addSeparator();
+                continue;
+            }
+            // The dialog owns the actions, so a command taken off its menu keeps its id.
+            auto* action = new QAction(QString::fromUtf8(item.pszText), this);
+            action->setData(item.nId);
+            action->setObjectName(QString::number(item.nId));
+            connect(action, &QAction::triggered, this, [this, id = item.nId] { OnCommand(id); });
+            menu->addAction(action);
+            m_actions[item.nId] = action;
+        }
+        if (popup.pItems == kTransferMenuItems)
+            m_pTransferMenu = menu;
+    }
+    for (const SAccelerator& accelerator : kAccelerators) {
+        QAction* action = m_actions.at(accelerator.nId);
+        action->setShortcuts(action->shortcuts() << QKeySequence(accelerator.pszKey));
+    }
+    auto* find = new QAction(QStringLiteral("Filter"), this);
+    find->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
+    connect(find, &QAction::triggered, this, [this] {
+        if (const int nList = GetCurrentList(); nList >= 0)
+            ListPage(BYTE(nList)).FocusFilter();
+    });
+    addAction(find);
+}
+
+// The Edit menu names the step that Undo or Redo would take, and is grey without one.
+void CEditorDlg::ConnectEditMenu() {
+    const auto naming = [](QAction* action) {
+        return [action, verb = action->text()](const QString& step) {
+            action->setText(step.isEmpty() ? verb : verb + u' ' + step);
+        };
+    };
+    QAction* undo = m_actions.at(ID_EDIT_UNDO);
+    QAction* redo = m_actions.at(ID_EDIT_REDO);
+    QUndoStack& stack = UndoStack();
+    connect(&stack, &QUndoStack::undoTextChanged, undo, naming(undo));
+    connect(&stack, &QUndoStack::redoTextChanged, redo, naming(redo));
+    connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+}
+
+// The conversion commands are not for users: their menu entries go, their ids stay.
+void CEditorDlg::RemoveConversionCommands() {
+    const QList<QAction*> items = m_pTransferMenu->actions();
+    if (items.size() > 2)
+        m_pTransferMenu->removeAction(items[2]);
+    for (UINT nId : {ID_CONV_DEFAULT_CHANNEL, ID_CONV_TP_LIST})
+        m_pTransferMenu->removeAction(GetMenuAction(nId));
+}
+
+QAction* CEditorDlg::GetMenuAction(UINT nId) const {
+    const auto it = m_actions.find(nId);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+BOOL CEditorDlg::OnCommand(UINT nId) {
+    const std::pair<UINT, std::function<void()>> commands[] = {
+        {ID_FILE_NEW, [this] { m_pFiles->New(); }},
+        {ID_FILE_OPEN, [this] { m_pFiles->Open(); }},
+        {ID_FILE_SAVE, [this] { m_pFiles->Save(); }},
+        {ID_FILE_SAVE_AS, [this] { m_pFiles->SaveAs(); }},
+        {ID_EXIT, [this] { OnExit(); }},
+        {ID_EDIT_UNDO, [this] { OnEditUndo(); }},
+        {ID_EDIT_REDO, [this] { OnEditRedo(); }},
+        {ID_TRANSFER_STB_TO_PC, [this] { m_pTransfers->StbToPc(); }},
+        {ID_TRANSFER_PC_TO_STB, [this] { m_pTransfers->PcToStb(); }},
+        {ID_CONV_TP_LIST, [this] { m_pTransfers->ConvTpList(); }},
+        {ID_CONV_DEFAULT_CHANNEL, [] {}},
+        {ID_APP_ABOUT, [this] { OnAppAbout(); }},
+        {ID_HELP_SHORTCUTS, [this] { OnHelpShortcuts(); }},
+        {ID_EDIT_ORDER_LIKE, [this] { m_pTools->OrderLike(); }},
+        {ID_EDIT_FIND_DUPLICATES, [this] { m_pTools->FindDuplicates(); }},
+        {ID_FILE_COMPARE_WITH, [this] { m_pTools->CompareWith(); }},
+        {ID_FILE_EXPORT_CSV, [this] { m_pTools->ExportCsv(GetCurrentList()); }},
+        {ID_FILE_IMPORT_CSV, [this] { m_pTools->ImportCsv(); }},
+    };
+    for (const auto& [nCommand, handler] : commands) {
+        if (nCommand == nId) {
+            handler();
+            return TRUE;
+        }
+    }
+    for (UINT nListCommand : {ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_DELETE, ID_FLAGS_ENABLE,
+                              ID_FLAGS_DISABLE, ID_EDIT_MOVE_TO_NUMBER}) {
+        if (nListCommand == nId) {
+            OnListCommand(nId);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+void CEditorDlg::OnListCommand(UINT nId) {
+    const int nList = GetCurrentList();
+    if (nList < 0)
+        return;
+    CServiceListPage& page = ListPage(BYTE(nList));
+    switch (nId) {
+    case ID_EDIT_CUT:
+        page.Cut();
+        break;
+    case ID_EDIT_PASTE:
+        page.Paste();
+        break;
+    case ID_EDIT_DELETE:
+        page.Delete();
+        break;
+    case ID_FLAGS_ENABLE:
+    case ID_FLAGS_DISABLE:
+        page.SetFlags(nId == ID_FLAGS_ENABLE);
+        break;
+    case ID_EDIT_MOVE_TO_NUMBER:
+        page.MoveToNumber();
+        break;
+    default:
+        break;
+    }
+}
+
+void CEditorDlg::OnEditUndo() {
+    const QString step = UndoStack().undoText();
+    UndoStack().undo();
+    ShowStatus(StatusText(EStatus::Undone, step));
+}
+
+void CEditorDlg::OnEditRedo() {
+    const QString step = UndoStack().redoText();
+    UndoStack().redo();
+    ShowStatus(StatusText(EStatus::Redone, step));
+}
+
+void CEditorDlg::OpenDataFile(const QString& path) {
+    m_pFiles->OpenDataFile(path);
+}
+
+// ---- the document -----------------------------------------------------------------------------
+
+void CEditorDlg::ConnectDocument() {
+    connect(m_pDocument, &CDocument::StateChanged, this, &CEditorDlg::OnDataStateChanged);
+    connect(m_pDocument, &CDocument::ViewRestored, this, &CEditorDlg::ShowView);
+    // Actions with a result of their own show it after their step's name.
+    connect(m_pDocument, &CDocument::Edited, this, &CEditorDlg::ShowStatus);
+    connect(m_pFiles, &CFileCommands::Status, this, &CEditorDlg::ShowStatus);
+    connect(m_pTools, &CToolCommands::Status, this, &CEditorDlg::ShowStatus);
+    connect(m_pTransfers, &CTransferCommands::Status, this, &CEditorDlg::ShowStatus);
+    for (CServiceListPage* page : m_lists)
+        connect(page, &CServiceListPage::Status, this, &CEditorDlg::ShowStatus);
+    m_pDocument->SetViewMemory([this] { return CurrentView(); });
+}
+
+// Save, Save As, PC->STB and the list tools need data; the title names the database while there
+// is one.
+void CEditorDlg::OnDataStateChanged() {
+    const bool bHasData = m_pDocument->HasData();
+    for (UINT nId :
+         {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_TRANSFER_PC_TO_STB, ID_FILE_COMPARE_WITH,
+          ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_EDIT_ORDER_LIKE, ID_EDIT_FIND_DUPLICATES})
+        m_actions.at(nId)->setEnabled(bHasData);
+    UpdateTitle();
+}
+
+// "Orvane  v3.0.1", and with a database " - <file name>" and the modified mark.
+void CEditorDlg::UpdateTitle() {
+    QString title = QString::asprintf("%s%s", kTitleName, kTitleVersion);
+    if (m_pDocument->HasData())
+        title += QStringLiteral(" - ") + m_pDocument->DocumentName() + QStringLiteral("[*]");
+    setWindowTitle(title);
+    setWindowModified(m_pDocument->IsModified());
+}
+
+void CEditorDlg::ShowStatus(const QString& text) {
+    m_pStatus->ShowAction(text);
+}
+
+QString CEditorDlg::StatusFields() const {
+    return m_pStatus->Fields();
+}
+
+// The tab of the edit, and on it the grid's selection and sort, or the tree's item.
+SViewState CEditorDlg::CurrentView() const {
+    SViewState view;
+    view.nTab = m_pTab->currentIndex();
+    if (const int nList = GetCurrentList(); nList >= 0)
+        ListPage(BYTE(nList)).CaptureView(view);
+    m_pSatellites->CaptureView(view);
+    return view;
+}
+
+void CEditorDlg::ShowView(const SViewState& view) {
+    m_pTab->setCurrentIndex(view.nTab);
+    ShowTabView(view.nTab);
+    if (const int nList = GetCurrentList(); nList >= 0)
+        ListPage(BYTE(nList)).ShowView(view);
+    else
+        m_pSatellites->ShowView(view);
+}
+
+// ---- tabs ---------------------------------------------------------------------------------------
+
+void CEditorDlg::OnSelchangeTab() {
+    ShowTabView(m_pTab->currentIndex());
+    for (CServiceListPage* page : m_lists)
+        page->Leave();
+}
+
+int CEditorDlg::GetCurrentList() const {
+    return ListOfTab(m_pTab->currentIndex());
+}
+
+void CEditorDlg::ShowTabView(int nTab) {
+    const int nShownList = ListOfTab(nTab);
+    if (nTab != kTreeTab && nShownList < 0)
+        return;
+    for (CServiceListPage* page : m_lists)
+        page->setVisible(page->List() == nShownList);
+    m_pSatellites->setVisible(nTab == kTreeTab);
+    if (nTab == kTreeTab)
+        m_pSatellites->Enter();
+    else
+        ListPage(BYTE(nShownList)).EnableButtons();
+}
+
+QWidget* CEditorDlg::GetDlgItem(int nId) const {
+    if (nId == IDC_TAB)
+        return m_pTab;
+    const int nList = GetCurrentList();
+    if (nList >= 0)
+        if (QWidget* control = ListPage(BYTE(nList)).Control(nId))
+            return control;
+    if (QWidget* control = m_pSatellites->Control(nId))
+        return control;
+    for (CServiceListPage* page : m_lists)
+        if (QWidget* control = page->Control(nId))
+            return control;
+    return nullptr;
+}
+
+// ---- closing ------------------------------------------------------------------------------------
+
+void CEditorDlg::OnExit() {
+    if (m_pFiles->AskToSaveChanges())
+        QDialog::reject();
+}
+
+void CEditorDlg::OnSysCommand(UINT nId) {
+    if ((nId & 0xFFF0) == SC_CLOSE) {
+        if (!m_pFiles->AskToSaveChanges())
+            return;
+        m_bCloseRequest = 1;
+        OnCancel();
+    }
+}
+
+void CEditorDlg::OnCancel() {
+    if (m_bCloseRequest)
+        QDialog::reject();
+}
+
+void CEditorDlg::accept() {}
+
+void CEditorDlg::reject() {
+    OnCancel();
+}
+
+void CEditorDlg::closeEvent(QCloseEvent* event) {
+    OnSysCommand(SC_CLOSE);
+    event->setAccepted(!isVisible());
+}
+
+// ---- Help ---------------------------------------------------------------------------------------
+
+void CEditorDlg::OnAppAbout() {
+    m_prompt.MessageBox(
+        QStringLiteral("Orvane II %1\n\n"
+                       "Edits the channel database of a satellite and terrestrial set-top box, "
+                       "and moves it to and from the box over a serial cable.\n\n"
+                       "Licence: GNU General Public License, version 3 or later. "
+                       "There is no warranty.")
+            .arg(QStringLiteral(ORVANE_VERSION)),
+        QStringLiteral("About Orvane"), MB_OK | MB_ICONINFORMATION);
+}
+
+void CEditorDlg::OnHelpShortcuts() {
+    m_prompt.MessageBox(ShortcutList(), QStringLiteral("Keyboard Shortcuts"),
+                        MB_OK | MB_ICONINFORMATION);
+}
+
+// Read from the actions themselves, so that a shortcut added anywhere later is listed too; an
+// action that no widget or menu holds answers no key and is left out. The grids' keys are the
+// same on every list: the current list's are listed.
+QString CEditorDlg::ShortcutList() const {
+    QStringList lines;
+    const auto addLine = [&](const QKeySequence& key, const QString& text) {
+        lines << key.toString(QKeySequence::NativeText) + QLatin1Char('\t') + text;
+    };
+    for (const QAction* menu : m_pMenuBar->actions())
+        if (const QKeySequence key = QKeySequence::mnemonic(menu->text()); !key.isEmpty())
+            addLine(key, menu->iconText() + QStringLiteral(" menu"));
+    QList<QAction*> actions = findChildren<QAction*>(Qt::FindDirectChildrenOnly);
+    actions += ListPage(LIST_SAT_TV).findChildren<QAction*>(Qt::FindDirectChildrenOnly);
+    for (const QAction* action : actions)
+        if (!action->associatedObjects().isEmpty())
+            for (const QKeySequence& key : action->shortcuts())
+                addLine(key, action->iconText());
+    return lines.join(QLatin1Char('\n'));
+}
+
+// ---- layout -------------------------------------------------------------------------------------
+
+// Lays out the client area at the template's size and records it as the first size, as the
+// window's creation does; moving the window onto the desktop is then an ordinary resize. The
+// tab control lies under the pages.
+void CEditorDlg::CreateControls() {
+    m_pClient = new QWidget(this);
+    CTemplateControls tab(*m_pClient, font());
+    for (const SDlgItem& item : main_dialog::kItems)
+        if (item.nId == IDC_TAB)
+            m_pTab = static_cast<CTabCtrl*>(tab.Create(item));
+    m_pSatellites = new CSatellitePage(*m_pDocument, m_prompt, m_pClient);
+    for (BYTE nList = 0; nList < kListCount; ++nList)
+        m_lists[nList] = new CServiceListPage(*m_pDocument, m_prompt, nList, m_pClient);
+    m_pStatus = new CStatusLine(*m_pDocument, this);
+
+    // The status line lies under the area of the controls.
+    const CDialogUnits units(font());
+    const QSize client(units.X(kMainDialogWidth), units.Y(kMainDialogHeight));
+    const int nMenuHeight = m_pMenuBar->sizeHint().height();
+    const int nStatusHeight = m_pStatus->sizeHint().height();
+    resize(client.width(), client.height() + nMenuHeight + nStatusHeight);
+    OnSize(SIZE_RESTORED, client.width(), client.height());
+    // Smaller, the layout would stop moving the controls and leave some out of reach.
+    setMinimumSize(kMinLayoutRight, kMinLayoutBottom + nMenuHeight + nStatusHeight);
+}
+
+// The whole window, frame included, covers the desktop's available area.
+void CEditorDlg::FitToDesktop() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect frame = frameGeometry(), inner = geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
+                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    setGeometry(screen->availableGeometry().marginsRemoved(margins));
+}
+
+UINT CEditorDlg::SizeType() const {
+    if (isMinimized())
+        return SIZE_MINIMIZED;
+    return isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED;
+}
+
+void CEditorDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    const int nMenuHeight = m_pMenuBar->sizeHint().height();
+    const int nStatusHeight = m_pStatus->sizeHint().height();
+    m_pMenuBar->setGeometry(0, 0, width(), nMenuHeight);
+    m_pClient->setGeometry(0, nMenuHeight, width(), height() - nMenuHeight - nStatusHeight);
+    m_pStatus->setGeometry(0, height() - nStatusHeight, width(), nStatusHeight);
+    OnSize(SizeType(), m_pClient->width(), m_pClient->height());
+}
+
+void CEditorDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The frame's size is known once the window is up.
+    if (!m_bShownOnce) {
+        m_bShownOnce = true;
+        FitToDesktop();
+    }
+}
+
+void CEditorDlg::OnSize(UINT nType, int cx, int cy) {
+    if (m_bFirstSize) {
+        m_bFirstSize = 0;
+        m_nPrevCx = cx;
+        m_nPrevCy = cy;
+        return;
+    }
+    if (nType != SIZE_RESTORED)
+        return;
+    const int dx = cx - m_nPrevCx, dy = cy - m_nPrevCy;
+
+    // Too small to lay out: everything stays, and the next size is measured from the last
+    // layout.
+    const QRect outer = frameGeometry();
+    const QPoint clientOrigin = geometry().topLeft() + m_pClient->pos();
+    if (outer.x() + outer.width() - clientOrigin.x() < kMinLayoutRight ||
+        outer.y() + outer.height() - clientOrigin.y() - m_pStatus->sizeHint().height() <
+            kMinLayoutBottom)
+        return;
+
+    m_pTab->setGeometry(ApplySizeRule(m_pTab->geometry(), ESizeRule::Stretch, dx, dy));
+    m_pSatellites->Resize(dx, dy);
+    for (CServiceListPage* page : m_lists)
+        page->Resize(dx, dy);
+    m_nPrevCx = cx;
+    m_nPrevCy = cy;
+}

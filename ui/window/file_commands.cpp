@@ -1,0 +1,119 @@
+#include "file_commands.h"
+
+#include "document.h"
+#include "list_tools.h"
+#include "prompt.h"
+#include "status_text.h"
+#include "wait_cursor.h"
+
+#include <QStringList>
+
+CFileCommands::CFileCommands(CDocument& document, CPrompt& prompt, QObject* parent)
+    : QObject(parent), m_document(document), m_prompt(prompt) {}
+
+// An empty database without a file name: the tree offers its first satellite, Save asks for a
+// name.
+void CFileCommands::New() {
+    if (AskToSaveChanges())
+        m_document.New();
+}
+
+void CFileCommands::Open() {
+    if (!AskToSaveChanges())
+        return;
+    const QString path =
+        m_prompt.GetOpenFileName(m_document.PathName(), QString::fromLatin1(kDataFileFilter));
+    if (!path.isEmpty())
+        OpenDataFile(path);
+}
+
+void CFileCommands::OpenDataFile(const QString& path) {
+    CWaitCursor wait;
+    if (m_document.Open(path)) {
+        wait.Restore();
+        emit Status(StatusText(EStatus::Opened, m_document.DocumentName()));
+        ReportDroppedRecords(QStringLiteral("the data file \"%1\"").arg(path));
+        return;
+    }
+    wait.Restore();
+    m_prompt.MessageBox(QStringLiteral("[Error] Can't read the data file \"%1\"").arg(path));
+}
+
+bool CFileCommands::Save() {
+    if (m_document.PathName().isEmpty())
+        return SaveAs();
+    if (m_prompt.MessageBox(QStringLiteral("Write to existing file ?\n\n"),
+                            QStringLiteral("File Save"), MB_OKCANCEL) != IDOK)
+        return false;
+    return SaveInPlace();
+}
+
+bool CFileCommands::SaveInPlace() {
+    return Write(QString(), QStringLiteral("[Error] Can't write the data file\n \"") +
+                                m_document.PathName() + QStringLiteral("\"\n\n"));
+}
+
+bool CFileCommands::SaveAs() {
+    QString path =
+        m_prompt.GetSaveFileName(m_document.PathName(), QString::fromLatin1(kDataFileFilter));
+    if (path.isEmpty())
+        return false;
+    if (!path.contains(u'.'))
+        path += QStringLiteral(".zdf");
+    return Write(path, QStringLiteral("[Error] Can't write the data file \n\"") + path +
+                           QStringLiteral("\"\n\n"));
+}
+
+// A saved database is the undo history's clean state: the title loses its modified mark. A file
+// that cannot be backed up is not overwritten.
+bool CFileCommands::Write(const QString& newPath, const QString& failure) {
+    CWaitCursor wait;
+    const CDocument::ESave result =
+        newPath.isEmpty() ? m_document.Save() : m_document.SaveAs(newPath);
+    wait.Restore();
+    switch (result) {
+    case CDocument::ESave::Saved:
+        emit Status(StatusText(EStatus::Saved, m_document.DocumentName()));
+        return true;
+    case CDocument::ESave::BackupFailed:
+        m_prompt.MessageBox(QStringLiteral("[Error] Can't write the backup file\n \"%1.bak\"\n"
+                                           "The data file is not saved.\n\n")
+                                .arg(m_document.PathName()));
+        return false;
+    case CDocument::ESave::WriteFailed:
+        m_prompt.MessageBox(failure);
+        return false;
+    }
+    return false;
+}
+
+bool CFileCommands::AskToSaveChanges() {
+    if (!m_document.IsModified())
+        return true;
+    switch (
+        m_prompt.MessageBox(QStringLiteral("Save changes to %1?").arg(m_document.DocumentName()),
+                            QString(), MB_SAVEDISCARDCANCEL | MB_ICONWARNING)) {
+    case IDSAVE:
+        // The user has answered: the file is written without asking again.
+        return m_document.PathName().isEmpty() ? SaveAs() : SaveInPlace();
+    case IDDISCARD:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// One message for everything the read dropped. A satellite block that is rejected as a whole
+// opens as an empty database without a word, as it always has.
+void CFileCommands::ReportDroppedRecords(const QString& source) {
+    QStringList lines;
+    for (const SReadFinding& finding : m_document.ReadFindings()) {
+        if (!finding.RejectsImage())
+            lines << QString::fromStdString(ReadFindingText(finding));
+    }
+    if (!lines.isEmpty())
+        m_prompt.MessageBox(
+            QStringLiteral("[Warning] Part of %1 could not be read and was dropped:\n\n%2\n\n"
+                           "Nothing is written until you save.")
+                .arg(source, lines.join(u'\n')));
+}

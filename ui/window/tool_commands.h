@@ -1,0 +1,32 @@
+// CToolCommands: the list tools in the window. The store's list tools do the work as zdftool does
+// it; here the file is picked, the change previewed, and each change made one undo step.
+#pragma once
+
+#include <QObject>
+
+class CDocument;
+class CPrompt;
+class QWidget;
+
+class CToolCommands : public QObject {
+    Q_OBJECT
+
+  public:
+    // Dialogs are shown over `owner`.
+    CToolCommands(CDocument& document, CPrompt& prompt, QWidget& owner);
+
+    void OrderLike();
+    void ImportCsv();
+    // nCurrentList: the list on the current tab, -1 on the tree's tab.
+    void ExportCsv(int nCurrentList);
+    void FindDuplicates();
+    void CompareWith();
+
+  signals:
+    void Status(const QString& text);
+
+  private:
+    CDocument& m_document;
+    CPrompt& m_prompt;
+    QWidget& m_owner;
+};
