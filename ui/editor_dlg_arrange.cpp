@@ -174,8 +174,9 @@ void CEditorDlg::OnDeleteKey() {
 }
 
 // The flag of the current cell's column on every selected row shown, as Enable and Disable set
-// it; the current cell decides the way, as a double-click on it does. The current cell is the one
-// the grid shows with the focus: the end of the selection that moved last.
+// it; the current cell decides the way, as a double-click on it does. The current cell is the end
+// of the selection the user moved last (RowSel, ColSel): after Ctrl+A or a pick of whole rows, the
+// last column's.
 void CEditorDlg::OnToggleFlagKey() {
     const int nList = GetCurrentList();
     if (nList < 0)
