@@ -12,6 +12,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // In the main window's font: the label on top, then the caller's controls, then the buttons
