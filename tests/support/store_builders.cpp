@@ -218,3 +218,27 @@ std::vector<BYTE> RandomImage(unsigned nState, size_t nLength) {
     std::generate(image.begin(), image.end(), [&] { return static_cast<BYTE>(rng()); });
     return image;
 }
+
+void FillSortStore(CChannelStore& store) {
+    CStoreBuilder build(store);
+    const BYTE a = build.Satellite("SAT-A", 192), b = build.Satellite("SAT-B", 130);
+    for (BYTE nSat : {a, b}) {
+        build.Transponder(nSat, 11000, 27500, true);
+        build.Transponder(nSat, 12000, 22000, false);
+    }
+    build.Mux(3, 0x0300);
+    build.Mux(5, 0x0500);
+    build.Network(1, "Beta");
+    build.Network(2, "Zeta");
+    build.Network(3, "alpha");
+    const char* const names[] = {"delta", "Alpha", "charlie", "Bravo"};
+    const WORD networks[] = {2, 1, 3, 4},
+               flags[] = {FLAG_LOCK | FLAG_FAV1, FLAG_CA | FLAG_FAV2 | FLAG_FAV3,
+                          FLAG_LOCK | FLAG_FAV4, 0};
+    for (WORD i = 0; i < 4; ++i) {
+        build.SatService(i % 2 ? b : a, BYTE(1 + i / 2), WORD(10 + i), networks[i], names[i],
+                         flags[i]);
+        build.TerrService(i % 2 ? 3 : 5, WORD(i + 1), networks[i], names[i], flags[i]);
+    }
+    store.Rebuild();
+}

@@ -79,6 +79,13 @@ class CStoreBuilder {
     CChannelStore& m_store;
 };
 
+// Four TV services in both the satellite and the terrestrial list, numbered 1 to 4, for sorts:
+//   delta   SAT-A tp 1 / MUX 5, network "Zeta",  Lock Fav1
+//   Alpha   SAT-B tp 1 / MUX 3, network "Beta",  CA Fav2 Fav3
+//   charlie SAT-A tp 2 / MUX 5, network "alpha", Lock Fav4
+//   Bravo   SAT-B tp 2 / MUX 3, network 4 (none: "Unknown")
+void FillSortStore(CChannelStore& store);
+
 // ---- whole stores
 // ---------------------------------------------------------------------------------
 

@@ -48,8 +48,7 @@ class EditorCommandsTest : public QObject {
     // A shown window over the store above, on the tree's tab.
     std::unique_ptr<CEditorDlg> Open() {
         auto dlg = std::make_unique<CEditorDlg>(m_prompt);
-        FillStore(*dlg->GetStore());
-        dlg->RefreshAllViews();
+        Load(*dlg, FillStore);
         dlg->TabCtrl().setCurrentIndex(0);
         dlg->show();
         return dlg;
@@ -129,7 +128,7 @@ class EditorCommandsTest : public QObject {
             Type(*dlg, IDC_EDIT_SAT_POSITION, typed[0]);
             Press(*dlg, IDC_BUTTON_APPEND);
             if (!record.isEmpty()) {
-                const SSAT_INFO* sat = dlg->GetStore()->GetSatellite(4);
+                const SSAT_INFO* sat = dlg->Store().GetSatellite(4);
                 QVERIFY(sat != nullptr && QByteArray(sat->szName) == "Helion 3");
                 QCOMPARE(Settings(*sat), record);
                 QVERIFY(Root(*dlg, 2)->text(0).startsWith(QStringLiteral(" 3. Helion 3 (")));
@@ -154,11 +153,13 @@ class EditorCommandsTest : public QObject {
     // Delete renumbers the later records, so the tree and the satellite grids are rebuilt.
     void updateInPlaceAndDeleteRebuilds() {
         auto dlg = Open();
-        SSAT_INFO stored = *dlg->GetStore()->GetSatellite(2);
-        stored.bSwitch = 0x08 | SW_LNB_POWER | (1 << SW_TONEBURST_SHIFT); // bit 3 not shown
-        stored.bDiseqc = 5; // a motor: no DiSEqC button shows it
-        stored.bCkuSwitch = 1;
-        dlg->GetStore()->SetSatellite(2, stored);
+        Change(*dlg, [](CChannelStore& store) {
+            SSAT_INFO stored = *store.GetSatellite(2);
+            stored.bSwitch = 0x08 | SW_LNB_POWER | (1 << SW_TONEBURST_SHIFT); // bit 3 not shown
+            stored.bDiseqc = 5; // a motor: no DiSEqC button shows it
+            stored.bCkuSwitch = 1;
+            store.SetSatellite(2, stored);
+        });
         Select(*dlg, Root(*dlg, 0));
         Type(*dlg, IDC_EDIT_SAT_NAME, QStringLiteral("SAT-Z"));
         Type(*dlg, IDC_EDIT_SAT_POSITION, QStringLiteral("13.0")); // no position check here
@@ -166,20 +167,22 @@ class EditorCommandsTest : public QObject {
         Click(dlg->GetDlgItem(IDC_RADIO_22KHZ_ON));
         Press(*dlg, IDC_BUTTON_UPDATE);
         QCOMPARE(Root(*dlg, 0)->text(0), QStringLiteral(" 1. SAT-Z ( 13.0) "));
-        const SSAT_INFO& sat = *dlg->GetStore()->GetSatellite(2);
+        const SSAT_INFO& sat = *dlg->Store().GetSatellite(2);
         QCOMPARE(QByteArray(sat.szName), QByteArray("SAT-Z"));
         QCOMPARE(Settings(sat).mid(0, 4), (QList<int>{130, 1, 0x08 | SW_LNB_POWER | SW_22KHZ, 5}));
 
         // A transponder takes exactly the new values.
-        ChangeTransponder(*dlg->GetStore(), 2, 1, [](STP_INFO& t) {
-            t.attribute = 0x3F; // FEC 3/4, horizontal, carried bits 1-3
+        Change(*dlg, [](CChannelStore& store) {
+            ChangeTransponder(store, 2, 1, [](STP_INFO& t) {
+                t.attribute = 0x3F; // FEC 3/4, horizontal, carried bits 1-3
+            });
         });
-        const STP_INFO& tp = *dlg->GetStore()->GetTransponder(2, 1);
         Select(*dlg, Root(*dlg, 0)->child(0));
         Click(dlg->GetDlgItem(IDC_RADIO_VERTICAL));
         dlg->GetDlgItem<QComboBox>(IDC_COMBO_FEC)->setCurrentIndex(4);
         Type(*dlg, IDC_EDIT_SYMBOL_RATE, QStringLiteral("500"));
         Press(*dlg, IDC_BUTTON_UPDATE);
+        const STP_INFO& tp = *dlg->Store().GetTransponder(2, 1);
         QCOMPARE(int(tp.attribute), 0x40);
         QCOMPARE(int(tp.symbolrate), 500); // as entered
         QCOMPARE(Root(*dlg, 0)->child(0)->text(0), QStringLiteral("  1. 11494 -   500 - V "));
@@ -209,7 +212,9 @@ class EditorCommandsTest : public QObject {
 
     // Append adds through the channel dialog: the grid follows the store, also when the store
     // merged the new service into an equal one although the dialog ended with Cancel. Detail Info
-    // runs it on the current row: OK rewrites the network and name cells, Cancel changes nothing.
+    // runs it on the current row: OK changes the network and name the row shows as the store
+    // holds them, Cancel changes nothing,
+    // and neither does an OK refused for a typed network that is in no entry of the list.
     void gridButtonsRunTheChannelDialog() {
         auto dlg = Open();
         dlg->TabCtrl().setCurrentIndex(1);
@@ -229,21 +234,29 @@ class EditorCommandsTest : public QObject {
         names.sort();
         QCOMPARE(names, (QStringList{"Bee 2", "Neu", "One", "Three"}));
         m_prompt.m_shown.clear(); // Detail Info on the same rows: "One", "Three", ...
+        const auto typedNetwork = [&](QDialog& modal) {
+            TypeInto(modal.findChild<QComboBox*>(QString::number(IDC_CHANNEL_COMBO_NETWORK)),
+                     QStringLiteral("Foo Net"));
+            return FillChannel(-1, {}, -1, QStringLiteral("Gone"))(modal);
+        };
         m_prompt.m_modalScripts = {FillChannel(-1, {}, 0, QStringLiteral("Drei")),
-                                   FillChannel(-1, {}, -1, QStringLiteral("Terra 2")), cancel};
+                                   FillChannel(-1, {}, -1, QStringLiteral("Terra 2")),
+                                   typedNetwork};
         grid.SetRow(2); // "Three", network 2
         Press(*dlg, IDC_BUTTON_DETAIL_INFO);
-        QCOMPARE(RowOf(grid, 2).section('|', 5, 6), QStringLiteral("First |Drei"));
-        QCOMPARE(int(dlg->GetStore()->GetService(1, LIST_SAT_TV)->wNetwork), 1);
+        QCOMPARE(RowOf(grid, 2).section('|', 5, 6), QStringLiteral("First|Drei"));
+        QCOMPARE(int(dlg->Store().GetService(1, LIST_SAT_TV)->wNetwork), 1);
         dlg->TabCtrl().setCurrentIndex(3);
         dlg->Grid(LIST_TERR_TV).SetRow(1);
         Press(*dlg, IDC_BUTTON_DETAIL_INFO);
-        QCOMPARE(RowOf(dlg->Grid(LIST_TERR_TV), 1).section('|', 2, 3), "First |Terra 2");
+        QCOMPARE(RowOf(dlg->Grid(LIST_TERR_TV), 1).section('|', 2, 3), "First|Terra 2");
         dlg->TabCtrl().setCurrentIndex(1);
         grid.SetRow(1);
+        const SStoreSnapshot before = dlg->Store().TakeSnapshot();
         Press(*dlg, IDC_BUTTON_DETAIL_INFO);
-        QCOMPARE(m_prompt.m_shown.size(), std::size_t(3));
-        QCOMPARE(grid.GetTextMatrix(1, 6), QStringLiteral("One"));
+        QCOMPARE(m_prompt.MessageTexts(), std::vector<QString>{"Network is not in the list."});
+        QCOMPARE(RowOf(grid, 1).section('|', 5, 6), QStringLiteral("First|One"));
+        QVERIFY(dlg->Store().TakeSnapshot() == before);
     }
 };
 

@@ -1,5 +1,6 @@
 // The grids' popup menu: which menu a right-click shows, cut and paste of row blocks, and delete.
 #include "grid_clicks.h"
+#include "grid_columns.h"
 #include "grid_menu.h"
 #include "window_test_util.h"
 
@@ -14,28 +15,25 @@ class EditorEditTest : public QObject {
 
     CScriptedPrompt m_prompt;
 
-    // A shown window whose list nList holds S1 .. S6 (numbered 1 to 6), the data file path set
-    // unless bNoPath.
-    std::unique_ptr<CEditorDlg> Window(BYTE nList = LIST_SAT_TV, bool bNoPath = false) {
+    // A shown window whose list nList holds S1 .. S6 (numbered 1 to 6).
+    std::unique_ptr<CEditorDlg> Window(BYTE nList = LIST_SAT_TV) {
         auto dlg = std::make_unique<CEditorDlg>(m_prompt);
-        CChannelStore& store = *dlg->GetStore();
-        CStoreBuilder build(store);
-        const BYTE nSat = build.Satellite("SAT-A", 192);
-        build.Transponder(nSat, 11000, 27500, true);
-        build.Mux(3, 0x0300);
-        build.Network(1, "NET");
-        for (WORD n = 1; n <= 6; ++n) {
-            const QByteArray name = "S" + QByteArray::number(n);
-            if (nList == LIST_SAT_TV)
-                build.SatService(nSat, 1, n, 1, name.constData());
-            else
-                build.TerrService(3, n, 1, name.constData());
-        }
-        store.Rebuild();
-        if (!bNoPath)
-            store.SetPathName("/tmp/channels.zdf");
+        Load(*dlg, [nList](CChannelStore& store) {
+            CStoreBuilder build(store);
+            const BYTE nSat = build.Satellite("SAT-A", 192);
+            build.Transponder(nSat, 11000, 27500, true);
+            build.Mux(3, 0x0300);
+            build.Network(1, "NET");
+            for (WORD n = 1; n <= 6; ++n) {
+                const QByteArray name = "S" + QByteArray::number(n);
+                if (nList == LIST_SAT_TV)
+                    build.SatService(nSat, 1, n, 1, name.constData());
+                else
+                    build.TerrService(3, n, 1, name.constData());
+            }
+            store.Rebuild();
+        });
         dlg->TabCtrl().setCurrentIndex(nList + 1);
-        dlg->RefillGrid(nList);
         dlg->show();
         return dlg;
     }
@@ -44,10 +42,9 @@ class EditorEditTest : public QObject {
     static QString Rows(CEditorDlg& dlg, BYTE nList = LIST_SAT_TV) {
         QStringList grid, store;
         for (long r = 1; r < dlg.Grid(nList).GetRows(); ++r)
-            grid << dlg.Grid(nList).GetTextMatrix(r, CEditorDlg::NameColumn(nList));
-        for (WORD i = 0; i < dlg.GetStore()->GetServiceCount(nList); ++i)
-            store << QString::fromLatin1(
-                NameOf(dlg.GetStore()->GetService(i, nList)->szName).data());
+            grid << dlg.Grid(nList).GetTextMatrix(r, NameColumn(nList));
+        for (WORD i = 0; i < dlg.Store().GetServiceCount(nList); ++i)
+            store << QString::fromLatin1(NameOf(dlg.Store().GetService(i, nList)->szName).data());
         return grid.join(' ') + (grid == store ? QString() : " | store: " + store.join(' '));
     }
 
@@ -71,8 +68,8 @@ class EditorEditTest : public QObject {
     // The cut marks of the list, one digit a service.
     static QString Marks(CEditorDlg& dlg, BYTE nList = LIST_SAT_TV) {
         QString marks;
-        for (WORD i = 0; i < dlg.GetStore()->GetServiceCount(nList); ++i)
-            marks += QString::number(dlg.GetStore()->GetServiceMark(i, nList));
+        for (WORD i = 0; i < dlg.Store().GetServiceCount(nList); ++i)
+            marks += QString::number(dlg.Store().GetServiceMark(i, nList));
         return marks;
     }
 
@@ -171,7 +168,7 @@ class EditorEditTest : public QObject {
                      {6, 5, "S1 S2 S3 S4 @4 [   4]"},
                      {1, 6, " @0 [  NUM]"}};
         for (const auto& c : cases) {
-            auto dlg = Window(LIST_SAT_TV, true);
+            auto dlg = Window(LIST_SAT_TV);
             CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
             const QString headers = RowOf(grid, 0);
             RowCommand(*dlg, c.nFrom, c.nTo, c.nFrom, ID_EDIT_DELETE);

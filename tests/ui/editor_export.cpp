@@ -45,10 +45,12 @@ class EditorExportTest : public QObject {
             qputenv("HOME", QFile::encodeName(bBlocked ? blocker : m_home.path()));
             m_prompt = CScriptedPrompt();
             auto dlg = std::make_unique<CEditorDlg>(m_prompt); // SAT-A with two transponders
-            CStoreBuilder build(*dlg->GetStore());
-            const BYTE nSat = build.Satellite("SAT-A", 192);
-            build.Transponder(nSat, 11494, 27500, true);
-            build.Transponder(nSat, 10971, 22000, false);
+            Load(*dlg, [](CChannelStore& store) {
+                CStoreBuilder build(store);
+                const BYTE nSat = build.Satellite("SAT-A", 192);
+                build.Transponder(nSat, 11494, 27500, true);
+                build.Transponder(nSat, 10971, 22000, false);
+            });
             dlg->show();
             dlg->TabCtrl().setCurrentIndex(0);
             int nResult = -1;
@@ -60,7 +62,7 @@ class EditorExportTest : public QObject {
             qputenv("HOME", QFile::encodeName(m_home.path()));
             QCOMPARE(nResult, nButton == 1 ? int(QDialog::Accepted) : int(QDialog::Rejected));
             QCOMPARE(m_prompt.m_shown[0].text, QStringLiteral("Conversion TP List"));
-            const CChannelStore& store = *dlg->GetStore();
+            const CChannelStore& store = dlg->Store();
             std::ostringstream table;
             WriteTpListFile(table, std::span(store.GetSatelliteTable(), store.GetSatelliteCount()),
                             store.GetTransponderLists());

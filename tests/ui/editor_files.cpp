@@ -3,6 +3,7 @@
 #include "window_test_util.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QTemporaryDir>
 
 namespace {
@@ -11,7 +12,7 @@ const QString kData = QStringLiteral(ORVANE_TEST_DATA);
 const QString kDataFilter = QStringLiteral("Data Files (*.zdf)|*.zdf|All Files (*.*)|*.*||");
 
 QString PathOf(CEditorDlg& dlg) {
-    return QString::fromStdString(dlg.GetStore()->GetPathName());
+    return QString::fromStdString(dlg.Store().GetPathName());
 }
 
 // How many of the menus that need data are on, the path, and how many more items than the store
@@ -20,7 +21,7 @@ QString Views(CEditorDlg& dlg) {
     int nOn = 0;
     for (UINT nId : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_TRANSFER_PC_TO_STB})
         nOn += dlg.GetMenuAction(nId)->isEnabled() ? 1 : 0;
-    const CChannelStore& store = *dlg.GetStore();
+    const CChannelStore& store = dlg.Store();
     QString views = QStringLiteral("%1 on, %2: %3")
                         .arg(nOn)
                         .arg(PathOf(dlg))
@@ -46,15 +47,16 @@ class EditorFilesTest : public QObject {
             QCOMPARE(prompt.m_shown.back().kind, CScriptedPrompt::EKind::OpenFile);
             QCOMPARE(prompt.m_shown.back().caption + prompt.m_shown.back().text,
                      kDataFilter + offered);
-            QVERIFY(dlg.GetStore()->GetSatelliteCount() > 0);
+            QVERIFY(dlg.Store().GetSatelliteCount() > 0);
             QCOMPARE(Views(dlg), "3 on, " + kSample + ": 1 1 1 1 1");
         }
     }
 
-    // Which files fail is the store's business: one of each way the window reacts, each over the
-    // open sample. A failure is reported and leaves no data and no path behind, so Save asks for
-    // one; a read replaces the database, a satellite block rejected as a whole without a word,
-    // and one message says what the read dropped.
+    // Which files fail, and why, is the store's business: one of each way the window reacts, each
+    // over the open sample with its row 3 chosen. A failure is reported with its reason and
+    // leaves no data, no path and no rows behind, so Save asks for a path and Move to Number
+    // finds no row to move; a read replaces the database, a satellite block rejected as a whole
+    // without a word, and one message says what the read dropped.
     void openReplacesTheDatabaseOrSaysWhy() {
         const QString dropped =
             QStringLiteral("[Warning] Part of the data file \"%1\" could not be read and was "
@@ -62,7 +64,8 @@ class EditorFilesTest : public QObject {
                            "network name is dropped\nservice block 9 is never read: the empty "
                            "block 8 before it ends the section\n\nNothing is written until you "
                            "save.");
-        const QString failed = QStringLiteral("[Error] Can't read the data file \"%1\"");
+        const QString failed =
+            QStringLiteral("[Error] Can't read the data file \"%1\"\nThe file is empty");
         for (const auto& [file, bReadable, message, nSatellites] :
              {std::tuple("empty.zdf", false, failed, 0),
               std::tuple("bad_block0.zdf", true, QString(), 0),
@@ -70,6 +73,7 @@ class EditorFilesTest : public QObject {
             CScriptedPrompt prompt;
             CEditorDlg dlg(prompt);
             dlg.OpenDataFile(kSample);
+            dlg.Grid(LIST_SAT_TV).SetSelection(3, 0, 3, 0);
             const QString path = kData + u'/' + file;
             prompt.m_paths = {path, QString()};
             dlg.OnCommand(ID_FILE_OPEN);
@@ -78,14 +82,16 @@ class EditorFilesTest : public QObject {
             const CScriptedPrompt::SShown& last = prompt.m_shown.back();
             QVERIFY(message.isEmpty() || (last.caption == CPrompt::ApplicationName() &&
                                           (last.nType & MB_TYPEMASK) == MB_OK));
-            const QString views = Views(dlg); // after a failure: the menus, the path, the tree
-            QCOMPARE(bReadable ? views : views.section(' ', 0, 3),
-                     bReadable ? "3 on, " + path + ": 1 1 1 1 1" : "0 on, : 0");
-            const CChannelStore& store = *dlg.GetStore();
+            QCOMPARE(Views(dlg), bReadable ? "3 on, " + path + ": 1 1 1 1 1" : "0 on, : 0 1 1 1 1");
+            const CChannelStore& store = dlg.Store();
             if (nSatellites >= 0)
                 QCOMPARE(int(store.GetSatelliteCount() + store.GetSatTvCount()), nSatellites);
             if (bReadable)
                 continue;
+            QCOMPARE(FilterCount(dlg), QStringLiteral("0 of 0"));
+            prompt.m_integers = {5};
+            dlg.OnCommand(ID_EDIT_MOVE_TO_NUMBER);
+            QCOMPARE(prompt.m_integers.size(), std::size_t(1)); // not asked: no row to move
             prompt.m_shown.clear();
             dlg.OnCommand(ID_FILE_SAVE);
             QVERIFY(prompt.m_shown.size() == 1 &&

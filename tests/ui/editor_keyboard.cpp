@@ -1,10 +1,13 @@
 // Finding and arranging services in the grids: the filter and its count, the keys, drag and
 // drop, Move to Number, and what the window shows of them.
 #include "grid_clicks.h"
+#include "grid_columns.h"
 #include "grid_menu.h"
 #include "window_test_util.h"
 
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QUndoStack>
@@ -17,13 +20,13 @@ const std::vector<std::string> kNames = {"Alpha", "beta", "\xC4RD", "Gamma", "\x
 // The grid's shown names, or the store's rows as "name:flags".
 QString Rows(CEditorDlg& dlg, bool bStored = false) {
     QStringList rows;
-    for (WORD i = 0; i < dlg.GetStore()->GetServiceCount(kTv); ++i) {
-        const SSVC_INFO* s = dlg.GetStore()->GetService(i, kTv);
+    for (WORD i = 0; i < dlg.Store().GetServiceCount(kTv); ++i) {
+        const SSVC_INFO* s = dlg.Store().GetService(i, kTv);
         if (bStored)
             rows << QString::fromLatin1(NameOf(s->szName).data()) + ':' +
                         QString::number(s->wFlags);
         else if (dlg.Grid(kTv).IsRowShown(i + 1))
-            rows << dlg.Grid(kTv).GetTextMatrix(i + 1, CEditorDlg::NameColumn(kTv));
+            rows << dlg.Grid(kTv).GetTextMatrix(i + 1, NameColumn(kTv));
     }
     return rows.join(' ');
 }
@@ -39,6 +42,19 @@ void Key(CEditorDlg& dlg, const QKeySequence& key) {
     QTest::keySequence(&dlg.Grid(kTv), key);
 }
 
+// The Edit menu's grid commands as the open menu shows them, '-' for greyed: Cut, Paste, Delete,
+// Select All, Move to Number, Enable, Disable. Closed, it holds none of their keys back.
+QString EditMenu(CEditorDlg& dlg) {
+    QMenu& edit = *dlg.MenuBar().actions()[1]->menu();
+    QString shown;
+    emit edit.aboutToShow();
+    for (UINT nId : {ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_DELETE, ID_EDIT_SELECT_ALL,
+                     ID_EDIT_MOVE_TO_NUMBER, ID_FLAGS_ENABLE, ID_FLAGS_DISABLE})
+        shown += dlg.GetMenuAction(nId)->isEnabled() ? '+' : '-';
+    emit edit.aboutToHide();
+    return shown;
+}
+
 } // namespace
 
 class EditorKeyboardTest : public QObject {
@@ -46,12 +62,10 @@ class EditorKeyboardTest : public QObject {
 
     CScriptedPrompt m_prompt;
 
-    // The satellite TV list with kNames, shown, without a file name.
+    // The satellite TV list with kNames, shown.
     std::unique_ptr<CEditorDlg> Window() {
         auto dlg = std::make_unique<CEditorDlg>(m_prompt);
-        FillSatTv(*dlg->GetStore(), kNames);
-        dlg->EnableDataMenus(TRUE);
-        dlg->RefreshAllViews();
+        Load(*dlg, [](CChannelStore& store) { FillSatTv(store, kNames); });
         dlg->show();
         return QTest::qWaitForWindowActive(dlg.get()) ? std::move(dlg) : nullptr;
     }
@@ -65,23 +79,23 @@ class EditorKeyboardTest : public QObject {
         QVERIFY(dlg);
         for (const auto& [text, shown, count] :
              {std::tuple{"äRD", "ÄRD ärd 2", "2 of 6"}, {"€", "", "0 of 6"}}) {
-            dlg->FilterField().setText(QString::fromUtf8(text));
-            QCOMPARE(Rows(*dlg) + '|' + dlg->FilterCount().text(),
+            FilterField(*dlg).setText(QString::fromUtf8(text));
+            QCOMPARE(Rows(*dlg) + '|' + FilterCount(*dlg),
                      QString::fromUtf8(shown) + '|' + QLatin1String(count));
         }
         // Each tab keeps its filter; Ctrl+F goes to the field, Down on into the grid's first row
-        // shown, Esc clears it and the list shows in its stored order.
+        // shown; Esc there (as in the field: one action) clears it and the list shows in its
+        // stored order.
         QTest::keyClick(dlg.get(), Qt::Key_F, Qt::ControlModifier);
-        QVERIFY(dlg->FilterField().hasFocus());
-        QTest::keyClicks(&dlg->FilterField(), QStringLiteral("rd"));
+        QVERIFY(FilterField(*dlg).hasFocus());
+        QTest::keyClicks(&FilterField(*dlg), QStringLiteral("rd"));
         dlg->TabCtrl().setCurrentIndex(2);
-        QCOMPARE(dlg->FilterField().text() + dlg->FilterCount().text(), QStringLiteral("0 of 0"));
+        QCOMPARE(FilterField(*dlg).text() + FilterCount(*dlg), QStringLiteral("0 of 0"));
         dlg->TabCtrl().setCurrentIndex(1);
-        QTest::keyClick(&dlg->FilterField(), Qt::Key_Down);
+        QTest::keyClick(&FilterField(*dlg), Qt::Key_Down);
         QVERIFY(dlg->Grid(kTv).hasFocus());
         QCOMPARE(dlg->Grid(kTv).GetRow(), 3L);
-        dlg->FilterField().setFocus();
-        QTest::keyClick(&dlg->FilterField(), Qt::Key_Escape);
+        QTest::keyClick(&dlg->Grid(kTv), Qt::Key_Escape);
         QCOMPARE(Rows(*dlg), QString::fromUtf8("Alpha beta ÄRD Gamma ärd 2 Delta"));
     }
 
@@ -91,14 +105,14 @@ class EditorKeyboardTest : public QObject {
     void editsUnderAFilterTouchOnlyShownRows() {
         auto dlg = Window();
         QVERIFY(dlg);
-        dlg->FilterField().setText(QStringLiteral("rd"));
+        FilterField(*dlg).setText(QStringLiteral("rd"));
         Key(*dlg, QKeySequence::SelectAll);
         Key(*dlg, QKeySequence::Cut);
-        dlg->FilterField().setText(QStringLiteral("elt"));
+        FilterField(*dlg).setText(QStringLiteral("elt"));
         Key(*dlg, QKeySequence::Paste);
         QCOMPARE(Rows(*dlg, true), Expect("Alpha:0 beta:0 Gamma:0 \xC4RD:0 \xE4rd 2:0 Delta:0"));
-        dlg->FilterField().setText(QStringLiteral("rd"));
-        const long nLock = CEditorDlg::FirstFlagColumn(kTv);
+        FilterField(*dlg).setText(QStringLiteral("rd"));
+        const long nLock = FirstFlagColumn(kTv);
         dlg->Grid(kTv).SetSelection(5, nLock + 1, 2, nLock); // made bottom right to top left
         dlg->OnCommand(ID_FLAGS_ENABLE);
         dlg->Grid(kTv).SetSelection(2, nLock + 1, 5, nLock + 1);
@@ -111,10 +125,12 @@ class EditorKeyboardTest : public QObject {
         QCOMPARE(dlg->UndoStack().count(), 4);
     }
 
-    // A grid opens with its first row current, so Detail Info has a row at once. Paste goes
-    // before the current row; Space toggles the flag under the current cell as a double-click
-    // does, in the cell and the store (CA ignores it); Enter and a double-click on a name open
-    // Detail Info too.
+    // A grid opens with its first row current, so Detail Info has a row at once. The Edit menu
+    // greys what cannot act (no cut waiting, no flag column). Paste goes before the current row;
+    // Space sets or clears the current cell's flag on every selected row
+    // (after Ctrl+A the current cell is the last row's Fav4), a double-click toggles one cell's,
+    // in the cells and the store (CA ignores it); Enter and a double-click on a name open Detail
+    // Info too.
     void keysOfTheCurrentCell() {
         auto dlg = Window();
         QVERIFY(dlg);
@@ -123,23 +139,28 @@ class EditorKeyboardTest : public QObject {
         QTest::mouseClick(dlg->GetDlgItem<QPushButton>(IDC_BUTTON_DETAIL_INFO), Qt::LeftButton);
         SelectRows(grid, 1, 2);
         Key(*dlg, QKeySequence::Cut);
+        QCOMPARE(EditMenu(*dlg), QStringLiteral("+++++--"));
         ClickGridCell(grid, 5, 3);
         Key(*dlg, QKeySequence::Paste);
         QCOMPARE(Rows(*dlg, true), Expect("\xC4RD:0 Gamma:0 Alpha:0 beta:0 \xE4rd 2:0 Delta:0"));
-        const long nFav1 = CEditorDlg::FirstFlagColumn(kTv) + 1;
-        ClickGridCell(grid, 2, nFav1);
+        const long nFav1 = FirstFlagColumn(kTv) + 1;
+        SelectCells(grid, 2, nFav1 + 1, 4, nFav1 + 1);
+        QCOMPARE(EditMenu(*dlg), QStringLiteral("+-+++++"));
+        Key(*dlg, Qt::Key_Space);
+        Key(*dlg, QKeySequence::SelectAll);
         Key(*dlg, Qt::Key_Space);
         for (long nCol = nFav1 - 2; nCol <= nFav1 + 4; ++nCol) // CA, Lock to Fav4, Fav4 again
             DoubleClickGridCell(grid, 1, std::min(nCol, nFav1 + 3));
         QCOMPARE(Rows(*dlg, true),
-                 QString::fromLatin1("\xC4RD:%1 Gamma:%2 Alpha:0 beta:0 \xE4rd 2:0 Delta:0")
-                     .arg(FLAG_LOCK | FLAG_FAV1 | FLAG_FAV2 | FLAG_FAV3)
-                     .arg(FLAG_FAV1));
-        QCOMPARE(RowOf(grid, 1).section('|', int(nFav1 - 2)), QStringLiteral("|*|*|*|*|"));
+                 QString::fromLatin1("\xC4RD:%1 Gamma:%2 Alpha:%2 beta:%2 \xE4rd 2:%3 Delta:%3")
+                     .arg(FLAG_LOCK | FLAG_FAV1 | FLAG_FAV2 | FLAG_FAV3 | FLAG_FAV4)
+                     .arg(FLAG_FAV2 | FLAG_FAV4)
+                     .arg(FLAG_FAV4));
+        QCOMPARE(RowOf(grid, 1).section('|', int(nFav1 - 2)), QStringLiteral("|*|*|*|*|*"));
         ClickGridCell(grid, 3, 2);
         Key(*dlg, Qt::Key_Return);
-        DoubleClickGridCell(grid, 1, CEditorDlg::NameColumn(kTv)); // the first row is a row
-        QCOMPARE(m_prompt.m_shown.size(), std::size_t(3));         // the dialog, three times
+        DoubleClickGridCell(grid, 1, NameColumn(kTv));     // the first row is a row
+        QCOMPARE(m_prompt.m_shown.size(), std::size_t(3)); // the dialog, three times
     }
 
     // Move to Number puts the block where its first row takes number N (the store's tests own
@@ -189,8 +210,8 @@ class EditorKeyboardTest : public QObject {
         CMSFlexGrid& grid = dlg->Grid(kTv);
         const QHeaderView& header = *grid.horizontalHeader();
         for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
-            DoubleClickGridCell(grid, 0, CEditorDlg::NameColumn(kTv));
-            QCOMPARE(header.sortIndicatorSection(), int(CEditorDlg::NameColumn(kTv) - 1));
+            DoubleClickGridCell(grid, 0, NameColumn(kTv));
+            QCOMPARE(header.sortIndicatorSection(), int(NameColumn(kTv) - 1));
             QCOMPARE(header.sortIndicatorOrder(), order);
         }
         const auto background = [&](int nRow) {
@@ -199,7 +220,7 @@ class EditorKeyboardTest : public QObject {
         SelectRows(grid, 1, 2);
         Key(*dlg, QKeySequence::Cut);
         QVERIFY(background(1) != background(2));
-        QCOMPARE(dlg->StatusFields(), QStringLiteral("Untitled | Satellite TV 6  Radio 0  "
+        QCOMPARE(dlg->StatusFields(), QStringLiteral("built.zdf | Satellite TV 6  Radio 0  "
                                                      "Terrestrial TV 0  Radio 0 | Cut 2 services"));
         ClickGridCell(grid, 5, 2);
         Key(*dlg, QKeySequence::Paste);
@@ -208,6 +229,11 @@ class EditorKeyboardTest : public QObject {
                  QStringLiteral("Pasted 2 services before 5"));
         dlg->OnCommand(ID_EDIT_UNDO);
         QCOMPARE(dlg->StatusFields().section(" | ", 2), QStringLiteral("Undone: Paste 2 services"));
+        Key(*dlg, QKeySequence::Cut); // a Paste on another list finds nothing cut there
+        dlg->TabCtrl().setCurrentIndex(2);
+        dlg->OnCommand(ID_EDIT_PASTE);
+        QCOMPARE(dlg->StatusFields().section(" | ", 2),
+                 QStringLiteral("Nothing pasted: no services of this list are cut"));
     }
 };
 

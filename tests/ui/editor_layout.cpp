@@ -3,6 +3,7 @@
 #include "editor_dlg.h"
 #include "main_dialog.h"
 #include "scripted_prompt.h"
+#include "service_list_page.h"
 
 #include <QDebug>
 #include <QLineEdit>
@@ -20,7 +21,7 @@ Geometries GeometriesOf(const CEditorDlg& dlg) {
     Geometries rects;
     for (const SDlgItem& item : main_dialog::kItems)
         rects[item.nId] = dlg.GetDlgItem(item.nId)->geometry();
-    rects[kFilter] = dlg.FilterField().geometry();
+    rects[kFilter] = dlg.ListPage(LIST_SAT_TV).FilterField().geometry();
     return rects;
 }
 

@@ -7,9 +7,11 @@
 
 namespace {
 
-std::vector<BYTE> TransferImageOf(CChannelStore& store) {
-    std::vector<BYTE> image(store.GetImageSize());
-    image.resize(store.BuildImage(image.data()));
+std::vector<BYTE> TransferImageOf(const CChannelStore& store) {
+    CChannelStore copy;
+    copy.RestoreSnapshot(store.TakeSnapshot());
+    std::vector<BYTE> image(copy.GetImageSize());
+    image.resize(copy.BuildImage(image.data()));
     return image;
 }
 
@@ -20,22 +22,31 @@ void NumberByName(CChannelStore& store) {
     store.Renumber(LIST_SAT_TV);
 }
 
-// The sample's channels as the box holds them: each satellite's services by transponder.
-std::vector<BYTE> SampleAsTheBoxHoldsIt(bool bNumberedByName = false) {
+// Channels as the box holds them: each satellite's services by transponder.
+std::vector<BYTE> AsTheBoxHoldsIt(const CChannelStore& channels) {
     CChannelStore store;
-    store.SetPathName(kSample.toStdString());
-    if (!store.ReadDataFile())
-        return {};
-    if (bNumberedByName)
-        NumberByName(store);
+    store.RestoreSnapshot(channels.TakeSnapshot());
     store.SortSatListsByTransponder();
     return TransferImageOf(store);
 }
 
-// COM1 to COM4 and an editor window, the sample opened in it if asked.
+std::vector<BYTE> SampleAsTheBoxHoldsIt() {
+    CChannelStore store;
+    store.SetPathName(kSample.toStdString());
+    return store.ReadDataFile() ? AsTheBoxHoldsIt(store) : std::vector<BYTE>();
+}
+
+// COM1 to COM4 and an editor window, the sample opened in it if asked, numbered by name if
+// asked.
 struct SEditor {
-    explicit SEditor(bool bOpenSample = false) {
-        if (bOpenSample)
+    explicit SEditor(bool bOpenSample = false, bool bNumberedByName = false) {
+        if (bNumberedByName)
+            Load(dlg, [](CChannelStore& store) {
+                store.SetPathName(kSample.toStdString());
+                QVERIFY(store.ReadDataFile());
+                NumberByName(store);
+            });
+        else if (bOpenSample)
             dlg.OpenDataFile(kSample);
     }
     // Plays the user's part in the next transfer dialog.
@@ -55,7 +66,7 @@ struct SEditor {
             views += dlg.GetMenuAction(nId)->isEnabled() ? "" : "-";
         return views;
     }
-    std::vector<BYTE> Image() { return dlg.GetStore()->BuildFullImage(); }
+    std::vector<BYTE> Image() const { return TransferImageOf(dlg.Store()); }
 
     CTestPorts ports;
     CBusyPrompt prompt;
@@ -108,7 +119,7 @@ class EditorTransferTest : public QObject {
                      "[Warning] Part of the data received from the STB could not be read and was "
                      "dropped:\n\nnetwork block 1 claims 205 records (at most 204): every "
                      "network name is dropped\n\nNothing is written until you save.")});
-        CChannelStore& store = *ed.dlg.GetStore();
+        const CChannelStore& store = ed.dlg.Store();
         const QString kReceived = QStringLiteral("tree 10, rows 222 28 33 17");
         QCOMPARE(ed.Views(), kReceived);
         QVERIFY(!ed.dlg.Grid(LIST_SAT_TV).isHidden()); // the current tab's view is shown again
@@ -142,14 +153,12 @@ class EditorTransferTest : public QObject {
 
     // The box gets the services grouped by transponder; the editor keeps its number order.
     void pcToStbSendsTheBoxOrder() {
-        SEditor ed(true);
+        SEditor ed(true, true);
         CPtyBox* box = ed.ports.AddBox(1);
         QVERIFY(box);
-        NumberByName(*ed.dlg.GetStore());
-        ed.dlg.RefillGrid(LIST_SAT_TV);
         const std::vector<BYTE> before = ed.Image();
-        const std::vector<BYTE> expected = SampleAsTheBoxHoldsIt(true);
-        QVERIFY(TransferImageOf(*ed.dlg.GetStore()) != expected); // the box's order differs
+        const std::vector<BYTE> expected = AsTheBoxHoldsIt(ed.dlg.Store());
+        QVERIFY(TransferImageOf(ed.dlg.Store()) != expected); // the box's order differs
         // The box flashes the image; afterwards the port can change again.
         ed.Script([box](CTransferDlg& transfer) {
             QVERIFY(WaitUntil([&] { return transfer.IsTimerActive(kCloseTimerId); }));
@@ -185,8 +194,7 @@ class EditorTransferTest : public QObject {
                                                 {ID_TRANSFER_STB_TO_PC, AfterTheEnd}};
         for (const auto& [nCommand, when] : cases) {
             const bool bAfterTheEnd = when == AfterTheEnd;
-            SEditor ed(true);
-            NumberByName(*ed.dlg.GetStore()); // unlike the box's channels
+            SEditor ed(true, true); // unlike the box's channels
             SBoxOptions options, idle;
             options.image = SampleAsTheBoxHoldsIt();
             idle.strVersion = "MODE"; // never gets past its announcement
@@ -216,7 +224,7 @@ class EditorTransferTest : public QObject {
             ed.dlg.OnCommand(nCommand);
             QCOMPARE(ed.prompt.MessageTexts().size(), std::size_t(bAfterTheEnd ? 0 : 1));
             if (bAfterTheEnd) {
-                QVERIFY(TransferImageOf(*ed.dlg.GetStore()) == options.image);
+                QVERIFY(TransferImageOf(ed.dlg.Store()) == options.image);
                 continue;
             }
             const CScriptedPrompt::SShown& report = ed.prompt.m_shown[1];

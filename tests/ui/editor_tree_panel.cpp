@@ -1,9 +1,12 @@
-// The satellite / transponder tree and the panel beside it: labels, reading numbers back,
-// selections driving the panel and its buttons, every option value, the typed-number checks.
+// The satellite / transponder tree and the panel beside it: labels, selections driving the panel
+// and its buttons, every option value, the typed-number checks.
 #include "controls.h"
+#include "satellite_page.h"
+#include "satellite_panel.h"
 #include "window_test_util.h"
 
 #include <QRadioButton>
+#include <QToolButton>
 
 namespace {
 
@@ -59,39 +62,39 @@ class EditorTreePanelTest : public QObject {
         return panel.join('|') + ' ' + Options(dlg);
     }
     static void Select(CEditorDlg& dlg, QTreeWidgetItem* item) { dlg.Tree().setCurrentItem(item); }
-    static void ShowTree(CEditorDlg& dlg) {
-        dlg.TabCtrl().setCurrentIndex(0);
-        dlg.BuildTree();
-    }
+    static void ShowTree(CEditorDlg& dlg) { dlg.TabCtrl().setCurrentIndex(0); }
     // A window showing one satellite with the given record bytes and a transponder with the
     // given attribute.
     static void ShowSatellite(CEditorDlg& dlg, SSAT_INFO sat, BYTE attribute = 0) {
-        sat.wPosition = 130;
-        dlg.GetStore()->AppendSatellite(sat);
-        AppendTp(*dlg.GetStore(), 2, 11494);
-        ChangeTransponder(*dlg.GetStore(), 2, 1, [&](STP_INFO& tp) { tp.attribute = attribute; });
+        Load(dlg, [&](CChannelStore& store) {
+            sat.wPosition = 130;
+            store.AppendSatellite(sat);
+            AppendTp(store, 2, 11494);
+            ChangeTransponder(store, 2, 1, [&](STP_INFO& tp) { tp.attribute = attribute; });
+        });
         ShowTree(dlg);
         Select(dlg, dlg.Tree().topLevelItem(0));
     }
 
   private slots:
-    // Nothing before data is loaded, then the placeholders. Numbers are read back from the
-    // labels: names that begin with digits do not disturb them.
-    void labelsAndNumbersReadBack() {
+    // Nothing before data is loaded, then the placeholders. An item is known by its records:
+    // names that begin with digits do not disturb it.
+    void labelsAndSelections() {
         CEditorDlg dlg(m_prompt);
         QCOMPARE(dlg.Tree().topLevelItemCount(), 0);
-        dlg.ClearAllViews();
+        dlg.OnCommand(ID_FILE_NEW);
         ShowTree(dlg);
         QCOMPARE(Labels(dlg.Tree()), QStringList{"00. New Satellite "});
         QCOMPARE(dlg.Tree().topLevelItem(0)->childCount(), 0);
-        dlg.Tree().clear();
-        CStoreBuilder build(*dlg.GetStore());
-        const BYTE a = build.Satellite("SAT-A", 192);
-        build.Satellite("EMPTY", 3550);
-        build.Transponder(a, 11494, 27500, true);
-        build.Transponder(a, 10714, 22000, false);
-        for (int i = 2; i < 100; ++i)
-            build.Satellite(qPrintable(QStringLiteral("%1E").arg(i % 10 + 10)), WORD(10 + i));
+        Load(dlg, [](CChannelStore& store) {
+            CStoreBuilder build(store);
+            const BYTE a = build.Satellite("SAT-A", 192);
+            build.Satellite("EMPTY", 3550);
+            build.Transponder(a, 11494, 27500, true);
+            build.Transponder(a, 10714, 22000, false);
+            for (int i = 2; i < 100; ++i)
+                build.Satellite(qPrintable(QStringLiteral("%1E").arg(i % 10 + 10)), WORD(10 + i));
+        });
         ShowTree(dlg);
         QCOMPARE(Labels(dlg.Tree()).mid(0, 3),
                  (QStringList{" 1. SAT-A ( 19.2) ", " 2. EMPTY (355.0) ", " 3. 12E (  1.2) "}));
@@ -106,8 +109,8 @@ class EditorTreePanelTest : public QObject {
         QTreeWidgetItem* sat = dlg.Tree().topLevelItem(0);
         QTreeWidgetItem* hundredth = dlg.Tree().topLevelItem(99);
         const std::pair<QTreeWidgetItem*, const char*> panels[] = {
-            {hundredth, "S -UD|19E|10.9|10 000000-"},
-            {sat, "S -UD|SAT-A|19.2|19 000000-"},
+            {hundredth, "S -UD|19E|10.9|109 000000-"},
+            {sat, "S -UD|SAT-A|19.2|192 000000-"},
             {sat->child(0), "T -UD|11494|27500|Auto|11494|27500 0000001"},
             {sat->child(2), "T A--|1000|1000|Auto|1000|1000 0000000"}, // "000. New Transponder "
             {dlg.Tree().topLevelItem(100), "S A--||0.0|0 0100000"},    // "00. New Satellite "
@@ -174,20 +177,25 @@ class EditorTreePanelTest : public QObject {
             }
             shown << (Enabled(dlg, IDC_COMBO_CLNB_FREQ) ? "+" : "-");
             // The bound text is what the combo shows, so a later write keeps it.
-            QCOMPARE(dlg.m_strLnbFreq, Text(dlg, IDC_COMBO_LNB_FREQ));
+            QCOMPARE(dlg.SatellitePage().Panel().m_strLnbFreq, Text(dlg, IDC_COMBO_LNB_FREQ));
             Select(dlg, dlg.Tree().topLevelItem(0)->child(0));
             shown << Text(dlg, IDC_COMBO_FEC) << Options(dlg).right(1);
             QCOMPARE(shown.join(' '), QString::fromLatin1(c.shown));
         }
     }
 
-    // Each key is checked: one that takes the value past its limit is undone. The text stays as
-    // typed until Enter shows its normal form.
-    void typedNumbersAreCheckedOnEveryKey() {
+    // Each key is checked: one that takes the value past its limit, or a name past the box's
+    // 8-bit characters, is undone. The text stays as typed until Enter shows its normal form. A
+    // spin arrow (nStep) steps the position a tenth of a degree from the value shown.
+    void typedTextIsCheckedOnEveryKey() {
         const struct {
             int nEdit;
             const char *keys, *shown, *entered;
+            int nStep = 0;
         } cases[] = {{IDC_EDIT_SAT_POSITION, "360.0", "360.0", "360.0"},
+                     {IDC_EDIT_SAT_POSITION, "19", "19.1", "19.1", +1},
+                     {IDC_EDIT_SAT_POSITION, "19.5", "19.4", "19.4", -1},
+                     {IDC_EDIT_SAT_NAME, "A€B", "AB", "AB"},
                      {IDC_EDIT_SAT_POSITION, "360.1", "360.", "360.0"},
                      {IDC_EDIT_SAT_POSITION, "19.2\b5", "19.5", "19.5"},
                      {IDC_EDIT_SAT_POSITION, "1", "1", "1.0"},
@@ -202,6 +210,10 @@ class EditorTreePanelTest : public QObject {
         dlg.show();
         for (const auto& c : cases) {
             Type(dlg, c.nEdit, QString(c.keys));
+            if (c.nStep != 0) // the arrows: up, then down
+                QTest::mouseClick(dlg.GetDlgItem(IDC_SPIN_SAT_POSITION)
+                                      ->findChildren<QToolButton*>()[c.nStep > 0 ? 0 : 1],
+                                  Qt::LeftButton);
             QCOMPARE(Text(dlg, c.nEdit), QString(c.shown));
             QTest::keyClick(dlg.GetDlgItem(c.nEdit), Qt::Key_Return);
             QCOMPARE(Text(dlg, c.nEdit), QString(c.entered));

@@ -9,17 +9,19 @@
 
 namespace {
 
-// A menu bar's menus, one line each: the title, then "text id" per entry, a '*' after a greyed
-// one's id; separators as " 0".
+// A menu bar's menus, one line each: the title, then "text id key" per entry, a '*' after a
+// greyed one; separators as "0".
 QStringList MenusOf(const QMenuBar& bar) {
     QStringList menus;
     for (const QAction* menu : bar.actions()) {
         QStringList entries{menu->text()};
         for (const QAction* action : menu->menu()->actions())
-            entries << QStringLiteral("%1 %2%3")
-                           .arg(action->isSeparator() ? QString() : action->text())
-                           .arg(action->data().toUInt())
-                           .arg(action->isEnabled() ? "" : "*");
+            entries << (QStringList{action->isSeparator() ? QString() : action->text(),
+                                    QString::number(action->data().toUInt()),
+                                    action->shortcut().toString()}
+                            .join(' ')
+                            .trimmed() +
+                        (action->isEnabled() ? "" : "*"));
         menus << entries.join('|');
     }
     return menus;
@@ -54,17 +56,21 @@ class EditorWindowTest : public QObject {
         // Save, Save As, PC->STB and the list tools need data; the rest are always there. The
         // conversion commands and their separator are gone from the Transfer menu.
         const QStringList greyed = {
-            "&File|&New 57600|&Open 32771|&Save 32772*|Save &As ... 32773*| 0|"
-            "Compare With… 32820*|Export CSV… 32821*|Import CSV… 32822*| 0|E&xit 32775",
-            "&Edit|Undo 57643*|Redo 57646*| 0|Order Like… 32823*|Find Duplicates… 32824*",
+            "&File|&New 57600 Ctrl+N|&Open 32771 Ctrl+O|&Save 32772 Ctrl+S*|Save &As ... 32773 "
+            "Ctrl+Shift+S*|0|Compare With… 32820*|Export CSV… 32821*|Import CSV… 32822*|0|"
+            "E&xit 32775 Ctrl+Q",
+            "&Edit|Undo 57643 Ctrl+Z*|Redo 57646 Ctrl+Shift+Z*|0|Cut 32782 Ctrl+X|Paste 32783 "
+            "Ctrl+V|Delete 32784 Del|Select All 57642 Ctrl+A|0|Move to Number… 32806 Ctrl+M|"
+            "Enable 32804|Disable 32805|0|Order Like… 32823*|Find Duplicates… 32824*",
             "&Transfer|&STB->PC 32776|&PC->STB 32777*",
-            "&Help|&Keyboard Shortcuts 57670|&About Orvane 57664"};
+            "&Help|&Keyboard Shortcuts 57670 F1|&About Orvane 57664"};
         QCOMPARE(MenusOf(dlg.MenuBar()), greyed);
-        dlg.EnableDataMenus(TRUE);
+        dlg.OnCommand(ID_FILE_NEW);
         const QString all = MenusOf(dlg.MenuBar()).join('|');
-        QVERIFY(all.count('*') == 2 && all.contains(QStringLiteral("Undo 57643*|Redo 57646*")));
-        dlg.EnableDataMenus(FALSE);
+        QVERIFY(all.count('*') == 2 && all.contains(QStringLiteral("Shift+Z*|0|Cut")));
+        dlg.OpenDataFile(QStringLiteral("/nonexistent.zdf"));
         QCOMPARE(MenusOf(dlg.MenuBar()), greyed);
+        prompt.m_shown.clear();
         // About names the version and the licence; the shortcut list is read from the actions, so
         // a shortcut added later is in it, and F1 shows it.
         dlg.show();
@@ -81,11 +87,16 @@ class EditorWindowTest : public QObject {
         QVERIFY(shown[0].text.startsWith("Orvane II " ORVANE_VERSION "\n\n") &&
                 shown[0].text.contains("Licence: GNU General Public License, version 3 or later."));
         QCOMPARE(shown[1].caption, QStringLiteral("Keyboard Shortcuts"));
-        // Menus first, then one line a key of each action, the added one last: 24 lines.
+        // Menus first, then one line a key of each action, the grid's and the added one among
+        // them, then the mouse's header sort: 25 lines.
         const QStringList keys = shown[1].text.split('\n');
-        QCOMPARE(keys.mid(0, 2) + keys.mid(20),
-                 (QStringList{"Alt+F\tFile menu", "Alt+E\tEdit menu", "Ctrl+A\tSelect All Rows",
-                              "Ctrl+F\tFilter", "Ctrl+K\tFrobnicate", "Del\tFrobnicate"}));
+        QCOMPARE(keys.size(), 25);
+        QCOMPARE(keys.mid(0, 2) + keys.mid(24),
+                 (QStringList{"Alt+F\tFile menu", "Alt+E\tEdit menu",
+                              "Double-click on a column header\tSort the list by that column"}));
+        for (const char* line :
+             {"Ctrl+F\tFilter", "Ctrl+K\tFrobnicate", "Del\tFrobnicate", "Space\tToggle Flag"})
+            QVERIFY(keys.contains(QString::fromLatin1(line)));
         for (const auto& s : shown)
             QCOMPARE(s.nType, MB_OK | MB_ICONINFORMATION);
     }
@@ -114,15 +125,19 @@ class EditorWindowTest : public QObject {
             return views;
         };
         QCOMPARE(shown(), QStringLiteral("0 --g--g S--- - -")); // the starting view, empty
-        CStoreBuilder build(*dlg.GetStore());
-        const BYTE nSat = build.Satellite("SAT-A", 192);
-        build.SatService(nSat, build.Transponder(nSat, 11494, 27500, true), 1, 1, "R", FLAG_RADIO);
-        build.Mux(2, 0);
-        build.TerrService(2, 1, 1, "Terr TV");
-        dlg.GetStore()->Rebuild();
-        const char* const kViews[] = {"-1 SSggg- ---- S -", "0 --g--g S--- - -",
+        Load(dlg, [](CChannelStore& store) {
+            CStoreBuilder build(store);
+            const BYTE nSat = build.Satellite("SAT-A", 192);
+            build.SatService(nSat, build.Transponder(nSat, 11494, 27500, true), 1, 1, "R",
+                             FLAG_RADIO);
+            build.Mux(2, 0);
+            build.TerrService(2, 1, 1, "Terr TV");
+            store.Rebuild();
+        });
+        // With a database Append adds a list's first service too.
+        const char* const kViews[] = {"-1 SSggg- ---- S -", "0 --S--g S--- - -",
                                       "1 --S--S -S-- - -", "2 --S--S --S- - -",
-                                      "3 --g--g ---S - -"};
+                                      "3 --S--g ---S - -"};
         for (int nTab : {1, 2, 3, 4, 0}) {
             dlg.TabCtrl().setCurrentIndex(nTab);
             QCOMPARE(shown(), QString::fromLatin1(kViews[nTab]));
@@ -131,16 +146,14 @@ class EditorWindowTest : public QObject {
             QVERIFY(!Shown(dlg, nId));
         // The transponder panel was the last one shown: it comes back with the tab. Other tab
         // numbers change nothing.
-        dlg.ShowSatellitePanel(FALSE);
-        dlg.ShowTransponderPanel(TRUE);
+        dlg.Tree().setCurrentItem(dlg.Tree().topLevelItem(0)->child(0));
         for (int nTab : {2, 0, 5, -1})
             dlg.ShowTabView(nTab);
-        QCOMPARE(shown(), QStringLiteral("-1 SSggg- ---- - S"));
+        QCOMPARE(shown(), QStringLiteral("-1 SSgSS- ---- - S"));
     }
 
     // The window fills the desktop; Enter, Esc and the conversion command leave it open. The
-    // close box ends the program, and Exit a modal run; with the store gone the views are left
-    // alone.
+    // close box ends the program, and Exit a modal run.
     void fillsTheDesktopUntilTheCloseBoxOrExit() {
         auto dlg = ShownWindow();
         QVERIFY(dlg);
@@ -155,14 +168,10 @@ class EditorWindowTest : public QObject {
         for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
             QTest::keyClick(dlg.get(), Qt::Key(key));
         QTest::keyClick(dlg->GetDlgItem(IDC_GRID_SAT_TV), Qt::Key_Escape);
-        QVERIFY(dlg->isVisible() && dlg->GetStore() != nullptr);
+        QVERIFY(dlg->isVisible());
         QVERIFY(dlg->close());
         QVERIFY(!dlg->isVisible());
         QCOMPARE(dlg->result(), int(QDialog::Rejected));
-        QVERIFY(dlg->GetStore() == nullptr);
-        dlg->ShowTabView(1);
-        dlg->FillGrid(LIST_SAT_TV);
-        QCOMPARE(dlg->Grid(LIST_SAT_TV).GetRows(), 1L);
         CEditorDlg modal(m_prompt);
         QTimer::singleShot(0, &modal, [&modal] { modal.OnCommand(32775); });
         QCOMPARE(modal.exec(), int(QDialog::Rejected));

@@ -1,10 +1,25 @@
-// The grid wrapper: cells, fixed row and column, widths, alignments, selection ends, mouse cell
-// and double-click.
+// The grid over its model: the fixed row and column, alignments, a filter's rows, selection ends,
+// mouse cell and double-click.
 #include "grid_clicks.h"
 
 #include <QSignalSpy>
 
 namespace {
+
+// Cells that read "r,c"; rows come and go, a filter shows some of them.
+class CTableModel : public CFlexGridModel {
+  public:
+    explicit CTableModel(long nRows) { SetRows(nRows - 1, {}, false); }
+    long Cols() const override { return 6; }
+    QString Text(long nRow, long nCol) const override {
+        return QStringLiteral("%1,%2").arg(nRow).arg(nCol);
+    }
+    short Alignment(long nCol) const override {
+        return nCol == 2 ? flexAlignCenterTop : flexAlignGeneral;
+    }
+    void Resize(long nRows) { SetRows(nRows - 1, {}, false); }
+    void Filter(std::vector<long> rows) { SetRows(Rows() - 1, std::move(rows), true); }
+};
 
 // "Row,Col RowSel,ColSel n@r,c": the current cell, the selection's other end, then how many
 // cells the view shows selected and which one is its current cell.
@@ -41,64 +56,45 @@ void Drag(CMSFlexGrid& grid, long nRow0, long nCol0, long nRow1, long nCol1) {
 class FlexGridTest : public QObject {
     Q_OBJECT
 
+    CTableModel m_model{20};
+
     // A shown 20 x 6 grid whose cells read "r,c".
     std::unique_ptr<CMSFlexGrid> MakeGrid() {
+        m_model.Resize(20);
         auto grid = std::make_unique<CMSFlexGrid>();
+        grid->SetGridModel(&m_model);
         grid->resize(600, 400);
-        grid->SetCols(6);
-        grid->SetRows(20);
         for (long c = 1; c < 6; ++c)
             grid->SetColWidth(c, 1200);
-        for (long r = 0; r < 20; ++r)
-            for (long c = 0; c < 6; ++c)
-                grid->SetTextMatrix(r, c, QStringLiteral("%1,%2").arg(r).arg(c));
         grid->show();
         QCoreApplication::processEvents();
         return grid;
     }
 
   private slots:
-    // Cells outside the grid are neither written nor read; the fixed row and column never go.
-    void cellsFollowTheShape() {
-        CMSFlexGrid grid;
-        QCOMPARE(grid.model()->rowCount(), 0);
-        grid.SetCols(3);
-        grid.SetRows(4);
-        grid.SetTextMatrix(0, 2, QStringLiteral("h"));
-        grid.SetTextMatrix(3, 1, QStringLiteral("l"));
-        grid.SetTextMatrix(2, 0, QStringLiteral("2"));
-        for (const auto& [r, c] : {std::pair{4L, 0L}, {0L, 3L}, {-1L, 0L}})
-            grid.SetTextMatrix(r, c, QStringLiteral("x"));
-        QCOMPARE(Cells(grid), QStringLiteral(",,h/,,/2,,/,l,"));
-        QCOMPARE(grid.GetTextMatrix(-1, -1) + grid.GetTextMatrix(4, 0), QString());
-        grid.SetColWidth(3, 500);
-        for (long nCol : {-1L, 1L, 7L})
-            grid.SetColAlignment(nCol, flexAlignCenterTop);
-        grid.SetRow(4);
-        grid.SetCol(-1);
-        QCOMPARE(Ends(grid), QStringLiteral("0,0 0,0 0@0,0"));
-        // The view shows the fixed row and column as headers.
-        const QAbstractItemModel& model = *grid.model();
-        QCOMPARE(model.rowCount(), 3);
-        QCOMPARE(model.columnCount(), 2);
-        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("h"));
-        QCOMPARE(model.headerData(1, Qt::Vertical).toString(), QStringLiteral("2"));
-        QCOMPARE(model.data(model.index(2, 0)).toString(), QStringLiteral("l"));
-        QCOMPARE(model.data(model.index(2, 0), Qt::TextAlignmentRole).value<Qt::Alignment>(),
+    // The view shows the fixed row and column as headers; cells outside the grid read empty. A
+    // filter shows some rows, and the selection moves onto them.
+    void viewShowsTheModel() {
+        auto grid = MakeGrid();
+        const QAbstractItemModel& model = *grid->model();
+        QCOMPARE(model.rowCount(), 19);
+        QCOMPARE(model.columnCount(), 5);
+        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("0,2"));
+        QCOMPARE(model.headerData(1, Qt::Vertical).toString(), QStringLiteral("2,0"));
+        QCOMPARE(model.data(model.index(2, 0)).toString(), QStringLiteral("3,1"));
+        QCOMPARE(model.data(model.index(2, 1), Qt::TextAlignmentRole).value<Qt::Alignment>(),
                  Qt::AlignHCenter | Qt::AlignTop);
-        grid.SetCols(5);
-        QCOMPARE(Cells(grid), QStringLiteral(",,h,,/,,,,/2,,,,/,l,,,"));
-        QCOMPARE(grid.columnWidth(2), grid.horizontalHeader()->defaultSectionSize());
-        grid.SetCols(2);
-        QCOMPARE(Cells(grid), QStringLiteral(",/,/2,/,l"));
-        grid.SetRows(3);
-        QCOMPARE(Cells(grid), QStringLiteral(",/,/2,"));
-        grid.Clear();
-        QCOMPARE(Cells(grid), QStringLiteral(",/,/,"));
-        grid.SetRows(0);
-        grid.SetCols(-4);
-        QCOMPARE(Cells(grid), QString());
-        QCOMPARE(grid.GetRows() + grid.GetCols(), 2L);
+        QCOMPARE(grid->GetTextMatrix(-1, -1) + grid->GetTextMatrix(20, 0), QString());
+        grid->SetSelection(12, 2, 12, 2);
+        m_model.Filter({3, 5, 9});
+        QCOMPARE(QStringList({QString::number(grid->ShownRowCount()),
+                              model.headerData(1, Qt::Vertical).toString(),
+                              QString::number(grid->FirstShownRow()),
+                              QString::number(grid->LastShownRow())}),
+                 QStringList({"3", "5,0", "3", "9"}));
+        QVERIFY(grid->IsRowShown(5) && !grid->IsRowShown(4));
+        // Row 12 is hidden: the view's current cell is the last row shown.
+        QCOMPARE(Ends(*grid), QStringLiteral("12,2 12,2 1@3,2"));
     }
 
     // Clicks and double-clicks in every part (data cells, column header, row header, corner) set
@@ -144,9 +140,9 @@ class FlexGridTest : public QObject {
         grid->SetCol(5);
         QCOMPARE(Ends(*grid), QStringLiteral("9,5 9,5 1@9,5"));
         // Removed rows take the current cell with them.
-        grid->SetRows(8);
+        m_model.Resize(8);
         QCOMPARE(Ends(*grid).left(8), QStringLiteral("7,5 7,5 "));
-        grid->SetRows(1);
+        m_model.Resize(1);
         QCOMPARE(Ends(*grid), QStringLiteral("0,5 0,5 0@0,0"));
     }
 };

@@ -27,35 +27,6 @@ void Fill(CDocument& document, const std::function<void(CChannelStore&)>& fill) 
     document.Edit(fill, [] { return QStringLiteral("fill"); });
 }
 
-// Four TV services in both the satellite and the terrestrial list, numbered 1 to 4:
-//   delta   SAT-A tp 1 / MUX 5, network "Zeta",  Lock Fav1
-//   Alpha   SAT-B tp 1 / MUX 3, network "Beta",  CA Fav2 Fav3
-//   charlie SAT-A tp 2 / MUX 5, network "alpha", Lock Fav4
-//   Bravo   SAT-B tp 2 / MUX 3, network 4 (none: "Unknown")
-void FillSortStore(CChannelStore& store) {
-    CStoreBuilder build(store);
-    const BYTE a = build.Satellite("SAT-A", 192), b = build.Satellite("SAT-B", 130);
-    for (BYTE nSat : {a, b}) {
-        build.Transponder(nSat, 11000, 27500, true);
-        build.Transponder(nSat, 12000, 22000, false);
-    }
-    build.Mux(3, 0x0300);
-    build.Mux(5, 0x0500);
-    build.Network(1, "Beta");
-    build.Network(2, "Zeta");
-    build.Network(3, "alpha");
-    const char* const names[] = {"delta", "Alpha", "charlie", "Bravo"};
-    const WORD networks[] = {2, 1, 3, 4},
-               flags[] = {FLAG_LOCK | FLAG_FAV1, FLAG_CA | FLAG_FAV2 | FLAG_FAV3,
-                          FLAG_LOCK | FLAG_FAV4, 0};
-    for (WORD i = 0; i < 4; ++i) {
-        build.SatService(i % 2 ? b : a, BYTE(1 + i / 2), WORD(10 + i), networks[i], names[i],
-                         flags[i]);
-        build.TerrService(i % 2 ? 3 : 5, WORD(i + 1), networks[i], names[i], flags[i]);
-    }
-    store.Rebuild();
-}
-
 } // namespace
 
 class ServiceListModelTest : public QObject {

@@ -1,16 +1,24 @@
 // Shared by the window's tests: typing as a user does, and the window's views as text.
 #pragma once
 
+#include "controls.h"
+#include "document.h"
 #include "editor_dlg.h"
+#include "flexgrid.h"
 #include "resource.h"
 #include "scripted_prompt.h"
+#include "service_list_page.h"
 #include "store_builders.h"
 
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+
+#include <functional>
 
 inline const QString kSample = QStringLiteral(ORVANE_TEST_DATA "/../../res/sample.zdf");
 
@@ -19,12 +27,44 @@ inline QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A store built by hand, opened in the window as the data file "built.zdf".
+inline void Load(CEditorDlg& dlg, const std::function<void(CChannelStore&)>& fill) {
+    static const QTemporaryDir dir;
+    CChannelStore store;
+    fill(store);
+    const QString path = dir.filePath(QStringLiteral("built.zdf"));
+    store.SetPathName(path.toStdString());
+    QVERIFY(store.WriteDataFile());
+    dlg.OpenDataFile(path);
+}
+
+// A change made to the window's store as an edit of its own (one undo step).
+inline void Change(CEditorDlg& dlg, const std::function<void(CChannelStore&)>& change) {
+    dlg.Document().Edit(change, [] { return QStringLiteral("changed by the test"); });
+}
+
+// The current list tab's filter field and its count.
+inline QLineEdit& FilterField(const CEditorDlg& dlg) {
+    return dlg.ListPage(BYTE(dlg.GetCurrentList())).FilterField();
+}
+inline QString FilterCount(const CEditorDlg& dlg) {
+    return dlg.ListPage(BYTE(dlg.GetCurrentList())).FilterCount().text();
+}
+
+// One key, as the user types it; a character past ASCII as a key that types it.
+inline void TypeKey(QWidget* pWidget, QChar key) {
+    key.unicode() < 0x80
+        ? QTest::keyClick(pWidget, char(key.unicode()))
+        : QTest::sendKeyEvent(QTest::Click, pWidget, Qt::Key_unknown, QString(key), {});
+}
+
 // Types into an edit or an editable list as the user would: all its text selected, then the keys.
 inline void TypeInto(QWidget* pField, const QString& keys) {
     auto* combo = qobject_cast<QComboBox*>(pField);
     QLineEdit* edit = combo != nullptr ? combo->lineEdit() : qobject_cast<QLineEdit*>(pField);
     edit->selectAll();
-    QTest::keyClicks(edit, keys);
+    for (QChar key : keys)
+        TypeKey(edit, key);
 }
 
 template <class Dialog> void Type(const Dialog& dlg, int nId, const QString& keys) {

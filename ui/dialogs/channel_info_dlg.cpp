@@ -404,6 +404,12 @@ bool CChannelInfoDlg::CheckInput() {
         m_prompt.MessageBox(QStringLiteral("Service ID is not existed."));
         return false;
     }
+    // A typed text names no network of the store: the service would get none, and the grid's
+    // network cell would show part of the text.
+    if (!m_strNetwork.isEmpty() && Combo(IDC_CHANNEL_COMBO_NETWORK).findText(m_strNetwork) < 0) {
+        m_prompt.MessageBox(QStringLiteral("Network is not in the list."));
+        return false;
+    }
     return true;
 }
 

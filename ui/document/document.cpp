@@ -96,6 +96,7 @@ bool CDocument::Open(const QString& path) {
     store->SetPathName(path.toStdString());
     const bool bRead = store->ReadDataFile() != FALSE;
     m_strLastError = store->GetLastFileError();
+    m_readFailure = store->GetReadFailure();
     // What was read before a failure goes with the file's name.
     if (!bRead)
         store = std::make_unique<CChannelStore>();

@@ -45,8 +45,9 @@ class CDocument : public QObject {
     QString PathName() const;
     // The file's name, or "Untitled" for a database that has none yet.
     QString DocumentName() const;
-    // Why the last Open, Save or backup failed, as the store says it.
+    // Why the last Open, Save or backup failed, as the store says it; for a read, its kind.
     QString LastFileError() const;
+    EReadFailure LastReadFailure() const { return m_readFailure; }
 
     // Runs one user action on the store. When it changed the store (marks alone are no change),
     // it becomes one undo step named by `text`, asked once the action has run so that it can
@@ -111,6 +112,7 @@ class CDocument : public QObject {
     bool m_bHasData = false;
     bool m_bCutPending = false;
     std::string m_strLastError;
+    EReadFailure m_readFailure = EReadFailure::None;
     std::set<std::string> m_backedUp; // files whose previous bytes this session has kept
     std::function<SViewState()> m_captureView;
 };

@@ -139,43 +139,50 @@ void CServiceListPage::Resize(int dx, int dy) {
 
 // ---- keys ---------------------------------------------------------------------------------------
 
-// The grid's keys, held by the grid so that they answer while it has the focus. Those of a popup
-// command carry its id: the popup item and the Edit menu show the keys.
+// The grid's own keys, held by the grid so that they answer while it has the focus. Esc clears
+// the tab's filter from its field and from its grid.
 void CServiceListPage::CreateKeys() {
-    struct SGridKey {
+    const struct {
         const char* pszText;
         const char* pszKey;
         void (CServiceListPage::*pHandler)();
-        unsigned nMenuId;
+    } keys[] = {
+        {"Toggle Flag", "Space", &CServiceListPage::ToggleFlagKey},
+        {"Detail Info", "Return", &CServiceListPage::DetailInfo},
     };
-    static constexpr SGridKey kKeys[] = {
-        {"Cut", "Ctrl+X", &CServiceListPage::MarkRowsAndCut, ID_EDIT_CUT},
-        {"Paste", "Ctrl+V", &CServiceListPage::Paste, ID_EDIT_PASTE},
-        {"Delete", "Del", &CServiceListPage::MarkRowsAndDelete, ID_EDIT_DELETE},
-        {"Move to Number", "Ctrl+M", &CServiceListPage::MoveToNumber, ID_EDIT_MOVE_TO_NUMBER},
-        {"Toggle Flag", "Space", &CServiceListPage::ToggleFlagKey, 0},
-        {"Detail Info", "Return", &CServiceListPage::DetailInfo, 0},
-        {"Select All Rows", "Ctrl+A", &CServiceListPage::SelectAll, 0},
-    };
-    for (const SGridKey& key : kKeys) {
+    for (const auto& key : keys) {
         auto* action = new QAction(QString::fromLatin1(key.pszText), this);
         action->setShortcut(QKeySequence(QString::fromLatin1(key.pszKey)));
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         connect(action, &QAction::triggered, this, key.pHandler);
         m_pGrid->addAction(action);
-        if (key.nMenuId != 0)
-            m_keys.emplace_back(key.nMenuId, action);
     }
     auto* clear = new QAction(QStringLiteral("Clear Filter"), this);
     clear->setShortcut(QKeySequence(Qt::Key_Escape));
     clear->setShortcutContext(Qt::WidgetShortcut);
     connect(clear, &QAction::triggered, m_pFilter, &QLineEdit::clear);
     m_pFilter->addAction(clear);
+    m_pGrid->addAction(clear);
+}
+
+void CServiceListPage::AddGridKeys(const QList<QAction*>& actions) {
+    m_gridKeys = actions;
+    m_pGrid->addActions(actions);
+}
+
+CServiceListPage::SCommandStates CServiceListPage::CommandStates() const {
+    SCommandStates states;
+    states.bRows = !SelectedShownRows().empty();
+    states.bPaste = CanPaste();
+    states.bAnyRow = m_pGrid->ShownRowCount() > 0;
+    states.bFlags = states.bRows &&
+                    std::max(m_pGrid->GetCol(), m_pGrid->GetColSel()) >= FirstFlagColumn(m_nList);
+    return states;
 }
 
 QAction* CServiceListPage::KeyAction(unsigned nMenuId) const {
-    for (const auto& [nId, action] : m_keys)
-        if (nId == nMenuId)
+    for (QAction* action : m_gridKeys)
+        if (action->data().toUInt() == nMenuId)
             return action;
     return nullptr;
 }
@@ -261,7 +268,7 @@ void CServiceListPage::OnDblClick() {
     if (nRow == 0)
         SortOn(nCol);
     else if (nRow >= 1 && nCol >= FirstFlagColumn(m_nList))
-        ToggleFlag(nRow, nCol);
+        ToggleFlag(nRow, nCol, {nRow});
     else if (nRow >= 1 && nCol == NameColumn(m_nList))
         RunChannelInfo(nRow);
 }
@@ -287,7 +294,7 @@ void CServiceListPage::Leave() {
 }
 
 // The store, not the cell, decides which way the flag goes.
-void CServiceListPage::ToggleFlag(long nRow, long nCol) {
+void CServiceListPage::ToggleFlag(long nRow, long nCol, const std::vector<long>& rows) {
     const SSVC_INFO* service = m_document.Store().GetService(WORD(nRow - 1), m_nList);
     const WORD wFlag = ColumnFlag(m_nList, nCol);
     if (service == nullptr || wFlag == 0)
@@ -295,19 +302,27 @@ void CServiceListPage::ToggleFlag(long nRow, long nCol) {
     const bool bOn = (service->wFlags & wFlag) == 0;
     m_document.Edit(
         [&](CChannelStore& store) {
-            store.SetServiceFlag(WORD(nRow - 1), m_nList, WORD(nCol - FirstFlagColumn(m_nList)),
-                                 bOn ? 1 : 0);
+            for (long nFlagRow : rows)
+                store.SetServiceFlag(WORD(nFlagRow - 1), m_nList,
+                                     WORD(nCol - FirstFlagColumn(m_nList)), bOn ? 1 : 0);
         },
         [&] {
             return EditText(bOn ? EEdit::SetFlag : EEdit::ClearFlag, ColumnName(m_nList, nCol));
         });
 }
 
-// The flag under the current cell, as a double-click on it toggles it.
+// The flag of the current cell's column on every selected row shown, as Enable and Disable set
+// it; the current cell decides the way, as a double-click on it does. The current cell is the end
+// of the selection the user moved last (RowSel, ColSel): after Ctrl+A or a pick of whole rows, the
+// last column's.
 void CServiceListPage::ToggleFlagKey() {
-    const long nRow = m_pGrid->GetRow(), nCol = m_pGrid->GetCol();
-    if (nRow >= 1 && m_pGrid->IsRowShown(nRow) && nCol >= FirstFlagColumn(m_nList))
-        ToggleFlag(nRow, nCol);
+    const long nRow = m_pGrid->GetRowSel(), nCol = m_pGrid->GetColSel();
+    if (nRow < 1 || !m_pGrid->IsRowShown(nRow) || nCol < FirstFlagColumn(m_nList))
+        return;
+    std::vector<long> rows;
+    for (WORD wRow : SelectedShownRows())
+        rows.push_back(wRow + 1L);
+    ToggleFlag(nRow, nCol, rows);
 }
 
 // ---- popup menus --------------------------------------------------------------------------------
@@ -382,34 +397,39 @@ void CServiceListPage::OnCommand(unsigned nId) {
 // ---- cut, paste, delete -------------------------------------------------------------------------
 
 // The rows of the selection are the rows the keys cut or delete, as the rows a popup menu opened
-// on are for its commands.
-void CServiceListPage::MarkRowsAndCut() {
+// on are for its commands. Without a shown row selected they do nothing.
+void CServiceListPage::CutSelection() {
+    if (SelectedShownRows().empty())
+        return;
     m_nMarkFrom = m_pGrid->GetRow();
     m_nMarkTo = m_pGrid->GetRowSel();
     Cut();
 }
 
-void CServiceListPage::MarkRowsAndDelete() {
+void CServiceListPage::DeleteSelection() {
+    if (SelectedShownRows().empty())
+        return;
     m_nMarkFrom = m_pGrid->GetRow();
     m_nMarkTo = m_pGrid->GetRowSel();
     Delete();
 }
 
-// The shown rows of the last row selection; hidden rows are never cut.
+// The shown rows of the last row selection; hidden rows are never cut. The current cell goes to
+// the block's last row.
 std::vector<bool> CServiceListPage::RowsToMark() {
     if (m_nMarkTo < m_nMarkFrom)
         std::swap(m_nMarkFrom, m_nMarkTo);
     std::vector<bool> marked(m_document.Store().GetRowCount(m_nList));
     for (long i = 0; i < long(marked.size()); ++i)
         marked[i] = Between(i, m_nMarkFrom - 1, m_nMarkTo - 1) && m_pGrid->IsRowShown(i + 1);
+    m_pGrid->SetCol(1);
+    m_pGrid->SetRow(m_nMarkTo);
     return marked;
 }
 
 void CServiceListPage::Cut() {
     const std::vector<bool> marked = RowsToMark();
     m_document.MarkForCut(m_nList, marked);
-    m_pGrid->SetCol(1);
-    m_pGrid->SetRow(m_nMarkTo);
     emit Status(StatusText(EStatus::Cut, int(std::count(marked.begin(), marked.end(), true))));
 }
 
@@ -435,18 +455,20 @@ void CServiceListPage::Paste() {
         },
         [nMarked] { return EditText(EEdit::PasteServices, nMarked); },
         [&] { m_pGrid->SetRow(nTarget); });
-    emit Status(StatusText(EStatus::Pasted, nMarked, QString::number(nTarget)));
+    emit Status(nMarked == 0 ? StatusText(EStatus::NoPaste)
+                             : StatusText(EStatus::Pasted, nMarked, QString::number(nTarget)));
 }
 
 // Deletes the rows of the last row selection at once, without asking. The current row stays
 // where it was, or goes to the new last row; an emptied list leaves it on the header row, which
 // the grid shows as no selection at all.
 void CServiceListPage::Delete() {
-    const std::vector<bool> marked = RowsToMark();
     const int nBefore = m_document.Store().GetServiceCount(m_nList);
-    const long nRow = m_pGrid->GetRow();
+    long nRow = 0;
     m_document.Edit(
         [&](CChannelStore& store) {
+            const std::vector<bool> marked = RowsToMark();
+            nRow = m_pGrid->GetRow();
             for (WORD i = 0; i < marked.size(); ++i)
                 store.SetServiceMark(i, m_nList, marked[i] ? 1 : 0);
             store.DeleteMarkedServices(m_nList);

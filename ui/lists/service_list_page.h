@@ -45,18 +45,28 @@ class CServiceListPage : public QWidget {
     // The client grew by (dx, dy).
     void Resize(int dx, int dy);
 
-    // The page's commands, as the menus, the keys and the popups ask for them.
-    void Cut();
+    // The commands of the Edit menu and of the keys: on the rows of the grid's selection.
+    void CutSelection();
+    void DeleteSelection();
     void Paste();
-    void Delete();
     void SetFlags(bool bOn);
     void MoveToNumber();
     void SelectAll();
     void DetailInfo();
     void Append();
     void FocusFilter();
-    // Whether Paste has marked rows to move.
-    bool CanPaste() const;
+    // The window's actions of the commands above, with their keys: the grid answers them while
+    // it has the focus, and its popup shows their keys.
+    void AddGridKeys(const QList<QAction*>& actions);
+
+    // Which commands can act now: on selected rows shown, a Paste, on any row, on flag cells.
+    struct SCommandStates {
+        bool bRows = false;
+        bool bPaste = false;
+        bool bAnyRow = false;
+        bool bFlags = false;
+    };
+    SCommandStates CommandStates() const;
 
     // Another tab was chosen: the next header sort starts ascending.
     void Leave();
@@ -64,8 +74,6 @@ class CServiceListPage : public QWidget {
     void EnableButtons();
     void CaptureView(SViewState& view) const;
     void ShowView(const SViewState& view);
-    // The actions that the window lists in Help's shortcuts and the Edit menu shares.
-    QAction* KeyAction(unsigned nMenuId) const;
 
   signals:
     // What the last action did, for the status line.
@@ -85,10 +93,15 @@ class CServiceListPage : public QWidget {
     void TrackPopup(std::size_t nPopup, const QPoint& globalPos);
     void OnCommand(unsigned nId);
     void SortOn(long nCol);
-    void ToggleFlag(long nRow, long nCol);
     void ToggleFlagKey();
-    void MarkRowsAndCut();
-    void MarkRowsAndDelete();
+    // One undo step that sets the flag of column nCol on grid rows `rows`, or clears it when
+    // row nRow has it set: that row's flag decides the way.
+    void ToggleFlag(long nRow, long nCol, const std::vector<long>& rows);
+    // Cut and Delete of the popup: on the rows the popup opened on.
+    void Cut();
+    void Delete();
+    bool CanPaste() const;
+    QAction* KeyAction(unsigned nMenuId) const;
     // Marks for the shown rows of the last row selection (list rows from 0).
     std::vector<bool> RowsToMark();
     void RunChannelInfo(long nRow);
@@ -106,7 +119,7 @@ class CServiceListPage : public QWidget {
     CMSFlexGrid* m_pGrid = nullptr;
     QLineEdit* m_pFilter = nullptr;
     QLabel* m_pFilterCount = nullptr;
-    std::vector<std::pair<unsigned, QAction*>> m_keys;
+    QList<QAction*> m_gridKeys;
     // The rows of the last whole-row selection that a menu or key worked on (grid rows, either
     // order): Cut and Delete take them.
     long m_nMarkFrom = 0;

@@ -74,7 +74,7 @@ void CSatellitePage::OnChanged(unsigned nParts) {
 }
 
 // Without a database the tree has no items at all. The panel shows the defaults until an item
-// is selected again; the items the user had opened stay open.
+// is selected again, and the buttons wait for one; the items the user had opened stay open.
 void CSatellitePage::Refill() {
     const STreeIds current = IdsOf(m_pTree->currentItem());
     std::set<int> expanded;
@@ -91,9 +91,10 @@ void CSatellitePage::Refill() {
                 expanded.contains(IdsOf(m_pTree->topLevelItem(i)).nSat));
     }
     m_pPanel->ShowSatellite(nullptr);
-    EnableRecordButtons(true);
     if (QTreeWidgetItem* item = FindItem(*m_pTree, current))
         Select(IdsOf(item));
+    else
+        Enter();
 }
 
 // The panel takes the item's level and shows its record, or the defaults of a new one.
@@ -266,6 +267,16 @@ void CSatellitePage::CaptureView(SViewState& view) const {
     view.nTreeTp = ids.nTp;
 }
 
+// The item of the view where it still exists; none otherwise.
 void CSatellitePage::ShowView(const SViewState& view) {
-    Select({view.nTreeSat, view.nTreeTp});
+    if (FindItem(*m_pTree, {view.nTreeSat, view.nTreeTp}) != nullptr) {
+        Select({view.nTreeSat, view.nTreeTp});
+        return;
+    }
+    {
+        const QSignalBlocker quiet(m_pTree);
+        m_pTree->setCurrentItem(nullptr);
+    }
+    m_pPanel->ShowSatellite(nullptr);
+    Enter();
 }

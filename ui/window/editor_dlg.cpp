@@ -122,6 +122,10 @@ void CEditorDlg::CreateMenu() {
         }
         if (popup.pItems == kTransferMenuItems)
             m_pTransferMenu = menu;
+        if (popup.pItems == kEditMenuItems) {
+            connect(menu, &QMenu::aboutToShow, this, [this] { EnableGridCommands(true); });
+            connect(menu, &QMenu::aboutToHide, this, [this] { EnableGridCommands(false); });
+        }
     }
     for (const SAccelerator& accelerator : kAccelerators) {
         QAction* action = m_actions.at(accelerator.nId);
@@ -186,7 +190,11 @@ BOOL CEditorDlg::OnCommand(UINT nId) {
         {ID_EDIT_ORDER_LIKE, [this] { m_pTools->OrderLike(); }},
         {ID_EDIT_FIND_DUPLICATES, [this] { m_pTools->FindDuplicates(); }},
         {ID_FILE_COMPARE_WITH, [this] { m_pTools->CompareWith(); }},
-        {ID_FILE_EXPORT_CSV, [this] { m_pTools->ExportCsv(GetCurrentList()); }},
+        {ID_FILE_EXPORT_CSV,
+         [this] {
+             m_pTools->ExportCsv(GetCurrentList(),
+                                 m_pTab->tabText(m_pTab->currentIndex()).trimmed());
+         }},
         {ID_FILE_IMPORT_CSV, [this] { m_pTools->ImportCsv(); }},
     };
     for (const auto& [nCommand, handler] : commands) {
@@ -195,8 +203,8 @@ BOOL CEditorDlg::OnCommand(UINT nId) {
             return TRUE;
         }
     }
-    for (UINT nListCommand : {ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_DELETE, ID_FLAGS_ENABLE,
-                              ID_FLAGS_DISABLE, ID_EDIT_MOVE_TO_NUMBER}) {
+    for (UINT nListCommand : {ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_DELETE, ID_EDIT_SELECT_ALL,
+                              ID_FLAGS_ENABLE, ID_FLAGS_DISABLE, ID_EDIT_MOVE_TO_NUMBER}) {
         if (nListCommand == nId) {
             OnListCommand(nId);
             return TRUE;
@@ -212,13 +220,16 @@ void CEditorDlg::OnListCommand(UINT nId) {
     CServiceListPage& page = ListPage(BYTE(nList));
     switch (nId) {
     case ID_EDIT_CUT:
-        page.Cut();
+        page.CutSelection();
         break;
     case ID_EDIT_PASTE:
         page.Paste();
         break;
     case ID_EDIT_DELETE:
-        page.Delete();
+        page.DeleteSelection();
+        break;
+    case ID_EDIT_SELECT_ALL:
+        page.SelectAll();
         break;
     case ID_FLAGS_ENABLE:
     case ID_FLAGS_DISABLE:
@@ -246,6 +257,48 @@ void CEditorDlg::OnEditRedo() {
 
 void CEditorDlg::OpenDataFile(const QString& path) {
     m_pFiles->OpenDataFile(path);
+}
+
+// The Edit menu's grid commands are also the grids' keys: a key runs what its menu item runs.
+void CEditorDlg::CreateGridKeys() {
+    const std::pair<UINT, const char*> keys[] = {
+        {ID_EDIT_CUT, "Ctrl+X"},
+        {ID_EDIT_PASTE, "Ctrl+V"},
+        {ID_EDIT_DELETE, "Del"},
+        {ID_EDIT_SELECT_ALL, "Ctrl+A"},
+        {ID_EDIT_MOVE_TO_NUMBER, "Ctrl+M"},
+        {ID_FLAGS_ENABLE, nullptr},
+        {ID_FLAGS_DISABLE, nullptr},
+    };
+    QList<QAction*> actions;
+    for (const auto& [nId, pszKey] : keys) {
+        QAction* action = m_actions.at(nId);
+        if (pszKey != nullptr)
+            action->setShortcut(QKeySequence(QString::fromLatin1(pszKey)));
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        actions << action;
+    }
+    for (CServiceListPage* page : m_lists)
+        page->AddGridKeys(actions);
+}
+
+// The Edit menu's grid commands are greyed while they cannot act. Closed, the menu holds none
+// back: their keys are left to the commands, which do nothing where they cannot act.
+void CEditorDlg::EnableGridCommands(bool bMenuShown) {
+    CServiceListPage::SCommandStates states{!bMenuShown, !bMenuShown, !bMenuShown, !bMenuShown};
+    if (const int nList = GetCurrentList(); bMenuShown && nList >= 0)
+        states = ListPage(BYTE(nList)).CommandStates();
+    const std::pair<UINT, bool> enabled[] = {
+        {ID_EDIT_CUT, states.bRows},
+        {ID_EDIT_PASTE, states.bPaste},
+        {ID_EDIT_DELETE, states.bRows},
+        {ID_EDIT_SELECT_ALL, states.bAnyRow},
+        {ID_EDIT_MOVE_TO_NUMBER, states.bRows},
+        {ID_FLAGS_ENABLE, states.bFlags},
+        {ID_FLAGS_DISABLE, states.bFlags},
+    };
+    for (const auto& [nId, bEnable] : enabled)
+        m_actions.at(nId)->setEnabled(bEnable);
 }
 
 // ---- the document -----------------------------------------------------------------------------
@@ -417,6 +470,7 @@ QString CEditorDlg::ShortcutList() const {
         if (!action->associatedObjects().isEmpty())
             for (const QKeySequence& key : action->shortcuts())
                 addLine(key, action->iconText());
+    lines << QStringLiteral("Double-click on a column header\tSort the list by that column");
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -435,6 +489,7 @@ void CEditorDlg::CreateControls() {
     for (BYTE nList = 0; nList < kListCount; ++nList)
         m_lists[nList] = new CServiceListPage(*m_pDocument, m_prompt, nList, m_pClient);
     m_pStatus = new CStatusLine(*m_pDocument, this);
+    CreateGridKeys();
 
     // The status line lies under the area of the controls.
     const CDialogUnits units(font());

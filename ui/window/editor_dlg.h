@@ -85,6 +85,10 @@ class CEditorDlg : public QDialog {
   private:
     void CreateMenu();
     void ConnectEditMenu();
+    void CreateGridKeys();
+    // Greys the Edit menu's grid commands that cannot act while the menu is shown; all on again
+    // once it closes.
+    void EnableGridCommands(bool bMenuShown);
     void RemoveConversionCommands();
     void CreateControls();
     void ConnectDocument();

@@ -8,14 +8,38 @@
 
 #include <QStringList>
 
+namespace {
+
+// The second line of the read error: why, in the user's words where the store knows the kind.
+QString ReadFailureText(const CDocument& document) {
+    switch (document.LastReadFailure()) {
+    case EReadFailure::NoSuchFile:
+        return QStringLiteral("No such file");
+    case EReadFailure::PermissionDenied:
+        return QStringLiteral("Permission denied");
+    case EReadFailure::Empty:
+        return QStringLiteral("The file is empty");
+    case EReadFailure::NotDataFile:
+        return QStringLiteral("Not a data file of the box");
+    default:
+        break;
+    }
+    const QString reason = document.LastFileError();
+    return reason.left(1).toUpper() + reason.mid(1);
+}
+
+} // namespace
+
 CFileCommands::CFileCommands(CDocument& document, CPrompt& prompt, QObject* parent)
     : QObject(parent), m_document(document), m_prompt(prompt) {}
 
 // An empty database without a file name: the tree offers its first satellite, Save asks for a
 // name.
 void CFileCommands::New() {
-    if (AskToSaveChanges())
-        m_document.New();
+    if (!AskToSaveChanges())
+        return;
+    m_document.New();
+    emit Status(QString()); // the old database's last action is no longer this one's
 }
 
 void CFileCommands::Open() {
@@ -36,7 +60,8 @@ void CFileCommands::OpenDataFile(const QString& path) {
         return;
     }
     wait.Restore();
-    m_prompt.MessageBox(QStringLiteral("[Error] Can't read the data file \"%1\"").arg(path));
+    m_prompt.MessageBox(QStringLiteral("[Error] Can't read the data file \"%1\"\n%2")
+                            .arg(path, ReadFailureText(m_document)));
 }
 
 bool CFileCommands::Save() {

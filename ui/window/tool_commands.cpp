@@ -8,6 +8,7 @@
 #include "list_tools.h"
 #include "prompt.h"
 #include "service_csv.h"
+#include "status_text.h"
 #include "wait_cursor.h"
 
 #include <QDir>
@@ -102,8 +103,8 @@ void CToolCommands::ImportCsv() {
         EditText(EEdit::ImportCsv));
 }
 
-void CToolCommands::ExportCsv(int nCurrentList) {
-    CExportCsvDlg choice(nCurrentList >= 0, &m_owner);
+void CToolCommands::ExportCsv(int nCurrentList, const QString& currentListName) {
+    CExportCsvDlg choice(nCurrentList >= 0 ? currentListName : QString(), &m_owner);
     if (m_prompt.RunModal(choice) != QDialog::Accepted)
         return;
     QString path = m_prompt.GetSaveFileName(CsvBeside(m_document.PathName()),
@@ -120,7 +121,12 @@ void CToolCommands::ExportCsv(int nCurrentList) {
                       WriteServicesCsv(m_document.Store(), m_document.Names(), only), error)) {
         wait.Restore();
         ShowFileError(m_prompt, error);
+        return;
     }
+    int nServices = 0;
+    for (BYTE nEach = 0; nEach < kListCount; ++nEach)
+        nServices += !only || *only == nEach ? m_document.Store().GetServiceCount(nEach) : 0;
+    emit Status(StatusText(EStatus::Exported, nServices, FileName(path)));
 }
 
 // The groups, with the services the user checks deleted in one step.

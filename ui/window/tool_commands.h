@@ -17,8 +17,8 @@ class CToolCommands : public QObject {
 
     void OrderLike();
     void ImportCsv();
-    // nCurrentList: the list on the current tab, -1 on the tree's tab.
-    void ExportCsv(int nCurrentList);
+    // nCurrentList: the list on the current tab, named `currentListName`; -1 on the tree's tab.
+    void ExportCsv(int nCurrentList, const QString& currentListName);
     void FindDuplicates();
     void CompareWith();
 
