@@ -109,6 +109,7 @@ TEST(Transponders, OneSatelliteHoldsTwoHundredFiftyFiveAndAllThirteenHundredSixt
             ASSERT_EQ(AppendTp(store, sat, static_cast<WORD>(3000 + i * 100)), i + 1);
         if (added < kMaxTransponders) { // a full satellite refuses the 256th
             EXPECT_EQ(AppendTp(store, sat, 60000), 0) << "satellite " << s;
+            EXPECT_EQ(store.GetTransponderCountOf(sat), 255) << "satellite " << s;
         }
     }
     EXPECT_EQ(store.GetTransponderCount(), kMaxTransponders);
