@@ -39,7 +39,7 @@ class CScriptedPrompt : public CPrompt {
         std::vector<SMenuItemShown> items;
     };
     std::deque<unsigned> m_menuAnswers;
-    std::deque<int> m_integers; // the numbers typed; none left: cancelled
+    std::deque<int> m_integers; // the numbers typed, held to the range; none left: cancelled
     std::vector<SMenuShown> m_menus;
     std::vector<SShown> m_shown;
 
