@@ -259,20 +259,30 @@ class EditorUndoTest : public QObject {
         }
     }
 
-    // The first save over the file keeps its old bytes beside it, once; a backup that cannot
-    // be written is reported and the file is left as it was.
+    // The first save over a file keeps its old bytes beside it, once for each file: Save twice,
+    // then Save As onto another file that exists. A backup that cannot be written is reported
+    // and the file is left as it was.
     void theFirstSaveKeepsABackup() {
         SSession s;
         const QByteArray original = ReadAll(s.path);
         QCOMPARE(s.dlg.windowTitle(), QStringLiteral("Orvane  v3.0.1 - sample.zdf[*]"));
-        for (long nCol : {12, 11}) {
-            s.Edit(nCol);
+        const QString other = s.dir.filePath(QStringLiteral("other.zdf"));
+        QFile file(other);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("older") == 5);
+        file.close();
+        const std::tuple<UINT, QString, QByteArray> saves[] = {{ID_FILE_SAVE, s.path, original},
+                                                               {ID_FILE_SAVE, s.path, original},
+                                                               {ID_FILE_SAVE_AS, other, "older"}};
+        long nCol = 12;
+        for (const auto& [nId, path, backup] : saves) {
+            s.Edit(nCol--);
             s.prompt.m_boxAnswers = {IDOK};
-            s.dlg.OnCommand(ID_FILE_SAVE);
-            QCOMPARE(ReadAll(s.path + QStringLiteral(".bak")), original);
-            QVERIFY(ReadAll(s.path) != original && !s.dlg.isWindowModified());
+            s.prompt.m_paths = {path};
+            s.dlg.OnCommand(nId);
+            QCOMPARE(ReadAll(path + QStringLiteral(".bak")), backup);
+            QVERIFY(ReadAll(path) != backup && !s.dlg.isWindowModified());
         }
-        QCOMPARE(s.prompt.MessageTexts().size(), std::size_t(2)); // the questions alone
+        QCOMPARE(s.prompt.MessageTexts().size(), std::size_t(2)); // Save's questions alone
 
         SSession blocked;
         QVERIFY(QDir().mkdir(blocked.path + QStringLiteral(".bak")));
