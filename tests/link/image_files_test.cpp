@@ -25,13 +25,6 @@ class ImageFiles : public ::testing::Test {
 
 } // namespace
 
-TEST_F(ImageFiles, DataFilesAreToldByTheirEnding) {
-    for (const char* path : {"a.zdf", "/x/B.ZDF", ".zdf"})
-        EXPECT_TRUE(IsDataFilePath(path)) << path;
-    for (const char* path : {"a.zdf.bin", "zdf", "image.bin"})
-        EXPECT_FALSE(IsDataFilePath(path)) << path;
-}
-
 // What is saved loads back: a bare image byte for byte, a received image through a data file as
 // the same sections. Block 0's satellite order is the store's to recompute: the same satellites,
 // in any order, which leaves the block's checksum as it was.
