@@ -79,7 +79,7 @@ def main():
             text, holds = judge(runs[name], limit, measure)
             print(f"{program:16} {name:32} {text}  {'ok' if holds else 'OVER'}")
             if not holds:
-                failures.append(f"{program} {name}: {text}, too far over")
+                failures.append(f"{program} {name}: {' '.join(text.split())}, too far over")
     for failure in failures:
         print("FAIL:", failure, file=sys.stderr)
     return 1 if failures else 0
