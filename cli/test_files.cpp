@@ -77,12 +77,20 @@ Bytes MakeDataFile(const Bytes& header, const Bytes& image) {
 
 std::vector<NamedFile> MakeTestDataFiles() {
     const Bytes image = SampleImage();
+    const Bytes sample = MakeDataFile(DefaultHeader(), image);
+    Bytes noTerminator(kHeaderBufferSize, '0');
+    std::memcpy(noTerminator.data(), "ABCD", 4);
+    Bytes badChunk = sample;
+    badChunk[kDefaultHeaderLength + 2] = 0x01;
     return {
         {"empty.zdf", {}},
+        {"no_terminator.zdf", MakeDataFile(noTerminator, image)},
+        {"bad_chunk.zdf", badChunk},
         {"bad_block0.zdf", MakeDataFile(DefaultHeader(), WithBadBlock(image, 0))},
         // Every block verifies, yet the networks and the services after block 8 are lost.
         {"dropped_sections.zdf",
          MakeDataFile(DefaultHeader(), WithEmptyBlock(WithCount(image, 1, 4092, 205), 8))},
+        {"truncated.zdf", Prefix(sample, sample.size() / 2)},
         {"shifted_zeph.zdf", MakeDataFile(WithMagic(DefaultHeader(), "ZEPH"), Shifted(image))},
     };
 }

@@ -23,6 +23,9 @@ enum : BYTE { SVC_STORED = 0, SVC_REFUSED = 1, SVC_MERGED = 2 };
 enum : BYTE { ADD_ORDERED = 0, ADD_APPEND = 1, ADD_APPEND_IMAGE = 3 };
 // Results of ParseFileHeader.
 enum : int { HEADER_PLAIN = 0, HEADER_NO_TERMINATOR = 1, HEADER_SHIFTED = 2 };
+// Why the last read of a data file failed, in the few kinds a user can act on; Other covers the
+// rest (a read error, no memory, no file name), which GetLastFileError words.
+enum class EReadFailure { None, NoSuchFile, PermissionDenied, Empty, NotDataFile, Other };
 
 inline constexpr UINT kImageBufferSize = 214016;    // 0x34400: the whole image in a data file
 inline constexpr UINT kTransferImageSize = 0x33000; // 51 blocks: the part that travels
@@ -41,8 +44,6 @@ class CChannelStore {
     CChannelStore(const CChannelStore&) = delete;
     CChannelStore& operator=(const CChannelStore&) = delete;
 
-    BYTE m_bValid = FALSE;
-
     // ---- clearing -------------------------------------------------------------------------
     void ClearSatellites();
     void ClearTransponders();
@@ -57,7 +58,6 @@ class CChannelStore {
     WORD AppendSatellite(SSAT_INFO& rec);
     void DeleteSatellite(BYTE nSat);
     BOOL SetSatellite(BYTE nSat, const SSAT_INFO& rec);
-    SSAT_INFO* GetSatellite(BYTE nSat);
     const SSAT_INFO* GetSatellite(BYTE nSat) const;
     // The satellite's name; empty for an invalid index.
     std::string_view GetSatelliteName(BYTE nSat) const;
@@ -69,18 +69,18 @@ class CChannelStore {
     BYTE AppendTransponder(BYTE nSat, BYTE* pnTp, WORD wFreq, WORD wSymbolRate, BYTE bHorizontal,
                            BYTE nFec);
     void DeleteTransponder(BYTE nSat, BYTE nTp);
-    STP_INFO* GetTransponder(BYTE nSat, BYTE nTp);
     const STP_INFO* GetTransponder(BYTE nSat, BYTE nTp) const;
+    // The values of transponder nTp of satellite nSat; its satellite and place (satid, tpid)
+    // stay. FALSE when there is no such transponder.
+    BOOL SetTransponder(BYTE nSat, BYTE nTp, const STP_INFO& values);
     WORD GetTransponderCountOf(BYTE nSat) const;
     BOOL AddMux(const STP_INFO& rec);
-    STP_INFO* GetMux(BYTE nMux);
     const STP_INFO* GetMux(BYTE nMux) const;
 
     // ---- services -------------------------------------------------------------------------
     // The store keeps its own copy of an accepted record.
     BYTE AddSatService(BYTE nMode, const SSVC_INFO& rec);
     BYTE AddTerrService(BYTE nMode, const SSVC_INFO& rec);
-    SSVC_INFO* GetService(WORD nPos, BYTE nList);
     const SSVC_INFO* GetService(WORD nPos, BYTE nList) const;
     void SetServiceName(WORD nPos, BYTE nList, const char* s, UINT nLen);
     void SetServiceVideoPid(WORD nPos, BYTE nList, WORD w);
@@ -101,7 +101,6 @@ class CChannelStore {
     // ---- networks -------------------------------------------------------------------------
     // Appends a network record to the table; FALSE when it is full.
     BOOL AddNetwork(const SNET_INFO& rec);
-    SNET_INFO* FindNetwork(WORD nNetwork);
     const SNET_INFO* FindNetwork(WORD nNetwork) const;
     const SNET_INFO* GetNetworkAt(WORD nPos) const;
     // The network's name and attribute; "Unknown" and 0 when there is no such network.
@@ -189,6 +188,7 @@ class CChannelStore {
     WORD GetHeaderLength() const { return m_nHeaderLength; }
     // Why the last ReadDataFile / WriteDataFile failed, for tools that print it.
     const std::string& GetLastFileError() const { return m_strLastFileError; }
+    EReadFailure GetReadFailure() const { return m_readFailure; }
     // Copies the file at the path, if there is one, to "<path>.bak" before a save replaces it.
     // FALSE, with the reason in GetLastFileError, when the copy cannot be written.
     BOOL BackupDataFile();
@@ -207,7 +207,10 @@ class CChannelStore {
     }
     ServiceList* List(BYTE nList);
     const ServiceList* List(BYTE nList) const;
+    // Records why a read failed; FALSE.
+    BOOL FailRead(EReadFailure failure, std::string reason);
     SSVC_INDEX* Row(WORD nPos, BYTE nList);
+    SSVC_INFO* MutableService(WORD nPos, BYTE nList);
     const SSVC_INDEX* Row(WORD nPos, BYTE nList) const;
     BYTE AddService(BYTE nList, BYTE nMode, const SSVC_INFO& rec);
     // Makes `order` the list's rows: hands out the list's number keys in that order, clears the
@@ -248,6 +251,7 @@ class CChannelStore {
     WORD m_nMuxCount = 0;
     std::string m_strPath;
     std::string m_strLastFileError;
+    EReadFailure m_readFailure = EReadFailure::None;
     std::vector<SReadFinding> m_readFindings;
     std::unique_ptr<BYTE[]> m_pImage; // the image while a build, parse, read or write runs
     UINT m_nImageSize = 0;

@@ -8,6 +8,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 using ::testing::ElementsAre;
@@ -95,7 +96,7 @@ TEST(OrderLike, PlanAndApply) {
         SCOPED_TRACE(testing::PrintToString(names));
         CChannelStore store;
         FillSatTv(store, {"A", "B", "C", "D", "E"});
-        store.GetService(3, LIST_SAT_TV)->wFlags = dFlags;
+        ChangeService(store, LIST_SAT_TV, 3, [&](SSVC_INFO& svc) { svc.wFlags = dFlags; });
 
         const SOrderPlan plan = PlanOrder(store, ReferenceFromStore(ref), options);
         const SListPlan& tv = plan[LIST_SAT_TV];
@@ -140,7 +141,9 @@ TEST(ReorderList, PermutationsOnly) {
     }
 }
 
-TEST(Duplicates, EqualNamesOnOneSatelliteAreGrouped) {
+// Groups have equal names on one satellite; of each, those on the transponder of an earlier one
+// are proposed for deletion (marked '*').
+TEST(Duplicates, EqualNamesOnOneSatelliteAreGroupedAndOnOneTransponderProposed) {
     CChannelStore store;
     const BYTE a = AppendSat(store, 192), b = AppendSat(store, 130);
     AppendTp(store, a, 11494);
@@ -150,19 +153,22 @@ TEST(Duplicates, EqualNamesOnOneSatelliteAreGrouped) {
     for (const SSVC_INFO& svc :
          {MakeService(a, 1, 1, "Nova"), MakeService(a, 1, 2, "Kite"), MakeService(b, 1, 3, "Nova"),
           MakeService(a, 2, 4, "Nova"), MakeService(a, 1, 5, "nova"), MakeService(a, 2, 6, "Kite"),
-          MakeService(1, 1, 7, "Dup"), MakeService(1, 1, 8, "Dup")})
+          MakeService(1, 1, 7, "Dup"), MakeService(1, 1, 8, "Dup"), MakeService(a, 2, 9, "Nova")})
         Add(store, svc);
     store.Rebuild();
 
     // List, satellite, name and rows of each group.
     std::string text;
-    for (const SDuplicateGroup& g : FindDuplicates(store)) {
+    const std::vector<SDuplicateGroup> groups = FindDuplicates(store);
+    const auto proposed = ProposedDuplicates(store, groups);
+    for (const SDuplicateGroup& g : groups) {
         text += std::to_string(g.nList) + " " + std::to_string(g.nSat) + " " + g.strName + ":";
         for (WORD row : g.rows)
-            text += " " + std::to_string(row);
+            text += " " + std::to_string(row) +
+                    (std::ranges::count(proposed, std::pair(g.nList, row)) ? "*" : "");
         text += "; ";
     }
-    EXPECT_EQ(text, "0 2 Nova: 0 3; 0 2 Kite: 1 5; 2 1 Dup: 0 1; ");
+    EXPECT_EQ(text, "0 2 Nova: 0 3 6*; 0 2 Kite: 1 5; 2 1 Dup: 0 1*; ");
 }
 
 // ---- comparing two databases: nothing for identical ones, exactly the edits for an edited copy
@@ -226,7 +232,7 @@ TEST(Compare, ListsExactlyTheEdits) {
              sat.bDiseqc = 2;
              SetName(sat.szName, "Corvina B");
              s.SetSatellite(3, sat);
-             SetName(s.FindNetwork(1)->name, "Net Two");
+             ChangeNetwork(s, 1, [](SNET_INFO& net) { SetName(net.name, "Net Two"); });
          },
          {"satellites: changed 13.0E \"Corvina B\": name, DiSEqC",
           "networks: changed 1 \"Net Two\": name"}},
@@ -234,15 +240,16 @@ TEST(Compare, ListsExactlyTheEdits) {
          [](CChannelStore& s) {
              BYTE tp = 0;
              s.AppendTransponder(3, &tp, 11000, 27500, 0, 0);
-             s.GetTransponder(2, 2)->symbolrate = 27000;
-             s.GetTransponder(2, 1)->frequency = 11500; // within 13 MHz: the same one
+             ChangeTransponder(s, 2, 2, [](STP_INFO& t) { t.symbolrate = 27000; });
+             // Within 13 MHz: the same one.
+             ChangeTransponder(s, 2, 1, [](STP_INFO& t) { t.frequency = 11500; });
          },
          {"transponders: added 13.0E 11000 V 27500",
           "transponders: changed 19.2E 11500 H 27500: frequency",
           "transponders: changed 19.2E 12000 V 27000: symbol rate"}},
         {"MUXes alone",
          [](CChannelStore& s) {
-             s.GetMux(2)->drift = 5;
+             ChangeMux(s, 2, [](STP_INFO& m) { m.drift = 5; });
              s.AddMux(MakeMux(3, 506));
          },
          {"MUXes: added 3 506 MHz", "MUXes: changed 2 498 MHz: drift"}},
