@@ -203,7 +203,7 @@ TEST(Exchange, PcToStbSendsEveryBlockAndFollowsTheFlashing) {
     }
     expected.push_back(std::string(1, static_cast<char>(bTotal)));
     EXPECT_EQ(expected[6] + expected.back(), "\xCD\xF1"); // block 0's sum and the total, known
-    EXPECT_TRUE(x.link->Writes() == expected); // not printed: 200 KB
+    EXPECT_TRUE(x.link->Writes() == expected);            // not printed: 200 KB
 
     EXPECT_THAT(x.link->Log(),
                 ElementsAre("Ready data transfer", "Ready data transfer", "Request mode",
