@@ -219,6 +219,7 @@ void CTransferDlg::OnInitDialog() {
     ShowLamp(false);
     RefreshPortList();
     if (IsPresent(m_chosen.strId)) {
+        AddOtherPath(m_chosen.strId);
         SelectPort(m_chosen.strId);
         OnSelchangePort();
     } else {
@@ -347,7 +348,9 @@ bool CTransferDlg::ChooseOtherDevice() {
     const std::string strPath = FindDevicePath(m_devices, path->trimmed().toStdString());
     const auto it = std::find_if(m_devices.begin(), m_devices.end(),
                                  [&](const SSerialDevice& d) { return d.strPath == strPath; });
-    SelectPort(FromStd(it != m_devices.end() ? DeviceIdentity(*it) : strPath));
+    const QString id = FromStd(it != m_devices.end() ? DeviceIdentity(*it) : strPath);
+    AddOtherPath(id);
+    SelectPort(id);
     return true;
 }
 
@@ -372,15 +375,15 @@ bool CTransferDlg::IsPresent(const QString& strId) const {
 }
 
 void CTransferDlg::SelectPort(const QString& strId) {
-    if (strId.isEmpty()) {
-        m_pPortList->setCurrentIndex(-1);
+    m_pPortList->setCurrentIndex(strId.isEmpty() ? -1
+                                                 : m_pPortList->findData(strId, kDeviceIdRole));
+}
+
+void CTransferDlg::AddOtherPath(const QString& path) {
+    if (m_pPortList->findData(path, kDeviceIdRole) >= 0)
         return;
-    }
-    if (m_pPortList->findData(strId, kDeviceIdRole) < 0) {
-        m_otherPaths << strId;
-        FillPortList();
-    }
-    m_pPortList->setCurrentIndex(m_pPortList->findData(strId, kDeviceIdRole));
+    m_otherPaths << path;
+    FillPortList();
 }
 
 QString CTransferDlg::CurrentPortId() const {
@@ -391,6 +394,14 @@ void CTransferDlg::RefreshPortList() {
     if (IsTransferring())
         return;
     std::vector<SSerialDevice> devices = m_deviceList.Devices();
+    // The system cannot always look into a port that this dialog holds open (a built-in port is
+    // tried by opening it): that one is gone when the port itself says so.
+    const std::string strHeld = m_port.IsOpen() ? m_connected.strId.toStdString() : "";
+    if (const SSerialDevice* pHeld = FindDevice(m_devices, strHeld);
+        pHeld && !FindDevice(devices, strHeld))
+        devices.insert(devices.begin() + std::min(pHeld - m_devices.data(),
+                                                  static_cast<std::ptrdiff_t>(devices.size())),
+                       *pHeld);
     if (m_bListRead && devices == m_devices)
         return;
     const auto isListed = [](const std::vector<SSerialDevice>& list, const SSerialDevice& d) {
@@ -416,20 +427,12 @@ void CTransferDlg::OnDeviceGone(const SSerialDevice& device) {
         plugged != m_plugTimes.end() && m_clock.elapsed() - plugged->second < kJustPluggedMs;
     if (plugged != m_plugTimes.end())
         m_plugTimes.erase(plugged);
-    const bool bConnected =
-        m_connected.strId.toStdString() == strId && (m_port.IsOpen() || m_bLosing);
-    if (bConnected) {
-        m_port.Close();
-        ShowLamp(false);
-        m_pollTimer.stop();
-        m_silenceTimer.stop();
-    }
     const std::string strLabel = DeviceLabel(device.strName, device.strDescription);
     if (bJustPlugged)
         AddLog(strLabel + " went away right after it was plugged in: on some distributions "
                           "brltty takes such adapters; remove brltty, then plug the adapter in "
                           "again");
-    else if (bConnected)
+    else if (m_bLosing && m_connected.strId.toStdString() == strId)
         AddLog(strLabel + " was unplugged");
 }
 

@@ -111,8 +111,10 @@ class CTransferDlg : public QDialog, public ISerialOwner, public ITransferView {
     SPortSetting PortOf(const QString& strId) const;
     // COM ports are always there; a device when it is listed or its path exists.
     bool IsPresent(const QString& strId) const;
-    // Selects the item of that port, adding an item for a path that is no listed device.
+    // Selects the item of that port; none when it is not listed.
     void SelectPort(const QString& strId);
+    // Lists a path chosen by the user, unless the list holds that port already.
+    void AddOtherPath(const QString& path);
     QString CurrentPortId() const;
     // Re-reads the devices, unless a transfer is under way, and tells what went away.
     void RefreshPortList();

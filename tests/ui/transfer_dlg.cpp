@@ -207,7 +207,9 @@ class TransferDlgTest : public QObject {
                 const int nLines = LogLines(dlg).size();
                 run.devices.devices.pop_back();
                 dlg.OnTimer(kPortListTimerId);
-                run.devices.devices.clear();
+                run.devices.devices.clear(); // not listed while held open, but not gone yet
+                dlg.OnTimer(kPortListTimerId);
+                QVERIFY(dlg.Port().IsOpen());
                 ports.RemoveBox(4);
                 QVERIFY(WaitUntil([&] { return !dlg.Port().IsOpen(); }, 2000));
                 WaitUntil([] { return false; }, 200); // time for a second report
