@@ -48,7 +48,7 @@ class CPortTransfer : public ISerialOwner, public ITransferView {
         m_engine.InitProgress();
         m_engine.SetState(ETransferState::Ready);
         m_watchTimer.start(kWatchMs);
-        m_silenceTimer.start(kNoAnswerMs);
+        m_silenceTimer.start(m_request.nNoAnswerMs);
         if (m_request.nTimeoutMs > 0)
             m_limitTimer.start(m_request.nTimeoutMs);
         m_loop.exec();

@@ -34,10 +34,11 @@ struct STransferRequest {
         nullptr; // in: the 0x33000-byte image to send; out: the image received
     STransferCallbacks callbacks;
     const std::atomic<bool>* pCancel = nullptr;
-    int nTimeoutMs = 0; // 0: wait for the box as long as it takes, as the editor does
+    int nTimeoutMs = 0;            // 0: wait for the box as long as it takes, as the editor does
+    int nNoAnswerMs = kNoAnswerMs; // then the log says what to check
 };
 
-// Runs one transfer to its end. A box that stays silent for kNoAnswerMs after the port opened
+// Runs one transfer to its end. A box that stays silent for nNoAnswerMs after the port opened
 // is one log line; the transfer waits on. The received image is stored only when it is complete.
 // Creates a QCoreApplication when the program has none.
 ETransferOutcome RunTransfer(const STransferRequest& request, STransferSettings& settings);

@@ -39,8 +39,6 @@ inline constexpr char kClosedAfterTransfer[] = "Connection closed by the STB";
 // Added to the report of a port that could not be opened because this user may not use it.
 inline constexpr char kSerialAccessHint[] =
     "Permission denied: add yourself to the dialout group, then log in again.";
-// How long a connected port may stay silent before the user is told what to check.
-inline constexpr int kNoAnswerMs = 10000;
 
 // Why the last open failed.
 enum class EOpenFailure { None, Missing, AccessDenied, Busy, Other };

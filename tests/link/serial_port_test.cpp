@@ -282,6 +282,18 @@ TEST_F(SerialPort, TransferOutcomesThroughARealPort) {
     request.nTimeoutMs = 20000;
     EXPECT_EQ(RunTransfer(request, settings), ETransferOutcome::NoPort);
     EXPECT_EQ(strAdvice, "/nonexistent/tty: No such file or directory");
+    // A box that never answers is named once; the transfer waits on until its time is up.
+    std::vector<std::string> log;
+    request.callbacks.onLog = [&](const std::string& line) { log.push_back(line); };
+    request.strPort = pty.Path();
+    request.nNoAnswerMs = 20;
+    request.nTimeoutMs = 200;
+    EXPECT_EQ(RunTransfer(request, settings), ETransferOutcome::TimedOut);
+    EXPECT_THAT(log, ElementsAre("Ready data transfer",
+                                 "No answer from the box on " + pty.Path() +
+                                     ": check the cable, then switch the box off and on"));
+    request.callbacks.onLog = nullptr;
+    request.nTimeoutMs = 20000;
     request.strPort = "COM3";
     request.pImage = nullptr;
     EXPECT_EQ(RunTransfer(request, settings), ETransferOutcome::BadImage);

@@ -186,7 +186,8 @@ class TransferDlgTest : public QObject {
                                           "Data Transfer STB to PC Upload 204 red idle " +
                                               remembered.strId + " closed "}));
                     run.devices.devices = {Adapter("ttyUSB1", strPath)};
-                    dlg.OnTimer(kPortListTimerId);
+                    PortList(dlg).showPopup(); // the list is read again as it drops down
+                    PortList(dlg).hidePopup();
                     QVERIFY(!dlg.Port().IsOpen());
                     ChoosePort(dlg, 4);
                 }
