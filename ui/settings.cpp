@@ -4,8 +4,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include <cstdio>
-
 namespace {
 
 const QString kPortId = QStringLiteral("transfer/port");
@@ -17,7 +15,7 @@ const char* StatusText(QSettings::Status status) {
 }
 
 void Warn(const QString& path, const char* pszWhy) {
-    std::fprintf(stderr, "orvane: ignoring the settings in %s: %s\n", qUtf8Printable(path), pszWhy);
+    qWarning("orvane: ignoring the settings in %s: %s", qUtf8Printable(path), pszWhy);
 }
 
 } // namespace

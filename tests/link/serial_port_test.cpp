@@ -168,8 +168,6 @@ TEST_F(SerialPort, DevicesAreFoundByNameLinkOrPath) {
     adapter.strSerialNumber.clear(); // its link could be another adapter's
     EXPECT_EQ(DeviceIdentity(adapter), "/dev/ttyUSB0");
     EXPECT_EQ(DeviceName(pty.Path()), pty.Path().substr(5));
-    EXPECT_EQ(DeviceLabel("ttyUSB0", "FT232R USB UART") + DeviceLabel("ttyS0", ""),
-              "ttyUSB0 (FT232R USB UART)ttyS0");
 }
 
 // Settings that make no sense are reported as such (those the device refuses as refused); the
@@ -277,11 +275,8 @@ TEST_F(SerialPort, TransferOutcomesThroughARealPort) {
     request.callbacks.onPortError = [&](const std::string& text, const std::string&) {
         errors.push_back(text);
     };
-    std::string strAdvice;
-    request.callbacks.onOpenFailure = [&](const std::string& text) { strAdvice = text; };
     request.nTimeoutMs = 20000;
     EXPECT_EQ(RunTransfer(request, settings), ETransferOutcome::NoPort);
-    EXPECT_EQ(strAdvice, "/nonexistent/tty: No such file or directory");
     // A box that never answers is named once; the transfer waits on until its time is up.
     std::vector<std::string> log;
     request.callbacks.onLog = [&](const std::string& line) { log.push_back(line); };
