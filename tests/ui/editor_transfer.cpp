@@ -63,8 +63,7 @@ struct SEditor {
     CTestPorts ports;
     CBusyPrompt prompt;
     QTemporaryDir home;
-    const QString settingsFile = home.filePath(QStringLiteral("orvane.conf"));
-    CSettings settings{settingsFile};
+    CSettings settings{home.filePath(QStringLiteral("orvane.conf"))};
     CEditorDlg dlg{prompt, &settings};
 };
 
@@ -230,7 +229,7 @@ class EditorTransferTest : public QObject {
                      "Application Error" + QString::number(MB_OK | MB_ICONSTOP) + "\nPort: 1\n");
             QVERIFY(ed.Image() == before);
             // COM2, chosen after the loss, is where the next run's first transfer opens.
-            CSettings nextRun(ed.settingsFile);
+            CSettings nextRun(ed.home.filePath(QStringLiteral("orvane.conf")));
             CEditorDlg next(ed.prompt, &nextRun);
             QStringList log;
             ed.Script([&log](CTransferDlg& transfer) { log = LogLines(transfer); });
