@@ -58,6 +58,12 @@ std::optional<int> CScriptedPrompt::GetInteger(const QString& caption, const QSt
     return typed ? std::optional(std::clamp(*typed, nMin, nMax)) : std::nullopt;
 }
 
+std::optional<QString> CScriptedPrompt::GetText(const QString& caption, const QString& label,
+                                                const QString& /*value*/) {
+    m_shown.push_back({EKind::Text, label, caption});
+    return Take(m_texts);
+}
+
 std::vector<QString> CScriptedPrompt::MessageTexts() const {
     std::vector<QString> texts;
     for (const SShown& s : m_shown)
