@@ -2,7 +2,7 @@
 // and a header double-click sort with its refresh, each until the view has caught up.
 #include "document.h"
 #include "filled_window.h"
-#include "store_builders.h"
+#include "full_stores.h"
 #include "widget_bench_main.h"
 
 #include <benchmark/benchmark.h>
@@ -12,7 +12,7 @@ namespace {
 constexpr int kServices = 4048;
 
 void FillList(CChannelStore& store) {
-    CStoreBuilder(store).LargeSatTvList(kServices);
+    FillLargeSatTvList(store, kServices);
 }
 
 // What the document announces after an edit of the list: the model reads its rows again, and

@@ -14,8 +14,8 @@ class CNameCodec {
     std::string ToUtf8(std::string_view bytes) const;
     // The same in double quotes, as messages show a name.
     std::string Quoted(std::string_view bytes) const;
-    // The box's bytes of a UTF-8 text; false with `error` saying why when the text is not UTF-8,
-    // holds a character the set lacks or a NUL, or needs more than 16 bytes.
+    // The box's bytes of a UTF-8 text; false, with `bytes` empty and `error` saying why, when the
+    // text is not UTF-8, holds a character the set lacks or a NUL, or needs more than 16 bytes.
     bool FromUtf8(std::string_view text, std::string& bytes, std::string& error) const;
     // Whether the set has the character (a Unicode code point); NUL is no name's character.
     bool CanEncode(char32_t c) const;

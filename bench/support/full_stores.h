@@ -9,3 +9,6 @@
 void FillFullStructure(CChannelStore& store, int nTransponders);
 // The image's capacities: 1360 transponder records with the MUXes, 4048 services.
 void FillFullDatabase(CChannelStore& store);
+// A full satellite TV list: nServices services spread over 8 satellites of 40 transponders and
+// 30 networks, every fifth one locked and some in favourites.
+void FillLargeSatTvList(CChannelStore& store, int nServices);

@@ -105,13 +105,13 @@ void CFlexGridModel::SetRows(long nDataRows, std::vector<long> shown, bool bFilt
     endResetModel();
 }
 
+// The NUM column's texts change with the cells: the views repaint it with them. (A change of
+// every row's header would have the view measure thousands of sections it never shows.)
 void CFlexGridModel::RefreshTexts() {
     if (ShownRows() > 0 && Cols() > 1)
         emit dataChanged(index(0, 0), index(ShownRows() - 1, int(Cols() - 2)));
     if (Cols() > 1)
         emit headerDataChanged(Qt::Horizontal, 0, int(Cols() - 2));
-    if (ShownRows() > 0)
-        emit headerDataChanged(Qt::Vertical, 0, ShownRows() - 1);
 }
 
 int CFlexGridModel::rowCount(const QModelIndex& parent) const {
@@ -223,6 +223,8 @@ void CMSFlexGrid::SetGridModel(CFlexGridModel* model) {
     // rows shown.
     connect(m_pModel, &QAbstractItemModel::modelReset, this, &CMSFlexGrid::ClampSelection);
     connect(m_pModel, &CFlexGridModel::SortArrowChanged, this, &CMSFlexGrid::ShowSortArrow);
+    connect(m_pModel, &QAbstractItemModel::dataChanged, verticalHeader()->viewport(),
+            qOverload<>(&QWidget::update));
     if (m_pCorner != nullptr)
         connect(m_pModel, &QAbstractItemModel::headerDataChanged, m_pCorner,
                 qOverload<>(&QWidget::update));

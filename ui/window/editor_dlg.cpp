@@ -10,6 +10,7 @@
 #include "prompt.h"
 #include "satellite_page.h"
 #include "service_list_page.h"
+#include "settings.h"
 #include "status_line.h"
 #include "status_text.h"
 #include "template_controls.h"
@@ -47,8 +48,10 @@ static void InitResources() {
     Q_INIT_RESOURCE(orvane);
 }
 
-CEditorDlg::CEditorDlg(CPrompt& prompt, QWidget* parent)
-    : QDialog(parent), m_prompt(prompt), m_pDocument(new CDocument(this)) {
+CEditorDlg::CEditorDlg(CPrompt& prompt, CSettings* pSettings, QWidget* parent)
+    : QDialog(parent), m_prompt(prompt),
+      m_pOwnSettings(pSettings ? nullptr : std::make_unique<CSettings>()),
+      m_pSettings(pSettings ? pSettings : m_pOwnSettings.get()), m_pDocument(new CDocument(this)) {
     InitResources();
     m_hIcon = QIcon(QStringLiteral(":/icons/orvane.png"));
     // The program's main window: a sizing border, a system menu and a minimise box, but no
@@ -60,7 +63,7 @@ CEditorDlg::CEditorDlg(CPrompt& prompt, QWidget* parent)
     setFont(QFont(QString::fromLatin1(kMainDialogFontFamily), kMainDialogFontPoints));
     m_pFiles = new CFileCommands(*m_pDocument, m_prompt, this);
     m_pTools = new CToolCommands(*m_pDocument, m_prompt, *this);
-    m_pTransfers = new CTransferCommands(*m_pDocument, m_prompt, *m_pFiles, *this);
+    m_pTransfers = new CTransferCommands(*m_pDocument, m_prompt, *m_pFiles, *m_pSettings, *this);
     CreateMenu();
     CreateControls();
     ConnectDocument();

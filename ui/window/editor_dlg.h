@@ -12,6 +12,7 @@
 
 #include <array>
 #include <map>
+#include <memory>
 
 class CChannelStore;
 class CDocument;
@@ -19,6 +20,7 @@ class CFileCommands;
 class CMSFlexGrid;
 class CPrompt;
 class CSatellitePage;
+class CSettings;
 class CServiceListPage;
 class CStatusLine;
 class CTabCtrl;
@@ -39,7 +41,8 @@ class CEditorDlg : public QDialog {
     Q_OBJECT
 
   public:
-    explicit CEditorDlg(CPrompt& prompt, QWidget* parent = nullptr);
+    // Without settings (tests), what the window keeps lasts as long as it does.
+    explicit CEditorDlg(CPrompt& prompt, CSettings* pSettings = nullptr, QWidget* parent = nullptr);
     ~CEditorDlg() override;
 
     // Runs the handler of a menu command; FALSE when the window has none for nId.
@@ -114,6 +117,8 @@ class CEditorDlg : public QDialog {
     void OnSize(UINT nType, int cx, int cy);
 
     CPrompt& m_prompt;
+    std::unique_ptr<CSettings> m_pOwnSettings; // when none were given
+    CSettings* m_pSettings;
     CDocument* m_pDocument;
     CFileCommands* m_pFiles = nullptr;
     CToolCommands* m_pTools = nullptr;

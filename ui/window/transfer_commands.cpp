@@ -4,14 +4,16 @@
 #include "document.h"
 #include "file_commands.h"
 #include "prompt.h"
+#include "settings.h"
 #include "status_text.h"
 #include "transfer_dlg.h"
 #include "transfer_image.h"
 #include "wait_cursor.h"
 
 CTransferCommands::CTransferCommands(CDocument& document, CPrompt& prompt, CFileCommands& files,
-                                     QWidget& owner)
-    : QObject(&owner), m_document(document), m_prompt(prompt), m_files(files), m_owner(owner) {}
+                                     CSettings& settings, QWidget& owner)
+    : QObject(&owner), m_document(document), m_prompt(prompt), m_files(files), m_settings(settings),
+      m_owner(owner) {}
 
 // Unsaved changes are offered for saving before the dialog opens.
 void CTransferCommands::StbToPc() {
@@ -55,11 +57,13 @@ void CTransferCommands::PcToStb() {
         RunTransferDialog(dlg);
 }
 
-// The dialog opens on the port the last transfer used; the choice lasts for the program's run.
+// The dialog opens on the port the last transfer connected to, in this run or an earlier one.
 void CTransferCommands::RunTransferDialog(CTransferDlg& dlg) {
-    dlg.SetPortIndex(m_nTransferPort);
+    const SPortSetting before = m_settings.TransferPort();
+    dlg.SetPort(before);
     dlg.DoModal();
-    m_nTransferPort = dlg.GetPortIndex();
+    if (dlg.GetPort() != before)
+        m_settings.SetTransferPort(dlg.GetPort());
 }
 
 // Without satellites and transponders there is nothing to export and nothing is shown.

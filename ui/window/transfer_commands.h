@@ -1,7 +1,7 @@
 // CTransferCommands: the Transfer menu. STB->PC puts the box's channel lists in place of the
 // document's as one undo step; PC->STB sends the document's. Both run the transfer dialog on the
-// port the last transfer used. Also the firmware table export (command 32807), whose menu entry
-// is gone.
+// port the last transfer connected to, in this run or an earlier one. Also the firmware table
+// export (command 32807), whose menu entry is gone.
 #pragma once
 
 #include "transfer_protocol.h"
@@ -11,6 +11,7 @@
 class CDocument;
 class CFileCommands;
 class CPrompt;
+class CSettings;
 class CTransferDlg;
 class QWidget;
 
@@ -18,7 +19,8 @@ class CTransferCommands : public QObject {
     Q_OBJECT
 
   public:
-    CTransferCommands(CDocument& document, CPrompt& prompt, CFileCommands& files, QWidget& owner);
+    CTransferCommands(CDocument& document, CPrompt& prompt, CFileCommands& files,
+                      CSettings& settings, QWidget& owner);
 
     void StbToPc();
     void PcToStb();
@@ -34,8 +36,8 @@ class CTransferCommands : public QObject {
     CDocument& m_document;
     CPrompt& m_prompt;
     CFileCommands& m_files;
+    CSettings& m_settings;
     QWidget& m_owner;
-    BYTE m_nTransferPort = 0; // the COM port of the last transfer, 0 for COM1
     // What a box announced holds for every later transfer of the program's run.
     STransferSettings m_transferSettings;
 };
