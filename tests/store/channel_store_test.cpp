@@ -7,6 +7,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+
 #include <functional>
 
 using ::testing::ElementsAre;
@@ -439,6 +441,99 @@ TEST(Networks, FindTriesTheMatchingSlotThenScansAndTheTableHoldsFourHundredEight
     EXPECT_FALSE(store.AddNetwork(MakeNetwork(1, "N")));
     store.ClearNetworks();
     EXPECT_EQ(store.FindNetwork(1), nullptr); // its slot still holds the old record
+}
+
+// ---- network names and MUXes made by hand ---------------------------------------------------
+
+using TableEdit = std::function<ETableEdit(CChannelStore&)>;
+
+// Network 1 is named, 2 and 4 have "Unknown" entries for their services; MUX 2 is a gap between
+// MUXes 1 and 3. What is made is written and read back byte for byte once a service uses it;
+// refusals change nothing, and a deletion gives back the store as it was.
+TEST(HandTables, MadeRecordsSurviveAFileAndRefusalsChangeNothing) {
+    CChannelStore store;
+    CStoreBuilder b(store);
+    AppendTp(store, AppendSat(store, 192), 11494); // a file without transponders reads no services
+    b.Network(1, "ONE");
+    b.Mux(1, 0);
+    b.Mux(3, 0);
+    b.TerrService(1, 1, 2, "Kite");
+    b.TerrService(3, 2, 4, "Wren");
+    store.Rebuild();
+    WORD nId = 0;
+    BYTE nMux = 0;
+    ASSERT_EQ(store.AddNetworkName("Made by hand, and cut", &nId), ETableEdit::Done);
+    EXPECT_EQ(std::tuple(nId, store.GetNetworkName(3)), std::tuple(3, "Made by hand, an"));
+    EXPECT_EQ(store.RenameNetwork(3, std::string_view("Hand\0x", 6)), ETableEdit::Done);
+    STP_INFO mux = MakeMux(9, 490, 0x100, 6875);
+    mux.satid = 7;
+    ASSERT_EQ(store.AppendMux(mux, &nMux), ETableEdit::Done);
+    mux.frequency = 498;
+    EXPECT_EQ(store.SetMux(2, mux), ETableEdit::Done);
+    const STP_INFO& made = *store.GetMux(2);
+    EXPECT_EQ(std::tuple(nMux, made.frequency, made.drift, made.satid, made.tpid,
+                         store.GetMuxCount(), store.GetNetworkName(3)),
+              std::tuple(2, 498, 0x100, 1, 2, 3, "Hand"));
+    b.TerrService(2, 3, 3, "Lark");
+    store.Rebuild();
+    const SStoreSnapshot withBoth = store.TakeSnapshot();
+    QBuffer file;
+    CChannelStore back;
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && store.WriteData(file) && file.seek(0) &&
+                back.ReadData(file));
+    EXPECT_TRUE(back.TakeSnapshot() == withBoth);
+
+    const std::pair<TableEdit, ETableEdit> refusals[] = {
+        {[](CChannelStore& s) { return s.DeleteNetwork(3); }, ETableEdit::Used},
+        {[](CChannelStore& s) { return s.DeleteNetwork(5); }, ETableEdit::Missing},
+        {[](CChannelStore& s) { return s.RenameNetwork(0, "X"); }, ETableEdit::Missing},
+        {[](CChannelStore& s) { return s.DeleteMux(2); }, ETableEdit::Used},
+        {[](CChannelStore& s) { return s.DeleteMux(4); }, ETableEdit::Missing},
+        {[](CChannelStore& s) { return s.SetMux(101, MakeMux(1, 474)); }, ETableEdit::Missing},
+        {[](CChannelStore& s) { return s.SetMux(1, MakeMux(1, 0)); }, ETableEdit::Invalid},
+        {[](CChannelStore& s) { return s.AppendMux(MakeMux(1, 0)); }, ETableEdit::Invalid},
+    };
+    for (std::size_t i = 0; i < std::size(refusals); ++i) {
+        EXPECT_EQ(refusals[i].first(store), refusals[i].second) << i;
+        EXPECT_TRUE(store.TakeSnapshot() == withBoth) << i;
+    }
+    ASSERT_EQ(store.AddNetworkName("Spare", &nId), ETableEdit::Done);
+    ASSERT_EQ(store.AppendMux(mux, &nMux), ETableEdit::Done);
+    EXPECT_EQ(std::tuple(nId, nMux), std::tuple(5, 4));
+    EXPECT_EQ(std::tuple(store.DeleteNetwork(5), store.DeleteMux(4)),
+              std::tuple(ETableEdit::Done, ETableEdit::Done));
+    EXPECT_TRUE(store.TakeSnapshot() == withBoth);
+}
+
+TEST(HandTables, FullTablesAreRefused) {
+    const TableEdit addName = [](CChannelStore& s) { return s.AddNetworkName("N"); };
+    const TableEdit addMux = [](CChannelStore& s) { return s.AppendMux(MakeMux(1, 474)); };
+    const std::tuple<const char*, std::function<void(CChannelStore&)>, TableEdit> cases[] = {
+        {"408 entries, all of id 1",
+         [](CChannelStore& s) {
+             for (int n = 0; n < kMaxNetworks; ++n)
+                 s.AddNetwork(MakeNetwork(1, "N"));
+         },
+         addName},
+        {"407 entries, every id named by a service",
+         [](CChannelStore& s) {
+             AppendTp(s, AppendSat(s, 192), 11494);
+             for (WORD n = 1; n <= kMaxNetworks; ++n)
+                 s.AddSatService(ADD_APPEND, MakeService(kFirstSatIndex, 1, n, "", 0, n));
+             s.Rebuild();
+         },
+         addName},
+        {"100 MUXes", [](CChannelStore& s) { FillTables(s, 0, 0, kMaxMuxes); }, addMux},
+        {"3 MUXes and 1357 transponders fill the image",
+         [](CChannelStore& s) { FillTables(s, 6, kMaxTransponders - 3, 3); }, addMux},
+    };
+    for (const auto& [what, fill, edit] : cases) {
+        CChannelStore store;
+        fill(store);
+        const SStoreSnapshot before = store.TakeSnapshot();
+        EXPECT_EQ(edit(store), ETableEdit::Full) << what;
+        EXPECT_TRUE(store.TakeSnapshot() == before) << what;
+    }
 }
 
 // ---- snapshots -----------------------------------------------------------------------------

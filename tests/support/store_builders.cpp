@@ -41,6 +41,15 @@ BYTE AppendTp(CChannelStore& store, BYTE sat, WORD freq, WORD rate, BYTE h) {
     return store.AppendTransponder(sat, &tp, freq, rate, h, 0) != TP_REFUSED ? tp : 0;
 }
 
+void FillTables(CChannelStore& store, int nSatellites, int nTransponders, int nMuxes) {
+    for (int s = 0; s < nSatellites; ++s)
+        AppendSat(store, static_cast<WORD>(100 + s));
+    for (int t = 0; t < nTransponders; ++t)
+        AppendTp(store, static_cast<BYTE>(kFirstSatIndex + t / 255), WORD(3000 + t % 255 * 100));
+    for (int m = 1; m <= nMuxes; ++m)
+        store.AddMux(MakeMux(static_cast<BYTE>(m), 474));
+}
+
 std::vector<std::string> RowNames(const CChannelStore& store, BYTE list) {
     std::vector<std::string> names;
     for (WORD i = 0; i < store.GetRowCount(list); ++i)
