@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr int kWest = 3600; // a West position is kept as 3600 minus its tenths
-
 // One character of UTF-8 from `text` at `i`; nullopt for a malformed or overlong sequence.
 std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };

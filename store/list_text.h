@@ -31,6 +31,9 @@ std::string QuotedName(std::string_view bytes);
 // holds a character beyond U+00FF or a NUL, or needs more than 16 bytes.
 bool NameFromUtf8(std::string_view text, std::string& bytes, std::string& error);
 
+// A West position is kept as 3600 minus its tenths of a degree; 1800 and above are West.
+inline constexpr int kWest = 3600;
+
 // Orbital position as the panel writes it: "19.2E", "5.0W"; "invalid (3600)" beyond 3599.
 std::string FormatPosition(WORD wPosition);
 // The position that FormatPosition wrote; nullopt for any other text.

@@ -1,8 +1,8 @@
 #include "service_csv.h"
 
 #include "list_text.h"
+#include "save_file.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -325,21 +325,6 @@ bool ReadServicesCsv(std::string_view text, SReference& reference, SCsvError& er
     return true;
 }
 
-bool ReadCsvFile(const std::string& path, std::string& text, std::string& error) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = "cannot open " + path + ": " + file.errorString().toStdString();
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = "cannot read " + path + ": " + file.errorString().toStdString();
-        return false;
-    }
-    text.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    return true;
-}
-
 bool WriteCsvFile(const std::string& path, std::string_view text, std::string& error) {
     QSaveFile file(QString::fromStdString(path));
     const auto size = static_cast<qint64>(text.size());
@@ -373,7 +358,7 @@ bool ReadReference(const std::string& path, bool bCsv, SReference& reference, st
     }
     std::string text;
     SCsvError csvError;
-    if (!ReadCsvFile(path, text, error))
+    if (!ReadWholeFile(path, text, error))
         return false;
     if (!ReadServicesCsv(text, reference, csvError)) {
         error = path + ": " + CsvErrorText(csvError);

@@ -43,8 +43,7 @@ std::string CsvErrorText(const SCsvError& error);
 // cannot be stored in 8 bits or takes more than 16 bytes, and a number given twice in a list.
 bool ReadServicesCsv(std::string_view text, SReference& reference, SCsvError& error);
 
-// The file as a whole, written atomically (a failed write leaves an older file as it was).
-bool ReadCsvFile(const std::string& path, std::string& text, std::string& error);
+// The file written atomically (a failed write leaves an older file as it was).
 bool WriteCsvFile(const std::string& path, std::string_view text, std::string& error);
 
 // Whether a path names a CSV file rather than a data file: its extension is ".csv", any case.

@@ -3,6 +3,7 @@
 #include "duplicates.h"
 #include "grid_clicks.h"
 #include "grid_menu.h"
+#include "save_file.h"
 #include "service_csv.h"
 #include "window_test_util.h"
 
@@ -152,7 +153,7 @@ std::vector<STool> Tools() {
          "Export CSV|", nullptr, "",
          [](SSession& s, bool bAccepted) {
              std::string text, error;
-             ReadCsvFile(s.dir.filePath(QStringLiteral("out.csv")).toStdString(), text, error);
+             ReadWholeFile(s.dir.filePath(QStringLiteral("out.csv")).toStdString(), text, error);
              QVERIFY(text == (bAccepted ? WriteServicesCsv(*s.dlg.GetStore(), LIST_SAT_TV) : ""));
          }},
     };

@@ -1,0 +1,199 @@
+// Satellites and transponders from a satellites.xml: the file's values as the box's records,
+// faulty files, and the plan (merges, what is left out, every capacity) and its application.
+#include "satellite_import.h"
+#include "store_builders.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAreArray;
+using ::testing::HasSubstr;
+
+namespace {
+
+// A transponder; FEC and system are left out when negative.
+std::string Tp(int nKhz, int nRate, int nPol, int nFec = -1, int nSystem = -1) {
+    std::string text = "<transponder frequency=\"" + std::to_string(nKhz) + "\" symbol_rate=\"" +
+                       std::to_string(nRate) + "\" polarization=\"" + std::to_string(nPol) + "\"";
+    for (const auto& [name, n] : {std::pair{" fec_inner", nFec}, {" system", nSystem}})
+        text += n < 0 ? "" : name + std::string("=\"") + std::to_string(n) + "\"";
+    return text + "/>\n";
+}
+std::string Sat(const std::string& name, int nPosition, const std::string& transponders) {
+    return "<sat name=\"" + name + "\" position=\"" + std::to_string(nPosition) + "\">\n" +
+           transponders + "</sat>\n";
+}
+
+std::vector<SXmlSatellite> Read(const std::string& sats) {
+    std::vector<SXmlSatellite> satellites;
+    SXmlError error;
+    EXPECT_TRUE(ReadSatellitesXml("<satellites>\n" + sats + "</satellites>\n", satellites, error))
+        << XmlErrorText(error);
+    return satellites;
+}
+
+// Each satellite's name and transponders: "Stored: 11494H22000 12188V27500; ".
+std::string Tables(const CChannelStore& store) {
+    std::string text;
+    for (BYTE s = kFirstSatIndex; s <= store.GetSatelliteCount() + 1; ++s) {
+        text += std::string(store.GetSatelliteName(s)) + ":";
+        for (BYTE t = 1; const STP_INFO* tp = store.GetTransponder(s, t); ++t)
+            text += " " + std::to_string(tp->frequency) + "HV"[~tp->attribute & 1] +
+                    std::to_string(tp->symbolrate);
+        text += "; ";
+    }
+    return text;
+}
+
+TEST(SatellitesXml, ValuesBecomeTheBoxRecords) {
+    // position and transponder attributes; the box's position, MHz, kS/s, attribute, DVB-S2
+    const std::tuple<int, std::string, WORD, WORD, WORD, BYTE, bool> cases[] = {
+        {130, Tp(10758499, 27499500, 0, 3), 130, 10758, 27500, 0x31, false},
+        {-50, Tp(10758500, 22000499, 1, 5, 0), 3550, 10759, 22000, 0x50, false},
+        {-1, Tp(11000000, 27500000, 2, 6, 1), 3599, 11000, 27500, 0x01, true},
+        {-1800, Tp(11000000, 27500000, 3, 9), 1800, 11000, 27500, 0x00, false},
+        {1800, Tp(500, 500, 2, 1), 1800, 1, 1, 0x11, false},
+        {0, Tp(65535499, 65535499, 1, 15, 2), 0, 65535, 65535, 0, true},
+    };
+    for (const auto& [pos, tp, box, freq, rate, attribute, s2] : cases) {
+        const std::vector<SXmlSatellite> sats = Read(Sat("S", pos, tp));
+        ASSERT_EQ(sats.size(), 1u);
+        const STP_INFO rec = BoxTransponder(sats[0].transponders.at(0));
+        EXPECT_EQ(std::tuple(BoxPosition(sats[0].nPosition), rec.frequency, rec.symbolrate,
+                             rec.attribute, sats[0].transponders[0].bS2),
+                  std::tuple(box, freq, rate, attribute, s2))
+            << tp;
+    }
+    EXPECT_EQ(Read(Sat("Caf\u00E9 \u0141", 0, ""))[0].strName, "Caf\xE9 ?"); // names in Latin-1
+}
+
+const char* const kGood = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<satellites>\n"
+                          "  <sat name=\"13.0E Hotbird\" flags=\"1\" position=\"130\">\n"
+                          "    <transponder frequency=\"10758000\" symbol_rate=\"27500000\" "
+                          "polarization=\"1\" fec_inner=\"3\" system=\"0\"/>\n"
+                          "  </sat>\n"
+                          "</satellites>\n";
+
+TEST(SatellitesXml, FaultsNameTheLine) {
+    // a text of kGood (empty: all of it), what replaces it, the line, the words
+    const std::tuple<const char*, const char*, int, const char*> cases[] = {
+        {"", "plain text", 1, "malformed XML: "},
+        {"</sat>", "</sit>", 5, "malformed XML: "},
+        {"</satellites>\n", "</satellites>\n<satellites/>", 7, "malformed XML: "},
+        {"<satellites>", "<channels>", 2, "<channels> where <satellites> belongs: not a "},
+        {"<sat name", "<group/><sat name", 3, "<group> where <sat> belongs"},
+        {"<transponder ", "<tp ", 4, "<tp> where <transponder> belongs"},
+        {" position=\"130\"", "", 3, "<sat> without position"},
+        {"\"130\"", "\"-1801\"", 3, "position=\"-1801\" is not a position in tenths of a"},
+        {"frequency=\"10758000\"", "", 4, "<transponder> without frequency"},
+        {"\"10758000\"", "\"10.7\"", 4, "frequency=\"10.7\" is not a frequency in kHz"},
+        {"\"10758000\"", "\"65535500\"", 4, "(1 to 65535 MHz)"},
+        {"\"27500000\"", "\"499\"", 4, "symbol_rate=\"499\" is not a symbol rate"},
+        {"polarization=\"1\"", "polarization=\"4\"", 4, "polarization=\"4\" is not 0, 1, 2 or 3"},
+        {"fec_inner=\"3\"", "fec_inner=\"-1\"", 4, "fec_inner=\"-1\" is not a number"},
+    };
+    for (const auto& [from, to, line, words] : cases) {
+        std::string text = kGood;
+        const std::size_t at = *from ? text.find(from) : 0;
+        ASSERT_NE(at, std::string::npos) << from;
+        text.replace(at, *from ? std::strlen(from) : text.size(), to);
+        std::vector<SXmlSatellite> satellites(1); // left as it is
+        SXmlError error;
+        EXPECT_FALSE(ReadSatellitesXml(text, satellites, error)) << to;
+        EXPECT_EQ(std::tuple(error.nLine, satellites.size()), std::tuple(line, 1u)) << to;
+        EXPECT_THAT(error.strText, HasSubstr(words)) << to;
+    }
+}
+
+// The store has 19.2E with 11494 H and 12188 V; the file adds to it (a merge within the tolerance,
+// a new polarisation, circular right as a merge with V, a DVB-S2 one) and brings 0.8W.
+TEST(SatelliteImport, PlanMergesLeavesOutAndApplies) {
+    const std::vector<SXmlSatellite> file =
+        Read(Sat("19.2E Astra 1KR/1L/1M", 192,
+                 Tp(11496000, 22000000, 0, 2) + Tp(11494000, 22000000, 1) +
+                     Tp(12188000, 27500000, 3) + Tp(10700000, 22000000, 2, -1, 1)) +
+             Sat("Thor 5/6/7 at 0.8 West", -8, Tp(10872000, 24500000, 1, 7)));
+    const std::string stored = "Stored: 11496H22000 12188V27500 11494V22000";
+    const std::tuple<bool, std::vector<std::string>, std::string> cases[] = {
+        {false,
+         {"19.2E \"19.2E Astra 1KR/1L/1M\": into satellite 2 \"Stored\"; 4 transponders: 1 added, "
+          "2 merged, 1 DVB-S2 left out",
+          "  circular polarisation: 1 right taken as vertical",
+          "0.8W \"Thor 5/6/7 at 0.8 West\": new satellite \"Thor 5/6/7 at 0.\"; 1 transponder: 1 "
+          "added",
+          "in all: 2 satellites, 1 new; 2 transponders added, 2 merged, 1 left out, 0 do not fit"},
+         stored + "; Thor 5/6/7 at 0.: 10872V24500; "},
+        {true,
+         {"19.2E \"19.2E Astra 1KR/1L/1M\": into satellite 2 \"Stored\"; 4 transponders: 2 added, "
+          "2 merged",
+          "  circular polarisation: 1 left taken as horizontal, 1 right taken as vertical",
+          "  1 DVB-S2 taken: the box's records hold no modulation, so it may not tune them",
+          "0.8W \"Thor 5/6/7 at 0.8 West\": new satellite \"Thor 5/6/7 at 0.\"; 1 transponder: 1 "
+          "added",
+          "in all: 2 satellites, 1 new; 3 transponders added, 2 merged, 0 left out, 0 do not fit"},
+         stored + " 10700H22000; Thor 5/6/7 at 0.: 10872V24500; "},
+    };
+    for (const auto& [bWithS2, lines, tables] : cases) {
+        CChannelStore store;
+        const BYTE sat = AppendSat(store, 192, "Stored");
+        AppendTp(store, sat, 11494, 22000, 1);
+        AppendTp(store, sat, 12188, 27500, 0);
+        SImportChoice choice = DefaultChoice(file, bWithS2);
+        choice[0].bChosen = choice[1].bChosen = true;
+        const SStoreSnapshot before = store.TakeSnapshot();
+        const SImportPlan plan = PlanImport(store, file, choice);
+        EXPECT_THAT(ImportPlanLines(plan), ElementsAreArray(lines));
+        ApplyImport(store, plan);
+        EXPECT_EQ(Tables(store), tables);
+        EXPECT_EQ(DifferingParts(before, store.TakeSnapshot()), unsigned(PART_SATELLITES));
+    }
+    // The new satellite is what the panel offers: universal LNB, LNB power on, the rest off.
+    SSAT_INFO expected = MakeSat(3592, "Thor 5/6/7 at 0.8 West"), made = BoxSatellite(file[1]);
+    std::tie(expected.bSwitch, expected.bCLnb) = std::tuple(SW_LNB_POWER, 2);
+    EXPECT_EQ(std::memcmp(&made, &expected, sizeof made), 0);
+}
+
+TEST(SatelliteImport, CapacitiesLeaveOutWhatDoesNotFit) {
+    const std::string three = Tp(60000000, 27500000, 0) + Tp(61000000, 27500000, 0) +
+                              Tp(3000000, 27500000, 1); // the last merges with the first stored
+    // satellites, transponders, MUXes; the file; lines that tell; counts after
+    using Shape = std::array<int, 3>;
+    const std::tuple<Shape, std::string, std::vector<std::string>, const char*> cases[] = {
+        {{1, 254, 0},
+         Sat("A", 100, three),
+         {"10.0E \"A\": into satellite 2 \"SAT\"; 3 transponders: 1 added, 1 merged, 1 do not fit "
+          "(imported partly)",
+          "  does not fit 61000 H 27500: the satellite holds 255 transponders"},
+         "satellites 1, transponders 255, networks 0, MUXes 0, services 0 0 0 0"},
+        {{5, 1259, 100},
+         Sat("A", 104, three) + Sat("New", -1, Tp(11000000, 27500000, 0)),
+         {"10.4E \"A\": into satellite 6 \"SAT\"; 3 transponders: 1 added, 1 merged, 1 do not fit "
+          "(imported partly)",
+          "  does not fit 61000 H 27500: the image holds 1360 transponders and MUXes",
+          "0.1W \"New\": not imported; 1 transponder: 1 do not fit"},
+         "satellites 5, transponders 1260, networks 0, MUXes 100, services 0 0 0 0"},
+        {{kImageSatellites, 1, 0},
+         Sat("A", 100, three) + Sat("New", -1, three),
+         {"0.1W \"New\": not imported: the image holds 119 satellites; 3 transponders: 3 do not "
+          "fit",
+          "in all: 2 satellites, 0 new; 2 transponders added, 1 merged, 0 left out, 3 do not fit"},
+         "satellites 119, transponders 3, networks 0, MUXes 0, services 0 0 0 0"},
+    };
+    for (const auto& [shape, sats, lines, after] : cases) {
+        CChannelStore store;
+        FillTables(store, shape[0], shape[1], shape[2]);
+        const std::vector<SXmlSatellite> file = Read(sats);
+        SImportChoice choice = DefaultChoice(file, false);
+        for (SSatelliteChoice& c : choice)
+            c.bChosen = true;
+        const SImportPlan plan = PlanImport(store, file, choice);
+        const std::vector<std::string> shown = ImportPlanLines(plan);
+        for (const std::string& line : lines)
+            EXPECT_THAT(shown, ::testing::Contains(line)) << after;
+        ApplyImport(store, plan);
+        EXPECT_EQ(CountsText(store), after);
+    }
+}
+
+} // namespace
