@@ -1,5 +1,6 @@
-// zdftool order, dupes, diff, export and import: exit statuses and the files written; what they
-// do to the lists is the store's, tested there, and their arguments are in zdftool_test.
+// zdftool order, dupes, diff, export, import and import-satellites: exit statuses and the files
+// written; what they do to the lists is the store's, tested there, and their arguments are in
+// zdftool_test.
 #include "zdf_run.h"
 
 #include <QJsonDocument>
@@ -60,4 +61,32 @@ TEST_F(ListCommands, OrderAndDupesWriteTheirOutput) {
     EXPECT_THAT(Zdf({"dupes", in, "--in-place"}).out,
                 HasSubstr("deleted 10 services\nwrote " + in));
     EXPECT_EQ(Zdf({"dupes", in}).out, "no duplicates\n");
+}
+
+// The summary and the file written; again over its output the transponder merges and the file
+// stays as it was; a satellite the file lacks and a faulty file write nothing.
+TEST_F(ListCommands, ImportSatellites) {
+    const std::string xml = Path("sats.xml");
+    Write(xml, "<satellites>\n<sat name=\"Thor\" position=\"-8\">\n<transponder "
+               "frequency=\"10872000\" symbol_rate=\"24500000\" polarization=\"1\"/>\n</sat>\n"
+               "</satellites>\n");
+    ZdfResult r = Zdf({"import-satellites", in, xml, out});
+    EXPECT_EQ(std::tuple(r.nExit, r.out),
+              std::tuple(ZDF_OK, "0.8W \"Thor\": into satellite 8 \"Tessara 0.8W\"; 1 transponder: "
+                                 "1 added\nin all: 1 satellite, 0 new; 1 transponder added, 0 "
+                                 "merged, 0 left out, 0 do not fit\nwrote " +
+                                     out + "\n"));
+    const std::string once = Bytes(out);
+    r = Zdf({"import-satellites", out, xml, "--in-place", "--sat", "0.8W"});
+    EXPECT_THAT(r.out, HasSubstr("1 transponder: 1 merged\n"));
+    EXPECT_EQ(Bytes(out), once);
+    EXPECT_EQ(Zdf({"import-satellites", in, xml, out, "--sat", "19.2E"}).err,
+              "zdftool: " + xml + " has no satellite at 19.2E\n");
+    Write(xml, "<satellites>\n<sat position=\"1\">\n</satellites>\n");
+    r = Zdf({"import-satellites", in, xml, "--in-place"});
+    EXPECT_EQ(
+        std::tuple(r.nExit, r.err),
+        std::tuple(ZDF_FAILED, "zdftool: " + xml +
+                                   ": line 3: malformed XML: Opening and ending tag mismatch.\n"));
+    EXPECT_EQ(std::tuple(Bytes(in) == Bytes(kSample), Bytes(out) == once), std::tuple(true, true));
 }

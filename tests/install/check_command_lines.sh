@@ -35,6 +35,7 @@ expect 2 "" "Usage: $orvane [options] [FILE]" "$orvane" a.zdf b.zdf
 expect 0 "orvane $version" "" "$orvane" -platform offscreen --version
 
 expect 0 "zdftool $version" "" "$zdftool" --version
+expect 0 "import-satellites IN XML [OUT]" "" "$zdftool" --help
 expect 2 "" "usage: zdftool COMMAND" "$zdftool" --frobnicate
 expect 0 "stb-sim $version" "" "$stbsim" --version
 expect 2 "" "usage: stb-sim [options] [IMAGE]" "$stbsim" --frobnicate
