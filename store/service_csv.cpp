@@ -3,8 +3,6 @@
 #include "list_text.h"
 #include "save_file.h"
 
-#include <QSaveFile>
-
 #include <algorithm>
 #include <charconv>
 #include <iterator>
@@ -326,14 +324,11 @@ bool ReadServicesCsv(std::string_view text, SReference& reference, SCsvError& er
 }
 
 bool WriteCsvFile(const std::string& path, std::string_view text, std::string& error) {
-    QSaveFile file(QString::fromStdString(path));
-    const auto size = static_cast<qint64>(text.size());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(text.data(), size) != size || !file.commit()) {
-        error = "cannot write " + path + ": " + file.errorString().toStdString();
-        return false;
-    }
-    return true;
+    std::string reason;
+    if (SaveFileAtomically(path, text, reason) == ESaveStep::Done)
+        return true;
+    error = "cannot write " + path + ": " + reason;
+    return false;
 }
 
 bool IsCsvPath(std::string_view path) {
