@@ -95,9 +95,11 @@ int AddTransponders(CChannelStore& store, SampleRandom& rng, BYTE nSat) {
         BYTE nTp = 0;
         store.AppendTransponder(nSat, &nTp, wFreq, kSymbolRates[rng.Below(4)],
                                 static_cast<BYTE>(rng.Below(2)), kFecs[rng.Below(4)]);
-        STP_INFO* tp = store.GetTransponder(nSat, nTp);
-        if (tp != nullptr)
-            tp->tsid = static_cast<WORD>(1000 + nSat * 50 + nTp);
+        if (const STP_INFO* tp = store.GetTransponder(nSat, nTp)) {
+            STP_INFO values = *tp;
+            values.tsid = static_cast<WORD>(1000 + nSat * 50 + nTp);
+            store.SetTransponder(nSat, nTp, values);
+        }
         wFreq = static_cast<WORD>(wFreq + 150 + rng.Below(300));
     }
     return nCount;

@@ -60,7 +60,6 @@ CChannelStore::CChannelStore() {
     m_lists[LIST_TERR_RADIO].index.resize(kMaxTerrServices);
     FillDefaultHeader(m_header.data());
     m_nHeaderLength = kDefaultHeaderLength;
-    m_bValid = TRUE;
 }
 
 CChannelStore::~CChannelStore() = default;
@@ -195,10 +194,6 @@ BOOL CChannelStore::SetSatellite(BYTE nSat, const SSAT_INFO& rec) {
     return TRUE;
 }
 
-SSAT_INFO* CChannelStore::GetSatellite(BYTE nSat) {
-    return IsValidSatellite(nSat) ? &m_satellites[nSat - kFirstSatIndex] : nullptr;
-}
-
 const SSAT_INFO* CChannelStore::GetSatellite(BYTE nSat) const {
     return IsValidSatellite(nSat) ? &m_satellites[nSat - kFirstSatIndex] : nullptr;
 }
@@ -329,8 +324,15 @@ const STP_INFO* CChannelStore::GetTransponder(BYTE nSat, BYTE nTp) const {
     return nullptr;
 }
 
-STP_INFO* CChannelStore::GetTransponder(BYTE nSat, BYTE nTp) {
-    return const_cast<STP_INFO*>(std::as_const(*this).GetTransponder(nSat, nTp));
+BOOL CChannelStore::SetTransponder(BYTE nSat, BYTE nTp, const STP_INFO& values) {
+    auto* tp = const_cast<STP_INFO*>(GetTransponder(nSat, nTp));
+    if (tp == nullptr)
+        return FALSE;
+    STP_INFO rec = values;
+    rec.satid = tp->satid;
+    rec.tpid = tp->tpid;
+    *tp = rec;
+    return TRUE;
 }
 
 WORD CChannelStore::GetTransponderCountOf(BYTE nSat) const {
@@ -352,10 +354,6 @@ const STP_INFO* CChannelStore::GetMux(BYTE nMux) const {
     if (nMux == 0 || nMux > kMaxMuxes || m_muxes[nMux - 1].tpid == 0)
         return nullptr;
     return &m_muxes[nMux - 1];
-}
-
-STP_INFO* CChannelStore::GetMux(BYTE nMux) {
-    return const_cast<STP_INFO*>(std::as_const(*this).GetMux(nMux));
 }
 
 // ---- services -----------------------------------------------------------------------------------
@@ -421,13 +419,13 @@ const SSVC_INFO* CChannelStore::GetService(WORD nPos, BYTE nList) const {
     return row != nullptr ? row->pService : nullptr;
 }
 
-SSVC_INFO* CChannelStore::GetService(WORD nPos, BYTE nList) {
+SSVC_INFO* CChannelStore::MutableService(WORD nPos, BYTE nList) {
     SSVC_INDEX* row = Row(nPos, nList);
     return row != nullptr ? row->pService : nullptr;
 }
 
 void CChannelStore::SetServiceName(WORD nPos, BYTE nList, const char* s, UINT nLen) {
-    SSVC_INFO* svc = GetService(nPos, nList);
+    SSVC_INFO* svc = MutableService(nPos, nList);
     if (svc == nullptr || s == nullptr)
         return;
     const UINT n = std::min<UINT>(nLen, kNameSize - 1);
@@ -436,7 +434,7 @@ void CChannelStore::SetServiceName(WORD nPos, BYTE nList, const char* s, UINT nL
 }
 
 void CChannelStore::SetServiceWord(WORD nPos, BYTE nList, WORD SSVC_INFO::*field, WORD w) {
-    if (SSVC_INFO* svc = GetService(nPos, nList))
+    if (SSVC_INFO* svc = MutableService(nPos, nList))
         svc->*field = w;
 }
 
@@ -467,7 +465,7 @@ BYTE CChannelStore::GetServiceMark(WORD nPos, BYTE nList) const {
 }
 
 void CChannelStore::SetServiceFlag(WORD nPos, BYTE nList, WORD nWhich, BYTE bOn) {
-    SSVC_INFO* svc = GetService(nPos, nList);
+    SSVC_INFO* svc = MutableService(nPos, nList);
     const WORD mask = ServiceFlagMask(nWhich);
     if (svc == nullptr || mask == 0)
         return;
@@ -567,10 +565,6 @@ const SNET_INFO* CChannelStore::FindNetwork(WORD nNetwork) const {
             return &m_networks[i];
     }
     return nullptr;
-}
-
-SNET_INFO* CChannelStore::FindNetwork(WORD nNetwork) {
-    return const_cast<SNET_INFO*>(std::as_const(*this).FindNetwork(nNetwork));
 }
 
 const SNET_INFO* CChannelStore::GetNetworkAt(WORD nPos) const {

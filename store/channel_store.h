@@ -49,8 +49,6 @@ class CChannelStore {
     CChannelStore(const CChannelStore&) = delete;
     CChannelStore& operator=(const CChannelStore&) = delete;
 
-    BYTE m_bValid = FALSE;
-
     // ---- clearing -------------------------------------------------------------------------
     void ClearSatellites();
     void ClearTransponders();
@@ -65,7 +63,6 @@ class CChannelStore {
     WORD AppendSatellite(SSAT_INFO& rec);
     void DeleteSatellite(BYTE nSat);
     BOOL SetSatellite(BYTE nSat, const SSAT_INFO& rec);
-    SSAT_INFO* GetSatellite(BYTE nSat);
     const SSAT_INFO* GetSatellite(BYTE nSat) const;
     // The satellite's name; empty for an invalid index.
     std::string_view GetSatelliteName(BYTE nSat) const;
@@ -83,18 +80,18 @@ class CChannelStore {
     // keeps.
     int GetTransponderRecordRoom() const;
     void DeleteTransponder(BYTE nSat, BYTE nTp);
-    STP_INFO* GetTransponder(BYTE nSat, BYTE nTp);
     const STP_INFO* GetTransponder(BYTE nSat, BYTE nTp) const;
+    // The values of transponder nTp of satellite nSat; its satellite and place (satid, tpid)
+    // stay. FALSE when there is no such transponder.
+    BOOL SetTransponder(BYTE nSat, BYTE nTp, const STP_INFO& values);
     WORD GetTransponderCountOf(BYTE nSat) const;
     BOOL AddMux(const STP_INFO& rec);
-    STP_INFO* GetMux(BYTE nMux);
     const STP_INFO* GetMux(BYTE nMux) const;
 
     // ---- services -------------------------------------------------------------------------
     // The store keeps its own copy of an accepted record.
     BYTE AddSatService(BYTE nMode, const SSVC_INFO& rec);
     BYTE AddTerrService(BYTE nMode, const SSVC_INFO& rec);
-    SSVC_INFO* GetService(WORD nPos, BYTE nList);
     const SSVC_INFO* GetService(WORD nPos, BYTE nList) const;
     void SetServiceName(WORD nPos, BYTE nList, const char* s, UINT nLen);
     void SetServiceVideoPid(WORD nPos, BYTE nList, WORD w);
@@ -115,7 +112,6 @@ class CChannelStore {
     // ---- networks -------------------------------------------------------------------------
     // Appends a network record to the table; FALSE when it is full.
     BOOL AddNetwork(const SNET_INFO& rec);
-    SNET_INFO* FindNetwork(WORD nNetwork);
     const SNET_INFO* FindNetwork(WORD nNetwork) const;
     const SNET_INFO* GetNetworkAt(WORD nPos) const;
     // The network's name and attribute; "Unknown" and 0 when there is no such network.
@@ -245,6 +241,7 @@ class CChannelStore {
     ServiceList* List(BYTE nList);
     const ServiceList* List(BYTE nList) const;
     SSVC_INDEX* Row(WORD nPos, BYTE nList);
+    SSVC_INFO* MutableService(WORD nPos, BYTE nList);
     const SSVC_INDEX* Row(WORD nPos, BYTE nList) const;
     BYTE AddService(BYTE nList, BYTE nMode, const SSVC_INFO& rec);
     // Makes `order` the list's rows: hands out the list's number keys in that order, clears the

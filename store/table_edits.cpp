@@ -56,10 +56,10 @@ ETableEdit CChannelStore::AddNetworkName(std::string_view name, WORD* pnId) {
 }
 
 ETableEdit CChannelStore::RenameNetwork(WORD nNetwork, std::string_view name) {
-    SNET_INFO* net = FindNetwork(nNetwork);
+    const SNET_INFO* net = FindNetwork(nNetwork);
     if (net == nullptr)
         return ETableEdit::Missing;
-    SetName(net->name, UpToNul(name));
+    SetName(m_networks[net - m_networks.data()].name, UpToNul(name));
     return ETableEdit::Done;
 }
 
@@ -95,25 +95,23 @@ ETableEdit CChannelStore::AppendMux(const STP_INFO& rec, BYTE* pnMux) {
 }
 
 ETableEdit CChannelStore::SetMux(BYTE nMux, const STP_INFO& rec) {
-    STP_INFO* mux = GetMux(nMux);
-    if (mux == nullptr)
+    if (GetMux(nMux) == nullptr)
         return ETableEdit::Missing;
     if (rec.frequency == 0)
         return ETableEdit::Invalid;
-    PlaceMux(*mux, rec, nMux);
+    PlaceMux(m_muxes[nMux - 1], rec, nMux);
     return ETableEdit::Done;
 }
 
 ETableEdit CChannelStore::DeleteMux(BYTE nMux) {
-    STP_INFO* mux = GetMux(nMux);
-    if (mux == nullptr)
+    if (GetMux(nMux) == nullptr)
         return ETableEdit::Missing;
     bool bUsed = false;
     ForEachService(ListPart(LIST_TERR_TV) | ListPart(LIST_TERR_RADIO),
                    [&](const SSVC_INFO& svc) { bUsed = bUsed || svc.bTpIndex == nMux; });
     if (bUsed)
         return ETableEdit::Used;
-    *mux = STP_INFO{};
+    m_muxes[nMux - 1] = STP_INFO{};
     --m_nMuxCount;
     return ETableEdit::Done;
 }

@@ -217,14 +217,17 @@ bool CEditorDlg::UpdateSatelliteItem(QTreeWidgetItem& item) {
 // The values are stored as entered: no merge with a near transponder, no lower limit.
 bool CEditorDlg::UpdateTransponderItem(QTreeWidgetItem& item) {
     const BYTE nSat = SatelliteIndexOf(*item.parent());
-    STP_INFO* tp = m_pStore->GetTransponder(nSat, static_cast<BYTE>(LabelNumber(item.text(0))));
+    const BYTE nTp = static_cast<BYTE>(LabelNumber(item.text(0)));
+    const STP_INFO* tp = m_pStore->GetTransponder(nSat, nTp);
     if (tp == nullptr)
         return false;
-    tp->frequency = ReadNumber(m_strFrequency);
-    tp->symbolrate = ReadNumber(m_strSymbolRate);
-    tp->attribute =
+    STP_INFO values = *tp;
+    values.frequency = ReadNumber(m_strFrequency);
+    values.symbolrate = ReadNumber(m_strSymbolRate);
+    values.attribute =
         static_cast<BYTE>((IsChecked(IDC_RADIO_HORIZONTAL) ? 1 : 0) | FecSelection(*this) << 4);
-    item.setText(0, TransponderLabel(*tp));
+    m_pStore->SetTransponder(nSat, nTp, values);
+    item.setText(0, TransponderLabel(values));
     return true;
 }
 

@@ -122,7 +122,9 @@ TEST_F(ZdfTool, InfoAndDump) {
 TEST_F(ZdfTool, JsonDumpMatchesTheStore) {
     CChannelStore store;
     FillSampleStore(store);
-    SetName(store.GetSatellite(2)->szName, "Say \"hi\"\\\x01\xE9");
+    SSAT_INFO sat = *store.GetSatellite(2);
+    SetName(sat.szName, "Say \"hi\"\\\x01\xE9");
+    store.SetSatellite(2, sat);
     store.SetPathName(Path("odd.zdf"));
     ASSERT_TRUE(store.WriteDataFile());
 

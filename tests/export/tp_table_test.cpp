@@ -40,11 +40,9 @@ TEST(TpTable, WholeFile) {
     const BYTE sat = AppendSat(store, 192, "SAT-A");
     AppendTp(store, sat, 11494, 27500, 1);
     AppendTp(store, sat, 10971, 29700);
-    store.GetTransponder(sat, 1)->tsid = 1;
-    store.GetTransponder(sat, 1)->attribute = 0x31;
-    store.GetTransponder(sat, 2)->tsid = 65535;
+    ChangeTransponder(store, sat, 1, [](STP_INFO& tp) { tp.tsid = 1, tp.attribute = 0x31; });
     // The row carries the satellite's index, whatever the transponder's own satid says.
-    store.GetTransponder(sat, 2)->satid = 7;
+    ChangeTransponder(store, sat, 2, [](STP_INFO& tp) { tp.tsid = 65535, tp.satid = 7; });
     EXPECT_EQ(FileOf(store),
               "\n#define DEFAULT_MAX_SAT_INFO\t     2\n\n"
               "const SSAT_INFO virtual_flash_sat[] = {\n"

@@ -193,10 +193,11 @@ TEST(Services, OrderedInsertKeepsSatelliteTransponderServiceIdOrder) {
 TEST(Services, MergeKeepsNumberKeyKeptFlagsAndFixedName) {
     CChannelStore store;
     FillSatTv(store, {"FIRST", "OLD NAME"});
-    SSVC_INFO* old = store.GetService(1, LIST_SAT_TV);
-    old->wFlags = FLAG_LOCK | FLAG_FAV2 | FLAG_CA | 0x0040 | 0x0100 | FLAG_NAME_FIXED;
-    old->bNameAttr = 7;
-    old->wVideoPid = 100;
+    ChangeService(store, LIST_SAT_TV, 1, [](SSVC_INFO& old) {
+        old.wFlags = FLAG_LOCK | FLAG_FAV2 | FLAG_CA | 0x0040 | 0x0100 | FLAG_NAME_FIXED;
+        old.bNameAttr = 7;
+        old.wVideoPid = 100;
+    });
 
     SSVC_INFO update = MakeService(2, 1, 2, "NEW NAME", FLAG_FAV4);
     update.wVideoPid = 200;
@@ -212,7 +213,7 @@ TEST(Services, MergeKeepsNumberKeyKeptFlagsAndFixedName) {
                          "OLD NAME", 7, 2));
 
     // Without the fixed-name bit the new name wins.
-    store.GetService(0, LIST_SAT_TV)->wFlags = FLAG_CA;
+    ChangeService(store, LIST_SAT_TV, 0, [](SSVC_INFO& svc) { svc.wFlags = FLAG_CA; });
     EXPECT_EQ(store.AddSatService(ADD_ORDERED, MakeService(2, 1, 1, "NEW")), SVC_MERGED);
     const SSVC_INFO& first = *store.GetService(0, LIST_SAT_TV);
     EXPECT_EQ(std::tuple(NameOf(first.szName), first.wFlags), std::tuple("NEW", 0));
@@ -372,13 +373,13 @@ TEST_F(Sorting, RenumberMakesTheSortedOrderStick) {
 TEST(Rebuild, DropsDeletedAndOrphanedServicesAndKeepsTerrestrialKeys) {
     CChannelStore store;
     FillSatTv(store, {"KEEP", "DELETED", "ORPHAN", "LAST"});
-    store.GetService(1, LIST_SAT_TV)->wFlags |= FLAG_DELETED;
-    store.GetService(2, LIST_SAT_TV)->bSatIndex = 3; // no such satellite
+    ChangeService(store, LIST_SAT_TV, 1, [](SSVC_INFO& svc) { svc.wFlags |= FLAG_DELETED; });
+    ChangeService(store, LIST_SAT_TV, 2, [](SSVC_INFO& svc) { svc.bSatIndex = 3; }); // no such
     for (WORD key : {10, 5, 40})
         CStoreBuilder(store).TerrService(1, key, 0, ("K" + std::to_string(key)).c_str());
     store.Rebuild();
     EXPECT_EQ(store.GetHighestKey(LIST_TERR_TV), 40);
-    store.GetService(2, LIST_TERR_TV)->bSatIndex = 2; // K40, now on a satellite
+    ChangeService(store, LIST_TERR_TV, 2, [](SSVC_INFO& svc) { svc.bSatIndex = 2; }); // K40
     store.AddTerrService(ADD_ORDERED, MakeService(1, 1, 99, "NEW"));
     store.Rebuild();
     EXPECT_THAT(RowNames(store, LIST_SAT_TV), ElementsAre("KEEP", "LAST"));
@@ -413,7 +414,7 @@ TEST(Rebuild, NetworkTableKeepsUsedEntriesAndNamesUnknownOnes) {
         store.AddNetwork(net);
     const WORD used[] = {3, 1, 2, 0, 408, 409};
     for (WORD row = 0; row < 6; ++row)
-        store.GetService(row, LIST_SAT_TV)->wNetwork = used[row];
+        ChangeService(store, LIST_SAT_TV, row, [&](SSVC_INFO& svc) { svc.wNetwork = used[row]; });
     store.Rebuild();
     std::string table;
     for (WORD i = 0; const SNET_INFO* net = store.GetNetworkAt(i); ++i)
@@ -560,7 +561,8 @@ const SChange kChanges[] = {
          s.AddTerrService(ADD_APPEND, rec);
      },
      ListPart(LIST_TERR_RADIO)},
-    {"MUX", [](CChannelStore& s) { s.GetMux(1)->drift ^= 0x100; }, PART_MUXES},
+    {"MUX", [](CChannelStore& s) { ChangeMux(s, 1, [](STP_INFO& m) { m.drift ^= 0x100; }); },
+     PART_MUXES},
     // The middle satellite left to the radio list: as many satellites in the order, but not the
     // same ones.
     {"satellite order",

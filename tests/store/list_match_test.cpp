@@ -95,7 +95,7 @@ TEST(OrderLike, PlanAndApply) {
         SCOPED_TRACE(testing::PrintToString(names));
         CChannelStore store;
         FillSatTv(store, {"A", "B", "C", "D", "E"});
-        store.GetService(3, LIST_SAT_TV)->wFlags = dFlags;
+        ChangeService(store, LIST_SAT_TV, 3, [&](SSVC_INFO& svc) { svc.wFlags = dFlags; });
 
         const SOrderPlan plan = PlanOrder(store, ReferenceFromStore(ref), options);
         const SListPlan& tv = plan[LIST_SAT_TV];
@@ -226,7 +226,7 @@ TEST(Compare, ListsExactlyTheEdits) {
              sat.bDiseqc = 2;
              SetName(sat.szName, "Corvina B");
              s.SetSatellite(3, sat);
-             SetName(s.FindNetwork(1)->name, "Net Two");
+             ChangeNetwork(s, 1, [](SNET_INFO& net) { SetName(net.name, "Net Two"); });
          },
          {"satellites: changed 13.0E \"Corvina B\": name, DiSEqC",
           "networks: changed 1 \"Net Two\": name"}},
@@ -234,8 +234,9 @@ TEST(Compare, ListsExactlyTheEdits) {
          [](CChannelStore& s) {
              BYTE tp = 0;
              s.AppendTransponder(3, &tp, 11000, 27500, 0, 0);
-             s.GetTransponder(2, 2)->symbolrate = 27000;
-             s.GetTransponder(2, 1)->frequency = 11500; // within 13 MHz: the same one
+             ChangeTransponder(s, 2, 2, [](STP_INFO& t) { t.symbolrate = 27000; });
+             // Within 13 MHz: the same one.
+             ChangeTransponder(s, 2, 1, [](STP_INFO& t) { t.frequency = 11500; });
          },
          {"transponders: added 13.0E 11000 V 27500",
           "transponders: changed 19.2E 11500 H 27500: frequency",

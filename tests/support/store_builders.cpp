@@ -89,6 +89,40 @@ void CStoreBuilder::LargeSatTvList(int nServices) {
     m_store.Rebuild();
 }
 
+void ChangeService(CChannelStore& store, BYTE list, WORD row,
+                   const std::function<void(SSVC_INFO&)>& change) {
+    SStoreSnapshot state = store.TakeSnapshot();
+    SStoreSnapshot::SList& rows = *state.lists[list];
+    change(rows.records[rows.rows[row].nRecord]);
+    store.RestoreSnapshot(state);
+}
+
+void ChangeTransponder(CChannelStore& store, BYTE sat, BYTE tp,
+                       const std::function<void(STP_INFO&)>& change) {
+    SStoreSnapshot state = store.TakeSnapshot();
+    std::size_t first = 0;
+    for (int slot = 0; slot < sat - kFirstSatIndex; ++slot)
+        first += state.tpNodes[slot];
+    for (std::size_t i = first; i < first + state.tpNodes[sat - kFirstSatIndex]; ++i)
+        if (state.transponders[i].tpid == tp)
+            change(state.transponders[i]);
+    store.RestoreSnapshot(state);
+}
+
+void ChangeMux(CChannelStore& store, BYTE mux, const std::function<void(STP_INFO&)>& change) {
+    SStoreSnapshot state = store.TakeSnapshot();
+    change(state.muxes[mux - 1]);
+    store.RestoreSnapshot(state);
+}
+
+void ChangeNetwork(CChannelStore& store, WORD id, const std::function<void(SNET_INFO&)>& change) {
+    SStoreSnapshot state = store.TakeSnapshot();
+    for (int i = 0; i < state.nNetCount; ++i)
+        if (state.networks[i].id == id)
+            change(state.networks[i]);
+    store.RestoreSnapshot(state);
+}
+
 // ---- whole stores -----------------------------------------------------------------------------
 
 void FillMixedStore(CChannelStore& store) {

@@ -5,6 +5,7 @@
 
 #include "channel_store.h"
 
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -32,6 +33,16 @@ std::vector<std::string> RowNames(const CChannelStore& store, BYTE list);
 // Fills a satellite list with services named as given, on one satellite and transponder,
 // in that order (service ids ascending), and rebuilds.
 void FillSatTv(CChannelStore& store, const std::vector<std::string>& names);
+
+// Records changed in place, as only a damaged file or another program could leave them (a
+// service on a satellite that is gone, a transponder whose satid says another satellite): the
+// store hands out no record for editing, so the change goes through a snapshot.
+void ChangeService(CChannelStore& store, BYTE list, WORD row,
+                   const std::function<void(SSVC_INFO&)>& change);
+void ChangeTransponder(CChannelStore& store, BYTE sat, BYTE tp,
+                       const std::function<void(STP_INFO&)>& change);
+void ChangeMux(CChannelStore& store, BYTE mux, const std::function<void(STP_INFO&)>& change);
+void ChangeNetwork(CChannelStore& store, WORD id, const std::function<void(SNET_INFO&)>& change);
 
 // ---- stores made by hand
 // --------------------------------------------------------------------------

@@ -36,10 +36,9 @@ void FillStore(CChannelStore& store) {
     build.Network(12, "Beta");
     build.Network(3, "Alpha");
     build.Network(100, "Gamma");
-    SSVC_INFO& tv = *store.GetService(0, LIST_SAT_TV);
-    tv.wVideoPid = 512;
-    tv.wAudioPid = kDolbyAudio;
-    tv.wPcrPid = 600;
+    store.SetServiceVideoPid(0, LIST_SAT_TV, 512);
+    store.SetServiceAudioPid(0, LIST_SAT_TV, kDolbyAudio);
+    store.SetServicePcrPid(0, LIST_SAT_TV, 600);
 }
 
 const SSVC_INFO* FindService(const CChannelStore& store, BYTE nList, WORD wServiceId) {
@@ -155,9 +154,11 @@ class ChannelInfoDlgTest : public QObject {
     // does not list is kept. A terrestrial service offers the MUXes in index order. A changed
     // service is written back.
     void existingServiceIsShownKeptAndChanged() {
-        SetName(m_store->FindNetwork(12)->name, "B\xE9ta");
-        SetName(m_store->GetSatellite(2)->szName, "T\xFCrksat");
-        SetName(m_store->GetService(0, LIST_SAT_TV)->szName, "Caf\xE9");
+        ChangeNetwork(*m_store, 12, [](SNET_INFO& net) { SetName(net.name, "B\xE9ta"); });
+        SSAT_INFO sat = *m_store->GetSatellite(2);
+        SetName(sat.szName, "T\xFCrksat");
+        m_store->SetSatellite(2, sat);
+        m_store->SetServiceName(0, LIST_SAT_TV, "Caf\xE9", 4);
         auto dlg = Open(kSatTv, 1);
         QCOMPARE(Shown(*dlg), (QStringList{" 2. T\u00FCrksat ( 19.2) ", "  2. 10714 - 22000 - V ",
                                            "  12. B\u00E9ta ", "28106", "Caf\u00E9", "512", "291",

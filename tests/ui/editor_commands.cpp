@@ -154,10 +154,11 @@ class EditorCommandsTest : public QObject {
     // Delete renumbers the later records, so the tree and the satellite grids are rebuilt.
     void updateInPlaceAndDeleteRebuilds() {
         auto dlg = Open();
-        SSAT_INFO& stored = *dlg->GetStore()->GetSatellite(2);
+        SSAT_INFO stored = *dlg->GetStore()->GetSatellite(2);
         stored.bSwitch = 0x08 | SW_LNB_POWER | (1 << SW_TONEBURST_SHIFT); // bit 3 not shown
         stored.bDiseqc = 5; // a motor: no DiSEqC button shows it
         stored.bCkuSwitch = 1;
+        dlg->GetStore()->SetSatellite(2, stored);
         Select(*dlg, Root(*dlg, 0));
         Type(*dlg, IDC_EDIT_SAT_NAME, QStringLiteral("SAT-Z"));
         Type(*dlg, IDC_EDIT_SAT_POSITION, QStringLiteral("13.0")); // no position check here
@@ -170,8 +171,10 @@ class EditorCommandsTest : public QObject {
         QCOMPARE(Settings(sat).mid(0, 4), (QList<int>{130, 1, 0x08 | SW_LNB_POWER | SW_22KHZ, 5}));
 
         // A transponder takes exactly the new values.
-        STP_INFO& tp = *dlg->GetStore()->GetTransponder(2, 1);
-        tp.attribute = 0x3F; // FEC 3/4, horizontal, carried bits 1-3
+        ChangeTransponder(*dlg->GetStore(), 2, 1, [](STP_INFO& t) {
+            t.attribute = 0x3F; // FEC 3/4, horizontal, carried bits 1-3
+        });
+        const STP_INFO& tp = *dlg->GetStore()->GetTransponder(2, 1);
         Select(*dlg, Root(*dlg, 0)->child(0));
         Click(dlg->GetDlgItem(IDC_RADIO_VERTICAL));
         dlg->GetDlgItem<QComboBox>(IDC_COMBO_FEC)->setCurrentIndex(4);

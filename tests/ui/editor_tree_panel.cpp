@@ -69,7 +69,7 @@ class EditorTreePanelTest : public QObject {
         sat.wPosition = 130;
         dlg.GetStore()->AppendSatellite(sat);
         AppendTp(*dlg.GetStore(), 2, 11494);
-        dlg.GetStore()->GetTransponder(2, 1)->attribute = attribute;
+        ChangeTransponder(*dlg.GetStore(), 2, 1, [&](STP_INFO& tp) { tp.attribute = attribute; });
         ShowTree(dlg);
         Select(dlg, dlg.Tree().topLevelItem(0));
     }
