@@ -506,34 +506,28 @@ TEST(HandTables, MadeRecordsSurviveAFileAndRefusalsChangeNothing) {
     EXPECT_TRUE(store.TakeSnapshot() == withBoth);
 }
 
+// 408 entries (all of id 1) and 100 MUXes; 407 entries with every id named by a service, and
+// 3 MUXes with 1357 transponders filling the image's records.
 TEST(HandTables, FullTablesAreRefused) {
-    const TableEdit addName = [](CChannelStore& s) { return s.AddNetworkName("N"); };
-    const TableEdit addMux = [](CChannelStore& s) { return s.AppendMux(MakeMux(1, 474)); };
-    const std::tuple<const char*, std::function<void(CChannelStore&)>, TableEdit> cases[] = {
-        {"408 entries, all of id 1",
-         [](CChannelStore& s) {
-             for (int n = 0; n < kMaxNetworks; ++n)
-                 s.AddNetwork(MakeNetwork(1, "N"));
-         },
-         addName},
-        {"407 entries, every id named by a service",
-         [](CChannelStore& s) {
-             AppendTp(s, AppendSat(s, 192), 11494);
-             for (WORD n = 1; n <= kMaxNetworks; ++n)
-                 s.AddSatService(ADD_APPEND, MakeService(kFirstSatIndex, 1, n, "", 0, n));
-             s.Rebuild();
-         },
-         addName},
-        {"100 MUXes", [](CChannelStore& s) { FillTables(s, 0, 0, kMaxMuxes); }, addMux},
-        {"3 MUXes and 1357 transponders fill the image",
-         [](CChannelStore& s) { FillTables(s, 6, kMaxTransponders - 3, 3); }, addMux},
-    };
-    for (const auto& [what, fill, edit] : cases) {
+    const std::function<void(CChannelStore&)> fills[] = {
+        [](CChannelStore& s) {
+            for (int n = 0; n < kMaxNetworks; ++n)
+                s.AddNetwork(MakeNetwork(1, "N"));
+            FillTables(s, 0, 0, kMaxMuxes);
+        },
+        [](CChannelStore& s) {
+            FillTables(s, 6, kMaxTransponders - 3, 3);
+            for (WORD n = 1; n <= kMaxNetworks; ++n)
+                s.AddSatService(ADD_APPEND, MakeService(kFirstSatIndex, 1, n, "", 0, n));
+            s.Rebuild();
+        }};
+    for (const auto& fill : fills) {
         CChannelStore store;
         fill(store);
         const SStoreSnapshot before = store.TakeSnapshot();
-        EXPECT_EQ(edit(store), ETableEdit::Full) << what;
-        EXPECT_TRUE(store.TakeSnapshot() == before) << what;
+        EXPECT_EQ(std::tuple(store.AddNetworkName("N"), store.AppendMux(MakeMux(1, 474))),
+                  std::tuple(ETableEdit::Full, ETableEdit::Full));
+        EXPECT_TRUE(store.TakeSnapshot() == before);
     }
 }
 
@@ -561,8 +555,7 @@ const SChange kChanges[] = {
          s.AddTerrService(ADD_APPEND, rec);
      },
      ListPart(LIST_TERR_RADIO)},
-    {"MUX", [](CChannelStore& s) { ChangeMux(s, 1, [](STP_INFO& m) { m.drift ^= 0x100; }); },
-     PART_MUXES},
+    {"MUX", [](CChannelStore& s) { s.SetMux(1, MakeMux(1, 600)); }, PART_MUXES},
     // The middle satellite left to the radio list: as many satellites in the order, but not the
     // same ones.
     {"satellite order",

@@ -226,7 +226,7 @@ TEST(Compare, ListsExactlyTheEdits) {
              sat.bDiseqc = 2;
              SetName(sat.szName, "Corvina B");
              s.SetSatellite(3, sat);
-             ChangeNetwork(s, 1, [](SNET_INFO& net) { SetName(net.name, "Net Two"); });
+             s.RenameNetwork(1, "Net Two");
          },
          {"satellites: changed 13.0E \"Corvina B\": name, DiSEqC",
           "networks: changed 1 \"Net Two\": name"}},

@@ -32,19 +32,6 @@ std::vector<SXmlSatellite> Read(const std::string& sats) {
     return satellites;
 }
 
-// Each satellite's name and transponders: "Stored: 11494H22000 12188V27500; ".
-std::string Tables(const CChannelStore& store) {
-    std::string text;
-    for (BYTE s = kFirstSatIndex; s <= store.GetSatelliteCount() + 1; ++s) {
-        text += std::string(store.GetSatelliteName(s)) + ":";
-        for (BYTE t = 1; const STP_INFO* tp = store.GetTransponder(s, t); ++t)
-            text += " " + std::to_string(tp->frequency) + "HV"[~tp->attribute & 1] +
-                    std::to_string(tp->symbolrate);
-        text += "; ";
-    }
-    return text;
-}
-
 TEST(SatellitesXml, ValuesBecomeTheBoxRecords) {
     // position and transponder attributes; the box's position, MHz, kS/s, attribute, DVB-S2
     const std::tuple<int, std::string, WORD, WORD, WORD, BYTE, bool> cases[] = {
@@ -57,7 +44,6 @@ TEST(SatellitesXml, ValuesBecomeTheBoxRecords) {
     };
     for (const auto& [pos, tp, box, freq, rate, attribute, s2] : cases) {
         const std::vector<SXmlSatellite> sats = Read(Sat("S", pos, tp));
-        ASSERT_EQ(sats.size(), 1u);
         const STP_INFO rec = BoxTransponder(sats[0].transponders.at(0));
         EXPECT_EQ(std::tuple(BoxPosition(sats[0].nPosition), rec.frequency, rec.symbolrate,
                              rec.attribute, sats[0].transponders[0].bS2),
@@ -106,94 +92,85 @@ TEST(SatellitesXml, FaultsNameTheLine) {
     }
 }
 
-// The store has 19.2E with 11494 H and 12188 V; the file adds to it (a merge within the tolerance,
-// a new polarisation, circular right as a merge with V, a DVB-S2 one) and brings 0.8W.
-TEST(SatelliteImport, PlanMergesLeavesOutAndApplies) {
-    const std::vector<SXmlSatellite> file =
-        Read(Sat("19.2E Astra 1KR/1L/1M", 192,
-                 Tp(11496000, 22000000, 0, 2) + Tp(11494000, 22000000, 1) +
-                     Tp(12188000, 27500000, 3) + Tp(10700000, 22000000, 2, -1, 1)) +
-             Sat("Thor 5/6/7 at 0.8 West", -8, Tp(10872000, 24500000, 1, 7)));
-    const std::string stored = "Stored: 11496H22000 12188V27500 11494V22000";
-    const std::tuple<bool, std::vector<std::string>, std::string> cases[] = {
-        {false,
-         {"19.2E \"19.2E Astra 1KR/1L/1M\": into satellite 2 \"Stored\"; 4 transponders: 1 added, "
-          "2 merged, 1 DVB-S2 left out",
-          "  circular polarisation: 1 right taken as vertical",
-          "0.8W \"Thor 5/6/7 at 0.8 West\": new satellite \"Thor 5/6/7 at 0.\"; 1 transponder: 1 "
-          "added",
-          "in all: 2 satellites, 1 new; 2 transponders added, 2 merged, 1 left out, 0 do not fit"},
-         stored + "; Thor 5/6/7 at 0.: 10872V24500; "},
-        {true,
-         {"19.2E \"19.2E Astra 1KR/1L/1M\": into satellite 2 \"Stored\"; 4 transponders: 2 added, "
-          "2 merged",
-          "  circular polarisation: 1 left taken as horizontal, 1 right taken as vertical",
-          "  1 DVB-S2 taken: the box's records hold no modulation, so it may not tune them",
-          "0.8W \"Thor 5/6/7 at 0.8 West\": new satellite \"Thor 5/6/7 at 0.\"; 1 transponder: 1 "
-          "added",
-          "in all: 2 satellites, 1 new; 3 transponders added, 2 merged, 0 left out, 0 do not fit"},
-         stored + " 10700H22000; Thor 5/6/7 at 0.: 10872V24500; "},
-    };
-    for (const auto& [bWithS2, lines, tables] : cases) {
-        CChannelStore store;
-        const BYTE sat = AppendSat(store, 192, "Stored");
-        AppendTp(store, sat, 11494, 22000, 1);
-        AppendTp(store, sat, 12188, 27500, 0);
-        SImportChoice choice = DefaultChoice(file, bWithS2);
-        choice[0].bChosen = choice[1].bChosen = true;
-        const SStoreSnapshot before = store.TakeSnapshot();
-        const SImportPlan plan = PlanImport(store, file, choice);
-        EXPECT_THAT(ImportPlanLines(plan), ElementsAreArray(lines));
-        ApplyImport(store, plan);
-        EXPECT_EQ(Tables(store), tables);
-        EXPECT_EQ(DifferingParts(before, store.TakeSnapshot()), unsigned(PART_SATELLITES));
-    }
-    // The new satellite is what the panel offers: universal LNB, LNB power on, the rest off.
-    SSAT_INFO expected = MakeSat(3592, "Thor 5/6/7 at 0.8 West"), made = BoxSatellite(file[1]);
-    std::tie(expected.bSwitch, expected.bCLnb) = std::tuple(SW_LNB_POWER, 2);
-    EXPECT_EQ(std::memcmp(&made, &expected, sizeof made), 0);
-}
-
-TEST(SatelliteImport, CapacitiesLeaveOutWhatDoesNotFit) {
+// The store holds satellites 10.0E, 10.1E, ... with transponders 3000, 3100, ... V at 27500 kS/s,
+// 255 a satellite, and MUXes. The file merges (within the tolerance, and circular right as V),
+// adds, leaves DVB-S2 out or takes it, and meets every capacity. The plan's lines, then the
+// counts once it is carried out.
+TEST(SatelliteImport, PlanMergesLeavesOutWhatDoesNotFitAndApplies) {
+    const std::string astra = Sat("10.0E Astra 1KR/1L/1M", 100,
+                                  Tp(3002000, 27500000, 1, 2) + Tp(3000000, 27500000, 0) +
+                                      Tp(3100000, 27500000, 3) + Tp(10700000, 22000000, 2, -1, 1)) +
+                              Sat("Thor 5/6/7 at 0.8 West", -8, Tp(10872000, 24500000, 1, 7));
     const std::string three = Tp(60000000, 27500000, 0) + Tp(61000000, 27500000, 0) +
                               Tp(3000000, 27500000, 1); // the last merges with the first stored
-    // satellites, transponders, MUXes; the file; lines that tell; counts after
+    const std::string thor = "0.8W \"Thor 5/6/7 at 0.8 West\": new satellite \"Thor 5/6/7 at 0.\"; "
+                             "1 transponder: 1 added";
+    // satellites, transponders and MUXes stored; the file; DVB-S2 taken; the lines; counts after
     using Shape = std::array<int, 3>;
-    const std::tuple<Shape, std::string, std::vector<std::string>, const char*> cases[] = {
+    const std::tuple<Shape, std::string, bool, std::vector<std::string>, const char*> cases[] = {
+        {{1, 2, 0},
+         astra,
+         false,
+         {"10.0E \"10.0E Astra 1KR/1L/1M\": into satellite 2 \"SAT\"; 4 transponders: 1 added, 2 "
+          "merged, 1 DVB-S2 left out",
+          "  circular polarisation: 1 right taken as vertical", thor,
+          "in all: 2 satellites, 1 new; 2 transponders added, 2 merged, 1 left out, 0 do not fit"},
+         "satellites 2, transponders 4, networks 0, MUXes 0, services 0 0 0 0"},
+        {{1, 2, 0},
+         astra,
+         true,
+         {"10.0E \"10.0E Astra 1KR/1L/1M\": into satellite 2 \"SAT\"; 4 transponders: 2 added, 2 "
+          "merged",
+          "  circular polarisation: 1 left taken as horizontal, 1 right taken as vertical",
+          "  1 DVB-S2 taken: the box's records hold no modulation, so it may not tune them", thor,
+          "in all: 2 satellites, 1 new; 3 transponders added, 2 merged, 0 left out, 0 do not fit"},
+         "satellites 2, transponders 5, networks 0, MUXes 0, services 0 0 0 0"},
         {{1, 254, 0},
          Sat("A", 100, three),
+         false,
          {"10.0E \"A\": into satellite 2 \"SAT\"; 3 transponders: 1 added, 1 merged, 1 do not fit "
           "(imported partly)",
-          "  does not fit 61000 H 27500: the satellite holds 255 transponders"},
+          "  does not fit 61000 H 27500: the satellite holds 255 transponders",
+          "in all: 1 satellite, 0 new; 1 transponder added, 1 merged, 0 left out, 1 do not fit"},
          "satellites 1, transponders 255, networks 0, MUXes 0, services 0 0 0 0"},
         {{5, 1259, 100},
          Sat("A", 104, three) + Sat("New", -1, Tp(11000000, 27500000, 0)),
+         false,
          {"10.4E \"A\": into satellite 6 \"SAT\"; 3 transponders: 1 added, 1 merged, 1 do not fit "
           "(imported partly)",
           "  does not fit 61000 H 27500: the image holds 1360 transponders and MUXes",
-          "0.1W \"New\": not imported; 1 transponder: 1 do not fit"},
+          "0.1W \"New\": not imported; 1 transponder: 1 do not fit",
+          "  does not fit 11000 H 27500: the image holds 1360 transponders and MUXes",
+          "in all: 2 satellites, 0 new; 1 transponder added, 1 merged, 0 left out, 2 do not fit"},
          "satellites 5, transponders 1260, networks 0, MUXes 100, services 0 0 0 0"},
         {{kImageSatellites, 1, 0},
          Sat("A", 100, three) + Sat("New", -1, three),
-         {"0.1W \"New\": not imported: the image holds 119 satellites; 3 transponders: 3 do not "
+         false,
+         {"10.0E \"A\": into satellite 2 \"SAT\"; 3 transponders: 2 added, 1 merged",
+          "0.1W \"New\": not imported: the image holds 119 satellites; 3 transponders: 3 do not "
           "fit",
           "in all: 2 satellites, 0 new; 2 transponders added, 1 merged, 0 left out, 3 do not fit"},
          "satellites 119, transponders 3, networks 0, MUXes 0, services 0 0 0 0"},
     };
-    for (const auto& [shape, sats, lines, after] : cases) {
+    for (const auto& [shape, sats, bWithS2, lines, after] : cases) {
         CChannelStore store;
         FillTables(store, shape[0], shape[1], shape[2]);
         const std::vector<SXmlSatellite> file = Read(sats);
-        SImportChoice choice = DefaultChoice(file, false);
+        SImportChoice choice = DefaultChoice(file, bWithS2);
         for (SSatelliteChoice& c : choice)
             c.bChosen = true;
+        const SStoreSnapshot before = store.TakeSnapshot();
         const SImportPlan plan = PlanImport(store, file, choice);
-        const std::vector<std::string> shown = ImportPlanLines(plan);
-        for (const std::string& line : lines)
-            EXPECT_THAT(shown, ::testing::Contains(line)) << after;
+        EXPECT_THAT(ImportPlanLines(plan), ElementsAreArray(lines));
         ApplyImport(store, plan);
         EXPECT_EQ(CountsText(store), after);
+        EXPECT_EQ(DifferingParts(before, store.TakeSnapshot()), unsigned(PART_SATELLITES)) << after;
     }
+    // The new satellite is what the panel offers: universal LNB, LNB power on, the rest off.
+    SSAT_INFO expected = MakeSat(3592, "Thor 5/6/7 at 0.8 West");
+    const SSAT_INFO made = BoxSatellite(Read(astra)[1]);
+    std::tie(expected.bSwitch, expected.bCLnb) = std::tuple(SW_LNB_POWER, 2);
+    EXPECT_EQ(std::memcmp(&made, &expected, sizeof made), 0);
 }
 
 } // namespace

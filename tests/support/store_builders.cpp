@@ -109,20 +109,6 @@ void ChangeTransponder(CChannelStore& store, BYTE sat, BYTE tp,
     store.RestoreSnapshot(state);
 }
 
-void ChangeMux(CChannelStore& store, BYTE mux, const std::function<void(STP_INFO&)>& change) {
-    SStoreSnapshot state = store.TakeSnapshot();
-    change(state.muxes[mux - 1]);
-    store.RestoreSnapshot(state);
-}
-
-void ChangeNetwork(CChannelStore& store, WORD id, const std::function<void(SNET_INFO&)>& change) {
-    SStoreSnapshot state = store.TakeSnapshot();
-    for (int i = 0; i < state.nNetCount; ++i)
-        if (state.networks[i].id == id)
-            change(state.networks[i]);
-    store.RestoreSnapshot(state);
-}
-
 // ---- whole stores -----------------------------------------------------------------------------
 
 void FillMixedStore(CChannelStore& store) {

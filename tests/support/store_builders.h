@@ -41,8 +41,6 @@ void ChangeService(CChannelStore& store, BYTE list, WORD row,
                    const std::function<void(SSVC_INFO&)>& change);
 void ChangeTransponder(CChannelStore& store, BYTE sat, BYTE tp,
                        const std::function<void(STP_INFO&)>& change);
-void ChangeMux(CChannelStore& store, BYTE mux, const std::function<void(STP_INFO&)>& change);
-void ChangeNetwork(CChannelStore& store, WORD id, const std::function<void(SNET_INFO&)>& change);
 
 // ---- stores made by hand
 // --------------------------------------------------------------------------
