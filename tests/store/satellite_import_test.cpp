@@ -100,11 +100,14 @@ TEST(SatelliteImport, PlanMergesLeavesOutWhatDoesNotFitAndApplies) {
     const std::string astra = Sat("10.0E Astra 1KR/1L/1M", 100,
                                   Tp(3002000, 27500000, 1, 2) + Tp(3000000, 27500000, 0) +
                                       Tp(3100000, 27500000, 3) + Tp(10700000, 22000000, 2, -1, 1)) +
-                              Sat("Thor 5/6/7 at 0.8 West", -8, Tp(10872000, 24500000, 1, 7));
+                              Sat("Thor 5/6/7 at 0.8 West", -8, Tp(10872000, 24500000, 1, 7, 1)) +
+                              Sat("Amos", -40, Tp(11000000, 27500000, 2));
     const std::string three = Tp(60000000, 27500000, 0) + Tp(61000000, 27500000, 0) +
                               Tp(3000000, 27500000, 1); // the last merges with the first stored
-    const std::string thor = "0.8W \"Thor 5/6/7 at 0.8 West\": new satellite \"Thor 5/6/7 at 0.\"; "
-                             "1 transponder: 1 added";
+    const std::string s2 = "  1 DVB-S2 taken: the box's records hold no modulation, so it may not "
+                           "tune them";
+    const std::string amos = "4.0W \"Amos\": new satellite; 1 transponder: 1 added";
+    const std::string left = "  circular polarisation: 1 left taken as horizontal";
     // satellites, transponders and MUXes stored; the file; DVB-S2 taken; the lines; counts after
     using Shape = std::array<int, 3>;
     const std::tuple<Shape, std::string, bool, std::vector<std::string>, const char*> cases[] = {
@@ -113,18 +116,22 @@ TEST(SatelliteImport, PlanMergesLeavesOutWhatDoesNotFitAndApplies) {
          false,
          {"10.0E \"10.0E Astra 1KR/1L/1M\": into satellite 2 \"SAT\"; 4 transponders: 1 added, 2 "
           "merged, 1 DVB-S2 left out",
-          "  circular polarisation: 1 right taken as vertical", thor,
-          "in all: 2 satellites, 1 new; 2 transponders added, 2 merged, 1 left out, 0 do not fit"},
+          "  circular polarisation: 1 right taken as vertical",
+          "0.8W \"Thor 5/6/7 at 0.8 West\": nothing taken; 1 transponder: 1 DVB-S2 left out", amos,
+          left,
+          "in all: 3 satellites, 1 new; 2 transponders added, 2 merged, 2 left out, 0 do not fit"},
          "satellites 2, transponders 4, networks 0, MUXes 0, services 0 0 0 0"},
         {{1, 2, 0},
          astra,
          true,
          {"10.0E \"10.0E Astra 1KR/1L/1M\": into satellite 2 \"SAT\"; 4 transponders: 2 added, 2 "
           "merged",
-          "  circular polarisation: 1 left taken as horizontal, 1 right taken as vertical",
-          "  1 DVB-S2 taken: the box's records hold no modulation, so it may not tune them", thor,
-          "in all: 2 satellites, 1 new; 3 transponders added, 2 merged, 0 left out, 0 do not fit"},
-         "satellites 2, transponders 5, networks 0, MUXes 0, services 0 0 0 0"},
+          "  circular polarisation: 1 left taken as horizontal, 1 right taken as vertical", s2,
+          "0.8W \"Thor 5/6/7 at 0.8 West\": new satellite \"Thor 5/6/7 at 0.\"; 1 transponder: 1 "
+          "added",
+          s2, amos, left,
+          "in all: 3 satellites, 2 new; 4 transponders added, 2 merged, 0 left out, 0 do not fit"},
+         "satellites 3, transponders 6, networks 0, MUXes 0, services 0 0 0 0"},
         {{1, 254, 0},
          Sat("A", 100, three),
          false,
