@@ -123,7 +123,7 @@ class CChannelStore {
     // service uses it; until then the next rebuild (any deletion, and reading the saved file)
     // drops it again.
     // A name (cut to 16 characters, and at a NUL) under the lowest id that neither an entry nor
-    // a service uses; *pnId gets the id. Full when the table holds 408.
+    // a service uses; *pnId gets the id. Full when the table holds 408 or no id is left.
     ETableEdit AddNetworkName(std::string_view name, WORD* pnId = nullptr);
     // The name of network nNetwork's entry (the one FindNetwork finds); its attribute stays.
     ETableEdit RenameNetwork(WORD nNetwork, std::string_view name);
