@@ -363,7 +363,7 @@ int RunDupes(Args args, std::ostream& out, std::ostream& err) {
         out << "no duplicates\n";
     if (output.empty())
         return ZDF_OK;
-    const std::vector<std::pair<BYTE, WORD>> extra = LaterDuplicates(groups);
+    const std::vector<std::pair<BYTE, WORD>> extra = ProposedDuplicates(store, groups);
     DeleteServices(store, extra);
     out << "deleted " << extra.size() << " services\n";
     return Save(store, output, out, err);

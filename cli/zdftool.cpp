@@ -66,8 +66,8 @@ constexpr Command kCommands[] = {
      RunOrder},
     {"dupes", "FILE [OUT]", "services with equal names on one satellite, in one list",
      "Lists, per list and satellite, the services with equal names and their numbers. With OUT\n"
-     "(or --in-place, over FILE) keeps the first of each group, deletes the others and writes\n"
-     "the result.\n",
+     "(or --in-place, over FILE) deletes each service of a group that an earlier one shares its\n"
+     "transponder or MUX with, and writes the result; equal names elsewhere stay.\n",
      RunDupes},
     {"diff", "A B [--json]", "what changed from data file A to data file B",
      "Lists satellites, transponders, MUXes and networks added, removed or changed, and per\n"

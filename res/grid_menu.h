@@ -6,13 +6,6 @@
 
 inline constexpr int IDR_GRID_MENU = 132;
 
-inline constexpr unsigned ID_EDIT_CUT = 32782;
-inline constexpr unsigned ID_EDIT_PASTE = 32783;
-inline constexpr unsigned ID_EDIT_DELETE = 32784;
-inline constexpr unsigned ID_FLAGS_ENABLE = 32804;
-inline constexpr unsigned ID_FLAGS_DISABLE = 32805;
-inline constexpr unsigned ID_EDIT_MOVE_TO_NUMBER = 32806;
-
 inline constexpr SMenuItem kGridRowMenuItems[] = {
     {"&Cut", ID_EDIT_CUT},
     {"&Paste", ID_EDIT_PASTE},

@@ -162,10 +162,20 @@ inline constexpr SMenuItem kFileMenuItems[] = {
     {"", 0},
     {"E&xit", ID_EXIT},
 };
-// The texts the undo stack gives them while there is nothing to undo or redo.
+// Undo and Redo: the texts the undo stack gives them while there is nothing to undo or redo.
+// The grid commands work on the current grid's selection, as their keys do.
 inline constexpr SMenuItem kEditMenuItems[] = {
     {"Undo", ID_EDIT_UNDO},
     {"Redo", ID_EDIT_REDO},
+    {"", 0},
+    {"Cut", ID_EDIT_CUT},
+    {"Paste", ID_EDIT_PASTE},
+    {"Delete", ID_EDIT_DELETE},
+    {"Select All", ID_EDIT_SELECT_ALL},
+    {"", 0},
+    {"Move to Number…", ID_EDIT_MOVE_TO_NUMBER},
+    {"Enable", ID_FLAGS_ENABLE},
+    {"Disable", ID_FLAGS_DISABLE},
     {"", 0},
     {"Order Like…", ID_EDIT_ORDER_LIKE},
     {"Find Duplicates…", ID_EDIT_FIND_DUPLICATES},

@@ -26,6 +26,14 @@ inline constexpr unsigned ID_FILE_EXPORT_CSV = 32821;
 inline constexpr unsigned ID_FILE_IMPORT_CSV = 32822;
 inline constexpr unsigned ID_EDIT_ORDER_LIKE = 32823;
 inline constexpr unsigned ID_EDIT_FIND_DUPLICATES = 32824;
+// The grids' editing commands: the popup menu 132 and the Edit menu.
+inline constexpr unsigned ID_EDIT_CUT = 32782;
+inline constexpr unsigned ID_EDIT_PASTE = 32783;
+inline constexpr unsigned ID_EDIT_DELETE = 32784;
+inline constexpr unsigned ID_FLAGS_ENABLE = 32804;
+inline constexpr unsigned ID_FLAGS_DISABLE = 32805;
+inline constexpr unsigned ID_EDIT_MOVE_TO_NUMBER = 32806;
+inline constexpr unsigned ID_EDIT_SELECT_ALL = 0xE12A;
 
 // ---- main dialog controls -------------------------------------------------------------------
 inline constexpr int IDC_TAB = 1005;

@@ -31,6 +31,9 @@ enum class ETableEdit : BYTE {
     Missing, // no record has that id or index
     Invalid, // a MUX needs a frequency
 };
+// Why the last read of a data file failed, in the few kinds a user can act on; Other covers the
+// rest (a read error, no memory, no file name), which GetLastFileError words.
+enum class EReadFailure { None, NoSuchFile, PermissionDenied, Empty, NotDataFile, Other };
 
 inline constexpr UINT kImageBufferSize = 214016;    // 0x34400: the whole image in a data file
 inline constexpr UINT kTransferImageSize = 0x33000; // 51 blocks: the part that travels
@@ -222,6 +225,7 @@ class CChannelStore {
     WORD GetHeaderLength() const { return m_nHeaderLength; }
     // Why the last ReadDataFile / WriteDataFile failed, for tools that print it.
     const std::string& GetLastFileError() const { return m_strLastFileError; }
+    EReadFailure GetReadFailure() const { return m_readFailure; }
     // Copies the file at the path, if there is one, to "<path>.bak" before a save replaces it.
     // FALSE, with the reason in GetLastFileError, when the copy cannot be written.
     BOOL BackupDataFile();
@@ -240,6 +244,8 @@ class CChannelStore {
     }
     ServiceList* List(BYTE nList);
     const ServiceList* List(BYTE nList) const;
+    // Records why a read failed; FALSE.
+    BOOL FailRead(EReadFailure failure, std::string reason);
     SSVC_INDEX* Row(WORD nPos, BYTE nList);
     SSVC_INFO* MutableService(WORD nPos, BYTE nList);
     const SSVC_INDEX* Row(WORD nPos, BYTE nList) const;
@@ -285,6 +291,7 @@ class CChannelStore {
     WORD m_nMuxCount = 0;
     std::string m_strPath;
     std::string m_strLastFileError;
+    EReadFailure m_readFailure = EReadFailure::None;
     std::vector<SReadFinding> m_readFindings;
     std::unique_ptr<BYTE[]> m_pImage; // the image while a build, parse, read or write runs
     UINT m_nImageSize = 0;

@@ -5,8 +5,10 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <new>
+#include <unistd.h>
 
 namespace {
 
@@ -25,6 +27,16 @@ std::unique_ptr<BYTE[]> AllocateZeroed(size_t n) {
 
 std::string ErrorText(const QIODevice& device) {
     return device.errorString().toStdString();
+}
+
+// What kept a file from opening, asked of the system with the rights the open had (QFile words
+// the reason but does not say which it was).
+EReadFailure OpenFailureOf(const std::string& path) {
+    if (::euidaccess(path.c_str(), R_OK) == 0)
+        return EReadFailure::Other;
+    if (errno == ENOENT)
+        return EReadFailure::NoSuchFile;
+    return errno == EACCES ? EReadFailure::PermissionDenied : EReadFailure::Other;
 }
 
 // The device to its end, or until it passed kMaxFileSize, which is enough to tell a file that
@@ -66,38 +78,41 @@ int CChannelStore::ParseFileHeader(const BYTE* pFile, UINT nFileLength) {
     return HEADER_PLAIN;
 }
 
+BOOL CChannelStore::FailRead(EReadFailure failure, std::string reason) {
+    m_readFailure = failure;
+    m_strLastFileError = std::move(reason);
+    return FALSE;
+}
+
 BOOL CChannelStore::ReadDataBytes(const BYTE* pFile, UINT nFileLength) {
-    if (pFile == nullptr || nFileLength == 0) {
-        m_strLastFileError = "the file is empty";
-        return FALSE;
-    }
-    if (nFileLength > kMaxFileSize) {
-        m_strLastFileError = "the file is too large to be a channel data file";
-        return FALSE;
-    }
+    if (pFile == nullptr || nFileLength == 0)
+        return FailRead(EReadFailure::Empty, "the file is empty");
+    if (nFileLength > kMaxFileSize)
+        return FailRead(EReadFailure::NotDataFile,
+                        "the file is too large to be a channel data file");
     const auto savedHeader = m_header;
     const WORD nSavedHeaderLength = m_nHeaderLength;
-    auto fail = [&](std::string reason) {
+    auto fail = [&](EReadFailure failure, std::string reason) {
         m_header = savedHeader;
         m_nHeaderLength = nSavedHeaderLength;
-        m_strLastFileError = std::move(reason);
-        return FALSE;
+        return FailRead(failure, std::move(reason));
     };
 
     const int nHeaderKind = ParseFileHeader(pFile, nFileLength);
     if (nHeaderKind == HEADER_NO_TERMINATOR)
-        return fail("not a channel data file: no header end mark \"x\" at bytes 34 to 99");
+        return fail(EReadFailure::NotDataFile,
+                    "not a channel data file: no header end mark \"x\" at bytes 34 to 99");
 
     // The decoder unscrambles in place, so it works on a copy of the encoded part.
     const UINT nEncoded = nFileLength - m_nHeaderLength;
     auto encoded = AllocateZeroed(nEncoded);
     auto image = AllocateZeroed(kImageBufferSize);
     if ((nEncoded > 0 && encoded == nullptr) || image == nullptr)
-        return fail("not enough memory to read the file");
+        return fail(EReadFailure::Other, "not enough memory to read the file");
     std::copy_n(pFile + m_nHeaderLength, nEncoded, encoded.get());
     const int nDecoded = DecodeImage(encoded.get(), static_cast<int>(nEncoded), image.get());
     if (nDecoded == 0)
-        return fail("the channel data is damaged or missing");
+        return fail(EReadFailure::NotDataFile, "the channel data is damaged or missing");
 
     // A shifted image is read up to 0x34000 bytes in; the whole buffer covers that. An image
     // that does not parse leaves the store empty; the findings say why.
@@ -109,29 +124,24 @@ BOOL CChannelStore::ReadDataBytes(const BYTE* pFile, UINT nFileLength) {
                                                        EImageSection::Satellites, 0, 0, nDecoded});
     FreeImage();
     m_strLastFileError.clear();
+    m_readFailure = EReadFailure::None;
     return TRUE;
 }
 
 BOOL CChannelStore::ReadData(QIODevice& device) {
     QByteArray data;
-    if (!ReadUpToLimit(device, data)) {
-        m_strLastFileError = "cannot read the file: " + ErrorText(device);
-        return FALSE;
-    }
+    if (!ReadUpToLimit(device, data))
+        return FailRead(EReadFailure::Other, "cannot read the file: " + ErrorText(device));
     return ReadDataBytes(reinterpret_cast<const BYTE*>(data.constData()),
                          static_cast<UINT>(data.size()));
 }
 
 BOOL CChannelStore::ReadDataFile() {
-    if (m_strPath.empty()) {
-        m_strLastFileError = "no file name";
-        return FALSE;
-    }
+    if (m_strPath.empty())
+        return FailRead(EReadFailure::Other, "no file name");
     QFile file(QString::fromStdString(m_strPath));
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_strLastFileError = "cannot open the file: " + ErrorText(file);
-        return FALSE;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return FailRead(OpenFailureOf(m_strPath), "cannot open the file: " + ErrorText(file));
     return ReadData(file);
 }
 

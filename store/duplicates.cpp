@@ -4,6 +4,7 @@
 
 #include <array>
 #include <map>
+#include <set>
 #include <string_view>
 #include <unordered_set>
 
@@ -39,12 +40,16 @@ std::string GroupTitle(const CChannelStore& store, const SDuplicateGroup& group)
     return title + QuotedName(group.strName);
 }
 
-std::vector<std::pair<BYTE, WORD>> LaterDuplicates(const std::vector<SDuplicateGroup>& groups) {
-    std::vector<std::pair<BYTE, WORD>> later;
-    for (const SDuplicateGroup& group : groups)
-        for (std::size_t i = 1; i < group.rows.size(); ++i)
-            later.emplace_back(group.nList, group.rows[i]);
-    return later;
+std::vector<std::pair<BYTE, WORD>> ProposedDuplicates(const CChannelStore& store,
+                                                      const std::vector<SDuplicateGroup>& groups) {
+    std::vector<std::pair<BYTE, WORD>> proposed;
+    for (const SDuplicateGroup& group : groups) {
+        std::set<BYTE> transponders; // of the group's services so far
+        for (const WORD row : group.rows)
+            if (!transponders.insert(store.GetService(row, group.nList)->bTpIndex).second)
+                proposed.emplace_back(group.nList, row);
+    }
+    return proposed;
 }
 
 void DeleteServices(CChannelStore& store, const std::vector<std::pair<BYTE, WORD>>& chosen) {

@@ -21,8 +21,11 @@ std::vector<SDuplicateGroup> FindDuplicates(const CChannelStore& store);
 // A group as zdftool lists it and the window heads it: the list, the satellite's position and
 // name, and the name: satellite-tv: 19.2E "SAT-A": "Nova". Terrestrial groups name no satellite.
 std::string GroupTitle(const CChannelStore& store, const SDuplicateGroup& group);
-// What is offered for deletion: every service of the groups but the first of each.
-std::vector<std::pair<BYTE, WORD>> LaterDuplicates(const std::vector<SDuplicateGroup>& groups);
+// What is proposed for deletion: each service of a group that an earlier service of the group
+// shares its transponder (or MUX) with. Equal names on different transponders are often
+// different channels: they are listed, not proposed.
+std::vector<std::pair<BYTE, WORD>> ProposedDuplicates(const CChannelStore& store,
+                                                      const std::vector<SDuplicateGroup>& groups);
 
 // Deletes the chosen services (list, row) in one go through the store's marks: every other
 // mark in their lists is cleared first.

@@ -46,8 +46,10 @@ std::vector<WORD> MatchingServices(const CChannelStore& store, BYTE nList, std::
 
 std::vector<WORD> MoveRowsOrder(std::size_t nRows, std::span<const WORD> moved,
                                 std::size_t nFirst) {
+    const auto inList = moved.first(static_cast<std::size_t>(
+        std::lower_bound(moved.begin(), moved.end(), nRows) - moved.begin()));
     std::vector<bool> isMoved(nRows);
-    for (WORD row : moved)
+    for (WORD row : inList)
         isMoved[row] = true;
     std::vector<WORD> order;
     order.reserve(nRows);
@@ -55,6 +57,6 @@ std::vector<WORD> MoveRowsOrder(std::size_t nRows, std::span<const WORD> moved,
         if (!isMoved[i])
             order.push_back(static_cast<WORD>(i));
     const std::size_t nAt = std::min(nFirst, order.size());
-    order.insert(order.begin() + static_cast<std::ptrdiff_t>(nAt), moved.begin(), moved.end());
+    order.insert(order.begin() + static_cast<std::ptrdiff_t>(nAt), inList.begin(), inList.end());
     return order;
 }

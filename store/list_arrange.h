@@ -19,5 +19,6 @@ std::vector<WORD> MatchingServices(const CChannelStore& store, BYTE nList, std::
 
 // The order (for ReorderList) of a list of nRows rows that takes `moved` (ascending, distinct)
 // so that the first of them lands at row nFirst and the rest follow it in their order, the other
-// rows keeping theirs; a row past the end puts the block at the end.
+// rows keeping theirs; an nFirst past the end puts the block at the end. Moved rows past the
+// list's end are left out.
 std::vector<WORD> MoveRowsOrder(std::size_t nRows, std::span<const WORD> moved, std::size_t nFirst);

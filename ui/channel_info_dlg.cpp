@@ -88,6 +88,8 @@ QWidget* CChannelInfoDlg::CreateControl(const SChannelDlgItem& item) {
         if (item.kind == EChannelItemKind::NumberEdit)
             edit->setValidator(
                 new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), edit));
+        else
+            AcceptBoxTextOnly(*edit);
         return edit;
     }
     case EChannelItemKind::CheckBox:
@@ -400,6 +402,12 @@ bool CChannelInfoDlg::CheckInput() {
     }
     if (m_strServiceId.isEmpty()) {
         m_prompt.MessageBox(QStringLiteral("Service ID is not existed."));
+        return false;
+    }
+    // A typed text names no network of the store: the service would get none, and the grid's
+    // network cell would show part of the text.
+    if (!m_strNetwork.isEmpty() && Combo(IDC_CHANNEL_COMBO_NETWORK).findText(m_strNetwork) < 0) {
+        m_prompt.MessageBox(QStringLiteral("Network is not in the list."));
         return false;
     }
     return true;

@@ -5,8 +5,36 @@
 
 #include <cstdio>
 
+namespace {
+
+// The options the window system takes off the line when it starts (Qt's, for every platform),
+// with a value or without; the line is read before that.
+constexpr const char* kWindowSystemOptionsWithValue[] = {
+    "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
+    "style",       "stylesheet",         "qmljsdebugger"};
+constexpr const char* kWindowSystemFlags[] = {"reverse", "widgetcount", "nograb", "dograb"};
+
+void AddWindowSystemOptions(QCommandLineParser& parser) {
+    for (const char* name : kWindowSystemOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kWindowSystemFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+} // namespace
+
 SCommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
+    // The window system's options are single-dash words (-platform); ours work either way.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    AddWindowSystemOptions(parser);
     parser.setApplicationDescription(
         QStringLiteral("Edits the channel database of a satellite and terrestrial set-top box."));
     // Not addHelpOption(): its --help-all promises Qt's options, which this help cannot list.

@@ -1,4 +1,5 @@
-// orvane's command line: [-h | --help] [-v | --version] [FILE].
+// orvane's command line: [-h | --help] [-v | --version] [FILE], among the window system's own
+// options (-platform NAME, -style NAME ...), which are left to it.
 #pragma once
 
 #include <QString>

@@ -3,6 +3,21 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QValidator>
+
+#include <algorithm>
+
+namespace {
+
+class CBoxTextValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return IsBoxText(input) ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
 
 void SetTextKeepingCaret(QLineEdit& edit, const QString& text) {
     if (edit.text() == text)
@@ -41,4 +56,12 @@ int SelectionOf(const QComboBox& combo) {
     if (index < 0 || combo.itemText(index) != combo.currentText())
         return -1;
     return index;
+}
+
+bool IsBoxText(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+}
+
+void AcceptBoxTextOnly(QLineEdit& edit) {
+    edit.setValidator(new CBoxTextValidator(&edit));
 }

@@ -18,3 +18,9 @@ void SelectListEntry(QComboBox& combo, const QString& text, int start);
 
 // A combo's selected entry, or -1 when nothing is selected or the user has typed over it.
 int SelectionOf(const QComboBox& combo);
+
+// Whether the box's names can hold every character of `text`: they are 8-bit Latin-1 bytes.
+bool IsBoxText(const QString& text);
+// Makes a name edit refuse a keystroke or a paste that brings any other character, as the number
+// edits refuse what is no number.
+void AcceptBoxTextOnly(QLineEdit& edit);

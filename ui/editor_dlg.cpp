@@ -109,6 +109,10 @@ void CEditorDlg::CreateMenu() {
         }
         if (popup.pItems == kTransferMenuItems)
             m_pTransferMenu = menu;
+        if (popup.pItems == kEditMenuItems) {
+            connect(menu, &QMenu::aboutToShow, this, [this] { EnableGridCommands(true); });
+            connect(menu, &QMenu::aboutToHide, this, [this] { EnableGridCommands(false); });
+        }
     }
     for (const SAccelerator& accelerator : kAccelerators) {
         QAction* action = m_actions.at(accelerator.nId);
@@ -174,6 +178,7 @@ BOOL CEditorDlg::OnCommand(UINT nId) {
         {ID_FLAGS_ENABLE, &CEditorDlg::OnEnableFlags},
         {ID_FLAGS_DISABLE, &CEditorDlg::OnDisableFlags},
         {ID_EDIT_MOVE_TO_NUMBER, &CEditorDlg::OnMoveToNumber},
+        {ID_EDIT_SELECT_ALL, &CEditorDlg::OnSelectAllKey},
         {ID_APP_ABOUT, &CEditorDlg::OnAppAbout},
         {ID_HELP_SHORTCUTS, &CEditorDlg::OnHelpShortcuts},
         {ID_EDIT_ORDER_LIKE, &CEditorDlg::OnEditOrderLike},

@@ -256,7 +256,9 @@ class CEditorDlg : public QDialog {
     void DeleteItem(const QTreeWidgetItem& item);
     void PasteMarkedRows();
     void DeleteSelectedRows();
-    void ToggleFlag(BYTE nList, long nRow, long nCol);
+    // One undo step that sets the flag of column nCol on grid rows `rows`, or clears it when the
+    // cell (nRow, nCol) shows it set: the cell, not the store, decides the way.
+    void ToggleFlag(BYTE nList, long nRow, long nCol, const std::vector<long>& rows);
     // Rows cut and waiting for their paste are shown marked.
     void ShowCutRows(BYTE nList);
     void CreateFilter(const QRect& field, const QRect& count);
@@ -269,6 +271,9 @@ class CEditorDlg : public QDialog {
     void OnDeleteKey();
     void OnToggleFlagKey();
     void OnSelectAllKey();
+    // Greys the Edit menu's grid commands that cannot act while the menu is shown; all on again
+    // once it closes.
+    void EnableGridCommands(bool bMenuShown);
     // The rows of the current grid's selection that are shown, as list rows (from 0, ascending).
     std::vector<WORD> SelectedShownRows(BYTE nList) const;
     // One undo step that moves `rows` of list nList so that the first lands at list row nFirst.
@@ -292,8 +297,9 @@ class CEditorDlg : public QDialog {
     CSpinButtonCtrl& Spin(int nId) const;
     bool IsChecked(int nId) const;
     BOOL WriteWithWaitCursor();
-    // The normal save and Save As; false when nothing was written (cancelled or failed).
-    bool SaveFile();
+    // The normal save and Save As; false when nothing was written (cancelled or failed). A save
+    // the user has already chosen (in the save-changes prompt) does not ask again.
+    bool SaveFile(bool bAskFirst = true);
     bool SaveFileAs();
     // Writes the file after keeping its backup; `failure` is the message for a failed write.
     bool WriteDocument(const QString& failure);

@@ -3,6 +3,7 @@
 // step made of the store's own operations, and only rows the filter shows are touched.
 #include "editor_dlg.h"
 
+#include "control_text.h"
 #include "edit_command.h"
 #include "grid_menu.h"
 #include "list_arrange.h"
@@ -22,10 +23,6 @@ namespace {
 
 // The largest number Move to Number offers; a number past the list's end moves to its end.
 constexpr int kMaxMoveNumber = 9999;
-
-bool IsLatin1(const QString& text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
-}
 
 } // namespace
 
@@ -47,11 +44,14 @@ void CEditorDlg::CreateFilter(const QRect& field, const QRect& count) {
             ApplyFilter(static_cast<BYTE>(nList));
         }
     });
+    // Esc clears the tab's filter from its field and from its grid.
     auto* clear = new QAction(QStringLiteral("Clear Filter"), this);
     clear->setShortcut(QKeySequence(Qt::Key_Escape));
     clear->setShortcutContext(Qt::WidgetShortcut);
     connect(clear, &QAction::triggered, m_pFilter, &QLineEdit::clear);
     m_pFilter->addAction(clear);
+    for (CMSFlexGrid* grid : m_grids)
+        grid->addAction(clear);
 }
 
 void CEditorDlg::ApplyFilter(BYTE nList) {
@@ -61,7 +61,7 @@ void CEditorDlg::ApplyFilter(BYTE nList) {
         grid.ShowAllRows();
     } else {
         std::vector<long> rows;
-        if (IsLatin1(text))
+        if (IsBoxText(text))
             for (WORD i : MatchingServices(*m_pStore, nList, text.toLatin1().toStdString()))
                 rows.push_back(i + 1L);
         grid.ShowOnlyRows(std::move(rows));
@@ -111,8 +111,9 @@ bool CEditorDlg::eventFilter(QObject* watched, QEvent* event) {
 // ---- keys ---------------------------------------------------------------------------------------
 
 // The grids' keys: actions of the window held by the four grids, so that they answer while a
-// grid has the focus and the help lists them. Those of a popup menu command carry its id, and
-// the popup item shows the keys.
+// grid has the focus and the help lists them. Those of an Edit menu command are its menu item,
+// named by the menu (pszText null), which runs what the key runs; the popup menu's item of the
+// same command shows the keys.
 void CEditorDlg::CreateGridKeys() {
     struct SGridKey {
         const char* pszText;
@@ -121,23 +122,23 @@ void CEditorDlg::CreateGridKeys() {
         unsigned nMenuId;
     };
     const SGridKey keys[] = {
-        {"Cut", "Ctrl+X", &CEditorDlg::OnCutKey, ID_EDIT_CUT},
-        {"Paste", "Ctrl+V", &CEditorDlg::OnPasteKey, ID_EDIT_PASTE},
-        {"Delete", "Del", &CEditorDlg::OnDeleteKey, ID_EDIT_DELETE},
-        {"Move to Number", "Ctrl+M", &CEditorDlg::OnMoveToNumber, ID_EDIT_MOVE_TO_NUMBER},
+        {nullptr, "Ctrl+X", &CEditorDlg::OnCutKey, ID_EDIT_CUT},
+        {nullptr, "Ctrl+V", &CEditorDlg::OnPasteKey, ID_EDIT_PASTE},
+        {nullptr, "Del", &CEditorDlg::OnDeleteKey, ID_EDIT_DELETE},
+        {nullptr, "Ctrl+A", &CEditorDlg::OnSelectAllKey, ID_EDIT_SELECT_ALL},
+        {nullptr, "Ctrl+M", &CEditorDlg::OnMoveToNumber, ID_EDIT_MOVE_TO_NUMBER},
         {"Toggle Flag", "Space", &CEditorDlg::OnToggleFlagKey, 0},
         {"Detail Info", "Return", &CEditorDlg::OnButtonDetailInfo, 0},
-        {"Select All Rows", "Ctrl+A", &CEditorDlg::OnSelectAllKey, 0},
     };
     for (const SGridKey& key : keys) {
-        auto* action = new QAction(QString::fromLatin1(key.pszText), this);
+        QAction* action = key.nMenuId != 0 ? m_actions.at(key.nMenuId)
+                                           : new QAction(QString::fromLatin1(key.pszText), this);
+        action->disconnect(this); // the menu item ran the popup's command
         action->setShortcut(QKeySequence(QString::fromLatin1(key.pszKey)));
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         connect(action, &QAction::triggered, this, key.pHandler);
         for (CMSFlexGrid* grid : m_grids)
             grid->addAction(action);
-        if (key.nMenuId != 0)
-            m_actions[key.nMenuId] = action;
     }
     auto* find = new QAction(QStringLiteral("Filter"), this);
     find->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
@@ -146,10 +147,10 @@ void CEditorDlg::CreateGridKeys() {
 }
 
 // The rows of the selection are the rows the keys cut or delete, as the rows a popup menu opened
-// on are for its commands. False without a grid tab.
+// on are for its commands. False without a grid tab or without a row shown in the selection.
 bool CEditorDlg::MarkSelectedRows() {
     const int nList = GetCurrentList();
-    if (nList < 0)
+    if (nList < 0 || SelectedShownRows(static_cast<BYTE>(nList)).empty())
         return false;
     m_nMarkFrom = int(Grid(static_cast<BYTE>(nList)).GetRow());
     m_nMarkTo = int(Grid(static_cast<BYTE>(nList)).GetRowSel());
@@ -172,15 +173,44 @@ void CEditorDlg::OnDeleteKey() {
         OnDelete();
 }
 
-// The flag under the current cell, as a double-click on it toggles it.
+// The flag of the current cell's column on every selected row shown, as Enable and Disable set
+// it; the current cell decides the way, as a double-click on it does. The current cell is the end
+// of the selection the user moved last (RowSel, ColSel): after Ctrl+A or a pick of whole rows, the
+// last column's.
 void CEditorDlg::OnToggleFlagKey() {
     const int nList = GetCurrentList();
     if (nList < 0)
         return;
-    const CMSFlexGrid& grid = Grid(static_cast<BYTE>(nList));
-    const long nRow = grid.GetRow(), nCol = grid.GetCol();
-    if (nRow >= 1 && grid.IsRowShown(nRow) && nCol >= FirstFlagColumn(static_cast<BYTE>(nList)))
-        ToggleFlag(static_cast<BYTE>(nList), nRow, nCol);
+    const BYTE nKind = static_cast<BYTE>(nList);
+    const CMSFlexGrid& grid = Grid(nKind);
+    const long nRow = grid.GetRowSel(), nCol = grid.GetColSel();
+    if (nRow < 1 || !grid.IsRowShown(nRow) || nCol < FirstFlagColumn(nKind))
+        return;
+    std::vector<long> rows;
+    for (WORD wRow : SelectedShownRows(nKind))
+        rows.push_back(wRow + 1L);
+    ToggleFlag(nKind, nRow, nCol, rows);
+}
+
+// The Edit menu's grid commands are greyed while they cannot act. Closed, the menu holds none
+// back: their keys are left to the commands, which do nothing where they cannot act.
+void CEditorDlg::EnableGridCommands(bool bMenuShown) {
+    bool bRows = !bMenuShown, bCut = !bMenuShown, bAnyRow = !bMenuShown, bFlags = !bMenuShown;
+    if (const int nList = GetCurrentList(); bMenuShown && nList >= 0) {
+        const BYTE nKind = static_cast<BYTE>(nList);
+        const CMSFlexGrid& grid = Grid(nKind);
+        bRows = !SelectedShownRows(nKind).empty();
+        bCut = m_bCutPending == 1;
+        bAnyRow = grid.ShownRowCount() > 0;
+        bFlags = bRows && std::max(grid.GetCol(), grid.GetColSel()) >= FirstFlagColumn(nKind);
+    }
+    const std::pair<unsigned, bool> states[] = {
+        {ID_EDIT_CUT, bRows},          {ID_EDIT_PASTE, bCut},           {ID_EDIT_DELETE, bRows},
+        {ID_EDIT_SELECT_ALL, bAnyRow}, {ID_EDIT_MOVE_TO_NUMBER, bRows}, {ID_FLAGS_ENABLE, bFlags},
+        {ID_FLAGS_DISABLE, bFlags},
+    };
+    for (const auto& [nId, bEnable] : states)
+        m_actions.at(nId)->setEnabled(bEnable);
 }
 
 void CEditorDlg::OnSelectAllKey() {

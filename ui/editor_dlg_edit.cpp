@@ -132,7 +132,8 @@ void CEditorDlg::OnPaste() {
     const long nTarget = Grid(static_cast<BYTE>(nList)).GetRow();
     RunUndoable([this] { PasteMarkedRows(); },
                 [nMarked] { return EditText(EEdit::PasteServices, nMarked); });
-    ShowStatus(StatusText(EStatus::Pasted, nMarked, QString::number(nTarget)));
+    ShowStatus(nMarked == 0 ? StatusText(EStatus::NoPaste)
+                            : StatusText(EStatus::Pasted, nMarked, QString::number(nTarget)));
 }
 
 void CEditorDlg::PasteMarkedRows() {

@@ -11,6 +11,28 @@
 #include <QFileInfo>
 #include <QUndoStack>
 
+namespace {
+
+// The second line of the read error: why, in the user's words where the store knows the kind.
+QString ReadFailureText(const CChannelStore& store) {
+    switch (store.GetReadFailure()) {
+    case EReadFailure::NoSuchFile:
+        return QStringLiteral("No such file");
+    case EReadFailure::PermissionDenied:
+        return QStringLiteral("Permission denied");
+    case EReadFailure::Empty:
+        return QStringLiteral("The file is empty");
+    case EReadFailure::NotDataFile:
+        return QStringLiteral("Not a data file of the box");
+    default:
+        break;
+    }
+    const QString reason = QString::fromStdString(store.GetLastFileError());
+    return reason.left(1).toUpper() + reason.mid(1);
+}
+
+} // namespace
+
 // An empty database without a file name: the tree offers its first satellite, Save asks for a
 // name.
 void CEditorDlg::OnFileNew() {
@@ -22,6 +44,7 @@ void CEditorDlg::OnFileNew() {
     RefreshAllViews();
     EnableDataMenus(TRUE);
     ShowTabView(m_pTab->currentIndex());
+    ShowStatus(QString()); // the old database's last action is no longer this one's
 }
 
 void CEditorDlg::OnFileOpen() {
@@ -49,7 +72,8 @@ void CEditorDlg::OpenDataFile(const QString& path) {
         return;
     }
     wait.Restore();
-    m_prompt.MessageBox(QStringLiteral("[Error] Can't read the data file \"%1\"").arg(path));
+    m_prompt.MessageBox(QStringLiteral("[Error] Can't read the data file \"%1\"\n%2")
+                            .arg(path, ReadFailureText(*m_pStore)));
     m_pStore->SetPathName(std::string());
 }
 
@@ -61,11 +85,11 @@ void CEditorDlg::OnFileSaveAs() {
     SaveFileAs();
 }
 
-bool CEditorDlg::SaveFile() {
+bool CEditorDlg::SaveFile(bool bAskFirst) {
     if (m_pStore->GetPathName().empty())
         return SaveFileAs();
-    if (m_prompt.MessageBox(QStringLiteral("Write to existing file ?\n\n"),
-                            QStringLiteral("File Save"), MB_OKCANCEL) != IDOK)
+    if (bAskFirst && m_prompt.MessageBox(QStringLiteral("Write to existing file ?\n\n"),
+                                         QStringLiteral("File Save"), MB_OKCANCEL) != IDOK)
         return false;
     return WriteDocument(QStringLiteral("[Error] Can't write the data file\n \"") + PathName() +
                          QStringLiteral("\"\n\n"));

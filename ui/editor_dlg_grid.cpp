@@ -262,17 +262,19 @@ void CEditorDlg::OnDblClickGrid(BYTE nList) {
         RunUndoable([=, this] { SortGrid(nList, nCol); },
                     [=] { return EditText(EEdit::Sort, ColumnName(nList, nCol)); });
     } else if (nRow >= 1 && nCol >= FirstFlagColumn(nList)) {
-        ToggleFlag(nList, nRow, nCol);
+        ToggleFlag(nList, nRow, nCol, {nRow});
     } else if (nRow >= 1 && nCol == NameColumn(nList)) {
         RunChannelInfo(nList, nRow);
     }
 }
 
-// The cell, not the store, decides which way the flag goes.
-void CEditorDlg::ToggleFlag(BYTE nList, long nRow, long nCol) {
+void CEditorDlg::ToggleFlag(BYTE nList, long nRow, long nCol, const std::vector<long>& rows) {
     const bool bOn = Grid(nList).GetTextMatrix(nRow, nCol) != QStringLiteral("*");
     RunUndoable(
-        [=, this] { SetFlagCell(nList, nRow, nCol, bOn); },
+        [&, this] {
+            for (long nFlagRow : rows)
+                SetFlagCell(nList, nFlagRow, nCol, bOn);
+        },
         [=] { return EditText(bOn ? EEdit::SetFlag : EEdit::ClearFlag, ColumnName(nList, nCol)); });
 }
 

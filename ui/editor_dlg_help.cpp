@@ -36,5 +36,6 @@ QString CEditorDlg::ShortcutList() const {
         if (!action->associatedObjects().isEmpty())
             for (const QKeySequence& key : action->shortcuts())
                 addLine(key, action->iconText());
+    lines << QStringLiteral("Double-click on a column header\tSort the list by that column");
     return lines.join(QLatin1Char('\n'));
 }

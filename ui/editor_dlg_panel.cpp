@@ -126,6 +126,7 @@ void CEditorDlg::ResetControls() {
 }
 
 void CEditorDlg::ConnectPanel() {
+    AcceptBoxTextOnly(Edit(IDC_EDIT_SAT_NAME));
     for (int nId : {IDC_COMBO_LNB_FREQ, IDC_COMBO_CLNB_FREQ})
         Combo(nId).setValidator(new CFrequencyTextValidator(&Combo(nId)));
     for (const SOptionRow& row : kOptionRows) {
@@ -218,9 +219,11 @@ void CEditorDlg::OnChangeSymbolRate() {
     CheckNumberEdit(m_strSymbolRate, IDC_SPIN_SYMBOL_RATE, kSymbolRateLimit, false);
 }
 
-// A spin step writes its new position; the position keeps the tenths digit it had.
+// A spin step writes its new position; the position keeps the tenths digit it had. The text
+// may still be as typed ("19" is 19.0), so its tenths are read as the position's, not as its
+// last digit.
 void CEditorDlg::OnDeltaposSatPosition(int nPos) {
-    const int tenths = ParseDecimal(m_strSatPosition, kNumberChars) % 10;
+    const int tenths = ParseTenths(m_strSatPosition, kNumberChars) % 10;
     m_strSatPosition = QString::asprintf("%d.%d", nPos, tenths);
     WriteControls();
 }

@@ -11,6 +11,7 @@
 #include "list_tools.h"
 #include "prompt.h"
 #include "service_csv.h"
+#include "status_text.h"
 #include "wait_cursor.h"
 
 #include <QDir>
@@ -96,7 +97,8 @@ void CEditorDlg::OnFileImportCsv() {
 
 void CEditorDlg::OnFileExportCsv() {
     const int nList = GetCurrentList();
-    CExportCsvDlg choice(nList >= 0, this);
+    CExportCsvDlg choice(nList >= 0 ? m_pTab->tabText(m_pTab->currentIndex()).trimmed() : QString(),
+                         this);
     if (m_prompt.RunModal(choice) != QDialog::Accepted)
         return;
     QString path =
@@ -112,7 +114,12 @@ void CEditorDlg::OnFileExportCsv() {
     if (!WriteCsvFile(path.toStdString(), WriteServicesCsv(*m_pStore, only), error)) {
         wait.Restore();
         ShowFileError(m_prompt, error);
+        return;
     }
+    int nServices = 0;
+    for (BYTE nEach = 0; nEach < kListCount; ++nEach)
+        nServices += !only || *only == nEach ? m_pStore->GetServiceCount(nEach) : 0;
+    ShowStatus(StatusText(EStatus::Exported, nServices, FileName(path)));
 }
 
 // The groups, with the services the user checks deleted in one step.

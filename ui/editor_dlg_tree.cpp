@@ -75,4 +75,8 @@ void CEditorDlg::ClearAllViews() {
     ResetControls();
     FillSatellitePanel(0);
     FillTransponderPanel(0, 0);
+    // The grids keep no rows of the old lists: a read that fails leaves them as empty as the
+    // store, so no command can reach a row the store no longer has.
+    for (BYTE nList = 0; nList < kListCount; ++nList)
+        FillGrid(nList);
 }

@@ -143,7 +143,7 @@ bool CEditorDlg::AskToSaveChanges() {
     switch (m_prompt.MessageBox(QStringLiteral("Save changes to %1?").arg(DocumentName()),
                                 QString(), MB_SAVEDISCARDCANCEL | MB_ICONWARNING)) {
     case IDSAVE:
-        return SaveFile();
+        return SaveFile(false);
     case IDDISCARD:
         return true;
     default:

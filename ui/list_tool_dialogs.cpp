@@ -12,6 +12,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // In the main window's font: the label on top, then the caller's controls, then the buttons
@@ -113,6 +115,7 @@ CDuplicatesDlg::CDuplicatesDlg(const CChannelStore& store,
     m_pGroups->setObjectName(QStringLiteral("groups"));
     m_pGroups->setHeaderHidden(true);
     m_pGroups->setMinimumSize(600, 260);
+    const std::vector<std::pair<BYTE, WORD>> proposed = ProposedDuplicates(store, groups);
     for (const SDuplicateGroup& group : groups) {
         auto* head =
             new QTreeWidgetItem(m_pGroups, {QString::fromStdString(GroupTitle(store, group))});
@@ -120,7 +123,9 @@ CDuplicatesDlg::CDuplicatesDlg(const CChannelStore& store,
             auto* item = new QTreeWidgetItem(head, {DuplicateText(store, group.nList, wRow)});
             item->setData(0, kListRole, group.nList);
             item->setData(0, kRowRole, wRow);
-            item->setCheckState(0, wRow == group.rows.front() ? Qt::Unchecked : Qt::Checked);
+            const bool bProposed = std::find(proposed.begin(), proposed.end(),
+                                             std::pair(group.nList, wRow)) != proposed.end();
+            item->setCheckState(0, bProposed ? Qt::Checked : Qt::Unchecked);
         }
     }
     m_pGroups->expandAll();
@@ -152,9 +157,11 @@ CLinesDlg::CLinesDlg(const QString& caption, const QString& label,
     AddButtons(*this, *layout, true);
 }
 
-CExportCsvDlg::CExportCsvDlg(bool bHasCurrentList, QWidget* parent) : QDialog(parent) {
+CExportCsvDlg::CExportCsvDlg(const QString& currentList, QWidget* parent) : QDialog(parent) {
     QVBoxLayout* layout = Frame(*this, ToolText(list_tools::kExportCsvCaption), QString());
-    auto* current = new QRadioButton(ToolText(list_tools::kCurrentList), this);
+    const bool bHasCurrentList = !currentList.isEmpty();
+    auto* current =
+        new QRadioButton(bHasCurrentList ? currentList : ToolText(list_tools::kCurrentList), this);
     current->setObjectName(QStringLiteral("currentList"));
     current->setEnabled(bHasCurrentList);
     m_pAllLists = new QRadioButton(ToolText(list_tools::kAllLists), this);

@@ -71,12 +71,13 @@ class CLinesDlg : public QDialog {
               QWidget* parent = nullptr);
 };
 
-// The current list or all four; without a current list (the tree's tab), all four.
+// The current list, by its tab's name, or all four; without a current list (an empty name: the
+// tree's tab), all four.
 class CExportCsvDlg : public QDialog {
     Q_OBJECT
 
   public:
-    explicit CExportCsvDlg(bool bHasCurrentList, QWidget* parent = nullptr);
+    explicit CExportCsvDlg(const QString& currentList, QWidget* parent = nullptr);
     bool AllLists() const;
 
   private:

@@ -9,21 +9,16 @@ static CEditorApp theApp;
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("orvane"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
+    SCommandLine line;
     {
-        // --help and --version are answered before the window system starts, so they need no
-        // display.
+        // The command line is answered before the window system starts: help, the version and a
+        // usage error need no display.
         QCoreApplication textOnly(argc, argv);
-        const SCommandLine line = ParseCommandLine(QCoreApplication::arguments());
-        if (line.action == SCommandLine::EAction::ShowHelp ||
-            line.action == SCommandLine::EAction::ShowVersion)
+        line = ParseCommandLine(QCoreApplication::arguments());
+        if (line.action != SCommandLine::EAction::OpenWindow)
             return PrintCommandLineAnswer(line);
     }
-    // The window system takes its own options (-platform, -style ...) off the line first; what
-    // is left must be the editor's.
     QApplication app(argc, argv);
-    const SCommandLine line = ParseCommandLine(QApplication::arguments());
-    if (line.action != SCommandLine::EAction::OpenWindow)
-        return PrintCommandLineAnswer(line);
     if (!line.strFile.isEmpty())
         theApp.SetStartupFile(line.strFile);
     theApp.InitInstance();

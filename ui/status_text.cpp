@@ -12,8 +12,10 @@ constexpr const char* kStatusTexts[] = {
     "Received %1",
     "Cut %1",
     "Pasted %1 before %2",
+    "Nothing pasted: no services of this list are cut",
     "Deleted %1",
     "Moved %1 to %2",
+    "Exported %1 to %2",
     "Undone: %1",
     "Redone: %1",
 };

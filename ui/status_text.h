@@ -11,8 +11,10 @@ enum class EStatus {
     Received, // counts services
     Cut,      // counts services
     Pasted,   // counts services, names the row they went before
+    NoPaste,  // a Paste that found no cut service in its list
     Deleted,  // counts services
     Moved,    // counts services, names the number of the first
+    Exported, // counts services, names the file
     Undone,   // names the step
     Redone,   // names the step
 };

@@ -23,16 +23,17 @@ expect() {
     fi
 }
 
-# Help and version come before the window system: a platform that cannot start must not matter.
+# The command line is read before the window system starts: a platform that cannot start must not
+# matter to help, the version or a usage error.
 nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb)
 expect 0 "orvane $version" "" "${nodisplay[@]}" "$orvane" --version
 expect 0 "--version" "" "${nodisplay[@]}" "$orvane" --help
 expect 0 "[FILE]" "" "${nodisplay[@]}" "$orvane" -h
+expect 2 "" "Unknown option 'frobnicate'." "${nodisplay[@]}" "$orvane" --frobnicate
+expect 2 "" "Usage: $orvane [options] [FILE]" "${nodisplay[@]}" "$orvane" a.zdf b.zdf
 export QT_QPA_PLATFORM=offscreen
-expect 2 "" "Unknown option 'frobnicate'." "$orvane" --frobnicate
-expect 2 "" "Usage: $orvane [options] [FILE]" "$orvane" a.zdf b.zdf
-# The window system's own options are still taken.
-expect 0 "orvane $version" "" "$orvane" -platform offscreen --version
+# The window system's own options are still taken, with their values.
+expect 0 "orvane $version" "" "$orvane" -platform offscreen -style fusion mine.zdf --version
 
 expect 0 "zdftool $version" "" "$zdftool" --version
 expect 0 "import-satellites IN XML [OUT]" "" "$zdftool" --help

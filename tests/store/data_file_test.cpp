@@ -2,6 +2,7 @@
 // directions), the header, reading from memory, files and failing devices, the header a save
 // writes, the atomic save, and the write-read round trip.
 #include "channel_store.h"
+#include "denied_device.h"
 #include "failing_device.h"
 #include "save_file.h"
 #include "store_builders.h"
@@ -261,7 +262,6 @@ TEST(ReadDataBytes, RefusedOrReadAsFarAsItGoes) {
         Bytes saved = {}; // the header a save writes
     };
     const Case cases[] = {
-        {"0 bytes", {}, "the file is empty"},
         {"x only before 34", xAt33, noHeader},
         {"chunk without its zero bytes", badChunk, damaged},
         {"the first x ends the header", Concat({Header("ABCD", 36), File(Bytes(10, 'x'), image)}),
@@ -314,23 +314,38 @@ class DataFileTest : public ::testing::Test {
     QTemporaryDir m_dir;
 };
 
+// A read that fails says why, and of which kind for the editor; a good read forgets the last
+// failure. A write that fails says why.
 TEST_F(DataFileTest, ReadAndWriteFailuresAreReported) {
     QDir(m_dir.path()).mkdir("folder.zdf");
-    const std::tuple<std::string, const char*, const char*> cases[] = {
-        // path, the start of the read's and of the write's error
-        {Path("folder.zdf"), "cannot open the file: ", "cannot create the file: "},
-        {std::string(), "no file name", "no file name"},
+    const std::string data = ORVANE_TEST_DATA "/";
+    const std::tuple<std::string, EReadFailure, const char*, const char*> cases[] = {
+        // path, the read's kind, the start of its error and of a write's (null: none tried)
+        {Path("folder.zdf"), EReadFailure::Other,
+         "cannot open the file: ", "cannot create the file: "},
+        {std::string(), EReadFailure::Other, "no file name", "no file name"},
+        {Path("missing.zdf"), EReadFailure::NoSuchFile, "cannot open the file: ", nullptr},
+        {data + "empty.zdf", EReadFailure::Empty, "the file is empty", nullptr},
+        {data + "no_terminator.zdf", EReadFailure::NotDataFile, "not a channel data file", nullptr},
+        {data + "bad_chunk.zdf", EReadFailure::NotDataFile, "the channel data is damaged", nullptr},
+        {data + "truncated.zdf", EReadFailure::None, "", nullptr},
     };
-    for (const auto& [path, read, write] : cases) {
-        CChannelStore store;
-        FillSatTv(store, {"A"});
+    CChannelStore store;
+    for (const auto& [path, failure, read, write] : cases) {
         store.SetPathName(path);
-        EXPECT_FALSE(store.ReadDataFile());
+        EXPECT_EQ(store.ReadDataFile(), failure == EReadFailure::None) << path;
+        EXPECT_EQ(store.GetReadFailure(), failure) << path;
         EXPECT_TRUE(store.GetLastFileError().starts_with(read)) << store.GetLastFileError();
-        EXPECT_FALSE(store.WriteDataFile());
-        EXPECT_TRUE(store.GetLastFileError().starts_with(write)) << store.GetLastFileError();
+        if (write != nullptr) {
+            EXPECT_FALSE(store.WriteDataFile());
+            EXPECT_TRUE(store.GetLastFileError().starts_with(write)) << store.GetLastFileError();
+        }
     }
     EXPECT_TRUE(QFileInfo(QString::fromStdString(Path("folder.zdf"))).isDir());
+    const CDeniedDevice denied; // the process acts as another user while it lives
+    store.SetPathName(denied.Path());
+    EXPECT_FALSE(store.ReadDataFile());
+    EXPECT_EQ(store.GetReadFailure(), EReadFailure::PermissionDenied);
 }
 
 // A device that fails part-way, in the header or in the encoded image: reading and writing say

@@ -42,10 +42,11 @@ TEST(MoveToNumber, BlockLandsAtTheRowAndPastTheEndAtTheEnd) {
         std::size_t nFirst;
         std::vector<WORD> order;
     } cases[] = {
-        {{3, 4}, 0, {3, 4, 0, 1, 2, 5}}, // to the start
-        {{0, 1}, 2, {2, 3, 0, 1, 4, 5}}, // down into the middle
-        {{1, 4}, 2, {0, 2, 1, 4, 3, 5}}, // two apart close up
-        {{0, 1}, 5, {2, 3, 4, 5, 0, 1}}, // past the end
+        {{3, 4}, 0, {3, 4, 0, 1, 2, 5}},    // to the start
+        {{0, 1}, 2, {2, 3, 0, 1, 4, 5}},    // down into the middle
+        {{1, 4}, 2, {0, 2, 1, 4, 3, 5}},    // two apart close up
+        {{0, 1}, 5, {2, 3, 4, 5, 0, 1}},    // past the end
+        {{4, 6, 9}, 0, {4, 0, 1, 2, 3, 5}}, // rows past the list's end are none of its rows
     };
     for (const auto& c : cases)
         EXPECT_EQ(MoveRowsOrder(6, c.moved, c.nFirst), c.order) << c.nFirst;

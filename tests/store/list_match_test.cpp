@@ -8,6 +8,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 using ::testing::ElementsAre;
@@ -140,7 +141,9 @@ TEST(ReorderList, PermutationsOnly) {
     }
 }
 
-TEST(Duplicates, EqualNamesOnOneSatelliteAreGrouped) {
+// Groups have equal names on one satellite; of each, those on the transponder of an earlier one
+// are proposed for deletion (marked '*').
+TEST(Duplicates, EqualNamesOnOneSatelliteAreGroupedAndOnOneTransponderProposed) {
     CChannelStore store;
     const BYTE a = AppendSat(store, 192), b = AppendSat(store, 130);
     AppendTp(store, a, 11494);
@@ -150,19 +153,22 @@ TEST(Duplicates, EqualNamesOnOneSatelliteAreGrouped) {
     for (const SSVC_INFO& svc :
          {MakeService(a, 1, 1, "Nova"), MakeService(a, 1, 2, "Kite"), MakeService(b, 1, 3, "Nova"),
           MakeService(a, 2, 4, "Nova"), MakeService(a, 1, 5, "nova"), MakeService(a, 2, 6, "Kite"),
-          MakeService(1, 1, 7, "Dup"), MakeService(1, 1, 8, "Dup")})
+          MakeService(1, 1, 7, "Dup"), MakeService(1, 1, 8, "Dup"), MakeService(a, 2, 9, "Nova")})
         Add(store, svc);
     store.Rebuild();
 
     // List, satellite, name and rows of each group.
     std::string text;
-    for (const SDuplicateGroup& g : FindDuplicates(store)) {
+    const std::vector<SDuplicateGroup> groups = FindDuplicates(store);
+    const auto proposed = ProposedDuplicates(store, groups);
+    for (const SDuplicateGroup& g : groups) {
         text += std::to_string(g.nList) + " " + std::to_string(g.nSat) + " " + g.strName + ":";
         for (WORD row : g.rows)
-            text += " " + std::to_string(row);
+            text += " " + std::to_string(row) +
+                    (std::ranges::count(proposed, std::pair(g.nList, row)) ? "*" : "");
         text += "; ";
     }
-    EXPECT_EQ(text, "0 2 Nova: 0 3; 0 2 Kite: 1 5; 2 1 Dup: 0 1; ");
+    EXPECT_EQ(text, "0 2 Nova: 0 3 6*; 0 2 Kite: 1 5; 2 1 Dup: 0 1*; ");
 }
 
 // ---- comparing two databases: nothing for identical ones, exactly the edits for an edited copy

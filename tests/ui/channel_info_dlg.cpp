@@ -176,45 +176,40 @@ class ChannelInfoDlgTest : public QObject {
         QCOMPARE(Stored(m_store->GetService(0, LIST_SAT_TV)) + ' ' +
                      Stored(m_store->GetService(0, LIST_TERR_TV)),
                  QString("Caf\u00E9|2 2 12 28106 512 8123 600 0 0 Terra|1 3 250 1 0 0 0 0 0"));
-        // A cleared PID stays empty while typed and is stored as 0; a cleared name is stored as
-        // "Noname".
+        // (OK's defaults for an empty name or PID are newOrEqualServiceStoresWhatWasTyped's.)
         auto changed = Open(kSatTv, 1);
-        Type(*changed, IDC_CHANNEL_EDIT_NAME, QString());
-        QTest::keyClick(&Edit(*changed, IDC_CHANNEL_EDIT_NAME), Qt::Key_Delete);
-        QLineEdit& audio = Edit(*changed, IDC_CHANNEL_EDIT_AUDIO_PID);
-        audio.selectAll();
-        QTest::keyClick(&audio, Qt::Key_Backspace);
-        QCOMPARE(audio.text() + changed->m_strAudioPid, QString());
         Type(*changed, IDC_CHANNEL_EDIT_AUDIO_PID, QStringLiteral("44"));
         QTest::mouseClick(changed->GetDlgItem(IDC_CHANNEL_CHECK_DOLBY), Qt::LeftButton);
         Choose(*changed, IDC_CHANNEL_COMBO_NETWORK, 2);
         PressOk(*changed);
         QCOMPARE(Stored(m_store->GetService(0, LIST_SAT_TV)),
-                 QStringLiteral("Noname|2 2 100 28106 512 2c 600 0 0"));
+                 QStringLiteral("Caf\u00E9|2 2 100 28106 512 2c 600 0 0"));
     }
 
-    // "keys: the text after each key: the text once editing ended" (\b: Backspace).
-    void pidsAreCheckedOnEveryKey() {
+    // "keys: the text after each key: the text once editing ended" (\b: Backspace). A name takes
+    // only what the box's 8-bit names hold.
+    void fieldsAreCheckedOnEveryKey() {
         const int video = IDC_CHANNEL_EDIT_VIDEO_PID, pcr = IDC_CHANNEL_EDIT_PCR_PID;
         const int sid = IDC_CHANNEL_EDIT_SERVICE_ID, audio = IDC_CHANNEL_EDIT_AUDIO_PID;
         const std::pair<int, const char*> cases[] = {
             {video, "9000: 9 90 900 900: 900"},
             {audio, "8191: 8 81 819 8191: 8191"},
             {pcr, "8192: 8 81 819 819: 819"},
-            {pcr, "007: 0 00 007: 7"},                          // leading zeros go at the end
-            {pcr, "1\b5: 1  5: 5"},                             // emptied, then typed
-            {video, "1x2: 1 1 12: 12"},                         // letters are not taken
-            {sid, "065536: 0 06 065 0655 06553 06553: 06553"}}; // up to 65535, as typed
+            {pcr, "007: 0 00 007: 7"},                         // leading zeros go at the end
+            {pcr, "1\b5: 1  5: 5"},                            // emptied, then typed
+            {video, "1x2: 1 1 12: 12"},                        // letters are not taken
+            {sid, "065536: 0 06 065 0655 06553 06553: 06553"}, // up to 65535, as typed
+            {IDC_CHANNEL_EDIT_NAME, "A€é: A A Aé: Aé"}};
         for (const auto& [nEdit, typing] : cases) {
             auto dlg = Open(kSatTv, 0);
             QStringList seen;
-            for (QChar key : QString::fromLatin1(typing).section(QStringLiteral(": "), 0, 0)) {
-                QTest::keyClicks(&Edit(*dlg, nEdit), QString(key));
+            for (QChar key : QString::fromUtf8(typing).section(QStringLiteral(": "), 0, 0)) {
+                TypeKey(&Edit(*dlg, nEdit), key);
                 seen << Edit(*dlg, nEdit).text();
             }
             emit Edit(*dlg, nEdit).editingFinished();
             seen << Edit(*dlg, nEdit).text();
-            QCOMPARE(seen.join(' '), QString::fromLatin1(typing)
+            QCOMPARE(seen.join(' '), QString::fromUtf8(typing)
                                          .section(QStringLiteral(": "), 1)
                                          .replace(QStringLiteral(": "), QStringLiteral(" ")));
         }

@@ -209,7 +209,8 @@ class EditorCommandsTest : public QObject {
 
     // Append adds through the channel dialog: the grid follows the store, also when the store
     // merged the new service into an equal one although the dialog ended with Cancel. Detail Info
-    // runs it on the current row: OK rewrites the network and name cells, Cancel changes nothing.
+    // runs it on the current row: OK rewrites the network and name cells, Cancel changes nothing,
+    // and neither does an OK refused for a typed network that is in no entry of the list.
     void gridButtonsRunTheChannelDialog() {
         auto dlg = Open();
         dlg->TabCtrl().setCurrentIndex(1);
@@ -229,8 +230,14 @@ class EditorCommandsTest : public QObject {
         names.sort();
         QCOMPARE(names, (QStringList{"Bee 2", "Neu", "One", "Three"}));
         m_prompt.m_shown.clear(); // Detail Info on the same rows: "One", "Three", ...
+        const auto typedNetwork = [&](QDialog& modal) {
+            TypeInto(modal.findChild<QComboBox*>(QString::number(IDC_CHANNEL_COMBO_NETWORK)),
+                     QStringLiteral("Foo Net"));
+            return FillChannel(-1, {}, -1, QStringLiteral("Gone"))(modal);
+        };
         m_prompt.m_modalScripts = {FillChannel(-1, {}, 0, QStringLiteral("Drei")),
-                                   FillChannel(-1, {}, -1, QStringLiteral("Terra 2")), cancel};
+                                   FillChannel(-1, {}, -1, QStringLiteral("Terra 2")),
+                                   typedNetwork};
         grid.SetRow(2); // "Three", network 2
         Press(*dlg, IDC_BUTTON_DETAIL_INFO);
         QCOMPARE(RowOf(grid, 2).section('|', 5, 6), QStringLiteral("First |Drei"));
@@ -241,9 +248,11 @@ class EditorCommandsTest : public QObject {
         QCOMPARE(RowOf(dlg->Grid(LIST_TERR_TV), 1).section('|', 2, 3), "First |Terra 2");
         dlg->TabCtrl().setCurrentIndex(1);
         grid.SetRow(1);
+        const SStoreSnapshot before = dlg->GetStore()->TakeSnapshot();
         Press(*dlg, IDC_BUTTON_DETAIL_INFO);
-        QCOMPARE(m_prompt.m_shown.size(), std::size_t(3));
-        QCOMPARE(grid.GetTextMatrix(1, 6), QStringLiteral("One"));
+        QCOMPARE(m_prompt.MessageTexts(), std::vector<QString>{"Network is not in the list."});
+        QCOMPARE(RowOf(grid, 1).section('|', 5, 6), QStringLiteral("First|One"));
+        QVERIFY(dlg->GetStore()->TakeSnapshot() == before);
     }
 };
 

@@ -5,6 +5,8 @@
 #include "window_test_util.h"
 
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QUndoStack>
@@ -39,6 +41,19 @@ void Key(CEditorDlg& dlg, const QKeySequence& key) {
     QTest::keySequence(&dlg.Grid(kTv), key);
 }
 
+// The Edit menu's grid commands as the open menu shows them, '-' for greyed: Cut, Paste, Delete,
+// Select All, Move to Number, Enable, Disable. Closed, it holds none of their keys back.
+QString EditMenu(CEditorDlg& dlg) {
+    QMenu& edit = *dlg.MenuBar().actions()[1]->menu();
+    QString shown;
+    emit edit.aboutToShow();
+    for (UINT nId : {ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_DELETE, ID_EDIT_SELECT_ALL,
+                     ID_EDIT_MOVE_TO_NUMBER, ID_FLAGS_ENABLE, ID_FLAGS_DISABLE})
+        shown += dlg.GetMenuAction(nId)->isEnabled() ? '+' : '-';
+    emit edit.aboutToHide();
+    return shown;
+}
+
 } // namespace
 
 class EditorKeyboardTest : public QObject {
@@ -70,7 +85,8 @@ class EditorKeyboardTest : public QObject {
                      QString::fromUtf8(shown) + '|' + QLatin1String(count));
         }
         // Each tab keeps its filter; Ctrl+F goes to the field, Down on into the grid's first row
-        // shown, Esc clears it and the list shows in its stored order.
+        // shown; Esc there (as in the field: one action) clears it and the list shows in its
+        // stored order.
         QTest::keyClick(dlg.get(), Qt::Key_F, Qt::ControlModifier);
         QVERIFY(dlg->FilterField().hasFocus());
         QTest::keyClicks(&dlg->FilterField(), QStringLiteral("rd"));
@@ -80,8 +96,7 @@ class EditorKeyboardTest : public QObject {
         QTest::keyClick(&dlg->FilterField(), Qt::Key_Down);
         QVERIFY(dlg->Grid(kTv).hasFocus());
         QCOMPARE(dlg->Grid(kTv).GetRow(), 3L);
-        dlg->FilterField().setFocus();
-        QTest::keyClick(&dlg->FilterField(), Qt::Key_Escape);
+        QTest::keyClick(&dlg->Grid(kTv), Qt::Key_Escape);
         QCOMPARE(Rows(*dlg), QString::fromUtf8("Alpha beta ÄRD Gamma ärd 2 Delta"));
     }
 
@@ -111,10 +126,12 @@ class EditorKeyboardTest : public QObject {
         QCOMPARE(dlg->UndoStack().count(), 4);
     }
 
-    // A grid opens with its first row current, so Detail Info has a row at once. Paste goes
-    // before the current row; Space toggles the flag under the current cell as a double-click
-    // does, in the cell and the store (CA ignores it); Enter and a double-click on a name open
-    // Detail Info too.
+    // A grid opens with its first row current, so Detail Info has a row at once. The Edit menu
+    // greys what cannot act (no cut waiting, no flag column). Paste goes before the current row;
+    // Space sets or clears the current cell's flag on every selected row
+    // (after Ctrl+A the current cell is the last row's Fav4), a double-click toggles one cell's,
+    // in the cells and the store (CA ignores it); Enter and a double-click on a name open Detail
+    // Info too.
     void keysOfTheCurrentCell() {
         auto dlg = Window();
         QVERIFY(dlg);
@@ -123,19 +140,24 @@ class EditorKeyboardTest : public QObject {
         QTest::mouseClick(dlg->GetDlgItem<QPushButton>(IDC_BUTTON_DETAIL_INFO), Qt::LeftButton);
         SelectRows(grid, 1, 2);
         Key(*dlg, QKeySequence::Cut);
+        QCOMPARE(EditMenu(*dlg), QStringLiteral("+++++--"));
         ClickGridCell(grid, 5, 3);
         Key(*dlg, QKeySequence::Paste);
         QCOMPARE(Rows(*dlg, true), Expect("\xC4RD:0 Gamma:0 Alpha:0 beta:0 \xE4rd 2:0 Delta:0"));
         const long nFav1 = CEditorDlg::FirstFlagColumn(kTv) + 1;
-        ClickGridCell(grid, 2, nFav1);
+        SelectCells(grid, 2, nFav1 + 1, 4, nFav1 + 1);
+        QCOMPARE(EditMenu(*dlg), QStringLiteral("+-+++++"));
+        Key(*dlg, Qt::Key_Space);
+        Key(*dlg, QKeySequence::SelectAll);
         Key(*dlg, Qt::Key_Space);
         for (long nCol = nFav1 - 2; nCol <= nFav1 + 4; ++nCol) // CA, Lock to Fav4, Fav4 again
             DoubleClickGridCell(grid, 1, std::min(nCol, nFav1 + 3));
         QCOMPARE(Rows(*dlg, true),
-                 QString::fromLatin1("\xC4RD:%1 Gamma:%2 Alpha:0 beta:0 \xE4rd 2:0 Delta:0")
-                     .arg(FLAG_LOCK | FLAG_FAV1 | FLAG_FAV2 | FLAG_FAV3)
-                     .arg(FLAG_FAV1));
-        QCOMPARE(RowOf(grid, 1).section('|', int(nFav1 - 2)), QStringLiteral("|*|*|*|*|"));
+                 QString::fromLatin1("\xC4RD:%1 Gamma:%2 Alpha:%2 beta:%2 \xE4rd 2:%3 Delta:%3")
+                     .arg(FLAG_LOCK | FLAG_FAV1 | FLAG_FAV2 | FLAG_FAV3 | FLAG_FAV4)
+                     .arg(FLAG_FAV2 | FLAG_FAV4)
+                     .arg(FLAG_FAV4));
+        QCOMPARE(RowOf(grid, 1).section('|', int(nFav1 - 2)), QStringLiteral("|*|*|*|*|*"));
         ClickGridCell(grid, 3, 2);
         Key(*dlg, Qt::Key_Return);
         DoubleClickGridCell(grid, 1, CEditorDlg::NameColumn(kTv)); // the first row is a row
@@ -208,6 +230,11 @@ class EditorKeyboardTest : public QObject {
                  QStringLiteral("Pasted 2 services before 5"));
         dlg->OnCommand(ID_EDIT_UNDO);
         QCOMPARE(dlg->StatusFields().section(" | ", 2), QStringLiteral("Undone: Paste 2 services"));
+        Key(*dlg, QKeySequence::Cut); // a Paste on another list finds nothing cut there
+        dlg->TabCtrl().setCurrentIndex(2);
+        dlg->OnCommand(ID_EDIT_PASTE);
+        QCOMPARE(dlg->StatusFields().section(" | ", 2),
+                 QStringLiteral("Nothing pasted: no services of this list are cut"));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "window_test_util.h"
 
 #include <QRadioButton>
+#include <QToolButton>
 
 namespace {
 
@@ -181,13 +182,18 @@ class EditorTreePanelTest : public QObject {
         }
     }
 
-    // Each key is checked: one that takes the value past its limit is undone. The text stays as
-    // typed until Enter shows its normal form.
-    void typedNumbersAreCheckedOnEveryKey() {
+    // Each key is checked: one that takes the value past its limit, or a name past the box's
+    // 8-bit characters, is undone. The text stays as typed until Enter shows its normal form. A
+    // spin arrow (nStep) steps the position a whole degree from the value shown.
+    void typedTextIsCheckedOnEveryKey() {
         const struct {
             int nEdit;
             const char *keys, *shown, *entered;
+            int nStep = 0;
         } cases[] = {{IDC_EDIT_SAT_POSITION, "360.0", "360.0", "360.0"},
+                     {IDC_EDIT_SAT_POSITION, "19", "20.0", "20.0", +1},
+                     {IDC_EDIT_SAT_POSITION, "19.5", "20.5", "20.5", +1},
+                     {IDC_EDIT_SAT_NAME, "A€B", "AB", "AB"},
                      {IDC_EDIT_SAT_POSITION, "360.1", "360.", "360.0"},
                      {IDC_EDIT_SAT_POSITION, "19.2\b5", "19.5", "19.5"},
                      {IDC_EDIT_SAT_POSITION, "1", "1", "1.0"},
@@ -202,6 +208,10 @@ class EditorTreePanelTest : public QObject {
         dlg.show();
         for (const auto& c : cases) {
             Type(dlg, c.nEdit, QString(c.keys));
+            if (c.nStep != 0) // the arrows: up, then down
+                QTest::mouseClick(dlg.GetDlgItem(IDC_SPIN_SAT_POSITION)
+                                      ->findChildren<QToolButton*>()[c.nStep > 0 ? 0 : 1],
+                                  Qt::LeftButton);
             QCOMPARE(Text(dlg, c.nEdit), QString(c.shown));
             QTest::keyClick(dlg.GetDlgItem(c.nEdit), Qt::Key_Return);
             QCOMPARE(Text(dlg, c.nEdit), QString(c.entered));

@@ -9,17 +9,19 @@
 
 namespace {
 
-// A menu bar's menus, one line each: the title, then "text id" per entry, a '*' after a greyed
-// one's id; separators as " 0".
+// A menu bar's menus, one line each: the title, then "text id key" per entry, a '*' after a
+// greyed one; separators as "0".
 QStringList MenusOf(const QMenuBar& bar) {
     QStringList menus;
     for (const QAction* menu : bar.actions()) {
         QStringList entries{menu->text()};
         for (const QAction* action : menu->menu()->actions())
-            entries << QStringLiteral("%1 %2%3")
-                           .arg(action->isSeparator() ? QString() : action->text())
-                           .arg(action->data().toUInt())
-                           .arg(action->isEnabled() ? "" : "*");
+            entries << (QStringList{action->isSeparator() ? QString() : action->text(),
+                                    QString::number(action->data().toUInt()),
+                                    action->shortcut().toString()}
+                            .join(' ')
+                            .trimmed() +
+                        (action->isEnabled() ? "" : "*"));
         menus << entries.join('|');
     }
     return menus;
@@ -54,15 +56,18 @@ class EditorWindowTest : public QObject {
         // Save, Save As, PC->STB and the list tools need data; the rest are always there. The
         // conversion commands and their separator are gone from the Transfer menu.
         const QStringList greyed = {
-            "&File|&New 57600|&Open 32771|&Save 32772*|Save &As ... 32773*| 0|"
-            "Compare With… 32820*|Export CSV… 32821*|Import CSV… 32822*| 0|E&xit 32775",
-            "&Edit|Undo 57643*|Redo 57646*| 0|Order Like… 32823*|Find Duplicates… 32824*",
+            "&File|&New 57600 Ctrl+N|&Open 32771 Ctrl+O|&Save 32772 Ctrl+S*|Save &As ... 32773 "
+            "Ctrl+Shift+S*|0|Compare With… 32820*|Export CSV… 32821*|Import CSV… 32822*|0|"
+            "E&xit 32775 Ctrl+Q",
+            "&Edit|Undo 57643 Ctrl+Z*|Redo 57646 Ctrl+Shift+Z*|0|Cut 32782 Ctrl+X|Paste 32783 "
+            "Ctrl+V|Delete 32784 Del|Select All 57642 Ctrl+A|0|Move to Number… 32806 Ctrl+M|"
+            "Enable 32804|Disable 32805|0|Order Like… 32823*|Find Duplicates… 32824*",
             "&Transfer|&STB->PC 32776|&PC->STB 32777*",
-            "&Help|&Keyboard Shortcuts 57670|&About Orvane 57664"};
+            "&Help|&Keyboard Shortcuts 57670 F1|&About Orvane 57664"};
         QCOMPARE(MenusOf(dlg.MenuBar()), greyed);
         dlg.EnableDataMenus(TRUE);
         const QString all = MenusOf(dlg.MenuBar()).join('|');
-        QVERIFY(all.count('*') == 2 && all.contains(QStringLiteral("Undo 57643*|Redo 57646*")));
+        QVERIFY(all.count('*') == 2 && all.contains(QStringLiteral("Shift+Z*|0|Cut")));
         dlg.EnableDataMenus(FALSE);
         QCOMPARE(MenusOf(dlg.MenuBar()), greyed);
         // About names the version and the licence; the shortcut list is read from the actions, so
@@ -81,11 +86,13 @@ class EditorWindowTest : public QObject {
         QVERIFY(shown[0].text.startsWith("Orvane II " ORVANE_VERSION "\n\n") &&
                 shown[0].text.contains("Licence: GNU General Public License, version 3 or later."));
         QCOMPARE(shown[1].caption, QStringLiteral("Keyboard Shortcuts"));
-        // Menus first, then one line a key of each action, the added one last: 24 lines.
+        // Menus first, then one line a key of each action, the added one last, then the mouse's
+        // header sort: 25 lines.
         const QStringList keys = shown[1].text.split('\n');
-        QCOMPARE(keys.mid(0, 2) + keys.mid(20),
-                 (QStringList{"Alt+F\tFile menu", "Alt+E\tEdit menu", "Ctrl+A\tSelect All Rows",
-                              "Ctrl+F\tFilter", "Ctrl+K\tFrobnicate", "Del\tFrobnicate"}));
+        QCOMPARE(keys.mid(0, 2) + keys.mid(21),
+                 (QStringList{"Alt+F\tFile menu", "Alt+E\tEdit menu", "Ctrl+F\tFilter",
+                              "Ctrl+K\tFrobnicate", "Del\tFrobnicate",
+                              "Double-click on a column header\tSort the list by that column"}));
         for (const auto& s : shown)
             QCOMPARE(s.nType, MB_OK | MB_ICONINFORMATION);
     }

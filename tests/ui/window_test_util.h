@@ -19,12 +19,20 @@ inline QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// One key, as the user types it; a character past ASCII as a key that types it.
+inline void TypeKey(QWidget* pWidget, QChar key) {
+    key.unicode() < 0x80
+        ? QTest::keyClick(pWidget, char(key.unicode()))
+        : QTest::sendKeyEvent(QTest::Click, pWidget, Qt::Key_unknown, QString(key), {});
+}
+
 // Types into an edit or an editable list as the user would: all its text selected, then the keys.
 inline void TypeInto(QWidget* pField, const QString& keys) {
     auto* combo = qobject_cast<QComboBox*>(pField);
     QLineEdit* edit = combo != nullptr ? combo->lineEdit() : qobject_cast<QLineEdit*>(pField);
     edit->selectAll();
-    QTest::keyClicks(edit, keys);
+    for (QChar key : keys)
+        TypeKey(edit, key);
 }
 
 template <class Dialog> void Type(const Dialog& dlg, int nId, const QString& keys) {
