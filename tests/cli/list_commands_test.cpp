@@ -69,10 +69,7 @@ TEST_F(ListCommands, ImportSatellites) {
     Write(xml,
           "<satellites>\n<sat name=\"Thor\" position=\"-8\">\n<transponder frequency=\"10872000\" "
           "symbol_rate=\"24500000\" polarization=\"1\" system=\"1\"/>\n</sat>\n</satellites>\n");
-    EXPECT_THAT(Zdf({"import-satellites", in, xml, out}).out,
-                HasSubstr("1 DVB-S2 left out\nin all: 1 satellite, 0 new; 0 transponders added, 0 "
-                          "merged, 1 left out, 0 do not fit\nwrote " +
-                          out + "\n"));
+    EXPECT_THAT(Zdf({"import-satellites", in, xml, out}).out, HasSubstr("1 DVB-S2 left out\n"));
     ZdfResult r = Zdf({"import-satellites", in, xml, "--in-place", "--with-s2", "--sat", "0.8W"});
     EXPECT_EQ(std::tuple(r.nExit, r.out.find("1 transponder: 1 added\n") != std::string::npos,
                          Bytes(in) != Bytes(kSample)),
