@@ -69,17 +69,20 @@ TEST(Transponders, MergeToleranceFollowsSymbolRate) {
         {27500, 0, -27, 0, TP_MERGED}, {27500, 0, 0, 1, TP_APPENDED},  // other polarisation
         {5000, 3, 0, 0, TP_MERGED},    {5000, 4, 0, 0, TP_APPENDED},   // 3 MHz below 6000 kS/s
         {6000, 3, 0, 0, TP_MERGED},    {6000, 4, 0, 0, TP_APPENDED},   // 6000 / 2000 = 3
+        {1000, 0, -500, 0, TP_MERGED},                                 // 500 kS/s is raised to 1000
     };
     for (const auto& [rate, freqDelta, rateDelta, horizontal, expected] : cases) {
         CChannelStore store;
         const BYTE sat = AppendSat(store, 192);
         BYTE tp = 0;
         ASSERT_EQ(store.AppendTransponder(sat, &tp, 11000, rate, 0, 0), TP_APPENDED);
-        const BYTE result =
-            store.AppendTransponder(sat, &tp, static_cast<WORD>(11000 + freqDelta),
-                                    static_cast<WORD>(rate + rateDelta), horizontal, 0);
-        // A merged transponder takes the new values.
+        const STP_INFO next{
+            WORD(11000 + freqDelta), WORD(rate + rateDelta), 0, 0, horizontal, 0, sat, 0};
+        // The merge that the import's plan asks about beforehand; a merged one takes the values.
         const bool bMerged = expected == TP_MERGED;
+        EXPECT_EQ(store.FindMergeTarget(next), bMerged ? 1 : 0);
+        const BYTE result =
+            store.AppendTransponder(sat, &tp, next.frequency, next.symbolrate, horizontal, 0);
         EXPECT_EQ(std::tuple(result, tp, store.GetTransponderCountOf(sat),
                              store.GetTransponder(sat, 1)->frequency),
                   std::tuple(expected, bMerged ? 1 : 2, bMerged ? 1 : 2,
