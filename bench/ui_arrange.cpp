@@ -1,7 +1,7 @@
 // The satellite TV grid with a full list of 4048 services: one keystroke in the filter field
 // (filter and repaint), clearing the filter, and dragging a block of 100 rows to another place.
 #include "filled_window.h"
-#include "store_builders.h"
+#include "full_stores.h"
 #include "widget_bench_main.h"
 
 #include <QLineEdit>
@@ -17,7 +17,7 @@ namespace {
 constexpr int kServices = 4048;
 
 void FillList(CChannelStore& store) {
-    CStoreBuilder(store).LargeSatTvList(kServices);
+    FillLargeSatTvList(store, kServices);
 }
 
 // The view lays out and paints the change, as the event loop has it do once the action is over.

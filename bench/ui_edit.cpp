@@ -2,8 +2,8 @@
 // right-click to the view having caught up: moving a 100-row block from the top to near the end
 // (Cut, Paste and the refill), and setting or clearing Lock over the whole column.
 #include "filled_window.h"
+#include "full_stores.h"
 #include "grid_menu.h"
-#include "store_builders.h"
 #include "widget_bench_main.h"
 
 #include <benchmark/benchmark.h>
@@ -13,7 +13,7 @@ namespace {
 constexpr int kServices = 4048;
 
 void FillList(CChannelStore& store) {
-    CStoreBuilder(store).LargeSatTvList(kServices);
+    FillLargeSatTvList(store, kServices);
 }
 
 void BM_CutAndPasteBlock(benchmark::State& state) {

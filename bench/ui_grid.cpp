@@ -1,7 +1,7 @@
 // The satellite TV grid with a full list of 4048 services: a refill (Clear, SetupGridColumns,
 // FillGrid) and a header double-click sort with its refill, each until the view has caught up.
 #include "filled_window.h"
-#include "store_builders.h"
+#include "full_stores.h"
 #include "widget_bench_main.h"
 
 #include <benchmark/benchmark.h>
@@ -11,7 +11,7 @@ namespace {
 constexpr int kServices = 4048;
 
 void FillList(CChannelStore& store) {
-    CStoreBuilder(store).LargeSatTvList(kServices);
+    FillLargeSatTvList(store, kServices);
 }
 
 void BM_RefillSatelliteGrid(benchmark::State& state) {

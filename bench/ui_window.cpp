@@ -2,9 +2,9 @@
 // until the view has caught up: a flag toggled in a grid and the grid shown again, a data file
 // opened into a shown window, and the undo and redo of a 100-row paste.
 #include "filled_window.h"
+#include "full_stores.h"
 #include "grid_menu.h"
 #include "resource.h"
-#include "store_builders.h"
 #include "widget_bench_main.h"
 
 #include <QKeyEvent>
@@ -16,7 +16,7 @@
 namespace {
 
 void FillList(CChannelStore& store) {
-    CStoreBuilder(store).LargeSatTvList(kMaxSatServices);
+    FillLargeSatTvList(store, kMaxSatServices);
 }
 
 // Space on the first row's Lock cell: the flag's undo step and the grid brought up to date.

@@ -2,8 +2,13 @@
 
 #include "cli_transfer.h"
 #include "image_files.h"
-#include "serial_port.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <array>
 #include <csignal>
 #include <ostream>
 
@@ -75,7 +80,53 @@ class CProgressLine {
     bool m_bTransferDone = false;
 };
 
+// The columns of "ports"; an unknown value shows as "-".
+constexpr std::array<const char*, 4> kPortColumns = {"NAME", "DESCRIPTION", "PATH", "BY-ID"};
+
+std::array<std::string, 4> PortRow(const SSerialDevice& device) {
+    return {device.strName, device.strDescription, device.strPath, device.strById};
+}
+
 } // namespace
+
+void WritePorts(const std::vector<SSerialDevice>& devices, bool bJson, std::ostream& out) {
+    if (bJson) {
+        QJsonArray ports;
+        for (const SSerialDevice& device : devices) {
+            const std::array<std::string, 4> row = PortRow(device);
+            ports.append(QJsonObject{{"name", QString::fromStdString(row[0])},
+                                     {"description", QString::fromStdString(row[1])},
+                                     {"path", QString::fromStdString(row[2])},
+                                     {"by_id", QString::fromStdString(row[3])}});
+        }
+        out << QJsonDocument(ports).toJson(QJsonDocument::Indented).toStdString();
+        return;
+    }
+    if (devices.empty()) {
+        out << "No serial device found.\n";
+        return;
+    }
+    std::vector<std::array<std::string, 4>> rows{
+        {kPortColumns[0], kPortColumns[1], kPortColumns[2], kPortColumns[3]}};
+    for (const SSerialDevice& device : devices) {
+        rows.push_back(PortRow(device));
+        for (std::string& cell : rows.back())
+            if (cell.empty())
+                cell = "-";
+    }
+    std::array<size_t, 4> widths{};
+    for (const auto& row : rows)
+        for (size_t i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], row[i].size());
+    for (const auto& row : rows) {
+        std::string strLine;
+        for (size_t i = 0; i < row.size(); ++i)
+            strLine +=
+                row[i] + (i + 1 < row.size() ? std::string(widths[i] - row[i].size() + 2, ' ')
+                                             : std::string());
+        out << strLine << "\n";
+    }
+}
 
 int RunTransferCommand(UINT nDirection, const std::string& strPort, const std::string& strFile,
                        std::ostream& out, std::ostream& err) {
@@ -98,6 +149,8 @@ int RunTransferCommand(UINT nDirection, const std::string& strPort, const std::s
     request.callbacks.onPortError = [&](const std::string& strText, const std::string& strCaption) {
         progress.Print(strCaption + ": " + strText);
     };
+    std::string strOpenFailure;
+    request.callbacks.onOpenFailure = [&](const std::string& strText) { strOpenFailure = strText; };
 
     ETransferOutcome outcome;
     {
@@ -110,10 +163,7 @@ int RunTransferCommand(UINT nDirection, const std::string& strPort, const std::s
     case ETransferOutcome::Complete:
         break;
     case ETransferOutcome::NoPort:
-    case ETransferOutcome::NoAccess:
-        err << "zdftool: cannot open the serial port " << strPort << "\n";
-        if (outcome == ETransferOutcome::NoAccess)
-            err << kSerialAccessHint << "\n";
+        err << "zdftool: cannot open the serial port " << strPort << "\n" << strOpenFailure << "\n";
         return kExitFailure;
     case ETransferOutcome::BadImage:
         err << "zdftool: " << strFile << " does not hold a whole transfer image\n";

@@ -28,6 +28,7 @@ int RunDump(Args args, std::ostream& out, std::ostream& err);
 int RunCheck(Args args, std::ostream& out, std::ostream& err);
 int RunSend(Args args, std::ostream& out, std::ostream& err);
 int RunReceive(Args args, std::ostream& out, std::ostream& err);
+int RunPorts(Args args, std::ostream& out, std::ostream& err);
 
 // One row per command; a new command is one more row and its Run function.
 constexpr Command kCommands[] = {
@@ -45,10 +46,17 @@ constexpr Command kCommands[] = {
      "Otherwise prints one line naming the section and what reading drops, and exits with 1\n"
      "('info' lists every such warning).\n",
      RunCheck},
+    {"ports", "[--json]", "the serial devices present, for send and receive",
+     "Lists the serial devices the system knows: name, description, path and the link in\n"
+     "/dev/serial/by-id that stays the same when an adapter comes back under another name.\n"
+     "send and receive take any of the first, the third and the fourth as PORT.\n"
+     "  --json   write one JSON document instead\n",
+     RunPorts},
     {"send", "PORT FILE", "send a database to the box over a serial port",
      "Sends FILE to the box: a data file (.zdf) or a bare 208896-byte image. PORT is COM1\n"
-     "to COM4 (ORVANE_COM1 ... ORVANE_COM4 name other devices) or a device path. Waits for\n"
-     "the box, then shows the transfer and the box's flash writing; Ctrl-C gives up.\n",
+     "to COM4 (ORVANE_COM1 ... ORVANE_COM4 name other devices), a device as 'ports' lists\n"
+     "it (ttyUSB0, its by-id link or its path) or any device path. Waits for the box, then\n"
+     "shows the transfer and the box's flash writing; Ctrl-C gives up.\n",
      RunSend},
     {"receive", "PORT FILE", "fetch the box's database over a serial port into FILE",
      "Fetches the box's database into FILE: a data file when FILE ends in .zdf, else the bare\n"
@@ -227,6 +235,17 @@ int RunTransferArgs(const char* name, UINT nDirection, Args args, std::ostream& 
         return ZDF_USAGE;
     }
     return RunTransferCommand(nDirection, args[0], args[1], out, err);
+}
+
+int RunPorts(Args args, std::ostream& out, std::ostream& err) {
+    const bool bJson = args.size() == 1 && args[0] == "--json";
+    if (!args.empty() && !bJson) {
+        err << "zdftool ports: unknown argument " << args[0] << "\n";
+        WriteCommandHelp(err, *FindCommand("ports"));
+        return ZDF_USAGE;
+    }
+    WritePorts(SystemSerialDevices().Devices(), bJson, out);
+    return ZDF_OK;
 }
 
 int RunSend(Args args, std::ostream& out, std::ostream& err) {

@@ -1,12 +1,12 @@
 #include "cli_transfer.h"
 
+#include "serial_devices.h"
 #include "serial_port.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
-#include <cctype>
 #include <memory>
 
 namespace {
@@ -27,6 +27,9 @@ class CPortTransfer : public ISerialOwner, public ITransferView {
         QObject::connect(&m_limitTimer, &QTimer::timeout, &m_limitTimer,
                          [this] { Finish(ETransferOutcome::TimedOut); });
         m_limitTimer.setSingleShot(true);
+        QObject::connect(&m_silenceTimer, &QTimer::timeout, &m_silenceTimer,
+                         [this] { AddLog(NoAnswerAdvice(m_request.strPort)); });
+        m_silenceTimer.setSingleShot(true);
     }
 
     ETransferOutcome Run() {
@@ -37,11 +40,15 @@ class CPortTransfer : public ISerialOwner, public ITransferView {
             !m_engine.SetImageData(m_request.pImage->data(),
                                    static_cast<UINT>(m_request.pImage->size())))
             return ETransferOutcome::BadImage;
-        if (!OpenPort())
-            return m_port.IsAccessDenied() ? ETransferOutcome::NoAccess : ETransferOutcome::NoPort;
+        if (!OpenPort()) {
+            if (m_request.callbacks.onOpenFailure)
+                m_request.callbacks.onOpenFailure(OpenFailureAdvice(m_port));
+            return ETransferOutcome::NoPort;
+        }
         m_engine.InitProgress();
         m_engine.SetState(ETransferState::Ready);
         m_watchTimer.start(kWatchMs);
+        m_silenceTimer.start(m_request.nNoAnswerMs);
         if (m_request.nTimeoutMs > 0)
             m_limitTimer.start(m_request.nTimeoutMs);
         m_loop.exec();
@@ -54,7 +61,10 @@ class CPortTransfer : public ISerialOwner, public ITransferView {
 
     // ISerialOwner
     void OnSerialCts(UINT) override {}
-    void OnSerialByte(BYTE bValue, UINT nPort) override { m_engine.OnSerialByte(bValue, nPort); }
+    void OnSerialByte(BYTE bValue, UINT nPort) override {
+        m_silenceTimer.stop();
+        m_engine.OnSerialByte(bValue, nPort);
+    }
     void OnSerialError(const std::string& strText, const std::string& strCaption) override {
         if (m_request.callbacks.onPortError)
             m_request.callbacks.onPortError(strText, strCaption);
@@ -91,7 +101,10 @@ class CPortTransfer : public ISerialOwner, public ITransferView {
   private:
     bool OpenPort() {
         const UINT nCom = ComPortNumber(m_request.strPort);
-        return nCom != 0 ? m_port.Open(this, nCom) : m_port.OpenDevice(this, m_request.strPort, 1);
+        if (nCom != 0)
+            return m_port.Open(this, nCom);
+        const std::vector<SSerialDevice> devices = SystemSerialDevices().Devices();
+        return m_port.OpenDevice(this, FindDevicePath(devices, m_request.strPort), 1);
     }
     QTimer& Timer(UINT nId) { return nId == kPollTimerId ? m_pollTimer : m_closeTimer; }
     void ShowProgress(ETransferBar bar) {
@@ -111,7 +124,8 @@ class CPortTransfer : public ISerialOwner, public ITransferView {
     }
     void Finish(ETransferOutcome outcome) {
         m_outcome = outcome;
-        for (QTimer* pTimer : {&m_pollTimer, &m_closeTimer, &m_watchTimer, &m_limitTimer})
+        for (QTimer* pTimer :
+             {&m_pollTimer, &m_closeTimer, &m_watchTimer, &m_limitTimer, &m_silenceTimer})
             pTimer->stop();
         m_loop.quit();
     }
@@ -121,6 +135,7 @@ class CPortTransfer : public ISerialOwner, public ITransferView {
     CTransferProtocol m_engine;
     QEventLoop m_loop;
     QTimer m_pollTimer, m_closeTimer, m_watchTimer, m_limitTimer;
+    QTimer m_silenceTimer; // runs until the box's first byte
     UINT m_nPos[2] = {0, 0};
     UINT m_nUpper[2] = {0, 0};
     bool m_bEnded = false;
@@ -128,15 +143,6 @@ class CPortTransfer : public ISerialOwner, public ITransferView {
 };
 
 } // namespace
-
-UINT ComPortNumber(const std::string& strName) {
-    if (strName.size() != 4 || strName[3] < '1' || strName[3] > '4')
-        return 0;
-    for (size_t i = 0; i < 3; ++i)
-        if (std::toupper(static_cast<unsigned char>(strName[i])) != "COM"[i])
-            return 0;
-    return static_cast<UINT>(strName[3] - '0');
-}
 
 ETransferOutcome RunTransfer(const STransferRequest& request, STransferSettings& settings) {
     static int argc = 1;

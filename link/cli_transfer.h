@@ -14,12 +14,13 @@ struct STransferCallbacks {
     std::function<void(const std::string&)> onLog; // the engine's log lines
     std::function<void(ETransferBar, UINT nPos, UINT nUpper)> onProgress;
     std::function<void(const std::string& strText, const std::string& strCaption)> onPortError;
+    // The port could not be opened: the line that says why and what to do.
+    std::function<void(const std::string&)> onOpenFailure;
 };
 
 enum class ETransferOutcome {
     Complete,  // every block went across (and, to the box, was flashed)
     NoPort,    // the port could not be opened
-    NoAccess,  // the port could not be opened: this user may not use it
     BadImage,  // no image buffer, or the image to send is not block count x 1024 bytes
     PortLost,  // the device went away during the transfer
     Cancelled, // the cancel flag was raised
@@ -27,18 +28,17 @@ enum class ETransferOutcome {
 };
 
 struct STransferRequest {
-    std::string strPort; // "COM1" ... "COM4", or a device path
+    std::string strPort; // "COM1" ... "COM4", a device's name ("ttyUSB0"), a by-id link or a path
     UINT nDirection = DIRECTION_STB_TO_PC;
     std::vector<BYTE>* pImage =
         nullptr; // in: the 0x33000-byte image to send; out: the image received
     STransferCallbacks callbacks;
     const std::atomic<bool>* pCancel = nullptr;
-    int nTimeoutMs = 0; // 0: wait for the box as long as it takes, as the editor does
+    int nTimeoutMs = 0;            // 0: wait for the box as long as it takes, as the editor does
+    int nNoAnswerMs = kNoAnswerMs; // then the log says what to check
 };
 
-// Runs one transfer to its end. The received image is stored only when it is complete. Creates
-// a QCoreApplication when the program has none.
+// Runs one transfer to its end. A box that stays silent for nNoAnswerMs after the port opened
+// is one log line; the transfer waits on. The received image is stored only when it is complete.
+// Creates a QCoreApplication when the program has none.
 ETransferOutcome RunTransfer(const STransferRequest& request, STransferSettings& settings);
-
-// The port number of "COM1" ... "COM4" (any case), else 0.
-UINT ComPortNumber(const std::string& strName);

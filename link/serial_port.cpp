@@ -1,8 +1,11 @@
 #include "serial_port.h"
 
+#include "serial_devices.h"
+
 #include <QSerialPort>
 #include <QTimer>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -43,6 +46,20 @@ bool ToParity(char cParity, QSerialPort::Parity& parity) {
         return false;
     }
 }
+// Qt calls a port that another program holds a permission error too.
+EOpenFailure ClassifyOpenFailure(QSerialPort::SerialPortError error, const std::string& strDevice) {
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return EOpenFailure::Missing;
+    case QSerialPort::PermissionError:
+        return ::faccessat(AT_FDCWD, strDevice.c_str(), R_OK | W_OK, AT_EACCESS) != 0 &&
+                       errno == EACCES
+                   ? EOpenFailure::AccessDenied
+                   : EOpenFailure::Busy;
+    default:
+        return EOpenFailure::Other;
+    }
+}
 } // namespace
 
 // Calls that can reach the owner, or make the device emit its signals, run inside a delivery: a
@@ -71,6 +88,15 @@ std::string ResolveSerialDevice(UINT nPort) {
     return "/dev/ttyS" + std::to_string(nPort - 1);
 }
 
+UINT ComPortNumber(const std::string& strName) {
+    if (strName.size() != 4 || strName[3] < '1' || strName[3] > '4')
+        return 0;
+    for (size_t i = 0; i < 3; ++i)
+        if (std::toupper(static_cast<unsigned char>(strName[i])) != "COM"[i])
+            return 0;
+    return static_cast<UINT>(strName[3] - '0');
+}
+
 CSerialPort::CSerialPort() : m_pContext(std::make_unique<QObject>()) {}
 
 CSerialPort::~CSerialPort() {
@@ -97,7 +123,9 @@ BOOL CSerialPort::OpenDevice(ISerialOwner* pOwner, const std::string& strDevice,
     if (nPort < 1 || nPort > kPortCount || pOwner == nullptr)
         return FALSE;
     Close();
-    m_bAccessDenied = false;
+    m_openFailure = EOpenFailure::None;
+    m_strOpenError.clear();
+    m_strDevice = strDevice;
     m_pOwner = pOwner;
     m_nPort = nPort;
     m_nBaud = nBaud;
@@ -109,10 +137,8 @@ BOOL CSerialPort::OpenDevice(ISerialOwner* pOwner, const std::string& strDevice,
     auto pPort = std::make_unique<QSerialPort>();
     pPort->setPortName(QString::fromStdString(strDevice));
     if (!pPort->open(QIODevice::ReadWrite)) {
-        // Qt calls a port that another program has locked a permission error too.
-        m_bAccessDenied = pPort->error() == QSerialPort::PermissionError &&
-                          ::faccessat(AT_FDCWD, strDevice.c_str(), R_OK | W_OK, AT_EACCESS) != 0 &&
-                          errno == EACCES;
+        m_openFailure = ClassifyOpenFailure(pPort->error(), strDevice);
+        m_strOpenError = pPort->errorString().toStdString();
         return FALSE;
     }
     m_pPort = std::move(pPort);
@@ -343,4 +369,32 @@ void CSerialPort::ReportError(const char* pszOperation) {
     m_bReporting = true;
     m_pOwner->OnSerialError(FormatReport(pszOperation, {}), kErrorCaption);
     m_bReporting = false;
+}
+
+// ---- the connection doctor --------------------------------------------------------------------
+
+std::string OpenFailureAdvice(const CSerialPort& port) {
+    const std::string& strDevice = port.GetDevice();
+    switch (port.GetOpenFailure()) {
+    case EOpenFailure::None:
+        return {};
+    case EOpenFailure::AccessDenied:
+        return kSerialAccessHint;
+    case EOpenFailure::Busy: {
+        const std::string strHolder = DeviceHolder(strDevice);
+        return strHolder.empty()
+                   ? strDevice + " is in use by another program (ModemManager probes a new "
+                                 "adapter for a while): close it, then try again."
+                   : strDevice + " is in use by " + strHolder + ": close it, then try again.";
+    }
+    case EOpenFailure::Missing:
+    case EOpenFailure::Other:
+        break;
+    }
+    return strDevice + ": " + port.GetOpenError();
+}
+
+std::string NoAnswerAdvice(const std::string& strPort) {
+    return "No answer from the box on " + strPort +
+           ": check the cable, then switch the box off and on";
 }

@@ -40,9 +40,14 @@ inline constexpr char kClosedAfterTransfer[] = "Connection closed by the STB";
 inline constexpr char kSerialAccessHint[] =
     "Permission denied: add yourself to the dialout group, then log in again.";
 
+// Why the last open failed.
+enum class EOpenFailure { None, Missing, AccessDenied, Busy, Other };
+
 // The device behind "COM1" ... "COM4": the path in ORVANE_COM1 ... ORVANE_COM4 when set, else
 // /dev/ttyS0 ... /dev/ttyS3. Empty for any other port number.
 std::string ResolveSerialDevice(UINT nPort);
+// The port number of "COM1" ... "COM4" (any case), else 0.
+UINT ComPortNumber(const std::string& strName);
 
 class CSerialPort : public ISerialWriter {
   public:
@@ -64,9 +69,12 @@ class CSerialPort : public ISerialWriter {
     BOOL Close();
     BOOL IsOpen() const { return m_pPort != nullptr; }
     UINT GetPortNumber() const { return m_nPort; }
-    // Whether the last open failed because this user may not read and write the device (not in
-    // the dialout group), rather than the device being missing or held by another program.
-    bool IsAccessDenied() const { return m_bAccessDenied; }
+    // Why the last open failed: a missing device, one this user may not read and write (not in
+    // the dialout group), one that another program holds; and the system's reason.
+    EOpenFailure GetOpenFailure() const { return m_openFailure; }
+    const std::string& GetOpenError() const { return m_strOpenError; }
+    // The device last opened or tried.
+    const std::string& GetDevice() const { return m_strDevice; }
     // Writes still queued or on their way to the device.
     bool HasPendingWrites() const { return m_bWriting || !m_queue.empty(); }
 
@@ -114,5 +122,12 @@ class CSerialPort : public ISerialWriter {
     bool m_bReadFailing = false; // a read failure was reported and no byte came since
     bool m_bReporting = false;   // the owner is showing a report
     int m_nDelivering = 0;       // deliveries in progress: closed ports must outlive them
-    bool m_bAccessDenied = false;
+    EOpenFailure m_openFailure = EOpenFailure::None;
+    std::string m_strOpenError;
+    std::string m_strDevice;
 };
+
+// What the log says after a failed open, in one line: what the system said and what to do.
+std::string OpenFailureAdvice(const CSerialPort& port);
+// What the log says when the box has not answered on a connected port for kNoAnswerMs.
+std::string NoAnswerAdvice(const std::string& strPort);

@@ -22,6 +22,8 @@ inline constexpr UINT kPollTimerMs = 100;
 inline constexpr UINT kCloseTimerId = 0x3132;
 inline constexpr UINT kCloseTimerMs = 1000;
 inline constexpr BYTE kPollByte = 0x1F;
+// How long a box may stay silent on a connected port before the user is told what to check.
+inline constexpr int kNoAnswerMs = 10000;
 inline constexpr std::string_view kNoAcknowledge = "NO_ACKNOWLEDGE with PC.";
 
 enum : UINT { DIRECTION_STB_TO_PC = 1, DIRECTION_PC_TO_STB = 2 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, testing and packaging need, only when some are
 # missing. The icon is rendered with rsvg-convert; the install test validates with the desktop,
-# AppStream, MIME and man tools; dpkg-dev computes the .deb's dependencies.
+# AppStream, MIME and man tools; dpkg-dev computes the .deb's dependencies; python3 runs the
+# benchmark check.
 set -euo pipefail
 packages=(
     cmake g++ make pkg-config lld
@@ -10,7 +11,7 @@ packages=(
     clang clang-format libclang-rt-14-dev ccache
     xvfb xauth fonts-liberation fonts-dejavu-core
     librsvg2-bin desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db groff-base
-    dpkg-dev
+    dpkg-dev python3
 )
 missing=()
 for p in "${packages[@]}"; do

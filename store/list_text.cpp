@@ -70,6 +70,7 @@ std::string QuotedName(std::string_view bytes) {
 
 bool NameFromUtf8(std::string_view text, std::string& bytes, std::string& error) {
     bytes.clear();
+    std::string name; // given out only when the whole text is a name
     for (std::size_t i = 0; i < text.size();) {
         const std::optional<char32_t> c = NextCodePoint(text, i);
         if (!c) {
@@ -84,12 +85,13 @@ bool NameFromUtf8(std::string_view text, std::string& bytes, std::string& error)
             error = "\"" + std::string(text) + "\" cannot be stored in 8 bits";
             return false;
         }
-        bytes += static_cast<char>(*c);
+        name += static_cast<char>(*c);
     }
-    if (bytes.size() > kNameSize - 1) {
+    if (name.size() > kNameSize - 1) {
         error = "\"" + std::string(text) + "\" is longer than 16 characters";
         return false;
     }
+    bytes = std::move(name);
     return true;
 }
 

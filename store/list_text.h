@@ -27,8 +27,8 @@ std::string NameToUtf8(std::string_view bytes);
 // The same in double quotes, as messages show a name.
 std::string QuotedName(std::string_view bytes);
 
-// The box's bytes of a UTF-8 name; false with `error` saying why when the text is not UTF-8,
-// holds a character beyond U+00FF or a NUL, or needs more than 16 bytes.
+// The box's bytes of a UTF-8 name; false, with `bytes` empty and `error` saying why, when the
+// text is not UTF-8, holds a character beyond U+00FF or a NUL, or needs more than 16 bytes.
 bool NameFromUtf8(std::string_view text, std::string& bytes, std::string& error);
 
 // A West position is kept as 3600 minus its tenths of a degree; 1800 and above are West.

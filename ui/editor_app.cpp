@@ -2,12 +2,14 @@
 
 #include "editor_dlg.h"
 #include "prompt.h"
+#include "settings.h"
 
 #include <QTimer>
 
 BOOL CEditorApp::InitInstance() {
     CQtPrompt prompt;
-    CEditorDlg dlg(prompt);
+    CSettings settings(CSettings::UserFile());
+    CEditorDlg dlg(prompt, &settings);
     prompt.SetOwner(&dlg);
     if (!m_strStartupFile.isEmpty()) {
         // Once the window is shown, so that a read error appears over it.

@@ -5,6 +5,7 @@
 #include "list_tabs.h"
 #include "main_dialog.h"
 #include "prompt.h"
+#include "settings.h"
 #include "tree_labels.h"
 
 #include <QAction>
@@ -36,7 +37,10 @@ static void InitResources() {
     Q_INIT_RESOURCE(orvane);
 }
 
-CEditorDlg::CEditorDlg(CPrompt& prompt, QWidget* parent) : QDialog(parent), m_prompt(prompt) {
+CEditorDlg::CEditorDlg(CPrompt& prompt, CSettings* pSettings, QWidget* parent)
+    : QDialog(parent), m_prompt(prompt),
+      m_pOwnSettings(pSettings ? nullptr : std::make_unique<CSettings>()),
+      m_pSettings(pSettings ? pSettings : m_pOwnSettings.get()) {
     InitResources();
     m_hIcon = QIcon(QStringLiteral(":/icons/orvane.png"));
     // The program's main window: a sizing border, a system menu and a minimise box, but no

@@ -28,6 +28,7 @@
 #include <vector>
 
 class CPrompt;
+class CSettings;
 class CTransferDlg;
 class CWaitCursor;
 class QComboBox;
@@ -51,7 +52,8 @@ class CEditorDlg : public QDialog {
     Q_OBJECT
 
   public:
-    explicit CEditorDlg(CPrompt& prompt, QWidget* parent = nullptr);
+    // Without settings (tests), what the window keeps lasts as long as it does.
+    explicit CEditorDlg(CPrompt& prompt, CSettings* pSettings = nullptr, QWidget* parent = nullptr);
     ~CEditorDlg() override;
 
     // ---- window, menus and tabs (editor_dlg.cpp) ----------------------------------------------
@@ -372,7 +374,8 @@ class CEditorDlg : public QDialog {
     int m_nPrevCy = 0;
     bool m_bShownOnce = false;
 
-    BYTE m_nTransferPort = 0; // the COM port of the last transfer, 0 for COM1
+    std::unique_ptr<CSettings> m_pOwnSettings; // when none were given
+    CSettings* m_pSettings;                    // the port of the last transfer, and more
     // What a box announced holds for every later transfer of the program's run.
     STransferSettings m_transferSettings;
 };

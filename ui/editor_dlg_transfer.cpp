@@ -4,6 +4,7 @@
 
 #include "edit_command.h"
 #include "prompt.h"
+#include "settings.h"
 #include "status_text.h"
 #include "transfer_dlg.h"
 #include "transfer_image.h"
@@ -65,9 +66,11 @@ void CEditorDlg::OnTransferPcToStb() {
     ShowTabView(m_pTab->currentIndex());
 }
 
-// The dialog opens on the port the last transfer used; the choice lasts for the program's run.
+// The dialog opens on the port the last transfer connected to, in this run or an earlier one.
 void CEditorDlg::RunTransferDialog(CTransferDlg& dlg) {
-    dlg.SetPortIndex(m_nTransferPort);
+    const SPortSetting before = m_pSettings->TransferPort();
+    dlg.SetPort(before);
     dlg.DoModal();
-    m_nTransferPort = dlg.GetPortIndex();
+    if (dlg.GetPort() != before)
+        m_pSettings->SetTransferPort(dlg.GetPort());
 }

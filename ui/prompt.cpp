@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStringList>
@@ -115,4 +116,12 @@ std::optional<int> CQtPrompt::GetInteger(const QString& caption, const QString& 
     bool bOk = false;
     const int nAnswer = QInputDialog::getInt(m_pOwner, caption, label, nValue, nMin, nMax, 1, &bOk);
     return bOk ? std::optional(nAnswer) : std::nullopt;
+}
+
+std::optional<QString> CQtPrompt::GetText(const QString& caption, const QString& label,
+                                          const QString& value) {
+    bool bOk = false;
+    const QString answer =
+        QInputDialog::getText(m_pOwner, caption, label, QLineEdit::Normal, value, &bOk);
+    return bOk ? std::optional(answer) : std::nullopt;
 }

@@ -47,6 +47,9 @@ class CPrompt {
     // Asks for a whole number from nMin to nMax, offering nValue; nothing when the user cancels.
     virtual std::optional<int> GetInteger(const QString& caption, const QString& label, int nValue,
                                           int nMin, int nMax) = 0;
+    // Asks for a line of text, offering `value`; nothing when the user cancels.
+    virtual std::optional<QString> GetText(const QString& caption, const QString& label,
+                                           const QString& value) = 0;
 
     // The caption of a message box given none: the executable's base name.
     static QString ApplicationName();
@@ -70,6 +73,8 @@ class CQtPrompt : public CPrompt {
     unsigned TrackPopupMenu(QMenu& menu, const QPoint& screenPos) override;
     std::optional<int> GetInteger(const QString& caption, const QString& label, int nValue,
                                   int nMin, int nMax) override;
+    std::optional<QString> GetText(const QString& caption, const QString& label,
+                                   const QString& value) override;
 
     // "Data Files (*.zdf)|*.zdf|All Files (*.*)|*.*||" -> "Data Files (*.zdf);;All Files (*)".
     static QString ToQtFilter(const QString& filter);

@@ -4,12 +4,30 @@
 #include "prompt.h"
 #include "transfer_dialog.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <functional>
+
+// The port list re-reads the devices each time it drops down.
+class CPortCombo : public QComboBox {
+  public:
+    using QComboBox::QComboBox;
+    std::function<void()> onDropDown;
+    void showPopup() override {
+        if (onDropDown)
+            onDropDown();
+        QComboBox::showPopup();
+    }
+};
 
 namespace {
 
@@ -18,14 +36,42 @@ constexpr UINT kBaud = 115200;
 constexpr char kParity = 'N';
 constexpr UINT kDataBits = 8;
 constexpr UINT kStopBits = 1;
-constexpr UINT kPortCount = std::size(kTransferPorts);
+constexpr int kComPortCount = static_cast<int>(std::size(kTransferPorts));
+constexpr int kDeviceIdRole = Qt::UserRole; // an item's port: "COM1", an identity or a path
 
-bool IsPortNumber(UINT nPort) {
-    return nPort >= 1 && nPort <= kPortCount;
+const QString kOtherDevice = QStringLiteral("Other device\u2026");
+
+QString FromStd(const std::string& strText) {
+    return QString::fromStdString(strText);
 }
 
-QString Format(const char* pszFormat, UINT nNumber) {
-    return QString::asprintf(pszFormat, nNumber);
+// "ttyUSB0 — FT232R USB UART"
+QString ItemText(const SSerialDevice& device) {
+    const QString name = FromStd(device.strName);
+    return device.strDescription.empty()
+               ? name
+               : name + QStringLiteral(" \u2014 ") + FromStd(device.strDescription);
+}
+
+// What the system knows of the device besides its name and description.
+QString ItemTip(const SSerialDevice& device) {
+    QStringList lines;
+    if (!device.strManufacturer.empty())
+        lines << QStringLiteral("Manufacturer: ") + FromStd(device.strManufacturer);
+    if (!device.strSerialNumber.empty())
+        lines << QStringLiteral("Serial number: ") + FromStd(device.strSerialNumber);
+    if (device.nVendorId >= 0 && device.nProductId >= 0)
+        lines << QStringLiteral("Vendor:product: %1:%2")
+                     .arg(device.nVendorId, 4, 16, QLatin1Char('0'))
+                     .arg(device.nProductId, 4, 16, QLatin1Char('0'));
+    lines << QStringLiteral("Path: ") + FromStd(device.strPath);
+    if (!device.strById.empty())
+        lines << FromStd(device.strById);
+    return lines.join('\n');
+}
+
+std::string Label(const SPortSetting& port) {
+    return DeviceLabel(port.strName.toStdString(), port.strDescription.toStdString());
 }
 
 } // namespace
@@ -35,16 +81,18 @@ static void InitResources() {
     Q_INIT_RESOURCE(orvane);
 }
 
-CTransferDlg::CTransferDlg(CPrompt& prompt, STransferSettings& settings, QWidget* parent)
-    : QDialog(parent), m_prompt(prompt), m_protocol(m_port, *this, settings) {
+CTransferDlg::CTransferDlg(CPrompt& prompt, STransferSettings& settings,
+                           const ISerialDeviceList& devices, QWidget* parent)
+    : QDialog(parent), m_prompt(prompt), m_deviceList(devices),
+      m_protocol(m_port, *this, settings) {
     InitResources();
     setWindowTitle(QString::fromLatin1(kTransferDialogCaption));
     setFont(QFont(QString::fromLatin1(kTransferDialogFontFamily), kTransferDialogFontPoints));
     CreateControls();
-    for (QTimer* pTimer : {&m_pollTimer, &m_closeTimer}) {
-        const UINT nId = pTimer == &m_pollTimer ? kPollTimerId : kCloseTimerId;
-        connect(pTimer, &QTimer::timeout, this, [this, nId] { OnTimer(nId); });
-    }
+    for (UINT nId : {kPollTimerId, kCloseTimerId, kPortListTimerId, kNoAnswerTimerId})
+        connect(&Timer(nId), &QTimer::timeout, this, [this, nId] { OnTimer(nId); });
+    m_silenceTimer.setSingleShot(true);
+    m_clock.start();
 }
 
 CTransferDlg::~CTransferDlg() {
@@ -71,7 +119,8 @@ void CTransferDlg::CreateControls() {
     m_pTransferBar = GetDlgItem<QProgressBar>(IDC_PROGRESS_TRANSFER);
     m_pFlashLabel = GetDlgItem<QLabel>(IDC_STATIC_FLASH);
     m_pFlashBar = GetDlgItem<QProgressBar>(IDC_PROGRESS_FLASH);
-    m_pPortList = GetDlgItem<QComboBox>(IDC_COMBO_PORT);
+    m_pPortList = static_cast<CPortCombo*>(GetDlgItem(IDC_COMBO_PORT));
+    m_pPortList->onDropDown = [this] { RefreshPortList(); };
     m_pGreenLamp = GetDlgItem<QLabel>(IDC_LAMP_GREEN);
     m_pRedLamp = GetDlgItem<QLabel>(IDC_LAMP_RED);
 
@@ -104,11 +153,11 @@ QWidget* CTransferDlg::CreateControl(const STransferItem& item) {
         return label;
     }
     case ETransferItemKind::PortList: {
-        auto* combo = new QComboBox(this);
+        auto* combo = new CPortCombo(this);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         for (const char* pszPort : kTransferPorts)
-            combo->addItem(QString::fromLatin1(pszPort));
+            combo->addItem(QString::fromLatin1(pszPort), QString::fromLatin1(pszPort));
         return combo;
     }
     case ETransferItemKind::Lamp: {
@@ -138,10 +187,6 @@ void CTransferDlg::SetDirection(UINT nDirection) {
     m_protocol.SetDirection(nDirection);
 }
 
-void CTransferDlg::SetPortIndex(BYTE nIndex) {
-    m_nPortIndex = nIndex < kPortCount ? nIndex : 0;
-}
-
 BOOL CTransferDlg::SetImageData(const BYTE* pData, UINT nLength) {
     return m_protocol.SetImageData(pData, nLength);
 }
@@ -167,11 +212,21 @@ int CTransferDlg::DoModal() {
 
 // ---- opening and closing ----------------------------------------------------------------------
 
+// A remembered port that is not plugged in is named, and nothing is opened until the user picks
+// a port.
 void CTransferDlg::OnInitDialog() {
     m_nLogLines = 0;
     ShowLamp(false);
-    m_pPortList->setCurrentIndex(m_nPortIndex);
-    OnSelchangePort();
+    RefreshPortList();
+    if (IsPresent(m_chosen.strId)) {
+        AddOtherPath(m_chosen.strId);
+        SelectPort(m_chosen.strId);
+        OnSelchangePort();
+    } else {
+        m_pPortList->setCurrentIndex(-1);
+        AddLog(Label(m_chosen) + " is not plugged in");
+    }
+    m_listTimer.start(kPortListTimerMs);
 
     const bool bUpload = m_protocol.GetDirection() == DIRECTION_STB_TO_PC;
     setWindowTitle(bUpload ? QStringLiteral("Data Transfer STB to PC")
@@ -183,13 +238,13 @@ void CTransferDlg::OnInitDialog() {
     m_protocol.InitProgress();
 }
 
-// Both timers stop with the dialog: the close timer must never reach a port that is gone.
+// Every timer stops with the dialog: the close timer must never reach a port that is gone.
 void CTransferDlg::DestroyWindow() {
     if (m_bDestroyed)
         return;
     m_bDestroyed = true;
-    m_pollTimer.stop();
-    m_closeTimer.stop();
+    for (UINT nId : {kPollTimerId, kCloseTimerId, kPortListTimerId, kNoAnswerTimerId})
+        Timer(nId).stop();
     m_port.Close();
 }
 
@@ -200,44 +255,57 @@ void CTransferDlg::accept() {}
 // The previous port is the one last connected: a port that failed to open is neither
 // "disconnected" nor tried again.
 void CTransferDlg::OnSelchangePort() {
-    const UINT nPrevious = m_nConnectedPort;
-    const UINT nChosen = static_cast<UINT>(m_pPortList->currentIndex()) + 1;
     if (!CanChangePort()) {
         // The transfer goes on where it is; the list must not claim another port.
-        if (IsPortNumber(nPrevious))
-            m_pPortList->setCurrentIndex(static_cast<int>(nPrevious) - 1);
+        SelectPort(m_connected.strId);
         return;
     }
+    if (m_pPortList->currentIndex() < 0)
+        return;
+    // Only "Other device…" has no port of its own.
+    if (CurrentPortId().isEmpty() && !ChooseOtherDevice()) {
+        SelectPort(m_connected.strId);
+        return;
+    }
+    ConnectTo(PortOf(CurrentPortId()));
+}
 
+void CTransferDlg::ConnectTo(const SPortSetting& port) {
+    const SPortSetting previous = m_connected;
+    const bool bPrevious = !previous.strId.isEmpty();
     ShowLamp(false);
     SetBarPos(ETransferBar::Transfer, 0);
     SetBarPos(ETransferBar::Flash, 0);
     m_pLog->clear();
     m_nLogLines = 0;
+    m_silenceTimer.stop();
 
-    if (!OpenPort(nChosen)) {
-        const bool bDenied = m_port.IsAccessDenied(); // before the previous port is opened again
-        if (IsPortNumber(nPrevious)) {
-            AddLog(Format("Connection COM%d Error!!!", nChosen).toStdString());
-            OpenPort(nPrevious);
-            m_pPortList->setCurrentIndex(static_cast<int>(nPrevious) - 1);
+    std::optional<SPortSetting> open;
+    if (OpenPort(port)) {
+        open = port;
+        if (bPrevious)
+            AddLog("Disconnection " + previous.strName.toStdString());
+    } else {
+        const std::string strAdvice = OpenFailureAdvice(m_port); // before the previous port opens
+        if (bPrevious) {
+            AddLog("Connection " + port.strName.toStdString() + " Error!!!");
+            if (OpenPort(previous))
+                open = previous;
+            SelectPort(previous.strId);
         } else {
             AddLog("Connection Error!!!, Check the serial port.");
         }
-        if (bDenied)
-            AddLog(kSerialAccessHint);
-    } else if (IsPortNumber(nPrevious)) {
-        AddLog(Format("Disconnection COM%d", nPrevious).toStdString());
+        AddLog(strAdvice);
     }
 
-    if (m_port.IsOpen()) {
-        const UINT nOpen = m_port.GetPortNumber();
-        AddLog(Format("Connection COM%d", nOpen).toStdString());
-        m_nConnectedPort = nOpen;
-        m_nPortIndex = static_cast<BYTE>(nOpen - 1);
+    if (open) {
+        AddLog("Connection " + open->strName.toStdString());
+        m_connected = *open;
+        m_chosen = *open;
         m_bTransferEnded = false;
         ShowLamp(true);
         m_protocol.SetState(ETransferState::Ready);
+        m_silenceTimer.start(kNoAnswerMs);
     }
 }
 
@@ -245,21 +313,154 @@ bool CTransferDlg::CanChangePort() const {
     const UINT nIndex = m_protocol.GetBlockIndex();
     const UINT nCount = m_protocol.GetBlockCount();
     const UINT nFlash = m_protocol.GetFlashCounter();
-    const bool bNoBlockInFlight = nIndex == 0 || nIndex == nCount;
-    const bool bNoFlashInFlight = nFlash == 0 || nFlash == nCount / 4;
     const bool bReceivedWhole = nIndex == nCount && nFlash == 0;
     if (!m_port.IsOpen()) // nothing is in flight on a port that is gone
         return !(bReceivedWhole && m_protocol.GetDirection() == DIRECTION_STB_TO_PC);
-    return bNoBlockInFlight && bNoFlashInFlight && !bReceivedWhole;
+    return !IsTransferring() && !bReceivedWhole;
 }
 
-BOOL CTransferDlg::OpenPort(UINT nPort) {
-    return m_port.Open(this, nPort, kBaud, kParity, kDataBits, kStopBits, EV_RXCHAR | EV_CTS);
+bool CTransferDlg::IsTransferring() const {
+    const UINT nIndex = m_protocol.GetBlockIndex();
+    const UINT nCount = m_protocol.GetBlockCount();
+    const UINT nFlash = m_protocol.GetFlashCounter();
+    const bool bBlockInFlight = nIndex != 0 && nIndex != nCount;
+    const bool bFlashInFlight = nFlash != 0 && nFlash != nCount / 4;
+    return m_port.IsOpen() && (bBlockInFlight || bFlashInFlight);
 }
 
-// Typing into the list's edit field is undone: only the four ports can be chosen.
+// A COM port by its number, anything else by the path of the device it names.
+BOOL CTransferDlg::OpenPort(const SPortSetting& port) {
+    const std::string strId = port.strId.toStdString();
+    if (const UINT nCom = ComPortNumber(strId))
+        return m_port.Open(this, nCom, kBaud, kParity, kDataBits, kStopBits, EV_RXCHAR | EV_CTS);
+    const SSerialDevice* pDevice = FindDevice(m_devices, strId);
+    return m_port.OpenDevice(this, pDevice ? pDevice->strPath : strId, 1, kBaud, kParity, kDataBits,
+                             kStopBits, EV_RXCHAR | EV_CTS);
+}
+
+bool CTransferDlg::ChooseOtherDevice() {
+    const std::optional<QString> path = m_prompt.GetText(
+        kOtherDevice.chopped(1), QStringLiteral("Device path, such as the one stb-sim prints:"),
+        QStringLiteral("/dev/"));
+    if (!path || path->trimmed().isEmpty())
+        return false;
+    // A listed device typed by its path or name is that device.
+    const std::string strPath = FindDevicePath(m_devices, path->trimmed().toStdString());
+    const auto it = std::find_if(m_devices.begin(), m_devices.end(),
+                                 [&](const SSerialDevice& d) { return d.strPath == strPath; });
+    const QString id = FromStd(it != m_devices.end() ? DeviceIdentity(*it) : strPath);
+    AddOtherPath(id);
+    SelectPort(id);
+    return true;
+}
+
+// Typing into the list's edit field is undone: only the ports listed can be chosen.
 void CTransferDlg::OnEditchangePort() {
     m_pPortList->setEditText(m_pPortList->itemText(m_pPortList->currentIndex()));
+}
+
+// ---- the port list ------------------------------------------------------------------------------
+
+SPortSetting CTransferDlg::PortOf(const QString& strId) const {
+    if (ComPortNumber(strId.toStdString()) != 0)
+        return {strId, strId, QString()};
+    if (const SSerialDevice* pDevice = FindDevice(m_devices, strId.toStdString()))
+        return {strId, FromStd(pDevice->strName), FromStd(pDevice->strDescription)};
+    return {strId, FromStd(DeviceName(strId.toStdString())), QString()};
+}
+
+bool CTransferDlg::IsPresent(const QString& strId) const {
+    return ComPortNumber(strId.toStdString()) != 0 ||
+           FindDevice(m_devices, strId.toStdString()) != nullptr || QFileInfo::exists(strId);
+}
+
+void CTransferDlg::SelectPort(const QString& strId) {
+    m_pPortList->setCurrentIndex(strId.isEmpty() ? -1
+                                                 : m_pPortList->findData(strId, kDeviceIdRole));
+}
+
+void CTransferDlg::AddOtherPath(const QString& path) {
+    if (m_pPortList->findData(path, kDeviceIdRole) >= 0)
+        return;
+    m_otherPaths << path;
+    FillPortList();
+}
+
+QString CTransferDlg::CurrentPortId() const {
+    return m_pPortList->currentData(kDeviceIdRole).toString();
+}
+
+void CTransferDlg::RefreshPortList() {
+    if (IsTransferring())
+        return;
+    std::vector<SSerialDevice> devices = m_deviceList.Devices();
+    // The system cannot always look into a port that this dialog holds open (a built-in port is
+    // tried by opening it): that one is gone when the port itself says so.
+    const std::string strHeld = m_port.IsOpen() ? m_connected.strId.toStdString() : "";
+    if (const SSerialDevice* pHeld = FindDevice(m_devices, strHeld);
+        pHeld && !FindDevice(devices, strHeld))
+        devices.insert(devices.begin() + std::min(pHeld - m_devices.data(),
+                                                  static_cast<std::ptrdiff_t>(devices.size())),
+                       *pHeld);
+    if (m_bListRead && devices == m_devices)
+        return;
+    const auto isListed = [](const std::vector<SSerialDevice>& list, const SSerialDevice& d) {
+        return FindDevice(list, DeviceIdentity(d)) != nullptr;
+    };
+    const std::vector<SSerialDevice> before = std::exchange(m_devices, std::move(devices));
+    for (const SSerialDevice& device : m_devices)
+        if (m_bListRead && !isListed(before, device))
+            m_plugTimes[DeviceIdentity(device)] = m_clock.elapsed();
+    for (const SSerialDevice& device : before)
+        if (!isListed(m_devices, device))
+            OnDeviceGone(device);
+    m_bListRead = true;
+    FillPortList();
+}
+
+// One line for the device that was connected, or that went as soon as it came: on some
+// distributions brltty takes USB serial adapters for braille displays.
+void CTransferDlg::OnDeviceGone(const SSerialDevice& device) {
+    const std::string strId = DeviceIdentity(device);
+    const auto plugged = m_plugTimes.find(strId);
+    const bool bJustPlugged =
+        plugged != m_plugTimes.end() && m_clock.elapsed() - plugged->second < kJustPluggedMs;
+    if (plugged != m_plugTimes.end())
+        m_plugTimes.erase(plugged);
+    const std::string strLabel = DeviceLabel(device.strName, device.strDescription);
+    if (bJustPlugged)
+        AddLog(strLabel + " went away right after it was plugged in: on some distributions "
+                          "brltty takes such adapters; remove brltty, then plug the adapter in "
+                          "again");
+    else if (m_bLosing && m_connected.strId.toStdString() == strId)
+        AddLog(strLabel + " was unplugged");
+}
+
+// COM1 to COM4 stay in their places; the devices and the paths chosen follow them. The list
+// drops down as wide as its longest entry, and the control itself keeps its place and size.
+void CTransferDlg::FillPortList() {
+    const QString current = CurrentPortId();
+    while (m_pPortList->count() > kComPortCount)
+        m_pPortList->removeItem(kComPortCount);
+    for (const SSerialDevice& device : m_devices) {
+        m_pPortList->addItem(ItemText(device), FromStd(DeviceIdentity(device)));
+        m_pPortList->setItemData(m_pPortList->count() - 1, ItemTip(device), Qt::ToolTipRole);
+    }
+    for (const QString& path : m_otherPaths)
+        if (m_pPortList->findData(path, kDeviceIdRole) < 0)
+            m_pPortList->addItem(FromStd(DeviceName(path.toStdString())), path);
+    m_pPortList->addItem(kOtherDevice);
+    m_pPortList->setCurrentIndex(current.isEmpty() ? -1
+                                                   : m_pPortList->findData(current, kDeviceIdRole));
+    QAbstractItemView* pView = m_pPortList->view();
+    pView->setMinimumWidth(pView->sizeHintForColumn(0) + 2 * pView->frameWidth() +
+                           pView->verticalScrollBar()->sizeHint().width());
+}
+
+void CTransferDlg::OnNoAnswer() {
+    m_silenceTimer.stop();
+    if (m_port.IsOpen())
+        AddLog(NoAnswerAdvice(m_connected.strName.toStdString()));
 }
 
 // ---- the port's notifications -----------------------------------------------------------------
@@ -267,6 +468,7 @@ void CTransferDlg::OnEditchangePort() {
 void CTransferDlg::OnSerialCts(UINT) {}
 
 void CTransferDlg::OnSerialByte(BYTE bValue, UINT nPort) {
+    m_silenceTimer.stop();
     m_protocol.OnSerialByte(bValue, nPort);
 }
 
@@ -276,18 +478,34 @@ void CTransferDlg::OnSerialError(const std::string& strText, const std::string& 
 }
 
 // The port is closed already: the dialog stands as after a failed open before anything is shown.
-// A box that hangs up once the transfer has ended spoils nothing, so the log just notes it.
+// A box that hangs up once the transfer has ended spoils nothing, so the log just notes it; an
+// adapter that has gone from the device list was unplugged, which its log line says.
 void CTransferDlg::OnSerialLost(const std::string& strText, const std::string& strCaption) {
     ShowLamp(false);
     m_pollTimer.stop();
-    if (m_bTransferEnded)
+    m_silenceTimer.stop();
+    if (m_bTransferEnded) {
         AddLog(kClosedAfterTransfer);
-    else
-        OnSerialError(strText, strCaption);
+        return;
+    }
+    const std::string strId = m_connected.strId.toStdString();
+    if (FindDevice(m_devices, strId)) {
+        m_bLosing = true;
+        RefreshPortList();
+        m_bLosing = false;
+        if (!FindDevice(m_devices, strId))
+            return;
+    }
+    OnSerialError(strText, strCaption);
 }
 
 void CTransferDlg::OnTimer(UINT nId) {
-    m_protocol.OnTimer(nId);
+    if (nId == kPortListTimerId)
+        RefreshPortList();
+    else if (nId == kNoAnswerTimerId)
+        OnNoAnswer();
+    else
+        m_protocol.OnTimer(nId);
 }
 
 // ---- what the engine shows ----------------------------------------------------------------------
@@ -317,8 +535,21 @@ void CTransferDlg::ShowLamp(bool bConnected) {
     m_pGreenLamp->setVisible(bConnected);
 }
 
+const QTimer& CTransferDlg::Timer(UINT nId) const {
+    switch (nId) {
+    case kPollTimerId:
+        return m_pollTimer;
+    case kPortListTimerId:
+        return m_listTimer;
+    case kNoAnswerTimerId:
+        return m_silenceTimer;
+    default:
+        return m_closeTimer;
+    }
+}
+
 QTimer& CTransferDlg::Timer(UINT nId) {
-    return nId == kPollTimerId ? m_pollTimer : m_closeTimer;
+    return const_cast<QTimer&>(std::as_const(*this).Timer(nId));
 }
 
 void CTransferDlg::StartTimer(UINT nId, UINT nMilliseconds) {
@@ -330,10 +561,11 @@ void CTransferDlg::KillTimer(UINT nId) {
 }
 
 bool CTransferDlg::IsTimerActive(UINT nId) const {
-    return (nId == kPollTimerId ? m_pollTimer : m_closeTimer).isActive();
+    return Timer(nId).isActive();
 }
 
 void CTransferDlg::ClosePort() {
+    m_silenceTimer.stop();
     m_port.Close();
 }
 

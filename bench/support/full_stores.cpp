@@ -2,6 +2,7 @@
 
 #include "store_builders.h"
 
+#include <cstdio>
 #include <random>
 #include <string>
 
@@ -55,4 +56,26 @@ void FillFullDatabase(CChannelStore& store) {
 void FillFullEditorDatabase(CChannelStore& store) {
     FillFullStructure(store, kMaxTransponders);
     FillServices(store, {3000, kMaxSatServices - 3000, kMaxTerrServices, kMaxTerrServices});
+}
+
+void FillLargeSatTvList(CChannelStore& store, int nServices) {
+    CStoreBuilder build(store);
+    for (int s = 0; s < 8; ++s) {
+        const BYTE nSat = build.Satellite(("SAT-" + std::string(1, char('A' + s))).c_str(),
+                                          static_cast<WORD>(100 + 50 * s));
+        for (int t = 0; t < 40; ++t)
+            build.Transponder(nSat, static_cast<WORD>(10700 + 40 * t), 27500, t % 2 == 0);
+    }
+    for (WORD n = 1; n <= 30; ++n)
+        build.Network(n, ("Network " + std::to_string(n)).c_str());
+    char name[kNameSize];
+    for (int i = 0; i < nServices; ++i) {
+        std::snprintf(name, sizeof name, "Channel %04d", (i * 7919) % 10000);
+        const WORD wFlags =
+            static_cast<WORD>((i % 5 == 0 ? FLAG_LOCK : 0) | (i % 3 == 0 ? FLAG_FAV1 : 0) |
+                              (i % 11 == 0 ? FLAG_CA : 0));
+        build.SatService(static_cast<BYTE>(kFirstSatIndex + i % 8), static_cast<BYTE>(1 + i % 40),
+                         static_cast<WORD>(i + 1), static_cast<WORD>(1 + i % 30), name, wFlags);
+    }
+    store.Rebuild();
 }

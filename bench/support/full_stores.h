@@ -12,3 +12,6 @@ void FillFullDatabase(CChannelStore& store);
 // Every list full as the editor holds them: 4048 satellite services (3000 TV, 1048 radio) and
 // 2000 terrestrial ones, on 1360 transponders.
 void FillFullEditorDatabase(CChannelStore& store);
+// A full satellite TV list: nServices services spread over 8 satellites of 40 transponders and
+// 30 networks, every fifth one locked and some in favourites.
+void FillLargeSatTvList(CChannelStore& store, int nServices);

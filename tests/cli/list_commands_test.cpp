@@ -1,6 +1,7 @@
 // zdftool order, dupes, diff, export, import and import-satellites: exit statuses and the files
 // written; what they do to the lists is the store's, tested there, and their arguments are in
 // zdftool_test.
+#include "channel_store.h"
 #include "zdf_run.h"
 
 #include <QJsonDocument>
@@ -41,6 +42,19 @@ TEST_F(ListCommands, ExportImportDiff) {
                  now["polarisation"].toString("none") + ';';
     }
     EXPECT_EQ(shown, QString::fromUtf8("Ember Lif\u00E9 1 V;Coral Max 1 none;"));
+
+    // A MUX changed alone is a difference too.
+    CChannelStore changed;
+    changed.SetPathName(kSample);
+    ASSERT_TRUE(changed.ReadDataFile());
+    STP_INFO mux1 = *changed.GetMux(1);
+    mux1.drift ^= 1;
+    changed.SetMux(1, mux1);
+    changed.SetPathName(out);
+    ASSERT_TRUE(changed.WriteDataFile());
+    const ZdfResult mux = Zdf({"diff", kSample, out});
+    EXPECT_EQ(std::tuple(mux.nExit, mux.out),
+              std::tuple(ZDF_FAILED, "MUXes: changed 1 474 MHz: drift\n"));
 }
 
 TEST_F(ListCommands, OrderAndDupesWriteTheirOutput) {

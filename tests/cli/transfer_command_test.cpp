@@ -3,10 +3,9 @@
 #include "zdf_run.h"
 
 #include "core_application.h"
-#include "denied_device.h"
 #include "pty_box.h"
-#include "serial_port.h"
 #include "store_builders.h"
+#include "transfer_command.h"
 
 #include <QTimer>
 
@@ -35,14 +34,9 @@ class TransferCommand : public ZdfFiles {
 
 } // namespace
 
+// (A received image that is no channel database is not written as a data file: the image files'
+// tests own that.)
 TEST_F(TransferCommand, ReceiveAndSendBackWithProgress) {
-    // The box's random image is no channel database: a data file is not written.
-    const ZdfResult noise = Zdf({"receive", box->DevicePath(), Path("noise.zdf")});
-    EXPECT_EQ(noise.nExit, ZDF_FAILED);
-    EXPECT_THAT(noise.err, HasSubstr("\nzdftool: the image holds no channel database; " +
-                                     Path("noise.zdf") + " not written\n"));
-    EXPECT_FALSE(Exists(Path("noise.zdf")));
-
     const ZdfResult got = Zdf({"receive", box->DevicePath(), Path("got.bin")});
     ASSERT_EQ(got.nExit, ZDF_OK) << got.err;
     EXPECT_EQ(Bytes(Path("got.bin")), std::string(boxImage.begin(), boxImage.end()));
@@ -63,17 +57,11 @@ TEST_F(TransferCommand, FailuresWriteNothingAndExitNonZero) {
     Write(Path("short.bin"), std::string(1000, '\0'));
     const ZdfResult missing = Zdf({"receive", "/nonexistent/tty", Path("none.bin")});
     EXPECT_EQ(missing.nExit, ZDF_FAILED);
-    EXPECT_EQ(missing.err, "zdftool: cannot open the serial port /nonexistent/tty\n");
+    EXPECT_EQ(missing.err, "zdftool: cannot open the serial port /nonexistent/tty\n"
+                           "/nonexistent/tty: No such file or directory\n");
     const ZdfResult refused = Zdf({"send", box->DevicePath(), Path("short.bin")});
     EXPECT_EQ(refused.nExit, ZDF_FAILED);
     EXPECT_THAT(refused.err, HasSubstr("is not a transfer image: 1000 bytes"));
-    {
-        CDeniedDevice denied; // a port this user may not use names the fix
-        const ZdfResult r = Zdf({"receive", denied.Path(), Path("none.bin")});
-        EXPECT_EQ(r.nExit, ZDF_FAILED);
-        EXPECT_EQ(r.err, "zdftool: cannot open the serial port " + denied.Path() + "\n" +
-                             kSerialAccessHint + "\n");
-    }
     EXPECT_FALSE(Exists(Path("none.bin")));
 }
 
@@ -83,4 +71,25 @@ TEST_F(TransferCommand, CtrlCStopsAReceiveWithoutWriting) {
     EXPECT_EQ(r.nExit, 130);
     EXPECT_FALSE(Exists(Path("cut.bin")));
     EXPECT_THAT(r.err, HasSubstr("zdftool: transfer cancelled; nothing written\n"));
+}
+
+// "ports": a table with "-" for what is unknown, or JSON with empty texts; usage errors exit 2.
+TEST(Ports, ListedAsTableOrJson) {
+    const std::vector<SSerialDevice> devices{
+        {"ttyS0", "", "", "", -1, -1, "/dev/ttyS0", ""},
+        {"ttyUSB0", "FT232R USB UART", "FTDI", "A1", 0x403, 0x6001, "/dev/ttyUSB0",
+         "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1-if00-port0"}};
+    std::ostringstream table, json, none;
+    WritePorts(devices, false, table);
+    EXPECT_EQ(table.str(), "NAME     DESCRIPTION      PATH          BY-ID\n"
+                           "ttyS0    -                /dev/ttyS0    -\n"
+                           "ttyUSB0  FT232R USB UART  /dev/ttyUSB0  "
+                           "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1-if00-port0\n");
+    WritePorts({devices[0]}, true, json);
+    EXPECT_EQ(json.str(),
+              "[\n    {\n        \"by_id\": \"\",\n        \"description\": \"\",\n"
+              "        \"name\": \"ttyS0\",\n        \"path\": \"/dev/ttyS0\"\n    }\n]\n");
+    WritePorts({}, false, none);
+    EXPECT_EQ(none.str(), "No serial device found.\n");
+    EXPECT_EQ(Zdf({"ports", "--csv"}).nExit, ZDF_USAGE);
 }

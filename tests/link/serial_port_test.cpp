@@ -3,10 +3,12 @@
 #include "core_application.h"
 #include "denied_device.h"
 #include "pty_box.h"
+#include "serial_devices.h"
 #include "serial_port.h"
 #include "store_builders.h"
 
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gmock/gmock.h>
@@ -111,29 +113,60 @@ TEST_F(SerialPort, OpenRulesForPortNumbers) {
           port.OpenDevice(&owner, pty.Path(), 0), port.OpenDevice(nullptr, pty.Path(), 1)})
         EXPECT_FALSE(bOpened);
     EXPECT_TRUE(port.IsOpen());
-    // ...while a failed open leaves it closed; an unopenable device is the caller's to report.
+    // ...while a failed open leaves it closed; an unopenable device is the caller's to report,
+    // with the device and the system's reason.
     EXPECT_FALSE(port.Open(&owner, 2));
     EXPECT_FALSE(port.IsOpen());
     EXPECT_THAT(owner.errors, IsEmpty());
+    EXPECT_EQ(OpenFailureAdvice(port), "/nonexistent/tty2: No such file or directory");
     // A device this user may not use is told apart from a missing one and from one that another
-    // port holds.
-    EXPECT_FALSE(port.IsAccessDenied());
+    // program holds, which is named.
     {
         CDeniedDevice denied;
         Route(4, denied.Path());
         EXPECT_FALSE(port.Open(&owner, 4));
-        EXPECT_TRUE(port.IsAccessDenied());
+        EXPECT_EQ(OpenFailureAdvice(port), kSerialAccessHint);
     }
     CSerialPort holder;
     ASSERT_TRUE(holder.Open(&owner, 1));
     EXPECT_FALSE(port.Open(&owner, 1));
-    EXPECT_FALSE(port.IsAccessDenied());
+    EXPECT_EQ(port.GetOpenFailure(), EOpenFailure::Busy);
+    EXPECT_EQ(OpenFailureAdvice(port), pty.Path() + " is in use by link_tests (process " +
+                                           std::to_string(::getpid()) +
+                                           "): close it, then try again.");
     holder.Close();
     // Port zero opens the first that opens.
     Route(1, "/nonexistent/tty1");
     Route(3, pty.Path());
     ASSERT_TRUE(port.Open(&owner, 0));
     EXPECT_EQ(port.GetPortNumber(), 3u);
+}
+
+// A device is found by its name, its by-id link (the link that leads to it) or its path, and
+// is remembered by that link only when it has a serial number to make the link its own.
+TEST_F(SerialPort, DevicesAreFoundByNameLinkOrPath) {
+    QTemporaryDir byId;
+    const std::string link = byId.filePath("usb-FTDI_FT232R_A1B2-if00-port0").toStdString();
+    ASSERT_EQ(::symlink(pty.Path().c_str(), link.c_str()), 0);
+    ASSERT_EQ(::symlink("/nonexistent/tty", byId.filePath("broken").toLocal8Bit().data()), 0);
+    EXPECT_EQ(FindLinkTo(byId.path().toStdString(), pty.Path()), link);
+    EXPECT_EQ(FindLinkTo(byId.path().toStdString(), "/dev/null"), "");
+
+    SSerialDevice adapter{"ttyUSB0", "FT232R USB UART", "FTDI", "A1B2", 0x0403,
+                          0x6001,    "/dev/ttyUSB0",    link};
+    const SSerialDevice builtIn{"ttyS0", "", "", "", -1, -1, "/dev/ttyS0", ""};
+    const std::vector<SSerialDevice> devices{builtIn, adapter};
+    for (const auto& [given, path] : {std::pair{"ttyUSB0", "/dev/ttyUSB0"},
+                                      {link.c_str(), "/dev/ttyUSB0"},
+                                      {"/dev/ttyS0", "/dev/ttyS0"},
+                                      {"ttyUSB1", "ttyUSB1"},
+                                      {"", ""}})
+        EXPECT_EQ(FindDevicePath(devices, given), path) << given;
+    EXPECT_EQ(DeviceIdentity(adapter), link);
+    EXPECT_EQ(DeviceIdentity(builtIn), "/dev/ttyS0");
+    adapter.strSerialNumber.clear(); // its link could be another adapter's
+    EXPECT_EQ(DeviceIdentity(adapter), "/dev/ttyUSB0");
+    EXPECT_EQ(DeviceName(pty.Path()), pty.Path().substr(5));
 }
 
 // Settings that make no sense are reported as such (those the device refuses as refused); the
@@ -218,8 +251,9 @@ TEST_F(SerialPort, DeviceThatGoesAwayIsReportedOnceAndClosed) {
 
 // ---- whole transfers --------------------------------------------------------------------------
 
-// What RunTransfer adds to the engine: the port by COM name, the outcomes, the image only when
-// whole. The box may hang up as soon as it has heard the PC's closing lines: no failure.
+// What RunTransfer adds to the engine: the port by COM name or device name, the outcomes, the
+// image only when whole. The box may hang up as soon as it has heard the PC's closing lines: no
+// failure.
 TEST_F(SerialPort, TransferOutcomesThroughARealPort) {
     SBoxOptions options;
     options.strVersion = "V107";
@@ -255,6 +289,7 @@ TEST_F(SerialPort, TransferOutcomesThroughARealPort) {
     EXPECT_TRUE(data.empty());
 
     cancel = false;
+    request.strPort = DeviceName(box->DevicePath()); // the device's name, as "ttyUSB0"
     bool bHeardTheEnd = false;
     box->SetFinishedHandler([&] {
         bHeardTheEnd = box->Box().Errors().empty();
@@ -264,4 +299,14 @@ TEST_F(SerialPort, TransferOutcomesThroughARealPort) {
     EXPECT_EQ(data, options.image);
     EXPECT_TRUE(SpinUntil([&] { return bHeardTheEnd; }));
     EXPECT_THAT(errors, IsEmpty());
+    // A box that never answers is named once; the transfer waits on until its time is up.
+    std::vector<std::string> log;
+    request.callbacks.onLog = [&](const std::string& line) { log.push_back(line); };
+    request.strPort = pty.Path();
+    request.nNoAnswerMs = 20;
+    request.nTimeoutMs = 200;
+    EXPECT_EQ(RunTransfer(request, settings), ETransferOutcome::TimedOut);
+    EXPECT_THAT(log, ElementsAre("Ready data transfer",
+                                 "No answer from the box on " + pty.Path() +
+                                     ": check the cable, then switch the box off and on"));
 }

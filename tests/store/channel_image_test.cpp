@@ -204,6 +204,7 @@ TEST(Damaged, ReaderSaysWhatItDrops) {
          {"satellite block 0 carries the mark 0xAB instead of 0xAC: nothing is read"}},
         {setByte(0, 4093, 3),
          {"satellite block 0 carries format version 3 (1 or 2 are read): nothing is read"}},
+        {setByte(0, 4091, 0), {"satellite block 0 counts no records: nothing is read"}, none},
         // Version 1: a full table, whatever the count says.
         {[](Image& im) { im[4091] = 0, im[4093] = 1, Recompute(im, 0); }, {}, all},
         {[](Image& im) {
@@ -242,6 +243,27 @@ TEST(Damaged, ReaderSaysWhatItDrops) {
           "service block 7 holds 1 record numbered above 4048 (the first: 4049): it is dropped",
           "service block 7 holds 1 record with transponder index 0: it is dropped"},
          "satellites 2, transponders 1, networks 2, MUXes 1, services 146 30 0 0"},
+        {[](Image& im) { // 256 more of SAT-A's
+             BYTE* tps = im.data() + 3 * kBlockSize;
+             for (int i = 4; i < 260; ++i)
+                 std::copy_n(tps + 12, 12, tps + 12 * i);
+             SetCount(im, 3, 4092, 260);
+         },
+         {"transponder block 3 holds 3 records beyond the 255 transponders of one satellite: "
+          "they are dropped"},
+         "satellites 2, transponders 256, networks 2, MUXes 1, services 150 30 0 0"},
+        {[](Image& im) { // 1012 terrestrial TV services after the satellite ones
+             for (int n = 9; n < 20; ++n) {
+                 for (int i = 0; i < 92; ++i) {
+                     const SSVC_INFO t = MakeService(1, 1, WORD(n * 92 + i), "T");
+                     std::memcpy(im.data() + n * kBlockSize + i * sizeof t, &t, sizeof t);
+                 }
+                 SetCount(im, n, 4090, 92);
+             }
+         },
+         {"service block 19 holds 12 records beyond the 1000 services their list holds: they "
+          "are dropped"},
+         "satellites 2, transponders 3, networks 2, MUXes 1, services 150 30 1000 0"},
         {[](Image& im) { SetCount(im, 3, 4092, 341); },
          {"transponder block 3 claims 341 records (at most 340): every transponder and service "
           "is dropped"},

@@ -247,6 +247,12 @@ TEST(Compare, ListsExactlyTheEdits) {
          {"transponders: added 13.0E 11000 V 27500",
           "transponders: changed 19.2E 11500 H 27500: frequency",
           "transponders: changed 19.2E 12000 V 27000: symbol rate"}},
+        {"MUXes alone",
+         [](CChannelStore& s) {
+             s.SetMux(2, MakeMux(2, 498, 5));
+             s.AddMux(MakeMux(3, 506));
+         },
+         {"MUXes: added 3 506 MHz", "MUXes: changed 2 498 MHz: drift"}},
     };
     for (const auto& [what, edit, lines] : cases) {
         SCOPED_TRACE(what);

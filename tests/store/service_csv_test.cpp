@@ -44,7 +44,7 @@ TEST(ListTexts, NamesAreLatin1InUtf8) {
     for (const auto& [text, expected, reason] : cases) {
         std::string bytes, why;
         EXPECT_EQ(NameFromUtf8(text, bytes, why), expected != nullptr) << text;
-        EXPECT_EQ(bytes, expected ? expected : bytes) << text;
+        EXPECT_EQ(bytes, expected ? expected : "") << text;
         EXPECT_THAT(why, HasSubstr(reason)) << text;
         EXPECT_TRUE(!expected || NameToUtf8(expected) == text) << text;
     }

@@ -50,10 +50,18 @@ unsigned CScriptedPrompt::TrackPopupMenu(QMenu& menu, const QPoint& /*screenPos*
     return bChoosable ? nAnswer : 0;
 }
 
+// As the dialog's spin box, which never gives back a number outside its range.
 std::optional<int> CScriptedPrompt::GetInteger(const QString& caption, const QString& label,
-                                               int /*nValue*/, int /*nMin*/, int /*nMax*/) {
+                                               int /*nValue*/, int nMin, int nMax) {
     m_shown.push_back({EKind::Integer, label, caption});
-    return Take(m_integers);
+    const std::optional<int> typed = Take(m_integers);
+    return typed ? std::optional(std::clamp(*typed, nMin, nMax)) : std::nullopt;
+}
+
+std::optional<QString> CScriptedPrompt::GetText(const QString& caption, const QString& label,
+                                                const QString& /*value*/) {
+    m_shown.push_back({EKind::Text, label, caption});
+    return Take(m_texts);
 }
 
 std::vector<QString> CScriptedPrompt::MessageTexts() const {

@@ -13,7 +13,7 @@
 // can see it and never blocks.
 class CScriptedPrompt : public CPrompt {
   public:
-    enum class EKind { MessageBox, OpenFile, SaveFile, Modal, PopupMenu, Integer };
+    enum class EKind { MessageBox, OpenFile, SaveFile, Modal, PopupMenu, Integer, Text };
     struct SShown {
         EKind kind;
         QString text;    // message text, or the initial path of a file dialog
@@ -39,7 +39,8 @@ class CScriptedPrompt : public CPrompt {
         std::vector<SMenuItemShown> items;
     };
     std::deque<unsigned> m_menuAnswers;
-    std::deque<int> m_integers; // the numbers typed; none left: cancelled
+    std::deque<int> m_integers;  // the numbers typed, held to the range; none left: cancelled
+    std::deque<QString> m_texts; // the lines typed; none left: cancelled
     std::vector<SMenuShown> m_menus;
     std::vector<SShown> m_shown;
 
@@ -53,6 +54,8 @@ class CScriptedPrompt : public CPrompt {
     unsigned TrackPopupMenu(QMenu& menu, const QPoint& screenPos) override;
     std::optional<int> GetInteger(const QString& caption, const QString& label, int nValue,
                                   int nMin, int nMax) override;
+    std::optional<QString> GetText(const QString& caption, const QString& label,
+                                   const QString& value) override;
 
     // Texts of the message boxes shown, in order.
     std::vector<QString> MessageTexts() const;

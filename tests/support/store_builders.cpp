@@ -66,29 +66,6 @@ void FillSatTv(CChannelStore& store, const std::vector<std::string>& names) {
     store.Rebuild();
 }
 
-// ---- CStoreBuilder ----------------------------------------------------------------------------
-
-void CStoreBuilder::LargeSatTvList(int nServices) {
-    for (int s = 0; s < 8; ++s) {
-        const BYTE nSat = Satellite(("SAT-" + std::string(1, char('A' + s))).c_str(),
-                                    static_cast<WORD>(100 + 50 * s));
-        for (int t = 0; t < 40; ++t)
-            Transponder(nSat, static_cast<WORD>(10700 + 40 * t), 27500, t % 2 == 0);
-    }
-    for (WORD n = 1; n <= 30; ++n)
-        Network(n, ("Network " + std::to_string(n)).c_str());
-    char name[kNameSize];
-    for (int i = 0; i < nServices; ++i) {
-        std::snprintf(name, sizeof name, "Channel %04d", (i * 7919) % 10000);
-        const WORD wFlags =
-            static_cast<WORD>((i % 5 == 0 ? FLAG_LOCK : 0) | (i % 3 == 0 ? FLAG_FAV1 : 0) |
-                              (i % 11 == 0 ? FLAG_CA : 0));
-        SatService(static_cast<BYTE>(kFirstSatIndex + i % 8), static_cast<BYTE>(1 + i % 40),
-                   static_cast<WORD>(i + 1), static_cast<WORD>(1 + i % 30), name, wFlags);
-    }
-    m_store.Rebuild();
-}
-
 void ChangeService(CChannelStore& store, BYTE list, WORD row,
                    const std::function<void(SSVC_INFO&)>& change) {
     SStoreSnapshot state = store.TakeSnapshot();

@@ -73,10 +73,6 @@ class CStoreBuilder {
         m_store.AddTerrService(ADD_APPEND, rec);
     }
 
-    // A full satellite TV list: nServices services spread over 8 satellites of 40
-    // transponders and 30 networks, every fifth one locked and some in favourites.
-    void LargeSatTvList(int nServices);
-
   private:
     CChannelStore& m_store;
 };

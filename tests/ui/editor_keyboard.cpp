@@ -165,8 +165,9 @@ class EditorKeyboardTest : public QObject {
     }
 
     // Move to Number puts the block where its first row takes number N (the store's tests own
-    // the rest of the rule); dropped in the upper half of the last row it goes before that row,
-    // in its lower half after it. One undo step puts it back; a cancel changes nothing.
+    // the rest of the rule), N from 1 to 9999; dropped in the upper half of the last row it goes
+    // before that row, in its lower half after it. One undo step puts it back; a cancel changes
+    // nothing.
     void moveToNumberAndDragAndDrop() {
         const struct {
             long nFrom, nTo;
@@ -174,6 +175,8 @@ class EditorKeyboardTest : public QObject {
             const char* order;
             int nDropY = 2; // from the last row's top, or (negative) from its bottom
         } cases[] = {{4, 5, {1}, "Gamma \xE4rd 2 Alpha beta \xC4RD Delta"},
+                     {4, 5, {0}, "Gamma \xE4rd 2 Alpha beta \xC4RD Delta"},
+                     {2, 3, {10000}, "Alpha Gamma \xE4rd 2 Delta beta \xC4RD"},
                      {4, 5, {}, "Alpha beta \xC4RD Gamma \xE4rd 2 Delta"},
                      {2, 3, {}, "Alpha Gamma \xE4rd 2 beta \xC4RD Delta"},
                      {2, 3, {}, "Alpha Gamma \xE4rd 2 Delta beta \xC4RD", -2}};

@@ -145,7 +145,12 @@ std::vector<STool> Tools() {
                  store.SetServiceName(0, LIST_SAT_TV, "Ember Lite", 10);
              });
          },
-         "Compare With|", nullptr, "", nullptr},
+         "Compare With|",
+         [](QDialog& dlg) { // from the chosen file to the window's database
+             QCOMPARE(Lines(dlg), QStringList{"satellite-tv: renamed 1 \"Ember Life\": \"Ember "
+                                              "Lite\" -> \"Ember Life\""});
+         },
+         "", nullptr},
         // The current list alone, named by its tab; the name given without an extension gets
         // ".csv". The status line says what was written.
         {ID_FILE_EXPORT_CSV, [](SSession& s) { return s.dir.filePath(QStringLiteral("out")); },

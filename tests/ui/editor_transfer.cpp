@@ -1,9 +1,12 @@
 // The Transfer menu: channels from the box into the editor's store and views, the editor's
 // channels to the box in the box's order (each a whole transfer, watched in the dialog), what
 // happens with a dialog closed early, an image that is no channel list or a box that
-// goes away, and the COM port remembered between transfers.
+// goes away, and the COM port remembered between transfers and runs.
+#include "settings.h"
 #include "transfer_test_util.h"
 #include "window_test_util.h"
+
+#include <QTemporaryDir>
 
 namespace {
 
@@ -59,7 +62,9 @@ struct SEditor {
 
     CTestPorts ports;
     CBusyPrompt prompt;
-    CEditorDlg dlg{prompt};
+    QTemporaryDir home;
+    CSettings settings{home.filePath(QStringLiteral("orvane.conf"))};
+    CEditorDlg dlg{prompt, &settings};
 };
 
 } // namespace
@@ -223,10 +228,12 @@ class EditorTransferTest : public QObject {
             QCOMPARE(report.caption + QString::number(report.nType) + report.text.right(9),
                      "Application Error" + QString::number(MB_OK | MB_ICONSTOP) + "\nPort: 1\n");
             QVERIFY(ed.Image() == before);
-            // COM2, chosen after the loss, is where the next transfer opens.
+            // COM2, chosen after the loss, is where the next run's first transfer opens.
+            CSettings nextRun(ed.home.filePath(QStringLiteral("orvane.conf")));
+            CEditorDlg next(ed.prompt, &nextRun);
             QStringList log;
             ed.Script([&log](CTransferDlg& transfer) { log = LogLines(transfer); });
-            ed.dlg.OnCommand(ID_TRANSFER_STB_TO_PC);
+            next.OnCommand(ID_TRANSFER_STB_TO_PC);
             QCOMPARE(log.value(0), QStringLiteral("Connection COM2"));
         }
     }

@@ -177,32 +177,6 @@ class EditorUndoTest : public QObject {
         }
     }
 
-    // Every kind of edit in a row, each one step; undone to the start the store is the file's
-    // again, and saved it gives the file byte for byte.
-    void editsUndoneToTheStartSaveTheSameFile() {
-        SSession s;
-        const QByteArray original = ReadAll(s.path);
-        int nSteps = 0;
-        for (const SEditKind& kind : EditKinds()) {
-            kind.prepare(s);
-            kind.make(s);
-            QCOMPARE(s.dlg.UndoStack().count(), ++nSteps);
-        }
-        while (s.dlg.UndoStack().canUndo())
-            s.dlg.OnCommand(ID_EDIT_UNDO);
-        CChannelStore file;
-        file.SetPathName(s.path.toStdString());
-        QVERIFY(file.ReadDataFile());
-        QVERIFY(s.State() == file.TakeSnapshot());
-        QVERIFY(!s.dlg.isWindowModified());
-        s.prompt.m_boxAnswers = {IDOK};
-        s.dlg.OnCommand(ID_FILE_SAVE);
-        const CScriptedPrompt::SShown& box = s.prompt.m_shown.back();
-        QCOMPARE(box.caption + '|' + box.text + QString::number(box.nType & MB_TYPEMASK),
-                 "File Save|Write to existing file ?\n\n" + QString::number(MB_OKCANCEL));
-        QCOMPARE(ReadAll(s.path), original);
-    }
-
     // Before unsaved changes would be lost the window asks; Cancel stops the command, Discard
     // lets it go on, Save saves first without asking again. Unchanged, nothing asks.
     void unsavedChangesAreOfferedForSaving() {
@@ -258,20 +232,33 @@ class EditorUndoTest : public QObject {
         }
     }
 
-    // The first save over the file keeps its old bytes beside it, once; a backup that cannot
-    // be written is reported and the file is left as it was.
+    // The first save over a file keeps its old bytes beside it, once for each file: Save twice,
+    // then Save As onto another file that exists. A backup that cannot be written is reported
+    // and the file is left as it was.
     void theFirstSaveKeepsABackup() {
         SSession s;
         const QByteArray original = ReadAll(s.path);
         QCOMPARE(s.dlg.windowTitle(), QStringLiteral("Orvane  v3.0.1 - sample.zdf[*]"));
-        for (long nCol : {12, 11}) {
-            s.Edit(nCol);
+        const QString other = s.dir.filePath(QStringLiteral("other.zdf"));
+        QFile file(other);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("older") == 5);
+        file.close();
+        const std::tuple<UINT, QString, QByteArray> saves[] = {{ID_FILE_SAVE, s.path, original},
+                                                               {ID_FILE_SAVE, s.path, original},
+                                                               {ID_FILE_SAVE_AS, other, "older"}};
+        long nCol = 12;
+        for (const auto& [nId, path, backup] : saves) {
+            s.Edit(nCol--);
             s.prompt.m_boxAnswers = {IDOK};
-            s.dlg.OnCommand(ID_FILE_SAVE);
-            QCOMPARE(ReadAll(s.path + QStringLiteral(".bak")), original);
-            QVERIFY(ReadAll(s.path) != original && !s.dlg.isWindowModified());
+            s.prompt.m_paths = {path};
+            s.dlg.OnCommand(nId);
+            QCOMPARE(ReadAll(path + QStringLiteral(".bak")), backup);
+            QVERIFY(ReadAll(path) != backup && !s.dlg.isWindowModified());
         }
-        QCOMPARE(s.prompt.MessageTexts().size(), std::size_t(2)); // the questions alone
+        // Save's question alone, twice.
+        QCOMPARE(s.prompt.MessageTexts(), std::vector<QString>(2, "Write to existing file ?\n\n"));
+        QCOMPARE(s.prompt.m_shown[0].caption + QString::number(s.prompt.m_shown[0].nType),
+                 "File Save" + QString::number(MB_OKCANCEL));
 
         SSession blocked;
         QVERIFY(QDir().mkdir(blocked.path + QStringLiteral(".bak")));

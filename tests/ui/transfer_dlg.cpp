@@ -1,25 +1,48 @@
-// The transfer dialog: connecting when it opens, choosing ports (good or missing), the port
-// list's edit field, Enter, the direction's captions and bars, the timers. Whole transfers, and
-// the port locked during them, are watched from the editor's Transfer menu (editor_transfer).
+// The transfer dialog: connecting when it opens, choosing ports (good, missing, or a device by
+// path), the port list that follows the devices plugged in, the port list's edit field, Enter,
+// the direction's captions and bars, the timers. Whole transfers through COM ports, and the port
+// locked during them, are watched from the editor's Transfer menu (editor_transfer).
 #include "controls.h"
 #include "transfer_test_util.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
 
+// Serial devices that the test plugs in and pulls out.
+struct SFakeDevices : ISerialDeviceList {
+    std::vector<SSerialDevice> devices;
+    std::vector<SSerialDevice> Devices() const override { return devices; }
+};
+
+const QString kReady = QStringLiteral("Ready data transfer");
+const QString kUpMode = QStringLiteral("Data Transfer mode : STB ==> PC");
+const std::string kById = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0";
+
+SPortSetting Com(int nPort) {
+    const QString id = QStringLiteral("COM%1").arg(nPort);
+    return {id, id, QString()};
+}
+
+// An FTDI adapter at `path`, known by its by-id link.
+SSerialDevice Adapter(const std::string& strName, const std::string& strPath) {
+    return {strName, "FT232R USB UART", "FTDI", "A1B2C3", 0x0403, 0x6001, strPath, kById};
+}
+
 // The dialog run modally with `script` as the user's part; closed again when Run returns.
 struct SRun {
     CScriptedPrompt prompt;
     STransferSettings settings;
-    CTransferDlg dlg{prompt, settings};
+    SFakeDevices devices;
+    CTransferDlg dlg{prompt, settings, devices};
 
     template <class Script>
-    void Run(UINT nDirection, BYTE nPortIndex, Script script,
+    void Run(UINT nDirection, const SPortSetting& port, Script script,
              const std::vector<BYTE>* pImage = nullptr) {
         dlg.SetDirection(nDirection);
-        dlg.SetPortIndex(nPortIndex);
+        dlg.SetPort(port);
         if (pImage)
             dlg.SetImageData(pImage->data(), static_cast<UINT>(pImage->size()));
         prompt.m_modalScripts.push_back([&](QDialog&) {
@@ -28,7 +51,7 @@ struct SRun {
         });
         dlg.DoModal();
         if (dlg.Port().IsOpen() || dlg.IsTimerActive(kPollTimerId) ||
-            dlg.IsTimerActive(kCloseTimerId))
+            dlg.IsTimerActive(kCloseTimerId) || dlg.IsTimerActive(kPortListTimerId))
             QTest::qFail("the closed dialog kept its port or a timer", __FILE__, __LINE__);
     }
 };
@@ -43,11 +66,23 @@ QString Face(const CTransferDlg& dlg) {
                          ? QStringLiteral("flash")
                          : QString::number(static_cast<const QProgressBar*>(control)->maximum()));
     face << Lamp(dlg) << (dlg.IsTimerActive(kPollTimerId) ? "polling" : "idle")
-         << QStringLiteral("COM%1").arg(dlg.GetPortIndex() + 1)
+         << dlg.GetPort().strId
          << (dlg.Port().IsOpen() ? QStringLiteral("open COM%1").arg(dlg.Port().GetPortNumber())
                                  : QStringLiteral("closed"))
          << PortList(dlg).currentText();
     return face.join(' ');
+}
+
+QString Brltty(const QString& device) {
+    return device + " went away right after it was plugged in: on some distributions brltty takes "
+                    "such adapters; remove brltty, then plug the adapter in again";
+}
+
+QStringList Items(const CTransferDlg& dlg) {
+    QStringList items;
+    for (int i = 0; i < PortList(dlg).count(); ++i)
+        items << PortList(dlg).itemText(i);
+    return items;
 }
 
 } // namespace
@@ -62,9 +97,10 @@ class TransferDlgTest : public QObject {
     // log, and the port in use afterwards. The log tells, no message box.
     void opensAndChoosesPorts() {
         const UINT kUp = DIRECTION_STB_TO_PC, kDown = DIRECTION_PC_TO_STB;
-        const QString kReady = QStringLiteral("Ready data transfer");
         const QString kNoPort = QStringLiteral("Connection Error!!!, Check the serial port.");
-        const QString kUpMode = QStringLiteral("Data Transfer mode : STB ==> PC");
+        const auto missing = [](int nPort) {
+            return QStringLiteral("/nonexistent/ttyCOM%1: No such file or directory").arg(nPort);
+        };
         const struct {
             UINT nDirection;
             int nFrom;
@@ -75,9 +111,14 @@ class TransferDlgTest : public QObject {
         } cases[] = {
             {kUp, 0, {1}, -1, {"Connection COM1", kReady, kUpMode}, 0},
             {kDown, 2, {3}, -1, {"Connection COM3", kReady, "Data Transfer mode : PC ==> STB"}, 2},
-            {kUp, 0, {}, -1, {kNoPort, kUpMode}, 0},
-            {kUp, 0, {}, 2, {kNoPort}, 0},
-            {kUp, 1, {2}, 2, {"Connection COM3 Error!!!", "Connection COM2", kReady}, 1},
+            {kUp, 0, {}, -1, {kNoPort, missing(1), kUpMode}, 0},
+            {kUp, 0, {}, 2, {kNoPort, missing(3)}, 0},
+            {kUp,
+             1,
+             {2},
+             2,
+             {"Connection COM3 Error!!!", missing(3), "Connection COM2", kReady},
+             1},
             {kDown, 0, {1, 4}, 3, {"Disconnection COM1", "Connection COM4", kReady}, 3}};
         const std::vector<BYTE> image = RandomImage(1);
         for (const auto& c : cases) {
@@ -87,7 +128,7 @@ class TransferDlgTest : public QObject {
             const bool bOpen = !c.boxes.isEmpty(), bDown = c.nDirection == kDown;
             SRun run;
             run.Run(
-                c.nDirection, BYTE(c.nFrom),
+                c.nDirection, Com(c.nFrom + 1),
                 [&](CTransferDlg& dlg) {
                     if (c.nTo >= 0)
                         ChoosePort(dlg, c.nTo);
@@ -100,16 +141,122 @@ class TransferDlgTest : public QObject {
                                         : "red idle " + kept + " closed") +
                                  ' ' + (bOpen || c.nTo < 0 ? kept : PortList(dlg).itemText(c.nTo)));
                     const QString shown = PortList(dlg).currentText();
-                    // Typing into the port list is undone: only the four ports can be chosen.
+                    // Typing into the port list is undone: only the ports listed can be chosen.
                     QLineEdit* edit = PortList(dlg).lineEdit();
                     QTest::keyClicks(edit, QStringLiteral("X"));
                     QTest::keyClick(edit, Qt::Key_Backspace);
                     QCOMPARE(edit->text(), shown);
-                    QCOMPARE(PortList(dlg).count(), 4);
+                    QCOMPARE(Items(dlg), QStringList({"COM1", "COM2", "COM3", "COM4",
+                                                      QStringLiteral("Other device\u2026")}));
                 },
                 &image);
-            QCOMPARE(run.dlg.GetPortIndex(), BYTE(c.nKept));
+            QCOMPARE(run.dlg.GetPort().strId, QStringLiteral("COM%1").arg(c.nKept + 1));
             QVERIFY(run.prompt.MessageTexts().empty());
+        }
+    }
+
+    // A remembered adapter is found by its by-id link under the name it has now; when it is not
+    // plugged in, it is named, and nothing opens until the user picks it. Devices plugged in
+    // while the dialog is open are listed within two seconds, the list as wide as their names
+    // and no control moved; one that goes again at once was taken by brltty; the connected one
+    // pulled out turns the lamp red with one line and no box.
+    void devicesFollowThePlug() {
+        const QString kLong = QStringLiteral("USB-Serial Controller, a long description");
+        for (bool bPluggedIn : {true, false}) {
+            CTestPorts ports;
+            SRun run;
+            SBoxOptions idle;
+            idle.strVersion = "MODE"; // never gets past its announcement
+            const std::string strPath = ports.AddBox(4, idle)->DevicePath();
+            if (bPluggedIn)
+                run.devices.devices = {Adapter("ttyUSB1", strPath)};
+            const SPortSetting remembered{QString::fromStdString(kById), "ttyUSB0",
+                                          "FT232R USB UART"};
+            run.Run(DIRECTION_STB_TO_PC, remembered, [&](CTransferDlg& dlg) {
+                if (!bPluggedIn) {
+                    QCOMPARE(LogLines(dlg) << Face(dlg),
+                             QStringList({"ttyUSB0 (FT232R USB UART) is not plugged in", kUpMode,
+                                          "Data Transfer STB to PC Upload 204 red idle " +
+                                              remembered.strId + " closed "}));
+                    run.devices.devices = {Adapter("ttyUSB1", strPath)};
+                    PortList(dlg).showPopup(); // the list is read again as it drops down
+                    PortList(dlg).hidePopup();
+                    QVERIFY(!dlg.Port().IsOpen());
+                    ChoosePort(dlg, 4);
+                }
+                QCOMPARE(LogLines(dlg).mid(0, 2), QStringList({"Connection ttyUSB1", kReady}));
+                QCOMPARE(Items(dlg).mid(4),
+                         QStringList({"ttyUSB1 \u2014 FT232R USB UART", "Other device\u2026"}));
+                QCOMPARE(PortList(dlg).itemData(4, Qt::ToolTipRole).toString().toStdString(),
+                         "Manufacturer: FTDI\nSerial number: A1B2C3\nVendor:product: "
+                         "0403:6001\nPath: " +
+                             strPath + "\n" + kById);
+                const QRect place = PortList(dlg).geometry(); // the one control that could move
+                run.devices.devices.push_back(
+                    {"ttyACM0", kLong.toStdString(), "", "", -1, -1, "/dev/ttyACM0", ""});
+                QVERIFY(WaitUntil([&] { return PortList(dlg).count() == 7; }, 2000));
+                QVERIFY(PortList(dlg).view()->minimumWidth() >
+                        PortList(dlg).fontMetrics().horizontalAdvance(Items(dlg)[5]));
+                QCOMPARE(PortList(dlg).geometry(), place);
+                const int nLines = LogLines(dlg).size();
+                run.devices.devices.clear(); // the adapter is held open: not gone yet
+                dlg.OnTimer(kPortListTimerId);
+                QVERIFY(dlg.Port().IsOpen());
+                ports.RemoveBox(4);
+                QVERIFY(WaitUntil([&] { return !dlg.Port().IsOpen(); }, 2000));
+                WaitUntil([] { return false; }, 200); // time for a second report
+                // Plugged in during the dialog, it went as soon as brltty would take it.
+                const QString kAdapter = QStringLiteral("ttyUSB1 (FT232R USB UART)");
+                QCOMPARE(LogLines(dlg).mid(nLines)
+                             << Lamp(dlg) << QString::number(Items(dlg).size()),
+                         QStringList({Brltty("ttyACM0 (" + kLong + ")"),
+                                      bPluggedIn ? kAdapter + " was unplugged" : Brltty(kAdapter),
+                                      "red", "5"}));
+            });
+            QVERIFY(run.prompt.MessageTexts().empty());
+            QCOMPARE(run.dlg.GetPort().strName, QStringLiteral("ttyUSB1"));
+        }
+    }
+
+    // "Other device…" asks for a path, here stb-sim's pseudo-terminal, and a whole transfer goes
+    // across it either way; giving none leaves the port as it was. A box silent 10 s after the
+    // connection is named while polling goes on; its first byte stops that clock.
+    void otherDeviceTransfersBothWays() {
+        for (UINT nDirection : {DIRECTION_STB_TO_PC, DIRECTION_PC_TO_STB}) {
+            const bool bUp = nDirection == DIRECTION_STB_TO_PC;
+            CTestPorts ports;
+            SBoxOptions options;
+            options.image = RandomImage(2);
+            CPtyBox* box = ports.AddBox(4, options);
+            const QString path = QString::fromStdString(box->DevicePath());
+            const QString name = path.mid(5); // without "/dev/"
+            const std::vector<BYTE> image = RandomImage(3);
+            SRun run;
+            run.Run(
+                nDirection, Com(1),
+                [&](CTransferDlg& dlg) {
+                    ChoosePort(dlg, 4);
+                    QCOMPARE(PortList(dlg).currentIndex(), -1);
+                    run.prompt.m_texts = {path};
+                    ChoosePort(dlg, 4);
+                    QCOMPARE(LogLines(dlg) << PortList(dlg).currentText(),
+                             QStringList({"Connection " + name, kReady, name}));
+                    QVERIFY(dlg.IsTimerActive(kNoAnswerTimerId));
+                    if (bUp) {
+                        dlg.OnTimer(kNoAnswerTimerId);
+                        QCOMPARE(LogLines(dlg).back(), "No answer from the box on " + name +
+                                                           ": check the cable, then switch the "
+                                                           "box off and on");
+                        QVERIFY(dlg.IsTimerActive(kPollTimerId));
+                    }
+                    QVERIFY(WaitUntil([&] { return dlg.IsTimerActive(kCloseTimerId); }));
+                    QVERIFY(!dlg.IsTimerActive(kNoAnswerTimerId));
+                },
+                &image);
+            std::vector<BYTE> received(run.dlg.GetImageLength());
+            run.dlg.GetImageData(received.data());
+            QVERIFY(bUp ? received == options.image : box->Box().ReceivedImage() == image);
+            QCOMPARE(run.dlg.GetPort().strId, path);
         }
     }
 
