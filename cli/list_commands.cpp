@@ -3,6 +3,7 @@
 #include "duplicates.h"
 #include "list_compare.h"
 #include "list_text.h"
+#include "satellite_import.h"
 #include "service_csv.h"
 #include "zdftool.h"
 
@@ -12,6 +13,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -27,9 +29,14 @@ using Args = std::span<const std::string>;
 struct CommandLine {
     std::vector<std::string> files;
     std::vector<std::string> options;
-    std::map<std::string, std::string> values;
+    std::multimap<std::string, std::string> values; // every value of a repeated option
     bool Has(const char* option) const {
         return std::find(options.begin(), options.end(), option) != options.end();
+    }
+    // The option's last value; empty when it is not given.
+    std::string Value(const std::string& option) const {
+        const auto [first, last] = values.equal_range(option);
+        return first == last ? std::string() : std::prev(last)->second;
     }
 };
 
@@ -52,7 +59,7 @@ bool Split(const char* command, Args args, const std::vector<std::string>& optio
         } else if (in(options, arg)) {
             line.options.push_back(arg);
         } else if (in(valued, arg) && i + 1 < args.size()) {
-            line.values[arg] = args[++i];
+            line.values.emplace(arg, args[++i]);
         } else {
             Usage(command, in(valued, arg) ? arg + " needs a value" : "unknown option " + arg, err);
             return false;
@@ -152,6 +159,44 @@ int RunPlan(const char* command, Args args, bool bCsvOnly, std::ostream& out, st
     WritePlan(out, plan);
     ApplyOrder(store, plan);
     return Save(store, output, out, err);
+}
+
+// ---- satellites.xml -----------------------------------------------------------------------------
+
+// The positions given with --sat ("19.2E"), each with its text; false after a usage error.
+bool SatPositions(const CommandLine& line, std::vector<std::pair<WORD, std::string>>& positions,
+                  std::ostream& err) {
+    for (auto [it, end] = line.values.equal_range("--sat"); it != end; ++it) {
+        const std::optional<WORD> position = ParsePosition(it->second);
+        if (!position) {
+            Usage("import-satellites",
+                  "\"" + it->second + "\" is not a position such as 19.2E or 5.0W", err);
+            return false;
+        }
+        positions.emplace_back(*position, it->second);
+    }
+    return true;
+}
+
+// The file's satellites at the positions, or all of them without any; false when the file has
+// none at one of them.
+bool ChooseSatellites(const std::vector<std::pair<WORD, std::string>>& positions,
+                      const std::vector<SXmlSatellite>& satellites, SImportChoice& choice,
+                      std::string& missing) {
+    for (const auto& [wPosition, text] : positions) {
+        bool bFound = false;
+        for (std::size_t s = 0; s < satellites.size(); ++s) {
+            if (BoxPosition(satellites[s].nPosition) == wPosition)
+                bFound = choice[s].bChosen = true;
+        }
+        if (!bFound) {
+            missing = text;
+            return false;
+        }
+    }
+    for (SSatelliteChoice& sat : choice)
+        sat.bChosen = sat.bChosen || positions.empty();
+    return true;
 }
 
 // ---- diff ---------------------------------------------------------------------------------------
@@ -273,6 +318,35 @@ int RunImport(Args args, std::ostream& out, std::ostream& err) {
     return RunPlan("import", args, true, out, err);
 }
 
+int RunImportSatellites(Args args, std::ostream& out, std::ostream& err) {
+    CommandLine line;
+    std::string output;
+    std::vector<std::pair<WORD, std::string>> positions;
+    if (!Split("import-satellites", args, {"--in-place", "--with-s2"}, {"--sat"}, line, err) ||
+        !Output("import-satellites", line, 2, false, output, err) ||
+        !SatPositions(line, positions, err))
+        return ZDF_USAGE;
+    CChannelStore store;
+    std::vector<SXmlSatellite> satellites;
+    std::string error;
+    if (!Load(line.files[0], store, err))
+        return ZDF_FAILED;
+    if (!ReadSatellitesXmlFile(line.files[1], satellites, error)) {
+        err << "zdftool: " << error << "\n";
+        return ZDF_FAILED;
+    }
+    SImportChoice choice = DefaultChoice(satellites, line.Has("--with-s2"));
+    if (std::string missing; !ChooseSatellites(positions, satellites, choice, missing)) {
+        err << "zdftool: " << line.files[1] << " has no satellite at " << missing << "\n";
+        return ZDF_FAILED;
+    }
+    const SImportPlan plan = PlanImport(store, satellites, choice, kNames);
+    for (const std::string& text : ImportPlanLines(plan, kNames))
+        out << text << "\n";
+    ApplyImport(store, plan);
+    return Save(store, output, out, err);
+}
+
 int RunDupes(Args args, std::ostream& out, std::ostream& err) {
     CommandLine line;
     std::string output;
@@ -326,11 +400,11 @@ int RunExport(Args args, std::ostream& out, std::ostream& err) {
         return Usage("export", "the format is needed: --csv", err);
     std::optional<BYTE> list;
     if (line.values.contains("--list")) {
-        list = ParseListName(line.values["--list"]);
+        list = ParseListName(line.Value("--list"));
         if (!list)
-            return Usage("export", "unknown list " + line.values["--list"], err);
+            return Usage("export", "unknown list " + line.Value("--list"), err);
     }
-    const std::string output = line.values["-o"];
+    const std::string output = line.Value("-o");
     if (!output.empty() && SameFile(output, line.files[0]))
         return Usage("export", output + " is the data file", err);
     CChannelStore store;

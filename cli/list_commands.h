@@ -1,5 +1,6 @@
-// zdftool's commands over the service lists: order like a reference, duplicates, compare, and
-// CSV export and import. Each takes the arguments after its name.
+// zdftool's commands over the service lists (order like a reference, duplicates, compare, CSV
+// export and import) and the satellites and transponders of a satellites.xml. Each takes the
+// arguments after its name.
 #pragma once
 
 #include <ostream>
@@ -11,3 +12,4 @@ int RunDupes(std::span<const std::string> args, std::ostream& out, std::ostream&
 int RunDiff(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunExport(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 int RunImport(std::span<const std::string> args, std::ostream& out, std::ostream& err);
+int RunImportSatellites(std::span<const std::string> args, std::ostream& out, std::ostream& err);

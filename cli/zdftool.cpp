@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <iomanip>
 #include <span>
+#include <string_view>
 
 namespace {
 
@@ -99,6 +100,19 @@ constexpr Command kCommands[] = {
      "  --keep-places  unmatched services keep their places\n"
      "  --in-place     write the result over FILE (then OUT is left out)\n",
      RunImport},
+    {"import-satellites", "IN XML [OUT]", "satellites and transponders from a satellites.xml",
+     "Takes satellites and their transponders from XML, a satellites.xml as receivers and\n"
+     "settings tools keep them, into the data file IN and writes the result to OUT. A satellite\n"
+     "the file has at a position IN lacks is added with the file's name cut to 16 characters;\n"
+     "transponders become MHz and kS/s, H or V (circular left as H, right as V) and FEC up to\n"
+     "7/8 (others as Auto), and merge with stored ones as the editor's Append does. What does\n"
+     "not fit (255 transponders a satellite, 1360 transponders and MUXes, 119 satellites) is\n"
+     "listed and left out. A faulty file is refused with its line, and nothing is written.\n"
+     "  --sat POSITION  only the satellite at POSITION (such as 19.2E or 5.0W); repeatable\n"
+     "  --with-s2       take the DVB-S2 transponders too (the box's records hold no\n"
+     "                  modulation, so it may not tune them)\n"
+     "  --in-place      write the result over IN (then OUT is left out)\n",
+     RunImportSatellites},
 };
 
 const Command* FindCommand(const std::string& name) {
@@ -109,9 +123,13 @@ const Command* FindCommand(const std::string& name) {
 
 void WriteUsage(std::ostream& out) {
     out << "usage: zdftool COMMAND [ARGS...]\n       zdftool --version\n\ncommands:\n";
+    std::size_t nWidth = 0;
     for (const Command& c : kCommands)
-        out << "  " << std::left << std::setw(28) << (std::string(c.name) + " " + c.usage)
-            << c.summary << "\n";
+        nWidth =
+            std::max(nWidth, std::string_view(c.name).size() + std::string_view(c.usage).size());
+    for (const Command& c : kCommands)
+        out << "  " << std::left << std::setw(static_cast<int>(nWidth + 3))
+            << (std::string(c.name) + " " + c.usage) << c.summary << "\n";
     out << "\n'zdftool COMMAND --help' describes one command.\n";
 }
 

@@ -26,6 +26,12 @@ int CompareKeys(WORD a, WORD b) {
     return a < b ? -1 : (a > b ? 1 : 0);
 }
 
+// A merging add stores no frequency or symbol rate below 1000.
+void RaiseForMerge(STP_INFO& rec) {
+    rec.frequency = std::max<WORD>(rec.frequency, 1000);
+    rec.symbolrate = std::max<WORD>(rec.symbolrate, 1000);
+}
+
 } // namespace
 
 int FrequencyTolerance(WORD wSymbolRate) {
@@ -207,23 +213,13 @@ BYTE CChannelStore::AddTransponder(STP_INFO& rec, BYTE bMerge) {
     if (bMerge == 1) {
         if (rec.frequency == 0 || rec.symbolrate == 0)
             return TP_REFUSED;
-        rec.frequency = std::max<WORD>(rec.frequency, 1000);
-        rec.symbolrate = std::max<WORD>(rec.symbolrate, 1000);
-        const int rate = rec.symbolrate;
-        const int freqTolerance = FrequencyTolerance(rec.symbolrate);
-        const int rateTolerance = rate / 1000;
-        int walked = 0;
-        for (auto* node = tps.pFirst; node != nullptr && walked < kTransponderWalkLimit;
-             node = node->pNext, ++walked) {
-            STP_INFO& tp = *node->pData;
-            if (std::abs(tp.frequency - rec.frequency) <= freqTolerance &&
-                std::abs(tp.symbolrate - rec.symbolrate) <= rateTolerance &&
-                (tp.attribute & 1) == (rec.attribute & 1)) {
-                tp.frequency = rec.frequency;
-                tp.symbolrate = rec.symbolrate;
-                rec.tpid = tp.tpid;
-                return TP_MERGED;
-            }
+        RaiseForMerge(rec);
+        if (const STP_INFO* target = MergeTarget(rec)) {
+            STP_INFO& tp = const_cast<STP_INFO&>(*target);
+            tp.frequency = rec.frequency;
+            tp.symbolrate = rec.symbolrate;
+            rec.tpid = tp.tpid;
+            return TP_MERGED;
         }
     }
     const BYTE tpid = tps.pLast != nullptr ? static_cast<BYTE>(tps.pLast->pData->tpid + 1) : 1;
@@ -234,6 +230,40 @@ BYTE CChannelStore::AddTransponder(STP_INFO& rec, BYTE bMerge) {
     ++tps.nCount;
     ++m_nTpTotal;
     return TP_APPENDED;
+}
+
+// The first transponder of rec's satellite (walking at most 256) within the frequency
+// tolerance, within rate / 1000 of the symbol rate, with the same polarisation.
+const STP_INFO* CChannelStore::MergeTarget(const STP_INFO& rec) const {
+    if (!IsValidSatellite(rec.satid))
+        return nullptr;
+    const int rate = rec.symbolrate;
+    const int freqTolerance = FrequencyTolerance(rec.symbolrate);
+    const int rateTolerance = rate / 1000;
+    int walked = 0;
+    for (auto* node = m_tpLists[rec.satid - kFirstSatIndex].pFirst;
+         node != nullptr && walked < kTransponderWalkLimit; node = node->pNext, ++walked) {
+        const STP_INFO& tp = *node->pData;
+        if (std::abs(tp.frequency - rec.frequency) <= freqTolerance &&
+            std::abs(tp.symbolrate - rate) <= rateTolerance &&
+            (tp.attribute & 1) == (rec.attribute & 1))
+            return &tp;
+    }
+    return nullptr;
+}
+
+BYTE CChannelStore::FindMergeTarget(const STP_INFO& rec) const {
+    if (rec.frequency == 0 || rec.symbolrate == 0)
+        return 0;
+    STP_INFO raised = rec;
+    RaiseForMerge(raised);
+    const STP_INFO* target = MergeTarget(raised);
+    return target != nullptr ? target->tpid : 0;
+}
+
+int CChannelStore::GetTransponderRecordRoom() const {
+    constexpr const SImageSection& section = ImageSection(EImageSection::Transponders);
+    return std::max(0, section.nBlocks * section.nPerBlock - m_nMuxCount - m_nTpTotal);
 }
 
 BYTE CChannelStore::AppendTransponder(BYTE nSat, BYTE* pnTp, WORD wFreq, WORD wSymbolRate,

@@ -23,6 +23,14 @@ enum : BYTE { SVC_STORED = 0, SVC_REFUSED = 1, SVC_MERGED = 2 };
 enum : BYTE { ADD_ORDERED = 0, ADD_APPEND = 1, ADD_APPEND_IMAGE = 3 };
 // Results of ParseFileHeader.
 enum : int { HEADER_PLAIN = 0, HEADER_NO_TERMINATOR = 1, HEADER_SHIFTED = 2 };
+// Results of the edits of network names and MUXes made by hand.
+enum class ETableEdit : BYTE {
+    Done,
+    Full,    // the table, or the image's room, holds no more
+    Used,    // a service still uses the record
+    Missing, // no record has that id or index
+    Invalid, // a MUX needs a frequency
+};
 // Why the last read of a data file failed, in the few kinds a user can act on; Other covers the
 // rest (a read error, no memory, no file name), which GetLastFileError words.
 enum class EReadFailure { None, NoSuchFile, PermissionDenied, Empty, NotDataFile, Other };
@@ -68,6 +76,12 @@ class CChannelStore {
     BYTE AddTransponder(STP_INFO& rec, BYTE bMerge);
     BYTE AppendTransponder(BYTE nSat, BYTE* pnTp, WORD wFreq, WORD wSymbolRate, BYTE bHorizontal,
                            BYTE nFec);
+    // The tpid of the transponder that AddTransponder(rec, 1) would merge rec into; 0 when it
+    // would append or refuse. Values below 1000 are compared as the merge raises them.
+    BYTE FindMergeTarget(const STP_INFO& rec) const;
+    // MUXes and transponders share the image's 1360 records: how many more of either a save
+    // keeps.
+    int GetTransponderRecordRoom() const;
     void DeleteTransponder(BYTE nSat, BYTE nTp);
     const STP_INFO* GetTransponder(BYTE nSat, BYTE nTp) const;
     // The values of transponder nTp of satellite nSat; its satellite and place (satid, tpid)
@@ -105,6 +119,29 @@ class CChannelStore {
     const SNET_INFO* GetNetworkAt(WORD nPos) const;
     // The network's name and attribute; "Unknown" and 0 when there is no such network.
     std::string_view GetNetworkName(WORD nNetwork, BYTE* pbAttr = nullptr) const;
+
+    // ---- network names and MUXes made by hand ---------------------------------------------------
+    // None of these rebuilds: no service changes, and a rebuild drops every network entry but the
+    // first that no service uses, as the box's table has it. A name added here lasts once a
+    // service uses it; until then the next rebuild (any deletion, and reading the saved file)
+    // drops it again.
+    // A name (cut to 16 characters, and at a NUL) under the lowest id that neither an entry nor
+    // a service uses; *pnId gets the id. Full when the table holds 408 or no id is left.
+    ETableEdit AddNetworkName(std::string_view name, WORD* pnId = nullptr);
+    // The name of network nNetwork's entry (the one FindNetwork finds); its attribute stays.
+    ETableEdit RenameNetwork(WORD nNetwork, std::string_view name);
+    // Removes the entry of network nNetwork; later entries move up. Used while any service
+    // names that id.
+    ETableEdit DeleteNetwork(WORD nNetwork);
+    // A MUX with rec's frequency, symbol rate, tsid, drift, attribute and signal in the lowest
+    // free slot; *pnMux gets its index. Full with 100 MUXes, or when the image has no room left
+    // (GetTransponderRecordRoom); Invalid for frequency 0.
+    ETableEdit AppendMux(const STP_INFO& rec, BYTE* pnMux = nullptr);
+    // Gives MUX nMux rec's fields as AppendMux takes them; it keeps its index.
+    ETableEdit SetMux(BYTE nMux, const STP_INFO& rec);
+    // Empties MUX nMux's slot; the other MUXes keep their indexes. Used while a terrestrial
+    // service is on it.
+    ETableEdit DeleteMux(BYTE nMux);
 
     // ---- sorting and numbering ----------------------------------------------------------------
     void SortByNumber(BYTE nList);
@@ -217,6 +254,9 @@ class CChannelStore {
     // marks, renumbers and rebuilds (Paste and ReorderList).
     void PlaceRows(ServiceList& list, std::vector<SSVC_INDEX> order);
     void SetServiceWord(WORD nPos, BYTE nList, WORD SSVC_INFO::*field, WORD w);
+    const STP_INFO* MergeTarget(const STP_INFO& rec) const;
+    // Calls visit(record) for every service record of the lists `lists` (PART_... list bits).
+    template <class Visit> void ForEachService(unsigned lists, Visit visit) const;
     template <class Less> void SortRows(BYTE nList, Less less);
     // Rows with the flag first (last when reversed), ties by number key ascending.
     void SortByFlag(BYTE nList, WORD mask, BOOL bReverse);

@@ -3,12 +3,6 @@
 #include <charconv>
 #include <cstdio>
 
-namespace {
-
-constexpr int kWest = 3600; // a West position is kept as 3600 minus its tenths
-
-} // namespace
-
 std::optional<BYTE> ParseListName(std::string_view text) {
     for (BYTE list = 0; list < kListCount; ++list) {
         if (text == kListNames[list])

@@ -1,5 +1,5 @@
-// The service lists' texts as the user reads and types them outside the box: orbital positions,
-// the lists' names and the flags' names. Names go through the name codec (name_codec.h).
+// The service lists' texts as the user reads and types them outside the box: names in UTF-8,
+// orbital positions and the lists' names.
 #pragma once
 
 #include "records.h"
@@ -20,6 +20,9 @@ inline constexpr std::pair<WORD, const char*> kFlagNames[] = {
     {FLAG_FAV2, "Fav2"}, {FLAG_FAV3, "Fav3"}, {FLAG_FAV4, "Fav4"}};
 // The named flags that are set, separated by blanks: "Lock Fav1".
 std::string FlagsText(WORD wFlags);
+
+// A West position is kept as 3600 minus its tenths of a degree; 1800 and above are West.
+inline constexpr int kWest = 3600;
 
 // Orbital position as the panel writes it: "19.2E", "5.0W"; "invalid (3600)" beyond 3599.
 std::string FormatPosition(WORD wPosition);

@@ -55,6 +55,17 @@ bool CNameCodec::CanEncode(char32_t c) const {
     return c != 0 && c <= 0xFF;
 }
 
+std::string CNameCodec::Encoded(std::string_view text) const {
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size() && bytes.size() < kNameSize - 1;) {
+        const std::optional<char32_t> c = NextCodePoint(text, i);
+        if (!c)
+            ++i;
+        bytes += c && CanEncode(*c) ? static_cast<char>(*c) : '?';
+    }
+    return bytes;
+}
+
 bool CNameCodec::FromUtf8(std::string_view text, std::string& bytes, std::string& error) const {
     bytes.clear();
     std::string name; // given out only when the whole text is a name

@@ -17,6 +17,9 @@ class CNameCodec {
     // The box's bytes of a UTF-8 text; false, with `bytes` empty and `error` saying why, when the
     // text is not UTF-8, holds a character the set lacks or a NUL, or needs more than 16 bytes.
     bool FromUtf8(std::string_view text, std::string& bytes, std::string& error) const;
+    // The box's bytes of any UTF-8 text, as a name from elsewhere is taken: each character the
+    // set lacks (and any malformed byte) becomes '?', and the name is cut to 16 bytes.
+    std::string Encoded(std::string_view text) const;
     // Whether the set has the character (a Unicode code point); NUL is no name's character.
     bool CanEncode(char32_t c) const;
 };

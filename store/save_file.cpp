@@ -1,5 +1,6 @@
 #include "save_file.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 // Unbuffered: every writer has its content ready in memory and hands it over in a few large
@@ -33,4 +34,19 @@ ESaveStep SaveFileAtomically(const std::string& strPath, std::string_view conten
         return file.write(content.data(), nSize) == nSize;
     };
     return SaveFileAtomically(strPath, write, strReason);
+}
+
+bool ReadWholeFile(const std::string& strPath, std::string& content, std::string& error) {
+    QFile file(QString::fromStdString(strPath));
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = "cannot open " + strPath + ": " + file.errorString().toStdString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = "cannot read " + strPath + ": " + file.errorString().toStdString();
+        return false;
+    }
+    content.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return true;
 }

@@ -1,6 +1,7 @@
 // Every file the program writes goes through SaveFileAtomically: the content goes to a
 // temporary file beside the target, which takes the target's place only once all of it is
 // written and on disk. A failed or interrupted save leaves the old file exactly as it was.
+// Text files that the program reads (CSV, satellites.xml) are read whole, through ReadWholeFile.
 #pragma once
 
 #include <functional>
@@ -24,3 +25,7 @@ ESaveStep SaveFileAtomically(const std::string& strPath,
 // The file's whole content at once.
 ESaveStep SaveFileAtomically(const std::string& strPath, std::string_view content,
                              std::string& strReason);
+
+// The file's whole content; false with `error` ("cannot open PATH: reason") when it cannot be
+// read.
+bool ReadWholeFile(const std::string& strPath, std::string& content, std::string& error);

@@ -1,9 +1,7 @@
 #include "service_csv.h"
 
 #include "list_text.h"
-
-#include <QFile>
-#include <QSaveFile>
+#include "save_file.h"
 
 #include <algorithm>
 #include <charconv>
@@ -328,30 +326,12 @@ bool ReadServicesCsv(std::string_view text, const CNameCodec& names, SReference&
     return true;
 }
 
-bool ReadCsvFile(const std::string& path, std::string& text, std::string& error) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = "cannot open " + path + ": " + file.errorString().toStdString();
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = "cannot read " + path + ": " + file.errorString().toStdString();
-        return false;
-    }
-    text.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    return true;
-}
-
 bool WriteCsvFile(const std::string& path, std::string_view text, std::string& error) {
-    QSaveFile file(QString::fromStdString(path));
-    const auto size = static_cast<qint64>(text.size());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(text.data(), size) != size || !file.commit()) {
-        error = "cannot write " + path + ": " + file.errorString().toStdString();
-        return false;
-    }
-    return true;
+    std::string reason;
+    if (SaveFileAtomically(path, text, reason) == ESaveStep::Done)
+        return true;
+    error = "cannot write " + path + ": " + reason;
+    return false;
 }
 
 bool IsCsvPath(std::string_view path) {
@@ -377,7 +357,7 @@ bool ReadReference(const std::string& path, bool bCsv, const CNameCodec& names,
     }
     std::string text;
     SCsvError csvError;
-    if (!ReadCsvFile(path, text, error))
+    if (!ReadWholeFile(path, text, error))
         return false;
     if (!ReadServicesCsv(text, names, reference, csvError)) {
         error = path + ": " + CsvErrorText(csvError);

@@ -44,8 +44,7 @@ std::string CsvErrorText(const SCsvError& error);
 bool ReadServicesCsv(std::string_view text, const CNameCodec& names, SReference& reference,
                      SCsvError& error);
 
-// The file as a whole, written atomically (a failed write leaves an older file as it was).
-bool ReadCsvFile(const std::string& path, std::string& text, std::string& error);
+// The file written atomically (a failed write leaves an older file as it was).
 bool WriteCsvFile(const std::string& path, std::string_view text, std::string& error);
 
 // Whether a path names a CSV file rather than a data file: its extension is ".csv", any case.

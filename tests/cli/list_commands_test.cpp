@@ -1,6 +1,7 @@
-// zdftool order, dupes, diff, export and import: exit statuses and the files written; what they
-// do to the lists is the store's, tested there, and their arguments are in zdftool_test.
-#include "store_builders.h"
+// zdftool order, dupes, diff, export, import and import-satellites: exit statuses and the files
+// written; what they do to the lists is the store's, tested there, and their arguments are in
+// zdftool_test.
+#include "channel_store.h"
 #include "zdf_run.h"
 
 #include <QJsonDocument>
@@ -46,7 +47,9 @@ TEST_F(ListCommands, ExportImportDiff) {
     CChannelStore changed;
     changed.SetPathName(kSample);
     ASSERT_TRUE(changed.ReadDataFile());
-    ChangeMux(changed, 1, [](STP_INFO& m) { m.drift ^= 1; });
+    STP_INFO mux1 = *changed.GetMux(1);
+    mux1.drift ^= 1;
+    changed.SetMux(1, mux1);
     changed.SetPathName(out);
     ASSERT_TRUE(changed.WriteDataFile());
     const ZdfResult mux = Zdf({"diff", kSample, out});
@@ -71,4 +74,27 @@ TEST_F(ListCommands, OrderAndDupesWriteTheirOutput) {
     EXPECT_THAT(listed.out, HasSubstr("terrestrial-radio: \"Pioneer FM\" at 1, 2\n"));
     // The store's proposal: the two on the transponder of an earlier one of their group.
     EXPECT_THAT(Zdf({"dupes", in, "--in-place"}).out, HasSubstr("deleted 2 services\nwrote " + in));
+}
+
+// --sat, --with-s2 and --in-place reach the import; a satellite the file lacks and a faulty file
+// write nothing.
+TEST_F(ListCommands, ImportSatellites) {
+    const std::string xml = Path("sats.xml");
+    Write(xml,
+          "<satellites>\n<sat name=\"Thor\" position=\"-8\">\n<transponder frequency=\"10872000\" "
+          "symbol_rate=\"24500000\" polarization=\"1\" system=\"1\"/>\n</sat>\n</satellites>\n");
+    EXPECT_THAT(Zdf({"import-satellites", in, xml, out}).out, HasSubstr("1 DVB-S2 left out\n"));
+    ZdfResult r = Zdf({"import-satellites", in, xml, "--in-place", "--with-s2", "--sat", "0.8W"});
+    EXPECT_EQ(std::tuple(r.nExit, r.out.find("1 transponder: 1 added\n") != std::string::npos,
+                         Bytes(in) != Bytes(kSample)),
+              std::tuple(ZDF_OK, true, true));
+    EXPECT_EQ(Zdf({"import-satellites", in, xml, out, "--sat", "19.2E"}).err,
+              "zdftool: " + xml + " has no satellite at 19.2E\n");
+    Write(xml, "<satellites>\n<sat position=\"1\">\n</satellites>\n");
+    r = Zdf({"import-satellites", in, xml, out});
+    EXPECT_EQ(std::tuple(r.nExit, r.err, Bytes(out) == Bytes(kSample)),
+              std::tuple(ZDF_FAILED,
+                         "zdftool: " + xml +
+                             ": line 3: malformed XML: Opening and ending tag mismatch.\n",
+                         true));
 }

@@ -52,7 +52,9 @@ TEST_F(ZdfTool, ArgumentsAndRefusals) {
         {{"diff", in}, ZDF_USAGE, "", "two files are needed"},
         {{"diff", in, Path("missing.zdf")}, ZDF_USAGE, "", "missing.zdf: cannot open the file"},
         {{"order", in, Path("missing.csv"), out}, ZDF_FAILED, "", "cannot open"},
-        {{"import", in, kSample, out}, ZDF_FAILED, "", "sample.zdf: row 1, column "}};
+        {{"import", in, kSample, out}, ZDF_FAILED, "", "sample.zdf: row 1, column "},
+        {{"import-satellites", in, csv, again}, ZDF_USAGE, "", " is an input"},
+        {{"import-satellites", in, csv, out, "--sat", "19.2"}, ZDF_USAGE, "", "\"19.2\" is not a"}};
     // An empty part: nothing at all goes to that stream.
     const auto holds = [](const std::string& text, const char* part) {
         return *part ? text.find(part) != std::string::npos : text.empty();

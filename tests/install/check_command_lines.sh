@@ -36,6 +36,7 @@ export QT_QPA_PLATFORM=offscreen
 expect 0 "orvane $version" "" "$orvane" -platform offscreen -style fusion mine.zdf --version
 
 expect 0 "zdftool $version" "" "$zdftool" --version
+expect 0 "import-satellites IN XML [OUT]" "" "$zdftool" --help
 expect 2 "" "usage: zdftool COMMAND" "$zdftool" --frobnicate
 expect 0 "stb-sim $version" "" "$stbsim" --version
 expect 2 "" "usage: stb-sim [options] [IMAGE]" "$stbsim" --frobnicate

@@ -7,6 +7,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+
 #include <functional>
 
 using ::testing::ElementsAre;
@@ -59,17 +61,20 @@ TEST(Transponders, MergeToleranceFollowsSymbolRate) {
         {27500, 0, -27, 0, TP_MERGED}, {27500, 0, 0, 1, TP_APPENDED},  // other polarisation
         {5000, 3, 0, 0, TP_MERGED},    {5000, 4, 0, 0, TP_APPENDED},   // 3 MHz below 6000 kS/s
         {6000, 3, 0, 0, TP_MERGED},    {6000, 4, 0, 0, TP_APPENDED},   // 6000 / 2000 = 3
+        {1000, 0, -500, 0, TP_MERGED},                                 // 500 kS/s is raised to 1000
     };
     for (const auto& [rate, freqDelta, rateDelta, horizontal, expected] : cases) {
         CChannelStore store;
         const BYTE sat = AppendSat(store, 192);
         BYTE tp = 0;
         ASSERT_EQ(store.AppendTransponder(sat, &tp, 11000, rate, 0, 0), TP_APPENDED);
-        const BYTE result =
-            store.AppendTransponder(sat, &tp, static_cast<WORD>(11000 + freqDelta),
-                                    static_cast<WORD>(rate + rateDelta), horizontal, 0);
-        // A merged transponder takes the new values.
+        const STP_INFO next{
+            WORD(11000 + freqDelta), WORD(rate + rateDelta), 0, 0, horizontal, 0, sat, 0};
+        // The merge that the import's plan asks about beforehand; a merged one takes the values.
         const bool bMerged = expected == TP_MERGED;
+        EXPECT_EQ(store.FindMergeTarget(next), bMerged ? 1 : 0);
+        const BYTE result =
+            store.AppendTransponder(sat, &tp, next.frequency, next.symbolrate, horizontal, 0);
         EXPECT_EQ(std::tuple(result, tp, store.GetTransponderCountOf(sat),
                              store.GetTransponder(sat, 1)->frequency),
                   std::tuple(expected, bMerged ? 1 : 2, bMerged ? 1 : 2,
@@ -421,6 +426,93 @@ TEST(Networks, FindTriesTheMatchingSlotThenScansAndTheTableHoldsFourHundredEight
     EXPECT_EQ(store.FindNetwork(1), nullptr); // its slot still holds the old record
 }
 
+// ---- network names and MUXes made by hand ---------------------------------------------------
+
+using TableEdit = std::function<ETableEdit(CChannelStore&)>;
+
+// Network 1 is named, 2 and 4 have "Unknown" entries for their services; MUX 2 is a gap between
+// MUXes 1 and 3. What is made is written and read back byte for byte once a service uses it;
+// refusals change nothing, and a deletion gives back the store as it was.
+TEST(HandTables, MadeRecordsSurviveAFileAndRefusalsChangeNothing) {
+    CChannelStore store;
+    CStoreBuilder b(store);
+    AppendTp(store, AppendSat(store, 192), 11494); // a file without transponders reads no services
+    b.Network(1, "ONE");
+    b.Mux(1, 0);
+    b.Mux(3, 0);
+    b.TerrService(1, 1, 2, "Kite");
+    b.TerrService(3, 2, 4, "Wren");
+    store.Rebuild();
+    WORD nId = 0;
+    BYTE nMux = 0;
+    ASSERT_EQ(store.AddNetworkName("Made by hand, and cut", &nId), ETableEdit::Done);
+    EXPECT_EQ(std::tuple(nId, store.GetNetworkName(3)), std::tuple(3, "Made by hand, an"));
+    EXPECT_EQ(store.RenameNetwork(3, std::string_view("Hand\0x", 6)), ETableEdit::Done);
+    STP_INFO mux = MakeMux(9, 490, 0x100, 6875);
+    mux.satid = 7;
+    ASSERT_EQ(store.AppendMux(mux, &nMux), ETableEdit::Done);
+    mux.frequency = 498;
+    EXPECT_EQ(store.SetMux(2, mux), ETableEdit::Done);
+    const STP_INFO& made = *store.GetMux(2);
+    EXPECT_EQ(std::tuple(nMux, made.frequency, made.drift, made.satid, made.tpid,
+                         store.GetMuxCount(), store.GetNetworkName(3)),
+              std::tuple(2, 498, 0x100, 1, 2, 3, "Hand"));
+    b.TerrService(2, 3, 3, "Lark");
+    store.Rebuild();
+    const SStoreSnapshot withBoth = store.TakeSnapshot();
+    QBuffer file;
+    CChannelStore back;
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && store.WriteData(file) && file.seek(0) &&
+                back.ReadData(file));
+    EXPECT_TRUE(back.TakeSnapshot() == withBoth);
+
+    const std::pair<TableEdit, ETableEdit> refusals[] = {
+        {[](CChannelStore& s) { return s.DeleteNetwork(3); }, ETableEdit::Used},
+        {[](CChannelStore& s) { return s.DeleteNetwork(5); }, ETableEdit::Missing},
+        {[](CChannelStore& s) { return s.RenameNetwork(0, "X"); }, ETableEdit::Missing},
+        {[](CChannelStore& s) { return s.DeleteMux(2); }, ETableEdit::Used},
+        {[](CChannelStore& s) { return s.DeleteMux(4); }, ETableEdit::Missing},
+        {[](CChannelStore& s) { return s.SetMux(101, MakeMux(1, 474)); }, ETableEdit::Missing},
+        {[](CChannelStore& s) { return s.SetMux(1, MakeMux(1, 0)); }, ETableEdit::Invalid},
+        {[](CChannelStore& s) { return s.AppendMux(MakeMux(1, 0)); }, ETableEdit::Invalid},
+    };
+    for (std::size_t i = 0; i < std::size(refusals); ++i) {
+        EXPECT_EQ(refusals[i].first(store), refusals[i].second) << i;
+        EXPECT_TRUE(store.TakeSnapshot() == withBoth) << i;
+    }
+    ASSERT_EQ(store.AddNetworkName("Spare", &nId), ETableEdit::Done);
+    ASSERT_EQ(store.AppendMux(mux, &nMux), ETableEdit::Done);
+    EXPECT_EQ(std::tuple(nId, nMux), std::tuple(5, 4));
+    EXPECT_EQ(std::tuple(store.DeleteNetwork(5), store.DeleteMux(4)),
+              std::tuple(ETableEdit::Done, ETableEdit::Done));
+    EXPECT_TRUE(store.TakeSnapshot() == withBoth);
+}
+
+// 408 entries (all of id 1) and 100 MUXes; 407 entries with every id named by a service, and
+// 3 MUXes with 1357 transponders filling the image's records.
+TEST(HandTables, FullTablesAreRefused) {
+    const std::function<void(CChannelStore&)> fills[] = {
+        [](CChannelStore& s) {
+            for (int n = 0; n < kMaxNetworks; ++n)
+                s.AddNetwork(MakeNetwork(1, "N"));
+            FillTables(s, 0, 0, kMaxMuxes);
+        },
+        [](CChannelStore& s) {
+            FillTables(s, 6, kMaxTransponders - 3, 3);
+            for (WORD n = 1; n <= kMaxNetworks; ++n)
+                s.AddSatService(ADD_APPEND, MakeService(kFirstSatIndex, 1, n, "", 0, n));
+            s.Rebuild();
+        }};
+    for (const auto& fill : fills) {
+        CChannelStore store;
+        fill(store);
+        const SStoreSnapshot before = store.TakeSnapshot();
+        EXPECT_EQ(std::tuple(store.AddNetworkName("N"), store.AppendMux(MakeMux(1, 474))),
+                  std::tuple(ETableEdit::Full, ETableEdit::Full));
+        EXPECT_TRUE(store.TakeSnapshot() == before);
+    }
+}
+
 // ---- snapshots -----------------------------------------------------------------------------
 
 // Snapshots: each kind of change is seen in the parts it touches, and putting back the parts an
@@ -445,8 +537,7 @@ const SChange kChanges[] = {
          s.AddTerrService(ADD_APPEND, rec);
      },
      ListPart(LIST_TERR_RADIO)},
-    {"MUX", [](CChannelStore& s) { ChangeMux(s, 1, [](STP_INFO& m) { m.drift ^= 0x100; }); },
-     PART_MUXES},
+    {"MUX", [](CChannelStore& s) { s.SetMux(1, MakeMux(1, 600)); }, PART_MUXES},
     // The middle satellite left to the radio list: as many satellites in the order, but not the
     // same ones.
     {"satellite order",

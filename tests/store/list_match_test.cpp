@@ -232,7 +232,7 @@ TEST(Compare, ListsExactlyTheEdits) {
              sat.bDiseqc = 2;
              SetName(sat.szName, "Corvina B");
              s.SetSatellite(3, sat);
-             ChangeNetwork(s, 1, [](SNET_INFO& net) { SetName(net.name, "Net Two"); });
+             s.RenameNetwork(1, "Net Two");
          },
          {"satellites: changed 13.0E \"Corvina B\": name, DiSEqC",
           "networks: changed 1 \"Net Two\": name"}},
@@ -249,7 +249,7 @@ TEST(Compare, ListsExactlyTheEdits) {
           "transponders: changed 19.2E 12000 V 27000: symbol rate"}},
         {"MUXes alone",
          [](CChannelStore& s) {
-             ChangeMux(s, 2, [](STP_INFO& m) { m.drift = 5; });
+             s.SetMux(2, MakeMux(2, 498, 5));
              s.AddMux(MakeMux(3, 506));
          },
          {"MUXes: added 3 506 MHz", "MUXes: changed 2 498 MHz: drift"}},

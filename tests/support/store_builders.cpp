@@ -41,6 +41,15 @@ BYTE AppendTp(CChannelStore& store, BYTE sat, WORD freq, WORD rate, BYTE h) {
     return store.AppendTransponder(sat, &tp, freq, rate, h, 0) != TP_REFUSED ? tp : 0;
 }
 
+void FillTables(CChannelStore& store, int nSatellites, int nTransponders, int nMuxes) {
+    for (int s = 0; s < nSatellites; ++s)
+        AppendSat(store, static_cast<WORD>(100 + s));
+    for (int t = 0; t < nTransponders; ++t)
+        AppendTp(store, static_cast<BYTE>(kFirstSatIndex + t / 255), WORD(3000 + t % 255 * 100));
+    for (int m = 1; m <= nMuxes; ++m)
+        store.AddMux(MakeMux(static_cast<BYTE>(m), 474));
+}
+
 std::vector<std::string> RowNames(const CChannelStore& store, BYTE list) {
     std::vector<std::string> names;
     for (WORD i = 0; i < store.GetRowCount(list); ++i)
@@ -74,20 +83,6 @@ void ChangeTransponder(CChannelStore& store, BYTE sat, BYTE tp,
     for (std::size_t i = first; i < first + state.tpNodes[sat - kFirstSatIndex]; ++i)
         if (state.transponders[i].tpid == tp)
             change(state.transponders[i]);
-    store.RestoreSnapshot(state);
-}
-
-void ChangeMux(CChannelStore& store, BYTE mux, const std::function<void(STP_INFO&)>& change) {
-    SStoreSnapshot state = store.TakeSnapshot();
-    change(state.muxes[mux - 1]);
-    store.RestoreSnapshot(state);
-}
-
-void ChangeNetwork(CChannelStore& store, WORD id, const std::function<void(SNET_INFO&)>& change) {
-    SStoreSnapshot state = store.TakeSnapshot();
-    for (int i = 0; i < state.nNetCount; ++i)
-        if (state.networks[i].id == id)
-            change(state.networks[i]);
     store.RestoreSnapshot(state);
 }
 

@@ -23,6 +23,10 @@ BYTE AppendSat(CChannelStore& store, WORD position, const char* name = "SAT");
 // Appends a transponder and returns its tpid (0 when refused).
 BYTE AppendTp(CChannelStore& store, BYTE sat, WORD freq, WORD rate = 27500, BYTE h = 0);
 
+// nSatellites at positions 100, 101, ..., nTransponders spread over them 255 a satellite, and
+// MUXes 1 to nMuxes.
+void FillTables(CChannelStore& store, int nSatellites, int nTransponders, int nMuxes = 0);
+
 // Names of a list in row order.
 std::vector<std::string> RowNames(const CChannelStore& store, BYTE list);
 
@@ -37,8 +41,6 @@ void ChangeService(CChannelStore& store, BYTE list, WORD row,
                    const std::function<void(SSVC_INFO&)>& change);
 void ChangeTransponder(CChannelStore& store, BYTE sat, BYTE tp,
                        const std::function<void(STP_INFO&)>& change);
-void ChangeMux(CChannelStore& store, BYTE mux, const std::function<void(STP_INFO&)>& change);
-void ChangeNetwork(CChannelStore& store, WORD id, const std::function<void(SNET_INFO&)>& change);
 
 // ---- stores made by hand
 // --------------------------------------------------------------------------

@@ -155,7 +155,7 @@ class ChannelInfoDlgTest : public QObject {
     // does not list is kept. A terrestrial service offers the MUXes in index order. A changed
     // service is written back.
     void existingServiceIsShownKeptAndChanged() {
-        ChangeNetwork(*m_store, 12, [](SNET_INFO& net) { SetName(net.name, "B\xE9ta"); });
+        m_store->RenameNetwork(12, "B\xE9ta");
         SSAT_INFO sat = *m_store->GetSatellite(2);
         SetName(sat.szName, "T\xFCrksat");
         m_store->SetSatellite(2, sat);

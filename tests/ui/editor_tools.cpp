@@ -3,6 +3,7 @@
 #include "duplicates.h"
 #include "grid_clicks.h"
 #include "grid_menu.h"
+#include "save_file.h"
 #include "service_csv.h"
 #include "window_test_util.h"
 
@@ -161,7 +162,7 @@ std::vector<STool> Tools() {
          "",
          [](SSession& s, bool bAccepted) {
              std::string text, error;
-             ReadCsvFile(s.dir.filePath(QStringLiteral("out.csv")).toStdString(), text, error);
+             ReadWholeFile(s.dir.filePath(QStringLiteral("out.csv")).toStdString(), text, error);
              QVERIFY(text ==
                      (bAccepted ? WriteServicesCsv(s.dlg.Store(), CNameCodec(), LIST_SAT_TV) : ""));
              QCOMPARE(s.dlg.StatusFields().section(QStringLiteral(" | "), 2),
