@@ -31,18 +31,6 @@ QString Ends(const CMSFlexGrid& grid) {
                              current.row() + 1, current.column() + 1);
 }
 
-// Every cell, fixed ones included: cells joined by ',', rows by '/'.
-QString Cells(const CMSFlexGrid& grid) {
-    QStringList rows;
-    for (long r = 0; r < grid.GetRows(); ++r) {
-        QStringList cells;
-        for (long c = 0; c < grid.GetCols(); ++c)
-            cells << grid.GetTextMatrix(r, c);
-        rows << cells.join(',');
-    }
-    return rows.join('/');
-}
-
 void Drag(CMSFlexGrid& grid, long nRow0, long nCol0, long nRow1, long nCol1) {
     const SGridPoint from = GridCellPoint(grid, nRow0, nCol0),
                      to = GridCellPoint(grid, nRow1, nCol1);
