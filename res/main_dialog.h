@@ -142,7 +142,7 @@ inline constexpr int kAlwaysHiddenIds[] = {IDC_RADIO_MOTOR, IDC_RADIO_USALS};
 // ---- main menu --------------------------------------------------------------------------------
 struct SMenuItem {
     const char* pszText;
-    unsigned nId; // 0: separator
+    unsigned nId; // 0: separator; ID_FILE_OPEN_RECENT: the recent files' submenu
 };
 struct SMenuPopup {
     const char* pszTitle;
@@ -153,6 +153,7 @@ struct SMenuPopup {
 inline constexpr SMenuItem kFileMenuItems[] = {
     {"&New", ID_FILE_NEW},
     {"&Open", ID_FILE_OPEN},
+    {"Open &Recent", ID_FILE_OPEN_RECENT},
     {"&Save", ID_FILE_SAVE},
     {"Save &As ...", ID_FILE_SAVE_AS},
     {"", 0},

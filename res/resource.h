@@ -26,6 +26,10 @@ inline constexpr unsigned ID_FILE_EXPORT_CSV = 32821;
 inline constexpr unsigned ID_FILE_IMPORT_CSV = 32822;
 inline constexpr unsigned ID_EDIT_ORDER_LIKE = 32823;
 inline constexpr unsigned ID_EDIT_FIND_DUPLICATES = 32824;
+// File > Open Recent: the submenu, its Clear Menu, and its files, newest first.
+inline constexpr unsigned ID_FILE_OPEN_RECENT = 32825;
+inline constexpr unsigned ID_FILE_CLEAR_RECENT = 32826;
+inline constexpr unsigned ID_FILE_MRU_FILE1 = 0xE110;
 // The grids' editing commands: the popup menu 132 and the Edit menu.
 inline constexpr unsigned ID_EDIT_CUT = 32782;
 inline constexpr unsigned ID_EDIT_PASTE = 32783;

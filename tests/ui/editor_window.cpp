@@ -53,11 +53,13 @@ class EditorWindowTest : public QObject {
         QVERIFY(!dlg.windowIcon().pixmap(64).isNull()); // the icon is there, not just named
         QVERIFY(!(dlg.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(dlg.windowFlags() & Qt::WindowMinimizeButtonHint);
-        // Save, Save As, PC->STB and the list tools need data; the rest are always there. The
-        // conversion commands and their separator are gone from the Transfer menu.
+        // Save, Save As, PC->STB and the list tools need data, Open Recent a file opened; the rest
+        // are always there. The conversion commands and their separator are gone from the
+        // Transfer menu.
         const QStringList greyed = {
-            "&File|&New 57600 Ctrl+N|&Open 32771 Ctrl+O|&Save 32772 Ctrl+S*|Save &As ... 32773 "
-            "Ctrl+Shift+S*|0|Compare With… 32820*|Export CSV… 32821*|Import CSV… 32822*|0|"
+            "&File|&New 57600 Ctrl+N|&Open 32771 Ctrl+O|Open &Recent 32825*|&Save 32772 Ctrl+S*|"
+            "Save &As ... 32773 Ctrl+Shift+S*|0|Compare With… 32820*|Export CSV… 32821*|Import "
+            "CSV… 32822*|0|"
             "E&xit 32775 Ctrl+Q",
             "&Edit|Undo 57643 Ctrl+Z*|Redo 57646 Ctrl+Shift+Z*|0|Cut 32782 Ctrl+X|Paste 32783 "
             "Ctrl+V|Delete 32784 Del|Select All 57642 Ctrl+A|0|Move to Number… 32806 Ctrl+M|"
@@ -67,7 +69,7 @@ class EditorWindowTest : public QObject {
         QCOMPARE(MenusOf(dlg.MenuBar()), greyed);
         dlg.OnCommand(ID_FILE_NEW);
         const QString all = MenusOf(dlg.MenuBar()).join('|');
-        QVERIFY(all.count('*') == 2 && all.contains(QStringLiteral("Shift+Z*|0|Cut")));
+        QVERIFY(all.count('*') == 3 && all.contains(QStringLiteral("Shift+Z*|0|Cut")));
         dlg.OpenDataFile(QStringLiteral("/nonexistent.zdf"));
         QCOMPARE(MenusOf(dlg.MenuBar()), greyed);
         prompt.m_shown.clear();

@@ -9,6 +9,13 @@ namespace {
 const QString kPortId = QStringLiteral("transfer/port");
 const QString kPortName = QStringLiteral("transfer/port_name");
 const QString kPortDescription = QStringLiteral("transfer/port_description");
+const QString kWindowGeometry = QStringLiteral("window/geometry");
+const QString kWindowTab = QStringLiteral("window/tab");
+const QString kRecentFiles = QStringLiteral("recent/files");
+
+QString FolderKey(const QString& dialog) {
+    return QStringLiteral("folders/") + dialog;
+}
 
 const char* StatusText(QSettings::Status status) {
     return status == QSettings::AccessError ? "it cannot be read" : "it is not a settings file";
@@ -75,4 +82,54 @@ void CSettings::SetTransferPort(const SPortSetting& port) {
     SetValues({{kPortId, port.strId},
                {kPortName, port.strName},
                {kPortDescription, port.strDescription}});
+}
+
+QByteArray CSettings::WindowGeometry() const {
+    return m_values.value(kWindowGeometry).toByteArray();
+}
+
+int CSettings::WindowTab() const {
+    bool bOk = false;
+    const int nTab = m_values.value(kWindowTab).toInt(&bOk);
+    return bOk ? nTab : -1;
+}
+
+void CSettings::SetWindow(const QByteArray& geometry, int nTab) {
+    SetValues({{kWindowGeometry, geometry}, {kWindowTab, nTab}});
+}
+
+QString CSettings::LastFolder(const QString& dialog) const {
+    return Text(FolderKey(dialog));
+}
+
+void CSettings::SetLastFolder(const QString& dialog, const QString& folder) {
+    SetValues({{FolderKey(dialog), folder}});
+}
+
+QStringList CSettings::RecentFiles() const {
+    QStringList paths = m_values.value(kRecentFiles).toStringList();
+    paths.removeAll(QString());
+    paths.removeDuplicates();
+    return paths.mid(0, kMaxRecentFiles);
+}
+
+void CSettings::AddRecentFile(const QString& path) {
+    QStringList paths = RecentFiles();
+    paths.removeAll(path);
+    paths.prepend(path);
+    SetRecentFiles(paths.mid(0, kMaxRecentFiles));
+}
+
+void CSettings::RemoveRecentFile(const QString& path) {
+    QStringList paths = RecentFiles();
+    paths.removeAll(path);
+    SetRecentFiles(paths);
+}
+
+void CSettings::ClearRecentFiles() {
+    SetRecentFiles({});
+}
+
+void CSettings::SetRecentFiles(const QStringList& paths) {
+    SetValues({{kRecentFiles, paths}});
 }

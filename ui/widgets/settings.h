@@ -1,10 +1,13 @@
 // CSettings: what the editor keeps between runs, in the user's settings file in Qt's standard
-// place (~/.config/orvane/orvane.conf). Reading never waits: a file that is no regular file is
-// not opened, and one that cannot be read is ignored (one line on standard error) and replaced
-// when a setting changes.
+// place (~/.config/orvane/orvane.conf): the window's place and tab, the folder of each file
+// dialog, the recent files and the transfer port. Reading never waits: a file that is no regular
+// file is not opened, and one that cannot be read is ignored (one line on standard error) and
+// replaced when a setting changes.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 #include <memory>
@@ -41,8 +44,27 @@ class CSettings {
     SPortSetting TransferPort() const;
     void SetTransferPort(const SPortSetting& port);
 
+    // The window's geometry as QWidget::saveGeometry gives it, and its tab; empty and -1 before
+    // the window first closed.
+    QByteArray WindowGeometry() const;
+    int WindowTab() const;
+    void SetWindow(const QByteArray& geometry, int nTab);
+
+    // The folder a file dialog was last used in, by the dialog's name; empty before its first use.
+    QString LastFolder(const QString& dialog) const;
+    void SetLastFolder(const QString& dialog, const QString& folder);
+
+    // The data files last opened or saved, newest first, at most kMaxRecentFiles; a file named
+    // again moves to the front.
+    static constexpr int kMaxRecentFiles = 8;
+    QStringList RecentFiles() const;
+    void AddRecentFile(const QString& path);
+    void RemoveRecentFile(const QString& path);
+    void ClearRecentFiles();
+
   private:
     QString Text(const QString& key) const;
+    void SetRecentFiles(const QStringList& paths);
     // Stores the values and writes them at once.
     void SetValues(const QVariantMap& values);
 

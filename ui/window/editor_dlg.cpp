@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "document.h"
 #include "file_commands.h"
+#include "file_dialogs.h"
 #include "flexgrid.h"
 #include "grid_menu.h"
 #include "list_tabs.h"
@@ -19,6 +20,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -51,7 +53,9 @@ static void InitResources() {
 CEditorDlg::CEditorDlg(CPrompt& prompt, CSettings* pSettings, QWidget* parent)
     : QDialog(parent), m_prompt(prompt),
       m_pOwnSettings(pSettings ? nullptr : std::make_unique<CSettings>()),
-      m_pSettings(pSettings ? pSettings : m_pOwnSettings.get()), m_pDocument(new CDocument(this)) {
+      m_pSettings(pSettings ? pSettings : m_pOwnSettings.get()),
+      m_pDialogs(std::make_unique<CFileDialogs>(prompt, *m_pSettings)),
+      m_pDocument(new CDocument(this)) {
     InitResources();
     m_hIcon = QIcon(QStringLiteral(":/icons/orvane.png"));
     // The program's main window: a sizing border, a system menu and a minimise box, but no
@@ -61,23 +65,27 @@ CEditorDlg::CEditorDlg(CPrompt& prompt, CSettings* pSettings, QWidget* parent)
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromLatin1(kMainDialogCaption));
     setFont(QFont(QString::fromLatin1(kMainDialogFontFamily), kMainDialogFontPoints));
-    m_pFiles = new CFileCommands(*m_pDocument, m_prompt, this);
-    m_pTools = new CToolCommands(*m_pDocument, m_prompt, *this);
+    m_pFiles = new CFileCommands(*m_pDocument, m_prompt, *m_pDialogs, *m_pSettings, this);
+    m_pTools = new CToolCommands(*m_pDocument, m_prompt, *m_pDialogs, *this);
     m_pTransfers = new CTransferCommands(*m_pDocument, m_prompt, *m_pFiles, *m_pSettings, *this);
     CreateMenu();
     CreateControls();
     ConnectDocument();
     ConnectEditMenu();
     setWindowIcon(m_hIcon);
-    FitToDesktop();
+    PlaceWindow();
     raise();
     RemoveConversionCommands();
     for (const char* label : kTabLabels)
         m_pTab->addTab(QString::fromLatin1(label));
-    m_pTab->setCurrentIndex(TabOfList(LIST_SAT_TV));
+    const int nKeptTab = m_pSettings->WindowTab();
+    const int nTab =
+        nKeptTab >= 0 && nKeptTab < m_pTab->count() ? nKeptTab : TabOfList(LIST_SAT_TV);
+    m_pTab->setCurrentIndex(nTab);
     connect(m_pTab, &QTabBar::currentChanged, this, &CEditorDlg::OnSelchangeTab);
     OnDataStateChanged();
-    ShowTabView(TabOfList(LIST_SAT_TV));
+    UpdateRecentMenu();
+    ShowTabView(nTab);
 }
 
 // The document's undo stack goes with the window's children and tells it is clean as it goes,
@@ -115,6 +123,12 @@ void CEditorDlg::CreateMenu() {
                 menu->addSeparator();
                 continue;
             }
+            if (item.nId == ID_FILE_OPEN_RECENT) {
+                m_pRecentMenu = menu->addMenu(QString::fromUtf8(item.pszText));
+                m_pRecentMenu->menuAction()->setData(item.nId);
+                m_actions[item.nId] = m_pRecentMenu->menuAction();
+                continue;
+            }
             // The dialog owns the actions, so a command taken off its menu keeps its id.
             auto* action = new QAction(QString::fromUtf8(item.pszText), this);
             action->setData(item.nId);
@@ -130,6 +144,10 @@ void CEditorDlg::CreateMenu() {
             connect(menu, &QMenu::aboutToHide, this, [this] { EnableGridCommands(false); });
         }
     }
+    auto* clear = new QAction(QStringLiteral("Clear Menu"), this);
+    clear->setData(ID_FILE_CLEAR_RECENT);
+    connect(clear, &QAction::triggered, this, [this] { OnCommand(ID_FILE_CLEAR_RECENT); });
+    m_actions[ID_FILE_CLEAR_RECENT] = clear;
     for (const SAccelerator& accelerator : kAccelerators) {
         QAction* action = m_actions.at(accelerator.nId);
         action->setShortcuts(action->shortcuts() << QKeySequence(accelerator.pszKey));
@@ -170,6 +188,37 @@ void CEditorDlg::RemoveConversionCommands() {
         m_pTransferMenu->removeAction(GetMenuAction(nId));
 }
 
+// "&1 ~/boxes/mine.zdf": the whole path tells apart files of one name.
+void CEditorDlg::UpdateRecentMenu() {
+    m_pRecentMenu->clear();
+    const QStringList paths = m_pSettings->RecentFiles();
+    const QString home = QDir::homePath() + u'/';
+    for (int i = 0; i < paths.size(); ++i) {
+        QString shown = paths[i];
+        if (shown.startsWith(home))
+            shown.replace(0, home.size() - 1, u'~');
+        const UINT nId = ID_FILE_MRU_FILE1 + UINT(i);
+        auto* action = m_pRecentMenu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(shown.replace(u'&', QStringLiteral("&&"))));
+        action->setData(nId);
+        connect(action, &QAction::triggered, this, [this, nId] { OnCommand(nId); });
+    }
+    m_pRecentMenu->addSeparator();
+    m_pRecentMenu->addAction(m_actions.at(ID_FILE_CLEAR_RECENT));
+    m_pRecentMenu->menuAction()->setEnabled(!paths.isEmpty());
+}
+
+void CEditorDlg::OnOpenRecent(UINT nId) {
+    if (nId == ID_FILE_CLEAR_RECENT) {
+        m_pSettings->ClearRecentFiles();
+        UpdateRecentMenu();
+        return;
+    }
+    const QStringList paths = m_pSettings->RecentFiles();
+    if (const qsizetype i = nId - ID_FILE_MRU_FILE1; i < paths.size())
+        m_pFiles->OpenRecent(paths[i]);
+}
+
 QAction* CEditorDlg::GetMenuAction(UINT nId) const {
     const auto it = m_actions.find(nId);
     return it == m_actions.end() ? nullptr : it->second;
@@ -205,6 +254,11 @@ BOOL CEditorDlg::OnCommand(UINT nId) {
             handler();
             return TRUE;
         }
+    }
+    if (nId == ID_FILE_CLEAR_RECENT ||
+        (nId >= ID_FILE_MRU_FILE1 && nId < ID_FILE_MRU_FILE1 + CSettings::kMaxRecentFiles)) {
+        OnOpenRecent(nId);
+        return TRUE;
     }
     for (UINT nListCommand : {ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_DELETE, ID_EDIT_SELECT_ALL,
                               ID_FLAGS_ENABLE, ID_FLAGS_DISABLE, ID_EDIT_MOVE_TO_NUMBER}) {
@@ -312,6 +366,7 @@ void CEditorDlg::ConnectDocument() {
     // Actions with a result of their own show it after their step's name.
     connect(m_pDocument, &CDocument::Edited, this, &CEditorDlg::ShowStatus);
     connect(m_pFiles, &CFileCommands::Status, this, &CEditorDlg::ShowStatus);
+    connect(m_pFiles, &CFileCommands::RecentFilesChanged, this, &CEditorDlg::UpdateRecentMenu);
     connect(m_pTools, &CToolCommands::Status, this, &CEditorDlg::ShowStatus);
     connect(m_pTransfers, &CTransferCommands::Status, this, &CEditorDlg::ShowStatus);
     for (CServiceListPage* page : m_lists)
@@ -433,6 +488,11 @@ void CEditorDlg::reject() {
     OnCancel();
 }
 
+void CEditorDlg::done(int nResult) {
+    m_pSettings->SetWindow(saveGeometry(), m_pTab->currentIndex());
+    QDialog::done(nResult);
+}
+
 void CEditorDlg::closeEvent(QCloseEvent* event) {
     OnSysCommand(SC_CLOSE);
     event->setAccepted(!isVisible());
@@ -505,6 +565,12 @@ void CEditorDlg::CreateControls() {
     setMinimumSize(kMinLayoutRight, kMinLayoutBottom + nMenuHeight + nStatusHeight);
 }
 
+// Where the window was last closed; the first time, over the whole desktop.
+void CEditorDlg::PlaceWindow() {
+    if (!restoreGeometry(m_pSettings->WindowGeometry()))
+        FitToDesktop();
+}
+
 // The whole window, frame included, covers the desktop's available area.
 void CEditorDlg::FitToDesktop() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -537,7 +603,7 @@ void CEditorDlg::showEvent(QShowEvent* event) {
     // The frame's size is known once the window is up.
     if (!m_bShownOnce) {
         m_bShownOnce = true;
-        FitToDesktop();
+        PlaceWindow();
     }
 }
 

@@ -17,6 +17,7 @@
 class CChannelStore;
 class CDocument;
 class CFileCommands;
+class CFileDialogs;
 class CMSFlexGrid;
 class CPrompt;
 class CSatellitePage;
@@ -41,7 +42,8 @@ class CEditorDlg : public QDialog {
     Q_OBJECT
 
   public:
-    // Without settings (tests), what the window keeps lasts as long as it does.
+    // Without settings (tests), what the window keeps lasts as long as it does. The window opens
+    // where it was last closed, on the tab it showed; the first time it fills the desktop.
     explicit CEditorDlg(CPrompt& prompt, CSettings* pSettings = nullptr, QWidget* parent = nullptr);
     ~CEditorDlg() override;
 
@@ -79,6 +81,8 @@ class CEditorDlg : public QDialog {
     // Enter does nothing; Esc closes the window only after the close box asked for it.
     void accept() override;
     void reject() override;
+    // Closing keeps the window's place and tab in the settings.
+    void done(int nResult) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -87,6 +91,9 @@ class CEditorDlg : public QDialog {
 
   private:
     void CreateMenu();
+    // File > Open Recent: the recent files, newest first, then Clear Menu; greyed without files.
+    void UpdateRecentMenu();
+    void OnOpenRecent(UINT nId);
     void ConnectEditMenu();
     void CreateGridKeys();
     // Greys the Edit menu's grid commands that cannot act while the menu is shown; all on again
@@ -112,6 +119,7 @@ class CEditorDlg : public QDialog {
     SViewState CurrentView() const;
     void ShowView(const SViewState& view);
     void ShowStatus(const QString& text);
+    void PlaceWindow();
     void FitToDesktop();
     UINT SizeType() const;
     void OnSize(UINT nType, int cx, int cy);
@@ -119,6 +127,7 @@ class CEditorDlg : public QDialog {
     CPrompt& m_prompt;
     std::unique_ptr<CSettings> m_pOwnSettings; // when none were given
     CSettings* m_pSettings;
+    std::unique_ptr<CFileDialogs> m_pDialogs;
     CDocument* m_pDocument;
     CFileCommands* m_pFiles = nullptr;
     CToolCommands* m_pTools = nullptr;
@@ -133,6 +142,7 @@ class CEditorDlg : public QDialog {
     CStatusLine* m_pStatus = nullptr;
     std::map<UINT, QAction*> m_actions;
     QMenu* m_pTransferMenu = nullptr;
+    QMenu* m_pRecentMenu = nullptr;
     BYTE m_bCloseRequest = 0;
 
     // Resize state: the first size message only records the size; later ones move the controls

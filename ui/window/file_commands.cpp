@@ -1,11 +1,14 @@
 #include "file_commands.h"
 
 #include "document.h"
+#include "file_dialogs.h"
 #include "list_tools.h"
 #include "prompt.h"
+#include "settings.h"
 #include "status_text.h"
 #include "wait_cursor.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 namespace {
@@ -28,10 +31,16 @@ QString ReadFailureText(const CDocument& document) {
     return reason.left(1).toUpper() + reason.mid(1);
 }
 
+QString ReadErrorText(const QString& path, const QString& why) {
+    return QStringLiteral("[Error] Can't read the data file \"%1\"\n%2").arg(path, why);
+}
+
 } // namespace
 
-CFileCommands::CFileCommands(CDocument& document, CPrompt& prompt, QObject* parent)
-    : QObject(parent), m_document(document), m_prompt(prompt) {}
+CFileCommands::CFileCommands(CDocument& document, CPrompt& prompt, CFileDialogs& dialogs,
+                             CSettings& settings, QObject* parent)
+    : QObject(parent), m_document(document), m_prompt(prompt), m_dialogs(dialogs),
+      m_settings(settings) {}
 
 // An empty database without a file name: the tree offers its first satellite, Save asks for a
 // name.
@@ -45,9 +54,21 @@ void CFileCommands::New() {
 void CFileCommands::Open() {
     if (!AskToSaveChanges())
         return;
-    const QString path =
-        m_prompt.GetOpenFileName(m_document.PathName(), QString::fromLatin1(kDataFileFilter));
+    const QString path = m_dialogs.Open(QStringLiteral("open"), m_document.PathName(),
+                                        QString::fromLatin1(kDataFileFilter));
     if (!path.isEmpty())
+        OpenDataFile(path);
+}
+
+// A file that has gone is taken off before anything is asked.
+void CFileCommands::OpenRecent(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        m_prompt.MessageBox(ReadErrorText(path, QStringLiteral("No such file")));
+        m_settings.RemoveRecentFile(path);
+        emit RecentFilesChanged();
+        return;
+    }
+    if (AskToSaveChanges())
         OpenDataFile(path);
 }
 
@@ -55,13 +76,19 @@ void CFileCommands::OpenDataFile(const QString& path) {
     CWaitCursor wait;
     if (m_document.Open(path)) {
         wait.Restore();
+        AddRecentFile();
         emit Status(StatusText(EStatus::Opened, m_document.DocumentName()));
         ReportDroppedRecords(QStringLiteral("the data file \"%1\"").arg(path));
         return;
     }
     wait.Restore();
-    m_prompt.MessageBox(QStringLiteral("[Error] Can't read the data file \"%1\"\n%2")
-                            .arg(path, ReadFailureText(m_document)));
+    m_prompt.MessageBox(ReadErrorText(path, ReadFailureText(m_document)));
+}
+
+// Kept by its absolute path: the program may have been started in another folder.
+void CFileCommands::AddRecentFile() {
+    m_settings.AddRecentFile(QFileInfo(m_document.PathName()).absoluteFilePath());
+    emit RecentFilesChanged();
 }
 
 bool CFileCommands::Save() {
@@ -79,8 +106,8 @@ bool CFileCommands::SaveInPlace() {
 }
 
 bool CFileCommands::SaveAs() {
-    QString path =
-        m_prompt.GetSaveFileName(m_document.PathName(), QString::fromLatin1(kDataFileFilter));
+    QString path = m_dialogs.Save(QStringLiteral("save_as"), m_document.PathName(),
+                                  QString::fromLatin1(kDataFileFilter));
     if (path.isEmpty())
         return false;
     if (!path.contains(u'.'))
@@ -98,6 +125,8 @@ bool CFileCommands::Write(const QString& newPath, const QString& failure) {
     wait.Restore();
     switch (result) {
     case CDocument::ESave::Saved:
+        if (!newPath.isEmpty())
+            AddRecentFile();
         emit Status(StatusText(EStatus::Saved, m_document.DocumentName()));
         return true;
     case CDocument::ESave::BackupFailed:

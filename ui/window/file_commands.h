@@ -1,22 +1,29 @@
-// CFileCommands: the File menu's New, Open, Save and Save As over the document, and the question
-// before unsaved changes would be lost. The window shows what they report in its status line.
+// CFileCommands: the File menu's New, Open, Open Recent, Save and Save As over the document, and
+// the question before unsaved changes would be lost. The window shows what they report in its
+// status line. A file opened (from the menu, the command line or the file manager) or saved
+// becomes the newest recent file.
 #pragma once
 
 #include <QObject>
 #include <QString>
 
 class CDocument;
+class CFileDialogs;
 class CPrompt;
+class CSettings;
 class QWidget;
 
 class CFileCommands : public QObject {
     Q_OBJECT
 
   public:
-    CFileCommands(CDocument& document, CPrompt& prompt, QObject* parent = nullptr);
+    CFileCommands(CDocument& document, CPrompt& prompt, CFileDialogs& dialogs, CSettings& settings,
+                  QObject* parent = nullptr);
 
     void New();
     void Open();
+    // Opens a recent file; one that has gone is reported and taken off the list.
+    void OpenRecent(const QString& path);
     // Everything Open does once a file is chosen; also how a file named at start-up is opened.
     void OpenDataFile(const QString& path);
     // File > Save asks before it writes over the file; false when nothing was written.
@@ -30,8 +37,10 @@ class CFileCommands : public QObject {
 
   signals:
     void Status(const QString& text);
+    void RecentFilesChanged();
 
   private:
+    void AddRecentFile();
     bool SaveInPlace();
     // Writes the file, under `newPath` when it is given; `failure` is the message for a failed
     // write.
@@ -39,4 +48,6 @@ class CFileCommands : public QObject {
 
     CDocument& m_document;
     CPrompt& m_prompt;
+    CFileDialogs& m_dialogs;
+    CSettings& m_settings;
 };

@@ -3,6 +3,7 @@
 #include "document.h"
 #include "duplicates.h"
 #include "edit_command.h"
+#include "file_dialogs.h"
 #include "list_compare.h"
 #include "list_tool_dialogs.h"
 #include "list_tools.h"
@@ -58,14 +59,15 @@ void ChangeLists(CDocument& document, const std::function<void(CChannelStore&)>&
 
 } // namespace
 
-CToolCommands::CToolCommands(CDocument& document, CPrompt& prompt, QWidget& owner)
-    : QObject(&owner), m_document(document), m_prompt(prompt), m_owner(owner) {}
+CToolCommands::CToolCommands(CDocument& document, CPrompt& prompt, CFileDialogs& dialogs,
+                             QWidget& owner)
+    : QObject(&owner), m_document(document), m_prompt(prompt), m_dialogs(dialogs), m_owner(owner) {}
 
 // Order Like: the lists follow another data file or a CSV file, as the user chose in the
 // preview.
 void CToolCommands::OrderLike() {
-    const QString path =
-        m_prompt.GetOpenFileName(m_document.PathName(), ToolText(list_tools::kReferenceFilter));
+    const QString path = m_dialogs.Open(QStringLiteral("order_like"), m_document.PathName(),
+                                        ToolText(list_tools::kReferenceFilter));
     SReference reference;
     if (path.isEmpty() || !ReadReferenceFile(m_prompt, m_document.Names(), path,
                                              IsCsvPath(path.toStdString()), reference))
@@ -84,8 +86,9 @@ void CToolCommands::OrderLike() {
 
 // Import CSV: names, order and flags of the matched services as the file has them.
 void CToolCommands::ImportCsv() {
-    const QString path = m_prompt.GetOpenFileName(CsvBeside(m_document.PathName()),
-                                                  ToolText(list_tools::kCsvFileFilter));
+    const QString path =
+        m_dialogs.Open(QStringLiteral("import_csv"), CsvBeside(m_document.PathName()),
+                       ToolText(list_tools::kCsvFileFilter));
     SReference reference;
     if (path.isEmpty() || !ReadReferenceFile(m_prompt, m_document.Names(), path, true, reference))
         return;
@@ -107,8 +110,8 @@ void CToolCommands::ExportCsv(int nCurrentList, const QString& currentListName) 
     CExportCsvDlg choice(nCurrentList >= 0 ? currentListName : QString(), &m_owner);
     if (m_prompt.RunModal(choice) != QDialog::Accepted)
         return;
-    QString path = m_prompt.GetSaveFileName(CsvBeside(m_document.PathName()),
-                                            ToolText(list_tools::kCsvFileFilter));
+    QString path = m_dialogs.Save(QStringLiteral("export_csv"), CsvBeside(m_document.PathName()),
+                                  ToolText(list_tools::kCsvFileFilter));
     if (path.isEmpty())
         return;
     if (!path.contains(u'.'))
@@ -149,7 +152,8 @@ void CToolCommands::FindDuplicates() {
 
 // What changed from the chosen file to the database in the window; nothing changes.
 void CToolCommands::CompareWith() {
-    const QString path = m_prompt.GetOpenFileName(m_document.PathName(), ToolText(kDataFileFilter));
+    const QString path = m_dialogs.Open(QStringLiteral("compare_with"), m_document.PathName(),
+                                        ToolText(kDataFileFilter));
     if (path.isEmpty())
         return;
     CChannelStore other;

@@ -5,6 +5,7 @@
 #include <QObject>
 
 class CDocument;
+class CFileDialogs;
 class CPrompt;
 class QWidget;
 
@@ -13,7 +14,7 @@ class CToolCommands : public QObject {
 
   public:
     // Dialogs are shown over `owner`.
-    CToolCommands(CDocument& document, CPrompt& prompt, QWidget& owner);
+    CToolCommands(CDocument& document, CPrompt& prompt, CFileDialogs& dialogs, QWidget& owner);
 
     void OrderLike();
     void ImportCsv();
@@ -28,5 +29,6 @@ class CToolCommands : public QObject {
   private:
     CDocument& m_document;
     CPrompt& m_prompt;
+    CFileDialogs& m_dialogs;
     QWidget& m_owner;
 };
