@@ -2,20 +2,22 @@
 // popup 1 on a rectangle of flag cells.
 #pragma once
 
+#include <QtGlobal>
+
 #include "main_dialog.h"
 
 inline constexpr int IDR_GRID_MENU = 132;
 
 inline constexpr SMenuItem kGridRowMenuItems[] = {
-    {"&Cut", ID_EDIT_CUT},
-    {"&Paste", ID_EDIT_PASTE},
+    {QT_TRANSLATE_NOOP("GridMenu", "&Cut"), ID_EDIT_CUT},
+    {QT_TRANSLATE_NOOP("GridMenu", "&Paste"), ID_EDIT_PASTE},
     {"", 0},
-    {"&Delete", ID_EDIT_DELETE},
-    {"&Move to Number ...", ID_EDIT_MOVE_TO_NUMBER},
+    {QT_TRANSLATE_NOOP("GridMenu", "&Delete"), ID_EDIT_DELETE},
+    {QT_TRANSLATE_NOOP("GridMenu", "&Move to Number ..."), ID_EDIT_MOVE_TO_NUMBER},
 };
 inline constexpr SMenuItem kGridFlagMenuItems[] = {
-    {"&Enable", ID_FLAGS_ENABLE},
-    {"&Disable", ID_FLAGS_DISABLE},
+    {QT_TRANSLATE_NOOP("GridMenu", "&Enable"), ID_FLAGS_ENABLE},
+    {QT_TRANSLATE_NOOP("GridMenu", "&Disable"), ID_FLAGS_DISABLE},
 };
 inline constexpr SMenuPopup kGridMenu[] = {
     {"1", kGridRowMenuItems, std::size(kGridRowMenuItems)},

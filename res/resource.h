@@ -30,6 +30,10 @@ inline constexpr unsigned ID_EDIT_FIND_DUPLICATES = 32824;
 inline constexpr unsigned ID_FILE_OPEN_RECENT = 32825;
 inline constexpr unsigned ID_FILE_CLEAR_RECENT = 32826;
 inline constexpr unsigned ID_FILE_MRU_FILE1 = 0xE110;
+// Help > Language: the submenu, then "System" and the editor's languages in their order.
+inline constexpr unsigned ID_HELP_LANGUAGE = 32827;
+inline constexpr unsigned ID_LANGUAGE_SYSTEM = 32830;
+inline constexpr unsigned kLanguageIdCount = 32;
 // The grids' editing commands: the popup menu 132 and the Edit menu.
 inline constexpr unsigned ID_EDIT_CUT = 32782;
 inline constexpr unsigned ID_EDIT_PASTE = 32783;

@@ -2,6 +2,8 @@
 // dialog units; also the ids of its controls and lamp bitmaps.
 #pragma once
 
+#include <QtGlobal>
+
 #include <cstddef>
 
 inline constexpr int IDD_TRANSFER_DIALOG = 104;
@@ -28,7 +30,8 @@ struct STransferItem {
     int x, y, cx, cy;    // dialog units; the port list's height includes its dropped list
 };
 
-inline constexpr const char* kTransferDialogCaption = "Data Transfer";
+inline constexpr const char* kTransferDialogCaption =
+    QT_TRANSLATE_NOOP("TransferDialog", "Data Transfer");
 inline constexpr int kTransferDialogWidth = 351; // dialog units
 inline constexpr int kTransferDialogHeight = 245;
 inline constexpr const char* kTransferDialogFontFamily = "Liberation Sans";
@@ -42,14 +45,14 @@ using enum ETransferItemKind;
 
 inline constexpr STransferItem kItems[] = {
     {IDC_LIST_LOG, LogList, "", 7, 7, 337, 164},
-    {IDC_STATIC_TRANSFER, Label, "Download", 10, 183, 40, 13},
+    {IDC_STATIC_TRANSFER, Label, QT_TRANSLATE_NOOP("TransferDialog", "Download"), 10, 183, 40, 13},
     {IDC_PROGRESS_TRANSFER, Progress, "", 55, 180, 289, 13},
-    {IDC_STATIC_FLASH, Label, "Flash Write", 10, 200, 40, 13},
+    {IDC_STATIC_FLASH, Label, QT_TRANSLATE_NOOP("TransferDialog", "Flash Write"), 10, 200, 40, 13},
     {IDC_PROGRESS_FLASH, Progress, "", 55, 197, 289, 13},
-    {IDC_STATIC, Label, "Port ", 10, 226, 40, 10},
+    {IDC_STATIC, Label, QT_TRANSLATE_NOOP("TransferDialog", "Port "), 10, 226, 40, 10},
     {IDC_COMBO_PORT, PortList, "", 55, 223, 60, 60},
     {IDC_LAMP_GREEN, Lamp, ":/bitmaps/lamp_green.png", 117, 222, 11, 15},
     {IDC_LAMP_RED, Lamp, ":/bitmaps/lamp_red.png", 117, 222, 11, 15},
-    {IDC_TRANSFER_CLOSE, Button, "Close", 294, 223, 50, 14},
+    {IDC_TRANSFER_CLOSE, Button, QT_TRANSLATE_NOOP("TransferDialog", "Close"), 294, 223, 50, 14},
 };
 } // namespace transfer_dialog

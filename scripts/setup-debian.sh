@@ -2,11 +2,12 @@
 # Installs the Debian 12 packages that building, testing and packaging need, only when some are
 # missing. The icon is rendered with rsvg-convert; the install test validates with the desktop,
 # AppStream, MIME and man tools; dpkg-dev computes the .deb's dependencies; python3 runs the
-# benchmark check.
+# benchmark check. Qt's translation tools build the translations; Qt's own translations give its
+# dialogs the user's language.
 set -euo pipefail
 packages=(
     cmake g++ make pkg-config lld
-    qt6-base-dev qt6-serialport-dev
+    qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     clang clang-format libclang-rt-14-dev ccache
     xvfb xauth fonts-liberation fonts-dejavu-core

@@ -65,7 +65,7 @@ class EditorWindowTest : public QObject {
             "Ctrl+V|Delete 32784 Del|Select All 57642 Ctrl+A|0|Move to Number… 32806 Ctrl+M|"
             "Enable 32804|Disable 32805|0|Order Like… 32823*|Find Duplicates… 32824*",
             "&Transfer|&STB->PC 32776|&PC->STB 32777*",
-            "&Help|&Keyboard Shortcuts 57670 F1|&About Orvane 57664"};
+            "&Help|&Keyboard Shortcuts 57670 F1|&About Orvane 57664|&Language 32827"};
         QCOMPARE(MenusOf(dlg.MenuBar()), greyed);
         dlg.OnCommand(ID_FILE_NEW);
         const QString all = MenusOf(dlg.MenuBar()).join('|');

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,7 +64,7 @@ CChannelInfoDlg::CChannelInfoDlg(const CNameCodec& names, CPrompt& prompt, QWidg
     : QDialog(parent), m_names(names), m_prompt(prompt) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(QString::fromLatin1(kChannelDialogCaption));
+    setWindowTitle(QCoreApplication::translate("ChannelInfoDialog", kChannelDialogCaption));
     setFont(QFont(QString::fromLatin1(kMainDialogFontFamily), kMainDialogFontPoints));
     CreateControls();
 }
@@ -71,7 +72,7 @@ CChannelInfoDlg::CChannelInfoDlg(const CNameCodec& names, CPrompt& prompt, QWidg
 // ---- controls ---------------------------------------------------------------------------------
 
 QWidget* CChannelInfoDlg::CreateControl(const SChannelDlgItem& item) {
-    const QString text = QString::fromLatin1(item.pszText);
+    const QString text = QCoreApplication::translate("ChannelInfoDialog", item.pszText);
     switch (item.kind) {
     case EChannelItemKind::Label:
         return new QLabel(text, this);
@@ -221,7 +222,8 @@ void CChannelInfoDlg::OnInitDialog() {
     GetDlgItem(IDC_CHANNEL_STATIC_SATELLITE)->setVisible(bSatellite);
     GetDlgItem(IDC_CHANNEL_COMBO_SATELLITE)->setVisible(bSatellite);
     GetDlgItem<QLabel>(IDC_CHANNEL_STATIC_TRANSPONDER)
-        ->setText(bSatellite ? QStringLiteral("Transponder") : QStringLiteral("MUX"));
+        ->setText(bSatellite ? QCoreApplication::translate("ChannelInfoDialog", "Transponder")
+                             : QStringLiteral("MUX"));
     // Where a service sits is chosen once, when it is added.
     Combo(IDC_CHANNEL_COMBO_SATELLITE).setEnabled(m_bNew == 1);
     Combo(IDC_CHANNEL_COMBO_TRANSPONDER).setEnabled(m_bNew == 1);
@@ -385,12 +387,12 @@ void CChannelInfoDlg::OnOK() {
 bool CChannelInfoDlg::CheckInput() {
     if (m_bNew == 1) {
         if (IsSatelliteMode() && SelectedIndex(Combo(IDC_CHANNEL_COMBO_SATELLITE)) == 0) {
-            m_prompt.MessageBox(QStringLiteral("Satellite is not selected."));
+            m_prompt.MessageBox(tr("Satellite is not selected."));
             return false;
         }
         if (SelectedIndex(Combo(IDC_CHANNEL_COMBO_TRANSPONDER)) == 0) {
-            m_prompt.MessageBox(IsSatelliteMode() ? QStringLiteral("Transponder is not selected.")
-                                                  : QStringLiteral("MUX is not selected."));
+            m_prompt.MessageBox(IsSatelliteMode() ? tr("Transponder is not selected.")
+                                                  : tr("MUX is not selected."));
             return false;
         }
         // A new service whose network was not chosen gets the first network, as shown.
@@ -401,13 +403,13 @@ bool CChannelInfoDlg::CheckInput() {
         }
     }
     if (m_strServiceId.isEmpty()) {
-        m_prompt.MessageBox(QStringLiteral("Service ID is not existed."));
+        m_prompt.MessageBox(tr("Service ID is not existed."));
         return false;
     }
     // A typed text names no network of the store: the service would get none, and the grid's
     // network cell would show part of the text.
     if (!m_strNetwork.isEmpty() && Combo(IDC_CHANNEL_COMBO_NETWORK).findText(m_strNetwork) < 0) {
-        m_prompt.MessageBox(QStringLiteral("Network is not in the list."));
+        m_prompt.MessageBox(tr("Network is not in the list."));
         return false;
     }
     return true;
@@ -440,16 +442,16 @@ void CChannelInfoDlg::AddNewService() {
     case SVC_STORED:
         m_pStore->Rebuild();
         m_bStoreChanged = true;
-        m_prompt.MessageBox(QStringLiteral("New service is appended.\n"));
+        m_prompt.MessageBox(tr("New service is appended.\n"));
         QDialog::accept();
         break;
     case SVC_MERGED:
         m_bStoreChanged = true;
-        m_prompt.MessageBox(QStringLiteral("Same service is existed.\n"));
+        m_prompt.MessageBox(tr("Same service is existed.\n"));
         reject();
         break;
     default:
-        m_prompt.MessageBox(QStringLiteral("[Error] Service is not appended.\n"));
+        m_prompt.MessageBox(tr("[Error] Service is not appended.\n"));
         reject();
         break;
     }

@@ -6,6 +6,7 @@
 #include "save_file.h"
 #include "tp_table.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,11 +16,11 @@
 
 CConvTpListDlg::CConvTpListDlg(CPrompt& prompt, QWidget* parent)
     : QDialog(parent), m_prompt(prompt) {
-    setWindowTitle(QString::fromLatin1(kConvTpListCaption));
+    setWindowTitle(QCoreApplication::translate("ConvTpListDialog", kConvTpListCaption));
     setFont(QFont(QString::fromLatin1(kMainDialogFontFamily), kConvTpListFontPoints, QFont::Bold));
     const CDialogUnits units(font());
     for (const SDlgItem& item : conv_tp_list_dialog::kItems) {
-        const QString text = QString::fromLatin1(item.pszText);
+        const QString text = QCoreApplication::translate("ConvTpListDialog", item.pszText);
         QWidget* control = nullptr;
         if (item.kind == EDlgItemKind::Radio) {
             control = new QRadioButton(text, this);
@@ -48,7 +49,7 @@ void CConvTpListDlg::accept() {
 void CConvTpListDlg::OnOK() {
     QString error;
     if (!WriteTableFile(error))
-        m_prompt.MessageBox(QStringLiteral("[Error] Can't write the file\n\"%1\"\n%2")
+        m_prompt.MessageBox(tr("[Error] Can't write the file\n\"%1\"\n%2")
                                 .arg(QDir::toNativeSeparators(OutputPath()), error));
     QDialog::accept();
 }

@@ -18,11 +18,6 @@ class QListWidget;
 class QRadioButton;
 class QTreeWidget;
 
-// A text of the list tools' table (list_tools.h).
-inline QString ToolText(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 // What Order Like or Import CSV will do, worked out again whenever the user changes a choice.
 // The choices offered: unmatched services follow or keep their places, and (Order Like alone)
 // Lock and favourites taken from the reference.

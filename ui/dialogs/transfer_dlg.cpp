@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,7 +40,7 @@ constexpr UINT kStopBits = 1;
 constexpr int kComPortCount = static_cast<int>(std::size(kTransferPorts));
 constexpr int kDeviceIdRole = Qt::UserRole; // an item's port: "COM1", an identity or a path
 
-const QString kOtherDevice = QStringLiteral("Other device\u2026");
+const char* const kOtherDevice = QT_TRANSLATE_NOOP("CTransferDlg", "Other device…");
 
 QString FromStd(const std::string& strText) {
     return QString::fromStdString(strText);
@@ -57,14 +58,14 @@ QString ItemText(const SSerialDevice& device) {
 QString ItemTip(const SSerialDevice& device) {
     QStringList lines;
     if (!device.strManufacturer.empty())
-        lines << QStringLiteral("Manufacturer: ") + FromStd(device.strManufacturer);
+        lines << CTransferDlg::tr("Manufacturer: %1").arg(FromStd(device.strManufacturer));
     if (!device.strSerialNumber.empty())
-        lines << QStringLiteral("Serial number: ") + FromStd(device.strSerialNumber);
+        lines << CTransferDlg::tr("Serial number: %1").arg(FromStd(device.strSerialNumber));
     if (device.nVendorId >= 0 && device.nProductId >= 0)
-        lines << QStringLiteral("Vendor:product: %1:%2")
+        lines << CTransferDlg::tr("Vendor:product: %1:%2")
                      .arg(device.nVendorId, 4, 16, QLatin1Char('0'))
                      .arg(device.nProductId, 4, 16, QLatin1Char('0'));
-    lines << QStringLiteral("Path: ") + FromStd(device.strPath);
+    lines << CTransferDlg::tr("Path: %1").arg(FromStd(device.strPath));
     if (!device.strById.empty())
         lines << FromStd(device.strById);
     return lines.join('\n');
@@ -86,7 +87,7 @@ CTransferDlg::CTransferDlg(CPrompt& prompt, STransferSettings& settings,
     : QDialog(parent), m_prompt(prompt), m_deviceList(devices),
       m_protocol(m_port, *this, settings) {
     InitResources();
-    setWindowTitle(QString::fromLatin1(kTransferDialogCaption));
+    setWindowTitle(QCoreApplication::translate("TransferDialog", kTransferDialogCaption));
     setFont(QFont(QString::fromLatin1(kTransferDialogFontFamily), kTransferDialogFontPoints));
     CreateControls();
     for (UINT nId : {kPollTimerId, kCloseTimerId, kPortListTimerId, kNoAnswerTimerId})
@@ -132,7 +133,9 @@ void CTransferDlg::CreateControls() {
 }
 
 QWidget* CTransferDlg::CreateControl(const STransferItem& item) {
-    const QString text = QString::fromLatin1(item.pszText);
+    const QString text = item.kind == ETransferItemKind::Lamp
+                             ? QString::fromLatin1(item.pszText)
+                             : QCoreApplication::translate("TransferDialog", item.pszText);
     switch (item.kind) {
     case ETransferItemKind::LogList: {
         auto* log = new QListWidget(this);
@@ -224,15 +227,17 @@ void CTransferDlg::OnInitDialog() {
         OnSelchangePort();
     } else {
         m_pPortList->setCurrentIndex(-1);
-        AddLog(Label(m_chosen) + " is not plugged in");
+        AddLog(
+            tr("%1 is not plugged in").arg(QString::fromStdString(Label(m_chosen))).toStdString());
     }
     m_listTimer.start(kPortListTimerMs);
 
     const bool bUpload = m_protocol.GetDirection() == DIRECTION_STB_TO_PC;
-    setWindowTitle(bUpload ? QStringLiteral("Data Transfer STB to PC")
-                           : QStringLiteral("Data Transfer PC to STB"));
-    AddLog(bUpload ? "Data Transfer mode : STB ==> PC" : "Data Transfer mode : PC ==> STB");
-    m_pTransferLabel->setText(bUpload ? QStringLiteral("Upload") : QStringLiteral("Download"));
+    setWindowTitle(bUpload ? tr("Data Transfer STB to PC") : tr("Data Transfer PC to STB"));
+    AddLog((bUpload ? tr("Data Transfer mode : STB ==> PC") : tr("Data Transfer mode : PC ==> STB"))
+               .toStdString());
+    m_pTransferLabel->setText(bUpload ? tr("Upload")
+                                      : QCoreApplication::translate("TransferDialog", "Download"));
     m_pFlashLabel->setVisible(!bUpload);
     m_pFlashBar->setVisible(!bUpload);
     m_protocol.InitProgress();
@@ -284,22 +289,22 @@ void CTransferDlg::ConnectTo(const SPortSetting& port) {
     if (OpenPort(port)) {
         open = port;
         if (bPrevious)
-            AddLog("Disconnection " + previous.strName.toStdString());
+            AddLog(tr("Disconnection %1").arg(previous.strName).toStdString());
     } else {
         const std::string strAdvice = OpenFailureAdvice(m_port); // before the previous port opens
         if (bPrevious) {
-            AddLog("Connection " + port.strName.toStdString() + " Error!!!");
+            AddLog(tr("Connection %1 Error!!!").arg(port.strName).toStdString());
             if (OpenPort(previous))
                 open = previous;
             SelectPort(previous.strId);
         } else {
-            AddLog("Connection Error!!!, Check the serial port.");
+            AddLog(tr("Connection Error!!!, Check the serial port.").toStdString());
         }
         AddLog(strAdvice);
     }
 
     if (open) {
-        AddLog("Connection " + open->strName.toStdString());
+        AddLog(tr("Connection %1").arg(open->strName).toStdString());
         m_connected = *open;
         m_chosen = *open;
         m_bTransferEnded = false;
@@ -340,7 +345,7 @@ BOOL CTransferDlg::OpenPort(const SPortSetting& port) {
 
 bool CTransferDlg::ChooseOtherDevice() {
     const std::optional<QString> path = m_prompt.GetText(
-        kOtherDevice.chopped(1), QStringLiteral("Device path, such as the one stb-sim prints:"),
+        tr(kOtherDevice).chopped(1), tr("Device path, such as the one stb-sim prints:"),
         QStringLiteral("/dev/"));
     if (!path || path->trimmed().isEmpty())
         return false;
@@ -429,11 +434,12 @@ void CTransferDlg::OnDeviceGone(const SSerialDevice& device) {
         m_plugTimes.erase(plugged);
     const std::string strLabel = DeviceLabel(device.strName, device.strDescription);
     if (bJustPlugged)
-        AddLog(strLabel + " went away right after it was plugged in: on some distributions "
-                          "brltty takes such adapters; remove brltty, then plug the adapter in "
-                          "again");
+        AddLog(tr("%1 went away right after it was plugged in: on some distributions brltty takes "
+                  "such adapters; remove brltty, then plug the adapter in again")
+                   .arg(QString::fromStdString(strLabel))
+                   .toStdString());
     else if (m_bLosing && m_connected.strId.toStdString() == strId)
-        AddLog(strLabel + " was unplugged");
+        AddLog(tr("%1 was unplugged").arg(QString::fromStdString(strLabel)).toStdString());
 }
 
 // COM1 to COM4 stay in their places; the devices and the paths chosen follow them. The list
@@ -449,7 +455,7 @@ void CTransferDlg::FillPortList() {
     for (const QString& path : m_otherPaths)
         if (m_pPortList->findData(path, kDeviceIdRole) < 0)
             m_pPortList->addItem(FromStd(DeviceName(path.toStdString())), path);
-    m_pPortList->addItem(kOtherDevice);
+    m_pPortList->addItem(tr(kOtherDevice));
     m_pPortList->setCurrentIndex(current.isEmpty() ? -1
                                                    : m_pPortList->findData(current, kDeviceIdRole));
     QAbstractItemView* pView = m_pPortList->view();

@@ -21,7 +21,7 @@ QString CDocument::PathName() const {
 
 QString CDocument::DocumentName() const {
     const QString path = PathName();
-    return path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(path).fileName();
+    return path.isEmpty() ? tr("Untitled") : QFileInfo(path).fileName();
 }
 
 QString CDocument::LastFileError() const {

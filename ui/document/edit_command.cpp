@@ -1,5 +1,7 @@
 #include "edit_command.h"
 
+#include <QCoreApplication>
+
 #include <iterator>
 
 namespace {
@@ -11,26 +13,30 @@ struct SEditText {
 };
 
 constexpr SEditText kEditTexts[] = {
-    {EEdit::AppendSatellite, "Append satellite", nullptr},
-    {EEdit::AppendTransponder, "Append transponder", nullptr},
-    {EEdit::UpdateSatellite, "Update satellite", nullptr},
-    {EEdit::UpdateTransponder, "Update transponder", nullptr},
-    {EEdit::DeleteSatellite, "Delete satellite", nullptr},
-    {EEdit::DeleteTransponder, "Delete transponder", nullptr},
-    {EEdit::AppendService, "Append service", nullptr},
-    {EEdit::ChangeService, "Change service", nullptr},
-    {EEdit::PasteServices, "Paste 1 service", "Paste %1 services"},
-    {EEdit::DeleteServices, "Delete 1 service", "Delete %1 services"},
-    {EEdit::MoveServices, "Move 1 service", "Move %1 services"},
-    {EEdit::EnableFlags, "Enable %1", nullptr},
-    {EEdit::DisableFlags, "Disable %1", nullptr},
-    {EEdit::SetFlag, "Set %1", nullptr},
-    {EEdit::ClearFlag, "Clear %1", nullptr},
-    {EEdit::Sort, "Sort by %1", nullptr},
-    {EEdit::ReceiveFromStb, "Receive from STB", nullptr},
-    {EEdit::OrderLike, "Order Like %1", nullptr},
-    {EEdit::ImportCsv, "Import CSV", nullptr},
-    {EEdit::DeleteDuplicates, "Delete 1 duplicate", "Delete %1 duplicates"},
+    {EEdit::AppendSatellite, QT_TRANSLATE_NOOP("EditText", "Append satellite"), nullptr},
+    {EEdit::AppendTransponder, QT_TRANSLATE_NOOP("EditText", "Append transponder"), nullptr},
+    {EEdit::UpdateSatellite, QT_TRANSLATE_NOOP("EditText", "Update satellite"), nullptr},
+    {EEdit::UpdateTransponder, QT_TRANSLATE_NOOP("EditText", "Update transponder"), nullptr},
+    {EEdit::DeleteSatellite, QT_TRANSLATE_NOOP("EditText", "Delete satellite"), nullptr},
+    {EEdit::DeleteTransponder, QT_TRANSLATE_NOOP("EditText", "Delete transponder"), nullptr},
+    {EEdit::AppendService, QT_TRANSLATE_NOOP("EditText", "Append service"), nullptr},
+    {EEdit::ChangeService, QT_TRANSLATE_NOOP("EditText", "Change service"), nullptr},
+    {EEdit::PasteServices, QT_TRANSLATE_NOOP("EditText", "Paste 1 service"),
+     QT_TRANSLATE_N_NOOP("EditText", "Paste %1 services")},
+    {EEdit::DeleteServices, QT_TRANSLATE_NOOP("EditText", "Delete 1 service"),
+     QT_TRANSLATE_N_NOOP("EditText", "Delete %1 services")},
+    {EEdit::MoveServices, QT_TRANSLATE_NOOP("EditText", "Move 1 service"),
+     QT_TRANSLATE_N_NOOP("EditText", "Move %1 services")},
+    {EEdit::EnableFlags, QT_TRANSLATE_NOOP("EditText", "Enable %1"), nullptr},
+    {EEdit::DisableFlags, QT_TRANSLATE_NOOP("EditText", "Disable %1"), nullptr},
+    {EEdit::SetFlag, QT_TRANSLATE_NOOP("EditText", "Set %1"), nullptr},
+    {EEdit::ClearFlag, QT_TRANSLATE_NOOP("EditText", "Clear %1"), nullptr},
+    {EEdit::Sort, QT_TRANSLATE_NOOP("EditText", "Sort by %1"), nullptr},
+    {EEdit::ReceiveFromStb, QT_TRANSLATE_NOOP("EditText", "Receive from STB"), nullptr},
+    {EEdit::OrderLike, QT_TRANSLATE_NOOP("EditText", "Order Like %1"), nullptr},
+    {EEdit::ImportCsv, QT_TRANSLATE_NOOP("EditText", "Import CSV"), nullptr},
+    {EEdit::DeleteDuplicates, QT_TRANSLATE_NOOP("EditText", "Delete 1 duplicate"),
+     QT_TRANSLATE_N_NOOP("EditText", "Delete %1 duplicates")},
 };
 constexpr bool InEditOrder() {
     for (std::size_t i = 0; i < std::size(kEditTexts); ++i)
@@ -46,15 +52,16 @@ const SEditText& TextOf(EEdit edit) {
 
 } // namespace
 
+// A plural is translated by its count: some languages have more forms than two.
 QString EditText(EEdit edit, int nCount) {
     const SEditText& text = TextOf(edit);
     if (text.pszPlural == nullptr || nCount == 1)
-        return QString::fromLatin1(text.pszText);
-    return QString::fromLatin1(text.pszPlural).arg(nCount);
+        return QCoreApplication::translate("EditText", text.pszText);
+    return QCoreApplication::translate("EditText", text.pszPlural, nullptr, nCount).arg(nCount);
 }
 
 QString EditText(EEdit edit, const QString& name) {
-    const QString text = QString::fromLatin1(TextOf(edit).pszText);
+    const QString text = QCoreApplication::translate("EditText", TextOf(edit).pszText);
     return text.contains(QStringLiteral("%1")) ? text.arg(name) : text;
 }
 

@@ -2,6 +2,8 @@
 
 #include "flexgrid.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -11,14 +13,17 @@ constexpr short kCentre = flexAlignCenterTop;
 
 constexpr SGridColumn kSatelliteColumns[] = {
     {"  NUM", 750, kCentre, EField::Number, ESortKey::None},
-    {"   Satellite Name  ", 2250, kLeft, EField::Satellite, ESortKey::Satellite},
-    {"Frequency", 970, kLeft, EField::Frequency, ESortKey::None},
-    {"SymbolRate", 970, kLeft, EField::SymbolRate, ESortKey::None},
+    {QT_TRANSLATE_NOOP("GridColumns", "   Satellite Name  "), 2250, kLeft, EField::Satellite,
+     ESortKey::Satellite},
+    {QT_TRANSLATE_NOOP("GridColumns", "Frequency"), 970, kLeft, EField::Frequency, ESortKey::None},
+    {QT_TRANSLATE_NOOP("GridColumns", "SymbolRate"), 970, kLeft, EField::SymbolRate,
+     ESortKey::None},
     {" H/V", 500, kCentre, EField::Polarization, ESortKey::None},
-    {"  Network Name  ", 2250, kLeft, EField::Network, ESortKey::Network},
+    {QT_TRANSLATE_NOOP("GridColumns", "  Network Name  "), 2250, kLeft, EField::Network,
+     ESortKey::Network},
     {nullptr, 2250, kLeft, EField::Name, ESortKey::Name},
     {" CA ", 500, kCentre, EField::Ca, ESortKey::Ca},
-    {"Lock", 500, kCentre, EField::Lock, ESortKey::Lock},
+    {QT_TRANSLATE_NOOP("GridColumns", "Lock"), 500, kCentre, EField::Lock, ESortKey::Lock},
     {"Fav1", 500, kCentre, EField::Fav1, ESortKey::Fav1},
     {"Fav2", 500, kCentre, EField::Fav2, ESortKey::Fav2},
     {"Fav3", 500, kCentre, EField::Fav3, ESortKey::Fav3},
@@ -28,10 +33,11 @@ constexpr SGridColumn kSatelliteColumns[] = {
 constexpr SGridColumn kTerrestrialColumns[] = {
     {"  NUM", 750, kCentre, EField::OrderKey, ESortKey::None},
     {"  MUX", 750, kCentre, EField::Mux, ESortKey::Satellite},
-    {"  Network Name  ", 2250, kLeft, EField::Network, ESortKey::Network},
+    {QT_TRANSLATE_NOOP("GridColumns", "  Network Name  "), 2250, kLeft, EField::Network,
+     ESortKey::Network},
     {nullptr, 2250, kLeft, EField::Name, ESortKey::Name},
     {" CA ", 500, kCentre, EField::Ca, ESortKey::Ca},
-    {"Lock", 500, kCentre, EField::Lock, ESortKey::Lock},
+    {QT_TRANSLATE_NOOP("GridColumns", "Lock"), 500, kCentre, EField::Lock, ESortKey::Lock},
     {"Fav1", 500, kCentre, EField::Fav1, ESortKey::Fav1},
     {"Fav2", 500, kCentre, EField::Fav2, ESortKey::Fav2},
     {"Fav3", 500, kCentre, EField::Fav3, ESortKey::Fav3},
@@ -40,7 +46,10 @@ constexpr SGridColumn kTerrestrialColumns[] = {
 
 // The name column's header of each list.
 constexpr const char* kNameHeaders[kListCount] = {
-    "    TV Channel Name  ", "   Radio Channel Name  ", "  Channel Name  ", "  Channel Name  "};
+    QT_TRANSLATE_NOOP("GridColumns", "    TV Channel Name  "),
+    QT_TRANSLATE_NOOP("GridColumns", "   Radio Channel Name  "),
+    QT_TRANSLATE_NOOP("GridColumns", "  Channel Name  "),
+    QT_TRANSLATE_NOOP("GridColumns", "  Channel Name  ")};
 
 // The flags the Lock and favourite columns show and set, in their order.
 constexpr WORD kColumnFlags[] = {FLAG_LOCK, FLAG_FAV1, FLAG_FAV2, FLAG_FAV3, FLAG_FAV4};
@@ -85,7 +94,8 @@ std::span<const SGridColumn> ColumnsOf(BYTE nList) {
 
 QString HeaderText(BYTE nList, long nCol) {
     const SGridColumn& column = ColumnsOf(nList)[static_cast<std::size_t>(nCol)];
-    return QString::fromLatin1(column.pszHeader ? column.pszHeader : kNameHeaders[nList]);
+    return QCoreApplication::translate("GridColumns",
+                                       column.pszHeader ? column.pszHeader : kNameHeaders[nList]);
 }
 
 QString ColumnName(BYTE nList, long nCol) {

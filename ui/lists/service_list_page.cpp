@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,13 +57,14 @@ QRect FilterCountRect(const QFont& font) {
 }
 
 void LoadPopup(QMenu& menu, const SMenuPopup& popup) {
-    menu.setTitle(QString::fromLatin1(popup.pszTitle));
+    menu.setTitle(QString::fromLatin1(popup.pszTitle)); // "1", "2": no words
     for (std::size_t i = 0; i < popup.nItems; ++i) {
         const SMenuItem& item = popup.pItems[i];
         if (item.nId == 0)
             menu.addSeparator();
         else
-            menu.addAction(QString::fromLatin1(item.pszText))->setData(item.nId);
+            menu.addAction(QCoreApplication::translate("GridMenu", item.pszText))
+                ->setData(item.nId);
     }
 }
 
@@ -107,7 +109,7 @@ void CServiceListPage::CreateControls() {
 
     m_pFilter = new QLineEdit(this);
     m_pFilter->setObjectName(QStringLiteral("filter"));
-    m_pFilter->setPlaceholderText(QStringLiteral("Filter"));
+    m_pFilter->setPlaceholderText(tr("Filter"));
     m_pFilter->setClearButtonEnabled(true);
     m_pFilter->setGeometry(filter.translated(-bounds.topLeft()));
     m_pFilter->installEventFilter(this);
@@ -147,17 +149,17 @@ void CServiceListPage::CreateKeys() {
         const char* pszKey;
         void (CServiceListPage::*pHandler)();
     } keys[] = {
-        {"Toggle Flag", "Space", &CServiceListPage::ToggleFlagKey},
-        {"Detail Info", "Return", &CServiceListPage::DetailInfo},
+        {QT_TR_NOOP("Toggle Flag"), "Space", &CServiceListPage::ToggleFlagKey},
+        {QT_TR_NOOP("Detail Info"), "Return", &CServiceListPage::DetailInfo},
     };
     for (const auto& key : keys) {
-        auto* action = new QAction(QString::fromLatin1(key.pszText), this);
+        auto* action = new QAction(tr(key.pszText), this);
         action->setShortcut(QKeySequence(QString::fromLatin1(key.pszKey)));
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         connect(action, &QAction::triggered, this, key.pHandler);
         m_pGrid->addAction(action);
     }
-    auto* clear = new QAction(QStringLiteral("Clear Filter"), this);
+    auto* clear = new QAction(tr("Clear Filter"), this);
     clear->setShortcut(QKeySequence(Qt::Key_Escape));
     clear->setShortcutContext(Qt::WidgetShortcut);
     connect(clear, &QAction::triggered, m_pFilter, &QLineEdit::clear);
@@ -555,9 +557,9 @@ void CServiceListPage::MoveToNumber() {
     const std::vector<WORD> rows = SelectedShownRows();
     if (rows.empty())
         return;
-    const std::optional<int> nNumber = m_prompt.GetInteger(
-        QStringLiteral("Move to Number"), QStringLiteral("Number of the first selected service:"),
-        rows.front() + 1, 1, kMaxMoveNumber);
+    const std::optional<int> nNumber =
+        m_prompt.GetInteger(tr("Move to Number"), tr("Number of the first selected service:"),
+                            rows.front() + 1, 1, kMaxMoveNumber);
     if (nNumber)
         MoveRows(rows, std::size_t(*nNumber - 1));
 }

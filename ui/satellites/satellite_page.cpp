@@ -175,7 +175,7 @@ void CSatellitePage::AppendSatellite() {
     if (bAppended)
         return;
     m_prompt.MessageBox(
-        QStringLiteral("[ERROR] Satellite is not appended. \n Check the satellite position.\n\n"));
+        tr("[ERROR] Satellite is not appended. \n Check the satellite position.\n\n"));
     m_pPanel->ShowSatellite(m_document.Store().GetSatellite(rec.bIndex));
     EnableRecordButtons(rec.bIndex == 0);
 }

@@ -3,6 +3,8 @@
 #include "channel_store.h"
 #include "record_labels.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int kSatRole = Qt::UserRole;
@@ -32,9 +34,11 @@ void FillTree(QTreeWidget& tree, const CChannelStore& store, const CNameCodec& n
                     store.GetTransponder(static_cast<BYTE>(nSat), static_cast<BYTE>(nTp)))
                 AddItem(tree, satItem, TransponderLabel(*tp), {nSat, nTp});
         }
-        AddItem(tree, satItem, QString::fromLatin1(kNewTransponderLabel), {nSat, 0});
+        AddItem(tree, satItem, QCoreApplication::translate("SatelliteTree", kNewTransponderLabel),
+                {nSat, 0});
     }
-    AddItem(tree, nullptr, QString::fromLatin1(kNewSatelliteLabel), {0, -1});
+    AddItem(tree, nullptr, QCoreApplication::translate("SatelliteTree", kNewSatelliteLabel),
+            {0, -1});
 }
 
 STreeIds IdsOf(const QTreeWidgetItem* item) {

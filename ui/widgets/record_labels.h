@@ -6,9 +6,12 @@
 #include "records.h"
 
 #include <QString>
+#include <QtGlobal>
 
-inline constexpr const char* kNewSatelliteLabel = "00. New Satellite ";
-inline constexpr const char* kNewTransponderLabel = "000. New Transponder ";
+inline constexpr const char* kNewSatelliteLabel =
+    QT_TRANSLATE_NOOP("SatelliteTree", "00. New Satellite ");
+inline constexpr const char* kNewTransponderLabel =
+    QT_TRANSLATE_NOOP("SatelliteTree", "000. New Transponder ");
 
 inline QString SatelliteLabel(const CNameCodec& names, int nNumber, const SSAT_INFO& sat) {
     return QString::asprintf("%2d. ", nNumber) + NameText(names, sat.szName) +

@@ -12,6 +12,7 @@ const QString kPortDescription = QStringLiteral("transfer/port_description");
 const QString kWindowGeometry = QStringLiteral("window/geometry");
 const QString kWindowTab = QStringLiteral("window/tab");
 const QString kRecentFiles = QStringLiteral("recent/files");
+const QString kLanguage = QStringLiteral("language");
 
 QString FolderKey(const QString& dialog) {
     return QStringLiteral("folders/") + dialog;
@@ -132,4 +133,12 @@ void CSettings::ClearRecentFiles() {
 
 void CSettings::SetRecentFiles(const QStringList& paths) {
     SetValues({{kRecentFiles, paths}});
+}
+
+QString CSettings::Language() const {
+    return Text(kLanguage);
+}
+
+void CSettings::SetLanguage(const QString& code) {
+    SetValues({{kLanguage, code}});
 }

@@ -1,8 +1,8 @@
 // CSettings: what the editor keeps between runs, in the user's settings file in Qt's standard
 // place (~/.config/orvane/orvane.conf): the window's place and tab, the folder of each file
-// dialog, the recent files and the transfer port. Reading never waits: a file that is no regular
-// file is not opened, and one that cannot be read is ignored (one line on standard error) and
-// replaced when a setting changes.
+// dialog, the recent files, the language and the transfer port. Reading never waits: a file that is
+// no regular file is not opened, and one that cannot be read is ignored (one line on standard
+// error) and replaced when a setting changes.
 #pragma once
 
 #include <QByteArray>
@@ -61,6 +61,10 @@ class CSettings {
     void AddRecentFile(const QString& path);
     void RemoveRecentFile(const QString& path);
     void ClearRecentFiles();
+
+    // The language chosen in Help > Language ("de"); empty: the desktop's.
+    QString Language() const;
+    void SetLanguage(const QString& code);
 
   private:
     QString Text(const QString& key) const;

@@ -1,29 +1,32 @@
 #include "status_text.h"
 
+#include <QCoreApplication>
+
 #include <iterator>
 
 namespace {
 
 constexpr const char* kStatusTexts[] = {
-    "Satellite TV %1  Radio %2  Terrestrial TV %3  Radio %4",
-    "%1 of %2",
-    "Opened %1",
-    "Saved %1",
-    "Received %1",
-    "Cut %1",
-    "Pasted %1 before %2",
-    "Nothing pasted: no services of this list are cut",
-    "Deleted %1",
-    "Moved %1 to %2",
-    "Exported %1 to %2",
-    "Undone: %1",
-    "Redone: %1",
+    QT_TRANSLATE_NOOP("StatusText", "Satellite TV %1  Radio %2  Terrestrial TV %3  Radio %4"),
+    QT_TRANSLATE_NOOP("StatusText", "%1 of %2"),
+    QT_TRANSLATE_NOOP("StatusText", "Opened %1"),
+    QT_TRANSLATE_NOOP("StatusText", "Saved %1"),
+    QT_TRANSLATE_NOOP("StatusText", "Received %1"),
+    QT_TRANSLATE_NOOP("StatusText", "Cut %1"),
+    QT_TRANSLATE_NOOP("StatusText", "Pasted %1 before %2"),
+    QT_TRANSLATE_NOOP("StatusText", "Nothing pasted: no services of this list are cut"),
+    QT_TRANSLATE_NOOP("StatusText", "Deleted %1"),
+    QT_TRANSLATE_NOOP("StatusText", "Moved %1 to %2"),
+    QT_TRANSLATE_NOOP("StatusText", "Exported %1 to %2"),
+    QT_TRANSLATE_NOOP("StatusText", "Undone: %1"),
+    QT_TRANSLATE_NOOP("StatusText", "Redone: %1"),
 };
 static_assert(std::size(kStatusTexts) == std::size_t(EStatus::Redone) + 1,
               "one text per status, in the order of EStatus");
 
 QString TextOf(EStatus status) {
-    return QString::fromLatin1(kStatusTexts[static_cast<std::size_t>(status)]);
+    return QCoreApplication::translate("StatusText",
+                                       kStatusTexts[static_cast<std::size_t>(status)]);
 }
 
 } // namespace
@@ -37,8 +40,10 @@ QString StatusText(EStatus status, const QString& arg1, const QString& arg2) {
 
 QString StatusText(EStatus status, int nServices, const QString& arg2) {
     return StatusText(status,
-                      nServices == 1 ? QStringLiteral("1 service")
-                                     : QStringLiteral("%1 services").arg(nServices),
+                      nServices == 1 ? QCoreApplication::translate("StatusText", "1 service")
+                                     : QCoreApplication::translate("StatusText", "%1 services",
+                                                                   nullptr, nServices)
+                                           .arg(nServices),
                       arg2);
 }
 

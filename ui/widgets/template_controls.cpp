@@ -4,6 +4,7 @@
 #include "flexgrid.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +16,7 @@
 namespace {
 
 QWidget* MakeControl(const SDlgItem& item, QWidget* parent) {
-    const QString text = QString::fromLatin1(item.pszText);
+    const QString text = QCoreApplication::translate("MainDialog", item.pszText);
     switch (item.kind) {
     case EDlgItemKind::Tab:
         return new CTabCtrl(parent);

@@ -1,6 +1,7 @@
 #include "editor_app.h"
 
 #include "editor_dlg.h"
+#include "language.h"
 #include "prompt.h"
 #include "settings.h"
 
@@ -9,6 +10,8 @@
 BOOL CEditorApp::InitInstance() {
     CQtPrompt prompt;
     CSettings settings(CSettings::UserFile());
+    const QString language = settings.Language();
+    InstallLanguage(language.isEmpty() ? DesktopLanguage() : language);
     CEditorDlg dlg(prompt, &settings);
     prompt.SetOwner(&dlg);
     if (!m_strStartupFile.isEmpty()) {

@@ -6,6 +6,7 @@
 #include "file_dialogs.h"
 #include "flexgrid.h"
 #include "grid_menu.h"
+#include "language.h"
 #include "list_tabs.h"
 #include "main_dialog.h"
 #include "prompt.h"
@@ -19,7 +20,9 @@
 #include "transfer_commands.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
@@ -34,9 +37,16 @@ constexpr const char* kTitleVersion = " v3.0.1";
 
 // The five tabs: the satellite / transponder page, then one per list (list_tabs.h).
 constexpr const char* kTabLabels[] = {
-    "  Satellite / Transponder List  ", "  Satellite TV List  ",      "  Satellite RADIO List  ",
-    "  Terrestrial TV List  ",          "  Terrestrial RADIO List  ",
+    QT_TRANSLATE_NOOP("CEditorDlg", "  Satellite / Transponder List  "),
+    QT_TRANSLATE_NOOP("CEditorDlg", "  Satellite TV List  "),
+    QT_TRANSLATE_NOOP("CEditorDlg", "  Satellite RADIO List  "),
+    QT_TRANSLATE_NOOP("CEditorDlg", "  Terrestrial TV List  "),
+    QT_TRANSLATE_NOOP("CEditorDlg", "  Terrestrial RADIO List  "),
 };
+
+QString MainDialogText(const char* pszText) {
+    return QCoreApplication::translate("MainDialog", pszText);
+}
 
 // Below these the window is too small to lay out (outer right and bottom edges, in client
 // coordinates).
@@ -77,7 +87,7 @@ CEditorDlg::CEditorDlg(CPrompt& prompt, CSettings* pSettings, QWidget* parent)
     raise();
     RemoveConversionCommands();
     for (const char* label : kTabLabels)
-        m_pTab->addTab(QString::fromLatin1(label));
+        m_pTab->addTab(tr(label));
     const int nKeptTab = m_pSettings->WindowTab();
     const int nTab =
         nKeptTab >= 0 && nKeptTab < m_pTab->count() ? nKeptTab : TabOfList(LIST_SAT_TV);
@@ -85,6 +95,7 @@ CEditorDlg::CEditorDlg(CPrompt& prompt, CSettings* pSettings, QWidget* parent)
     connect(m_pTab, &QTabBar::currentChanged, this, &CEditorDlg::OnSelchangeTab);
     OnDataStateChanged();
     UpdateRecentMenu();
+    CreateLanguageMenu();
     ShowTabView(nTab);
 }
 
@@ -116,21 +127,22 @@ void CEditorDlg::CreateMenu() {
     m_pMenuBar = new QMenuBar(this);
     m_pMenuBar->setNativeMenuBar(false);
     for (const SMenuPopup& popup : kMainMenu) {
-        QMenu* menu = m_pMenuBar->addMenu(QString::fromLatin1(popup.pszTitle));
+        QMenu* menu = m_pMenuBar->addMenu(MainDialogText(popup.pszTitle));
         for (std::size_t i = 0; i < popup.nItems; ++i) {
             const SMenuItem& item = popup.pItems[i];
             if (item.nId == 0) {
                 menu->addSeparator();
                 continue;
             }
-            if (item.nId == ID_FILE_OPEN_RECENT) {
-                m_pRecentMenu = menu->addMenu(QString::fromUtf8(item.pszText));
-                m_pRecentMenu->menuAction()->setData(item.nId);
-                m_actions[item.nId] = m_pRecentMenu->menuAction();
+            if (item.nId == ID_FILE_OPEN_RECENT || item.nId == ID_HELP_LANGUAGE) {
+                QMenu* submenu = menu->addMenu(MainDialogText(item.pszText));
+                submenu->menuAction()->setData(item.nId);
+                m_actions[item.nId] = submenu->menuAction();
+                (item.nId == ID_FILE_OPEN_RECENT ? m_pRecentMenu : m_pLanguageMenu) = submenu;
                 continue;
             }
             // The dialog owns the actions, so a command taken off its menu keeps its id.
-            auto* action = new QAction(QString::fromUtf8(item.pszText), this);
+            auto* action = new QAction(MainDialogText(item.pszText), this);
             action->setData(item.nId);
             action->setObjectName(QString::number(item.nId));
             connect(action, &QAction::triggered, this, [this, id = item.nId] { OnCommand(id); });
@@ -144,7 +156,7 @@ void CEditorDlg::CreateMenu() {
             connect(menu, &QMenu::aboutToHide, this, [this] { EnableGridCommands(false); });
         }
     }
-    auto* clear = new QAction(QStringLiteral("Clear Menu"), this);
+    auto* clear = new QAction(tr("Clear Menu"), this);
     clear->setData(ID_FILE_CLEAR_RECENT);
     connect(clear, &QAction::triggered, this, [this] { OnCommand(ID_FILE_CLEAR_RECENT); });
     m_actions[ID_FILE_CLEAR_RECENT] = clear;
@@ -152,7 +164,7 @@ void CEditorDlg::CreateMenu() {
         QAction* action = m_actions.at(accelerator.nId);
         action->setShortcuts(action->shortcuts() << QKeySequence(accelerator.pszKey));
     }
-    auto* find = new QAction(QStringLiteral("Filter"), this);
+    auto* find = new QAction(tr("Filter"), this);
     find->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
     connect(find, &QAction::triggered, this, [this] {
         if (const int nList = GetCurrentList(); nList >= 0)
@@ -219,6 +231,33 @@ void CEditorDlg::OnOpenRecent(UINT nId) {
         m_pFiles->OpenRecent(paths[i]);
 }
 
+// The editor's texts are chosen once, at the start: the choice says so.
+void CEditorDlg::CreateLanguageMenu() {
+    m_pLanguageMenu->addAction(tr("Applies at the next start"))->setEnabled(false);
+    m_pLanguageMenu->addSeparator();
+    auto* group = new QActionGroup(m_pLanguageMenu);
+    const QStringList codes = EditorLanguages();
+    for (int i = -1; i < codes.size(); ++i) {
+        const UINT nId = ID_LANGUAGE_SYSTEM + UINT(i + 1);
+        QAction* action = group->addAction(i < 0 ? tr("System") : LanguageName(codes[i]));
+        action->setData(nId);
+        action->setCheckable(true);
+        action->setChecked((i < 0 ? QString() : codes[i]) == m_pSettings->Language());
+        connect(action, &QAction::triggered, this, [this, nId] { OnCommand(nId); });
+        m_pLanguageMenu->addAction(action);
+    }
+}
+
+void CEditorDlg::OnLanguage(UINT nId) {
+    const QStringList codes = EditorLanguages();
+    const qsizetype i = qsizetype(nId - ID_LANGUAGE_SYSTEM) - 1;
+    if (i >= codes.size())
+        return;
+    m_pSettings->SetLanguage(i < 0 ? QString() : codes[i]);
+    for (QAction* action : m_pLanguageMenu->actions())
+        action->setChecked(action->data().toUInt() == nId);
+}
+
 QAction* CEditorDlg::GetMenuAction(UINT nId) const {
     const auto it = m_actions.find(nId);
     return it == m_actions.end() ? nullptr : it->second;
@@ -258,6 +297,10 @@ BOOL CEditorDlg::OnCommand(UINT nId) {
     if (nId == ID_FILE_CLEAR_RECENT ||
         (nId >= ID_FILE_MRU_FILE1 && nId < ID_FILE_MRU_FILE1 + CSettings::kMaxRecentFiles)) {
         OnOpenRecent(nId);
+        return TRUE;
+    }
+    if (nId >= ID_LANGUAGE_SYSTEM && nId < ID_LANGUAGE_SYSTEM + kLanguageIdCount) {
+        OnLanguage(nId);
         return TRUE;
     }
     for (UINT nListCommand : {ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_DELETE, ID_EDIT_SELECT_ALL,
@@ -501,19 +544,17 @@ void CEditorDlg::closeEvent(QCloseEvent* event) {
 // ---- Help ---------------------------------------------------------------------------------------
 
 void CEditorDlg::OnAppAbout() {
-    m_prompt.MessageBox(
-        QStringLiteral("Orvane II %1\n\n"
-                       "Edits the channel database of a satellite and terrestrial set-top box, "
-                       "and moves it to and from the box over a serial cable.\n\n"
-                       "Licence: GNU General Public License, version 3 or later. "
-                       "There is no warranty.")
-            .arg(QStringLiteral(ORVANE_VERSION)),
-        QStringLiteral("About Orvane"), MB_OK | MB_ICONINFORMATION);
+    m_prompt.MessageBox(tr("Orvane II %1\n\n"
+                           "Edits the channel database of a satellite and terrestrial set-top box, "
+                           "and moves it to and from the box over a serial cable.\n\n"
+                           "Licence: GNU General Public License, version 3 or later. "
+                           "There is no warranty.")
+                            .arg(QStringLiteral(ORVANE_VERSION)),
+                        tr("About Orvane"), MB_OK | MB_ICONINFORMATION);
 }
 
 void CEditorDlg::OnHelpShortcuts() {
-    m_prompt.MessageBox(ShortcutList(), QStringLiteral("Keyboard Shortcuts"),
-                        MB_OK | MB_ICONINFORMATION);
+    m_prompt.MessageBox(ShortcutList(), tr("Keyboard Shortcuts"), MB_OK | MB_ICONINFORMATION);
 }
 
 // Read from the actions themselves, so that a shortcut added anywhere later is listed too; an
@@ -526,14 +567,14 @@ QString CEditorDlg::ShortcutList() const {
     };
     for (const QAction* menu : m_pMenuBar->actions())
         if (const QKeySequence key = QKeySequence::mnemonic(menu->text()); !key.isEmpty())
-            addLine(key, menu->iconText() + QStringLiteral(" menu"));
+            addLine(key, tr("%1 menu").arg(menu->iconText()));
     QList<QAction*> actions = findChildren<QAction*>(Qt::FindDirectChildrenOnly);
     actions += ListPage(LIST_SAT_TV).findChildren<QAction*>(Qt::FindDirectChildrenOnly);
     for (const QAction* action : actions)
         if (!action->associatedObjects().isEmpty())
             for (const QKeySequence& key : action->shortcuts())
                 addLine(key, action->iconText());
-    lines << QStringLiteral("Double-click on a column header\tSort the list by that column");
+    lines << tr("Double-click on a column header\tSort the list by that column");
     return lines.join(QLatin1Char('\n'));
 }
 

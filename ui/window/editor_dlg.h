@@ -94,6 +94,9 @@ class CEditorDlg : public QDialog {
     // File > Open Recent: the recent files, newest first, then Clear Menu; greyed without files.
     void UpdateRecentMenu();
     void OnOpenRecent(UINT nId);
+    // Help > Language: "System" (the desktop's language) or one of the editor's languages.
+    void CreateLanguageMenu();
+    void OnLanguage(UINT nId);
     void ConnectEditMenu();
     void CreateGridKeys();
     // Greys the Edit menu's grid commands that cannot act while the menu is shown; all on again
@@ -143,6 +146,7 @@ class CEditorDlg : public QDialog {
     std::map<UINT, QAction*> m_actions;
     QMenu* m_pTransferMenu = nullptr;
     QMenu* m_pRecentMenu = nullptr;
+    QMenu* m_pLanguageMenu = nullptr;
     BYTE m_bCloseRequest = 0;
 
     // Resize state: the first size message only records the size; later ones move the controls

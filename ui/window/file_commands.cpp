@@ -17,13 +17,13 @@ namespace {
 QString ReadFailureText(const CDocument& document) {
     switch (document.LastReadFailure()) {
     case EReadFailure::NoSuchFile:
-        return QStringLiteral("No such file");
+        return CFileCommands::tr("No such file");
     case EReadFailure::PermissionDenied:
-        return QStringLiteral("Permission denied");
+        return CFileCommands::tr("Permission denied");
     case EReadFailure::Empty:
-        return QStringLiteral("The file is empty");
+        return CFileCommands::tr("The file is empty");
     case EReadFailure::NotDataFile:
-        return QStringLiteral("Not a data file of the box");
+        return CFileCommands::tr("Not a data file of the box");
     default:
         break;
     }
@@ -32,7 +32,7 @@ QString ReadFailureText(const CDocument& document) {
 }
 
 QString ReadErrorText(const QString& path, const QString& why) {
-    return QStringLiteral("[Error] Can't read the data file \"%1\"\n%2").arg(path, why);
+    return CFileCommands::tr("[Error] Can't read the data file \"%1\"\n%2").arg(path, why);
 }
 
 } // namespace
@@ -54,8 +54,8 @@ void CFileCommands::New() {
 void CFileCommands::Open() {
     if (!AskToSaveChanges())
         return;
-    const QString path = m_dialogs.Open(QStringLiteral("open"), m_document.PathName(),
-                                        QString::fromLatin1(kDataFileFilter));
+    const QString path =
+        m_dialogs.Open(QStringLiteral("open"), m_document.PathName(), ToolText(kDataFileFilter));
     if (!path.isEmpty())
         OpenDataFile(path);
 }
@@ -63,7 +63,7 @@ void CFileCommands::Open() {
 // A file that has gone is taken off before anything is asked.
 void CFileCommands::OpenRecent(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        m_prompt.MessageBox(ReadErrorText(path, QStringLiteral("No such file")));
+        m_prompt.MessageBox(ReadErrorText(path, tr("No such file")));
         m_settings.RemoveRecentFile(path);
         emit RecentFilesChanged();
         return;
@@ -78,7 +78,7 @@ void CFileCommands::OpenDataFile(const QString& path) {
         wait.Restore();
         AddRecentFile();
         emit Status(StatusText(EStatus::Opened, m_document.DocumentName()));
-        ReportDroppedRecords(QStringLiteral("the data file \"%1\"").arg(path));
+        ReportDroppedRecords(tr("the data file \"%1\"").arg(path));
         return;
     }
     wait.Restore();
@@ -94,26 +94,25 @@ void CFileCommands::AddRecentFile() {
 bool CFileCommands::Save() {
     if (m_document.PathName().isEmpty())
         return SaveAs();
-    if (m_prompt.MessageBox(QStringLiteral("Write to existing file ?\n\n"),
-                            QStringLiteral("File Save"), MB_OKCANCEL) != IDOK)
+    if (m_prompt.MessageBox(tr("Write to existing file ?\n\n"), tr("File Save"), MB_OKCANCEL) !=
+        IDOK)
         return false;
     return SaveInPlace();
 }
 
 bool CFileCommands::SaveInPlace() {
-    return Write(QString(), QStringLiteral("[Error] Can't write the data file\n \"") +
-                                m_document.PathName() + QStringLiteral("\"\n\n"));
+    return Write(QString(),
+                 tr("[Error] Can't write the data file\n \"%1\"\n\n").arg(m_document.PathName()));
 }
 
 bool CFileCommands::SaveAs() {
-    QString path = m_dialogs.Save(QStringLiteral("save_as"), m_document.PathName(),
-                                  QString::fromLatin1(kDataFileFilter));
+    QString path =
+        m_dialogs.Save(QStringLiteral("save_as"), m_document.PathName(), ToolText(kDataFileFilter));
     if (path.isEmpty())
         return false;
     if (!path.contains(u'.'))
         path += QStringLiteral(".zdf");
-    return Write(path, QStringLiteral("[Error] Can't write the data file \n\"") + path +
-                           QStringLiteral("\"\n\n"));
+    return Write(path, tr("[Error] Can't write the data file \n\"%1\"\n\n").arg(path));
 }
 
 // A saved database is the undo history's clean state: the title loses its modified mark. A file
@@ -130,8 +129,8 @@ bool CFileCommands::Write(const QString& newPath, const QString& failure) {
         emit Status(StatusText(EStatus::Saved, m_document.DocumentName()));
         return true;
     case CDocument::ESave::BackupFailed:
-        m_prompt.MessageBox(QStringLiteral("[Error] Can't write the backup file\n \"%1.bak\"\n"
-                                           "The data file is not saved.\n\n")
+        m_prompt.MessageBox(tr("[Error] Can't write the backup file\n \"%1.bak\"\n"
+                               "The data file is not saved.\n\n")
                                 .arg(m_document.PathName()));
         return false;
     case CDocument::ESave::WriteFailed:
@@ -144,9 +143,8 @@ bool CFileCommands::Write(const QString& newPath, const QString& failure) {
 bool CFileCommands::AskToSaveChanges() {
     if (!m_document.IsModified())
         return true;
-    switch (
-        m_prompt.MessageBox(QStringLiteral("Save changes to %1?").arg(m_document.DocumentName()),
-                            QString(), MB_SAVEDISCARDCANCEL | MB_ICONWARNING)) {
+    switch (m_prompt.MessageBox(tr("Save changes to %1?").arg(m_document.DocumentName()), QString(),
+                                MB_SAVEDISCARDCANCEL | MB_ICONWARNING)) {
     case IDSAVE:
         // The user has answered: the file is written without asking again.
         return m_document.PathName().isEmpty() ? SaveAs() : SaveInPlace();
@@ -166,8 +164,7 @@ void CFileCommands::ReportDroppedRecords(const QString& source) {
             lines << QString::fromStdString(ReadFindingText(finding));
     }
     if (!lines.isEmpty())
-        m_prompt.MessageBox(
-            QStringLiteral("[Warning] Part of %1 could not be read and was dropped:\n\n%2\n\n"
-                           "Nothing is written until you save.")
-                .arg(source, lines.join(u'\n')));
+        m_prompt.MessageBox(tr("[Warning] Part of %1 could not be read and was dropped:\n\n%2\n\n"
+                               "Nothing is written until you save.")
+                                .arg(source, lines.join(u'\n')));
 }

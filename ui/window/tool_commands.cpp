@@ -167,7 +167,7 @@ void CToolCommands::CompareWith() {
     std::vector<std::string> lines =
         DiffLines(CompareStores(other, m_document.Store()), m_document.Names());
     if (lines.empty())
-        lines.emplace_back(list_tools::kNoDifferences);
+        lines.push_back(ToolText(list_tools::kNoDifferences).toStdString());
     wait.Restore();
     CLinesDlg dlg(ToolText(list_tools::kCompareCaption),
                   ToolText(list_tools::kCompareLabel).arg(FileName(path)), lines, &m_owner);

@@ -34,7 +34,7 @@ void CTransferCommands::LoadReceivedImage(const std::vector<BYTE>& image) {
     CWaitCursor wait;
     if (!m_document.Receive(image)) {
         wait.Restore();
-        m_prompt.MessageBox(QStringLiteral(
+        m_prompt.MessageBox(tr(
             "[Error] The data received from the STB is not a channel list.\nNothing was changed."));
         return;
     }
@@ -43,7 +43,7 @@ void CTransferCommands::LoadReceivedImage(const std::vector<BYTE>& image) {
         nServices += m_document.Store().GetServiceCount(nList);
     emit Status(StatusText(EStatus::Received, nServices));
     wait.Restore();
-    m_files.ReportDroppedRecords(QStringLiteral("the data received from the STB"));
+    m_files.ReportDroppedRecords(tr("the data received from the STB"));
 }
 
 void CTransferCommands::PcToStb() {
