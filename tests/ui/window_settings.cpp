@@ -10,12 +10,12 @@
 
 namespace {
 
-// Open Recent's entries as their texts, "-" for the separator.
-QStringList RecentMenu(const CEditorDlg& dlg) {
+// Open Recent's entries, "-" for the separator.
+QString RecentMenu(const CEditorDlg& dlg) {
     QStringList texts;
     for (const QAction* action : dlg.GetMenuAction(ID_FILE_OPEN_RECENT)->menu()->actions())
         texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return texts;
+    return texts.join(u'|');
 }
 
 } // namespace
@@ -24,95 +24,83 @@ class WindowSettingsTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_home; // the user's home and configuration folder
+    QDir m_boxes{m_home.filePath(QStringLiteral("boxes"))};
 
   private slots:
     void initTestCase() {
         qputenv("HOME", QFile::encodeName(m_home.path()));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral(".config"))));
-        QVERIFY(QDir(m_home.path()).mkpath(QStringLiteral("boxes")));
+        QVERIFY(m_boxes.mkpath(QStringLiteral("../.config/orvane")));
     }
 
     // The first run starts from a broken file as from none: over the whole desktop, on the
-    // satellite TV list, without recent files. The second opens where the first was closed, on
-    // its tab, and each file dialog starts in the folder it was last used in.
+    // satellite TV list, without recent files, its dialogs where the command suggests. The second
+    // opens where the first was closed, on its tab, and each dialog in its own last folder.
     void keptAcrossRuns() {
-        const QString path = CSettings::UserFile();
-        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) &&
-                file.write("[window]\ntab=3\n[x\n\x01\xff=\n") > 0);
+        QFile file(CSettings::UserFile());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[window]\ntab=3\n[x\n\x01=\n") > 0);
         file.close();
-        QTest::ignoreMessage(QtWarningMsg, qPrintable("orvane: ignoring the settings in " + path +
-                                                      ": it is not a settings file"));
-        const QString saved = m_home.filePath(QStringLiteral("boxes/saved.zdf"));
-        const QRect place(40, 30, 700, 500);
-        for (int nRun = 0; nRun < 2; ++nRun) {
+        QTest::ignoreMessage(QtWarningMsg,
+                             qPrintable("orvane: ignoring the settings in " + file.fileName() +
+                                        ": it is not a settings file"));
+        const QString saved = m_boxes.filePath(QStringLiteral("saved.zdf"));
+        const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry(),
+                    place(40, 30, 700, 500);
+        for (const bool bFirst : {true, false}) {
             CScriptedPrompt prompt;
-            CSettings settings(path);
+            CSettings settings(CSettings::UserFile());
             CEditorDlg dlg(prompt, &settings);
             dlg.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-            if (nRun == 0) {
-                QCOMPARE(dlg.frameGeometry(),
-                         QGuiApplication::primaryScreen()->availableGeometry());
-                QCOMPARE(dlg.GetCurrentList(), int(LIST_SAT_TV));
-                QCOMPARE(RecentMenu(dlg), (QStringList{"-", "Clear Menu"}));
-                prompt.m_paths = {kSample, saved};
-                dlg.OnCommand(ID_FILE_OPEN);
-                dlg.OnCommand(ID_FILE_SAVE_AS);
-                dlg.setGeometry(place);
-                dlg.TabCtrl().setCurrentIndex(3);
-                dlg.OnCommand(ID_EXIT);
-                continue;
-            }
-            QCOMPARE(dlg.geometry(), place);
-            QCOMPARE(dlg.GetCurrentList(), 2);
-            QCOMPARE(RecentMenu(dlg), (QStringList{"&1 ~/boxes/saved.zdf",
-                                                   "&2 " + QFileInfo(kSample).absoluteFilePath(),
-                                                   "-", "Clear Menu"}));
+            QCOMPARE(bFirst ? dlg.frameGeometry() : dlg.geometry(), bFirst ? desktop : place);
+            QCOMPARE(dlg.GetCurrentList(), bFirst ? int(LIST_SAT_TV) : 2);
+            QCOMPARE(RecentMenu(dlg), bFirst ? "-|Clear Menu"
+                                             : "&1 ~/boxes/saved.zdf|&2 " +
+                                                   QFileInfo(kSample).absoluteFilePath() +
+                                                   "|-|Clear Menu");
+            prompt.m_paths = {kSample, saved};
             dlg.OnCommand(ID_FILE_OPEN);
-            QCOMPARE(prompt.m_shown.back().text, QFileInfo(kSample).path());
+            QCOMPARE(prompt.m_shown.back().text, bFirst ? QString() : QFileInfo(kSample).path());
             dlg.OnCommand(ID_FILE_NEW);
             dlg.OnCommand(ID_FILE_SAVE_AS);
-            QCOMPARE(prompt.m_shown.back().text, QFileInfo(saved).path());
+            QCOMPARE(prompt.m_shown.back().text, bFirst ? QString() : m_boxes.path());
+            dlg.setGeometry(place);
+            dlg.TabCtrl().setCurrentIndex(3);
+            dlg.OnCommand(ID_EXIT);
         }
     }
 
-    // Up to eight files, newest first; one opened again moves to the front, as one named by a
-    // path relative to the folder the program started in. A file that has gone is reported when
-    // chosen and taken off, and nothing else happens.
+    // Up to eight files, newest first; a file named again moves to the front.
+    void recentFilesNewestFirst() {
+        CSettings settings;
+        for (const char* pszPath : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "3"})
+            settings.AddRecentFile(QString::fromLatin1(pszPath));
+        QCOMPARE(settings.RecentFiles().join(u' '), QStringLiteral("3 9 8 7 6 5 4 2"));
+    }
+
+    // Each file by its whole path, one named relative to the folder the program started in too.
+    // A file that has gone is reported when chosen and taken off, and nothing else happens; one
+    // that is there opens. Clear Menu empties the menu and greys it.
     void openRecent() {
         CScriptedPrompt prompt;
         CEditorDlg dlg(prompt);
-        QDir boxes(m_home.filePath(QStringLiteral("boxes")));
-        for (int i = 0; i < 10; ++i) {
-            const QString path = boxes.filePath(QStringLiteral("r&%1.zdf").arg(i));
-            QVERIFY(QFile::copy(kSample, path));
-            dlg.OpenDataFile(path);
-        }
-        QDir::setCurrent(boxes.path());
-        dlg.OpenDataFile(QStringLiteral("r&3.zdf"));
-        const auto menu = [](std::initializer_list<int> files) {
-            QStringList texts;
-            for (int i : files)
-                texts << QStringLiteral("&%1 ~/boxes/r&&%2.zdf").arg(texts.size() + 1).arg(i);
-            return texts << QStringLiteral("-") << QStringLiteral("Clear Menu");
-        };
-        QCOMPARE(RecentMenu(dlg), menu({3, 9, 8, 7, 6, 5, 4, 2}));
-
-        QVERIFY(boxes.remove(QStringLiteral("r&9.zdf")));
+        const QString gone = m_boxes.filePath(QStringLiteral("r&1.zdf"));
+        QVERIFY(QFile::copy(kSample, gone) &&
+                QFile::copy(kSample, m_boxes.filePath(QStringLiteral("r&2.zdf"))));
+        dlg.OpenDataFile(gone);
+        QDir::setCurrent(m_boxes.path());
+        dlg.OpenDataFile(QStringLiteral("r&2.zdf"));
+        QVERIFY(QFile::remove(gone));
+        dlg.OnCommand(ID_FILE_NEW);
         QVERIFY(dlg.OnCommand(ID_FILE_MRU_FILE1 + 1));
-        QCOMPARE(prompt.MessageTexts(),
-                 std::vector<QString>{"[Error] Can't read the data file \"" +
-                                      boxes.filePath(QStringLiteral("r&9.zdf")) +
-                                      "\"\nNo such file"});
-        QCOMPARE(RecentMenu(dlg), menu({3, 8, 7, 6, 5, 4, 2}));
-
-        dlg.OnCommand(ID_FILE_MRU_FILE1 + 2);
-        QCOMPARE(dlg.Document().PathName(), boxes.filePath(QStringLiteral("r&7.zdf")));
-        QCOMPARE(RecentMenu(dlg), menu({7, 3, 8, 6, 5, 4, 2}));
+        QCOMPARE(prompt.MessageTexts(), std::vector<QString>{"[Error] Can't read the data file \"" +
+                                                             gone + "\"\nNo such file"});
+        QCOMPARE(RecentMenu(dlg), QStringLiteral("&1 ~/boxes/r&&2.zdf|-|Clear Menu"));
+        QVERIFY(dlg.Document().PathName().isEmpty());
+        dlg.OnCommand(ID_FILE_MRU_FILE1);
+        QCOMPARE(dlg.Document().DocumentName(), QStringLiteral("r&2.zdf"));
         dlg.OnCommand(ID_FILE_CLEAR_RECENT);
-        QCOMPARE(RecentMenu(dlg), (QStringList{"-", "Clear Menu"}));
+        QCOMPARE(RecentMenu(dlg), QStringLiteral("-|Clear Menu"));
         QVERIFY(!dlg.GetMenuAction(ID_FILE_OPEN_RECENT)->isEnabled());
     }
 };
