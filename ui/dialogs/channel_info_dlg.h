@@ -39,6 +39,7 @@ class CChannelInfoDlg : public QDialog {
     void OnChangeAudioPid();
     void OnChangePcrPid();
     void OnOK();
+    void OnNetworks();
 
     // Data exchange between the members below and the controls.
     void ReadControls();
