@@ -19,12 +19,17 @@ inline constexpr const char* kCsvFileFilter =
 // Order Like follows another data file or a CSV file.
 inline constexpr const char* kReferenceFilter = QT_TRANSLATE_NOOP(
     "ListTools", "Data Files (*.zdf)|*.zdf|CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||");
+// Import Transponders reads the satellites.xml that receivers ship and tools export.
+inline constexpr const char* kSatellitesXmlFilter =
+    QT_TRANSLATE_NOOP("ListTools", "Satellite Lists (*.xml)|*.xml|All Files (*.*)|*.*||");
 
 inline constexpr const char* kOrderLikeCaption = QT_TRANSLATE_NOOP("ListTools", "Order Like");
 inline constexpr const char* kImportCsvCaption = QT_TRANSLATE_NOOP("ListTools", "Import CSV");
 inline constexpr const char* kExportCsvCaption = QT_TRANSLATE_NOOP("ListTools", "Export CSV");
 inline constexpr const char* kDuplicatesCaption = QT_TRANSLATE_NOOP("ListTools", "Find Duplicates");
 inline constexpr const char* kCompareCaption = QT_TRANSLATE_NOOP("ListTools", "Compare With");
+inline constexpr const char* kImportTranspondersCaption =
+    QT_TRANSLATE_NOOP("ListTools", "Import Transponders");
 
 inline constexpr const char* kPlanLabel = QT_TRANSLATE_NOOP("ListTools", "Matched with \"%1\":");
 inline constexpr const char* kKeepPlaces =
@@ -47,6 +52,8 @@ inline constexpr const char* kAllLists = QT_TRANSLATE_NOOP("ListTools", "All fou
 inline constexpr const char* kClose = QT_TRANSLATE_NOOP("ListTools", "Close");
 
 inline constexpr const char* kNoDuplicates = QT_TRANSLATE_NOOP("ListTools", "No duplicates found.");
+inline constexpr const char* kNoSatellites =
+    QT_TRANSLATE_NOOP("ListTools", "\"%1\" lists no satellites.");
 // "%1": the file and what is wrong with it, as the library words it.
 inline constexpr const char* kFileError = QT_TRANSLATE_NOOP("ListTools", "[Error] %1");
 

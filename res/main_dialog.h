@@ -194,6 +194,7 @@ inline constexpr SMenuItem kFileMenuItems[] = {
     {QT_TRANSLATE_NOOP("MainDialog", "Compare With…"), ID_FILE_COMPARE_WITH},
     {QT_TRANSLATE_NOOP("MainDialog", "Export CSV…"), ID_FILE_EXPORT_CSV},
     {QT_TRANSLATE_NOOP("MainDialog", "Import CSV…"), ID_FILE_IMPORT_CSV},
+    {QT_TRANSLATE_NOOP("MainDialog", "Import Transponders…"), ID_FILE_IMPORT_TRANSPONDERS},
     {"", 0},
     {QT_TRANSLATE_NOOP("MainDialog", "E&xit"), ID_EXIT},
 };
@@ -214,6 +215,8 @@ inline constexpr SMenuItem kEditMenuItems[] = {
     {"", 0},
     {QT_TRANSLATE_NOOP("MainDialog", "Order Like…"), ID_EDIT_ORDER_LIKE},
     {QT_TRANSLATE_NOOP("MainDialog", "Find Duplicates…"), ID_EDIT_FIND_DUPLICATES},
+    {"", 0},
+    {QT_TRANSLATE_NOOP("MainDialog", "Networks…"), ID_EDIT_NETWORKS},
 };
 inline constexpr SMenuItem kTransferMenuItems[] = {
     {QT_TRANSLATE_NOOP("MainDialog", "&STB->PC"), ID_TRANSFER_STB_TO_PC},

@@ -26,13 +26,16 @@ inline constexpr unsigned ID_FILE_EXPORT_CSV = 32821;
 inline constexpr unsigned ID_FILE_IMPORT_CSV = 32822;
 inline constexpr unsigned ID_EDIT_ORDER_LIKE = 32823;
 inline constexpr unsigned ID_EDIT_FIND_DUPLICATES = 32824;
+// Tuning data: transponders from a satellites.xml, network names by hand.
+inline constexpr unsigned ID_FILE_IMPORT_TRANSPONDERS = 32840;
+inline constexpr unsigned ID_EDIT_NETWORKS = 32841;
 // File > Open Recent: the submenu, its Clear Menu, and its files, newest first.
 inline constexpr unsigned ID_FILE_OPEN_RECENT = 32825;
 inline constexpr unsigned ID_FILE_CLEAR_RECENT = 32826;
 inline constexpr unsigned ID_FILE_MRU_FILE1 = 0xE110;
 // Help > Language: the submenu, then "System" and the editor's languages in their order.
 inline constexpr unsigned ID_HELP_LANGUAGE = 32827;
-inline constexpr unsigned ID_LANGUAGE_SYSTEM = 32830;
+inline constexpr unsigned ID_LANGUAGE_SYSTEM = 32880;
 inline constexpr unsigned kLanguageIdCount = 32;
 // The grids' editing commands: the popup menu 132 and the Edit menu.
 inline constexpr unsigned ID_EDIT_CUT = 32782;

@@ -217,6 +217,182 @@ Nichts wird geschrieben, bevor Sie speichern.</translation>
     </message>
 </context>
 <context>
+    <name>CImportTranspondersDlg</name>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>yes: %1</source>
+        <translation>ja: %1</translation>
+    </message>
+    <message>
+        <source>Check the satellites of &quot;%1&quot; to import. DVB-S2 transponders start unchecked: the box&apos;s records hold no modulation, so it may not tune them.</source>
+        <translation>Markieren Sie die Satelliten aus „%1“, die importiert werden sollen. DVB-S2-Transponder sind zunächst nicht markiert: die Datensätze der Box speichern keine Modulation, sie kann sie also womöglich nicht empfangen.</translation>
+    </message>
+    <message>
+        <source>Filter by name or position</source>
+        <translation>Nach Name oder Position filtern</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>In the database</source>
+        <translation>In der Datenbank</translation>
+    </message>
+</context>
+<context>
+    <name>CMuxBar</name>
+    <message>
+        <source>Add…</source>
+        <translation>Neu…</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entf.</translation>
+    </message>
+    <message>
+        <source>Terrestrial MUXes</source>
+        <translation>Terrestrische MUXe</translation>
+    </message>
+    <message>
+        <source>Add a terrestrial MUX</source>
+        <translation>Einen terrestrischen MUX hinzufügen</translation>
+    </message>
+    <message>
+        <source>Change the chosen MUX</source>
+        <translation>Den gewählten MUX ändern</translation>
+    </message>
+    <message>
+        <source>Delete the chosen MUX; one that services use stays</source>
+        <translation>Den gewählten MUX löschen; einer, den Sender nutzen, bleibt</translation>
+    </message>
+    <message>
+        <source>%1 cannot be deleted: %2 services are on it. Move them to another MUX or delete them first.</source>
+        <translation>%1 kann nicht gelöscht werden: %2 Sender liegen darauf. Verschieben Sie sie zuerst auf einen anderen MUX oder löschen Sie sie.</translation>
+    </message>
+    <message>
+        <source>No MUX can be added: the database holds %1 MUXes, or transponders and MUXes together fill the %2 records the box keeps.</source>
+        <translation>Es kann kein MUX hinzugefügt werden: die Datenbank fasst %1 MUXe, oder Transponder und MUXe füllen zusammen die %2 Datensätze der Box.</translation>
+    </message>
+    <message>
+        <source>A MUX needs a frequency.</source>
+        <translation>Ein MUX braucht eine Frequenz.</translation>
+    </message>
+    <message>
+        <source>The MUX is no longer there.</source>
+        <translation>Der MUX ist nicht mehr vorhanden.</translation>
+    </message>
+</context>
+<context>
+    <name>CMuxDlg</name>
+    <message>
+        <source>MUX %1</source>
+        <translation>MUX %1</translation>
+    </message>
+    <message>
+        <source>New MUX</source>
+        <translation>Neuer MUX</translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation>Frequenz:</translation>
+    </message>
+    <message>
+        <source>Symbol rate:</source>
+        <translation>Symbolrate:</translation>
+    </message>
+    <message>
+        <source>TSID:</source>
+        <translation>TSID:</translation>
+    </message>
+    <message>
+        <source>Drift (hex):</source>
+        <translation>Drift (hex):</translation>
+    </message>
+    <message>
+        <source>Attribute (hex):</source>
+        <translation>Attribut (hex):</translation>
+    </message>
+    <message>
+        <source>Signal:</source>
+        <translation>Signal:</translation>
+    </message>
+    <message>
+        <source>Lists show:</source>
+        <translation>Listen zeigen:</translation>
+    </message>
+</context>
+<context>
+    <name>CNetworkEditorDlg</name>
+    <message>
+        <source>A name that no service uses is not kept: deleting, moving or sorting services drops it, and so does opening the file again. Give it to a service to keep it.</source>
+        <translation>Ein Name, den kein Sender nutzt, bleibt nicht erhalten: Löschen, Verschieben oder Sortieren von Sendern verwirft ihn, ebenso erneutes Öffnen der Datei. Weisen Sie ihn einem Sender zu, um ihn zu behalten.</translation>
+    </message>
+    <message>
+        <source>A name you add is chosen for this service. Other names that no service uses are dropped when services are deleted, moved or sorted, and when the file is opened again.</source>
+        <translation>Ein hinzugefügter Name wird für diesen Sender gewählt. Andere Namen, die kein Sender nutzt, werden verworfen, wenn Sender gelöscht, verschoben oder sortiert werden und wenn die Datei erneut geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>Networks</source>
+        <translation>Netzwerke</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Services</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>Network name</source>
+        <translation>Netzwerkname</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Network &quot;%1&quot; cannot be deleted: %2 services use it. Give them another network first.</source>
+        <translation>Das Netzwerk „%1“ kann nicht gelöscht werden: %2 Sender nutzen es. Geben Sie ihnen zuerst ein anderes Netzwerk.</translation>
+    </message>
+    <message>
+        <source>No network can be added: the table holds %1 names, or services use every id.</source>
+        <translation>Es kann kein Netzwerk hinzugefügt werden: die Tabelle fasst %1 Namen, oder Sender nutzen jede ID.</translation>
+    </message>
+    <message>
+        <source>The network is no longer in the table.</source>
+        <translation>Das Netzwerk ist nicht mehr in der Tabelle.</translation>
+    </message>
+</context>
+<context>
     <name>CSatellitePage</name>
     <message>
         <source>[ERROR] Satellite is not appended. 
@@ -394,6 +570,10 @@ Es wurde nichts geändert.</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Networks…</source>
+        <translation>Netzwerke…</translation>
+    </message>
 </context>
 <context>
     <name>ConvTpListDialog</name>
@@ -519,6 +699,45 @@ Es wurde nichts geändert.</translation>
             <numerusform>%1 Duplikat löschen</numerusform>
             <numerusform>%1 Duplikate löschen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Import 1 transponder</source>
+        <translation>1 Transponder importieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %1 transponders</source>
+        <translation>
+            <numerusform>%1 Transponder importieren</numerusform>
+            <numerusform>%1 Transponder importieren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add network %1</source>
+        <translation>Netzwerk %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rename network to %1</source>
+        <translation>Netzwerk in %1 umbenennen</translation>
+    </message>
+    <message>
+        <source>Delete network %1</source>
+        <translation>Netzwerk %1 löschen</translation>
+    </message>
+    <message>
+        <source>Change networks</source>
+        <translation>Netzwerke ändern</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation>%1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 ändern</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
     </message>
 </context>
 <context>
@@ -672,6 +891,18 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>[Error] %1</source>
         <translation>[Fehler] %1</translation>
+    </message>
+    <message>
+        <source>Satellite Lists (*.xml)|*.xml|All Files (*.*)|*.*||</source>
+        <translation>Satellitenlisten (*.xml)|*.xml|Alle Dateien (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Import Transponders</source>
+        <translation>Transponder importieren</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lists no satellites.</source>
+        <translation>„%1“ enthält keine Satelliten.</translation>
     </message>
 </context>
 <context>
@@ -895,6 +1126,14 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Import Transponders…</source>
+        <translation>Transponder importieren…</translation>
+    </message>
+    <message>
+        <source>Networks…</source>
+        <translation>Netzwerke…</translation>
     </message>
 </context>
 <context>

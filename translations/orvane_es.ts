@@ -217,6 +217,182 @@ No se escribe nada hasta que guarde.</translation>
     </message>
 </context>
 <context>
+    <name>CImportTranspondersDlg</name>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>yes: %1</source>
+        <translation>sí: %1</translation>
+    </message>
+    <message>
+        <source>Check the satellites of &quot;%1&quot; to import. DVB-S2 transponders start unchecked: the box&apos;s records hold no modulation, so it may not tune them.</source>
+        <translation>Marque los satélites de «%1» que desea importar. Los transpondedores DVB-S2 empiezan sin marcar: los registros del receptor no guardan la modulación, así que quizá no pueda sintonizarlos.</translation>
+    </message>
+    <message>
+        <source>Filter by name or position</source>
+        <translation>Filtrar por nombre o posición</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondedores</translation>
+    </message>
+    <message>
+        <source>In the database</source>
+        <translation>En la base de datos</translation>
+    </message>
+</context>
+<context>
+    <name>CMuxBar</name>
+    <message>
+        <source>Add…</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Terrestrial MUXes</source>
+        <translation>MUX terrestres</translation>
+    </message>
+    <message>
+        <source>Add a terrestrial MUX</source>
+        <translation>Añadir un MUX terrestre</translation>
+    </message>
+    <message>
+        <source>Change the chosen MUX</source>
+        <translation>Modificar el MUX elegido</translation>
+    </message>
+    <message>
+        <source>Delete the chosen MUX; one that services use stays</source>
+        <translation>Eliminar el MUX elegido; uno que usan canales se queda</translation>
+    </message>
+    <message>
+        <source>%1 cannot be deleted: %2 services are on it. Move them to another MUX or delete them first.</source>
+        <translation>%1 no se puede eliminar: contiene %2 canales. Muévalos antes a otro MUX o elimínelos.</translation>
+    </message>
+    <message>
+        <source>No MUX can be added: the database holds %1 MUXes, or transponders and MUXes together fill the %2 records the box keeps.</source>
+        <translation>No se puede añadir ningún MUX: la base de datos admite %1 MUX, o transpondedores y MUX ocupan juntos los %2 registros del receptor.</translation>
+    </message>
+    <message>
+        <source>A MUX needs a frequency.</source>
+        <translation>Un MUX necesita una frecuencia.</translation>
+    </message>
+    <message>
+        <source>The MUX is no longer there.</source>
+        <translation>El MUX ya no existe.</translation>
+    </message>
+</context>
+<context>
+    <name>CMuxDlg</name>
+    <message>
+        <source>MUX %1</source>
+        <translation>MUX %1</translation>
+    </message>
+    <message>
+        <source>New MUX</source>
+        <translation>Nuevo MUX</translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation>Frecuencia:</translation>
+    </message>
+    <message>
+        <source>Symbol rate:</source>
+        <translation>Tasa de símbolos:</translation>
+    </message>
+    <message>
+        <source>TSID:</source>
+        <translation>TSID:</translation>
+    </message>
+    <message>
+        <source>Drift (hex):</source>
+        <translation>Deriva (hex):</translation>
+    </message>
+    <message>
+        <source>Attribute (hex):</source>
+        <translation>Atributo (hex):</translation>
+    </message>
+    <message>
+        <source>Signal:</source>
+        <translation>Señal:</translation>
+    </message>
+    <message>
+        <source>Lists show:</source>
+        <translation>Las listas muestran:</translation>
+    </message>
+</context>
+<context>
+    <name>CNetworkEditorDlg</name>
+    <message>
+        <source>A name that no service uses is not kept: deleting, moving or sorting services drops it, and so does opening the file again. Give it to a service to keep it.</source>
+        <translation>Un nombre que no usa ningún canal no se conserva: eliminar, mover u ordenar canales lo descarta, y también volver a abrir el archivo. Asígnelo a un canal para conservarlo.</translation>
+    </message>
+    <message>
+        <source>A name you add is chosen for this service. Other names that no service uses are dropped when services are deleted, moved or sorted, and when the file is opened again.</source>
+        <translation>El nombre que añada se elige para este canal. Los demás nombres que no usa ningún canal se descartan al eliminar, mover u ordenar canales y al volver a abrir el archivo.</translation>
+    </message>
+    <message>
+        <source>Networks</source>
+        <translation>Redes</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Services</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>Network name</source>
+        <translation>Nombre de la red</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Network &quot;%1&quot; cannot be deleted: %2 services use it. Give them another network first.</source>
+        <translation>La red «%1» no se puede eliminar: la usan %2 canales. Asígneles antes otra red.</translation>
+    </message>
+    <message>
+        <source>No network can be added: the table holds %1 names, or services use every id.</source>
+        <translation>No se puede añadir ninguna red: la tabla admite %1 nombres, o los canales usan todos los ID.</translation>
+    </message>
+    <message>
+        <source>The network is no longer in the table.</source>
+        <translation>La red ya no está en la tabla.</translation>
+    </message>
+</context>
+<context>
     <name>CSatellitePage</name>
     <message>
         <source>[ERROR] Satellite is not appended. 
@@ -394,6 +570,10 @@ No se ha cambiado nada.</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Networks…</source>
+        <translation>Redes…</translation>
+    </message>
 </context>
 <context>
     <name>ConvTpListDialog</name>
@@ -519,6 +699,45 @@ No se ha cambiado nada.</translation>
             <numerusform>Eliminar %1 duplicado</numerusform>
             <numerusform>Eliminar %1 duplicados</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Import 1 transponder</source>
+        <translation>Importar 1 transpondedor</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %1 transponders</source>
+        <translation>
+            <numerusform>Importar %1 transpondedor</numerusform>
+            <numerusform>Importar %1 transpondedores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add network %1</source>
+        <translation>Añadir la red %1</translation>
+    </message>
+    <message>
+        <source>Rename network to %1</source>
+        <translation>Renombrar la red a %1</translation>
+    </message>
+    <message>
+        <source>Delete network %1</source>
+        <translation>Eliminar la red %1</translation>
+    </message>
+    <message>
+        <source>Change networks</source>
+        <translation>Modificar redes</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation>Añadir %1</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Modificar %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Eliminar %1</translation>
     </message>
 </context>
 <context>
@@ -672,6 +891,18 @@ No se ha cambiado nada.</translation>
     <message>
         <source>[Error] %1</source>
         <translation>[Error] %1</translation>
+    </message>
+    <message>
+        <source>Satellite Lists (*.xml)|*.xml|All Files (*.*)|*.*||</source>
+        <translation>Listas de satélites (*.xml)|*.xml|Todos los archivos (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Import Transponders</source>
+        <translation>Importar transpondedores</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lists no satellites.</source>
+        <translation>«%1» no contiene satélites.</translation>
     </message>
 </context>
 <context>
@@ -895,6 +1126,14 @@ No se ha cambiado nada.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Import Transponders…</source>
+        <translation>Importar transpondedores…</translation>
+    </message>
+    <message>
+        <source>Networks…</source>
+        <translation>Redes…</translation>
     </message>
 </context>
 <context>

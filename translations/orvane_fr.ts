@@ -217,6 +217,182 @@ Rien n&apos;est écrit tant que vous n&apos;enregistrez pas.</translation>
     </message>
 </context>
 <context>
+    <name>CImportTranspondersDlg</name>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>yes: %1</source>
+        <translation>oui : %1</translation>
+    </message>
+    <message>
+        <source>Check the satellites of &quot;%1&quot; to import. DVB-S2 transponders start unchecked: the box&apos;s records hold no modulation, so it may not tune them.</source>
+        <translation>Cochez les satellites de « %1 » à importer. Les transpondeurs DVB-S2 sont d&apos;abord décochés : les enregistrements du décodeur ne gardent pas la modulation, il risque donc de ne pas les capter.</translation>
+    </message>
+    <message>
+        <source>Filter by name or position</source>
+        <translation>Filtrer par nom ou position</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondeurs</translation>
+    </message>
+    <message>
+        <source>In the database</source>
+        <translation>Dans la base</translation>
+    </message>
+</context>
+<context>
+    <name>CMuxBar</name>
+    <message>
+        <source>Add…</source>
+        <translation>Créer…</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Modif…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suppr.</translation>
+    </message>
+    <message>
+        <source>Terrestrial MUXes</source>
+        <translation>MUX terrestres</translation>
+    </message>
+    <message>
+        <source>Add a terrestrial MUX</source>
+        <translation>Ajouter un MUX terrestre</translation>
+    </message>
+    <message>
+        <source>Change the chosen MUX</source>
+        <translation>Modifier le MUX choisi</translation>
+    </message>
+    <message>
+        <source>Delete the chosen MUX; one that services use stays</source>
+        <translation>Supprimer le MUX choisi ; celui qu&apos;utilisent des chaînes reste</translation>
+    </message>
+    <message>
+        <source>%1 cannot be deleted: %2 services are on it. Move them to another MUX or delete them first.</source>
+        <translation>%1 ne peut pas être supprimé : %2 chaînes s&apos;y trouvent. Déplacez-les d&apos;abord vers un autre MUX ou supprimez-les.</translation>
+    </message>
+    <message>
+        <source>No MUX can be added: the database holds %1 MUXes, or transponders and MUXes together fill the %2 records the box keeps.</source>
+        <translation>Aucun MUX ne peut être ajouté : la base contient %1 MUX, ou transpondeurs et MUX remplissent ensemble les %2 enregistrements du décodeur.</translation>
+    </message>
+    <message>
+        <source>A MUX needs a frequency.</source>
+        <translation>Un MUX a besoin d&apos;une fréquence.</translation>
+    </message>
+    <message>
+        <source>The MUX is no longer there.</source>
+        <translation>Le MUX n&apos;existe plus.</translation>
+    </message>
+</context>
+<context>
+    <name>CMuxDlg</name>
+    <message>
+        <source>MUX %1</source>
+        <translation>MUX %1</translation>
+    </message>
+    <message>
+        <source>New MUX</source>
+        <translation>Nouveau MUX</translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation>Fréquence :</translation>
+    </message>
+    <message>
+        <source>Symbol rate:</source>
+        <translation>Débit de symboles :</translation>
+    </message>
+    <message>
+        <source>TSID:</source>
+        <translation>TSID :</translation>
+    </message>
+    <message>
+        <source>Drift (hex):</source>
+        <translation>Dérive (hex) :</translation>
+    </message>
+    <message>
+        <source>Attribute (hex):</source>
+        <translation>Attribut (hex) :</translation>
+    </message>
+    <message>
+        <source>Signal:</source>
+        <translation>Signal :</translation>
+    </message>
+    <message>
+        <source>Lists show:</source>
+        <translation>Les listes affichent :</translation>
+    </message>
+</context>
+<context>
+    <name>CNetworkEditorDlg</name>
+    <message>
+        <source>A name that no service uses is not kept: deleting, moving or sorting services drops it, and so does opening the file again. Give it to a service to keep it.</source>
+        <translation>Un nom qu&apos;aucune chaîne n&apos;utilise n&apos;est pas conservé : supprimer, déplacer ou trier des chaînes l&apos;écarte, tout comme rouvrir le fichier. Attribuez-le à une chaîne pour le garder.</translation>
+    </message>
+    <message>
+        <source>A name you add is chosen for this service. Other names that no service uses are dropped when services are deleted, moved or sorted, and when the file is opened again.</source>
+        <translation>Un nom ajouté est choisi pour cette chaîne. Les autres noms qu&apos;aucune chaîne n&apos;utilise sont écartés quand des chaînes sont supprimées, déplacées ou triées, et quand le fichier est rouvert.</translation>
+    </message>
+    <message>
+        <source>Networks</source>
+        <translation>Réseaux</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Services</source>
+        <translation>Chaînes</translation>
+    </message>
+    <message>
+        <source>Network name</source>
+        <translation>Nom du réseau</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Network &quot;%1&quot; cannot be deleted: %2 services use it. Give them another network first.</source>
+        <translation>Le réseau « %1 » ne peut pas être supprimé : %2 chaînes l&apos;utilisent. Attribuez-leur d&apos;abord un autre réseau.</translation>
+    </message>
+    <message>
+        <source>No network can be added: the table holds %1 names, or services use every id.</source>
+        <translation>Aucun réseau ne peut être ajouté : la table contient %1 noms, ou des chaînes utilisent chaque ID.</translation>
+    </message>
+    <message>
+        <source>The network is no longer in the table.</source>
+        <translation>Le réseau n&apos;est plus dans la table.</translation>
+    </message>
+</context>
+<context>
     <name>CSatellitePage</name>
     <message>
         <source>[ERROR] Satellite is not appended. 
@@ -394,6 +570,10 @@ Rien n&apos;a été modifié.</translation>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Networks…</source>
+        <translation>Réseaux…</translation>
+    </message>
 </context>
 <context>
     <name>ConvTpListDialog</name>
@@ -519,6 +699,45 @@ Rien n&apos;a été modifié.</translation>
             <numerusform>Supprimer %1 doublon</numerusform>
             <numerusform>Supprimer %1 doublons</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Import 1 transponder</source>
+        <translation>Importer 1 transpondeur</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %1 transponders</source>
+        <translation>
+            <numerusform>Importer %1 transpondeur</numerusform>
+            <numerusform>Importer %1 transpondeurs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add network %1</source>
+        <translation>Ajouter le réseau %1</translation>
+    </message>
+    <message>
+        <source>Rename network to %1</source>
+        <translation>Renommer le réseau en %1</translation>
+    </message>
+    <message>
+        <source>Delete network %1</source>
+        <translation>Supprimer le réseau %1</translation>
+    </message>
+    <message>
+        <source>Change networks</source>
+        <translation>Modifier les réseaux</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation>Ajouter %1</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Supprimer %1</translation>
     </message>
 </context>
 <context>
@@ -672,6 +891,18 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>[Error] %1</source>
         <translation>[Erreur] %1</translation>
+    </message>
+    <message>
+        <source>Satellite Lists (*.xml)|*.xml|All Files (*.*)|*.*||</source>
+        <translation>Listes de satellites (*.xml)|*.xml|Tous les fichiers (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Import Transponders</source>
+        <translation>Importer des transpondeurs</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lists no satellites.</source>
+        <translation>« %1 » ne contient aucun satellite.</translation>
     </message>
 </context>
 <context>
@@ -895,6 +1126,14 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Import Transponders…</source>
+        <translation>Importer des transpondeurs…</translation>
+    </message>
+    <message>
+        <source>Networks…</source>
+        <translation>Réseaux…</translation>
     </message>
 </context>
 <context>

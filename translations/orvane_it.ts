@@ -217,6 +217,182 @@ Nulla viene scritto finché non si salva.</translation>
     </message>
 </context>
 <context>
+    <name>CImportTranspondersDlg</name>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>yes: %1</source>
+        <translation>sì: %1</translation>
+    </message>
+    <message>
+        <source>Check the satellites of &quot;%1&quot; to import. DVB-S2 transponders start unchecked: the box&apos;s records hold no modulation, so it may not tune them.</source>
+        <translation>Selezionare i satelliti di «%1» da importare. I transponder DVB-S2 partono non selezionati: i record del decoder non contengono la modulazione, quindi potrebbe non sintonizzarli.</translation>
+    </message>
+    <message>
+        <source>Filter by name or position</source>
+        <translation>Filtra per nome o posizione</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>In the database</source>
+        <translation>Nel database</translation>
+    </message>
+</context>
+<context>
+    <name>CMuxBar</name>
+    <message>
+        <source>Add…</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Modif…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Terrestrial MUXes</source>
+        <translation>MUX terrestri</translation>
+    </message>
+    <message>
+        <source>Add a terrestrial MUX</source>
+        <translation>Aggiungi un MUX terrestre</translation>
+    </message>
+    <message>
+        <source>Change the chosen MUX</source>
+        <translation>Modifica il MUX scelto</translation>
+    </message>
+    <message>
+        <source>Delete the chosen MUX; one that services use stays</source>
+        <translation>Elimina il MUX scelto; uno usato da canali resta</translation>
+    </message>
+    <message>
+        <source>%1 cannot be deleted: %2 services are on it. Move them to another MUX or delete them first.</source>
+        <translation>%1 non può essere eliminato: contiene %2 canali. Spostarli prima su un altro MUX o eliminarli.</translation>
+    </message>
+    <message>
+        <source>No MUX can be added: the database holds %1 MUXes, or transponders and MUXes together fill the %2 records the box keeps.</source>
+        <translation>Non è possibile aggiungere MUX: il database contiene %1 MUX, oppure transponder e MUX insieme riempiono i %2 record del decoder.</translation>
+    </message>
+    <message>
+        <source>A MUX needs a frequency.</source>
+        <translation>Un MUX richiede una frequenza.</translation>
+    </message>
+    <message>
+        <source>The MUX is no longer there.</source>
+        <translation>Il MUX non esiste più.</translation>
+    </message>
+</context>
+<context>
+    <name>CMuxDlg</name>
+    <message>
+        <source>MUX %1</source>
+        <translation>MUX %1</translation>
+    </message>
+    <message>
+        <source>New MUX</source>
+        <translation>Nuovo MUX</translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation>Frequenza:</translation>
+    </message>
+    <message>
+        <source>Symbol rate:</source>
+        <translation>Symbol rate:</translation>
+    </message>
+    <message>
+        <source>TSID:</source>
+        <translation>TSID:</translation>
+    </message>
+    <message>
+        <source>Drift (hex):</source>
+        <translation>Deriva (hex):</translation>
+    </message>
+    <message>
+        <source>Attribute (hex):</source>
+        <translation>Attributo (hex):</translation>
+    </message>
+    <message>
+        <source>Signal:</source>
+        <translation>Segnale:</translation>
+    </message>
+    <message>
+        <source>Lists show:</source>
+        <translation>Gli elenchi mostrano:</translation>
+    </message>
+</context>
+<context>
+    <name>CNetworkEditorDlg</name>
+    <message>
+        <source>A name that no service uses is not kept: deleting, moving or sorting services drops it, and so does opening the file again. Give it to a service to keep it.</source>
+        <translation>Un nome che nessun canale usa non viene conservato: eliminare, spostare o ordinare i canali lo scarta, così come riaprire il file. Assegnarlo a un canale per conservarlo.</translation>
+    </message>
+    <message>
+        <source>A name you add is chosen for this service. Other names that no service uses are dropped when services are deleted, moved or sorted, and when the file is opened again.</source>
+        <translation>Un nome aggiunto viene scelto per questo canale. Gli altri nomi che nessun canale usa vengono scartati quando i canali vengono eliminati, spostati o ordinati e quando il file viene riaperto.</translation>
+    </message>
+    <message>
+        <source>Networks</source>
+        <translation>Reti</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Services</source>
+        <translation>Canali</translation>
+    </message>
+    <message>
+        <source>Network name</source>
+        <translation>Nome della rete</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Network &quot;%1&quot; cannot be deleted: %2 services use it. Give them another network first.</source>
+        <translation>La rete «%1» non può essere eliminata: la usano %2 canali. Assegnare prima un&apos;altra rete.</translation>
+    </message>
+    <message>
+        <source>No network can be added: the table holds %1 names, or services use every id.</source>
+        <translation>Non è possibile aggiungere reti: la tabella contiene %1 nomi, oppure i canali usano ogni ID.</translation>
+    </message>
+    <message>
+        <source>The network is no longer in the table.</source>
+        <translation>La rete non è più nella tabella.</translation>
+    </message>
+</context>
+<context>
     <name>CSatellitePage</name>
     <message>
         <source>[ERROR] Satellite is not appended. 
@@ -394,6 +570,10 @@ Non è stato cambiato nulla.</translation>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Networks…</source>
+        <translation>Reti…</translation>
+    </message>
 </context>
 <context>
     <name>ConvTpListDialog</name>
@@ -519,6 +699,45 @@ Non è stato cambiato nulla.</translation>
             <numerusform>Elimina %1 duplicato</numerusform>
             <numerusform>Elimina %1 duplicati</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Import 1 transponder</source>
+        <translation>Importa 1 transponder</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %1 transponders</source>
+        <translation>
+            <numerusform>Importa %1 transponder</numerusform>
+            <numerusform>Importa %1 transponder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add network %1</source>
+        <translation>Aggiungi la rete %1</translation>
+    </message>
+    <message>
+        <source>Rename network to %1</source>
+        <translation>Rinomina la rete in %1</translation>
+    </message>
+    <message>
+        <source>Delete network %1</source>
+        <translation>Elimina la rete %1</translation>
+    </message>
+    <message>
+        <source>Change networks</source>
+        <translation>Modifica reti</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation>Aggiungi %1</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifica %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Elimina %1</translation>
     </message>
 </context>
 <context>
@@ -672,6 +891,18 @@ Non è stato cambiato nulla.</translation>
     <message>
         <source>[Error] %1</source>
         <translation>[Errore] %1</translation>
+    </message>
+    <message>
+        <source>Satellite Lists (*.xml)|*.xml|All Files (*.*)|*.*||</source>
+        <translation>Elenchi satelliti (*.xml)|*.xml|Tutti i file (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Import Transponders</source>
+        <translation>Importa transponder</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lists no satellites.</source>
+        <translation>«%1» non contiene satelliti.</translation>
     </message>
 </context>
 <context>
@@ -895,6 +1126,14 @@ Non è stato cambiato nulla.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>Import Transponders…</source>
+        <translation>Importa transponder…</translation>
+    </message>
+    <message>
+        <source>Networks…</source>
+        <translation>Reti…</translation>
     </message>
 </context>
 <context>

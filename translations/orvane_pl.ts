@@ -217,6 +217,182 @@ Nic nie zostanie zapisane, dopóki nie zapiszesz.</translation>
     </message>
 </context>
 <context>
+    <name>CImportTranspondersDlg</name>
+    <message>
+        <source>no</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>yes: %1</source>
+        <translation>tak: %1</translation>
+    </message>
+    <message>
+        <source>Check the satellites of &quot;%1&quot; to import. DVB-S2 transponders start unchecked: the box&apos;s records hold no modulation, so it may not tune them.</source>
+        <translation>Zaznacz satelity z „%1” do zaimportowania. Transpondery DVB-S2 są na początku niezaznaczone: rekordy dekodera nie przechowują modulacji, więc może ich nie dostroić.</translation>
+    </message>
+    <message>
+        <source>Filter by name or position</source>
+        <translation>Filtruj według nazwy lub pozycji</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelita</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Pozycja</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondery</translation>
+    </message>
+    <message>
+        <source>In the database</source>
+        <translation>W bazie</translation>
+    </message>
+</context>
+<context>
+    <name>CMuxBar</name>
+    <message>
+        <source>Add…</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Edytuj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Terrestrial MUXes</source>
+        <translation>Naziemne MUX-y</translation>
+    </message>
+    <message>
+        <source>Add a terrestrial MUX</source>
+        <translation>Dodaj naziemny MUX</translation>
+    </message>
+    <message>
+        <source>Change the chosen MUX</source>
+        <translation>Zmień wybrany MUX</translation>
+    </message>
+    <message>
+        <source>Delete the chosen MUX; one that services use stays</source>
+        <translation>Usuń wybrany MUX; ten, którego używają kanały, zostaje</translation>
+    </message>
+    <message>
+        <source>%1 cannot be deleted: %2 services are on it. Move them to another MUX or delete them first.</source>
+        <translation>Nie można usunąć %1: są na nim kanały (%2). Najpierw przenieś je na inny MUX lub usuń.</translation>
+    </message>
+    <message>
+        <source>No MUX can be added: the database holds %1 MUXes, or transponders and MUXes together fill the %2 records the box keeps.</source>
+        <translation>Nie można dodać MUX-a: baza mieści %1 MUX-ów albo transpondery i MUX-y razem wypełniają %2 rekordów dekodera.</translation>
+    </message>
+    <message>
+        <source>A MUX needs a frequency.</source>
+        <translation>MUX wymaga częstotliwości.</translation>
+    </message>
+    <message>
+        <source>The MUX is no longer there.</source>
+        <translation>Tego MUX-a już nie ma.</translation>
+    </message>
+</context>
+<context>
+    <name>CMuxDlg</name>
+    <message>
+        <source>MUX %1</source>
+        <translation>MUX %1</translation>
+    </message>
+    <message>
+        <source>New MUX</source>
+        <translation>Nowy MUX</translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation>Częstotliwość:</translation>
+    </message>
+    <message>
+        <source>Symbol rate:</source>
+        <translation>Szybkość symboli:</translation>
+    </message>
+    <message>
+        <source>TSID:</source>
+        <translation>TSID:</translation>
+    </message>
+    <message>
+        <source>Drift (hex):</source>
+        <translation>Dryft (hex):</translation>
+    </message>
+    <message>
+        <source>Attribute (hex):</source>
+        <translation>Atrybut (hex):</translation>
+    </message>
+    <message>
+        <source>Signal:</source>
+        <translation>Sygnał:</translation>
+    </message>
+    <message>
+        <source>Lists show:</source>
+        <translation>Listy pokazują:</translation>
+    </message>
+</context>
+<context>
+    <name>CNetworkEditorDlg</name>
+    <message>
+        <source>A name that no service uses is not kept: deleting, moving or sorting services drops it, and so does opening the file again. Give it to a service to keep it.</source>
+        <translation>Nazwa, której nie używa żaden kanał, nie zostaje zachowana: usuwanie, przenoszenie lub sortowanie kanałów ją odrzuca, podobnie jak ponowne otwarcie pliku. Przypisz ją do kanału, aby ją zachować.</translation>
+    </message>
+    <message>
+        <source>A name you add is chosen for this service. Other names that no service uses are dropped when services are deleted, moved or sorted, and when the file is opened again.</source>
+        <translation>Dodana nazwa zostaje wybrana dla tego kanału. Inne nazwy, których nie używa żaden kanał, są odrzucane przy usuwaniu, przenoszeniu lub sortowaniu kanałów oraz przy ponownym otwarciu pliku.</translation>
+    </message>
+    <message>
+        <source>Networks</source>
+        <translation>Sieci</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Services</source>
+        <translation>Kanały</translation>
+    </message>
+    <message>
+        <source>Network name</source>
+        <translation>Nazwa sieci</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Network &quot;%1&quot; cannot be deleted: %2 services use it. Give them another network first.</source>
+        <translation>Nie można usunąć sieci „%1”: używają jej kanały (%2). Najpierw przypisz im inną sieć.</translation>
+    </message>
+    <message>
+        <source>No network can be added: the table holds %1 names, or services use every id.</source>
+        <translation>Nie można dodać sieci: tabela mieści %1 nazw albo kanały używają każdego ID.</translation>
+    </message>
+    <message>
+        <source>The network is no longer in the table.</source>
+        <translation>Sieci nie ma już w tabeli.</translation>
+    </message>
+</context>
+<context>
     <name>CSatellitePage</name>
     <message>
         <source>[ERROR] Satellite is not appended. 
@@ -394,6 +570,10 @@ Niczego nie zmieniono.</translation>
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>Networks…</source>
+        <translation>Sieci…</translation>
+    </message>
 </context>
 <context>
     <name>ConvTpListDialog</name>
@@ -523,6 +703,46 @@ Niczego nie zmieniono.</translation>
             <numerusform>Usuń %1 duplikaty</numerusform>
             <numerusform>Usuń %1 duplikatów</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Import 1 transponder</source>
+        <translation>Importuj 1 transponder</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %1 transponders</source>
+        <translation>
+            <numerusform>Importuj %1 transponder</numerusform>
+            <numerusform>Importuj %1 transpondery</numerusform>
+            <numerusform>Importuj %1 transponderów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add network %1</source>
+        <translation>Dodaj sieć %1</translation>
+    </message>
+    <message>
+        <source>Rename network to %1</source>
+        <translation>Zmień nazwę sieci na %1</translation>
+    </message>
+    <message>
+        <source>Delete network %1</source>
+        <translation>Usuń sieć %1</translation>
+    </message>
+    <message>
+        <source>Change networks</source>
+        <translation>Zmień sieci</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation>Dodaj %1</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Zmień %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Usuń %1</translation>
     </message>
 </context>
 <context>
@@ -676,6 +896,18 @@ Niczego nie zmieniono.</translation>
     <message>
         <source>[Error] %1</source>
         <translation>[Błąd] %1</translation>
+    </message>
+    <message>
+        <source>Satellite Lists (*.xml)|*.xml|All Files (*.*)|*.*||</source>
+        <translation>Listy satelitów (*.xml)|*.xml|Wszystkie pliki (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Import Transponders</source>
+        <translation>Import transponderów</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lists no satellites.</source>
+        <translation>„%1” nie zawiera satelitów.</translation>
     </message>
 </context>
 <context>
@@ -899,6 +1131,14 @@ Niczego nie zmieniono.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>Import Transponders…</source>
+        <translation>Importuj transpondery…</translation>
+    </message>
+    <message>
+        <source>Networks…</source>
+        <translation>Sieci…</translation>
     </message>
 </context>
 <context>

@@ -217,6 +217,182 @@ Nothing is written until you save.</source>
     </message>
 </context>
 <context>
+    <name>CImportTranspondersDlg</name>
+    <message>
+        <source>no</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>yes: %1</source>
+        <translation>да: %1</translation>
+    </message>
+    <message>
+        <source>Check the satellites of &quot;%1&quot; to import. DVB-S2 transponders start unchecked: the box&apos;s records hold no modulation, so it may not tune them.</source>
+        <translation>Отметьте спутники из «%1», которые нужно импортировать. Транспондеры DVB-S2 сначала не отмечены: записи ресивера не хранят модуляцию, поэтому он может их не настроить.</translation>
+    </message>
+    <message>
+        <source>Filter by name or position</source>
+        <translation>Фильтр по названию или позиции</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Транспондеры</translation>
+    </message>
+    <message>
+        <source>In the database</source>
+        <translation>В базе</translation>
+    </message>
+</context>
+<context>
+    <name>CMuxBar</name>
+    <message>
+        <source>Add…</source>
+        <translation>Новый</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Изм…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удал.</translation>
+    </message>
+    <message>
+        <source>Terrestrial MUXes</source>
+        <translation>Эфирные MUX</translation>
+    </message>
+    <message>
+        <source>Add a terrestrial MUX</source>
+        <translation>Добавить эфирный MUX</translation>
+    </message>
+    <message>
+        <source>Change the chosen MUX</source>
+        <translation>Изменить выбранный MUX</translation>
+    </message>
+    <message>
+        <source>Delete the chosen MUX; one that services use stays</source>
+        <translation>Удалить выбранный MUX; используемый каналами остаётся</translation>
+    </message>
+    <message>
+        <source>%1 cannot be deleted: %2 services are on it. Move them to another MUX or delete them first.</source>
+        <translation>%1 нельзя удалить: на нём каналы (%2). Сначала перенесите их на другой MUX или удалите.</translation>
+    </message>
+    <message>
+        <source>No MUX can be added: the database holds %1 MUXes, or transponders and MUXes together fill the %2 records the box keeps.</source>
+        <translation>Нельзя добавить MUX: в базе %1 MUX, или транспондеры и MUX вместе заполняют %2 записей ресивера.</translation>
+    </message>
+    <message>
+        <source>A MUX needs a frequency.</source>
+        <translation>MUX нужна частота.</translation>
+    </message>
+    <message>
+        <source>The MUX is no longer there.</source>
+        <translation>Этого MUX больше нет.</translation>
+    </message>
+</context>
+<context>
+    <name>CMuxDlg</name>
+    <message>
+        <source>MUX %1</source>
+        <translation>MUX %1</translation>
+    </message>
+    <message>
+        <source>New MUX</source>
+        <translation>Новый MUX</translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation>Частота:</translation>
+    </message>
+    <message>
+        <source>Symbol rate:</source>
+        <translation>Символьная скорость:</translation>
+    </message>
+    <message>
+        <source>TSID:</source>
+        <translation>TSID:</translation>
+    </message>
+    <message>
+        <source>Drift (hex):</source>
+        <translation>Дрейф (hex):</translation>
+    </message>
+    <message>
+        <source>Attribute (hex):</source>
+        <translation>Атрибут (hex):</translation>
+    </message>
+    <message>
+        <source>Signal:</source>
+        <translation>Сигнал:</translation>
+    </message>
+    <message>
+        <source>Lists show:</source>
+        <translation>В списках:</translation>
+    </message>
+</context>
+<context>
+    <name>CNetworkEditorDlg</name>
+    <message>
+        <source>A name that no service uses is not kept: deleting, moving or sorting services drops it, and so does opening the file again. Give it to a service to keep it.</source>
+        <translation>Название, которое не использует ни один канал, не сохраняется: удаление, перемещение или сортировка каналов отбрасывает его, как и повторное открытие файла. Назначьте его каналу, чтобы сохранить.</translation>
+    </message>
+    <message>
+        <source>A name you add is chosen for this service. Other names that no service uses are dropped when services are deleted, moved or sorted, and when the file is opened again.</source>
+        <translation>Добавленное название выбирается для этого канала. Другие названия, которые не использует ни один канал, отбрасываются при удалении, перемещении или сортировке каналов и при повторном открытии файла.</translation>
+    </message>
+    <message>
+        <source>Networks</source>
+        <translation>Сети</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Services</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Network name</source>
+        <translation>Название сети</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Network &quot;%1&quot; cannot be deleted: %2 services use it. Give them another network first.</source>
+        <translation>Сеть «%1» нельзя удалить: её используют каналы (%2). Сначала назначьте им другую сеть.</translation>
+    </message>
+    <message>
+        <source>No network can be added: the table holds %1 names, or services use every id.</source>
+        <translation>Нельзя добавить сеть: в таблице %1 названий, или каналы используют все ID.</translation>
+    </message>
+    <message>
+        <source>The network is no longer in the table.</source>
+        <translation>Этой сети больше нет в таблице.</translation>
+    </message>
+</context>
+<context>
     <name>CSatellitePage</name>
     <message>
         <source>[ERROR] Satellite is not appended. 
@@ -394,6 +570,10 @@ Nothing was changed.</source>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>Networks…</source>
+        <translation>Сети…</translation>
+    </message>
 </context>
 <context>
     <name>ConvTpListDialog</name>
@@ -523,6 +703,46 @@ Nothing was changed.</source>
             <numerusform>Удаление %1 дубликатов</numerusform>
             <numerusform>Удаление %1 дубликатов</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Import 1 transponder</source>
+        <translation>Импорт 1 транспондера</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %1 transponders</source>
+        <translation>
+            <numerusform>Импорт %1 транспондера</numerusform>
+            <numerusform>Импорт %1 транспондеров</numerusform>
+            <numerusform>Импорт %1 транспондеров</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add network %1</source>
+        <translation>Добавление сети %1</translation>
+    </message>
+    <message>
+        <source>Rename network to %1</source>
+        <translation>Переименование сети в %1</translation>
+    </message>
+    <message>
+        <source>Delete network %1</source>
+        <translation>Удаление сети %1</translation>
+    </message>
+    <message>
+        <source>Change networks</source>
+        <translation>Изменение сетей</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation>Добавление: %1</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Изменение: %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Удаление: %1</translation>
     </message>
 </context>
 <context>
@@ -676,6 +896,18 @@ Nothing was changed.</source>
     <message>
         <source>[Error] %1</source>
         <translation>[Ошибка] %1</translation>
+    </message>
+    <message>
+        <source>Satellite Lists (*.xml)|*.xml|All Files (*.*)|*.*||</source>
+        <translation>Списки спутников (*.xml)|*.xml|Все файлы (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Import Transponders</source>
+        <translation>Импорт транспондеров</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lists no satellites.</source>
+        <translation>В «%1» нет спутников.</translation>
     </message>
 </context>
 <context>
@@ -899,6 +1131,14 @@ Nothing was changed.</source>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>Import Transponders…</source>
+        <translation>Импорт транспондеров…</translation>
+    </message>
+    <message>
+        <source>Networks…</source>
+        <translation>Сети…</translation>
     </message>
 </context>
 <context>

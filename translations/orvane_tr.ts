@@ -217,6 +217,182 @@ Kaydedene kadar hiçbir şey yazılmaz.</translation>
     </message>
 </context>
 <context>
+    <name>CImportTranspondersDlg</name>
+    <message>
+        <source>no</source>
+        <translation>hayır</translation>
+    </message>
+    <message>
+        <source>yes: %1</source>
+        <translation>evet: %1</translation>
+    </message>
+    <message>
+        <source>Check the satellites of &quot;%1&quot; to import. DVB-S2 transponders start unchecked: the box&apos;s records hold no modulation, so it may not tune them.</source>
+        <translation>&quot;%1&quot; dosyasından içe aktarılacak uyduları işaretleyin. DVB-S2 transponderleri işaretsiz başlar: alıcının kayıtları modülasyon tutmaz, bu yüzden onları ayarlayamayabilir.</translation>
+    </message>
+    <message>
+        <source>Filter by name or position</source>
+        <translation>Ada veya konuma göre süz</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponderler</translation>
+    </message>
+    <message>
+        <source>In the database</source>
+        <translation>Veritabanında</translation>
+    </message>
+</context>
+<context>
+    <name>CMuxBar</name>
+    <message>
+        <source>Add…</source>
+        <translation>Ekle…</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Düzen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Terrestrial MUXes</source>
+        <translation>Karasal MUX&apos;lar</translation>
+    </message>
+    <message>
+        <source>Add a terrestrial MUX</source>
+        <translation>Karasal MUX ekle</translation>
+    </message>
+    <message>
+        <source>Change the chosen MUX</source>
+        <translation>Seçili MUX&apos;u değiştir</translation>
+    </message>
+    <message>
+        <source>Delete the chosen MUX; one that services use stays</source>
+        <translation>Seçili MUX&apos;u sil; kanalların kullandığı kalır</translation>
+    </message>
+    <message>
+        <source>%1 cannot be deleted: %2 services are on it. Move them to another MUX or delete them first.</source>
+        <translation>%1 silinemez: üzerinde %2 kanal var. Önce onları başka bir MUX&apos;a taşıyın ya da silin.</translation>
+    </message>
+    <message>
+        <source>No MUX can be added: the database holds %1 MUXes, or transponders and MUXes together fill the %2 records the box keeps.</source>
+        <translation>MUX eklenemez: veritabanı %1 MUX tutuyor ya da transponderler ve MUX&apos;lar birlikte alıcının %2 kaydını dolduruyor.</translation>
+    </message>
+    <message>
+        <source>A MUX needs a frequency.</source>
+        <translation>Bir MUX&apos;un frekansı olmalı.</translation>
+    </message>
+    <message>
+        <source>The MUX is no longer there.</source>
+        <translation>MUX artık yok.</translation>
+    </message>
+</context>
+<context>
+    <name>CMuxDlg</name>
+    <message>
+        <source>MUX %1</source>
+        <translation>MUX %1</translation>
+    </message>
+    <message>
+        <source>New MUX</source>
+        <translation>Yeni MUX</translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation>Frekans:</translation>
+    </message>
+    <message>
+        <source>Symbol rate:</source>
+        <translation>Sembol hızı:</translation>
+    </message>
+    <message>
+        <source>TSID:</source>
+        <translation>TSID:</translation>
+    </message>
+    <message>
+        <source>Drift (hex):</source>
+        <translation>Kayma (hex):</translation>
+    </message>
+    <message>
+        <source>Attribute (hex):</source>
+        <translation>Öznitelik (hex):</translation>
+    </message>
+    <message>
+        <source>Signal:</source>
+        <translation>Sinyal:</translation>
+    </message>
+    <message>
+        <source>Lists show:</source>
+        <translation>Listelerde:</translation>
+    </message>
+</context>
+<context>
+    <name>CNetworkEditorDlg</name>
+    <message>
+        <source>A name that no service uses is not kept: deleting, moving or sorting services drops it, and so does opening the file again. Give it to a service to keep it.</source>
+        <translation>Hiçbir kanalın kullanmadığı bir ad saklanmaz: kanalları silmek, taşımak veya sıralamak onu atar, dosyayı yeniden açmak da. Saklamak için onu bir kanala verin.</translation>
+    </message>
+    <message>
+        <source>A name you add is chosen for this service. Other names that no service uses are dropped when services are deleted, moved or sorted, and when the file is opened again.</source>
+        <translation>Eklediğiniz ad bu kanal için seçilir. Hiçbir kanalın kullanmadığı diğer adlar, kanallar silindiğinde, taşındığında veya sıralandığında ve dosya yeniden açıldığında atılır.</translation>
+    </message>
+    <message>
+        <source>Networks</source>
+        <translation>Ağlar</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Kimlik</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Services</source>
+        <translation>Kanallar</translation>
+    </message>
+    <message>
+        <source>Network name</source>
+        <translation>Ağ adı</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ekle</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Yeniden adlandır</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>Network &quot;%1&quot; cannot be deleted: %2 services use it. Give them another network first.</source>
+        <translation>&quot;%1&quot; ağı silinemez: %2 kanal onu kullanıyor. Önce onlara başka bir ağ verin.</translation>
+    </message>
+    <message>
+        <source>No network can be added: the table holds %1 names, or services use every id.</source>
+        <translation>Ağ eklenemez: tablo %1 ad tutuyor ya da kanallar her kimliği kullanıyor.</translation>
+    </message>
+    <message>
+        <source>The network is no longer in the table.</source>
+        <translation>Ağ artık tabloda yok.</translation>
+    </message>
+</context>
+<context>
     <name>CSatellitePage</name>
     <message>
         <source>[ERROR] Satellite is not appended. 
@@ -394,6 +570,10 @@ Hiçbir şey değişmedi.</translation>
         <source>Cancel</source>
         <translation>İptal</translation>
     </message>
+    <message>
+        <source>Networks…</source>
+        <translation>Ağlar…</translation>
+    </message>
 </context>
 <context>
     <name>ConvTpListDialog</name>
@@ -515,6 +695,44 @@ Hiçbir şey değişmedi.</translation>
         <translation>
             <numerusform>%1 kopya silme</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Import 1 transponder</source>
+        <translation>1 transponder içe aktarma</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %1 transponders</source>
+        <translation>
+            <numerusform>%1 transponder içe aktarma</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add network %1</source>
+        <translation>%1 ağını ekleme</translation>
+    </message>
+    <message>
+        <source>Rename network to %1</source>
+        <translation>Ağı %1 olarak adlandırma</translation>
+    </message>
+    <message>
+        <source>Delete network %1</source>
+        <translation>%1 ağını silme</translation>
+    </message>
+    <message>
+        <source>Change networks</source>
+        <translation>Ağları değiştirme</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation>%1 ekleme</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 değiştirme</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 silme</translation>
     </message>
 </context>
 <context>
@@ -668,6 +886,18 @@ Hiçbir şey değişmedi.</translation>
     <message>
         <source>[Error] %1</source>
         <translation>[Hata] %1</translation>
+    </message>
+    <message>
+        <source>Satellite Lists (*.xml)|*.xml|All Files (*.*)|*.*||</source>
+        <translation>Uydu listeleri (*.xml)|*.xml|Tüm dosyalar (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>Import Transponders</source>
+        <translation>Transponder içe aktarma</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; lists no satellites.</source>
+        <translation>&quot;%1&quot; hiç uydu içermiyor.</translation>
     </message>
 </context>
 <context>
@@ -891,6 +1121,14 @@ Hiçbir şey değişmedi.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Yardım</translation>
+    </message>
+    <message>
+        <source>Import Transponders…</source>
+        <translation>Transponder içe aktar…</translation>
+    </message>
+    <message>
+        <source>Networks…</source>
+        <translation>Ağlar…</translation>
     </message>
 </context>
 <context>

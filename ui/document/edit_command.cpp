@@ -37,12 +37,21 @@ constexpr SEditText kEditTexts[] = {
     {EEdit::ImportCsv, QT_TRANSLATE_NOOP("EditText", "Import CSV"), nullptr},
     {EEdit::DeleteDuplicates, QT_TRANSLATE_NOOP("EditText", "Delete 1 duplicate"),
      QT_TRANSLATE_N_NOOP("EditText", "Delete %1 duplicates")},
+    {EEdit::ImportTransponders, QT_TRANSLATE_NOOP("EditText", "Import 1 transponder"),
+     QT_TRANSLATE_N_NOOP("EditText", "Import %1 transponders")},
+    {EEdit::AddNetwork, QT_TRANSLATE_NOOP("EditText", "Add network %1"), nullptr},
+    {EEdit::RenameNetwork, QT_TRANSLATE_NOOP("EditText", "Rename network to %1"), nullptr},
+    {EEdit::DeleteNetwork, QT_TRANSLATE_NOOP("EditText", "Delete network %1"), nullptr},
+    {EEdit::ChangeNetworks, QT_TRANSLATE_NOOP("EditText", "Change networks"), nullptr},
+    {EEdit::AddMux, QT_TRANSLATE_NOOP("EditText", "Add %1"), nullptr},
+    {EEdit::ChangeMux, QT_TRANSLATE_NOOP("EditText", "Change %1"), nullptr},
+    {EEdit::DeleteMux, QT_TRANSLATE_NOOP("EditText", "Delete %1"), nullptr},
 };
 constexpr bool InEditOrder() {
     for (std::size_t i = 0; i < std::size(kEditTexts); ++i)
         if (kEditTexts[i].edit != static_cast<EEdit>(i))
             return false;
-    return std::size(kEditTexts) == std::size_t(EEdit::DeleteDuplicates) + 1;
+    return std::size(kEditTexts) == std::size_t(EEdit::DeleteMux) + 1;
 }
 static_assert(InEditOrder(), "one text per edit, in the order of EEdit");
 
@@ -63,6 +72,13 @@ QString EditText(EEdit edit, int nCount) {
 QString EditText(EEdit edit, const QString& name) {
     const QString text = QCoreApplication::translate("EditText", TextOf(edit).pszText);
     return text.contains(QStringLiteral("%1")) ? text.arg(name) : text;
+}
+
+ETableEdit EditTable(CDocument& document, const std::function<ETableEdit(CChannelStore&)>& change,
+                     const QString& step) {
+    ETableEdit result = ETableEdit::Missing;
+    document.Edit([&](CChannelStore& store) { result = change(store); }, [&] { return step; });
+    return result;
 }
 
 CEditCommand::CEditCommand(CDocument& document, const QString& text, unsigned nChanged,

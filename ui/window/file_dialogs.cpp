@@ -17,12 +17,14 @@ QString CFileDialogs::Save(const QString& dialog, const QString& suggested, cons
     return Remember(dialog, m_prompt.GetSaveFileName(Offered(dialog, suggested, false), filter));
 }
 
-// A folder that has gone since is no place to start.
+// A folder that has gone since is no place to start; a suggested folder gives way to the
+// dialog's own.
 QString CFileDialogs::Offered(const QString& dialog, const QString& suggested, bool bOpen) const {
     const QString folder = m_settings.LastFolder(dialog);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         return suggested;
-    const QString name = QFileInfo(suggested).fileName();
+    const QFileInfo suggestedFile(suggested);
+    const QString name = suggestedFile.isDir() ? QString() : suggestedFile.fileName();
     if (name.isEmpty())
         return folder;
     const QString there = QDir(folder).filePath(name);
