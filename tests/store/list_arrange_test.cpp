@@ -33,7 +33,36 @@ TEST(Filter, FoldsLatin1CaseOverNameNetworkAndSatellite) {
         {LIST_TERR_TV, "astra", {0}},         // no satellite column: the name alone
     };
     for (const auto& c : cases)
-        EXPECT_EQ(MatchingServices(store, c.nList, c.part), c.rows) << c.part;
+        EXPECT_EQ(MatchingServices(store, CNameCodec(ECharset::Iso8859_1), c.nList, c.part), c.rows)
+            << c.part;
+}
+
+// Case is folded on the letters of the names' set, not on the bytes' Latin-1 meaning.
+TEST(Filter, FoldsCaseAsTheNamesSetHasIt) {
+    const struct {
+        ECharset set;
+        const char* name;
+        const char* part;
+        bool bFound;
+    } cases[] = {
+        {ECharset::Windows1251, "Первый канал", "пер", true},
+        {ECharset::Windows1251, "первый", "ПЕРВЫЙ", true},
+        {ECharset::Windows1251, "Первый", "перв ый", false},
+        {ECharset::Windows1253, "Ελλάς", "ΕΛΛΆΣ", true},  // final sigma
+        {ECharset::Windows1253, "Ελλάς", "ελλασ", false}, // the accent is no case
+        {ECharset::Windows1254, "İstanbul", "ISTANBUL", true},
+        {ECharset::Windows1250, "Łódź", "ŁÓDŹ", true},
+        {ECharset::Windows1252, "Œuvre", "œUV", true},
+    };
+    for (const auto& c : cases) {
+        const CNameCodec names(c.set);
+        CChannelStore store;
+        FillSatTv(store, {names.Encoded(c.name)});
+        std::string part, error;
+        ASSERT_TRUE(names.FromUtf8(c.part, part, error)) << error;
+        EXPECT_EQ(MatchingServices(store, names, LIST_SAT_TV, part).size(), c.bFound ? 1u : 0u)
+            << c.part;
+    }
 }
 
 TEST(MoveToNumber, BlockLandsAtTheRowAndPastTheEndAtTheEnd) {

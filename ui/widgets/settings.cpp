@@ -9,6 +9,7 @@ namespace {
 const QString kPortId = QStringLiteral("transfer/port");
 const QString kPortName = QStringLiteral("transfer/port_name");
 const QString kPortDescription = QStringLiteral("transfer/port_description");
+const QString kNameCharset = QStringLiteral("names/charset");
 
 const char* StatusText(QSettings::Status status) {
     return status == QSettings::AccessError ? "it cannot be read" : "it is not a settings file";
@@ -75,4 +76,12 @@ void CSettings::SetTransferPort(const SPortSetting& port) {
     SetValues({{kPortId, port.strId},
                {kPortName, port.strName},
                {kPortDescription, port.strDescription}});
+}
+
+QString CSettings::NameCharset() const {
+    return Text(kNameCharset);
+}
+
+void CSettings::SetNameCharset(const QString& name) {
+    SetValues({{kNameCharset, name}});
 }

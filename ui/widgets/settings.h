@@ -41,6 +41,10 @@ class CSettings {
     SPortSetting TransferPort() const;
     void SetTransferPort(const SPortSetting& port);
 
+    // The character set the names are read in, as kCharsets names it; empty until one was chosen.
+    QString NameCharset() const;
+    void SetNameCharset(const QString& name);
+
   private:
     QString Text(const QString& key) const;
     // Stores the values and writes them at once.

@@ -18,8 +18,9 @@ constexpr const char* kStatusTexts[] = {
     "Exported %1 to %2",
     "Undone: %1",
     "Redone: %1",
+    "%1 has no %2: the name stays as it was",
 };
-static_assert(std::size(kStatusTexts) == std::size_t(EStatus::Redone) + 1,
+static_assert(std::size(kStatusTexts) == std::size_t(EStatus::Refused) + 1,
               "one text per status, in the order of EStatus");
 
 QString TextOf(EStatus status) {
