@@ -133,15 +133,19 @@ void WriteUsage(std::ostream& out) {
     for (const Command& c : kCommands)
         out << "  " << std::left << std::setw(static_cast<int>(nWidth + 3))
             << (std::string(c.name) + " " + c.usage) << c.summary << "\n";
-    out << "\n'zdftool COMMAND --help' describes one command.\n";
+    out << "\n'zdftool COMMAND --help' describes one command. The commands that show or read\n"
+           "names take --charset SET, the character set of the box's names.\n";
 }
 
 void WriteCommandHelp(std::ostream& out, const Command& c) {
     out << "usage: zdftool " << c.name << " " << c.usage << "\n\n" << c.help;
-    if (c.bNames)
-        out << "  --charset SET  the character set of the box's names: " << CharsetNames()
-            << ";\n                 by default the one of the language in LC_ALL, LC_MESSAGES or"
-               " LANG\n";
+    if (!c.bNames)
+        return;
+    out << "  --charset SET  the character set of the box's names, by default the one of the\n"
+           "                 language in LC_ALL, LC_MESSAGES or LANG:";
+    for (std::size_t i = 0; i < std::size(kCharsets); ++i)
+        out << (i % 4 == 0 ? "\n                 " : " ") << kCharsets[i].pszName
+            << (i + 1 < std::size(kCharsets) ? "," : "\n");
 }
 
 // Takes every --charset SET out of the arguments; the last one chosen is the set. False after a
