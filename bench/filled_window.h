@@ -6,6 +6,7 @@
 #include "controls.h"
 #include "editor_dlg.h"
 #include "flexgrid.h"
+#include "grid_menu.h"
 #include "scripted_prompt.h"
 
 #include <QApplication>
@@ -13,8 +14,11 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 #include <functional>
+
+#include <benchmark/benchmark.h>
 
 // The filled store written to a data file, as the window opens it.
 inline QString WriteStoreFile(const QTemporaryDir& dir,
@@ -80,3 +84,34 @@ struct SFilledWindow {
         QCoreApplication::sendEvent(header->viewport(), &event);
     }
 };
+
+// Cuts rows 1 to nRows and pastes them in front of row nTarget, through the grid's popup.
+inline void PasteRows(SFilledWindow& window, long nRows, long nTarget) {
+    window.SelectRows(1, nRows);
+    window.Command(1, 2, ID_EDIT_CUT);
+    window.SelectRows(nTarget, nTarget);
+    window.Command(nTarget, 2, ID_EDIT_PASTE);
+}
+
+// Times the undo (or the redo) of the one step `edit` makes in a window over `fill`, again and
+// again.
+inline void RunUndoRedo(benchmark::State& state, const std::function<void(CChannelStore&)>& fill,
+                        const std::function<void(SFilledWindow&)>& edit, UINT nTimed) {
+    SFilledWindow window(fill);
+    edit(window);
+    if (window.dlg.UndoStack().count() != 1) {
+        state.SkipWithError("the edit made no undo step");
+        return;
+    }
+    const UINT nOther = nTimed == ID_EDIT_UNDO ? ID_EDIT_REDO : ID_EDIT_UNDO;
+    if (nTimed == ID_EDIT_REDO)
+        window.dlg.OnCommand(ID_EDIT_UNDO);
+    for (auto _ : state) {
+        window.dlg.OnCommand(nTimed);
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        window.dlg.OnCommand(nOther);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}

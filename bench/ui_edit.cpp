@@ -18,12 +18,8 @@ void FillList(CChannelStore& store) {
 
 void BM_CutAndPasteBlock(benchmark::State& state) {
     SFilledWindow window(FillList);
-    for (auto _ : state) {
-        window.SelectRows(1, 100);
-        window.Command(1, 2, ID_EDIT_CUT);
-        window.SelectRows(4000, 4000);
-        window.Command(4000, 2, ID_EDIT_PASTE);
-    }
+    for (auto _ : state)
+        PasteRows(window, 100, 4000);
     if (std::ptrdiff_t(window.prompt.m_menus.size()) != 2 * state.iterations())
         state.SkipWithError("a right-click showed no menu");
 }

@@ -21,10 +21,7 @@ namespace {
 constexpr long kBlock = 500;
 
 void PasteBlock(SFilledWindow& window) {
-    window.SelectRows(1, kBlock);
-    window.Command(1, 2, ID_EDIT_CUT);
-    window.SelectRows(1000, 1000);
-    window.Command(1000, 2, ID_EDIT_PASTE);
+    PasteRows(window, kBlock, 1000);
 }
 
 void SortByName(SFilledWindow& window) {
@@ -68,44 +65,23 @@ void BM_HundredStepsMemory(benchmark::State& state) {
 }
 BENCHMARK(BM_HundredStepsMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// Times the undo (or the redo) of the one step `edit` makes, again and again.
-void RunUndoRedo(benchmark::State& state, void (*edit)(SFilledWindow&), UINT nTimed) {
-    SFilledWindow window(FillFullDatabase);
-    edit(window);
-    if (window.dlg.UndoStack().count() != 1) {
-        state.SkipWithError("the edit made no undo step");
-        return;
-    }
-    const UINT nOther = nTimed == ID_EDIT_UNDO ? ID_EDIT_REDO : ID_EDIT_UNDO;
-    if (nTimed == ID_EDIT_REDO)
-        window.dlg.OnCommand(ID_EDIT_UNDO);
-    for (auto _ : state) {
-        window.dlg.OnCommand(nTimed);
-        QCoreApplication::processEvents();
-        state.PauseTiming();
-        window.dlg.OnCommand(nOther);
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    }
-}
-
 void BM_UndoPaste500(benchmark::State& state) {
-    RunUndoRedo(state, PasteBlock, ID_EDIT_UNDO);
+    RunUndoRedo(state, FillFullDatabase, PasteBlock, ID_EDIT_UNDO);
 }
 BENCHMARK(BM_UndoPaste500)->Unit(benchmark::kMillisecond);
 
 void BM_RedoPaste500(benchmark::State& state) {
-    RunUndoRedo(state, PasteBlock, ID_EDIT_REDO);
+    RunUndoRedo(state, FillFullDatabase, PasteBlock, ID_EDIT_REDO);
 }
 BENCHMARK(BM_RedoPaste500)->Unit(benchmark::kMillisecond);
 
 void BM_UndoSort(benchmark::State& state) {
-    RunUndoRedo(state, SortByName, ID_EDIT_UNDO);
+    RunUndoRedo(state, FillFullDatabase, SortByName, ID_EDIT_UNDO);
 }
 BENCHMARK(BM_UndoSort)->Unit(benchmark::kMillisecond);
 
 void BM_RedoSort(benchmark::State& state) {
-    RunUndoRedo(state, SortByName, ID_EDIT_REDO);
+    RunUndoRedo(state, FillFullDatabase, SortByName, ID_EDIT_REDO);
 }
 BENCHMARK(BM_RedoSort)->Unit(benchmark::kMillisecond);
 

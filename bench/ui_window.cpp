@@ -48,40 +48,16 @@ void BM_OpenFileIntoWindow(benchmark::State& state) {
 BENCHMARK(BM_OpenFileIntoWindow)->Unit(benchmark::kMillisecond);
 
 void PasteHundred(SFilledWindow& window) {
-    window.SelectRows(1, 100);
-    window.Command(1, 2, ID_EDIT_CUT);
-    window.SelectRows(2000, 2000);
-    window.Command(2000, 2, ID_EDIT_PASTE);
-}
-
-// Times the undo (or the redo) of a 100-row paste, again and again.
-void RunPasteUndoRedo(benchmark::State& state, UINT nTimed) {
-    SFilledWindow window(FillList);
-    PasteHundred(window);
-    if (window.dlg.UndoStack().count() != 1) {
-        state.SkipWithError("the paste made no undo step");
-        return;
-    }
-    const UINT nOther = nTimed == ID_EDIT_UNDO ? ID_EDIT_REDO : ID_EDIT_UNDO;
-    if (nTimed == ID_EDIT_REDO)
-        window.dlg.OnCommand(ID_EDIT_UNDO);
-    for (auto _ : state) {
-        window.dlg.OnCommand(nTimed);
-        QCoreApplication::processEvents();
-        state.PauseTiming();
-        window.dlg.OnCommand(nOther);
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    }
+    PasteRows(window, 100, 2000);
 }
 
 void BM_UndoPaste100(benchmark::State& state) {
-    RunPasteUndoRedo(state, ID_EDIT_UNDO);
+    RunUndoRedo(state, FillList, PasteHundred, ID_EDIT_UNDO);
 }
 BENCHMARK(BM_UndoPaste100)->Unit(benchmark::kMillisecond);
 
 void BM_RedoPaste100(benchmark::State& state) {
-    RunPasteUndoRedo(state, ID_EDIT_REDO);
+    RunUndoRedo(state, FillList, PasteHundred, ID_EDIT_REDO);
 }
 BENCHMARK(BM_RedoPaste100)->Unit(benchmark::kMillisecond);
 

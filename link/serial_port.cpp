@@ -19,6 +19,9 @@ constexpr UINT kPortCount = 4;
 constexpr int kInputWaitMs = 1; // a write waits this long for input the port has yet to read
 const char kErrorCaption[] = "Application Error";
 constexpr char kErrorFormat[] = "WARNING:  %s Failed with the following error: \n%s\nPort: %d\n";
+// The same for a device that is no COM port's: it is named by its path.
+constexpr char kDeviceErrorFormat[] =
+    "WARNING:  %s Failed with the following error: \n%s\nPort: %s\n";
 
 bool ToParity(char cParity, QSerialPort::Parity& parity) {
     switch (cParity) {
@@ -353,13 +356,17 @@ void CSerialPort::OnBytesWritten() {
 std::string CSerialPort::FormatReport(const char* pszOperation, std::string strSystem) const {
     if (strSystem.empty() && m_pPort)
         strSystem = m_pPort->errorString().toStdString();
-    const int nPort = static_cast<int>(m_nPort);
-    const int nLength =
-        std::snprintf(nullptr, 0, kErrorFormat, pszOperation, strSystem.c_str(), nPort);
-    std::string strText(static_cast<size_t>(nLength), '\0');
-    std::snprintf(strText.data(), strText.size() + 1, kErrorFormat, pszOperation, strSystem.c_str(),
-                  nPort);
-    return strText;
+    const auto format = [&](const char* pszFormat, auto port) {
+        const int nLength =
+            std::snprintf(nullptr, 0, pszFormat, pszOperation, strSystem.c_str(), port);
+        std::string strText(static_cast<size_t>(nLength), '\0');
+        std::snprintf(strText.data(), strText.size() + 1, pszFormat, pszOperation,
+                      strSystem.c_str(), port);
+        return strText;
+    };
+    if (m_strDevice == ResolveSerialDevice(m_nPort))
+        return format(kErrorFormat, static_cast<int>(m_nPort));
+    return format(kDeviceErrorFormat, m_strDevice.c_str());
 }
 
 // Reports do not pile up: a failure while the owner shows one is not reported again.

@@ -24,6 +24,7 @@ inline constexpr int IDC_CHANNEL_EDIT_AUDIO_PID = 1067;
 inline constexpr int IDC_CHANNEL_EDIT_PCR_PID = 1068;
 inline constexpr int IDC_CHANNEL_COMBO_NETWORK = 1069;
 inline constexpr int IDC_CHANNEL_CHECK_DOLBY = 1070;
+inline constexpr int IDC_CHANNEL_BUTTON_NETWORKS = 1071;
 
 enum class EChannelItemKind { Label, Combo, NumberEdit, TextEdit, CheckBox, DefaultButton, Button };
 
@@ -64,4 +65,9 @@ inline constexpr SChannelDlgItem kItems[] = {
     {IDC_CHANNEL_OK, DefaultButton, "OK", 116, 158, 50, 14, 0},
     {IDC_CHANNEL_CANCEL, Button, "Cancel", 172, 158, 50, 14, 0},
 };
+
+// Beside the template, in the free space under the network list's end: the network editor. In tab
+// order it follows the network list.
+inline constexpr SChannelDlgItem kNetworksButton = {
+    IDC_CHANNEL_BUTTON_NETWORKS, Button, "Networks…", 172, 66, 50, 14, 0};
 } // namespace channel_info_dialog

@@ -159,6 +159,7 @@ inline constexpr SMenuItem kFileMenuItems[] = {
     {"Compare With…", ID_FILE_COMPARE_WITH},
     {"Export CSV…", ID_FILE_EXPORT_CSV},
     {"Import CSV…", ID_FILE_IMPORT_CSV},
+    {"Import Transponders…", ID_FILE_IMPORT_TRANSPONDERS},
     {"", 0},
     {"E&xit", ID_EXIT},
 };
@@ -179,6 +180,8 @@ inline constexpr SMenuItem kEditMenuItems[] = {
     {"", 0},
     {"Order Like…", ID_EDIT_ORDER_LIKE},
     {"Find Duplicates…", ID_EDIT_FIND_DUPLICATES},
+    {"", 0},
+    {"Networks…", ID_EDIT_NETWORKS},
 };
 inline constexpr SMenuItem kTransferMenuItems[] = {
     {"&STB->PC", ID_TRANSFER_STB_TO_PC},

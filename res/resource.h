@@ -26,6 +26,9 @@ inline constexpr unsigned ID_FILE_EXPORT_CSV = 32821;
 inline constexpr unsigned ID_FILE_IMPORT_CSV = 32822;
 inline constexpr unsigned ID_EDIT_ORDER_LIKE = 32823;
 inline constexpr unsigned ID_EDIT_FIND_DUPLICATES = 32824;
+// Tuning data: transponders from a satellites.xml, network names by hand.
+inline constexpr unsigned ID_FILE_IMPORT_TRANSPONDERS = 32840;
+inline constexpr unsigned ID_EDIT_NETWORKS = 32841;
 // The grids' editing commands: the popup menu 132 and the Edit menu.
 inline constexpr unsigned ID_EDIT_CUT = 32782;
 inline constexpr unsigned ID_EDIT_PASTE = 32783;

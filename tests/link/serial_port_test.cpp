@@ -170,8 +170,9 @@ TEST_F(SerialPort, DevicesAreFoundByNameLinkOrPath) {
 }
 
 // Settings that make no sense are reported as such (those the device refuses as refused); the
-// port stays open as it is.
+// port stays open as it is. COM3 is the device: the report names the port by its number.
 TEST_F(SerialPort, SettingsThatMakeNoSenseAreReported) {
+    Route(3, pty.Path());
     const struct {
         char cParity;
         UINT nDataBits, nStopBits, nBaud;
@@ -229,21 +230,24 @@ TEST_F(SerialPort, WritesLeaveInOrderAfterTheInputThatArrived) {
 }
 
 // The far end closes while the port waits for input, or with a write queued, whose purge then
-// fails first: one report, given when the port is closed already.
+// fails first: one report, given when the port is closed already, naming the device.
 TEST_F(SerialPort, DeviceThatGoesAwayIsReportedOnceAndClosed) {
     for (bool bWriting : {false, true}) {
         RawPty far;
         RecordingOwner lossOwner;
-        ASSERT_TRUE(port.OpenDevice(&lossOwner, far.Path(), 4));
+        const std::string path = far.Path();
+        ASSERT_TRUE(port.OpenDevice(&lossOwner, path, 4));
         if (bWriting)
             port.WriteByte(kPollByte);
         far.HangUp();
         ASSERT_TRUE(SpinUntil([&] { return !port.IsOpen(); }));
         SpinUntil([] { return false; }, 200); // time for any further failure to show up
         EXPECT_THAT(lossOwner.errors, IsEmpty());
+        // A device that is no COM port's is named by its path.
         EXPECT_THAT(lossOwner.losses,
                     ElementsAre("Application Error: WARNING:  ReadFile() Failed with the following "
-                                "error: \nInput/output error\nPort: 4\n"));
+                                "error: \nInput/output error\nPort: " +
+                                path + "\n"));
         port.WriteString("dropped");
         EXPECT_FALSE(port.HasPendingWrites());
     }

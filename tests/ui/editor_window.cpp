@@ -57,12 +57,12 @@ class EditorWindowTest : public QObject {
         // conversion commands and their separator are gone from the Transfer menu.
         const QStringList greyed = {
             "&File|&New 57600 Ctrl+N|&Open 32771 Ctrl+O|&Save 32772 Ctrl+S*|Save &As ... 32773 "
-            "Ctrl+Shift+S*|0|Compare With… 32820*|Export CSV… 32821*|Import CSV… 32822*|0|"
-            "E&xit 32775 Ctrl+Q",
+            "Ctrl+Shift+S*|0|Compare With… 32820*|Export CSV… 32821*|Import CSV… 32822*|"
+            "Import Transponders… 32840*|0|E&xit 32775 Ctrl+Q",
             "&Edit|Undo 57643 Ctrl+Z*|Redo 57646 Ctrl+Shift+Z*|0|Cut 32782 Ctrl+X|Paste 32783 "
             "Ctrl+V|Delete 32784 Del|Select All 57642 Ctrl+A|0|Move to Number… 32806 Ctrl+M|"
             "Enable 32804|Disable 32805|0|Order Like… 32823*|Find Duplicates… 32824*|0|"
-            "Name Encoding 0",
+            "Networks… 32841*|0|Name Encoding 0",
             "&Transfer|&STB->PC 32776|&PC->STB 32777*",
             "&Help|&Keyboard Shortcuts 57670 F1|&About Orvane 57664"};
         QCOMPARE(MenusOf(dlg.MenuBar()), greyed);

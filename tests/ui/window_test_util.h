@@ -43,6 +43,16 @@ inline void Change(CEditorDlg& dlg, const std::function<void(CChannelStore&)>& c
     dlg.Document().Edit(change, [] { return QStringLiteral("changed by the test"); });
 }
 
+// A modal dialog's script: the user's part (which may check what the dialog shows), then the
+// dialog's result.
+inline std::function<int(QDialog&)> Playing(std::function<void(QDialog&)> play,
+                                            int nResult = QDialog::Accepted) {
+    return [play = std::move(play), nResult](QDialog& dlg) {
+        play(dlg);
+        return nResult;
+    };
+}
+
 // The current list tab's filter field and its count.
 inline QLineEdit& FilterField(const CEditorDlg& dlg) {
     return dlg.ListPage(BYTE(dlg.GetCurrentList())).FilterField();

@@ -8,6 +8,7 @@
 #include "number_text.h"
 #include "prompt.h"
 #include "record_labels.h"
+#include "table_edit_dlgs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,10 +29,6 @@ constexpr int kNumberChars = 5;
 constexpr int kNetworkIdChars = 4;
 constexpr qsizetype kNetworkNameStart = kNetworkIdChars + 2;
 constexpr int kEntryData = Qt::UserRole; // the store index behind a list entry
-
-QString MuxLabel(const STP_INFO& mux) {
-    return QString::asprintf("%3d. MUX %X", mux.tpid, mux.drift >> 8);
-}
 
 QString NetworkLabel(const CNameCodec& names, const SNET_INFO& net) {
     return QString::asprintf("%*d. ", kNetworkIdChars, net.id) + NameText(names, net.name) + u' ';
@@ -71,7 +68,7 @@ CChannelInfoDlg::CChannelInfoDlg(const CNameCodec& names, CPrompt& prompt, QWidg
 // ---- controls ---------------------------------------------------------------------------------
 
 QWidget* CChannelInfoDlg::CreateControl(const SChannelDlgItem& item) {
-    const QString text = QString::fromLatin1(item.pszText);
+    const QString text = QString::fromUtf8(item.pszText);
     switch (item.kind) {
     case EChannelItemKind::Label:
         return new QLabel(text, this);
@@ -111,7 +108,7 @@ QWidget* CChannelInfoDlg::CreateControl(const SChannelDlgItem& item) {
 
 void CChannelInfoDlg::CreateControls() {
     const CDialogUnits units(font());
-    for (const SChannelDlgItem& item : channel_info_dialog::kItems) {
+    const auto place = [&](const SChannelDlgItem& item) {
         QWidget* control = CreateControl(item);
         control->setObjectName(QString::number(item.nId));
         QRect rect = units.MapRect(item.x, item.y, item.cx, item.cy);
@@ -120,13 +117,22 @@ void CChannelInfoDlg::CreateControls() {
             rect.setHeight(control->sizeHint().height());
         control->setGeometry(rect);
         m_controls[item.nId] = control;
-    }
+    };
+    for (const SChannelDlgItem& item : channel_info_dialog::kItems)
+        place(item);
+    place(channel_info_dialog::kNetworksButton);
+    QWidget::setTabOrder(GetDlgItem(IDC_CHANNEL_COMBO_NETWORK),
+                         GetDlgItem(IDC_CHANNEL_BUTTON_NETWORKS));
+    QWidget::setTabOrder(GetDlgItem(IDC_CHANNEL_BUTTON_NETWORKS),
+                         GetDlgItem(IDC_CHANNEL_EDIT_SERVICE_ID));
     setFixedSize(units.X(kChannelDialogWidth), units.Y(kChannelDialogHeight));
 
     connect(GetDlgItem<QPushButton>(IDC_CHANNEL_OK), &QPushButton::clicked, this,
             &CChannelInfoDlg::OnOK);
     connect(GetDlgItem<QPushButton>(IDC_CHANNEL_CANCEL), &QPushButton::clicked, this,
             &CChannelInfoDlg::reject);
+    connect(GetDlgItem<QPushButton>(IDC_CHANNEL_BUTTON_NETWORKS), &QPushButton::clicked, this,
+            &CChannelInfoDlg::OnNetworks);
     // A choice by the user, not the dialog's own selections, refills the transponders.
     connect(&Combo(IDC_CHANNEL_COMBO_SATELLITE), &QComboBox::activated, this,
             &CChannelInfoDlg::OnSelchangeSatellite);
@@ -317,6 +323,30 @@ void CChannelInfoDlg::FillNetworkList() {
     combo.clear();
     combo.addItems(labels);
     combo.setCurrentIndex(-1);
+}
+
+// The network editor works on the store this dialog edits, so that its changes belong to the
+// dialog's undo step. The list is filled again with the network chosen before, or with the name
+// just added: a name no service uses would not last.
+void CChannelInfoDlg::OnNetworks() {
+    if (m_pStore == nullptr || !HasList())
+        return;
+    ReadControls();
+    CNetworkEditorDlg editor(
+        *m_pStore, m_names, m_prompt,
+        [this](const TableChange& change, const QString&) { return change(*m_pStore); }, true,
+        this);
+    connect(&editor, &CNetworkEditorDlg::Status, this, &CChannelInfoDlg::Status);
+    m_prompt.RunModal(editor);
+    const WORD wChosen = editor.AddedNetwork() != 0
+                             ? editor.AddedNetwork()
+                             : WORD(ParseDecimal(m_strNetwork, kNetworkIdChars));
+    FillNetworkList();
+    if (const SNET_INFO* net = m_pStore->FindNetwork(wChosen)) {
+        QComboBox& networks = Combo(IDC_CHANNEL_COMBO_NETWORK);
+        networks.setCurrentIndex(networks.findText(NetworkLabel(m_names, *net), Qt::MatchExactly));
+    }
+    ReadControls();
 }
 
 QString CChannelInfoDlg::NetworkName() const {

@@ -1,6 +1,7 @@
 // CChannelInfoDlg: one TV or radio service of one of the four service lists, shown for editing
 // (an existing service) or empty (a new one). OK checks the input, then adds the service to the
-// store or writes the changed fields into it.
+// store or writes the changed fields into it. Networks… opens the network editor on the same
+// store.
 #pragma once
 
 #include "list_tabs.h"
@@ -39,6 +40,7 @@ class CChannelInfoDlg : public QDialog {
     void OnChangeAudioPid();
     void OnChangePcrPid();
     void OnOK();
+    void OnNetworks();
 
     // Data exchange between the members below and the controls.
     void ReadControls();

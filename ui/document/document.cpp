@@ -69,12 +69,10 @@ bool CDocument::Edit(const std::function<void(CChannelStore&)>& change,
 
 void CDocument::Restore(const SState& state, unsigned nParts, const SViewState& view) {
     m_pStore->RestoreSnapshot(state.store);
-    const bool bPresenceChanged = m_bHasData != state.bHasData;
     m_bHasData = state.bHasData;
     m_bCutPending = state.bCutPending;
     emit Changed(nParts);
-    if (bPresenceChanged)
-        emit StateChanged();
+    emit StateChanged(); // a database may have come or gone
     emit ViewRestored(view);
 }
 

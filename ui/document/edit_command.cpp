@@ -31,12 +31,20 @@ constexpr SEditText kEditTexts[] = {
     {EEdit::OrderLike, "Order Like %1", nullptr},
     {EEdit::ImportCsv, "Import CSV", nullptr},
     {EEdit::DeleteDuplicates, "Delete 1 duplicate", "Delete %1 duplicates"},
+    {EEdit::ImportTransponders, "Import 1 transponder", "Import %1 transponders"},
+    {EEdit::AddNetwork, "Add network %1", nullptr},
+    {EEdit::RenameNetwork, "Rename network to %1", nullptr},
+    {EEdit::DeleteNetwork, "Delete network %1", nullptr},
+    {EEdit::ChangeNetworks, "Change networks", nullptr},
+    {EEdit::AddMux, "Add %1", nullptr},
+    {EEdit::ChangeMux, "Change %1", nullptr},
+    {EEdit::DeleteMux, "Delete %1", nullptr},
 };
 constexpr bool InEditOrder() {
     for (std::size_t i = 0; i < std::size(kEditTexts); ++i)
         if (kEditTexts[i].edit != static_cast<EEdit>(i))
             return false;
-    return std::size(kEditTexts) == std::size_t(EEdit::DeleteDuplicates) + 1;
+    return std::size(kEditTexts) == std::size_t(EEdit::DeleteMux) + 1;
 }
 static_assert(InEditOrder(), "one text per edit, in the order of EEdit");
 
@@ -56,6 +64,13 @@ QString EditText(EEdit edit, int nCount) {
 QString EditText(EEdit edit, const QString& name) {
     const QString text = QString::fromLatin1(TextOf(edit).pszText);
     return text.contains(QStringLiteral("%1")) ? text.arg(name) : text;
+}
+
+ETableEdit EditTable(CDocument& document, const std::function<ETableEdit(CChannelStore&)>& change,
+                     const QString& step) {
+    ETableEdit result = ETableEdit::Missing;
+    document.Edit([&](CChannelStore& store) { result = change(store); }, [&] { return step; });
+    return result;
 }
 
 CEditCommand::CEditCommand(CDocument& document, const QString& text, unsigned nChanged,

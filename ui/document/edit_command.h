@@ -29,11 +29,24 @@ enum class EEdit {
     ReceiveFromStb,
     OrderLike, // names the reference file
     ImportCsv,
-    DeleteDuplicates, // counts services
+    DeleteDuplicates,   // counts services
+    ImportTransponders, // counts transponders added or merged
+    AddNetwork,         // names the network
+    RenameNetwork,      // names the network's new name
+    DeleteNetwork,      // names the network
+    ChangeNetworks,     // the network editor's changes made from the channel dialog
+    AddMux,             // names the MUX
+    ChangeMux,          // names the MUX
+    DeleteMux,          // names the MUX
 };
 
 QString EditText(EEdit edit, int nCount);
 QString EditText(EEdit edit, const QString& name = QString());
+
+// Runs a change of the network or MUX tables as one undo step named `step`; returns the store's
+// answer (Done when it changed something).
+ETableEdit EditTable(CDocument& document, const std::function<ETableEdit(CChannelStore&)>& change,
+                     const QString& step);
 
 class CEditCommand : public QUndoCommand {
   public:

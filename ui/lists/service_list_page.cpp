@@ -245,9 +245,10 @@ void CServiceListPage::DetailInfo() {
     RunChannelInfo(nRow);
 }
 
-// Row 0 adds a new service to the list, any other row changes that row's service; an OK that
-// changed the store is one undo step.
+// Row 0 adds a new service to the list, any other row changes that row's service; what the
+// dialog changed, the network names its network editor changed included, is one undo step.
 void CServiceListPage::RunChannelInfo(long nRow) {
+    bool bServiceChanged = false;
     m_document.Edit(
         [&](CChannelStore& store) {
             CChannelInfoDlg dlg(m_document.Names(), m_prompt, this);
@@ -255,8 +256,13 @@ void CServiceListPage::RunChannelInfo(long nRow) {
             dlg.SetupChannelInfo(TabOfList(m_nList), static_cast<int>(nRow), &store,
                                  nRow == 0 ? 1 : 0);
             dlg.DoModal(m_prompt);
+            bServiceChanged = dlg.StoreChanged();
         },
-        [nRow] { return EditText(nRow == 0 ? EEdit::AppendService : EEdit::ChangeService); });
+        [&] {
+            if (!bServiceChanged)
+                return EditText(EEdit::ChangeNetworks);
+            return EditText(nRow == 0 ? EEdit::AppendService : EEdit::ChangeService);
+        });
 }
 
 // ---- double-click -------------------------------------------------------------------------------

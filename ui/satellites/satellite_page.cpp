@@ -3,6 +3,7 @@
 #include "document.h"
 #include "edit_command.h"
 #include "main_dialog.h"
+#include "mux_bar.h"
 #include "prompt.h"
 #include "satellite_panel.h"
 #include "template_controls.h"
@@ -48,6 +49,7 @@ void CSatellitePage::CreateControls() {
         Control(nId)->hide();
     m_pTree = m_pControls->Find<QTreeWidget>(IDC_TREE);
     m_pPanel = new CSatellitePanel(*m_pControls, m_document.Names(), this);
+    m_pMuxes = new CMuxBar(m_document, m_prompt, *this, bounds.topLeft());
     const struct {
         int nId;
         void (CSatellitePage::*pHandler)();
@@ -66,6 +68,7 @@ QWidget* CSatellitePage::Control(int nId) const {
 void CSatellitePage::Resize(int dx, int dy) {
     setGeometry(geometry().adjusted(0, 0, dx, dy));
     m_pControls->Resize(dx, dy);
+    m_pMuxes->Resize(dy);
 }
 
 // ---- the tree -----------------------------------------------------------------------------------

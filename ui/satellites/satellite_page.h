@@ -1,8 +1,8 @@
 // CSatellitePage: the satellite / transponder tab. It holds the tree, the panel that shows the
-// selected record, and Append, Update and Delete, which turn what the panel shows into changes of
-// the store, each one undo step through the document. The tree follows the store: it is filled
-// again whenever satellites or transponders change, keeping the items the user opened and the
-// selected one.
+// selected record, the terrestrial MUXes' bar (mux_bar.h), and Append, Update and Delete, which
+// turn what the panel shows into changes of the store, each one undo step through the document. The
+// tree follows the store: it is filled again whenever satellites or transponders change, keeping
+// the items the user opened and the selected one.
 #pragma once
 
 #include "satellite_tree.h"
@@ -13,6 +13,7 @@
 #include <memory>
 
 class CDocument;
+class CMuxBar;
 class CNameCodec;
 class CPrompt;
 class CSatellitePanel;
@@ -27,6 +28,7 @@ class CSatellitePage : public QWidget {
 
     QTreeWidget& Tree() const { return *m_pTree; }
     CSatellitePanel& Panel() const { return *m_pPanel; }
+    CMuxBar& Muxes() const { return *m_pMuxes; }
     // A control of the page's template by its id; null when it has none.
     QWidget* Control(int nId) const;
     // The client grew by (dx, dy).
@@ -62,4 +64,5 @@ class CSatellitePage : public QWidget {
     std::unique_ptr<CTemplateControls> m_pControls;
     QTreeWidget* m_pTree = nullptr;
     CSatellitePanel* m_pPanel = nullptr;
+    CMuxBar* m_pMuxes = nullptr;
 };

@@ -201,6 +201,8 @@ BOOL CEditorDlg::OnCommand(UINT nId) {
                                  m_pTab->tabText(m_pTab->currentIndex()).trimmed());
          }},
         {ID_FILE_IMPORT_CSV, [this] { m_pTools->ImportCsv(); }},
+        {ID_FILE_IMPORT_TRANSPONDERS, [this] { m_pTools->ImportTransponders(); }},
+        {ID_EDIT_NETWORKS, [this] { m_pTools->EditNetworks(); }},
     };
     for (const auto& [nCommand, handler] : commands) {
         if (nCommand == nId) {
@@ -326,9 +328,9 @@ void CEditorDlg::ConnectDocument() {
 // is one.
 void CEditorDlg::OnDataStateChanged() {
     const bool bHasData = m_pDocument->HasData();
-    for (UINT nId :
-         {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_TRANSFER_PC_TO_STB, ID_FILE_COMPARE_WITH,
-          ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_EDIT_ORDER_LIKE, ID_EDIT_FIND_DUPLICATES})
+    for (UINT nId : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_TRANSFER_PC_TO_STB, ID_FILE_COMPARE_WITH,
+                     ID_FILE_EXPORT_CSV, ID_FILE_IMPORT_CSV, ID_EDIT_ORDER_LIKE,
+                     ID_EDIT_FIND_DUPLICATES, ID_FILE_IMPORT_TRANSPONDERS, ID_EDIT_NETWORKS})
         m_actions.at(nId)->setEnabled(bHasData);
     UpdateTitle();
 }

@@ -3,12 +3,14 @@
 #include "document.h"
 #include "duplicates.h"
 #include "edit_command.h"
+#include "import_transponders_dlg.h"
 #include "list_compare.h"
 #include "list_tool_dialogs.h"
 #include "list_tools.h"
 #include "prompt.h"
 #include "service_csv.h"
 #include "status_text.h"
+#include "table_edit_dlgs.h"
 #include "wait_cursor.h"
 
 #include <QDir>
@@ -167,5 +169,48 @@ void CToolCommands::CompareWith() {
     wait.Restore();
     CLinesDlg dlg(ToolText(list_tools::kCompareCaption),
                   ToolText(list_tools::kCompareLabel).arg(FileName(path)), lines, &m_owner);
+    m_prompt.RunModal(dlg);
+}
+
+// A file that is not a satellites.xml is refused with the reader's words (the file, the line and
+// what is wrong there) before anything is shown; the database stays as it is.
+void CToolCommands::ImportTransponders() {
+    const QString dataPath = m_document.PathName();
+    const QString path =
+        m_prompt.GetOpenFileName(dataPath.isEmpty() ? dataPath : QFileInfo(dataPath).path(),
+                                 ToolText(list_tools::kSatellitesXmlFilter));
+    if (path.isEmpty())
+        return;
+    std::vector<SXmlSatellite> satellites;
+    std::string error;
+    CWaitCursor wait;
+    if (!ReadSatellitesXmlFile(path.toStdString(), satellites, error)) {
+        wait.Restore();
+        ShowFileError(m_prompt, error);
+        return;
+    }
+    wait.Restore();
+    if (satellites.empty()) {
+        m_prompt.MessageBox(ToolText(list_tools::kNoSatellites).arg(FileName(path)));
+        return;
+    }
+    CImportTranspondersDlg dlg(m_document.Store(), m_document.Names(), std::move(satellites),
+                               FileName(path), &m_owner);
+    if (m_prompt.RunModal(dlg) != QDialog::Accepted)
+        return;
+    const SImportPlan& plan = dlg.Plan();
+    const int nTaken = CountOf(plan, ETpImport::Added) + CountOf(plan, ETpImport::Merged);
+    m_document.Edit([&](CChannelStore& store) { ApplyImport(store, plan); },
+                    [&] { return EditText(EEdit::ImportTransponders, nTaken); });
+}
+
+void CToolCommands::EditNetworks() {
+    CNetworkEditorDlg dlg(
+        m_document.Store(), m_document.Names(), m_prompt,
+        [this](const TableChange& change, const QString& step) {
+            return EditTable(m_document, change, step);
+        },
+        false, &m_owner);
+    connect(&dlg, &CNetworkEditorDlg::Status, this, &CToolCommands::Status);
     m_prompt.RunModal(dlg);
 }

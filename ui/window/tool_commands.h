@@ -1,5 +1,6 @@
-// CToolCommands: the list tools in the window. The store's list tools do the work as zdftool does
-// it; here the file is picked, the change previewed, and each change made one undo step.
+// CToolCommands: the list tools in the window, with Import Transponders and the network editor. The
+// store's list tools do the work as zdftool does it; here the file is picked, the change previewed,
+// and each change made one undo step.
 #pragma once
 
 #include <QObject>
@@ -21,6 +22,10 @@ class CToolCommands : public QObject {
     void ExportCsv(int nCurrentList, const QString& currentListName);
     void FindDuplicates();
     void CompareWith();
+    // Satellites and transponders from a satellites.xml, as one undo step.
+    void ImportTransponders();
+    // The network editor; each change it makes is one undo step.
+    void EditNetworks();
 
   signals:
     void Status(const QString& text);
