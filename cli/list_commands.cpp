@@ -20,9 +20,6 @@
 
 namespace {
 
-// The names are read as the box's 8-bit set.
-const CNameCodec kNames;
-
 using Args = std::span<const std::string>;
 
 // A command's arguments: files in order, options, and the values of options that take one.
@@ -127,12 +124,13 @@ int Save(CChannelStore& store, const std::string& path, std::ostream& out, std::
 
 // ---- order and import -------------------------------------------------------------------------
 
-void WritePlan(std::ostream& out, const SOrderPlan& plan) {
-    for (const std::string& line : PlanLines(plan, kNames))
+void WritePlan(std::ostream& out, const SOrderPlan& plan, const CNameCodec& names) {
+    for (const std::string& line : PlanLines(plan, names))
         out << line << "\n";
 }
 
-int RunPlan(const char* command, Args args, bool bCsvOnly, std::ostream& out, std::ostream& err) {
+int RunPlan(const char* command, Args args, bool bCsvOnly, const CNameCodec& names,
+            std::ostream& out, std::ostream& err) {
     CommandLine line;
     std::string output;
     std::vector<std::string> known = {"--in-place", "--keep-places"};
@@ -146,7 +144,7 @@ int RunPlan(const char* command, Args args, bool bCsvOnly, std::ostream& out, st
     std::string error;
     if (!Load(line.files[0], store, err))
         return ZDF_FAILED;
-    if (!ReadReference(line.files[1], bCsvOnly || IsCsvPath(line.files[1]), kNames, reference,
+    if (!ReadReference(line.files[1], bCsvOnly || IsCsvPath(line.files[1]), names, reference,
                        error)) {
         err << "zdftool: " << error << "\n";
         return ZDF_FAILED;
@@ -156,7 +154,7 @@ int RunPlan(const char* command, Args args, bool bCsvOnly, std::ostream& out, st
     options.bTakeFlags = bCsvOnly || line.Has("--flags");
     options.bTakeNames = bCsvOnly;
     const SOrderPlan plan = PlanOrder(store, reference, options);
-    WritePlan(out, plan);
+    WritePlan(out, plan, names);
     ApplyOrder(store, plan);
     return Save(store, output, out, err);
 }
@@ -201,13 +199,13 @@ bool ChooseSatellites(const std::vector<std::pair<WORD, std::string>>& positions
 
 // ---- diff ---------------------------------------------------------------------------------------
 
-void WriteDiffText(std::ostream& out, const SStoreDiff& diff) {
-    for (const std::string& line : DiffLines(diff, kNames))
+void WriteDiffText(std::ostream& out, const SStoreDiff& diff, const CNameCodec& names) {
+    for (const std::string& line : DiffLines(diff, names))
         out << line << "\n";
 }
 
-QString Utf8(std::string_view name) {
-    return QString::fromStdString(kNames.ToUtf8(name));
+QString Utf8(const CNameCodec& names, std::string_view name) {
+    return QString::fromStdString(names.ToUtf8(name));
 }
 
 QString Position(WORD wPosition) {
@@ -231,30 +229,30 @@ QJsonArray FlagsJson(WORD wFlags) {
     return names;
 }
 
-QJsonObject Json(const SSAT_INFO& s) {
-    return {{"position", Position(s.wPosition)}, {"name", Utf8(NameOf(s.szName))}};
+QJsonObject Json(const SSAT_INFO& s, const CNameCodec& names) {
+    return {{"position", Position(s.wPosition)}, {"name", Utf8(names, NameOf(s.szName))}};
 }
 
-QJsonObject Json(const STransponderAt& t) {
+QJsonObject Json(const STransponderAt& t, const CNameCodec&) {
     return {{"position", Position(t.wPosition)},
             {"frequency", t.tp.frequency},
             {"polarisation", (t.tp.attribute & 1) ? "H" : "V"},
             {"symbol_rate", t.tp.symbolrate}};
 }
 
-QJsonObject Json(const STP_INFO& mux) {
+QJsonObject Json(const STP_INFO& mux, const CNameCodec&) {
     return {{"mux", mux.tpid}, {"frequency", mux.frequency}};
 }
 
-QJsonObject Json(const SNET_INFO& n) {
-    return {{"id", n.id}, {"name", Utf8(NameOf(n.name))}};
+QJsonObject Json(const SNET_INFO& n, const CNameCodec& names) {
+    return {{"id", n.id}, {"name", Utf8(names, NameOf(n.name))}};
 }
 
-QJsonObject Json(const SServiceAt& s) {
+QJsonObject Json(const SServiceAt& s, const CNameCodec& names) {
     QJsonObject o{{"number", s.wRow + 1},
-                  {"name", Utf8(NameOf(s.svc.szName))},
+                  {"name", Utf8(names, NameOf(s.svc.szName))},
                   {"service_id", s.key.wServiceId},
-                  {"network", Utf8(s.strNetwork)},
+                  {"network", Utf8(names, s.strNetwork)},
                   {"video_pid", s.svc.wVideoPid},
                   {"audio_pid", s.svc.wAudioPid & AUDIO_PID_MASK},
                   {"dolby", (s.svc.wAudioPid & AUDIO_DOLBY) != 0},
@@ -272,53 +270,61 @@ QJsonObject Json(const SServiceAt& s) {
 // Added and removed records; changed ones as they were and are, with what changed.
 template <class Added, class Changed, class Changes>
 QJsonObject DiffJson(const std::vector<Added>& added, const std::vector<Added>& removed,
-                     const std::vector<Changed>& changed, Changes changes) {
+                     const std::vector<Changed>& changed, Changes changes,
+                     const CNameCodec& names) {
     QJsonArray addedJson, removedJson, changedJson;
     for (const Added& r : added)
-        addedJson.append(Json(r));
+        addedJson.append(Json(r, names));
     for (const Added& r : removed)
-        removedJson.append(Json(r));
+        removedJson.append(Json(r, names));
     for (const Changed& c : changed) {
         const auto& [was, now, what] = changes(c);
-        changedJson.append(QJsonObject{{"was", Json(was)}, {"now", Json(now)}, {"changes", what}});
+        changedJson.append(
+            QJsonObject{{"was", Json(was, names)}, {"now", Json(now, names)}, {"changes", what}});
     }
     return {{"added", addedJson}, {"removed", removedJson}, {"changed", changedJson}};
 }
 
-template <class Rec> QJsonObject RecordDiffJson(const SRecordDiff<Rec>& diff) {
-    return DiffJson(diff.added, diff.removed, diff.changed, [](const std::pair<Rec, Rec>& c) {
-        return std::tuple(c.first, c.second, Words(ChangedFields(c.first, c.second)));
-    });
+template <class Rec>
+QJsonObject RecordDiffJson(const SRecordDiff<Rec>& diff, const CNameCodec& names) {
+    return DiffJson(
+        diff.added, diff.removed, diff.changed,
+        [](const std::pair<Rec, Rec>& c) {
+            return std::tuple(c.first, c.second, Words(ChangedFields(c.first, c.second)));
+        },
+        names);
 }
 
-void WriteDiffJson(std::ostream& out, const SStoreDiff& diff) {
+void WriteDiffJson(std::ostream& out, const SStoreDiff& diff, const CNameCodec& names) {
     QJsonObject lists;
     for (BYTE list = 0; list < kListCount; ++list) {
         const SListDiff& d = diff.lists[list];
-        lists[kListNames[list]] =
-            DiffJson(d.added, d.removed, d.changed, [](const SServiceChange& c) {
+        lists[kListNames[list]] = DiffJson(
+            d.added, d.removed, d.changed,
+            [](const SServiceChange& c) {
                 return std::tuple(c.a, c.b, Words(ChangeWords(c.nChanges)));
-            });
+            },
+            names);
     }
-    const QJsonObject root{{"satellites", RecordDiffJson(diff.satellites)},
-                           {"transponders", RecordDiffJson(diff.transponders)},
-                           {"muxes", RecordDiffJson(diff.muxes)},
-                           {"networks", RecordDiffJson(diff.networks)},
+    const QJsonObject root{{"satellites", RecordDiffJson(diff.satellites, names)},
+                           {"transponders", RecordDiffJson(diff.transponders, names)},
+                           {"muxes", RecordDiffJson(diff.muxes, names)},
+                           {"networks", RecordDiffJson(diff.networks, names)},
                            {"lists", lists}};
     out << QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
 }
 
 } // namespace
 
-int RunOrder(Args args, std::ostream& out, std::ostream& err) {
-    return RunPlan("order", args, false, out, err);
+int RunOrder(Args args, const CNameCodec& names, std::ostream& out, std::ostream& err) {
+    return RunPlan("order", args, false, names, out, err);
 }
 
-int RunImport(Args args, std::ostream& out, std::ostream& err) {
-    return RunPlan("import", args, true, out, err);
+int RunImport(Args args, const CNameCodec& names, std::ostream& out, std::ostream& err) {
+    return RunPlan("import", args, true, names, out, err);
 }
 
-int RunImportSatellites(Args args, std::ostream& out, std::ostream& err) {
+int RunImportSatellites(Args args, const CNameCodec& names, std::ostream& out, std::ostream& err) {
     CommandLine line;
     std::string output;
     std::vector<std::pair<WORD, std::string>> positions;
@@ -340,14 +346,14 @@ int RunImportSatellites(Args args, std::ostream& out, std::ostream& err) {
         err << "zdftool: " << line.files[1] << " has no satellite at " << missing << "\n";
         return ZDF_FAILED;
     }
-    const SImportPlan plan = PlanImport(store, satellites, choice, kNames);
-    for (const std::string& text : ImportPlanLines(plan, kNames))
+    const SImportPlan plan = PlanImport(store, satellites, choice, names);
+    for (const std::string& text : ImportPlanLines(plan, names))
         out << text << "\n";
     ApplyImport(store, plan);
     return Save(store, output, out, err);
 }
 
-int RunDupes(Args args, std::ostream& out, std::ostream& err) {
+int RunDupes(Args args, const CNameCodec& names, std::ostream& out, std::ostream& err) {
     CommandLine line;
     std::string output;
     if (!Split("dupes", args, {"--in-place"}, {}, line, err) ||
@@ -358,7 +364,7 @@ int RunDupes(Args args, std::ostream& out, std::ostream& err) {
         return ZDF_FAILED;
     const std::vector<SDuplicateGroup> groups = FindDuplicates(store);
     for (const SDuplicateGroup& g : groups) {
-        out << GroupTitle(store, g, kNames) << " at";
+        out << GroupTitle(store, g, names) << " at";
         for (const WORD row : g.rows)
             out << (row == g.rows.front() ? " " : ", ") << row + 1;
         out << "\n";
@@ -373,7 +379,7 @@ int RunDupes(Args args, std::ostream& out, std::ostream& err) {
     return Save(store, output, out, err);
 }
 
-int RunDiff(Args args, std::ostream& out, std::ostream& err) {
+int RunDiff(Args args, const CNameCodec& names, std::ostream& out, std::ostream& err) {
     CommandLine line;
     if (!Split("diff", args, {"--json"}, {}, line, err))
         return ZDF_USAGE;
@@ -384,13 +390,13 @@ int RunDiff(Args args, std::ostream& out, std::ostream& err) {
         return ZDF_USAGE; // trouble, as diff has it: neither equal nor different
     const SStoreDiff diff = CompareStores(a, b);
     if (line.Has("--json"))
-        WriteDiffJson(out, diff);
+        WriteDiffJson(out, diff, names);
     else
-        WriteDiffText(out, diff);
+        WriteDiffText(out, diff, names);
     return diff.IsEmpty() ? ZDF_OK : ZDF_FAILED;
 }
 
-int RunExport(Args args, std::ostream& out, std::ostream& err) {
+int RunExport(Args args, const CNameCodec& names, std::ostream& out, std::ostream& err) {
     CommandLine line;
     if (!Split("export", args, {"--csv"}, {"--list", "-o"}, line, err))
         return ZDF_USAGE;
@@ -410,7 +416,7 @@ int RunExport(Args args, std::ostream& out, std::ostream& err) {
     CChannelStore store;
     if (!Load(line.files[0], store, err))
         return ZDF_FAILED;
-    const std::string csv = WriteServicesCsv(store, kNames, list);
+    const std::string csv = WriteServicesCsv(store, names, list);
     if (output.empty()) {
         out << csv;
         return ZDF_OK;

@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
         std::cerr << "usage: make-test-data TESTS_DATA_DIR FUZZ_CORPUS_DIR\n";
         return 2;
     }
-    bool ok = WriteAll(argv[1], MakeTestDataFiles());
+    bool ok = WriteAll(argv[1], MakeTestDataFiles()) && WriteAll(argv[1], MakeCharsetTestFiles());
     for (const char* target : {"store_decode", "store_parse", "store_datafile"})
         ok = ok && WriteAll(QDir(argv[2]).filePath(target), MakeFuzzCorpus(target));
     return ok ? 0 : 1;

@@ -1,9 +1,11 @@
 #include "test_files.h"
 
+#include "name_codec.h"
 #include "sample_db.h"
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -24,6 +26,25 @@ Bytes WithMagic(Bytes header, const char* magic) {
 Bytes SampleImage() {
     CChannelStore store;
     FillSampleStore(store);
+    return store.BuildFullImage();
+}
+
+// The sample with names of another character set: the first satellite, network 1 and the first
+// satellite TV services take the UTF-8 names given, stored as that set's bytes.
+Bytes RenamedImage(ECharset set, const char* satellite, const char* network,
+                   std::initializer_list<const char*> services) {
+    const CNameCodec names(set);
+    CChannelStore store;
+    FillSampleStore(store);
+    SSAT_INFO sat = *store.GetSatellite(kFirstSatIndex);
+    SetName(sat.szName, names.Encoded(satellite));
+    store.SetSatellite(kFirstSatIndex, sat);
+    store.RenameNetwork(1, names.Encoded(network));
+    WORD row = 0;
+    for (const char* service : services) {
+        const std::string bytes = names.Encoded(service);
+        store.SetServiceName(row++, LIST_SAT_TV, bytes.data(), static_cast<UINT>(bytes.size()));
+    }
     return store.BuildFullImage();
 }
 
@@ -92,6 +113,19 @@ std::vector<NamedFile> MakeTestDataFiles() {
          MakeDataFile(DefaultHeader(), WithEmptyBlock(WithCount(image, 1, 4092, 205), 8))},
         {"truncated.zdf", Prefix(sample, sample.size() / 2)},
         {"shifted_zeph.zdf", MakeDataFile(WithMagic(DefaultHeader(), "ZEPH"), Shifted(image))},
+    };
+}
+
+std::vector<NamedFile> MakeCharsetTestFiles() {
+    return {
+        {"cyrillic.zdf",
+         MakeDataFile(DefaultHeader(),
+                      RenamedImage(ECharset::Windows1251, "Гелиос 19.2E", "Триколор",
+                                   {"Первый канал", "Россия 1", "НТВ", "Пятница!", "Звезда"}))},
+        {"greek.zdf",
+         MakeDataFile(DefaultHeader(),
+                      RenamedImage(ECharset::Windows1253, "Ήλιος 19.2E", "Νόβα",
+                                   {"ΕΡΤ1", "Σκάι", "Άλφα", "Ελλάς", "Πρώτο Πρόγραμμα"}))},
     };
 }
 

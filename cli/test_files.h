@@ -15,8 +15,11 @@ struct NamedFile {
 // A data file as the writer lays it out: header, then the encoded image.
 std::vector<BYTE> MakeDataFile(const std::vector<BYTE>& header, const std::vector<BYTE>& image);
 
-// The files of tests/data.
+// The files of tests/data that the fuzzers start from too.
 std::vector<NamedFile> MakeTestDataFiles();
+// The files of tests/data whose names are in another character set: the sample with Cyrillic
+// (Windows-1251) and with Greek (Windows-1253) names.
+std::vector<NamedFile> MakeCharsetTestFiles();
 
 // A small starting corpus for a fuzz target ("store_decode", "store_parse", "store_datafile").
 std::vector<NamedFile> MakeFuzzCorpus(const std::string& target);

@@ -40,19 +40,18 @@ std::string Printf(const char* format, auto... args) {
     return buf;
 }
 
-// Names are bytes of the box's character set, read through the name codec; control characters
-// would upset a terminal and show as dots.
-QString NameText(std::string_view name) {
-    QString text = QString::fromStdString(CNameCodec().ToUtf8(name));
-    for (QChar& c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = QLatin1Char('.');
-    }
-    return text;
+QString NameText(const CNameCodec& names, std::string_view name) {
+    return QString::fromStdString(names.ToUtf8(name));
 }
 
-std::string Name(std::string_view name) {
-    return NameText(name).toStdString();
+// A name's text filled with blanks to 16 characters, for a column of names.
+std::string NameColumn(const CNameCodec& names, std::string_view name) {
+    std::string text = names.ToUtf8(name);
+    const auto nChars = std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    });
+    text.append(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, kNameSize - 1 - nChars)), ' ');
+    return text;
 }
 
 std::string MagicText(const QByteArray& file) {
@@ -202,8 +201,9 @@ template <class Visit> void ForEachService(const CChannelStore& store, BYTE nLis
     }
 }
 
-std::string SatelliteName(const CChannelStore& store, BYTE nSat) {
-    return nSat == kTerrestrialSatIndex ? "TERRESTRIAL" : Name(store.GetSatelliteName(nSat));
+std::string SatelliteColumn(const CChannelStore& store, const CNameCodec& names, BYTE nSat) {
+    return NameColumn(names,
+                      nSat == kTerrestrialSatIndex ? "TERRESTRIAL" : store.GetSatelliteName(nSat));
 }
 
 } // namespace
@@ -257,11 +257,11 @@ void WriteInfo(std::ostream& out, const CChannelStore& store, const FileReport& 
         out << "Warning:           " << ReadFindingText(finding) << "\n";
 }
 
-void WriteDumpText(std::ostream& out, const CChannelStore& store) {
+void WriteDumpText(std::ostream& out, const CChannelStore& store, const CNameCodec& names) {
     out << "Satellites (" << store.GetSatelliteCount() << ")\n";
     for (int s = 0; s < store.GetSatelliteCount(); ++s) {
         const SSAT_INFO& sat = *store.GetSatellite(static_cast<BYTE>(kFirstSatIndex + s));
-        out << Printf("  %3u  %-16s  %-6s", sat.bIndex, Name(NameOf(sat.szName)).c_str(),
+        out << Printf("  %3u  %s  %-6s", sat.bIndex, NameColumn(names, NameOf(sat.szName)).c_str(),
                       FormatPosition(sat.wPosition).c_str())
             << "  LNB " << LnbText(sat) << ", C-LNB " << CLnbText(sat) << ", LNB power "
             << OnOff(sat.bSwitch & SW_LNB_POWER) << ", 0V/12V " << OnOff(sat.bSwitch & SW_12V)
@@ -282,7 +282,7 @@ void WriteDumpText(std::ostream& out, const CChannelStore& store) {
     out << "\nNetworks (" << store.GetNetworkCount() << ")\n";
     for (int i = 0; i < store.GetNetworkCount(); ++i) {
         const SNET_INFO& net = *store.GetNetworkAt(static_cast<WORD>(i));
-        out << Printf("  id %3u  %s\n", net.id, Name(NameOf(net.name)).c_str());
+        out << Printf("  id %3u  %s\n", net.id, names.ToUtf8(NameOf(net.name)).c_str());
     }
     for (BYTE list = 0; list < kListCount; ++list) {
         out << "\n" << kListTitles[list] << " (" << store.GetServiceCount(list) << ")\n";
@@ -290,25 +290,26 @@ void WriteDumpText(std::ostream& out, const CChannelStore& store) {
             std::string flags;
             for (const std::string& f : FlagNames(svc.wFlags))
                 flags += " " + f;
-            out << Printf("  %4u  %-16s  %-16s  tp %3u  net %3u %-16s  sid %5u  video %4u  "
+            out << Printf("  %4u  %s  %s  tp %3u  net %3u %s  sid %5u  video %4u  "
                           "audio %4u%s  pcr %4u ",
-                          svc.wNumber, Name(NameOf(svc.szName)).c_str(),
-                          SatelliteName(store, svc.bSatIndex).c_str(), svc.bTpIndex, svc.wNetwork,
-                          Name(store.GetNetworkName(svc.wNetwork)).c_str(), svc.wServiceId,
-                          svc.wVideoPid, svc.wAudioPid & AUDIO_PID_MASK,
+                          svc.wNumber, NameColumn(names, NameOf(svc.szName)).c_str(),
+                          SatelliteColumn(store, names, svc.bSatIndex).c_str(), svc.bTpIndex,
+                          svc.wNetwork,
+                          NameColumn(names, store.GetNetworkName(svc.wNetwork)).c_str(),
+                          svc.wServiceId, svc.wVideoPid, svc.wAudioPid & AUDIO_PID_MASK,
                           (svc.wAudioPid & AUDIO_DOLBY) ? " Dolby" : "", svc.wPcrPid)
                 << (flags.empty() ? " -" : flags) << "\n";
         });
     }
 }
 
-void WriteDumpJson(std::ostream& out, const CChannelStore& store) {
+void WriteDumpJson(std::ostream& out, const CChannelStore& store, const CNameCodec& names) {
     QJsonArray satellites;
     for (int s = 0; s < store.GetSatelliteCount(); ++s) {
         const SSAT_INFO& sat = *store.GetSatellite(static_cast<BYTE>(kFirstSatIndex + s));
         satellites.append(QJsonObject{
             {"index", sat.bIndex},
-            {"name", NameText(NameOf(sat.szName))},
+            {"name", NameText(names, NameOf(sat.szName))},
             {"position", sat.wPosition},
             {"position_text", QString::fromStdString(FormatPosition(sat.wPosition))},
             {"lnb_type", sat.bLnbType},
@@ -346,7 +347,7 @@ void WriteDumpJson(std::ostream& out, const CChannelStore& store) {
     QJsonArray networks;
     for (int i = 0; i < store.GetNetworkCount(); ++i) {
         const SNET_INFO& net = *store.GetNetworkAt(static_cast<WORD>(i));
-        networks.append(QJsonObject{{"id", net.id}, {"name", NameText(NameOf(net.name))}});
+        networks.append(QJsonObject{{"id", net.id}, {"name", NameText(names, NameOf(net.name))}});
     }
     QJsonObject services;
     for (BYTE list = 0; list < kListCount; ++list) {
@@ -357,7 +358,7 @@ void WriteDumpJson(std::ostream& out, const CChannelStore& store) {
                 flags.append(QString::fromStdString(f));
             rows.append(QJsonObject{
                 {"number", svc.wNumber},
-                {"name", NameText(NameOf(svc.szName))},
+                {"name", NameText(names, NameOf(svc.szName))},
                 {"sat", svc.bSatIndex},
                 {"tpid", svc.bTpIndex},
                 {"network", svc.wNetwork},

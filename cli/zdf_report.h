@@ -3,6 +3,7 @@
 
 #include "channel_store.h"
 #include "list_text.h"
+#include "name_codec.h"
 
 #include <array>
 #include <ostream>
@@ -29,5 +30,6 @@ bool LoadDataFile(const std::string& path, CChannelStore& store, FileReport& rep
 std::string CheckProblem(const CChannelStore& store);
 
 void WriteInfo(std::ostream& out, const CChannelStore& store, const FileReport& report);
-void WriteDumpText(std::ostream& out, const CChannelStore& store);
-void WriteDumpJson(std::ostream& out, const CChannelStore& store);
+// Names are read through `names`; a byte the set lacks shows as its mark.
+void WriteDumpText(std::ostream& out, const CChannelStore& store, const CNameCodec& names);
+void WriteDumpJson(std::ostream& out, const CChannelStore& store, const CNameCodec& names);

@@ -2,10 +2,12 @@
 
 #include "channel_store.h"
 #include "list_commands.h"
+#include "name_codec.h"
 #include "transfer_command.h"
 #include "zdf_report.h"
 
 #include <algorithm>
+#include <functional>
 #include <iomanip>
 #include <span>
 #include <string_view>
@@ -13,7 +15,7 @@
 namespace {
 
 using Args = std::span<const std::string>;
-using CommandFn = int (*)(Args args, std::ostream& out, std::ostream& err);
+using CommandFn = int (*)(Args args, const CNameCodec& names, std::ostream& out, std::ostream& err);
 
 struct Command {
     const char* name;
@@ -21,14 +23,15 @@ struct Command {
     const char* summary;
     const char* help; // what --help adds under the usage line
     CommandFn run;
+    bool bNames = false; // prints or reads names: takes --charset
 };
 
-int RunInfo(Args args, std::ostream& out, std::ostream& err);
-int RunDump(Args args, std::ostream& out, std::ostream& err);
-int RunCheck(Args args, std::ostream& out, std::ostream& err);
-int RunSend(Args args, std::ostream& out, std::ostream& err);
-int RunReceive(Args args, std::ostream& out, std::ostream& err);
-int RunPorts(Args args, std::ostream& out, std::ostream& err);
+int RunInfo(Args args, const CNameCodec& names, std::ostream& out, std::ostream& err);
+int RunDump(Args args, const CNameCodec& names, std::ostream& out, std::ostream& err);
+int RunCheck(Args args, const CNameCodec& names, std::ostream& out, std::ostream& err);
+int RunSend(Args args, const CNameCodec& names, std::ostream& out, std::ostream& err);
+int RunReceive(Args args, const CNameCodec& names, std::ostream& out, std::ostream& err);
+int RunPorts(Args args, const CNameCodec& names, std::ostream& out, std::ostream& err);
 
 // One row per command; a new command is one more row and its Run function.
 constexpr Command kCommands[] = {
@@ -39,8 +42,8 @@ constexpr Command kCommands[] = {
      RunInfo},
     {"dump", "FILE [--json]", "every record of a data file, as text or JSON",
      "Lists satellites, transponders, MUXes, networks and the four service lists.\n"
-     "  --json   write one JSON document instead (names read as Latin-1)\n",
-     RunDump},
+     "  --json   write one JSON document instead\n",
+     RunDump, true},
     {"check", "FILE", "exit 0 when reading the file drops nothing",
      "Exits with 0 when the file reads whole: every section to its end, every record taken.\n"
      "Otherwise prints one line naming the section and what reading drops, and exits with 1\n"
@@ -71,27 +74,27 @@ constexpr Command kCommands[] = {
      "  --keep-places  unmatched services keep their places instead\n"
      "  --flags        take Lock and Fav1-Fav4 from REF too\n"
      "  --in-place     write the result over IN (then OUT is left out)\n",
-     RunOrder},
+     RunOrder, true},
     {"dupes", "FILE [OUT]", "services with equal names on one satellite, in one list",
      "Lists, per list and satellite, the services with equal names and their numbers. With OUT\n"
      "(or --in-place, over FILE) deletes each service of a group that an earlier one shares its\n"
      "transponder or MUX with, and writes the result; equal names elsewhere stay.\n",
-     RunDupes},
+     RunDupes, true},
     {"diff", "A B [--json]", "what changed from data file A to data file B",
      "Lists satellites, transponders, MUXes and networks added, removed or changed, and per\n"
      "list the services added, removed, renamed, moved, and with other flags, PIDs, network or\n"
      "tuning; services match as in order. A service has moved when it is off the longest run\n"
      "of services that kept their order. Exits with 0 when the files are equal, 1 when they\n"
      "differ, 2 when a file cannot be read.\n"
-     "  --json   write one JSON document instead (names read as Latin-1)\n",
-     RunDiff},
+     "  --json   write one JSON document instead\n",
+     RunDiff, true},
     {"export", "FILE --csv [-o OUT]", "the service lists as CSV",
-     "Writes the service lists as CSV (UTF-8, names read as Latin-1) to standard output or OUT:\n"
+     "Writes the service lists as CSV (UTF-8) to standard output or OUT:\n"
      "list,number,name,position,frequency,polarisation,symbol_rate,service_id,network,\n"
      "video_pid,audio_pid,pcr_pid,flags. Flags are Lock, CA, Fav1-Fav4 and Dolby.\n"
      "  --list LIST  only satellite-tv, satellite-radio, terrestrial-tv or terrestrial-radio\n"
      "  -o OUT       write OUT instead of standard output\n",
-     RunExport},
+     RunExport, true},
     {"import", "FILE CSV [OUT]", "take names, order and flags from a CSV file",
      "Matches the services of FILE with the rows of CSV (made by export) as order does, gives\n"
      "the matched ones the rows' names, Lock and Fav1-Fav4, puts each list in the order of the\n"
@@ -99,7 +102,7 @@ constexpr Command kCommands[] = {
      "faulty CSV file is refused with its row and column, and nothing is written.\n"
      "  --keep-places  unmatched services keep their places\n"
      "  --in-place     write the result over FILE (then OUT is left out)\n",
-     RunImport},
+     RunImport, true},
     {"import-satellites", "IN XML [OUT]", "satellites and transponders from a satellites.xml",
      "Takes satellites and their transponders from XML, a satellites.xml as receivers and\n"
      "settings tools keep them, into the data file IN and writes the result to OUT. A satellite\n"
@@ -112,7 +115,7 @@ constexpr Command kCommands[] = {
      "  --with-s2       take the DVB-S2 transponders too (the box's records hold no\n"
      "                  modulation, so it may not tune them)\n"
      "  --in-place      write the result over IN (then OUT is left out)\n",
-     RunImportSatellites},
+     RunImportSatellites, true},
 };
 
 const Command* FindCommand(const std::string& name) {
@@ -130,11 +133,42 @@ void WriteUsage(std::ostream& out) {
     for (const Command& c : kCommands)
         out << "  " << std::left << std::setw(static_cast<int>(nWidth + 3))
             << (std::string(c.name) + " " + c.usage) << c.summary << "\n";
-    out << "\n'zdftool COMMAND --help' describes one command.\n";
+    out << "\n'zdftool COMMAND --help' describes one command. The commands that show or read\n"
+           "names take --charset SET, the character set of the box's names.\n";
 }
 
 void WriteCommandHelp(std::ostream& out, const Command& c) {
     out << "usage: zdftool " << c.name << " " << c.usage << "\n\n" << c.help;
+    if (!c.bNames)
+        return;
+    out << "  --charset SET  the character set of the box's names, by default the one of the\n"
+           "                 language in LC_ALL, LC_MESSAGES or LANG:";
+    for (std::size_t i = 0; i < std::size(kCharsets); ++i)
+        out << (i % 4 == 0 ? "\n                 " : " ") << kCharsets[i].pszName
+            << (i + 1 < std::size(kCharsets) ? "," : "\n");
+}
+
+// Takes every --charset SET out of the arguments; the last one chosen is the set. False after a
+// usage error.
+bool TakeCharset(const Command& c, std::vector<std::string>& args, ECharset& set,
+                 std::ostream& err) {
+    for (auto it = std::find(args.begin(), args.end(), "--charset"); it != args.end();
+         it = std::find(it, args.end(), "--charset")) {
+        if (it + 1 == args.end()) {
+            err << "zdftool " << c.name << ": --charset needs a value\n";
+            WriteCommandHelp(err, c);
+            return false;
+        }
+        const std::optional<ECharset> named = ParseCharset(it[1]);
+        if (!named) {
+            err << "zdftool " << c.name << ": unknown character set \"" << it[1]
+                << "\"; the sets are " << CharsetNames() << "\n";
+            return false;
+        }
+        set = *named;
+        it = args.erase(it, it + 2);
+    }
+    return true;
 }
 
 bool IsHelp(const std::string& arg) {
@@ -163,12 +197,12 @@ bool Load(const std::string& path, CChannelStore& store, FileReport& report, std
 }
 
 // A command on one data file: checks the arguments, reads the file, then runs `body` on it.
-using FileCommandBody = int (*)(const std::string& path, const std::vector<std::string>& options,
-                                const CChannelStore& store, const FileReport& report,
-                                std::ostream& out, std::ostream& err);
+using FileCommandBody = std::function<int(
+    const std::string& path, const std::vector<std::string>& options, const CChannelStore& store,
+    const FileReport& report, std::ostream& out, std::ostream& err)>;
 
 int RunFileCommand(const char* name, Args args, std::ostream& out, std::ostream& err,
-                   const std::vector<std::string>& allowedOptions, FileCommandBody body) {
+                   const std::vector<std::string>& allowedOptions, const FileCommandBody& body) {
     const Command& c = *FindCommand(name);
     std::vector<std::string> files, options;
     if (!SplitArgs(c, args, files, options, err))
@@ -187,7 +221,7 @@ int RunFileCommand(const char* name, Args args, std::ostream& out, std::ostream&
     return body(files[0], options, store, report, out, err);
 }
 
-int RunInfo(Args args, std::ostream& out, std::ostream& err) {
+int RunInfo(Args args, const CNameCodec&, std::ostream& out, std::ostream& err) {
     return RunFileCommand("info", args, out, err, {},
                           [](const std::string& path, const std::vector<std::string>&,
                              const CChannelStore& store, const FileReport& report,
@@ -198,20 +232,20 @@ int RunInfo(Args args, std::ostream& out, std::ostream& err) {
                           });
 }
 
-int RunDump(Args args, std::ostream& out, std::ostream& err) {
+int RunDump(Args args, const CNameCodec& names, std::ostream& out, std::ostream& err) {
     return RunFileCommand("dump", args, out, err, {"--json"},
-                          [](const std::string&, const std::vector<std::string>& options,
-                             const CChannelStore& store, const FileReport&, std::ostream& toOut,
-                             std::ostream&) {
+                          [&names](const std::string&, const std::vector<std::string>& options,
+                                   const CChannelStore& store, const FileReport&,
+                                   std::ostream& toOut, std::ostream&) {
                               if (options.empty())
-                                  WriteDumpText(toOut, store);
+                                  WriteDumpText(toOut, store, names);
                               else
-                                  WriteDumpJson(toOut, store);
+                                  WriteDumpJson(toOut, store, names);
                               return int(ZDF_OK);
                           });
 }
 
-int RunCheck(Args args, std::ostream& out, std::ostream& err) {
+int RunCheck(Args args, const CNameCodec&, std::ostream& out, std::ostream& err) {
     return RunFileCommand("check", args, out, err, {},
                           [](const std::string& path, const std::vector<std::string>&,
                              const CChannelStore& store, const FileReport&, std::ostream& toOut,
@@ -237,7 +271,7 @@ int RunTransferArgs(const char* name, UINT nDirection, Args args, std::ostream& 
     return RunTransferCommand(nDirection, args[0], args[1], out, err);
 }
 
-int RunPorts(Args args, std::ostream& out, std::ostream& err) {
+int RunPorts(Args args, const CNameCodec&, std::ostream& out, std::ostream& err) {
     const bool bJson = args.size() == 1 && args[0] == "--json";
     if (!args.empty() && !bJson) {
         err << "zdftool ports: unknown argument " << args[0] << "\n";
@@ -248,11 +282,11 @@ int RunPorts(Args args, std::ostream& out, std::ostream& err) {
     return ZDF_OK;
 }
 
-int RunSend(Args args, std::ostream& out, std::ostream& err) {
+int RunSend(Args args, const CNameCodec&, std::ostream& out, std::ostream& err) {
     return RunTransferArgs("send", DIRECTION_PC_TO_STB, args, out, err);
 }
 
-int RunReceive(Args args, std::ostream& out, std::ostream& err) {
+int RunReceive(Args args, const CNameCodec&, std::ostream& out, std::ostream& err) {
     return RunTransferArgs("receive", DIRECTION_STB_TO_PC, args, out, err);
 }
 
@@ -284,10 +318,13 @@ int RunZdfTool(const std::vector<std::string>& args, std::ostream& out, std::ost
         WriteUsage(err);
         return ZDF_USAGE;
     }
-    const Args rest(args.begin() + 1, args.end());
+    std::vector<std::string> rest(args.begin() + 1, args.end());
     if (std::any_of(rest.begin(), rest.end(), IsHelp)) {
         WriteCommandHelp(out, *c);
         return ZDF_OK;
     }
-    return c->run(rest, out, err);
+    ECharset set = CharsetForLanguage(EnvironmentLanguage());
+    if (c->bNames && !TakeCharset(*c, rest, set, err))
+        return ZDF_USAGE;
+    return c->run(rest, CNameCodec(set), out, err);
 }

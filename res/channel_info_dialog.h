@@ -35,7 +35,7 @@ struct SChannelDlgItem {
     EChannelItemKind kind;
     const char* pszText;
     int x, y, cx, cy; // dialog units; a combo's height includes its dropped list
-    int nMaxChars;    // edits: the longest text they take
+    int nMaxChars;    // edits: the longest text they take; the name's are bytes
 };
 
 inline constexpr const char* kChannelDialogCaption =

@@ -1,44 +1,28 @@
 #include "list_arrange.h"
 
 #include <algorithm>
-#include <array>
 
 namespace {
 
-// Latin-1 lower case: A-Z and the accented capitals 0xC0-0xDE but for 0xD7, the multiplication
-// sign; the other bytes are their own.
-constexpr std::array<char, 256> MakeFoldTable() {
-    std::array<char, 256> table{};
-    for (int c = 0; c < 256; ++c) {
-        const bool bUpper = (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
-        table[std::size_t(c)] = static_cast<char>(bUpper ? c + 0x20 : c);
-    }
-    return table;
-}
-constexpr std::array<char, 256> kFold = MakeFoldTable();
-
-char Fold(char c) {
-    return kFold[static_cast<unsigned char>(c)];
+bool ContainsFolded(const CNameCodec& names, std::string_view text, std::string_view part) {
+    const auto same = [&](char a, char b) { return names.Folded(a) == names.Folded(b); };
+    return std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end();
 }
 
 } // namespace
 
-bool ContainsFolded(std::string_view text, std::string_view part) {
-    const auto same = [](char a, char b) { return Fold(a) == Fold(b); };
-    return std::search(text.begin(), text.end(), part.begin(), part.end(), same) != text.end();
-}
-
-std::vector<WORD> MatchingServices(const CChannelStore& store, BYTE nList, std::string_view part) {
+std::vector<WORD> MatchingServices(const CChannelStore& store, const CNameCodec& names, BYTE nList,
+                                   std::string_view part) {
     std::vector<WORD> rows;
     const WORD nCount = store.GetServiceCount(nList);
     for (WORD i = 0; i < nCount; ++i) {
         const SSVC_INFO* service = store.GetService(i, nList);
         if (service == nullptr)
             continue;
-        if (ContainsFolded(NameOf(service->szName), part) ||
-            ContainsFolded(store.GetNetworkName(service->wNetwork), part) ||
+        if (ContainsFolded(names, NameOf(service->szName), part) ||
+            ContainsFolded(names, store.GetNetworkName(service->wNetwork), part) ||
             (IsSatelliteList(nList) &&
-             ContainsFolded(store.GetSatelliteName(service->bSatIndex), part)))
+             ContainsFolded(names, store.GetSatelliteName(service->bSatIndex), part)))
             rows.push_back(i);
     }
     return rows;

@@ -3,19 +3,18 @@
 #pragma once
 
 #include "channel_store.h"
+#include "name_codec.h"
 
 #include <cstddef>
 #include <span>
 #include <string_view>
 #include <vector>
 
-// Whether `text` holds `part`, letters compared without case as Latin-1 has them ("É" finds
-// "é"); an empty part is in every text.
-bool ContainsFolded(std::string_view text, std::string_view part);
-
 // The rows of list nList (ascending) whose channel name, network name or, in a satellite list,
-// satellite name holds `part` (Latin-1) as ContainsFolded finds it.
-std::vector<WORD> MatchingServices(const CChannelStore& store, BYTE nList, std::string_view part);
+// satellite name holds `part` (the box's bytes), letters compared without case as the names'
+// character set has them ("É" finds "é", "пер" finds "Первый"). An empty part is in every name.
+std::vector<WORD> MatchingServices(const CChannelStore& store, const CNameCodec& names, BYTE nList,
+                                   std::string_view part);
 
 // The order (for ReorderList) of a list of nRows rows that takes `moved` (ascending, distinct)
 // so that the first of them lands at row nFirst and the rest follow it in their order, the other

@@ -576,6 +576,49 @@ Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
+    <name>Charset</name>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Westlich (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>Central European (Windows-1250)</source>
+        <translation>Mitteleuropäisch (Windows-1250)</translation>
+    </message>
+    <message>
+        <source>Cyrillic (Windows-1251)</source>
+        <translation>Kyrillisch (Windows-1251)</translation>
+    </message>
+    <message>
+        <source>Greek (Windows-1253)</source>
+        <translation>Griechisch (Windows-1253)</translation>
+    </message>
+    <message>
+        <source>Turkish (Windows-1254)</source>
+        <translation>Türkisch (Windows-1254)</translation>
+    </message>
+    <message>
+        <source>Hebrew (Windows-1255)</source>
+        <translation>Hebräisch (Windows-1255)</translation>
+    </message>
+    <message>
+        <source>Arabic (Windows-1256)</source>
+        <translation>Arabisch (Windows-1256)</translation>
+    </message>
+    <message>
+        <source>Baltic (Windows-1257)</source>
+        <translation>Baltisch (Windows-1257)</translation>
+    </message>
+    <message>
+        <source>Vietnamese (Windows-1258)</source>
+        <translation>Vietnamesisch (Windows-1258)</translation>
+    </message>
+    <message>
+        <source>Western (ISO 8859-1)</source>
+        <translation>Westlich (ISO 8859-1)</translation>
+    </message>
+</context>
+<context>
     <name>ConvTpListDialog</name>
     <message>
         <source>Conversion TP List</source>
@@ -1137,6 +1180,13 @@ Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
+    <name>NameEncoding</name>
+    <message>
+        <source>Name Encoding</source>
+        <translation>Zeichensatz der Namen</translation>
+    </message>
+</context>
+<context>
     <name>SatelliteTree</name>
     <message>
         <source>00. New Satellite </source>
@@ -1211,6 +1261,10 @@ Es wurde nichts geändert.</translation>
             <numerusform>%1 Sender</numerusform>
             <numerusform>%1 Sender</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 has no %2: the name stays as it was</source>
+        <translation>%1 kennt %2 nicht: der Name bleibt unverändert</translation>
     </message>
 </context>
 <context>

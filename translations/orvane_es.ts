@@ -576,6 +576,49 @@ No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
+    <name>Charset</name>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Occidental (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>Central European (Windows-1250)</source>
+        <translation>Centroeuropeo (Windows-1250)</translation>
+    </message>
+    <message>
+        <source>Cyrillic (Windows-1251)</source>
+        <translation>Cirílico (Windows-1251)</translation>
+    </message>
+    <message>
+        <source>Greek (Windows-1253)</source>
+        <translation>Griego (Windows-1253)</translation>
+    </message>
+    <message>
+        <source>Turkish (Windows-1254)</source>
+        <translation>Turco (Windows-1254)</translation>
+    </message>
+    <message>
+        <source>Hebrew (Windows-1255)</source>
+        <translation>Hebreo (Windows-1255)</translation>
+    </message>
+    <message>
+        <source>Arabic (Windows-1256)</source>
+        <translation>Árabe (Windows-1256)</translation>
+    </message>
+    <message>
+        <source>Baltic (Windows-1257)</source>
+        <translation>Báltico (Windows-1257)</translation>
+    </message>
+    <message>
+        <source>Vietnamese (Windows-1258)</source>
+        <translation>Vietnamita (Windows-1258)</translation>
+    </message>
+    <message>
+        <source>Western (ISO 8859-1)</source>
+        <translation>Occidental (ISO 8859-1)</translation>
+    </message>
+</context>
+<context>
     <name>ConvTpListDialog</name>
     <message>
         <source>Conversion TP List</source>
@@ -1137,6 +1180,13 @@ No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
+    <name>NameEncoding</name>
+    <message>
+        <source>Name Encoding</source>
+        <translation>Codificación de nombres</translation>
+    </message>
+</context>
+<context>
     <name>SatelliteTree</name>
     <message>
         <source>00. New Satellite </source>
@@ -1211,6 +1261,10 @@ No se ha cambiado nada.</translation>
             <numerusform>%1 canal</numerusform>
             <numerusform>%1 canales</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 has no %2: the name stays as it was</source>
+        <translation>%1 no tiene %2: el nombre queda como estaba</translation>
     </message>
 </context>
 <context>

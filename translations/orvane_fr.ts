@@ -576,6 +576,49 @@ Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
+    <name>Charset</name>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Occidental (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>Central European (Windows-1250)</source>
+        <translation>Europe centrale (Windows-1250)</translation>
+    </message>
+    <message>
+        <source>Cyrillic (Windows-1251)</source>
+        <translation>Cyrillique (Windows-1251)</translation>
+    </message>
+    <message>
+        <source>Greek (Windows-1253)</source>
+        <translation>Grec (Windows-1253)</translation>
+    </message>
+    <message>
+        <source>Turkish (Windows-1254)</source>
+        <translation>Turc (Windows-1254)</translation>
+    </message>
+    <message>
+        <source>Hebrew (Windows-1255)</source>
+        <translation>Hébreu (Windows-1255)</translation>
+    </message>
+    <message>
+        <source>Arabic (Windows-1256)</source>
+        <translation>Arabe (Windows-1256)</translation>
+    </message>
+    <message>
+        <source>Baltic (Windows-1257)</source>
+        <translation>Balte (Windows-1257)</translation>
+    </message>
+    <message>
+        <source>Vietnamese (Windows-1258)</source>
+        <translation>Vietnamien (Windows-1258)</translation>
+    </message>
+    <message>
+        <source>Western (ISO 8859-1)</source>
+        <translation>Occidental (ISO 8859-1)</translation>
+    </message>
+</context>
+<context>
     <name>ConvTpListDialog</name>
     <message>
         <source>Conversion TP List</source>
@@ -1137,6 +1180,13 @@ Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
+    <name>NameEncoding</name>
+    <message>
+        <source>Name Encoding</source>
+        <translation>Encodage des noms</translation>
+    </message>
+</context>
+<context>
     <name>SatelliteTree</name>
     <message>
         <source>00. New Satellite </source>
@@ -1211,6 +1261,10 @@ Rien n&apos;a été modifié.</translation>
             <numerusform>%1 chaîne</numerusform>
             <numerusform>%1 chaînes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 has no %2: the name stays as it was</source>
+        <translation>%1 n&apos;a pas %2 : le nom reste inchangé</translation>
     </message>
 </context>
 <context>

@@ -576,6 +576,49 @@ Non è stato cambiato nulla.</translation>
     </message>
 </context>
 <context>
+    <name>Charset</name>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Occidentale (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>Central European (Windows-1250)</source>
+        <translation>Europa centrale (Windows-1250)</translation>
+    </message>
+    <message>
+        <source>Cyrillic (Windows-1251)</source>
+        <translation>Cirillico (Windows-1251)</translation>
+    </message>
+    <message>
+        <source>Greek (Windows-1253)</source>
+        <translation>Greco (Windows-1253)</translation>
+    </message>
+    <message>
+        <source>Turkish (Windows-1254)</source>
+        <translation>Turco (Windows-1254)</translation>
+    </message>
+    <message>
+        <source>Hebrew (Windows-1255)</source>
+        <translation>Ebraico (Windows-1255)</translation>
+    </message>
+    <message>
+        <source>Arabic (Windows-1256)</source>
+        <translation>Arabo (Windows-1256)</translation>
+    </message>
+    <message>
+        <source>Baltic (Windows-1257)</source>
+        <translation>Baltico (Windows-1257)</translation>
+    </message>
+    <message>
+        <source>Vietnamese (Windows-1258)</source>
+        <translation>Vietnamita (Windows-1258)</translation>
+    </message>
+    <message>
+        <source>Western (ISO 8859-1)</source>
+        <translation>Occidentale (ISO 8859-1)</translation>
+    </message>
+</context>
+<context>
     <name>ConvTpListDialog</name>
     <message>
         <source>Conversion TP List</source>
@@ -1137,6 +1180,13 @@ Non è stato cambiato nulla.</translation>
     </message>
 </context>
 <context>
+    <name>NameEncoding</name>
+    <message>
+        <source>Name Encoding</source>
+        <translation>Codifica dei nomi</translation>
+    </message>
+</context>
+<context>
     <name>SatelliteTree</name>
     <message>
         <source>00. New Satellite </source>
@@ -1211,6 +1261,10 @@ Non è stato cambiato nulla.</translation>
             <numerusform>%1 canale</numerusform>
             <numerusform>%1 canali</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 has no %2: the name stays as it was</source>
+        <translation>%1 non ha %2: il nome resta com&apos;era</translation>
     </message>
 </context>
 <context>

@@ -576,6 +576,49 @@ Niczego nie zmieniono.</translation>
     </message>
 </context>
 <context>
+    <name>Charset</name>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>Zachodnie (Windows-1252)</translation>
+    </message>
+    <message>
+        <source>Central European (Windows-1250)</source>
+        <translation>Środkowoeuropejskie (Windows-1250)</translation>
+    </message>
+    <message>
+        <source>Cyrillic (Windows-1251)</source>
+        <translation>Cyrylica (Windows-1251)</translation>
+    </message>
+    <message>
+        <source>Greek (Windows-1253)</source>
+        <translation>Greckie (Windows-1253)</translation>
+    </message>
+    <message>
+        <source>Turkish (Windows-1254)</source>
+        <translation>Tureckie (Windows-1254)</translation>
+    </message>
+    <message>
+        <source>Hebrew (Windows-1255)</source>
+        <translation>Hebrajskie (Windows-1255)</translation>
+    </message>
+    <message>
+        <source>Arabic (Windows-1256)</source>
+        <translation>Arabskie (Windows-1256)</translation>
+    </message>
+    <message>
+        <source>Baltic (Windows-1257)</source>
+        <translation>Bałtyckie (Windows-1257)</translation>
+    </message>
+    <message>
+        <source>Vietnamese (Windows-1258)</source>
+        <translation>Wietnamskie (Windows-1258)</translation>
+    </message>
+    <message>
+        <source>Western (ISO 8859-1)</source>
+        <translation>Zachodnie (ISO 8859-1)</translation>
+    </message>
+</context>
+<context>
     <name>ConvTpListDialog</name>
     <message>
         <source>Conversion TP List</source>
@@ -1142,6 +1185,13 @@ Niczego nie zmieniono.</translation>
     </message>
 </context>
 <context>
+    <name>NameEncoding</name>
+    <message>
+        <source>Name Encoding</source>
+        <translation>Kodowanie nazw</translation>
+    </message>
+</context>
+<context>
     <name>SatelliteTree</name>
     <message>
         <source>00. New Satellite </source>
@@ -1217,6 +1267,10 @@ Niczego nie zmieniono.</translation>
             <numerusform>%1 kanały</numerusform>
             <numerusform>%1 kanałów</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 has no %2: the name stays as it was</source>
+        <translation>%1 nie zawiera %2: nazwa pozostaje bez zmian</translation>
     </message>
 </context>
 <context>

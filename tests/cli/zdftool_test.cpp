@@ -121,7 +121,7 @@ TEST_F(ZdfTool, InfoAndDump) {
     }
 }
 
-// Names with quotes, backslashes, control and Latin-1 bytes still give valid JSON.
+// Names with quotes, backslashes, control and accented bytes still give valid JSON.
 TEST_F(ZdfTool, JsonDumpMatchesTheStore) {
     CChannelStore store;
     FillSampleStore(store);
@@ -145,7 +145,8 @@ TEST_F(ZdfTool, JsonDumpMatchesTheStore) {
                   n(lists["terr_tv"]) + " " + n(lists["terr_radio"]),
               CountsText(store));
 
-    EXPECT_EQ(root["satellites"][0]["name"].toString(), QString::fromUtf8("Say \"hi\"\\.\u00E9"));
+    EXPECT_EQ(root["satellites"][0]["name"].toString(),
+              QString::fromUtf8("Say \"hi\"\\\uFFFD01\u00E9")); // the control byte as its mark
     const QJsonValue svc = lists["sat_tv"][0];
     const SSVC_INFO& rec = *store.GetService(0, LIST_SAT_TV);
     EXPECT_EQ(

@@ -25,17 +25,18 @@ TEST(ListTexts, PositionsWrittenAndReadBack) {
         EXPECT_EQ(ParsePosition(bad), std::nullopt) << bad;
 }
 
-TEST(ListTexts, NamesAreLatin1InUtf8) {
+TEST(ListTexts, NameTextsReadBackOrRefused) {
     // the text, its bytes (null when refused), why it is refused
     const std::tuple<std::string_view, const char*, const char*> cases[] = {
-        {"Caf\u00E9 \u00FF", "Caf\xE9 \xFF", ""},
         {"\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9"
          "\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9\u00E9", // sixteen letters of two bytes
          "\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9\xE9", ""},
         {"Seventeen letters", nullptr, "\"Seventeen letters\" is longer than 16 characters"},
-        {"\u0141odz", nullptr, "\"\u0141odz\" cannot be stored in 8 bits"},
-        {"\xF0\x9F\x93\xBA TV", nullptr, "cannot be stored in 8 bits"},
-        {"\xF4\x8F\xBF\xBF", nullptr, "cannot be stored in 8 bits"}, // the last code point
+        {"\u0141\u00F3d\u017A", nullptr,
+         "d\u017A\" cannot be stored in Western (ISO 8859-1): it has no \u0141 \u017A"},
+        {"\xF4\x8F\xBF\xBF", nullptr, "it has no"}, // the last code point
+        {"\uFFFD9F\uFFFD9F", "\x9F\x9F", ""},       // marks of the control bytes
+        {"\uFFFDA0", nullptr, "it has no \uFFFD"},  // a byte the set has is no mark
         {"Caf\xC3", nullptr, "not UTF-8"},
         {"\xC0\x80", nullptr, "not UTF-8"},   // overlong NUL
         {"\xE2\x82 x", nullptr, "not UTF-8"}, // cut short
@@ -97,7 +98,7 @@ TEST(ServiceCsv, FaultsAreRefusedWithRowAndColumn) {
         {"\"Net, One\",0,0,0,Fav4", "Net, One,0,0,0,Fav4", 3, 14, "extra column"},
         {"satellite-radio,1,", "satellite-hd,1,", 4, 1, "unknown list \"satellite-hd\""},
         {"terrestrial-tv,1,", "terrestrial-tv,4049,", 5, 2, "from 1 to 4048"},
-        {"Kite", "\u0141\u00F3d\u017A", 5, 3, "cannot be stored in 8 bits"},
+        {"Kite", "\u0141\u00F3d\u017A", 5, 3, "cannot be stored in Western (ISO 8859-1)"},
         {"Kite", "A name of 17 char", 5, 3, "longer than 16 characters"},
         {"5.0W", "5.0 W", 4, 4, "\"5.0 W\" is not a satellite position"},
         {",,474,,,", ",19.2E,474,,,", 5, 4, "a terrestrial service has no satellite position"},

@@ -195,7 +195,7 @@ class EditorTreePanelTest : public QObject {
         } cases[] = {{IDC_EDIT_SAT_POSITION, "360.0", "360.0", "360.0"},
                      {IDC_EDIT_SAT_POSITION, "19", "19.1", "19.1", +1},
                      {IDC_EDIT_SAT_POSITION, "19.5", "19.4", "19.4", -1},
-                     {IDC_EDIT_SAT_NAME, "A€B", "AB", "AB"},
+                     {IDC_EDIT_SAT_NAME, "AŁB", "AB", "AB"},
                      {IDC_EDIT_SAT_POSITION, "360.1", "360.", "360.0"},
                      {IDC_EDIT_SAT_POSITION, "19.2\b5", "19.5", "19.5"},
                      {IDC_EDIT_SAT_POSITION, "1", "1", "1.0"},

@@ -63,7 +63,7 @@ class EditorWindowTest : public QObject {
             "&Edit|Undo 57643 Ctrl+Z*|Redo 57646 Ctrl+Shift+Z*|0|Cut 32782 Ctrl+X|Paste 32783 "
             "Ctrl+V|Delete 32784 Del|Select All 57642 Ctrl+A|0|Move to Number… 32806 Ctrl+M|"
             "Enable 32804|Disable 32805|0|Order Like… 32823*|Find Duplicates… 32824*|0|"
-            "Networks… 32841*",
+            "Networks… 32841*|0|Name Encoding 0",
             "&Transfer|&STB->PC 32776|&PC->STB 32777*",
             "&Help|&Keyboard Shortcuts 57670 F1|&About Orvane 57664|&Language 32827"};
         QCOMPARE(MenusOf(dlg.MenuBar()), greyed);

@@ -38,7 +38,7 @@ QStringList Faults(const QString& ts) {
     if (QFile::copy(ts, copy))
         lupdate.start(QStringLiteral(ORVANE_LUPDATE),
                       {"-silent", "-no-obsolete", "-locations", "none", kSources + "/ui",
-                       kSources + "/res", "-ts", copy});
+                       kSources + "/res", kSources + "/store/name_charsets.h", "-ts", copy});
     if (!lupdate.waitForFinished(60000) || lupdate.exitCode() != 0)
         return {"lupdate failed on " + ts};
     static const QRegularExpression kMessage(

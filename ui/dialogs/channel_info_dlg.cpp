@@ -82,12 +82,16 @@ QWidget* CChannelInfoDlg::CreateControl(const SChannelDlgItem& item) {
     case EChannelItemKind::NumberEdit:
     case EChannelItemKind::TextEdit: {
         auto* edit = new QLineEdit(this);
-        edit->setMaxLength(item.nMaxChars);
-        if (item.kind == EChannelItemKind::NumberEdit)
+        if (item.kind == EChannelItemKind::NumberEdit) {
+            edit->setMaxLength(item.nMaxChars);
             edit->setValidator(
                 new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), edit));
-        else
-            edit->setValidator(new CNameValidator(m_names, edit));
+            return edit;
+        }
+        // The validator holds the name to its bytes; its text may show them as marks.
+        edit->setMaxLength(kNameTextMaxChars);
+        edit->setValidator(new CNameValidator(
+            m_names, edit, [this](const QString& status) { emit Status(status); }));
         return edit;
     }
     case EChannelItemKind::CheckBox:
@@ -334,6 +338,7 @@ void CChannelInfoDlg::OnNetworks() {
         *m_pStore, m_names, m_prompt,
         [this](const TableChange& change, const QString&) { return change(*m_pStore); }, true,
         this);
+    connect(&editor, &CNetworkEditorDlg::Status, this, &CChannelInfoDlg::Status);
     m_prompt.RunModal(editor);
     const WORD wChosen = editor.AddedNetwork() != 0
                              ? editor.AddedNetwork()

@@ -66,6 +66,10 @@ class CChannelInfoDlg : public QDialog {
     QString m_strPcrPid;
     BOOL m_bDolby = FALSE;
 
+  signals:
+    // The name field refused what was typed or pasted: the status line's text.
+    void Status(const QString& text);
+
   public slots:
     void accept() override;
 

@@ -88,7 +88,8 @@ CNetworkEditorDlg::CNetworkEditorDlg(const CChannelStore& store, const CNameCode
     m_pName = new QLineEdit(this);
     m_pName->setObjectName(QStringLiteral("name"));
     m_pName->setPlaceholderText(tr("Network name"));
-    m_pName->setValidator(new CNameValidator(m_names, m_pName));
+    m_pName->setValidator(new CNameValidator(
+        m_names, m_pName, [this](const QString& status) { emit Status(status); }));
     row->addWidget(m_pName, 1);
     m_pAdd = Button(*this, "add", tr("Add"));
     m_pRename = Button(*this, "rename", tr("Rename"));

@@ -36,6 +36,10 @@ class CNetworkEditorDlg : public QDialog {
     // The id of the name the last Add made; 0 when none was added.
     WORD AddedNetwork() const { return m_nAdded; }
 
+  signals:
+    // The name field refused what was typed or pasted: the status line's text.
+    void Status(const QString& text);
+
   private:
     void Refill(WORD nSelect);
     void EnableButtons();

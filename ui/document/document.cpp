@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 CDocument::CDocument(QObject* parent)
     : QObject(parent), m_pStore(std::make_unique<CChannelStore>()) {
     connect(&m_undo, &QUndoStack::cleanChanged, this, &CDocument::StateChanged);
@@ -26,6 +28,13 @@ QString CDocument::DocumentName() const {
 
 QString CDocument::LastFileError() const {
     return QString::fromStdString(m_strLastError);
+}
+
+void CDocument::SetNames(ECharset set) {
+    if (set == m_names.Charset())
+        return;
+    const CNameCodec before = std::exchange(m_names, CNameCodec(set));
+    emit NamesChanged(before);
 }
 
 CDocument::SState CDocument::CaptureState() const {

@@ -36,6 +36,8 @@ class CDocument : public QObject {
     const CChannelStore& Store() const { return *m_pStore; }
     // How names are read and written as text.
     const CNameCodec& Names() const { return m_names; }
+    // Reads the names in another character set from now on. No data changes: no undo step.
+    void SetNames(ECharset set);
     QUndoStack& UndoStack() { return m_undo; }
     const QUndoStack& UndoStack() const { return m_undo; }
     // A database is open: new, read from a file or received from the box.
@@ -100,6 +102,8 @@ class CDocument : public QObject {
     void StateChanged();
     // An action became the undo step `step`.
     void Edited(const QString& step);
+    // Names() reads another character set; `before` is the one it read until now.
+    void NamesChanged(const CNameCodec& before);
 
   private:
     SState CaptureState() const;

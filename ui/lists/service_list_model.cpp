@@ -7,6 +7,8 @@
 CServiceListModel::CServiceListModel(const CDocument& document, BYTE nList, QObject* parent)
     : CFlexGridModel(parent), m_document(document), m_nList(nList) {
     connect(&document, &CDocument::Changed, this, &CServiceListModel::OnChanged);
+    // Another character set: other texts, and the filter's text other bytes.
+    connect(&document, &CDocument::NamesChanged, this, &CServiceListModel::Reload);
     connect(&document, &CDocument::MarksChanged, this, [this](BYTE nMarked) {
         if (nMarked == m_nList)
             RefreshTexts();
@@ -56,7 +58,7 @@ void CServiceListModel::Reload() {
         std::string part, error;
         // A text the box's names cannot hold finds nothing.
         if (m_document.Names().FromUtf8(m_strFilter.toStdString(), part, error))
-            for (WORD i : MatchingServices(store, m_nList, part))
+            for (WORD i : MatchingServices(store, m_document.Names(), m_nList, part))
                 shown.push_back(i + 1L);
     }
     SetRows(store.GetServiceCount(m_nList), std::move(shown), !m_strFilter.isEmpty());

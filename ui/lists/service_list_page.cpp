@@ -254,6 +254,7 @@ void CServiceListPage::RunChannelInfo(long nRow) {
     m_document.Edit(
         [&](CChannelStore& store) {
             CChannelInfoDlg dlg(m_document.Names(), m_prompt, this);
+            connect(&dlg, &CChannelInfoDlg::Status, this, &CServiceListPage::Status);
             dlg.SetupChannelInfo(TabOfList(m_nList), static_cast<int>(nRow), &store,
                                  nRow == 0 ? 1 : 0);
             dlg.DoModal(m_prompt);

@@ -31,6 +31,8 @@ CSatellitePage::CSatellitePage(CDocument& document, CPrompt& prompt, QWidget* pa
     : QWidget(parent), m_document(document), m_prompt(prompt) {
     CreateControls();
     connect(&document, &CDocument::Changed, this, &CSatellitePage::OnChanged);
+    connect(&document, &CDocument::NamesChanged, this, &CSatellitePage::OnNamesChanged);
+    connect(m_pPanel, &CSatellitePanel::Status, this, &CSatellitePage::Status);
     connect(m_pTree, &QTreeWidget::currentItemChanged, this, &CSatellitePage::ShowSelection);
 }
 
@@ -74,6 +76,12 @@ void CSatellitePage::Resize(int dx, int dy) {
 void CSatellitePage::OnChanged(unsigned nParts) {
     if (nParts & PART_SATELLITES)
         Refill();
+}
+
+// What the user typed in the panel stays: the names are only read in another set.
+void CSatellitePage::OnNamesChanged(const CNameCodec& before) {
+    RelabelSatellites(*m_pTree, m_document.Store(), m_document.Names());
+    m_pPanel->ShowNameAgain(before);
 }
 
 // Without a database the tree has no items at all. The panel shows the defaults until an item

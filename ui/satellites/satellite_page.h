@@ -14,6 +14,7 @@
 
 class CDocument;
 class CMuxBar;
+class CNameCodec;
 class CPrompt;
 class CSatellitePanel;
 class CTemplateControls;
@@ -42,9 +43,14 @@ class CSatellitePage : public QWidget {
     void CaptureView(SViewState& view) const;
     void ShowView(const SViewState& view);
 
+  signals:
+    // What the status line says after a refused keystroke or paste.
+    void Status(const QString& text);
+
   private:
     void CreateControls();
     void OnChanged(unsigned nParts);
+    void OnNamesChanged(const CNameCodec& before);
     void Refill();
     // The panel shows the selected item's record, or the defaults of a new one.
     void ShowSelection();

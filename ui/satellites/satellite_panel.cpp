@@ -115,8 +115,10 @@ void CSatellitePanel::Init() {
     FillList(Combo(IDC_COMBO_LNB_FREQ), kLnbTypeNames, std::size(kLnbTypeNames));
     FillList(Combo(IDC_COMBO_CLNB_FREQ), kCLnbNames, std::size(kCLnbNames));
     FillList(Combo(IDC_COMBO_FEC), kFecNames, std::size(kFecNames));
-    Edit(IDC_EDIT_SAT_NAME).setMaxLength(kNameSize - 1);
-    Edit(IDC_EDIT_SAT_NAME).setValidator(new CNameValidator(m_names, &Edit(IDC_EDIT_SAT_NAME)));
+    QLineEdit& name = Edit(IDC_EDIT_SAT_NAME);
+    name.setMaxLength(kNameTextMaxChars);
+    name.setValidator(
+        new CNameValidator(m_names, &name, [this](const QString& text) { emit Status(text); }));
     m_strSatPosition = QStringLiteral("0.0");
     m_strFrequency = m_strSymbolRate = QStringLiteral("1000");
     WriteControls();
@@ -298,6 +300,14 @@ void CSatellitePanel::ShowSatellite(const SSAT_INFO* sat) {
         OnClickOption(kDiseqcRow[sat->bDiseqc]);
     else
         OnRadioMotorUsals();
+}
+
+void CSatellitePanel::ShowNameAgain(const CNameCodec& before) {
+    QLineEdit& name = Edit(IDC_EDIT_SAT_NAME);
+    if (const std::optional<std::string> bytes = NameBytes(before, name.text())) {
+        m_strSatName = NameText(m_names, *bytes);
+        SetTextKeepingCaret(name, m_strSatName);
+    }
 }
 
 void CSatellitePanel::ShowTransponder(const STP_INFO* tp) {

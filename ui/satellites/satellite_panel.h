@@ -30,6 +30,9 @@ class CSatellitePanel : public QObject {
 
     // A record's values, or the defaults of a new one (null).
     void ShowSatellite(const SSAT_INFO* sat);
+    // The names are read in another set: the name field shows its bytes, as `before` read
+    // them, in the new one.
+    void ShowNameAgain(const CNameCodec& before);
     void ShowTransponder(const STP_INFO* tp);
 
     // A new satellite as the panel shows it.
@@ -44,6 +47,11 @@ class CSatellitePanel : public QObject {
     // the editing of a number.
     void FormatNumberEdits();
 
+  signals:
+    // A name field refused what was typed or pasted: the status line's text.
+    void Status(const QString& text);
+
+  public:
     // The bound texts, as data exchange has them.
     QString m_strSatName;
     QString m_strSatPosition;

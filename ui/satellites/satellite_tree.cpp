@@ -10,6 +10,10 @@ namespace {
 constexpr int kSatRole = Qt::UserRole;
 constexpr int kTpRole = Qt::UserRole + 1;
 
+QString SatelliteItemLabel(const CNameCodec& names, int nSat, const SSAT_INFO& sat) {
+    return SatelliteLabel(names, nSat - 1, sat);
+}
+
 QTreeWidgetItem* AddItem(QTreeWidget& tree, QTreeWidgetItem* parent, const QString& label,
                          const STreeIds& ids) {
     auto* item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(&tree);
@@ -27,7 +31,7 @@ void FillTree(QTreeWidget& tree, const CChannelStore& store, const CNameCodec& n
         if (sat == nullptr)
             continue;
         QTreeWidgetItem* satItem =
-            AddItem(tree, nullptr, SatelliteLabel(names, nSat - 1, *sat), {nSat, -1});
+            AddItem(tree, nullptr, SatelliteItemLabel(names, nSat, *sat), {nSat, -1});
         const WORD nCount = store.GetTransponderCountOf(static_cast<BYTE>(nSat));
         for (int nTp = 1; nTp <= nCount; ++nTp) {
             if (const STP_INFO* tp =
@@ -39,6 +43,15 @@ void FillTree(QTreeWidget& tree, const CChannelStore& store, const CNameCodec& n
     }
     AddItem(tree, nullptr, QCoreApplication::translate("SatelliteTree", kNewSatelliteLabel),
             {0, -1});
+}
+
+void RelabelSatellites(QTreeWidget& tree, const CChannelStore& store, const CNameCodec& names) {
+    for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = tree.topLevelItem(i);
+        const int nSat = IdsOf(item).nSat;
+        if (const SSAT_INFO* sat = nSat > 0 ? store.GetSatellite(BYTE(nSat)) : nullptr)
+            item->setText(0, SatelliteItemLabel(names, nSat, *sat));
+    }
 }
 
 STreeIds IdsOf(const QTreeWidgetItem* item) {

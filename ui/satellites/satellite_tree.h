@@ -17,6 +17,8 @@ struct STreeIds {
 
 // Inserts every item into the empty tree.
 void FillTree(QTreeWidget& tree, const CChannelStore& store, const CNameCodec& names);
+// The satellites' items show their names as `names` reads them.
+void RelabelSatellites(QTreeWidget& tree, const CChannelStore& store, const CNameCodec& names);
 STreeIds IdsOf(const QTreeWidgetItem* item);
 // The item of those records; null when the tree has none.
 QTreeWidgetItem* FindItem(const QTreeWidget& tree, const STreeIds& ids);

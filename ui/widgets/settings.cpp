@@ -13,6 +13,7 @@ const QString kWindowGeometry = QStringLiteral("window/geometry");
 const QString kWindowTab = QStringLiteral("window/tab");
 const QString kRecentFiles = QStringLiteral("recent/files");
 const QString kLanguage = QStringLiteral("language");
+const QString kNameCharset = QStringLiteral("names/charset");
 
 QString FolderKey(const QString& dialog) {
     return QStringLiteral("folders/") + dialog;
@@ -141,4 +142,12 @@ QString CSettings::Language() const {
 
 void CSettings::SetLanguage(const QString& code) {
     SetValues({{kLanguage, code}});
+}
+
+QString CSettings::NameCharset() const {
+    return Text(kNameCharset);
+}
+
+void CSettings::SetNameCharset(const QString& name) {
+    SetValues({{kNameCharset, name}});
 }

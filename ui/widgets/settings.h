@@ -66,6 +66,10 @@ class CSettings {
     QString Language() const;
     void SetLanguage(const QString& code);
 
+    // The character set the names are read in, as kCharsets names it; empty until one was chosen.
+    QString NameCharset() const;
+    void SetNameCharset(const QString& name);
+
   private:
     QString Text(const QString& key) const;
     void SetRecentFiles(const QStringList& paths);

@@ -20,8 +20,9 @@ constexpr const char* kStatusTexts[] = {
     QT_TRANSLATE_NOOP("StatusText", "Exported %1 to %2"),
     QT_TRANSLATE_NOOP("StatusText", "Undone: %1"),
     QT_TRANSLATE_NOOP("StatusText", "Redone: %1"),
+    QT_TRANSLATE_NOOP("StatusText", "%1 has no %2: the name stays as it was"),
 };
-static_assert(std::size(kStatusTexts) == std::size_t(EStatus::Redone) + 1,
+static_assert(std::size(kStatusTexts) == std::size_t(EStatus::Refused) + 1,
               "one text per status, in the order of EStatus");
 
 QString TextOf(EStatus status) {

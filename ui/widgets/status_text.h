@@ -17,6 +17,7 @@ enum class EStatus {
     Exported, // counts services, names the file
     Undone,   // names the step
     Redone,   // names the step
+    Refused,  // a name field's: names the character set and the characters it lacks
 };
 
 // "%1" and "%2" of the text filled in; a count of services reads "1 service" or "N services".

@@ -9,6 +9,7 @@
 #include "language.h"
 #include "list_tabs.h"
 #include "main_dialog.h"
+#include "name_encoding_menu.h"
 #include "prompt.h"
 #include "satellite_page.h"
 #include "service_list_page.h"
@@ -154,6 +155,7 @@ void CEditorDlg::CreateMenu() {
         if (popup.pItems == kEditMenuItems) {
             connect(menu, &QMenu::aboutToShow, this, [this] { EnableGridCommands(true); });
             connect(menu, &QMenu::aboutToHide, this, [this] { EnableGridCommands(false); });
+            AddNameEncodingMenu(*menu, *m_pDocument, *m_pSettings);
         }
     }
     auto* clear = new QAction(tr("Clear Menu"), this);
@@ -416,6 +418,7 @@ void CEditorDlg::ConnectDocument() {
     connect(m_pTransfers, &CTransferCommands::Status, this, &CEditorDlg::ShowStatus);
     for (CServiceListPage* page : m_lists)
         connect(page, &CServiceListPage::Status, this, &CEditorDlg::ShowStatus);
+    connect(m_pSatellites, &CSatellitePage::Status, this, &CEditorDlg::ShowStatus);
     m_pDocument->SetViewMemory([this] { return CurrentView(); });
 }
 

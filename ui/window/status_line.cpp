@@ -1,19 +1,28 @@
 #include "status_line.h"
 
 #include "document.h"
+#include "name_text.h"
 #include "status_text.h"
 
 #include <QLabel>
 
 CStatusLine::CStatusLine(const CDocument& document, QWidget* parent)
     : QStatusBar(parent), m_document(document), m_pFile(new QLabel(this)),
-      m_pCounts(new QLabel(this)), m_pAction(new QLabel(this)) {
+      m_pCounts(new QLabel(this)), m_pAction(new QLabel(this)), m_pNames(new QLabel(this)) {
     setSizeGripEnabled(false);
     addWidget(m_pFile);
     addWidget(m_pCounts);
     addWidget(m_pAction, 1);
+    m_pNames->setObjectName(QStringLiteral("nameEncoding"));
+    ShowNames();
+    addPermanentWidget(m_pNames);
     connect(&document, &CDocument::StateChanged, this, &CStatusLine::Update);
     connect(&document, &CDocument::Changed, this, &CStatusLine::Update);
+    connect(&document, &CDocument::NamesChanged, this, &CStatusLine::ShowNames);
+}
+
+void CStatusLine::ShowNames() {
+    m_pNames->setText(CharsetTitle(m_document.Names().Charset()));
 }
 
 void CStatusLine::Update() {

@@ -1,5 +1,6 @@
 // CStatusLine: the line under the controls. It names the database's file, counts the four lists
-// and tells what the last action did; without a database it is empty.
+// and tells what the last action did; without a database those are empty. At its right end it
+// names the character set the names are read in.
 #pragma once
 
 #include <QStatusBar>
@@ -20,9 +21,11 @@ class CStatusLine : public QStatusBar {
 
   private:
     void Update();
+    void ShowNames();
 
     const CDocument& m_document;
     QLabel* m_pFile;
     QLabel* m_pCounts;
     QLabel* m_pAction;
+    QLabel* m_pNames;
 };

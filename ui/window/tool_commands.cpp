@@ -215,5 +215,6 @@ void CToolCommands::EditNetworks() {
             return EditTable(m_document, change, step);
         },
         false, &m_owner);
+    connect(&dlg, &CNetworkEditorDlg::Status, this, &CToolCommands::Status);
     m_prompt.RunModal(dlg);
 }
