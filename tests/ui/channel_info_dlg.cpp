@@ -60,14 +60,6 @@ QString Stored(const SSVC_INFO* s) {
                              s->abReserved[0]);
 }
 
-// A list's entries joined by '|'.
-QString Entries(const QComboBox& combo) {
-    QStringList texts;
-    for (int i = 0; i < combo.count(); ++i)
-        texts << combo.itemText(i);
-    return texts.join('|');
-}
-
 } // namespace
 
 class ChannelInfoDlgTest : public QObject {
@@ -113,9 +105,9 @@ class ChannelInfoDlgTest : public QObject {
     // between them.
     static QString Lists(CChannelInfoDlg& dlg) {
         return dlg.GetDlgItem<QLabel>(IDC_CHANNEL_STATIC_TRANSPONDER)->text() + '#' +
-               Entries(Combo(dlg, IDC_CHANNEL_COMBO_SATELLITE)) + '#' +
-               Entries(Combo(dlg, IDC_CHANNEL_COMBO_TRANSPONDER)) + '#' +
-               Entries(Combo(dlg, IDC_CHANNEL_COMBO_NETWORK));
+               Items(Combo(dlg, IDC_CHANNEL_COMBO_SATELLITE)).join('|') + '#' +
+               Items(Combo(dlg, IDC_CHANNEL_COMBO_TRANSPONDER)).join('|') + '#' +
+               Items(Combo(dlg, IDC_CHANNEL_COMBO_NETWORK)).join('|');
     }
     // A dialog set up and shown as its modal run shows it.
     std::unique_ptr<CChannelInfoDlg> Open(int nMode, int nRow) {
@@ -216,7 +208,8 @@ class ChannelInfoDlgTest : public QObject {
         }
     }
 
-    // Typing over the chosen transponder is no choice. OK chooses the first network for the user.
+    // Typing over the chosen transponder is no choice, nor a network typed that no entry holds.
+    // OK chooses the first network for the user.
     void okChecksKeepTheDialogOpen() {
         auto dlg = Open(kSatTv, 0);
         PressOk(*dlg);
@@ -228,11 +221,17 @@ class ChannelInfoDlgTest : public QObject {
         auto terr = Open(kTerrTv, 0);
         Type(*terr, IDC_CHANNEL_EDIT_SERVICE_ID, QStringLiteral("5"));
         PressOk(*terr);
+        auto typed = Open(kSatTv, 1);
+        TypeInto(&Combo(*typed, IDC_CHANNEL_COMBO_NETWORK), QStringLiteral("Foo Net"));
+        PressOk(*typed);
         QCOMPARE(m_prompt.MessageTexts(),
                  (std::vector<QString>{"Satellite is not selected.", "Transponder is not selected.",
-                                       "Service ID is not existed.", "MUX is not selected."}));
-        QVERIFY(dlg->isVisible() && terr->isVisible());
+                                       "Service ID is not existed.", "MUX is not selected.",
+                                       "Network is not in the list."}));
+        QVERIFY(dlg->isVisible() && terr->isVisible() && typed->isVisible());
         QCOMPARE(m_store->GetSatTvCount() + m_store->GetTerrTvCount(), 2);
+        QCOMPARE(Stored(m_store->GetService(0, LIST_SAT_TV)).section('|', 1, 1).left(6),
+                 QStringLiteral("2 2 12"));
         QCOMPARE(Combo(*dlg, IDC_CHANNEL_COMBO_NETWORK).currentText(),
                  QStringLiteral("   3. Alpha "));
     }

@@ -1,25 +1,12 @@
 // The document without any widget: every change one undo step that gives the store back, what
 // it announces, and the database's life: New, Open, Receive, Save and its backups.
-#include "document.h"
 #include "edit_command.h"
-#include "store_builders.h"
+#include "window_test_util.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <functional>
 
 namespace {
-
-const QString kSample = QStringLiteral(ORVANE_TEST_DATA "/../../res/sample.zdf");
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The sample, copied so that it may be written.
 struct SOpened {

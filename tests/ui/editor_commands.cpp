@@ -46,13 +46,7 @@ class EditorCommandsTest : public QObject {
     CScriptedPrompt m_prompt;
 
     // A shown window over the store above, on the tree's tab.
-    std::unique_ptr<CEditorDlg> Open() {
-        auto dlg = std::make_unique<CEditorDlg>(m_prompt);
-        Load(*dlg, FillStore);
-        dlg->TabCtrl().setCurrentIndex(0);
-        dlg->show();
-        return dlg;
-    }
+    std::unique_ptr<CEditorDlg> Open() { return ShownWindow(m_prompt, FillStore, 0); }
     static void Select(CEditorDlg& dlg, QTreeWidgetItem* item) { dlg.Tree().setCurrentItem(item); }
     static QTreeWidgetItem* Root(CEditorDlg& dlg, int i) { return dlg.Tree().topLevelItem(i); }
     static QTreeWidgetItem* LastRoot(CEditorDlg& dlg) {
@@ -211,52 +205,27 @@ class EditorCommandsTest : public QObject {
     }
 
     // Append adds through the channel dialog: the grid follows the store, also when the store
-    // merged the new service into an equal one although the dialog ended with Cancel. Detail Info
-    // runs it on the current row: OK changes the network and name the row shows as the store
-    // holds them, Cancel changes nothing,
-    // and neither does an OK refused for a typed network that is in no entry of the list.
+    // merged the new service into an equal one (the dialog then ends with Cancel). Detail Info
+    // runs it on the current row, which shows the network and name as the store then holds them.
+    // (What the dialog refuses: its own test.)
     void gridButtonsRunTheChannelDialog() {
         auto dlg = Open();
         dlg->TabCtrl().setCurrentIndex(1);
         CMSFlexGrid& grid = dlg->Grid(LIST_SAT_TV);
-        const auto cancel = [](QDialog& modal) {
-            modal.findChild<QLineEdit*>(QString::number(IDC_CHANNEL_EDIT_NAME))
-                ->setText(QStringLiteral("Gone"));
-            return int(QDialog::Rejected);
-        };
         m_prompt.m_modalScripts = {
             FillChannel(1, QStringLiteral("7"), -1, QStringLiteral("Neu")),
-            FillChannel(1, QStringLiteral("201"), -1, QStringLiteral("Bee 2")), cancel};
-        for (int i = 0; i < 3; ++i)
-            Press(*dlg, IDC_BUTTON_APPEND);
+            FillChannel(1, QStringLiteral("201"), -1, QStringLiteral("Bee 2"))};
+        Press(*dlg, IDC_BUTTON_APPEND);
+        Press(*dlg, IDC_BUTTON_APPEND);
         QCOMPARE(m_prompt.m_shown.front().text, QStringLiteral("Channel Informaton"));
         QStringList names = Column(grid, 6);
         names.sort();
         QCOMPARE(names, (QStringList{"Bee 2", "Neu", "One", "Three"}));
-        m_prompt.m_shown.clear(); // Detail Info on the same rows: "One", "Three", ...
-        const auto typedNetwork = [&](QDialog& modal) {
-            TypeInto(modal.findChild<QComboBox*>(QString::number(IDC_CHANNEL_COMBO_NETWORK)),
-                     QStringLiteral("Foo Net"));
-            return FillChannel(-1, {}, -1, QStringLiteral("Gone"))(modal);
-        };
-        m_prompt.m_modalScripts = {FillChannel(-1, {}, 0, QStringLiteral("Drei")),
-                                   FillChannel(-1, {}, -1, QStringLiteral("Terra 2")),
-                                   typedNetwork};
+        m_prompt.m_modalScripts = {FillChannel(-1, {}, 0, QStringLiteral("Drei"))};
         grid.SetRow(2); // "Three", network 2
         Press(*dlg, IDC_BUTTON_DETAIL_INFO);
         QCOMPARE(RowOf(grid, 2).section('|', 5, 6), QStringLiteral("First|Drei"));
         QCOMPARE(int(dlg->Store().GetService(1, LIST_SAT_TV)->wNetwork), 1);
-        dlg->TabCtrl().setCurrentIndex(3);
-        dlg->Grid(LIST_TERR_TV).SetRow(1);
-        Press(*dlg, IDC_BUTTON_DETAIL_INFO);
-        QCOMPARE(RowOf(dlg->Grid(LIST_TERR_TV), 1).section('|', 2, 3), "First|Terra 2");
-        dlg->TabCtrl().setCurrentIndex(1);
-        grid.SetRow(1);
-        const SStoreSnapshot before = dlg->Store().TakeSnapshot();
-        Press(*dlg, IDC_BUTTON_DETAIL_INFO);
-        QCOMPARE(m_prompt.MessageTexts(), std::vector<QString>{"Network is not in the list."});
-        QCOMPARE(RowOf(grid, 1).section('|', 5, 6), QStringLiteral("First|One"));
-        QVERIFY(dlg->Store().TakeSnapshot() == before);
     }
 };
 

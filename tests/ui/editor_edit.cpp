@@ -17,8 +17,7 @@ class EditorEditTest : public QObject {
 
     // A shown window whose list nList holds S1 .. S6 (numbered 1 to 6).
     std::unique_ptr<CEditorDlg> Window(BYTE nList = LIST_SAT_TV) {
-        auto dlg = std::make_unique<CEditorDlg>(m_prompt);
-        Load(*dlg, [nList](CChannelStore& store) {
+        const auto fill = [nList](CChannelStore& store) {
             CStoreBuilder build(store);
             const BYTE nSat = build.Satellite("SAT-A", 192);
             build.Transponder(nSat, 11000, 27500, true);
@@ -32,10 +31,8 @@ class EditorEditTest : public QObject {
                     build.TerrService(3, n, 1, name.constData());
             }
             store.Rebuild();
-        });
-        dlg->TabCtrl().setCurrentIndex(nList + 1);
-        dlg->show();
-        return dlg;
+        };
+        return ShownWindow(m_prompt, fill, nList + 1);
     }
 
     // The grid's names in order, followed by the store's if they differ.

@@ -44,15 +44,11 @@ class EditorExportTest : public QObject {
             old.close();
             qputenv("HOME", QFile::encodeName(bBlocked ? blocker : m_home.path()));
             m_prompt = CScriptedPrompt();
-            auto dlg = std::make_unique<CEditorDlg>(m_prompt); // SAT-A with two transponders
-            Load(*dlg, [](CChannelStore& store) {
-                CStoreBuilder build(store);
-                const BYTE nSat = build.Satellite("SAT-A", 192);
-                build.Transponder(nSat, 11494, 27500, true);
-                build.Transponder(nSat, 10971, 22000, false);
-            });
-            dlg->show();
-            dlg->TabCtrl().setCurrentIndex(0);
+            const auto fill = [](CChannelStore& store) {
+                AppendTp(store, AppendSat(store, 192, "SAT-A"), 11494, 27500, 1);
+                AppendTp(store, kFirstSatIndex, 10971, 22000);
+            };
+            auto dlg = ShownWindow(m_prompt, fill, 0);
             int nResult = -1;
             m_prompt.m_modalScripts = {[&](QDialog& d) { // presses OK (1) or Cancel (2)
                 d.findChild<QPushButton*>(QString::number(nButton))->click();

@@ -37,26 +37,12 @@ class EditorFilesTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // Open offers no path at first, then the current one; cancelling it changes nothing.
-    void openGoodFileFillsEveryView() {
-        CScriptedPrompt prompt;
-        CEditorDlg dlg(prompt);
-        prompt.m_paths = {kSample, QString()};
-        for (const QString& offered : {QString(), kSample}) {
-            QVERIFY(dlg.OnCommand(ID_FILE_OPEN));
-            QCOMPARE(prompt.m_shown.back().kind, CScriptedPrompt::EKind::OpenFile);
-            QCOMPARE(prompt.m_shown.back().caption + prompt.m_shown.back().text,
-                     kDataFilter + offered);
-            QVERIFY(dlg.Store().GetSatelliteCount() > 0);
-            QCOMPARE(Views(dlg), "3 on, " + kSample + ": 1 1 1 1 1");
-        }
-    }
-
     // Which files fail, and why, is the store's business: one of each way the window reacts, each
     // over the open sample with its row 3 chosen. A failure is reported with its reason and
     // leaves no data, no path and no rows behind, so Save asks for a path and Move to Number
     // finds no row to move; a read replaces the database, a satellite block rejected as a whole
-    // without a word, and one message says what the read dropped.
+    // without a word, and one message says what the read dropped. Open offers the current file;
+    // cancelled, it changes nothing.
     void openReplacesTheDatabaseOrSaysWhy() {
         const QString dropped =
             QStringLiteral("[Warning] Part of the data file \"%1\" could not be read and was "
@@ -75,7 +61,10 @@ class EditorFilesTest : public QObject {
             dlg.OpenDataFile(kSample);
             dlg.Grid(LIST_SAT_TV).SetSelection(3, 0, 3, 0);
             const QString path = kData + u'/' + file;
-            prompt.m_paths = {path, QString()};
+            prompt.m_paths = {QString(), path, QString()};
+            dlg.OnCommand(ID_FILE_OPEN);
+            QCOMPARE(prompt.m_shown[0].caption + prompt.m_shown[0].text, kDataFilter + kSample);
+            QCOMPARE(Views(dlg), "3 on, " + kSample + ": 1 1 1 1 1");
             dlg.OnCommand(ID_FILE_OPEN);
             QCOMPARE(prompt.MessageTexts(),
                      message.isEmpty() ? std::vector<QString>() : std::vector{message.arg(path)});

@@ -62,11 +62,10 @@ class EditorKeyboardTest : public QObject {
 
     CScriptedPrompt m_prompt;
 
-    // The satellite TV list with kNames, shown.
-    std::unique_ptr<CEditorDlg> Window() {
-        auto dlg = std::make_unique<CEditorDlg>(m_prompt);
-        Load(*dlg, [](CChannelStore& store) { FillSatTv(store, kNames); });
-        dlg->show();
+    // The satellite TV list with kNames, or the store `fill` builds, shown and active.
+    std::unique_ptr<CEditorDlg> Window(const std::function<void(CChannelStore&)>& fill =
+                                           [](CChannelStore& store) { FillSatTv(store, kNames); }) {
+        auto dlg = ShownWindow(m_prompt, fill);
         return QTest::qWaitForWindowActive(dlg.get()) ? std::move(dlg) : nullptr;
     }
 
@@ -208,18 +207,46 @@ class EditorKeyboardTest : public QObject {
         }
     }
 
-    // The header's arrow names the last sort and its way; cut rows look marked until the paste;
-    // the status line names the file, counts the lists and tells what the last action did.
-    void sortArrowCutRowsAndStatusLine() {
+    // A header double-click sorts the grid's list (the keys: the model's test) and the arrow
+    // names the sort and its way; the page keeps the sort state. The shown order as initials:
+    // d(elta), A(lpha), c(harlie), B(ravo), then the arrow's column and way.
+    void headerSortState() {
+        auto dlg = Window(FillSortStore);
+        QVERIFY(dlg);
+        CMSFlexGrid& grid = dlg->Grid(kTv);
+        const auto order = [&](BYTE nList) {
+            QString initials;
+            for (const QString& name : Column(dlg->Grid(nList), NameColumn(nList)))
+                initials += name.front();
+            return initials;
+        };
+        const auto sort = [&](long nCol) {
+            DoubleClickGridCell(grid, 0, nCol);
+            const QHeaderView& header = *grid.horizontalHeader();
+            return order(kTv) + QStringLiteral(" %1").arg(header.sortIndicatorSection() + 1) +
+                   (header.sortIndicatorOrder() == Qt::AscendingOrder ? '+' : '-');
+        };
+        QCOMPARE(sort(8), QStringLiteral("dcAB 8+")); // Lock: locked first
+        // Headers without a sort key neither sort nor make Lock forgotten.
+        for (long nCol : {0L, 2L, 3L, 4L})
+            QCOMPARE(sort(nCol), QStringLiteral("dcAB 8+"));
+        QCOMPARE(sort(8), QStringLiteral("ABdc 8-"));
+        QCOMPARE(sort(9), QStringLiteral("dABc 9+")); // a new column starts ascending again
+        DoubleClickGridCell(dlg->Grid(LIST_TERR_TV), 0, 0);
+        QCOMPARE(order(LIST_TERR_TV), QStringLiteral("dAcB"));
+        // Changing tabs forgets the sort state: the same header sorts ascending again.
+        QCOMPARE(sort(6), QStringLiteral("ABcd 6+"));
+        dlg->TabCtrl().setCurrentIndex(3);
+        dlg->TabCtrl().setCurrentIndex(1);
+        QCOMPARE(sort(6), QStringLiteral("ABcd 6+"));
+    }
+
+    // Cut rows look marked until the paste; the status line names the file, counts the lists
+    // and tells what the last action did.
+    void cutRowsAndStatusLine() {
         auto dlg = Window();
         QVERIFY(dlg);
         CMSFlexGrid& grid = dlg->Grid(kTv);
-        const QHeaderView& header = *grid.horizontalHeader();
-        for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
-            DoubleClickGridCell(grid, 0, NameColumn(kTv));
-            QCOMPARE(header.sortIndicatorSection(), int(NameColumn(kTv) - 1));
-            QCOMPARE(header.sortIndicatorOrder(), order);
-        }
         const auto background = [&](int nRow) {
             return grid.model()->index(nRow, 0).data(Qt::BackgroundRole);
         };

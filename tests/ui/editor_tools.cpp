@@ -19,12 +19,11 @@
 namespace {
 
 // The sample, open in a shown window.
-struct SSession {
+struct SSession : SWindow {
     SSession() {
         dlg.OpenDataFile(kSample);
         dlg.show();
     }
-    SStoreSnapshot State() const { return dlg.Store().TakeSnapshot(); }
     // The sample changed by `change`, saved as another file.
     QString Variant(const std::function<void(CChannelStore&)>& change) {
         CChannelStore store;
@@ -49,8 +48,6 @@ struct SSession {
     }
 
     QTemporaryDir dir;
-    CScriptedPrompt prompt;
-    CEditorDlg dlg{prompt};
 };
 
 QStringList Lines(const QDialog& dlg) {

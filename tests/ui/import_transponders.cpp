@@ -23,7 +23,7 @@ constexpr const char* kFile = R"(<?xml version="1.0"?>
 </satellites>
 )";
 
-struct SSession {
+struct SSession : SWindow {
     SSession() { Load(dlg, FillSortStore); }
     QString File(const char* text) {
         const QString path = dir.filePath(QStringLiteral("satellites.xml"));
@@ -32,10 +32,7 @@ struct SSession {
             file.write(text);
         return path;
     }
-    SStoreSnapshot State() const { return dlg.Store().TakeSnapshot(); }
     QTemporaryDir dir;
-    CScriptedPrompt prompt;
-    CEditorDlg dlg{prompt};
 };
 
 QStringList Texts(const QTreeWidgetItem* item) {

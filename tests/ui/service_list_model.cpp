@@ -111,8 +111,8 @@ class ServiceListModelTest : public QObject {
         }
     }
 
-    // A filter keeps the rows whose channel, network or satellite name holds its text, letters
-    // of either case; a text no name can hold keeps none. An edit filters again.
+    // A filter keeps the rows the store's matching finds (its rules: the store's test); a text no
+    // name can hold keeps none. An edit filters again.
     void filterKeepsMatchingRows() {
         CDocument document;
         Fill(document, FillSortStore);
@@ -120,11 +120,7 @@ class ServiceListModelTest : public QObject {
         const struct {
             const char* pszFilter;
             std::vector<long> rows;
-        } filters[] = {{"ALPHA", {2, 3}},
-                       {"sat-b", {2, 4}},
-                       {"zeta", {1}},
-                       {"\xE2\x82\xAC", {}},
-                       {"", {1, 2, 3, 4}}};
+        } filters[] = {{"sat-b", {2, 4}}, {"\xE2\x82\xAC", {}}, {"", {1, 2, 3, 4}}};
         for (const auto& filter : filters) {
             model.SetFilter(QString::fromUtf8(filter.pszFilter));
             std::vector<long> rows;

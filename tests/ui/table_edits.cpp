@@ -14,9 +14,8 @@
 
 namespace {
 
-struct SSession {
+struct SSession : SWindow {
     SSession() { Load(dlg, FillSortStore); }
-    SStoreSnapshot State() const { return dlg.Store().TakeSnapshot(); }
     // Undo takes the store back through `states` to the first; redo brings back the last.
     void CheckUndo(const std::vector<SStoreSnapshot>& states) {
         QCOMPARE(dlg.UndoStack().count(), int(states.size()) - 1);
@@ -28,8 +27,6 @@ struct SSession {
             dlg.OnCommand(ID_EDIT_REDO);
         QVERIFY(State() == states.back());
     }
-    CScriptedPrompt prompt;
-    CEditorDlg dlg{prompt};
 };
 
 template <class T> T& Child(const QObject& parent, const char* name) {
@@ -59,13 +56,6 @@ void SelectNetwork(const QDialog& editor, const char* name) {
 void AddNetwork(QDialog& editor, const char* name) {
     Child<QLineEdit>(editor, "name").setText(QString::fromLatin1(name));
     Click(editor, "add");
-}
-
-QStringList Items(const QComboBox& combo) {
-    QStringList items;
-    for (int i = 0; i < combo.count(); ++i)
-        items << combo.itemText(i);
-    return items;
 }
 
 } // namespace

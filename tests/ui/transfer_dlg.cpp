@@ -4,9 +4,9 @@
 // locked during them, are watched from the editor's Transfer menu (editor_transfer).
 #include "controls.h"
 #include "transfer_test_util.h"
+#include "window_test_util.h"
 
 #include <QAbstractItemView>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -78,13 +78,6 @@ QString Brltty(const QString& device) {
                     "such adapters; remove brltty, then plug the adapter in again";
 }
 
-QStringList Items(const CTransferDlg& dlg) {
-    QStringList items;
-    for (int i = 0; i < PortList(dlg).count(); ++i)
-        items << PortList(dlg).itemText(i);
-    return items;
-}
-
 } // namespace
 
 class TransferDlgTest : public QObject {
@@ -146,8 +139,9 @@ class TransferDlgTest : public QObject {
                     QTest::keyClicks(edit, QStringLiteral("X"));
                     QTest::keyClick(edit, Qt::Key_Backspace);
                     QCOMPARE(edit->text(), shown);
-                    QCOMPARE(Items(dlg), QStringList({"COM1", "COM2", "COM3", "COM4",
-                                                      QStringLiteral("Other device\u2026")}));
+                    QCOMPARE(Items(PortList(dlg)),
+                             QStringList({"COM1", "COM2", "COM3", "COM4",
+                                          QStringLiteral("Other device\u2026")}));
                 },
                 &image);
             QCOMPARE(run.dlg.GetPort().strId, QStringLiteral("COM%1").arg(c.nKept + 1));
@@ -185,7 +179,7 @@ class TransferDlgTest : public QObject {
                     ChoosePort(dlg, 4);
                 }
                 QCOMPARE(LogLines(dlg).mid(0, 2), QStringList({"Connection ttyUSB1", kReady}));
-                QCOMPARE(Items(dlg).mid(4),
+                QCOMPARE(Items(PortList(dlg)).mid(4),
                          QStringList({"ttyUSB1 \u2014 FT232R USB UART", "Other device\u2026"}));
                 QCOMPARE(PortList(dlg).itemData(4, Qt::ToolTipRole).toString().toStdString(),
                          "Manufacturer: FTDI\nSerial number: A1B2C3\nVendor:product: "
@@ -196,7 +190,7 @@ class TransferDlgTest : public QObject {
                     {"ttyACM0", kLong.toStdString(), "", "", -1, -1, "/dev/ttyACM0", ""});
                 QVERIFY(WaitUntil([&] { return PortList(dlg).count() == 7; }, 2000));
                 QVERIFY(PortList(dlg).view()->minimumWidth() >
-                        PortList(dlg).fontMetrics().horizontalAdvance(Items(dlg)[5]));
+                        PortList(dlg).fontMetrics().horizontalAdvance(Items(PortList(dlg))[5]));
                 QCOMPARE(PortList(dlg).geometry(), place);
                 const int nLines = LogLines(dlg).size();
                 run.devices.devices.clear(); // the adapter is held open: not gone yet
@@ -208,7 +202,7 @@ class TransferDlgTest : public QObject {
                 // Plugged in during the dialog, it went as soon as brltty would take it.
                 const QString kAdapter = QStringLiteral("ttyUSB1 (FT232R USB UART)");
                 QCOMPARE(LogLines(dlg).mid(nLines)
-                             << Lamp(dlg) << QString::number(Items(dlg).size()),
+                             << Lamp(dlg) << QString::number(Items(PortList(dlg)).size()),
                          QStringList({Brltty("ttyACM0 (" + kLong + ")"),
                                       bPluggedIn ? kAdapter + " was unplugged" : Brltty(kAdapter),
                                       "red", "5"}));

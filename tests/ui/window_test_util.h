@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 
 #include <functional>
+#include <memory>
 
 inline const QString kSample = QStringLiteral(ORVANE_TEST_DATA "/../../res/sample.zdf");
 
@@ -37,6 +38,31 @@ inline void Load(CEditorDlg& dlg, const std::function<void(CChannelStore&)>& fil
     QVERIFY(store.WriteDataFile());
     dlg.OpenDataFile(path);
 }
+
+// A shown window over a store built by `fill`, on tab nTab (the satellite TV list's by default).
+inline std::unique_ptr<CEditorDlg>
+ShownWindow(CPrompt& prompt, const std::function<void(CChannelStore&)>& fill, int nTab = 1) {
+    auto dlg = std::make_unique<CEditorDlg>(prompt);
+    Load(*dlg, fill);
+    dlg->TabCtrl().setCurrentIndex(nTab);
+    dlg->show();
+    return dlg;
+}
+
+// A list's entries.
+inline QStringList Items(const QComboBox& combo) {
+    QStringList items;
+    for (int i = 0; i < combo.count(); ++i)
+        items << combo.itemText(i);
+    return items;
+}
+
+// A window of its own, with a scripted prompt, and its store's state.
+struct SWindow {
+    SStoreSnapshot State() const { return dlg.Store().TakeSnapshot(); }
+    CScriptedPrompt prompt;
+    CEditorDlg dlg{prompt};
+};
 
 // A change made to the window's store as an edit of its own (one undo step).
 inline void Change(CEditorDlg& dlg, const std::function<void(CChannelStore&)>& change) {
