@@ -65,6 +65,15 @@ class WindowSettingsTest : public QObject {
         }
     }
 
+    // A kept tab the window does not have gives the satellite TV list.
+    void keptTabOutOfRange() {
+        CSettings settings;
+        settings.SetWindow({}, 5);
+        CScriptedPrompt prompt;
+        const CEditorDlg dlg(prompt, &settings);
+        QCOMPARE(dlg.GetCurrentList(), int(LIST_SAT_TV));
+    }
+
     // Up to eight files, newest first; a file named again moves to the front.
     void recentFilesNewestFirst() {
         CSettings settings;
