@@ -117,7 +117,7 @@ TEST(Transponders, OneSatelliteHoldsTwoHundredFiftyFiveAndAllThirteenHundredSixt
 TEST(Transponders, DeleteRenumbersLaterOnesAndTheirServices) {
     CChannelStore store;
     FillMixedStore(store);
-    for (const auto& [sat, tp] : {std::pair{2, 9}, {2, 0}, {9, 1}}) // missing: nothing changes
+    for (const auto& [sat, tp] : {std::pair{2, 9}, {2, 0}, {9, 1}, {1, 1}}) // missing: no change
         store.DeleteTransponder(BYTE(sat), BYTE(tp));
     EXPECT_EQ(CountsText(store),
               "satellites 2, transponders 3, networks 2, MUXes 1, services 150 30 0 0");

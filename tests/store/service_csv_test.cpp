@@ -129,6 +129,7 @@ TEST(ServiceCsv, FaultsAreRefusedWithRowAndColumn) {
     EXPECT_EQ(CsvErrorText({3, 14, "extra column"}),
               "row 3, column 14 (beyond the columns): extra column");
     EXPECT_EQ(CsvErrorText({4, 1, "unknown list"}), "row 4, column 1 (list): unknown list");
+    EXPECT_EQ(CsvErrorText({2, 13, "unknown flag"}), "row 2, column 13 (flags): unknown flag");
 }
 
 // A file that cannot be written says which (zdftool's tests write and read whole ones).
