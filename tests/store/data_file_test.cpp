@@ -299,6 +299,8 @@ class DataFileTest : public ::testing::Test {
 // failure. A write that fails says why.
 TEST_F(DataFileTest, ReadAndWriteFailuresAreReported) {
     QDir(m_dir.path()).mkdir("folder.zdf");
+    QFile huge(QString::fromStdString(Path("huge.zdf")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(16 * 1024 * 1024 + 1));
     const std::string data = ORVANE_TEST_DATA "/";
     const std::tuple<std::string, EReadFailure, const char*, const char*> cases[] = {
         // path, the read's kind, the start of its error and of a write's (null: none tried)
@@ -307,6 +309,7 @@ TEST_F(DataFileTest, ReadAndWriteFailuresAreReported) {
         {std::string(), EReadFailure::Other, "no file name", "no file name"},
         {Path("missing.zdf"), EReadFailure::NoSuchFile, "cannot open the file: ", nullptr},
         {data + "empty.zdf", EReadFailure::Empty, "the file is empty", nullptr},
+        {Path("huge.zdf"), EReadFailure::NotDataFile, "the file is too large", nullptr},
         {data + "no_terminator.zdf", EReadFailure::NotDataFile, "not a channel data file", nullptr},
         {data + "bad_chunk.zdf", EReadFailure::NotDataFile, "the channel data is damaged", nullptr},
         {data + "truncated.zdf", EReadFailure::None, "", nullptr},
