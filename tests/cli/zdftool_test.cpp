@@ -93,6 +93,14 @@ TEST_F(ZdfTool, InfoAndDump) {
     std::string odd = Bytes(kSample);
     odd.replace(1, 3, " \x7F\x01");
     Write(Path("odd.zdf"), odd);
+    CChannelStore cLnb; // the sample with its first satellite's C-LNB set to 5750
+    cLnb.SetPathName(kSample);
+    ASSERT_TRUE(cLnb.ReadDataFile());
+    SSAT_INFO sat = *cLnb.GetSatellite(2);
+    sat.bCLnb = 4;
+    cLnb.SetSatellite(2, sat);
+    cLnb.SetPathName(Path("c_lnb.zdf"));
+    ASSERT_TRUE(cLnb.WriteDataFile());
     const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
         {{"info", kSample},
          {"Header:            \"ABCD\", 43 bytes\n", "Image:             214016 bytes\n",
@@ -112,7 +120,8 @@ TEST_F(ZdfTool, InfoAndDump) {
           "5750), LNB power on, 0V/12V off, 22kHz off, ToneBurst off, DiSEqC none, C/KU none\n\n"
           "Transponders (36)\n",
           "  mux   1    474 MHz", "  id   1  Helion Direct\n", "Satellite TV (",
-          "Terrestrial radio (", " Dolby", " CA", " Lock"}}};
+          "Terrestrial radio (", " Dolby", " CA", " Lock"}},
+        {{"dump", Path("c_lnb.zdf")}, {"C-LNB 5750, LNB power"}}};
     for (const auto& [args, parts] : cases) {
         const ZdfResult r = Zdf(args);
         ASSERT_EQ(r.nExit, ZDF_OK) << r.err;
