@@ -119,6 +119,11 @@ class FlexGridTest : public QObject {
         QCOMPARE(Ends(*grid), QStringLiteral("7,1 4,5 20@4,1"));
         Drag(*grid, 3, 4, 6, 2);
         QCOMPARE(Ends(*grid), QStringLiteral("3,4 6,2 12@6,2"));
+        // Ctrl+A leaves the view's current cell inside the whole grid: it runs from the first
+        // cell to the last.
+        ClickGridCell(*grid, 5, 3);
+        QTest::keyClick(grid.get(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(Ends(*grid), QStringLiteral("1,1 19,5 95@5,3"));
         // Ends past the grid are held to its last row and column.
         grid->SetSelection(2, 4, 99, 99);
         QCOMPARE(Ends(*grid), QStringLiteral("2,4 19,5 36@19,5"));
