@@ -230,11 +230,12 @@ TEST(Compare, ListsExactlyTheEdits) {
          [](CChannelStore& s) {
              SSAT_INFO sat = *s.GetSatellite(3);
              sat.bDiseqc = 2;
+             sat.bReserved = 1; // the other reserved field stays
              SetName(sat.szName, "Corvina B");
              s.SetSatellite(3, sat);
              s.RenameNetwork(1, "Net Two");
          },
-         {"satellites: changed 13.0E \"Corvina B\": name, DiSEqC",
+         {"satellites: changed 13.0E \"Corvina B\": name, DiSEqC, reserved",
           "networks: changed 1 \"Net Two\": name"}},
         {"transponders",
          [](CChannelStore& s) {

@@ -156,6 +156,9 @@ class EditorKeyboardTest : public QObject {
                      .arg(FLAG_FAV2 | FLAG_FAV4)
                      .arg(FLAG_FAV4));
         QCOMPARE(RowOf(grid, 1).section('|', int(nFav1 - 2)), QStringLiteral("|*|*|*|*|*"));
+        ClickGridCell(grid, 1, nFav1); // Space on the first row too
+        Key(*dlg, Qt::Key_Space);
+        QCOMPARE(RowOf(grid, 1).section('|', int(nFav1 - 2)), QStringLiteral("|*||*|*|*"));
         ClickGridCell(grid, 3, 2);
         Key(*dlg, Qt::Key_Return);
         DoubleClickGridCell(grid, 1, NameColumn(kTv));     // the first row is a row

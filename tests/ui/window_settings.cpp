@@ -65,13 +65,15 @@ class WindowSettingsTest : public QObject {
         }
     }
 
-    // A kept tab the window does not have gives the satellite TV list.
+    // The kept tab, the first one too; one the window does not have gives the satellite TV list.
     void keptTabOutOfRange() {
-        CSettings settings;
-        settings.SetWindow({}, 5);
-        CScriptedPrompt prompt;
-        const CEditorDlg dlg(prompt, &settings);
-        QCOMPARE(dlg.GetCurrentList(), int(LIST_SAT_TV));
+        for (const auto& [nKept, nList] : {std::pair{0, -1}, {5, int(LIST_SAT_TV)}}) {
+            CSettings settings;
+            settings.SetWindow({}, nKept);
+            CScriptedPrompt prompt;
+            const CEditorDlg dlg(prompt, &settings);
+            QCOMPARE(dlg.GetCurrentList(), nList);
+        }
     }
 
     // Up to eight files, newest first; a file named again moves to the front.
